@@ -1,0 +1,64 @@
+#include "app/application.h"
+
+#include "app/error.h"
+
+#include <QMessageBox>
+
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(Title);
+    setApplicationDisplayName(Title);
+    // The program lives in the tray: closing its last note must not end it.
+    setQuitOnLastWindowClosed(false);
+}
+
+Application::~Application()
+{
+    destroyForms();
+}
+
+void Application::adoptForm(QWidget *form)
+{
+    m_forms.append(QPointer<QWidget>(form));
+}
+
+QList<QWidget *> Application::forms() const
+{
+    QList<QWidget *> result;
+    result.reserve(m_forms.size());
+    for (const auto &form : m_forms)
+        if (form)
+            result.append(form.data());
+    return result;
+}
+
+void Application::destroyForms()
+{
+    // Newest first, so that the notes are written before the main form goes.
+    while (!m_forms.isEmpty()) {
+        const QPointer<QWidget> form = m_forms.takeLast();
+        delete form.data();
+    }
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        showException(&error);
+    } catch (...) {
+        showException(nullptr);
+    }
+    return false;
+}
+
+void Application::showException(const std::exception *error)
+{
+    QString text;
+    if (const auto *own = dynamic_cast<const PaperletError *>(error))
+        text = own->message();
+    QMessageBox box(QMessageBox::Critical, Title, text, QMessageBox::Ok);
+    box.exec();
+}

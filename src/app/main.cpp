@@ -1,0 +1,68 @@
+#include "app/application.h"
+#include "app/error.h"
+#include "app/main_form.h"
+#include "app/single_instance.h"
+#include "platform/termination_watcher.h"
+
+#include <QMessageBox>
+
+namespace {
+
+const QString VersionText = QStringLiteral("1.1");
+
+// Notes must land where they were; a Wayland desktop does not let programs
+// place their own windows, its X compatibility layer does.
+void preferX11OnWayland()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    preferX11OnWayland();
+
+    // 1. The version text and the instance caption.
+    const QString instanceCaption = QStringLiteral("Paperlet") + VersionText;
+
+    Application app(argc, argv);
+
+    // 2. One running copy per version.
+    SingleInstance instance(instanceCaption);
+    if (!instance.acquire()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
+                        QStringLiteral("Paperlet Already Running!"), QMessageBox::Ok);
+        box.exec();
+        return 0;
+    }
+
+    TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &app,
+                     [] { QCoreApplication::exit(0); });
+
+    try {
+        // 5. The hidden main form.
+        auto *mainForm = app.createForm<TFR_PLT_MAIN>(QCoreApplication::applicationDirPath());
+        mainForm->winId();
+        // 6. The version, then the caption that a second start looks for.
+        mainForm->Version = VersionText;
+        mainForm->setWindowTitle(instanceCaption);
+        // 7. and 8.
+        if (mainForm->CheckForUpdates)
+            mainForm->StartUpdateCheck(false);
+        mainForm->ShowAllNotes();
+        // 9. The message loop.
+        app.exec();
+    } catch (const std::exception &error) {
+        Application::showException(&error);
+    } catch (...) {
+        Application::showException(nullptr);
+    }
+    // 10. Teardown: every form, newest first, the main form last.
+    app.destroyForms();
+    return 0;
+}

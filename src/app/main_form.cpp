@@ -1,0 +1,202 @@
+#include "app/main_form.h"
+
+#include "app/application.h"
+#include "app/tray_images.h"
+#include "notes/note_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+TFR_PLT_MAIN *FR_PLT_MAIN = nullptr;
+
+namespace {
+
+const QString TrayTip = QStringLiteral("Paperlet\nDouble click for new note!");
+const QString BalloonTitle = QStringLiteral("Paperlet");
+const QString BalloonText = QStringLiteral("Double click for new note!");
+constexpr int DblClickGuardMs = 1500;
+constexpr int CheckerHandOverMs = 100;
+
+// Resets FR_PLT_MAIN when construction fails half-way.
+struct GlobalGuard
+{
+    bool committed = false;
+    ~GlobalGuard()
+    {
+        if (!committed)
+            FR_PLT_MAIN = nullptr;
+    }
+};
+
+} // namespace
+
+TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
+    : QWidget(nullptr)
+    , m_store(homeFolder)
+{
+    FR_PLT_MAIN = this;
+    GlobalGuard guard;
+
+    // 1. The form from its layout: tray icon with tip and menu, timers off.
+    setWindowTitle(QStringLiteral("Paperlet"));
+    move(306, 148);
+    resize(142, 85);
+    tmDblClick.setInterval(DblClickGuardMs);
+    tmChecker.setInterval(CheckerHandOverMs);
+    connect(&tmDblClick, &QTimer::timeout, this, &TFR_PLT_MAIN::tmDblClickTimer);
+    connect(&tmChecker, &QTimer::timeout, this, &TFR_PLT_MAIN::tmCheckerTimer);
+    buildTrayMenu();
+    tiTray = new QSystemTrayIcon(TrayImages::icon(TrayImages::Note), this);
+    tiTray->setToolTip(TrayTip);
+    connect(tiTray, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) { onTrayActivated(reason); });
+    tiTray->show();
+
+    try {
+        // 2. and 3. Built-in defaults, then settings.ini over them.
+        setBuiltInDefaults();
+        LoadSettings();
+        // 5. The notes folder.
+        EnsureNotesFolder();
+    } catch (...) {
+        // The icon must not outlive a failed start.
+        tiTray->hide();
+        throw;
+    }
+    guard.committed = true;
+}
+
+TFR_PLT_MAIN::~TFR_PLT_MAIN()
+{
+    if (tiTray)
+        tiTray->hide();
+    if (FR_PLT_MAIN == this)
+        FR_PLT_MAIN = nullptr;
+}
+
+void TFR_PLT_MAIN::LoadSettings()
+{
+    m_store.LoadSettings(*this);
+}
+
+void TFR_PLT_MAIN::SaveSettings()
+{
+    m_store.SaveSettings(*this);
+}
+
+void TFR_PLT_MAIN::buildTrayMenu()
+{
+    pmPopup = new QMenu(this);
+    const auto item = [this](const QString &caption, int image, void (TFR_PLT_MAIN::*handler)()) {
+        QAction *action = pmPopup->addAction(caption);
+        if (image >= 0)
+            action->setIcon(TrayImages::icon(image));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    mnAddNote = item(QStringLiteral("New Note"), TrayImages::Plus, &TFR_PLT_MAIN::mnAddNoteClick);
+    pmPopup->addSeparator(); // N1
+    mnShowAllNotes = item(QStringLiteral("Show All Notes"), -1, &TFR_PLT_MAIN::mnShowAllNotesClick);
+    mnHideAllNotes = item(QStringLiteral("Hide All Notes"), -1, &TFR_PLT_MAIN::mnHideAllNotesClick);
+    pmPopup->addSeparator(); // N2
+    mnSettings = item(QStringLiteral("Settings"), TrayImages::SettingsWindow, &TFR_PLT_MAIN::mnSettingsClick);
+    pmPopup->addSeparator(); // N3
+    tbCheckForUpdates = item(QStringLiteral("Check for updates"), -1, &TFR_PLT_MAIN::tbCheckForUpdatesClick);
+    mnAbout = item(QStringLiteral("About"), -1, &TFR_PLT_MAIN::mnAboutClick);
+    pmPopup->addSeparator(); // N4
+    mnCLOSE = item(QStringLiteral("Exit"), -1, &TFR_PLT_MAIN::mnCLOSEClick);
+}
+
+void TFR_PLT_MAIN::onTrayActivated(int reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Context:
+        // Always our own menu, so that the theme paints it.
+        pmPopup->popup(QCursor::pos());
+        break;
+    case QSystemTrayIcon::DoubleClick:
+        if (m_dblClickAttached)
+            tiTrayDblClick();
+        break;
+    default:
+        break;
+    }
+}
+
+void TFR_PLT_MAIN::tiTrayDblClick()
+{
+    m_dblClickAttached = false;
+    mnAddNoteClick();
+    if (!tmDblClick.isActive())
+        tmDblClick.start();
+}
+
+void TFR_PLT_MAIN::tmDblClickTimer()
+{
+    m_dblClickAttached = true;
+    tmDblClick.stop();
+}
+
+void TFR_PLT_MAIN::mnAddNoteClick()
+{
+    auto *note = Application::instance()->createForm<TFR_NOTE>();
+    note->InitNewNote();
+    note->show();
+}
+
+void TFR_PLT_MAIN::showBalloon()
+{
+    tiTray->showMessage(BalloonTitle, BalloonText, QSystemTrayIcon::Information, 3000);
+    Q_EMIT balloonShown();
+}
+
+void TFR_PLT_MAIN::mnShowAllNotesClick()
+{
+    ShowAllNotes();
+}
+
+void TFR_PLT_MAIN::ShowAllNotes()
+{
+}
+
+void TFR_PLT_MAIN::mnHideAllNotesClick()
+{
+}
+
+void TFR_PLT_MAIN::mnSettingsClick()
+{
+}
+
+void TFR_PLT_MAIN::mnAboutClick()
+{
+}
+
+void TFR_PLT_MAIN::tbCheckForUpdatesClick()
+{
+    StartUpdateCheck(true);
+}
+
+void TFR_PLT_MAIN::StartUpdateCheck(bool interactive)
+{
+    Q_UNUSED(interactive);
+}
+
+void TFR_PLT_MAIN::tmCheckerTimer()
+{
+    tmChecker.stop();
+}
+
+void TFR_PLT_MAIN::mnCLOSEClick()
+{
+    close();
+}
+
+void TFR_PLT_MAIN::closeEvent(QCloseEvent *event)
+{
+    // Closing the main form ends the message loop; teardown follows in main().
+    event->accept();
+    QCoreApplication::exit(0);
+}

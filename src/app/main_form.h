@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/settings_store.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class TUpdateChecker;
+class TrayImages;
+
+// The hidden main form: it owns the tray icon with its menu, the shell's
+// timers and the program settings. There is exactly one, FR_PLT_MAIN.
+class TFR_PLT_MAIN final : public QWidget, public ProgramSettings
+{
+    Q_OBJECT
+public:
+    // homeFolder: where settings.ini and Notes live (the executable's folder).
+    explicit TFR_PLT_MAIN(const QString &homeFolder);
+    ~TFR_PLT_MAIN() override;
+
+    const SettingsStore &store() const { return m_store; }
+    void LoadSettings();
+    void SaveSettings();
+    QString NotesFolder() const { return m_store.NotesFolder(); }
+    void EnsureNotesFolder() const { m_store.EnsureNotesFolder(); }
+
+    // Note collection.
+    void ShowAllNotes();
+
+    // The tray balloon that invites the first note.
+    void showBalloon();
+
+    // Update check hand-over.
+    void StartUpdateCheck(bool interactive);
+
+    QSystemTrayIcon *tiTray = nullptr;
+    QMenu *pmPopup = nullptr;
+    QAction *mnAddNote = nullptr;
+    QAction *mnShowAllNotes = nullptr;
+    QAction *mnHideAllNotes = nullptr;
+    QAction *mnSettings = nullptr;
+    QAction *tbCheckForUpdates = nullptr;
+    QAction *mnAbout = nullptr;
+    QAction *mnCLOSE = nullptr;
+    QTimer tmDblClick;
+    QTimer tmChecker;
+    TUpdateChecker *Checker = nullptr;
+
+public Q_SLOTS:
+    void mnAddNoteClick();
+    void mnShowAllNotesClick();
+    void mnHideAllNotesClick();
+    void mnSettingsClick();
+    void mnAboutClick();
+    void tbCheckForUpdatesClick();
+    void mnCLOSEClick();
+    void tiTrayDblClick();
+    void tmDblClickTimer();
+    void tmCheckerTimer();
+
+Q_SIGNALS:
+    // The tray balloon was asked for (tests observe it; offscreen has no tray).
+    void balloonShown();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildTrayMenu();
+    void onTrayActivated(int reason);
+
+    SettingsStore m_store;
+    bool m_dblClickAttached = true;
+};
+
+// The one global the design calls for: set as soon as the main form exists,
+// reset when it is destroyed or its construction fails.
+extern TFR_PLT_MAIN *FR_PLT_MAIN;

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// The program-wide defaults of new notes and the update switch. The main form
+// inherits these fields, so the rest of the program reads them by the names
+// they have in settings.ini's documentation (DefaultColor, ...).
+struct ProgramSettings
+{
+    qint32 DefaultColor = 0x99FFFF;   // 0x00BBGGRR, "Light Yellow"
+    qint32 DefaultOpacity = 100;      // percent
+    qint32 DefaultTitle = 0;          // 0 "New Note", 1 date, 2 date and time, 3 time
+    QString DefaultFontName = QStringLiteral("Tahoma");
+    qint32 DefaultFontSize = 10;      // points
+    qint32 DefaultFontStyle = 0;      // 1 bold, 2 italic, 4 underline, 8 strike-out
+    qint32 DefaultFontColor = 0;      // 0x00BBGGRR
+    QString Version;                  // set at start-up, never stored
+    bool CheckForUpdates = true;
+
+    void setBuiltInDefaults();
+};
+
+// settings.ini and the Notes folder, both beside the executable. A plain
+// class without GUI so that its format can be tested in isolation.
+class SettingsStore
+{
+public:
+    // folder: the executable's folder (tests pass a scratch folder).
+    explicit SettingsStore(QString folder);
+
+    QString folder() const { return m_folder; }
+    QString settingsPath() const;
+
+    // Reads settings.ini over the fields; writes the defaults when the file is
+    // missing (throws PaperletError when that write fails). Every other read
+    // failure is silent and leaves the remaining fields as they were.
+    void LoadSettings(ProgramSettings &settings) const;
+    // Writes the eight lines atomically; throws PaperletError on failure.
+    void SaveSettings(const ProgramSettings &settings) const;
+
+    // The Notes folder with a trailing separator.
+    QString NotesFolder() const;
+    // Creates the last level of the Notes folder when missing; silent on failure.
+    void EnsureNotesFolder() const;
+
+    // The parts of the format, public for tests.
+    static std::optional<qint32> toInt32(QStringView text);
+    static std::optional<QString> lookup(QStringView text, QStringView key);
+    static QString decode(const QByteArray &bytes);
+    static QByteArray encode(const ProgramSettings &settings);
+
+private:
+    QString m_folder;
+};
