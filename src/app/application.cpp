@@ -8,7 +8,6 @@ Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setApplicationName(Title);
-    setApplicationDisplayName(Title);
     // The program lives in the tray: closing its last note must not end it.
     setQuitOnLastWindowClosed(false);
 }

@@ -29,7 +29,8 @@ TerminationWatcher::TerminationWatcher(QObject *parent)
 {
 #ifdef Q_OS_UNIX
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalFds) == 0) {
-        ::fcntl(signalFds[0], F_SETFL, O_NONBLOCK);
+        for (int fd : signalFds)
+            ::fcntl(fd, F_SETFL, O_NONBLOCK);
         m_notifier = new QSocketNotifier(signalFds[1], QSocketNotifier::Read, this);
         connect(m_notifier, &QSocketNotifier::activated, this, [this] {
             char buffer[16];
