@@ -1,0 +1,93 @@
+#include "notes/rtf/rtf.h"
+
+#include "notes/rtf/rtf_reader.h"
+#include "notes/rtf/rtf_writer.h"
+
+#include <QStringDecoder>
+#include <QTextDocument>
+
+namespace Rtf {
+
+namespace {
+
+bool isBlank(char16_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xFEFF; }
+
+char16_t codeAt(QByteArrayView text, qsizetype i) { return static_cast<unsigned char>(text[i]); }
+char16_t codeAt(QStringView text, qsizetype i) { return text[i].unicode(); }
+
+// "{\rtf" after blanks (and byte-order marks) decides what the content is.
+template<typename View>
+bool startsAsRtf(View text)
+{
+    static constexpr char16_t magic[] = u"{\\rtf";
+    qsizetype i = 0;
+    while (i < text.size() && isBlank(codeAt(text, i)))
+        ++i;
+    for (int k = 0; k < 5; ++k, ++i)
+        if (i >= text.size() || codeAt(text, i) != magic[k])
+            return false;
+    return true;
+}
+
+QByteArrayView withoutUtf8Bom(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+}
+
+bool startsWithUtf16Bom(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+QString plainTextOf(QByteArrayView bytes)
+{
+    // Text that is not RTF: UTF-8 when it is valid UTF-8, otherwise the
+    // Windows 8-bit code page the notes were written in.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QStringDecoder("windows-1252").decode(bytes);
+    return text;
+}
+
+void loadRtf(QTextDocument &document, QByteArrayView rtf, bool rawBytesAreUtf8)
+{
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false); // also forgets the previous content's history
+    document.clear();
+    detail::Reader(document, rawBytesAreUtf8).read(rtf);
+    document.setUndoRedoEnabled(undo);
+}
+
+} // namespace
+
+void load(QTextDocument &document, const QByteArray &rtf)
+{
+    if (startsWithUtf16Bom(rtf)) {
+        load(document, QStringDecoder(QStringDecoder::Utf16).decode(rtf));
+        return;
+    }
+    const QByteArrayView bytes = withoutUtf8Bom(rtf);
+    if (startsAsRtf(bytes))
+        loadRtf(document, bytes, false);
+    else
+        document.setPlainText(plainTextOf(bytes));
+}
+
+void load(QTextDocument &document, const QString &rtf)
+{
+    QStringView text(rtf);
+    if (text.startsWith(QChar(0xFEFF)))
+        text = text.sliced(1);
+    if (startsAsRtf(text))
+        loadRtf(document, text.toUtf8(), true);
+    else
+        document.setPlainText(text.toString());
+}
+
+QByteArray save(const QTextDocument &document)
+{
+    return detail::Writer(document).write();
+}
+
+} // namespace Rtf

@@ -1,0 +1,84 @@
+// rtfconv --text|--html|--rtf FILE: prints what the note editor would load
+// from an RTF file, as plain text, as Qt's HTML or as our own RTF.
+
+#include "notes/rtf/rtf.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
+
+#include <cstdio>
+
+namespace {
+
+int usage()
+{
+    std::fputs("usage: rtfconv --text|--html|--rtf FILE\n", stderr);
+    return 2;
+}
+
+// One paragraph a line; a line break inside a paragraph starts a new line
+// too, and list items carry their label.
+QString plainText(const QTextDocument &document)
+{
+    QString out;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (const QTextList *list = block.textList()) {
+            const int style = list->format().style();
+            const bool bullet = style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
+                || style == QTextListFormat::ListSquare;
+            out += bullet ? QStringLiteral("\u2022 ") : list->itemText(block) + u' ';
+        }
+        QString text = block.text();
+        text.replace(QChar::LineSeparator, u'\n');
+        out += text;
+        out += u'\n';
+    }
+    return out;
+}
+
+void print(const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Reading needs no screen; only QTextDocument's font handling needs an application.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3)
+        return usage();
+    const QString mode = args.at(1);
+    if (mode != QLatin1String("--text") && mode != QLatin1String("--html") && mode != QLatin1String("--rtf"))
+        return usage();
+
+    QFile file(args.at(2));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "rtfconv: cannot open %s: %s\n", qPrintable(args.at(2)),
+                     qPrintable(file.errorString()));
+        return 1;
+    }
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        std::fprintf(stderr, "rtfconv: cannot read %s: %s\n", qPrintable(args.at(2)),
+                     qPrintable(file.errorString()));
+        return 1;
+    }
+
+    QTextDocument document;
+    Rtf::load(document, content);
+    if (mode == QLatin1String("--text"))
+        print(plainText(document).toUtf8());
+    else if (mode == QLatin1String("--html"))
+        print(document.toHtml().toUtf8());
+    else
+        print(Rtf::save(document));
+    return 0;
+}
