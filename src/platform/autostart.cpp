@@ -1,0 +1,13 @@
+#include "platform/autostart.h"
+
+#include "app/error.h"
+
+void Autostart::failWrite()
+{
+    throw PaperletError(QStringLiteral("Failed to set data for '%1'").arg(EntryName));
+}
+
+void Autostart::failRead()
+{
+    throw PaperletError(QStringLiteral("Invalid data type for '%1'").arg(EntryName));
+}
