@@ -2,13 +2,20 @@
 
 #include "app/application.h"
 #include "app/tray_images.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/settings_dialog.h"
 #include "notes/note_window.h"
+#include "update/update_checker.h"
+#include "update/update_report.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QMenu>
 #include <QSystemTrayIcon>
+
+#include <memory>
+#include <utility>
 
 TFR_PLT_MAIN *FR_PLT_MAIN = nullptr;
 
@@ -168,10 +175,13 @@ void TFR_PLT_MAIN::mnHideAllNotesClick()
 
 void TFR_PLT_MAIN::mnSettingsClick()
 {
+    // A fresh modal dialog at every opening; it destroys itself when closed.
+    Application::instance()->createForm<TFR_SETTINGS>()->exec();
 }
 
 void TFR_PLT_MAIN::mnAboutClick()
 {
+    Application::instance()->createForm<TFR_ABOUT>()->exec();
 }
 
 void TFR_PLT_MAIN::tbCheckForUpdatesClick()
@@ -181,12 +191,47 @@ void TFR_PLT_MAIN::tbCheckForUpdatesClick()
 
 void TFR_PLT_MAIN::StartUpdateCheck(bool interactive)
 {
-    Q_UNUSED(interactive);
+    if (!interactive && !CheckForUpdates)
+        return;
+    if (m_updateCheck) {
+        if (interactive && !m_updateCheck->Interactive)
+            m_interactiveCheckWanted = true;
+        return;
+    }
+    auto *worker = new TUpdateChecker(Version, interactive, m_updateServer, this);
+    connect(worker, &TUpdateChecker::OnResult, this, &TFR_PLT_MAIN::UpdateCheckDone,
+            Qt::QueuedConnection);
+    // Queued after OnResult, so a worker that was handed over is known by now.
+    connect(worker, &QThread::finished, this, [this, worker = QPointer(worker)] {
+        if (!worker || worker == Checker)
+            return;
+        worker->deleteLater();
+        m_updateCheck = nullptr;
+        if (std::exchange(m_interactiveCheckWanted, false))
+            StartUpdateCheck(true);
+    });
+    m_updateCheck = worker;
+    worker->start();
+}
+
+void TFR_PLT_MAIN::UpdateCheckDone(TUpdateChecker *checker)
+{
+    Checker = checker;
+    // A silent check that found a newer version asks the same question an
+    // interactive one would, so a waiting interactive request is answered.
+    m_interactiveCheckWanted = false;
+    tmChecker.start();
 }
 
 void TFR_PLT_MAIN::tmCheckerTimer()
 {
     tmChecker.stop();
+    if (!Checker)
+        return;
+    // Released after the message, also when showing it throws; until then the
+    // check counts as outstanding (m_updateCheck clears itself on deletion).
+    const std::unique_ptr<TUpdateChecker> worker(std::exchange(Checker, nullptr));
+    UpdateReport::show(*worker, Version);
 }
 
 void TFR_PLT_MAIN::mnCLOSEClick()

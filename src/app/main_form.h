@@ -36,8 +36,14 @@ public:
     // The tray balloon that invites the first note.
     void showBalloon();
 
-    // Update check hand-over.
+    // Update check. One check is outstanding at a time: a further request
+    // while one runs or its result is on screen starts nothing, except that an
+    // interactive request made during a silent check that then reports nothing
+    // runs as soon as that check ends. A silent check with CheckForUpdates off
+    // starts nothing.
     void StartUpdateCheck(bool interactive);
+    // Tests point the check at their own server; empty is the built-in one.
+    void setUpdateServer(const QString &server) { m_updateServer = server; }
 
     QSystemTrayIcon *tiTray = nullptr;
     QMenu *pmPopup = nullptr;
@@ -63,6 +69,8 @@ public Q_SLOTS:
     void tiTrayDblClick();
     void tmDblClickTimer();
     void tmCheckerTimer();
+    // Receives OnResult, queued onto the GUI thread.
+    void UpdateCheckDone(TUpdateChecker *checker);
 
 Q_SIGNALS:
     // The tray balloon was asked for (tests observe it; offscreen has no tray).
@@ -77,6 +85,10 @@ private:
 
     SettingsStore m_store;
     bool m_dblClickAttached = true;
+    // The outstanding check (a child of this form, so exit stops it).
+    QPointer<TUpdateChecker> m_updateCheck;
+    bool m_interactiveCheckWanted = false;
+    QString m_updateServer;
 };
 
 // The one global the design calls for: set as soon as the main form exists,

@@ -1,0 +1,106 @@
+#include "update_checker.h"
+
+#include "http_get.h"
+
+#include <QStringDecoder>
+
+#include <optional>
+
+namespace {
+
+// A version page is a few bytes; a reply this large is not one, and must not
+// end up in memory or in a message box.
+constexpr qint64 MaxResponseBytes = 16 * 1024;
+
+QByteArray declaredCharset(const QByteArray &contentType)
+{
+    const QList<QByteArray> parts = contentType.split(';');
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        const QByteArray part = parts.at(i).trimmed();
+        const qsizetype eq = part.indexOf('=');
+        if (eq < 0 || part.left(eq).trimmed().toLower() != "charset")
+            continue;
+        QByteArray name = part.mid(eq + 1).trimmed();
+        if (name.size() >= 2 && name.startsWith('"') && name.endsWith('"'))
+            name = name.mid(1, name.size() - 2);
+        return name;
+    }
+    return {};
+}
+
+// The body as text by the charset the reply declares; UTF-8 when it declares
+// none or one we do not know.
+QString decodeBody(const QByteArray &body, const QByteArray &contentType)
+{
+    const QByteArray charset = declaredCharset(contentType);
+    if (!charset.isEmpty()) {
+        QStringDecoder decoder(charset.constData());
+        if (decoder.isValid())
+            return decoder.decode(body);
+    }
+    return QString::fromUtf8(body);
+}
+
+// Nothing on any failure: no connection, time-out, a status other than 2xx,
+// an oversized or malformed reply, or the owning thread being asked to stop.
+std::optional<QString> fetchText(const QUrl &url, int timeoutMs)
+{
+    const std::optional<HttpResponse> response = httpGet(url, timeoutMs, MaxResponseBytes);
+    if (!response || response->status() < 200 || response->status() > 299)
+        return std::nullopt;
+    return decodeBody(response->body(), response->header("Content-Type"));
+}
+
+} // namespace
+
+TUpdateChecker::TUpdateChecker(QString localVersion, bool interactive, const QString &server,
+                               QObject *parent)
+    : QThread(parent)
+    , LocalVersion(std::move(localVersion))
+    , Interactive(interactive)
+    , m_server(server.isEmpty() ? DefaultServer() : server)
+{
+    setObjectName(QStringLiteral("UpdateChecker"));
+}
+
+TUpdateChecker::~TUpdateChecker()
+{
+    if (!isRunning())
+        return;
+    // The worker only ever blocks in its event loop, which quit() ends at
+    // once, so a silent server cannot hold up the exit.
+    requestInterruption();
+    quit();
+    wait();
+}
+
+QString TUpdateChecker::DefaultServer()
+{
+    return QStringLiteral(PAPERLET_UPDATE_SERVER);
+}
+
+QUrl TUpdateChecker::VersionPageUrl(const QString &server)
+{
+    // The two slashes are what the server has always been asked for.
+    return QUrl(server + QStringLiteral("//version.aspx"));
+}
+
+QUrl TUpdateChecker::DownloadPageUrl(const QString &server)
+{
+    return QUrl(server + QStringLiteral("/download.aspx"));
+}
+
+void TUpdateChecker::RunCheck()
+{
+    const std::optional<QString> reply = fetchText(VersionPageUrl(m_server), m_timeoutMs);
+    if (!reply)
+        return;
+    if (*reply != LocalVersion) {
+        UpToDate = false;
+        RemoteVersion = *reply;
+        Q_EMIT OnResult(this);
+    } else if (Interactive) {
+        UpToDate = true;
+        Q_EMIT OnResult(this);
+    }
+}

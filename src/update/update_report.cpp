@@ -1,0 +1,49 @@
+#include "update_report.h"
+
+#include "update_checker.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+
+namespace UpdateReport {
+
+namespace {
+
+const QString Caption = QStringLiteral("Paperlet");
+
+int exec(QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, Caption, text, buttons);
+    // The reply comes from the network: never let it be read as markup.
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
+} // namespace
+
+QString upToDateText()
+{
+    return QStringLiteral("You are already using the most recent version of Paperlet.\n"
+                          "Please check in future!");
+}
+
+QString questionText(const QString &ownVersion, const QString &remoteVersion)
+{
+    return QStringLiteral("Your version is:         ") + ownVersion
+        + QStringLiteral("\nCurrent version is:    ") + remoteVersion
+        + QStringLiteral("\n\nA newer version is available.\nDo you want to download new version?");
+}
+
+void show(const TUpdateChecker &checker, const QString &ownVersion)
+{
+    if (checker.UpToDate) {
+        exec(QMessageBox::NoIcon, upToDateText(), QMessageBox::Ok);
+        return;
+    }
+    const int answer = exec(QMessageBox::Question, questionText(ownVersion, checker.RemoteVersion),
+                            QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes)
+        QDesktopServices::openUrl(checker.DownloadPageUrl());
+}
+
+} // namespace UpdateReport

@@ -1,0 +1,190 @@
+#include "test_http_server.h"
+#include "update/update_checker.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+enum class Server { Answers, ClosedPort, NeverAnswers };
+
+// One finished run, observed from the GUI thread.
+struct Outcome
+{
+    bool finished = false;
+    int reports = 0;
+    bool upToDate = false;
+    QString remoteVersion;
+};
+
+Outcome runCheck(TUpdateChecker &checker)
+{
+    Outcome outcome;
+    QObject context;
+    QObject::connect(&checker, &TUpdateChecker::OnResult, &context,
+                     [&](TUpdateChecker *reported) {
+                         QCOMPARE(reported, &checker);
+                         ++outcome.reports;
+                         outcome.upToDate = reported->UpToDate;
+                         outcome.remoteVersion = reported->RemoteVersion;
+                     },
+                     Qt::QueuedConnection);
+    QObject::connect(&checker, &QThread::finished, &context, [&] { outcome.finished = true; });
+    checker.start();
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(outcome.finished, 10000); }();
+    // Queued reports arrive before the queued finished; give stragglers a chance.
+    QCoreApplication::processEvents();
+    return outcome;
+}
+
+} // namespace
+
+class UpdateCheckerTest final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void comparesReplyWithOwnVersion_data();
+    void comparesReplyWithOwnVersion();
+    void asksForTheVersionPageWithTwoSlashes();
+    void pagesFollowTheServerSetting();
+    void deletingARunningCheckAbortsPromptly_data();
+    void deletingARunningCheckAbortsPromptly();
+    void oversizedReplyCountsAsFailure();
+};
+
+void UpdateCheckerTest::comparesReplyWithOwnVersion_data()
+{
+    QTest::addColumn<int>("server");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("contentType");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("interactive");
+    QTest::addColumn<bool>("reported");
+    QTest::addColumn<bool>("upToDate");
+    QTest::addColumn<QString>("remoteVersion");
+
+    const int ok = int(Server::Answers);
+    const QByteArray text = "text/plain";
+    QTest::newRow("same, silent: nothing") << ok << 200 << text << QByteArray("1.1") << false << false << false << QString();
+    QTest::newRow("same, interactive: up to date") << ok << 200 << text << QByteArray("1.1") << true << true << true << QString();
+    QTest::newRow("older, silent: offered") << ok << 200 << text << QByteArray("1.0") << false << true << false << QStringLiteral("1.0");
+    QTest::newRow("newer, interactive: offered") << ok << 200 << text << QByteArray("1.2") << true << true << false << QStringLiteral("1.2");
+    QTest::newRow("line break is not trimmed") << ok << 200 << text << QByteArray("1.1\r\n") << false << true << false << QStringLiteral("1.1\r\n");
+    QTest::newRow("leading blank is not trimmed") << ok << 200 << text << QByteArray(" 1.1") << true << true << false << QStringLiteral(" 1.1");
+    QTest::newRow("empty body: offered") << ok << 200 << text << QByteArray() << false << true << false << QString();
+    QTest::newRow("declared utf-16 decodes to same") << ok << 200 << QByteArray("text/plain; charset=utf-16le")
+                                                    << QByteArray("1\0.\0" "1\0", 6) << true << true << true << QString();
+    QTest::newRow("declared quoted windows-1252") << ok << 200 << QByteArray("text/html; charset=\"windows-1252\"")
+                                                  << QByteArray("1.1\xE9") << false << true << false << QStringLiteral("1.1\u00E9");
+    QTest::newRow("no charset: utf-8") << ok << 200 << QByteArray() << QByteArray("1.1\xC3\xA9") << false << true << false << QStringLiteral("1.1\u00E9");
+    QTest::newRow("404 silent") << ok << 404 << text << QByteArray("1.0") << false << false << false << QString();
+    QTest::newRow("404 interactive") << ok << 404 << text << QByteArray("1.0") << true << false << false << QString();
+    QTest::newRow("500 interactive") << ok << 500 << text << QByteArray("1.1") << true << false << false << QString();
+    QTest::newRow("closed port silent") << int(Server::ClosedPort) << 0 << text << QByteArray() << false << false << false << QString();
+    QTest::newRow("closed port interactive") << int(Server::ClosedPort) << 0 << text << QByteArray() << true << false << false << QString();
+    QTest::newRow("no answer interactive") << int(Server::NeverAnswers) << 0 << text << QByteArray() << true << false << false << QString();
+}
+
+void UpdateCheckerTest::comparesReplyWithOwnVersion()
+{
+    QFETCH(int, server);
+    QFETCH(int, status);
+    QFETCH(QByteArray, contentType);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, interactive);
+
+    TestHttpServer http;
+    http.setReply({status, contentType, body});
+    http.setHolding(Server(server) == Server::NeverAnswers);
+    const QString base = Server(server) == Server::ClosedPort ? TestHttpServer::closedBase() : http.base();
+
+    TUpdateChecker checker(QStringLiteral("1.1"), interactive, base);
+    checker.setTimeoutMs(500);
+    const Outcome outcome = runCheck(checker);
+
+    QTEST(outcome.reports == 1, "reported");
+    QVERIFY(outcome.reports <= 1);
+    if (outcome.reports) {
+        QTEST(outcome.upToDate, "upToDate");
+        QTEST(outcome.remoteVersion, "remoteVersion");
+    }
+    if (Server(server) != Server::ClosedPort)
+        QCOMPARE(http.requests().size(), 1);
+}
+
+void UpdateCheckerTest::asksForTheVersionPageWithTwoSlashes()
+{
+    TestHttpServer http;
+    http.setReply({200, "text/plain", "1.1"});
+    TUpdateChecker checker(QStringLiteral("1.1"), true, http.base());
+    runCheck(checker);
+
+    QCOMPARE(http.requests().size(), 1);
+    const QByteArray head = http.requests().constFirst();
+    QCOMPARE(head.left(head.indexOf("\r\n")), QByteArray("GET //version.aspx HTTP/1.1"));
+    const QByteArray host = "\r\nHost: " + http.base().mid(7).toLatin1() + "\r\n";
+    QVERIFY2(head.contains(host), head.constData());
+    QVERIFY(head.endsWith("\r\n\r\n"));
+}
+
+void UpdateCheckerTest::pagesFollowTheServerSetting()
+{
+    QCOMPARE(TUpdateChecker::VersionPageUrl(QStringLiteral("http://host.test:8080")).toString(),
+             QStringLiteral("http://host.test:8080//version.aspx"));
+    QCOMPARE(TUpdateChecker::DownloadPageUrl(QStringLiteral("http://host.test")).toString(),
+             QStringLiteral("http://host.test/download.aspx"));
+    // The build-time server is a plain http origin without a path.
+    const QUrl server(TUpdateChecker::DefaultServer());
+    QCOMPARE(server.scheme(), QStringLiteral("http"));
+    QVERIFY(!server.host().isEmpty());
+    QVERIFY(server.path().isEmpty());
+    const TUpdateChecker checker(QStringLiteral("1.1"), false);
+    QCOMPARE(checker.DownloadPageUrl(), TUpdateChecker::DownloadPageUrl(TUpdateChecker::DefaultServer()));
+}
+
+void UpdateCheckerTest::deletingARunningCheckAbortsPromptly_data()
+{
+    QTest::addColumn<bool>("waitForRequest");
+    QTest::newRow("request outstanding") << true;
+    QTest::newRow("right after start") << false;
+}
+
+// Exiting deletes the worker; a silent server must not hold the exit up.
+void UpdateCheckerTest::deletingARunningCheckAbortsPromptly()
+{
+    QFETCH(bool, waitForRequest);
+    TestHttpServer http;
+    http.setHolding(true);
+    auto checker = std::make_unique<TUpdateChecker>(QStringLiteral("1.1"), true, http.base());
+    checker->setTimeoutMs(60000);
+    int reports = 0;
+    QObject context;
+    QObject::connect(checker.get(), &TUpdateChecker::OnResult, &context, [&] { ++reports; },
+                     Qt::QueuedConnection);
+    checker->start();
+    if (waitForRequest)
+        QTRY_COMPARE(http.heldCount(), 1);
+
+    QElapsedTimer clock;
+    clock.start();
+    checker.reset();
+    // Far below the 60 s time-out: the request was aborted, not waited for.
+    QVERIFY2(clock.elapsed() < 1500, QByteArray::number(clock.elapsed()).constData());
+    QTest::qWait(100);
+    QCOMPARE(reports, 0);
+}
+
+void UpdateCheckerTest::oversizedReplyCountsAsFailure()
+{
+    TestHttpServer http;
+    http.setReply({200, "text/plain", QByteArray(100 * 1024, 'x')});
+    TUpdateChecker checker(QStringLiteral("1.1"), true, http.base());
+    const Outcome outcome = runCheck(checker);
+    QCOMPARE(outcome.reports, 0);
+}
+
+QTEST_GUILESS_MAIN(UpdateCheckerTest)
+#include "update_checker_test.moc"
