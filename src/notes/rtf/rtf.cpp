@@ -85,6 +85,14 @@ void load(QTextDocument &document, const QString &rtf)
         document.setPlainText(text.toString());
 }
 
+QTextListFormat bulletListFormat()
+{
+    QTextListFormat format;
+    format.setStyle(QTextListFormat::ListDisc);
+    format.setIndent(1);
+    return format;
+}
+
 QByteArray save(const QTextDocument &document)
 {
     return detail::Writer(document).write();

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTextListFormat>
 
 class QTextDocument;
 
@@ -18,6 +19,24 @@ void load(QTextDocument &document, const QByteArray &rtf);
 void load(QTextDocument &document, const QString &rtf);
 
 // The document as RTF: pure ASCII, deterministic, CR LF after each \par.
+// Written: font face, size, bold, italic, underline, strikeout and text
+// colour of every run (what a run leaves unset comes from the document's
+// defaultFont()), paragraph alignment left, right, centred and justified, tabs,
+// line breaks and lists. Reading such RTF and saving it again gives the same
+// bytes.
 QByteArray save(const QTextDocument &document);
+
+// The hanging indent of a bulleted paragraph: the bullet stands at the left
+// edge and the text (and its wrapped lines) 10 points to the right of it.
+constexpr qreal BulletIndentPoints = 10;
+
+// Bulleted paragraphs are the blocks of a QTextList with this format
+// (ListDisc, indent 1); they are written as the rich-text control writes
+// bullets, {\pntext\f1\'B7\tab}{\*\pn\pnlvlblt...}\fi-200\li200, and read
+// back the same way. For the screen to match, give the document an
+// indentWidth() of BulletIndentPoints in pixels. Other list styles (from
+// other programs' files) are kept as numbered lists; an indent of N is
+// nesting level N - 1.
+QTextListFormat bulletListFormat();
 
 } // namespace Rtf

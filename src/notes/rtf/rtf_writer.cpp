@@ -32,10 +32,7 @@ const char *numberingWord(int style)
 
 } // namespace
 
-Writer::Writer(const QTextDocument &document) : m_document(document), m_defaultFont(document.defaultFont())
-{
-    fontIndex(m_defaultFont.family()); // \deff0 is the document's default font
-}
+Writer::Writer(const QTextDocument &document) : m_document(document), m_defaultFont(document.defaultFont()) {}
 
 QByteArray Writer::write()
 {
@@ -108,12 +105,17 @@ int Writer::colorIndex(QRgb rgb)
     return int(m_colors.size());
 }
 
+QString Writer::familyOf(const QTextCharFormat &f) const
+{
+    const QStringList families = f.fontFamilies().toStringList();
+    return families.isEmpty() ? m_defaultFont.family() : families.first();
+}
+
 Writer::RunStyle Writer::styleOf(const QTextCharFormat &f)
 {
     // A format leaves out what it inherits from the document's default font.
     RunStyle s;
-    const QStringList families = f.fontFamilies().toStringList();
-    s.font = fontIndex(families.isEmpty() ? m_defaultFont.family() : families.first());
+    s.font = fontIndex(familyOf(f));
 
     double points = 0;
     if (f.hasProperty(QTextFormat::FontPointSize))
@@ -216,6 +218,10 @@ void Writer::writeListLabel(const QTextBlock &block, const ParaStyle &p)
 {
     if (isBullet(p.listStyle)) {
         if (m_symbolFont < 0) {
+            // Fonts are numbered in order of use; the text's font keeps \f0
+            // even when the document starts with a bullet.
+            const QTextBlock::iterator first = block.begin();
+            fontIndex(familyOf(first.atEnd() ? block.charFormat() : first.fragment().charFormat()));
             m_symbolFont = fontIndex(QStringLiteral("Symbol"));
         }
         m_body += "{\\pntext\\f";

@@ -47,6 +47,7 @@ private:
         }
     };
 
+    QString familyOf(const QTextCharFormat &format) const;
     RunStyle styleOf(const QTextCharFormat &format);
     int fontIndex(const QString &family);
     int colorIndex(QRgb rgb);
