@@ -15,18 +15,19 @@ bool isBlank(char16_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n
 char16_t codeAt(QByteArrayView text, qsizetype i) { return static_cast<unsigned char>(text[i]); }
 char16_t codeAt(QStringView text, qsizetype i) { return text[i].unicode(); }
 
-// "{\rtf" after blanks (and byte-order marks) decides what the content is.
+// Where "{\rtf" starts after blanks (and byte-order marks), or -1 when the
+// content is not RTF.
 template<typename View>
-bool startsAsRtf(View text)
+qsizetype rtfStart(View text)
 {
     static constexpr char16_t magic[] = u"{\\rtf";
-    qsizetype i = 0;
-    while (i < text.size() && isBlank(codeAt(text, i)))
-        ++i;
-    for (int k = 0; k < 5; ++k, ++i)
-        if (i >= text.size() || codeAt(text, i) != magic[k])
-            return false;
-    return true;
+    qsizetype start = 0;
+    while (start < text.size() && isBlank(codeAt(text, start)))
+        ++start;
+    for (qsizetype k = 0; k < 5; ++k)
+        if (start + k >= text.size() || codeAt(text, start + k) != magic[k])
+            return -1;
+    return start;
 }
 
 QByteArrayView withoutUtf8Bom(QByteArrayView bytes)
@@ -68,8 +69,9 @@ void load(QTextDocument &document, const QByteArray &rtf)
         return;
     }
     const QByteArrayView bytes = withoutUtf8Bom(rtf);
-    if (startsAsRtf(bytes))
-        loadRtf(document, bytes, false);
+    const qsizetype start = rtfStart(bytes);
+    if (start >= 0)
+        loadRtf(document, bytes.sliced(start), false);
     else
         document.setPlainText(plainTextOf(bytes));
 }
@@ -79,8 +81,9 @@ void load(QTextDocument &document, const QString &rtf)
     QStringView text(rtf);
     if (text.startsWith(QChar(0xFEFF)))
         text = text.sliced(1);
-    if (startsAsRtf(text))
-        loadRtf(document, text.toUtf8(), true);
+    const qsizetype start = rtfStart(text);
+    if (start >= 0)
+        loadRtf(document, text.sliced(start).toUtf8(), true);
     else
         document.setPlainText(text.toString());
 }

@@ -578,6 +578,8 @@ void Reader::flushPending()
 
 void Reader::emitChar(QChar c)
 {
+    if (c.unicode() < 0x20 && c != u'\t')
+        return; // control characters from escapes are not text
     const Dest d = top().dest;
     if (d == Dest::FontTable) {
         if (m_fontOpen)
