@@ -5,9 +5,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QTextBlock>
 #include <QTextDocument>
-#include <QTextList>
 
 #include <cstdio>
 
@@ -17,26 +15,6 @@ int usage()
 {
     std::fputs("usage: rtfconv --text|--html|--rtf FILE\n", stderr);
     return 2;
-}
-
-// One paragraph a line; a line break inside a paragraph starts a new line
-// too, and list items carry their label.
-QString plainText(const QTextDocument &document)
-{
-    QString out;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (const QTextList *list = block.textList()) {
-            const int style = list->format().style();
-            const bool bullet = style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
-                || style == QTextListFormat::ListSquare;
-            out += bullet ? QStringLiteral("\u2022 ") : list->itemText(block) + u' ';
-        }
-        QString text = block.text();
-        text.replace(QChar::LineSeparator, u'\n');
-        out += text;
-        out += u'\n';
-    }
-    return out;
 }
 
 void print(const QByteArray &bytes)
@@ -75,7 +53,7 @@ int main(int argc, char *argv[])
     QTextDocument document;
     Rtf::load(document, content);
     if (mode == QLatin1String("--text"))
-        print(plainText(document).toUtf8());
+        print(Rtf::plainText(document).toUtf8());
     else if (mode == QLatin1String("--html"))
         print(document.toHtml().toUtf8());
     else

@@ -4,7 +4,9 @@
 #include "notes/rtf/rtf_writer.h"
 
 #include <QStringDecoder>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextList>
 
 namespace Rtf {
 
@@ -86,6 +88,24 @@ void load(QTextDocument &document, const QString &rtf)
         loadRtf(document, text.sliced(start).toUtf8(), true);
     else
         document.setPlainText(text.toString());
+}
+
+QString plainText(const QTextDocument &document)
+{
+    QString out;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (const QTextList *list = block.textList()) {
+            const int style = list->format().style();
+            const bool bullet = style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
+                || style == QTextListFormat::ListSquare;
+            out += bullet ? QStringLiteral("\u2022 ") : list->itemText(block) + u' ';
+        }
+        QString text = block.text();
+        text.replace(QChar::LineSeparator, u'\n');
+        out += text;
+        out += u'\n';
+    }
+    return out;
 }
 
 QTextListFormat bulletListFormat()

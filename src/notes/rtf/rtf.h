@@ -26,6 +26,10 @@ void load(QTextDocument &document, const QString &rtf);
 // bytes.
 QByteArray save(const QTextDocument &document);
 
+// The document's text, one paragraph a line (line breaks inside a paragraph
+// start a new line too), list items with their label ("\u2022 ", "1. ").
+QString plainText(const QTextDocument &document);
+
 // The hanging indent of a bulleted paragraph: the bullet stands at the left
 // edge and the text (and its wrapped lines) 10 points to the right of it.
 constexpr qreal BulletIndentPoints = 10;
