@@ -77,8 +77,10 @@ void TestRtfCorpus::readsFilesOfOtherPrograms_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("tier");
     const QByteArray manifest = readAll(corpusDir() + QStringLiteral("/MANIFEST.tsv"));
-    if (manifest.isEmpty())
+    if (manifest.isEmpty()) {
+        QTest::newRow("no corpus") << QString() << QString(); // a row to skip
         return;
+    }
     const QList<QByteArray> lines = manifest.split('\n');
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QList<QByteArray> fields = lines.at(i).split('\t');
