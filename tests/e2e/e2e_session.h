@@ -1,0 +1,190 @@
+#pragma once
+
+// End-to-end fixture: drives the real paperlet binary in the X server named by
+// DISPLAY (tests/e2e/with-display.sh starts Xvfb with a tray host).
+//
+// A case takes a few lines:
+//
+//     void TestShell::exitFromMenu()
+//     {
+//         E2E_SESSION(session);                     // skips without DISPLAY
+//         session.seedSettings("Color=255\r\n");    // optional, before start()
+//         E2eProgram &app = session.start();
+//         QVERIFY(app.waitForTrayIcon());
+//         session.rightClickTray();
+//         QVERIFY(app.waitForPopupMenu());
+//         E2eSession::keys({"Up", "Return"});       // the last item: Exit
+//         QVERIFY(app.waitForExit());
+//         QCOMPARE(app.exitCode(), 0);
+//     }
+//
+//     PAPERLET_E2E_MAIN(TestShell)                  // returns 77 (skip) without DISPLAY
+//
+// Every session copies the binary into a fresh folder (PAPERLET_E2E_SCRATCH/
+// <test function>[_<data tag>]/app), so settings.ini and Notes start empty
+// unless the case seeds them. Each started copy gets private XDG folders
+// shared by all copies of the same session (so the single-instance lock is
+// shared between them and nothing else). When the case has failed, the
+// destructor saves a screenshot and each copy's output under
+// PAPERLET_E2E_ARTIFACTS; it always kills what the session started.
+//
+// Window ids are X window ids. Helpers return values (empty, false, nullopt
+// on failure) so that cases check them with QVERIFY/QCOMPARE.
+
+#include <QByteArray>
+#include <QList>
+#include <QPoint>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+using XWindow = quint64;
+
+// One started copy of the program.
+class E2eProgram final
+{
+public:
+    E2eProgram(const QString &binary, const QString &workFolder, const QProcessEnvironment &env);
+    ~E2eProgram();
+    E2eProgram(const E2eProgram &) = delete;
+    E2eProgram &operator=(const E2eProgram &) = delete;
+
+    qint64 pid() const { return m_pid; }
+    bool isRunning() const;
+
+    enum Mapped { AnyState, ViewableOnly };
+    // Every X window whose _NET_WM_PID is this process, optionally only those
+    // with exactly this title, or only those on screen.
+    QList<XWindow> windows(const QString &title = QString(), Mapped mapped = AnyState) const;
+    // Waits until such a window exists; 0 on timeout.
+    XWindow waitForWindow(const QString &title, Mapped mapped = AnyState, int timeoutMs = 10000) const;
+    // Waits until the window is gone or unmapped.
+    bool waitForWindowGone(XWindow window, int timeoutMs = 10000) const;
+
+    // The tray icon: this process's small window embedded in the tray host.
+    XWindow trayIcon() const;
+    bool waitForTrayIcon(int timeoutMs = 15000);
+    // An open popup menu of this process (a mapped override-redirect window
+    // that is neither a tooltip nor the tray icon); 0 if none.
+    XWindow popupMenu() const;
+    XWindow waitForPopupMenu(int timeoutMs = 5000) const;
+
+    void sendSignal(int signal) const;
+    bool waitForExit(int timeoutMs = 15000);
+    // Exit code of a normal exit; -1 while running or after a crash/signal.
+    int exitCode() const;
+    bool crashed() const;
+    // What the program printed (stdout and stderr merged).
+    QByteArray output();
+
+    void kill();
+
+private:
+    std::unique_ptr<QProcess> m_process;
+    qint64 m_pid = 0;
+    QByteArray m_output;
+};
+
+class E2eSession final
+{
+public:
+    static bool hasDisplay();
+
+    // name: folder name under PAPERLET_E2E_SCRATCH; defaults to the current
+    // test function and data tag.
+    explicit E2eSession(const QString &name = QString());
+    ~E2eSession();
+    E2eSession(const E2eSession &) = delete;
+    E2eSession &operator=(const E2eSession &) = delete;
+
+    // Files beside the copied binary.
+    QString appFolder() const { return m_appFolder; }
+    QString binary() const;
+    QString settingsPath() const;
+    QString notesFolder() const;
+    void seedSettings(const QByteArray &bytes) const;
+    void seedNote(const QString &fileName, const QByteArray &bytes) const;
+    std::optional<QByteArray> readSettings() const;
+    QStringList noteFiles() const;          // names in Notes, sorted
+    QByteArray readNote(const QString &fileName) const;
+    QStringList appFolderEntries() const;   // everything beside the binary, sorted
+    // Makes the binary's folder unwritable (also for root, through the
+    // immutable attribute); false when that is impossible here. Undone by the
+    // destructor.
+    bool makeAppFolderReadOnly();
+
+    // Starts one more copy of the binary (does not wait for anything).
+    E2eProgram &start();
+    E2eProgram &program(int index = 0) { return *m_programs.at(size_t(index)); }
+
+    // The first started copy's tray icon (waitForTrayIcon first).
+    bool rightClickTray();
+    bool doubleClickTray();
+    QPoint trayCenter() const;
+
+    // X helpers.
+    static std::optional<QRect> geometry(XWindow window);   // absolute, on screen
+    static bool isViewable(XWindow window);
+    static QString title(XWindow window);
+    // The raw value text of a property as xprop prints it, or empty.
+    static QString property(XWindow window, const QString &atom);
+    // _NET_WM_WINDOW_OPACITY as 0..1; nullopt when not set (fully opaque).
+    static std::optional<double> opacity(XWindow window);
+    // Gives the window the keyboard focus (no window manager needed).
+    static void focus(XWindow window);
+    static void moveMouse(QPoint at);
+    static void click(QPoint at, int button = 1);
+    static void doubleClick(QPoint at, int button = 1);
+    static void type(const QString &text);
+    // xdotool key names: "Return", "Escape", "Down", "ctrl+a" ...
+    static void keys(const QStringList &names);
+    static void key(const QString &name) { keys({name}); }
+    // Opens nothing; picks the index-th enabled item of an open menu by
+    // keyboard (separators are skipped by the menu itself).
+    static void pickMenuItem(int index);
+
+    // Polls condition every 50 ms until it holds or the time is up.
+    static bool waitFor(const std::function<bool()> &condition, int timeoutMs = 10000);
+
+    // Saves a screenshot of the whole screen under PAPERLET_E2E_ARTIFACTS.
+    QString screenshot(const QString &name) const;
+
+    // Runs a tool, returns its stdout (empty on failure or timeout).
+    static QString run(const QString &program, const QStringList &arguments, int *exitCode = nullptr);
+
+private:
+    void saveArtifacts();
+    void restoreAppFolder();
+
+    QString m_name;
+    QString m_root;
+    QString m_appFolder;
+    QProcessEnvironment m_env;
+    bool m_appFolderLocked = false;
+    std::vector<std::unique_ptr<E2eProgram>> m_programs;
+};
+
+// Declares an E2eSession, or skips the case when there is no X server.
+#define E2E_SESSION(var)                                 \
+    if (!E2eSession::hasDisplay())                       \
+        QSKIP("no DISPLAY: run under tests/e2e/with-display.sh"); \
+    E2eSession var
+
+// main() for an end-to-end test: exit code 77 tells ctest "skipped".
+#define PAPERLET_E2E_MAIN(TestObject)                    \
+    int main(int argc, char *argv[])                     \
+    {                                                    \
+        if (!E2eSession::hasDisplay()) {                 \
+            qWarning("no DISPLAY: skipped");             \
+            return 77;                                   \
+        }                                                \
+        QCoreApplication app(argc, argv);                \
+        TestObject test;                                 \
+        return QTest::qExec(&test, argc, argv);          \
+    }
