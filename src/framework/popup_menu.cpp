@@ -1,0 +1,150 @@
+#include "framework/popup_menu.h"
+
+#include "framework/image_list.h"
+#include "framework/menu_metrics.h"
+#include "framework/tbx_theme.h"
+#include "framework/theme_registry.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidgetAction>
+
+namespace {
+const char kImageIndexProperty[] = "tbxImageIndex";
+}
+
+TTBXPopupMenu::TTBXPopupMenu(QWidget *parent) : QMenu(parent)
+{
+    init();
+}
+
+TTBXPopupMenu::TTBXPopupMenu(const QString &title, QWidget *parent) : QMenu(title, parent)
+{
+    init();
+}
+
+TTBXPopupMenu::~TTBXPopupMenu() = default;
+
+void TTBXPopupMenu::init()
+{
+    if (TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance()) {
+        setStyle(registry->MenuStyle());
+        connect(registry, &TTBXThemeRegistry::ThemeChanged, this, [this] {
+            // Sizes depend on the theme's margins.
+            QActionEvent relayout(QEvent::ActionChanged, menuAction());
+            QCoreApplication::sendEvent(this, &relayout);
+            update();
+        });
+    }
+    // Shadow kind 0 asks for none; otherwise the platform's popup shadow.
+    if (const TTBXTheme *theme = CurrentTheme(); theme && theme->GetPopupShadowType() == 0)
+        setWindowFlag(Qt::NoDropShadowWindowHint, true);
+    setMouseTracking(true);
+    connect(this, &QMenu::hovered, this, &TTBXPopupMenu::onHovered);
+}
+
+void TTBXPopupMenu::SetImages(TImageList *images)
+{
+    m_images = images;
+    update();
+}
+
+TImageList *TTBXPopupMenu::Images() const
+{
+    if (m_images)
+        return m_images;
+    const auto *parentMenu = qobject_cast<const TTBXPopupMenu *>(parentWidget());
+    return parentMenu ? parentMenu->Images() : nullptr;
+}
+
+QAction *TTBXPopupMenu::AddItem(const QString &caption, int imageIndex)
+{
+    QAction *action = addAction(caption);
+    SetImageIndex(action, imageIndex);
+    return action;
+}
+
+QAction *TTBXPopupMenu::AddSeparator()
+{
+    return addSeparator();
+}
+
+TTBXPopupMenu *TTBXPopupMenu::AddSubmenu(const QString &caption, int imageIndex)
+{
+    auto *submenu = new TTBXPopupMenu(caption, this);
+    addMenu(submenu);
+    SetImageIndex(submenu->menuAction(), imageIndex);
+    return submenu;
+}
+
+void TTBXPopupMenu::Popup(const QPoint &screenPoint)
+{
+    popup(screenPoint);
+}
+
+void TTBXPopupMenu::CloseAllMenus()
+{
+    // Popups stack; closing the top one activates the next.
+    for (int guard = 0; guard < 64; ++guard) {
+        QWidget *popup = QApplication::activePopupWidget();
+        if (!popup || !qobject_cast<QMenu *>(popup))
+            break;
+        popup->close();
+    }
+}
+
+void TTBXPopupMenu::SetImageIndex(QAction *action, int index)
+{
+    if (action)
+        action->setProperty(kImageIndexProperty, index);
+}
+
+int TTBXPopupMenu::ImageIndex(const QAction *action)
+{
+    if (!action)
+        return -1;
+    bool ok = false;
+    const int index = action->property(kImageIndexProperty).toInt(&ok);
+    return ok ? index : -1;
+}
+
+int TTBXPopupMenu::ImageStripWidth() const
+{
+    return MenuMetrics::ImageStripWidth(this, Images(), CurrentTheme());
+}
+
+void TTBXPopupMenu::keyPressEvent(QKeyEvent *event)
+{
+    m_hoverKind = HOVER_KEYBOARD;
+    QMenu::keyPressEvent(event);
+}
+
+void TTBXPopupMenu::mouseMoveEvent(QMouseEvent *event)
+{
+    m_hoverKind = HOVER_MOUSE;
+    QMenu::mouseMoveEvent(event);
+}
+
+void TTBXPopupMenu::showEvent(QShowEvent *event)
+{
+    m_lastHot = nullptr;
+    QMenu::showEvent(event);
+}
+
+void TTBXPopupMenu::hideEvent(QHideEvent *event)
+{
+    m_lastHot = nullptr;
+    QMenu::hideEvent(event);
+}
+
+void TTBXPopupMenu::onHovered(QAction *action)
+{
+    if (action == m_lastHot)
+        return;
+    const QList<QAction *> list = actions();
+    const bool hadPrevious = m_lastHot != nullptr;
+    const bool fromAbove = hadPrevious && list.indexOf(m_lastHot) < list.indexOf(action);
+    m_lastHot = action;
+    Q_EMIT ItemEntered(action, hadPrevious, fromAbove);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QMenu>
+#include <QPointer>
+
+class TImageList;
+
+// A popup menu painted entirely by the current theme (see TTBXThemeRegistry).
+//
+// Items are ordinary QActions:
+//   caption      QAction::text (a '&' marks the access key)
+//   image        index into the menu's image list: SetImageIndex(action, i)
+//                (a QAction icon is used when there is no index)
+//   tag          QAction::setData
+//   tick         setCheckable(true) + setChecked; in an exclusive
+//                QActionGroup it is a radio item
+//   enabled      setEnabled
+//   click        connect to QAction::triggered
+// Separators: AddSeparator() (or QMenu::addSeparator).
+// Submenus: AddSubmenu() returns a TTBXPopupMenu that shares the image list;
+//   its aboutToShow() signal is the event raised before it opens.
+// Hosted controls (the colour palette): QWidgetAction items, addAction().
+// Open with Popup(screenPoint) (returns at once) or exec(screenPoint)
+// (returns when the menu has closed); a pick closes the whole chain.
+class TTBXPopupMenu : public QMenu
+{
+    Q_OBJECT
+public:
+    explicit TTBXPopupMenu(QWidget *parent = nullptr);
+    explicit TTBXPopupMenu(const QString &title, QWidget *parent = nullptr);
+    ~TTBXPopupMenu() override;
+
+    // Not owned. A submenu without a list of its own uses its parent menu's.
+    void SetImages(TImageList *images);
+    TImageList *Images() const;
+
+    QAction *AddItem(const QString &caption, int imageIndex = -1);
+    QAction *AddSeparator();
+    TTBXPopupMenu *AddSubmenu(const QString &caption, int imageIndex = -1);
+
+    void Popup(const QPoint &screenPoint);
+    // Closes this menu and every popup menu open above or below it.
+    static void CloseAllMenus();
+
+    static void SetImageIndex(QAction *action, int index);
+    static int ImageIndex(const QAction *action);
+
+    // How the current item became hot: HOVER_MOUSE or HOVER_KEYBOARD.
+    quint8 HoverKind() const { return m_hoverKind; }
+    int ImageStripWidth() const;
+
+Q_SIGNALS:
+    // The hot item moved onto `action` from a lower index (fromAbove true),
+    // from a higher one (false); `hadPrevious` false when nothing was hot.
+    void ItemEntered(QAction *action, bool hadPrevious, bool fromAbove);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void init();
+    void onHovered(QAction *action);
+
+    QPointer<TImageList> m_images;
+    QPointer<QAction> m_lastHot;
+    quint8 m_hoverKind = 2;
+};

@@ -1,0 +1,13 @@
+#include "framework/tbx_theme.h"
+
+#include "framework/theme_registry.h"
+
+TTBXTheme::TTBXTheme(const QString &name) : FName(name)
+{
+    // Every theme hears about system colour changes, whether or not the
+    // registry made it.
+    if (TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance())
+        connect(registry, &TTBXThemeRegistry::SysCommand, this, [this](int code) { TBXSysCommand(code); });
+}
+
+TTBXTheme::~TTBXTheme() = default;

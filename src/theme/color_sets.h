@@ -1,0 +1,70 @@
+#pragma once
+
+#include "framework/tbx_types.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class TTBXColorPalette;
+class TTBXCustomColorSet;
+
+// Supplies the colour and name of one cell. Color and Name arrive as clNone
+// and empty; a handler that leaves them so makes the cell a gap.
+using TCSGetColorInfo =
+    std::function<void(TTBXCustomColorSet *Sender, int Col, int Row, TColor &Color, QString &Name)>;
+
+// A grid of named colours that colour palettes show.
+class TTBXCustomColorSet : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TTBXCustomColorSet(QObject *parent = nullptr);
+    ~TTBXCustomColorSet() override;
+
+    int ColCount() const { return FColCount; }
+    int RowCount() const { return FRowCount; }
+
+    // clNone and "" and then the handler (or the fixed table).
+    virtual void GetColorInfo(int Col, int Row, TColor &Color, QString &Name);
+    TColor GetColor(int Col, int Row);
+    QString GetName(int Col, int Row);
+    // Stores both counts and passes them on to every attached palette.
+    void UpdateSize(int NewColCount, int NewRowCount);
+    // "None" for clNone; else the name of the first cell of that colour, or
+    // "#RRGGBB" when there is none or its name is empty.
+    QString ColorToString(TColor Color);
+
+    TCSGetColorInfo OnGetColorInfo;
+
+private:
+    friend class TTBXColorPalette;
+    void attach(TTBXColorPalette *palette);
+    void detach(TTBXColorPalette *palette);
+
+    int FColCount = 0;
+    int FRowCount = 0;
+    QList<QPointer<TTBXColorPalette>> FPalettes;
+};
+
+// A colour set whose cells come from OnGetColorInfo (`csColorSet`).
+class TTBXColorSet final : public TTBXCustomColorSet
+{
+    Q_OBJECT
+public:
+    using TTBXCustomColorSet::TTBXCustomColorSet;
+    void SetColCount(int value) { UpdateSize(value, ColCount()); }
+    void SetRowCount(int value) { UpdateSize(ColCount(), value); }
+};
+
+// The forty named colours, 8 x 5, that a palette without a colour set shows.
+class TTBXDefaultColorSet final : public TTBXCustomColorSet
+{
+    Q_OBJECT
+public:
+    explicit TTBXDefaultColorSet(QObject *parent = nullptr);
+    void GetColorInfo(int Col, int Row, TColor &Color, QString &Name) override;
+};

@@ -1,0 +1,386 @@
+#include "theme/ide_theme.h"
+
+#include "framework/image_list.h"
+#include "framework/system_metrics.h"
+#include "framework/theme_registry.h"
+#include "theme/gradients.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float kWeights[3] = {0.764706f, 1.52941f, 0.254902f};
+constexpr float kMaxima[3] = {195.0f, 390.0f, 65.0f};
+
+struct Vec3
+{
+    float v[3];
+};
+
+Vec3 weighted(TColor c)
+{
+    const TColor rgb = ColorToRGB(c);
+    return {{GetRValue(rgb) * kWeights[0], GetGValue(rgb) * kWeights[1], GetBValue(rgb) * kWeights[2]}};
+}
+
+float dot(const Vec3 &a, const Vec3 &b)
+{
+    return a.v[0] * b.v[0] + a.v[1] * b.v[1] + a.v[2] * b.v[2];
+}
+
+float adjustedThreshold(float threshold, float lightness)
+{
+    return lightness >= 220.0f ? threshold : threshold * (2.0f - lightness / 220.0f);
+}
+
+Vec3 mirrored(const Vec3 &a)
+{
+    return {{kMaxima[0] - a.v[0], kMaxima[1] - a.v[1], kMaxima[2] - a.v[2]}};
+}
+
+// The nearest colour the screen can show (unchanged on true-colour screens).
+TColor displayable(TColor c, int depth)
+{
+    if (c == clNone)
+        return c;
+    const TColor rgb = ColorToRGB(c);
+    if (depth >= 24)
+        return rgb;
+    const auto q = [](int channel, int bits) {
+        const int levels = (1 << bits) - 1;
+        return (channel * levels + 127) / 255 * 255 / levels;
+    };
+    return RGBColor(q(GetRValue(rgb), 5), q(GetGValue(rgb), 6), q(GetBValue(rgb), 5));
+}
+
+QImage glyphStrip()
+{
+    return QImage(QStringLiteral(":/theme/tbxglyphs.pbm"));
+}
+
+} // namespace
+
+int ColorIntensity(TColor c)
+{
+    const TColor rgb = ColorToRGB(c);
+    return (GetBValue(rgb) * 30 + GetGValue(rgb) * 150 + GetRValue(rgb) * 76) >> 8;
+}
+
+float ColorDistance(TColor a, TColor b)
+{
+    const Vec3 x = weighted(a), y = weighted(b);
+    float sum = 0.0f;
+    for (int i = 0; i < 3; ++i)
+        sum += (x.v[i] - y.v[i]) * (x.v[i] - y.v[i]);
+    return std::sqrt(sum);
+}
+
+void EnsureContrast(TColor &c, TColor background, int threshold)
+{
+    const float dK = ColorDistance(background, clBlack);
+    const float t1 = adjustedThreshold(float(threshold), dK);
+    if (ColorDistance(background, c) > t1)
+        return;
+    const float dC = ColorDistance(c, clBlack);
+    Vec3 cv = weighted(c), kv = weighted(background);
+    const bool mirror = (dC > dK && 442.0f - t1 > dK) || (dC <= dK && dK < t1);
+    if (mirror) {
+        cv = mirrored(cv);
+        kv = mirrored(kv);
+    }
+    const float length = std::max(std::sqrt(dot(cv, cv)), 0.01f);
+    const float p = dot(cv, kv) / length;
+    Vec3 d;
+    for (int i = 0; i < 3; ++i)
+        d.v[i] = (p / length) * cv.v[i] - kv.v[i];
+    const float s = std::sqrt(t1 * t1 - dot(d, d));
+    for (int i = 0; i < 3; ++i)
+        cv.v[i] = (p - s) / length * cv.v[i];
+    if (mirror)
+        cv = mirrored(cv);
+    int channel[3];
+    for (int i = 0; i < 3; ++i) {
+        // Out of reach along the line the root is not a number: black.
+        const float component = std::isnan(cv.v[i]) ? 0.0f : std::clamp(cv.v[i], 0.0f, kMaxima[i]);
+        channel[i] = std::clamp(int(component / kWeights[i] + 0.5f), 0, 255);
+    }
+    c = RGBColor(channel[0], channel[1], channel[2]);
+}
+
+TTBXIdeTheme::TTBXIdeTheme(const QString &name) : TTBXTheme(name), FGlyphs(std::make_unique<TImageList>(16, 16))
+{
+    FGlyphs->AddStrip(glyphStrip(), Qt::white);
+    SetupColorCache();
+}
+
+TTBXIdeTheme::~TTBXIdeTheme() = default;
+
+void TTBXIdeTheme::SetupColorCache()
+{
+    const TColor btnFace = SysColor(COLOR_BTNFACE), btnShadow = SysColor(COLOR_BTNSHADOW);
+    const TColor btnText = SysColor(COLOR_BTNTEXT), btnHighlight = SysColor(COLOR_BTNHIGHLIGHT);
+    const TColor window = SysColor(COLOR_WINDOW), highlightText = SysColor(COLOR_HIGHLIGHTTEXT);
+    const auto contrast = [](TColor color, TColor background, int threshold) {
+        EnsureContrast(color, background, threshold);
+        return color;
+    };
+    ColorCache &k = FColors;
+    k.GripColors[0] = StripDarkColor;
+    k.GripColors[1] = btnShadow;
+    k.GripColors[2] = btnHighlight;
+    k.GripColors[3] = MixColors(btnShadow, StripDarkColor, 95);
+
+    k.MenubarColor = k.ToolbarColor = MixColors(StripDarkColor, StripLightColor, 50);
+    k.PopupColor = k.DockPanelColor = 0xF0F0F0;
+    k.PopupFrameColor = LineColor;
+    const TColor hotBody = MixColors(HotColor, window, 20);
+    const TColor softText = MixColors(btnText, StripLightColor, 50);
+
+    const TColor activeBorder = contrast(MixColors(btnText, btnShadow, 15), k.ToolbarColor, 120);
+    k.WinFrameColors[wfsActive][wfpBorder] = activeBorder;
+    k.WinFrameColors[wfsActive][wfpCaption] = btnShadow;
+    k.WinFrameColors[wfsActive][wfpCaptionText] = contrast(btnHighlight, btnShadow, 180);
+    k.WinFrameColors[wfsInactive][wfpBorder] = activeBorder;
+    k.WinFrameColors[wfsInactive][wfpCaption] = btnFace;
+    k.WinFrameColors[wfsInactive][wfpCaptionText] = contrast(softText, btnFace, 120);
+    k.PanelFrameColors[wfsActive][wfpBorder] = btnShadow;
+    k.PanelFrameColors[wfsActive][wfpCaption] = btnFace;
+    k.PanelFrameColors[wfsActive][wfpCaptionText] = btnText;
+    k.PanelFrameColors[wfsInactive][wfpBorder] = btnShadow;
+    k.PanelFrameColors[wfsInactive][wfpCaption] = btnFace;
+    k.PanelFrameColors[wfsInactive][wfpCaptionText] = contrast(softText, btnFace, 120);
+
+    const auto set = [](TColor (&entry)[3], TColor body, TColor text, TColor frame) {
+        entry[ipBody] = body;
+        entry[ipText] = text;
+        entry[ipFrame] = frame;
+    };
+    const TColor normalText = contrast(btnText, k.ToolbarColor, 180);
+    set(k.BtnItemColors[bisNormal], clNone, normalText, clNone);
+    set(k.BtnItemColors[bisDisabled], clNone, softText, clNone);
+    set(k.BtnItemColors[bisSelected],
+        contrast(MixColors(HotColor, MixColors(btnFace, window, 50), 10), k.ToolbarColor, 5), normalText, HotColor);
+    set(k.BtnItemColors[bisPressed], MixColors(HotColor, window, 50), highlightText, HotColor);
+    set(k.BtnItemColors[bisHot], hotBody, contrast(SysColor(COLOR_MENUTEXT), hotBody, 180),
+        contrast(HotColor, k.ToolbarColor, 100));
+    set(k.BtnItemColors[bisDisabledHot], hotBody, softText, HotColor);
+    const TColor selectedHotBody = contrast(MixColors(HotColor, window, 40), k.ToolbarColor, 30);
+    set(k.BtnItemColors[bisSelectedHot], selectedHotBody, contrast(highlightText, selectedHotBody, 180), HotColor);
+    set(k.BtnItemColors[bisPopupParent], MixColors(btnFace, window, 183), normalText, LineColor);
+
+    set(k.MenuItemColors[misNormal], clNone, contrast(SysColor(COLOR_WINDOWTEXT), k.PopupColor, 180), clNone);
+    set(k.MenuItemColors[misDisabled], clNone, softText, clNone);
+    std::copy(std::begin(k.BtnItemColors[bisHot]), std::end(k.BtnItemColors[bisHot]),
+              std::begin(k.MenuItemColors[misHot]));
+    set(k.MenuItemColors[misDisabledHot], k.PopupColor, MixColors(SysColor(COLOR_GRAYTEXT), window, 70), HotColor);
+
+    k.SplitLineColor = contrast(LineColor, k.PopupColor, 50);
+    k.SeparatorColor = LineColor;
+    k.StatusFrameColor = contrast(MixColors(window, btnFace, 30), btnFace, 30);
+
+    // Every entry as the screen shows it.
+    const int depth = ScreenColorDepth();
+    const auto fix = [depth](TColor &c) { c = displayable(c, depth); };
+    for (TColor *c : {&k.MenubarColor, &k.ToolbarColor, &k.PopupColor, &k.DockPanelColor, &k.PopupFrameColor,
+                      &k.SplitLineColor, &k.SeparatorColor, &k.StatusFrameColor})
+        fix(*c);
+    for (auto &state : k.WinFrameColors)
+        std::for_each(std::begin(state), std::end(state), fix);
+    for (auto &state : k.PanelFrameColors)
+        std::for_each(std::begin(state), std::end(state), fix);
+    for (auto &state : k.MenuItemColors)
+        std::for_each(std::begin(state), std::end(state), fix);
+    for (auto &state : k.BtnItemColors)
+        std::for_each(std::begin(state), std::end(state), fix);
+    std::for_each(std::begin(k.GripColors), std::end(k.GripColors), fix);
+}
+
+void TTBXIdeTheme::TBXSysCommand(int code)
+{
+    if (code == TSC_VIEWCHANGE)
+        SetupColorCache();
+}
+
+TBtnItemState TTBXIdeTheme::GetButtonState(const TTBXItemInfo &info)
+{
+    if (!info.Enabled)
+        return info.Hover == HOVER_KEYBOARD ? bisDisabledHot : bisDisabled;
+    if (info.PopupOpen)
+        return bisPopupParent;
+    if (info.Pushed)
+        return bisPressed;
+    if (info.Checked)
+        return info.Hover != HOVER_NONE ? bisSelectedHot : bisSelected;
+    return info.Hover != HOVER_NONE ? bisHot : bisNormal;
+}
+
+namespace {
+
+bool hasAll(int value, int bits)
+{
+    return (value & bits) == bits;
+}
+
+// Embedded toolbars give empty parts a body and a frame.
+TColor embeddedFallback(TColor color, const TTBXItemInfo &info, TItemPart part, TColor toolbarColor)
+{
+    if (!hasAll(info.ViewKind, VT_TOOLBAR | TVT_EMBEDDED))
+        return color;
+    if (part == ipBody && color == clNone)
+        return toolbarColor;
+    if (part == ipFrame) {
+        if (info.Checked)
+            return SysColor(COLOR_WINDOWFRAME);
+        if (color == clNone)
+            return SysColor(COLOR_BTNSHADOW);
+    }
+    return color;
+}
+
+} // namespace
+
+TColor TTBXIdeTheme::GetBtnColor(const TTBXItemInfo &info, TItemPart part) const
+{
+    return embeddedFallback(FColors.BtnItemColors[GetButtonState(info)][part], info, part, FColors.ToolbarColor);
+}
+
+TColor TTBXIdeTheme::GetPartColor(const TTBXItemInfo &info, TItemPart part) const
+{
+    if (hasAll(info.ViewKind, VT_POPUPMENU) && !(info.ItemFlags & IO_TOOLBARSTYLE)) {
+        TMenuItemState state;
+        if (info.Enabled)
+            state = info.Hover != HOVER_NONE ? misHot : misNormal;
+        else
+            state = info.Hover == HOVER_KEYBOARD ? misDisabledHot : misDisabled;
+        return FColors.MenuItemColors[state][part];
+    }
+    // A toolbar with 0x0200 only ever swaps an empty frame, checked or not.
+    TColor color = FColors.BtnItemColors[GetButtonState(info)][part];
+    if (hasAll(info.ViewKind, VT_TOOLBAR | TVT_EMBEDDED)) {
+        if (part == ipBody && color == clNone)
+            color = FColors.ToolbarColor;
+        else if (part == ipFrame && color == clNone)
+            color = SysColor(COLOR_BTNSHADOW);
+    }
+    return color;
+}
+
+TColor TTBXIdeTheme::GetItemColor(const TTBXItemInfo &info) const
+{
+    const TColor c = GetPartColor(info, ipBody);
+    return c == clNone ? GetViewColor(info.ViewKind) : c;
+}
+
+TColor TTBXIdeTheme::GetItemTextColor(const TTBXItemInfo &info) const
+{
+    return GetPartColor(info, ipText);
+}
+
+TColor TTBXIdeTheme::GetItemImageBackground(const TTBXItemInfo &info) const
+{
+    const TColor c = GetBtnColor(info, ipBody);
+    return c == clNone ? GetViewColor(info.ViewKind) : c;
+}
+
+TColor TTBXIdeTheme::GetViewColor(int viewType) const
+{
+    if (viewType & VT_TOOLBAR)
+        return hasAll(viewType, VT_TOOLBAR | TVT_MENUBAR) ? FColors.MenubarColor : FColors.ToolbarColor;
+    if (viewType & VT_POPUP)
+        return hasAll(viewType, VT_POPUP | PVT_LISTBOX) ? SysColor(COLOR_WINDOW) : FColors.PopupColor;
+    if (viewType & VT_DOCKPANEL)
+        return FColors.DockPanelColor;
+    return SysColor(COLOR_BTNFACE);
+}
+
+QPoint TTBXIdeTheme::GetViewBorder(int viewType) const
+{
+    if (viewType & (VT_TOOLBAR | VT_DOCKPANEL)) {
+        if (viewType & TVT_FLOATING) {
+            if (viewType & TVT_RESIZABLE)
+                return QPoint(GetSystemMetrics(SM_CXFRAME) - 1, GetSystemMetrics(SM_CYFRAME) - 1);
+            return QPoint(GetSystemMetrics(SM_CXDLGFRAME) - 1, GetSystemMetrics(SM_CYDLGFRAME) - 1);
+        }
+        return QPoint(2, 2);
+    }
+    if (hasAll(viewType, VT_POPUPMENU))
+        return QPoint(1, 2);
+    if (viewType & VT_POPUP)
+        return QPoint(2, 2);
+    return QPoint(0, 0);
+}
+
+TTBXMargins TTBXIdeTheme::GetMargins(int marginID) const
+{
+    switch (marginID) {
+    case MID_TOOLBARITEM:
+        return {2, 2, 2, 2};
+    case MID_MENUITEM:
+        return {1, 1, 3, 3};
+    case MID_STATUSPANE:
+        return {3, 3, 1, 1};
+    default:
+        return {};
+    }
+}
+
+QPoint TTBXIdeTheme::GetImageOffset(QPainter &, const TTBXItemInfo &info, const TImageList *images) const
+{
+    // Every image list of this program is a plain one; the shift applies.
+    if (images && info.Enabled && info.Hover != HOVER_NONE && !info.Checked && (!info.Pushed || info.PopupOpen))
+        return QPoint(-1, -1);
+    return QPoint(0, 0);
+}
+
+int TTBXIdeTheme::GetIntegerMetrics(int index) const
+{
+    switch (index) {
+    case TMI_SPLITBTN_ARROWWIDTH:
+        return 12;
+    case TMI_DROPDOWN_ARROWWIDTH:
+        return 8;
+    case TMI_DROPDOWN_ARROWMARGIN:
+    case TMI_MENU_IMGTEXTSPACE:
+    case TMI_MENU_RCAPTIONMARGIN:
+    case TMI_MENU_SEPARATORSIZE:
+        return 3;
+    case TMI_MENU_LCAPTIONMARGIN:
+        return 8;
+    case TMI_MENU_MDI_DW:
+    case TMI_MENU_MDI_DH:
+    case TMI_EDIT_TEXTMARGINHORZ:
+    case TMI_EDIT_TEXTMARGINVERT:
+        return 2;
+    case TMI_EDIT_FRAMEWIDTH:
+    case TMI_EDIT_MENURIGHTINDENT:
+        return 1;
+    case TMI_EDIT_BTNWIDTH:
+        return 14;
+    default:
+        return -1;
+    }
+}
+
+bool TTBXIdeTheme::GetBooleanMetrics(int index) const
+{
+    return index == 1 || index == 5 || index == 6 || index == 7;
+}
+
+void RegisterIdeTheme()
+{
+    RegisterTbxTheme(QStringLiteral("Ide"),
+                     [](const QString &name) { return std::make_unique<TTBXIdeTheme>(name); });
+}
+
+void UseIdeTheme()
+{
+    TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance();
+    if (!registry)
+        return;
+    if (!registry->IsRegistered(QStringLiteral("Ide")))
+        RegisterIdeTheme();
+    registry->SelectTheme(QStringLiteral("Ide"));
+}

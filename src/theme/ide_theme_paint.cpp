@@ -1,0 +1,504 @@
+#include "theme/ide_theme.h"
+
+#include "framework/canvas.h"
+#include "framework/image_list.h"
+#include "framework/system_metrics.h"
+#include "theme/gradients.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+bool hasAll(int value, int bits)
+{
+    return (value & bits) == bits;
+}
+
+// Weighted brightness used to classify image pixels (red 76, blue 29).
+int imageBrightness(QRgb px)
+{
+    return qRed(px) * 76 + qGreen(px) * 150 + qBlue(px) * 29;
+}
+
+enum class ImageLook { Normal, Shadow, Silhouette, Brighten, Faded };
+
+// The image recoloured for its state; Shadow yields grey factors that are
+// multiplied into the background.
+QImage recolor(const QImage &source, ImageLook look)
+{
+    QImage img = source.convertToFormat(QImage::Format_ARGB32);
+    const QRgb shadow = toQColor(SysColor(COLOR_BTNSHADOW)).rgb();
+    for (int y = 0; y < img.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb px = line[x];
+            const int alpha = qAlpha(px);
+            if (alpha == 0)
+                continue;
+            switch (look) {
+            case ImageLook::Normal:
+                break;
+            case ImageLook::Silhouette:
+                line[x] = imageBrightness(px) < 46081 ? qRgba(qRed(shadow), qGreen(shadow), qBlue(shadow), alpha) : 0;
+                break;
+            case ImageLook::Shadow: {
+                const int brightness = (qRed(px) * 29 + qGreen(px) * 150 + qBlue(px) * 76) >> 8;
+                const int f = std::min(255, brightness / 3 + 170);
+                line[x] = qRgba(f, f, f, alpha);
+                break;
+            }
+            case ImageLook::Brighten: {
+                const int w = imageBrightness(px);
+                int r = qRed(px), g = qGreen(px), b = qBlue(px);
+                if (w > 0xFD00)
+                    r = g = b = 0;
+                else if (w < 25600)
+                    r = g = b = 255;
+                line[x] = qRgba(std::min(255, r + 32), std::min(255, g + 32), std::min(255, b + 32), alpha);
+                break;
+            }
+            case ImageLook::Faded:
+                line[x] = qRgba(qRed(px) * 255 / 256, qGreen(px) * 255 / 256, qBlue(px) * 255 / 256, alpha);
+                break;
+            }
+        }
+    }
+    return img;
+}
+
+void fillTriangleArrow(QPainter &canvas, int cx, int cy, int size, int kind, TColor color)
+{
+    switch (kind) {
+    case PSBT_UP:
+        cy += size / 2;
+        Canvas::FillTriangle(canvas, {cx + size, cy}, {cx, cy - size}, {cx - size, cy}, color);
+        break;
+    case PSBT_DOWN:
+        cy -= size / 2;
+        Canvas::FillTriangle(canvas, {cx + size, cy}, {cx, cy + size}, {cx - size, cy}, color);
+        break;
+    case PSBT_LEFT:
+        cx += size / 2;
+        Canvas::FillTriangle(canvas, {cx, cy + size}, {cx - size, cy}, {cx, cy - size}, color);
+        break;
+    default:
+        cx -= size / 2;
+        Canvas::FillTriangle(canvas, {cx, cy + size}, {cx + size, cy}, {cx, cy - size}, color);
+        break;
+    }
+}
+
+} // namespace
+
+void TTBXIdeTheme::PaintPopupNCArea(QPainter &canvas, const TRect &rect, const TTBXPopupInfo &)
+{
+    TRect r = rect;
+    Canvas::FrameRect(canvas, r, FColors.PopupFrameColor);
+    Canvas::FillRect(canvas, r, FColors.PopupColor);
+}
+
+void TTBXIdeTheme::PaintBackgnd(QPainter &canvas, const TRect &dockRect, const TRect &rect, const TRect &clipRect,
+                                TColor color, bool transparent, int viewType)
+{
+    if (transparent)
+        return;
+    TRect r = rect.Intersected(clipRect);
+    const bool gradientBar = (hasAll(viewType, VT_TOOLBAR | 0x0001) && !(viewType & TVT_EMBEDDED))
+        || hasAll(viewType, VT_TOOLBAR | TVT_TOOLBOX);
+    if (gradientBar) {
+        const bool horizontal = dockRect == TRect{} ? rect.Right > rect.Bottom : r.Width() > r.Height();
+        if (horizontal)
+            GradientFill(canvas, r.Inflated(0, 1), StripDarkColor, StripLightColor, tgTopBottom);
+        else
+            GradientFill(canvas, r.Inflated(1, 0), 0xFCF7F4, 0xFAECE9, tgLeftRight);
+        return;
+    }
+    if (dockRect == rect)
+        Canvas::FillRect(canvas, r, color);
+    else
+        GradientFill(canvas, r, 0xFCF7F4, 0xFAECE9, tgLeftRight);
+}
+
+void TTBXIdeTheme::PaintMenuItemFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+{
+    TRect handed = rect;
+    if (!hasAll(info.ViewKind, VT_POPUP | PVT_TOOLBOX)) {
+        const TRect strip{rect.Left, rect.Top, rect.Left + info.ImageStripWidth + 2, rect.Bottom};
+        GradientFill(canvas, strip, StripDarkColor, StripLightColor, tgLeftRight);
+        Canvas::Line(canvas, strip.Right, rect.Top, strip.Right, rect.Bottom, LineColor);
+        Canvas::Line(canvas, strip.Right + 1, rect.Top, strip.Right + 1, rect.Bottom, clWhite);
+        handed = {rect.Left + 1, rect.Top, rect.Right - 1, rect.Bottom};
+    }
+    PaintFrame(canvas, handed, info);
+}
+
+void TTBXIdeTheme::PaintFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+{
+    if (!info.Enabled || info.Hover == HOVER_NONE)
+        return;
+    const TRect r{rect.Left + 1, rect.Top, rect.Right - 1, rect.Bottom};
+    GradientFill(canvas, r, 0xF6E4BA, 0xFEFDFC, tgTopBottom);
+    Canvas::FrameRectConst(canvas, r, HotColor);
+    // Rounded-off corners.
+    Canvas::SetPixel(canvas, r.Left, r.Top, FColors.PopupColor);
+    Canvas::SetPixel(canvas, r.Right - 1, r.Top, FColors.PopupColor);
+    Canvas::SetPixel(canvas, r.Left, r.Bottom - 1, FColors.PopupColor);
+    Canvas::SetPixel(canvas, r.Right - 1, r.Bottom - 1, FColors.PopupColor);
+}
+
+void TTBXIdeTheme::PaintMenuItem(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+{
+    const int w = GetSystemMetrics(SM_CXMENUCHECK);
+    const TColor text = GetPartColor(info, ipText);
+    PaintMenuItemFrame(canvas, rect, info);
+    if (info.ItemFlags & IO_COMBO) {
+        TColor divider = FColors.SplitLineColor;
+        if (!info.Enabled)
+            divider = text;
+        else if (info.Hover == HOVER_MOUSE)
+            divider = GetPartColor(info, ipFrame);
+        const int x = rect.Right - w - 1;
+        Canvas::Line(canvas, x, rect.Top + 1, x, rect.Bottom - 1, divider);
+    }
+    if (info.ItemFlags & IO_SUBMENUITEM) {
+        const int y = rect.Bottom / 2;
+        const int x = rect.Right - (2 * w) / 3 - 1;
+        Canvas::FillTriangle(canvas, {x, y - 3}, {x, y + 3}, {x + 3, y}, text);
+    }
+    if (info.Checked && info.Enabled) {
+        TRect box{rect.Left + 2, rect.Top + 1, rect.Left + info.ImageStripWidth, rect.Bottom - 1};
+        Canvas::FrameRect(canvas, box, GetBtnColor(info, ipFrame));
+        Canvas::FillRect(canvas, box, GetBtnColor(info, ipBody));
+    }
+}
+
+void TTBXIdeTheme::PaintCheckMark(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+{
+    const int cx = (rect.Left + rect.Right) / 2, cy = (rect.Top + rect.Bottom) / 2;
+    Canvas::Polyline(canvas,
+                     {{cx - 4, cy - 1}, {cx - 2, cy + 1}, {cx + 2, cy - 3}, {cx + 2, cy - 2}, {cx - 2, cy + 2},
+                      {cx - 4, cy}, {cx - 4, cy - 1}},
+                     GetBtnColor(info, ipText));
+}
+
+void TTBXIdeTheme::PaintCaption(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info,
+                                const QString &caption, int flags, bool rotated)
+{
+    const TRect r{rect.Left, rect.Top - 1, rect.Right, rect.Bottom};
+    canvas.save();
+    if (canvas.pen().style() == Qt::NoPen)
+        canvas.setPen(toQColor(GetPartColor(info, ipText)));
+    canvas.setBackgroundMode(Qt::TransparentMode);
+    if (rotated) {
+        // Vertical bars read from top to bottom.
+        canvas.translate(r.Right, r.Top);
+        canvas.rotate(90);
+        canvas.drawText(QRect(0, 0, r.Height(), r.Width()), flags, caption);
+    } else {
+        canvas.drawText(r.toQRect(), flags, caption);
+    }
+    canvas.restore();
+}
+
+void TTBXIdeTheme::PaintImage(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info,
+                              const TImageList *images, int imageIndex)
+{
+    if (!images)
+        return;
+    const QImage image = images->Image(imageIndex);
+    if (image.isNull())
+        return;
+    const bool dark = ColorIntensity(GetItemImageBackground(info)) < 80;
+    ImageLook look = ImageLook::Normal;
+    if (!info.Enabled) {
+        look = dark ? ImageLook::Silhouette : ImageLook::Shadow;
+    } else if (info.Checked || info.Pushed || info.Hover != HOVER_NONE) {
+        look = dark ? ImageLook::Brighten : ImageLook::Normal;
+    } else if (dark) {
+        look = ImageLook::Brighten;
+    } else if (ScreenColorDepth() < 12 || ColorToRGB(SysColor(COLOR_BTNFACE)) == clWhite) {
+        look = ImageLook::Normal;
+    } else {
+        look = ImageLook::Faded;
+    }
+    canvas.save();
+    if (look == ImageLook::Shadow)
+        canvas.setCompositionMode(QPainter::CompositionMode_Multiply);
+    canvas.drawImage(QPoint(rect.Left, rect.Top), recolor(image, look));
+    canvas.restore();
+}
+
+void TTBXIdeTheme::PaintButton(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+{
+    TRect r{rect.Left, rect.Top, rect.Right, rect.Bottom - 1};
+    if ((info.ItemFlags & IO_DESIGNING) && !info.Checked) {
+        TRect design = info.SplitPart == 3 ? r.Offset(-1, 0) : r;
+        Canvas::FrameRect(canvas, design, clRed);
+    } else {
+        Canvas::FrameRect(canvas, r, GetBtnColor(info, ipFrame));
+        if (info.SplitPart == 2 && info.PopupOpen)
+            ++r.Right;
+        if (info.SplitPart == 3)
+            --r.Left;
+        if (info.Checked && (info.ViewKind & VT_TOOLBAR)) {
+            Canvas::FillRect(canvas, r, GetBtnColor(info, ipBody));
+        } else if (hasAll(info.ViewKind, VT_TOOLBAR | TVT_MENUBAR) && info.Hover != HOVER_NONE) {
+            GradientFill(canvas, r, 0xE6CA92, 0xFCF7EA, tgTopBottom);
+            Canvas::FrameRectConst(canvas, r, 0xFF9929);
+            Canvas::FrameRectConst(canvas, r.Inflated(1, 1), clWhite);
+        } else {
+            Canvas::FillRect(canvas, r, GetBtnColor(info, ipBody));
+        }
+    }
+    if (info.SplitPart == 3)
+        PaintDropDownArrow(canvas, r, info);
+}
+
+void TTBXIdeTheme::PaintDropDownArrow(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+{
+    const TColor color = GetPartColor(info, ipText);
+    const int cx = (rect.Left + rect.Right) / 2, cy = (rect.Top + rect.Bottom) / 2 - 1;
+    if (info.Vertical)
+        Canvas::FillTriangle(canvas, {cx, cy + 2}, {cx, cy - 2}, {cx - 2, cy}, color);
+    else
+        Canvas::FillTriangle(canvas, {cx - 2, cy}, {cx + 2, cy}, {cx, cy + 2}, color);
+}
+
+void TTBXIdeTheme::PaintSeparator(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, bool horizontal,
+                                  bool)
+{
+    TRect r = rect;
+    if (horizontal) {
+        if (!hasAll(info.ViewKind, VT_POPUP | PVT_TOOLBOX) && (info.ViewKind & VT_POPUP)
+            && !(info.ItemFlags & IO_TOOLBARSTYLE)) {
+            const int x = info.ImageStripWidth + 2;
+            Canvas::Line(canvas, x, r.Top, x, r.Bottom, LineColor);
+            Canvas::Line(canvas, x + 1, r.Top, x + 1, r.Bottom, clWhite);
+            GradientFill(canvas, TRect{r.Left, r.Top, x, r.Bottom}, StripDarkColor, StripLightColor, tgLeftRight);
+            r.Left += info.ImageStripWidth + 9;
+        }
+        if (!info.Enabled)
+            return;
+        if (info.ViewKind & VT_TOOLBAR) {
+            const int y = r.Bottom / 2 - 1;
+            Canvas::Line(canvas, r.Left + 3, y, r.Right - 3, y, FColors.SeparatorColor);
+        } else {
+            const int y = r.Bottom / 2;
+            Canvas::Line(canvas, r.Left + 4, y, r.Right - 2, y, LineColor);
+            Canvas::Line(canvas, r.Left + 4, y + 1, r.Right - 2, y + 1, clWhite);
+        }
+    } else if (info.Enabled) {
+        const int x = r.Right / 2 - 1;
+        Canvas::Line(canvas, x, r.Top + 1, x, r.Bottom - 2, FColors.SeparatorColor);
+    }
+}
+
+void TTBXIdeTheme::PaintPageScrollButton(QPainter &canvas, const TRect &rect, int buttonType, bool hot)
+{
+    TRect r = rect;
+    const TColor (&hotColors)[3] = FColors.BtnItemColors[bisHot];
+    Canvas::FrameRect(canvas, r, hot ? hotColors[ipFrame] : SysColor(COLOR_BTNSHADOW));
+    Canvas::FillRect(canvas, r, hot ? hotColors[ipBody] : SysColor(COLOR_BTNFACE));
+    const int cx = (rect.Left + rect.Right) / 2, cy = (rect.Top + rect.Bottom) / 2;
+    const int size = std::min(cx - rect.Left, cy - rect.Top) * 3 / 4;
+    fillTriangleArrow(canvas, cx, cy, size, buttonType,
+                      hot ? hotColors[ipText] : FColors.BtnItemColors[bisNormal][ipText]);
+}
+
+// ---- Parts the program's menus never show, drawn plainly in the theme's colours ----
+
+void TTBXIdeTheme::PaintChevron(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+{
+    PaintButton(canvas, rect, info);
+    const TColor text = GetPartColor(info, ipText);
+    const int x = info.Vertical ? rect.Right - 10 : rect.Left + 2, y = rect.Top + 3;
+    for (int i = 0; i < 2; ++i) {
+        const int ox = info.Vertical ? x : x + i * 4, oy = info.Vertical ? y + i * 4 : y;
+        if (info.Vertical)
+            Canvas::Polyline(canvas, {{ox, oy}, {ox + 3, oy + 3}, {ox + 7, oy - 1}}, text);
+        else
+            Canvas::Polyline(canvas, {{ox, oy}, {ox + 3, oy + 3}, {ox - 1, oy + 7}}, text);
+    }
+}
+
+void TTBXIdeTheme::PaintEditFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info,
+                                  const TTBXEditInfo &editInfo)
+{
+    TRect r = rect;
+    const bool active = info.Enabled && info.Hover != HOVER_NONE;
+    Canvas::FrameRect(canvas, r, active ? HotColor : StripDarkColor);
+    Canvas::FillRect(canvas, r, info.Enabled ? SysColor(COLOR_WINDOW) : StripLightColor);
+    if (editInfo.RightBtnWidth > 0) {
+        const TRect button{r.Right - editInfo.RightBtnWidth, r.Top, r.Right, r.Bottom};
+        GradientFill(canvas, button, StripLightColor, StripDarkColor, tgTopBottom);
+    }
+}
+
+void TTBXIdeTheme::PaintEditButton(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info,
+                                   const TTBXEditBtnInfo &btnInfo)
+{
+    TTBXItemInfo button = info;
+    if (btnInfo.BtnType == 0) {
+        button.SplitPart = 0;
+        PaintButton(canvas, rect, button);
+        PaintDropDownArrow(canvas, rect, button);
+        return;
+    }
+    const int middle = (rect.Top + rect.Bottom) / 2;
+    const TRect up{rect.Left, rect.Top, rect.Right, middle}, down{rect.Left, middle, rect.Right, rect.Bottom};
+    button.Pushed = btnInfo.ButtonState == 1;
+    PaintButton(canvas, up, button);
+    fillTriangleArrow(canvas, (up.Left + up.Right) / 2, (up.Top + up.Bottom) / 2, 2, PSBT_UP,
+                      GetPartColor(button, ipText));
+    button.Pushed = btnInfo.ButtonState == 2;
+    PaintButton(canvas, down, button);
+    fillTriangleArrow(canvas, (down.Left + down.Right) / 2, (down.Top + down.Bottom) / 2, 2, PSBT_DOWN,
+                      GetPartColor(button, ipText));
+}
+
+void TTBXIdeTheme::PaintDock(QPainter &canvas, const TRect &clientRect, const TRect &, int)
+{
+    GradientFill(canvas, clientRect, 0xFCF7F4, 0xFAECE9, tgLeftRight);
+}
+
+void TTBXIdeTheme::paintGlyph(QPainter &canvas, const TRect &rect, int index, TColor color) const
+{
+    QImage glyph = FGlyphs->Image(index).convertToFormat(QImage::Format_ARGB32);
+    const QRgb ink = toQColor(color).rgb();
+    // The strip is white-on-black with white made transparent: the black
+    // pixels that remain are the background, the holes are the glyph.
+    for (int y = 0; y < glyph.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(glyph.scanLine(y));
+        for (int x = 0; x < glyph.width(); ++x)
+            line[x] = qAlpha(line[x]) == 0 ? ink : 0;
+    }
+    canvas.drawImage(QPoint((rect.Left + rect.Right - glyph.width()) / 2, (rect.Top + rect.Bottom - glyph.height()) / 2),
+                     glyph);
+}
+
+void TTBXIdeTheme::PaintDockPanelNCArea(QPainter &canvas, const TRect &rect, const TTBXDockPanelInfo &info)
+{
+    TRect r = rect;
+    const auto state = info.Active ? wfsActive : wfsInactive;
+    Canvas::FrameRect(canvas, r, FColors.PanelFrameColors[state][wfpBorder]);
+    const TRect caption{r.Left, r.Top, r.Right, r.Top + 16};
+    Canvas::FillRect(canvas, caption, FColors.PanelFrameColors[state][wfpCaption]);
+    canvas.save();
+    canvas.setPen(toQColor(FColors.PanelFrameColors[state][wfpCaptionText]));
+    canvas.drawText(caption.toQRect().adjusted(4, 0, -18, 0), Qt::AlignLeft | Qt::AlignVCenter, info.Caption);
+    canvas.restore();
+    paintGlyph(canvas, {caption.Right - 16, caption.Top, caption.Right, caption.Bottom}, 0,
+               FColors.PanelFrameColors[state][wfpCaptionText]);
+}
+
+void TTBXIdeTheme::PaintFloatingBorder(QPainter &canvas, const TRect &rect, const TTBXWindowInfo &info)
+{
+    const bool panel = info.ViewKind & VT_DOCKPANEL;
+    const auto state = info.Active ? wfsActive : wfsInactive;
+    const TColor(&colors)[3] = panel ? FColors.PanelFrameColors[state] : FColors.WinFrameColors[state];
+    TRect r = rect;
+    Canvas::FrameRect(canvas, r, colors[wfpBorder]);
+    Canvas::FrameRect(canvas, r, colors[wfpBorder]);
+    const TRect caption{r.Left, r.Top, r.Right, r.Top + 16};
+    Canvas::FillRect(canvas, caption, colors[wfpCaption]);
+    canvas.save();
+    canvas.setPen(toQColor(colors[wfpCaptionText]));
+    canvas.drawText(caption.toQRect().adjusted(4, 0, -18, 0), Qt::AlignLeft | Qt::AlignVCenter, info.Caption);
+    canvas.restore();
+    const TRect close{caption.Right - 16, caption.Top, caption.Right, caption.Bottom};
+    if (info.CloseButtonHot || info.CloseButtonPressed) {
+        TTBXItemInfo button;
+        button.ViewKind = VT_TOOLBAR;
+        button.Hover = HOVER_MOUSE;
+        button.Pushed = info.CloseButtonPressed;
+        PaintButton(canvas, close, button);
+    }
+    paintGlyph(canvas, close, 0, colors[wfpCaptionText]);
+}
+
+void TTBXIdeTheme::PaintMDIButton(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, int buttonKind)
+{
+    PaintButton(canvas, rect, info);
+    // Glyphs: 0 close, 1 maximize, 2 minimize, 3 restore.
+    static constexpr int kGlyphOfKind[3] = {2, 3, 0};
+    paintGlyph(canvas, rect, kGlyphOfKind[std::clamp(buttonKind, 0, 2)], GetPartColor(info, ipText));
+}
+
+void TTBXIdeTheme::PaintToolbarNCArea(QPainter &canvas, const TRect &rect, const TTBXToolbarInfo &info)
+{
+    TRect r = rect;
+    if (info.BorderStyle != 0) {
+        GradientFill(canvas, r, StripDarkColor, StripLightColor, info.IsVertical ? tgLeftRight : tgTopBottom);
+        // Shaded corners.
+        for (const QPoint corner : {QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Top), QPoint(r.Left, r.Bottom - 1),
+                                    QPoint(r.Right - 1, r.Bottom - 1)})
+            Canvas::SetPixel(canvas, corner.x(), corner.y(), FColors.GripColors[3]);
+    }
+    if (!info.AllowDrag || info.DragHandleStyle == 0)
+        return;
+    // A column (row) of two-tone dots.
+    for (int i = 4; i < (info.IsVertical ? r.Width() : r.Height()) - 4; i += 4) {
+        const int x = info.IsVertical ? r.Left + i : r.Left + 3;
+        const int y = info.IsVertical ? r.Top + 3 : r.Top + i;
+        Canvas::FillRect(canvas, {x + 1, y + 1, x + 3, y + 3}, FColors.GripColors[2]);
+        Canvas::FillRect(canvas, {x, y, x + 2, y + 2}, FColors.GripColors[3]);
+    }
+}
+
+void TTBXIdeTheme::PaintFrameControl(QPainter &canvas, const TRect &rect, int kind, int state)
+{
+    const TColor ink = FColors.BtnItemColors[bisNormal][ipText];
+    const int size = std::min(rect.Width(), rect.Height()) - 1;
+    TRect box{rect.Left, rect.Top, rect.Left + size, rect.Top + size};
+    const int cx = (box.Left + box.Right) / 2, cy = (box.Top + box.Bottom) / 2;
+    if (kind == 1) {
+        Canvas::FrameRect(canvas, box, LineColor);
+        Canvas::FillRect(canvas, box, SysColor(COLOR_WINDOW));
+        if (state & 0x3)
+            Canvas::Polyline(canvas,
+                             {{cx - 4, cy - 1}, {cx - 2, cy + 1}, {cx + 2, cy - 3}, {cx + 2, cy - 2},
+                              {cx - 2, cy + 2}, {cx - 4, cy}, {cx - 4, cy - 1}},
+                             ink);
+    } else if (kind == 2) {
+        canvas.save();
+        canvas.setRenderHint(QPainter::Antialiasing, true);
+        canvas.setPen(toQColor(LineColor));
+        canvas.setBrush(toQColor(SysColor(COLOR_WINDOW)));
+        canvas.drawEllipse(box.toQRect().adjusted(0, 0, -1, -1));
+        if (state & 0x1) {
+            canvas.setPen(Qt::NoPen);
+            canvas.setBrush(toQColor(ink));
+            canvas.drawEllipse(QPoint(cx, cy), size / 4, size / 4);
+        }
+        canvas.restore();
+    }
+}
+
+void TTBXIdeTheme::PaintStatusBar(QPainter &canvas, const TRect &rect, int part)
+{
+    TRect r = rect;
+    switch (part) {
+    case 0:
+        Canvas::FillRect(canvas, r, SysColor(COLOR_BTNFACE));
+        break;
+    case 1:
+        r.Right -= 2;
+        Canvas::FrameRect(canvas, r, FColors.StatusFrameColor);
+        break;
+    case 2:
+        Canvas::FrameRect(canvas, r, FColors.StatusFrameColor);
+        break;
+    case 3:
+        // Diagonal grip lines, more of them for larger grips.
+        for (int d = 3; d < std::min(r.Width(), r.Height()); d += 4) {
+            Canvas::Line(canvas, r.Right - d, r.Bottom - 1, r.Right, r.Bottom - 1 - d, SysColor(COLOR_BTNHIGHLIGHT));
+            Canvas::Line(canvas, r.Right - d - 1, r.Bottom - 1, r.Right, r.Bottom - 2 - d, SysColor(COLOR_BTNSHADOW));
+            Canvas::Line(canvas, r.Right - d - 2, r.Bottom - 1, r.Right, r.Bottom - 3 - d, SysColor(COLOR_BTNFACE));
+        }
+        break;
+    default:
+        break;
+    }
+}
