@@ -1,0 +1,191 @@
+#include "theme/gradients.h"
+#include "theme_test_support.h"
+
+#include <QPainter>
+#include <QTest>
+
+using ThemeTest::canvasImage;
+using ThemeTest::pixel;
+
+class TestGradients : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { ThemeTest::useClassicPalette(); }
+
+    void mixColors_data()
+    {
+        QTest::addColumn<int>("c1");
+        QTest::addColumn<int>("c2");
+        QTest::addColumn<int>("weight");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("half black half white rounds up") << 0x000000 << 0xFFFFFF << 50 << 0x808080;
+        QTest::newRow("strip colours") << 0xDBCBC4 << 0xFDFAFA << 50 << 0xECE3DF;
+        QTest::newRow("same colour any weight") << 0x123456 << 0x123456 << 37 << 0x123456;
+        QTest::newRow("same colour tenths") << 0x9ABCDE << 0x9ABCDE << 999 << 0x9ABCDE;
+        // 100 and more count in tenths: 100 is 10 % of c1.
+        QTest::newRow("weight 100 is ten per cent") << 0x0000FF << 0xFF0000 << 100 << 0xE6001A;
+        // 18.3 % of 0xF0 and 81.7 % of 0xFF: (240*183 + 255*817 + 500) / 1000 = 252.
+        QTest::newRow("tenths of a per cent") << 0xF0F0F0 << 0xFFFFFF << 183 << 0xFCFCFC;
+        QTest::newRow("system colour resolved") << int(SysColor(COLOR_BTNFACE)) << 0xF0F0F0 << 60 << 0xF0F0F0;
+        QTest::newRow("zero weight is c2") << 0xFFFFFF << 0x010203 << 0 << 0x010203;
+    }
+    void mixColors()
+    {
+        QFETCH(int, c1);
+        QFETCH(int, c2);
+        QFETCH(int, weight);
+        QFETCH(int, expected);
+        QCOMPARE(MixColors(c1, c2, weight), expected);
+    }
+
+    void gradientFillRows_data()
+    {
+        QTest::addColumn<int>("dir");
+        QTest::addColumn<int>("length");
+        QTest::newRow("top-bottom 10") << int(tgTopBottom) << 10;
+        QTest::newRow("left-right 7") << int(tgLeftRight) << 7;
+        QTest::newRow("single line") << int(tgTopBottom) << 1;
+    }
+    // Line i of n (from 1) gets start + (end - start) * i / n, truncated.
+    void gradientFillRows()
+    {
+        QFETCH(int, dir);
+        QFETCH(int, length);
+        const auto d = TGradDir(dir);
+        QImage img = canvasImage(20, 20);
+        {
+            QPainter p(&img);
+            const TRect r = d == tgTopBottom ? TRect{2, 3, 12, 3 + length} : TRect{2, 3, 2 + length, 13};
+            GradientFill(p, r, 0x000000, 0x0A6496, d);   // red 150, green 100, blue 10
+        }
+        for (int i = 1; i <= length; ++i) {
+            const int x = d == tgTopBottom ? 5 : 2 + i - 1;
+            const int y = d == tgTopBottom ? 3 + i - 1 : 5;
+            const TColor expected = RGBColor(150 * i / length, 100 * i / length, 10 * i / length);
+            QCOMPARE(pixel(img, x, y), expected);
+        }
+        // Nothing outside the rectangle.
+        QCOMPARE(pixel(img, 1, 3), TColor(0x123456));
+        QCOMPARE(pixel(img, 5, 2), TColor(0x123456));
+    }
+
+    void gradientFillEdgeCases()
+    {
+        QImage img = canvasImage(10, 10);
+        {
+            QPainter p(&img);
+            GradientFill(p, TRect{5, 5, 2, 8}, 0x000000, 0xFFFFFF, tgTopBottom);   // inverted
+            GradientFill(p, TRect{1, 1, 5, 1}, 0x000000, 0xFFFFFF, tgTopBottom);   // empty
+            GradientFill(p, TRect{0, 6, 10, 10}, 0x445566, 0x445566, tgLeftRight); // even
+        }
+        for (int x = 0; x < 10; ++x)
+            for (int y = 0; y < 6; ++y)
+                QCOMPARE(pixel(img, x, y), TColor(0x123456));
+        for (int x = 0; x < 10; ++x)
+            QCOMPARE(pixel(img, x, 8), TColor(0x445566));
+        QVERIFY(!GradientFillWinEnabled());   // no system gradient call here
+        QVERIFY(!GradientFill(nullptr, TRect{0, 0, 4, 4}, 0, 0, tgTopBottom));
+    }
+
+    void gradientFillResolvesSystemColours()
+    {
+        QImage img = canvasImage(4, 4);
+        {
+            QPainter p(&img);
+            GradientFill(p, TRect{0, 0, 4, 4}, SysColor(COLOR_WINDOW), SysColor(COLOR_WINDOW), tgTopBottom);
+        }
+        QCOMPARE(pixel(img, 0, 0), TColor(0xFFFFFF));
+    }
+
+    // The older form runs the other way: the last row keeps the start colour.
+    void oldGradientFill()
+    {
+        QImage img = canvasImage(4, 5);
+        {
+            QPainter p(&img);
+            OLDGradientFill(p, TRect{0, 0, 4, 5}, 0x000000, 0x0000C8, tgTopBottom);   // red 0 -> 200, n = 4
+        }
+        QCOMPARE(pixel(img, 1, 4), RGBColor(0, 0, 0));
+        QCOMPARE(pixel(img, 1, 3), RGBColor(50, 0, 0));
+        QCOMPARE(pixel(img, 1, 1), RGBColor(150, 0, 0));
+        QCOMPARE(pixel(img, 1, 0), RGBColor(200, 0, 0));
+    }
+
+    void gradientGlass_data()
+    {
+        QTest::addColumn<bool>("hot");
+        QTest::addColumn<bool>("pressed");
+        QTest::addColumn<int>("stop0");
+        QTest::addColumn<int>("stop1");
+        QTest::newRow("normal") << false << false << int(RGBColor(248, 248, 248)) << int(RGBColor(216, 216, 216));
+        QTest::newRow("pressed without hot") << false << true << int(RGBColor(248, 248, 248))
+                                             << int(RGBColor(216, 216, 216));
+        QTest::newRow("hot") << true << false << int(RGBColor(240, 248, 255)) << int(RGBColor(128, 176, 224));
+        QTest::newRow("hot pressed") << true << true << int(RGBColor(224, 232, 239)) << int(RGBColor(112, 160, 208));
+    }
+    // Two rows: s = 1, rows 0 and 1 get stop 0 and stop 1.
+    void gradientGlass()
+    {
+        QFETCH(bool, hot);
+        QFETCH(bool, pressed);
+        QFETCH(int, stop0);
+        QFETCH(int, stop1);
+        QImage img = canvasImage(3, 2);
+        {
+            QPainter p(&img);
+            GradientGlass(p, TRect{0, 0, 3, 2}, hot, pressed, tgTopBottom);
+        }
+        QCOMPARE(pixel(img, 1, 0), TColor(stop0));
+        QCOMPARE(pixel(img, 1, 1), TColor(stop1));
+    }
+
+    // n = 9, s = 3: rows 0, 3, 6 and 9 carry the four stops exactly.
+    void gradientGlassStops()
+    {
+        QImage img = canvasImage(10, 2);
+        {
+            QPainter p(&img);
+            GradientGlass(p, TRect{0, 0, 10, 2}, true, tgLeftRight);
+        }
+        QCOMPARE(pixel(img, 0, 0), RGBColor(240, 248, 255));
+        QCOMPARE(pixel(img, 3, 0), RGBColor(128, 176, 224));
+        QCOMPARE(pixel(img, 6, 0), RGBColor(112, 232, 240));
+        QCOMPARE(pixel(img, 9, 1), RGBColor(176, 255, 255));
+        // Between stops: 128 + (112 - 128) * 1 / 3 = 123 (truncated toward zero).
+        QCOMPARE(GetRValue(pixel(img, 4, 0)), 123);
+    }
+
+    void buttonFrame()
+    {
+        QImage img = canvasImage(12, 10, 0xFFFFFF);
+        {
+            QPainter p(&img);
+            ButtonFrame(p, TRect{1, 1, 11, 9}, 2, 2, 0x0000FF, 0x00FF00, 0xFF0000);
+        }
+        // Straight edges in the frame colour, corners cut.
+        QCOMPARE(pixel(img, 5, 1), TColor(0x0000FF));
+        QCOMPARE(pixel(img, 1, 5), TColor(0x0000FF));
+        QCOMPARE(pixel(img, 1, 1), TColor(0xFFFFFF));
+        // The shadow redraws the right and bottom edges.
+        QCOMPARE(pixel(img, 10, 5), TColor(0x00FF00));
+        QCOMPARE(pixel(img, 5, 8), TColor(0x00FF00));
+        // The softening line runs one pixel outside the top-right diagonal.
+        QCOMPARE(pixel(img, 9, 1), TColor(0xFF0000));
+        QCOMPARE(pixel(img, 2, 1), TColor(0xFF0000));
+    }
+
+    void smartFrameMixesWithBackground()
+    {
+        QImage img = canvasImage(12, 10, 0xFFFFFF);
+        {
+            QPainter p(&img);
+            SmartFrame(p, TRect{1, 1, 11, 9}, 2, 0, 0x000000, clNone);
+        }
+        // Left softening: 60 % of the white corner pixel, 40 % black.
+        QCOMPARE(pixel(img, 2, 1), MixColors(0xFFFFFF, 0x000000, 60));
+    }
+};
+
+QTEST_MAIN(TestGradients)
+#include "tst_gradients.moc"
