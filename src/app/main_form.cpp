@@ -4,6 +4,7 @@
 #include "app/tray_images.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
+#include "notes/note_collection.h"
 #include "notes/note_window.h"
 #include "update/update_checker.h"
 #include "update/update_report.h"
@@ -150,7 +151,12 @@ void TFR_PLT_MAIN::tmDblClickTimer()
 void TFR_PLT_MAIN::mnAddNoteClick()
 {
     auto *note = Application::instance()->createForm<TFR_NOTE>();
-    note->InitNewNote();
+    try {
+        note->InitNewNote();
+    } catch (...) {
+        delete note;
+        throw;
+    }
     note->show();
 }
 
@@ -167,10 +173,16 @@ void TFR_PLT_MAIN::mnShowAllNotesClick()
 
 void TFR_PLT_MAIN::ShowAllNotes()
 {
+    const QStringList names = NoteCollection::noteFiles(NotesFolder());
+    if (names.isEmpty())
+        showBalloon();
+    else
+        NoteCollection::ShowAll(names);
 }
 
 void TFR_PLT_MAIN::mnHideAllNotesClick()
 {
+    NoteCollection::HideAll();
 }
 
 void TFR_PLT_MAIN::mnSettingsClick()

@@ -1,20 +1,659 @@
 #include "notes/note_window.h"
 
-// Placeholder until the note window lands: a bare top-level window.
+#include "app/application.h"
+#include "app/error.h"
+#include "app/main_form.h"
+#include "framework/tbx_types.h"
+#include "notes/note_colors.h"
+#include "notes/note_editor.h"
+#include "notes/note_naming.h"
+#include "notes/note_placement.h"
+#include "notes/rtf/rtf.h"
+#include "platform/window_state.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString DesignTitle = QStringLiteral("Notes");
+const QString TitleHint = QStringLiteral("Double click to edit title");
+const QString BlankTitle = QStringLiteral("No Name");
+const QString FontFace = QStringLiteral("Tahoma");
+constexpr qint32 DesignColor = 0x99FFFF;
+constexpr qint32 TitleTextColor = 0x3F3F3F;
+constexpr qint32 GlyphColor = 0x292929;
+constexpr int ButtonSize = 18;
+constexpr int GripSize = 10;
+
+enum class Glyph { Chevron, Cross };
+
+// The two title-bar glyphs, drawn rather than shipped as images.
+QIcon glyphIcon(Glyph glyph)
+{
+    const QSize size = glyph == Glyph::Chevron ? QSize(10, 8) : QSize(11, 11);
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(NoteColors::toQColor(GlyphColor), 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    if (glyph == Glyph::Chevron) {
+        painter.drawPolyline(QPolygonF({QPointF(1, 2), QPointF(5, 6), QPointF(9, 2)}));
+    } else {
+        painter.drawLine(QPointF(1, 1), QPointF(10, 10));
+        painter.drawLine(QPointF(10, 1), QPointF(1, 10));
+    }
+    painter.end();
+    return QIcon(pixmap);
+}
+
+QToolButton *flatButton(QWidget *parent, int left, Glyph glyph, const QString &hint)
+{
+    auto *button = new QToolButton(parent);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(left, 5, ButtonSize, ButtonSize);
+    button->setIcon(glyphIcon(glyph));
+    button->setIconSize(glyph == Glyph::Chevron ? QSize(10, 8) : QSize(11, 11));
+    button->setToolTip(hint);
+    return button;
+}
+
+QFont defaultNoteFont(const ProgramSettings &settings)
+{
+    QFont font(settings.DefaultFontName);
+    font.setPointSize(settings.DefaultFontSize > 0 ? settings.DefaultFontSize : 10);
+    font.setBold(settings.DefaultFontStyle & 1);
+    font.setItalic(settings.DefaultFontStyle & 2);
+    font.setUnderline(settings.DefaultFontStyle & 4);
+    font.setStrikeOut(settings.DefaultFontStyle & 8);
+    return font;
+}
+
+TFR_PLT_MAIN &mainForm()
+{
+    if (!FR_PLT_MAIN)
+        throw PaperletError(QStringLiteral("The notes need the program's main form."));
+    return *FR_PLT_MAIN;
+}
+
+QRect primaryScreenGeometry()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+// Shown once the current event is over: a modal box in the middle of a close
+// or a timer would run a nested loop at a bad moment.
+void reportLater(const QString &message)
+{
+    QTimer::singleShot(0, qApp, [message] {
+        const PaperletError error(message);
+        Application::showException(&error);
+    });
+}
+
+} // namespace
+
 TFR_NOTE::TFR_NOTE(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::Tool)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(200, 200);
+    setMinimumSize(MinSize, MinSize);
+    setFont(QFont(FontFace, 8));
+    buildGui();
+
+    tmCloseTimer.setInterval(FadeIntervalMs);
+    connect(&tmCloseTimer, &QTimer::timeout, this, &TFR_NOTE::tmCloseTimerTimer);
+    // Debounced: idle notes cause no wake-ups at all.
+    m_autosave.setSingleShot(true);
+    m_autosave.setInterval(AutosaveDelayMs);
+    connect(&m_autosave, &QTimer::timeout, this, &TFR_NOTE::autosave);
+    connect(reEdit->document(), &QTextDocument::contentsChanged, this, &TFR_NOTE::scheduleAutosave);
+
+    ApplyColor(DesignColor);
+    SetOpacity(100);
 }
 
-TFR_NOTE::~TFR_NOTE() = default;
+TFR_NOTE::~TFR_NOTE()
+{
+    if (m_persisted)
+        return;
+    try {
+        persist();
+    } catch (const PaperletError &error) {
+        rescue(error.message());
+    }
+}
 
-void TFR_NOTE::InitNewNote() {}
+void TFR_NOTE::buildGui()
+{
+    auto *layout = new QVBoxLayout(this);
+    // The 1-pixel frame is the window's own colour showing around the bars.
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(0);
+    buildTitleBar();
+    reEdit = new NoteEditor(this);
+    reEdit->installEventFilter(this);
+    buildBottomBar();
+    layout->addWidget(pnBar);
+    layout->addWidget(reEdit, 1);
+    layout->addWidget(pnBottom);
+}
+
+void TFR_NOTE::buildTitleBar()
+{
+    pnBar = new QWidget(this);
+    pnBar->setFixedHeight(BarHeight);
+    QFont bold(FontFace, 8);
+    bold.setBold(true);
+    pnBar->setFont(bold);
+    pnBar->installEventFilter(this);
+
+    pnTitlePanel = new QLabel(DesignTitle, pnBar);
+    pnTitlePanel->setTextFormat(Qt::PlainText);
+    pnTitlePanel->setAlignment(Qt::AlignCenter);
+    pnTitlePanel->setMargin(3);
+    pnTitlePanel->setToolTip(TitleHint);
+    // A long title must not widen the note.
+    pnTitlePanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    pnTitlePanel->installEventFilter(this);
+
+    edTitle = new QLineEdit(pnTitlePanel);
+    edTitle->hide();
+    edTitle->setFrame(false);
+    edTitle->setAlignment(Qt::AlignCenter);
+    edTitle->setAutoFillBackground(true);
+    edTitle->installEventFilter(this);
+
+    pnButtons = new QWidget(pnBar);
+    pnButtons->setFixedWidth(ButtonsWidth);
+    sbPopup = flatButton(pnButtons, 1, Glyph::Chevron, QStringLiteral("Menu"));
+    sbClose = flatButton(pnButtons, 20, Glyph::Cross, QStringLiteral("Close"));
+    connect(sbPopup, &QToolButton::clicked, this, &TFR_NOTE::sbPopupClick);
+    connect(sbClose, &QToolButton::clicked, this, &TFR_NOTE::sbCloseClick);
+
+    auto *row = new QHBoxLayout(pnBar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(pnTitlePanel, 1);
+    row->addWidget(pnButtons);
+}
+
+void TFR_NOTE::buildBottomBar()
+{
+    pnBottom = new QWidget(this);
+    pnBottom->setFixedHeight(BottomHeight);
+    pnBottom->setAutoFillBackground(true);
+    pnBottom->installEventFilter(this);
+    imSize = new QLabel(pnBottom);
+    imSize->setFixedSize(GripSize, GripSize);
+    imSize->setCursor(Qt::SizeAllCursor);
+    imSize->installEventFilter(this);
+    pnBottomResize();
+}
+
+void TFR_NOTE::InitNewNote()
+{
+    const TFR_PLT_MAIN &settings = mainForm();
+    SetOpacity(settings.DefaultOpacity);
+    ApplyColor(settings.DefaultColor);
+    reEdit->setDefaultFormat(defaultNoteFont(settings), NoteColors::toQColor(ColorToRGB(settings.DefaultFontColor)));
+
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale;
+    if (const auto title = NoteNaming::titleFor(settings.DefaultTitle, now, locale))
+        SetTitle(*title);
+
+    resize(NewNoteSize, NewNoteSize);
+    move(NotePlacement::newNotePosition(primaryScreenGeometry(), size(), ProgramRandom::shared()));
+
+    settings.EnsureNotesFolder();
+    const QString folder = settings.NotesFolder();
+    const auto taken = [this, &folder](const QString &name) {
+        if (QFileInfo::exists(folder + name))
+            return true;
+        const auto notes = Application::instance()->formsOf<TFR_NOTE>();
+        return std::any_of(notes.begin(), notes.end(),
+                           [this, &name](const TFR_NOTE *note) { return note != this && note->FileName == name; });
+    };
+    FileName = NoteNaming::uniqueFileName(NoteNaming::fileNameFor(now, locale), taken);
+    m_loadFailed = false;
+    m_ready = true;
+}
 
 void TFR_NOTE::LoadNote(const QString &fileName)
 {
     FileName = fileName;
+    // Until the whole file is read, this window must never touch the file.
+    m_loadFailed = true;
+    m_ready = false;
+    const QString path = FilePath();
+    NoteRecord record;
+    try {
+        record = NoteFile::decode(NoteFile::readAll(path));
+    } catch (const PaperletError &error) {
+        throw PaperletError(QStringLiteral("Cannot load the note file \"%1\": %2")
+                                .arg(QDir::toNativeSeparators(path), error.message()));
+    }
+    ApplyColor(record.color);
+    SetTitle(record.title);
+    const QRect screen = primaryScreenGeometry();
+    setGeometry(NoteFile::fitToScreen(record.bounds, screen.size()).translated(screen.topLeft()));
+    SetOpacity(record.opacity);
+    Rtf::load(*reEdit->document(), record.content);
+    reEdit->document()->clearUndoRedoStacks();
+    // Stored notes open in numbers at start-up; none of them should take the focus.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    m_loadFailed = false;
+    m_ready = true;
 }
 
-void TFR_NOTE::SaveNote() {}
+QString TFR_NOTE::FilePath() const
+{
+    return mainForm().NotesFolder() + FileName;
+}
+
+NoteRecord TFR_NOTE::currentRecord() const
+{
+    NoteRecord record;
+    record.bounds = frameGeometry();
+    record.opacity = m_opacity;
+    record.color = m_color;
+    record.title = Title();
+    record.content = QString::fromLatin1(Rtf::save(*reEdit->document()));
+    return record;
+}
+
+void TFR_NOTE::writeFile(const QByteArray &bytes)
+{
+    // A Notes folder removed behind our back comes back rather than losing the note.
+    mainForm().EnsureNotesFolder();
+    NoteFile::writeAtomically(FilePath(), bytes);
+    m_lastWritten = bytes;
+    Q_EMIT saved();
+}
+
+void TFR_NOTE::SaveNote()
+{
+    // Positions left of or above the primary display are not kept.
+    if (x() < 0 || y() < 0)
+        move(std::max(0, x()), std::max(0, y()));
+    m_autosave.stop();
+    writeFile(NoteFile::encode(currentRecord()));
+}
+
+bool TFR_NOTE::HasText() const
+{
+    return !NoteFile::trimControls(reEdit->toPlainText()).isEmpty();
+}
+
+void TFR_NOTE::persist()
+{
+    if (m_loadFailed || FileName.isEmpty())
+        return;
+    if (!Deleted && HasText()) {
+        SaveNote();
+        return;
+    }
+    m_autosave.stop();
+    // Not being able to remove the file is not worth a message: it only
+    // means an empty or deleted note comes back.
+    NoteFile::discard(FilePath());
+}
+
+void TFR_NOTE::rescue(const QString &reason)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+        + QStringLiteral("/Rescued notes/");
+    const QString copy = folder + FileName;
+    try {
+        if (!QDir().mkpath(folder))
+            throw PaperletError(QStringLiteral("Cannot create \"%1\".").arg(QDir::toNativeSeparators(folder)));
+        NoteFile::writeAtomically(copy, NoteFile::encode(currentRecord()));
+        qCritical("%s\nA copy of the note was saved as \"%s\".", qPrintable(reason),
+                  qPrintable(QDir::toNativeSeparators(copy)));
+    } catch (const PaperletError &error) {
+        qCritical("%s\nThe note could not be rescued either: %s", qPrintable(reason), qPrintable(error.message()));
+    }
+}
+
+void TFR_NOTE::scheduleAutosave()
+{
+    if (m_ready && !m_loadFailed && !Deleted)
+        m_autosave.start();
+}
+
+void TFR_NOTE::autosave()
+{
+    // An emptied note keeps its last file until it is closed: the destruction
+    // rule decides about removal.
+    if (!m_ready || m_loadFailed || Deleted || !HasText())
+        return;
+    try {
+        const QByteArray bytes = NoteFile::encode(currentRecord());
+        if (bytes != m_lastWritten)
+            writeFile(bytes);
+        m_autosaveErrorShown = false;
+    } catch (const PaperletError &error) {
+        // Once per failing stretch, not at every keystroke.
+        if (!m_autosaveErrorShown)
+            reportLater(error.message());
+        m_autosaveErrorShown = true;
+    }
+}
+
+void TFR_NOTE::ApplyColor(qint32 c)
+{
+    m_color = ColorToRGB(c) & NoteFile::MaxFieldValue;
+    const QColor bar = NoteColors::toQColor(NoteColors::ShiftColor(m_color, -5));
+    const QColor title = NoteColors::toQColor(TitleTextColor);
+
+    // The window colour is the frame's and the title bar's; the panels on the
+    // bar show it through.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, bar);
+    pal.setColor(QPalette::WindowText, title);
+    setPalette(pal);
+
+    QPalette edit = edTitle->palette();
+    edit.setColor(QPalette::Base, bar);
+    edit.setColor(QPalette::Window, bar);
+    edit.setColor(QPalette::Text, title);
+    edTitle->setPalette(edit);
+
+    QPalette bottom = pnBottom->palette();
+    bottom.setColor(QPalette::Window, NoteColors::toQColor(m_color));
+    pnBottom->setPalette(bottom);
+
+    reEdit->setBackgroundColor(NoteColors::toQColor(m_color));
+    PaintGrip(m_color);
+    scheduleAutosave();
+}
+
+void TFR_NOTE::PaintGrip(qint32 c)
+{
+    imSize->setPixmap(QPixmap::fromImage(NoteColors::gripImage(c)));
+}
+
+void TFR_NOTE::SetOpacity(int percent)
+{
+    m_opacity = percent;
+    setAlpha(percent);
+    tickOpacityItems();
+    scheduleAutosave();
+}
+
+void TFR_NOTE::setAlpha(int percent)
+{
+    const int alpha = std::clamp(percent * 255 / 100, 0, 255);
+    setWindowOpacity(alpha / 255.0);
+}
+
+int TFR_NOTE::OpacityMenuValue(int percent)
+{
+    if (percent == 25)
+        return 30;
+    if (percent == 75)
+        return 80;
+    return percent;
+}
+
+void TFR_NOTE::tickOpacityItems()
+{
+    if (!pmSettings)
+        return;
+    const QString ticked = QLatin1Char('N') + QString::number(OpacityMenuValue(m_opacity));
+    const auto actions = pmSettings->findChildren<QAction *>();
+    for (QAction *action : actions) {
+        const QString name = action->objectName();
+        bool isNumber = false;
+        const int value = name.startsWith(QLatin1Char('N')) ? name.mid(1).toInt(&isNumber) : 0;
+        if (isNumber && value >= 10 && value <= 100 && value % 10 == 0)
+            action->setChecked(name == ticked);
+    }
+}
+
+void TFR_NOTE::OpacityClick()
+{
+    const auto *action = qobject_cast<const QAction *>(sender());
+    if (!action)
+        return;
+    bool ok = false;
+    const int percent = action->data().isValid() ? action->data().toInt(&ok) : action->objectName().mid(1).toInt(&ok);
+    if (ok)
+        SetOpacity(percent);
+}
+
+QString TFR_NOTE::Title() const
+{
+    return pnTitlePanel->text();
+}
+
+void TFR_NOTE::SetTitle(const QString &title)
+{
+    pnTitlePanel->setText(NoteFile::singleLine(title));
+    scheduleAutosave();
+}
+
+QPoint TFR_NOTE::MenuPoint() const
+{
+    return QPoint(x() + pnButtons->x(), y() + sbPopup->y() + sbPopup->height());
+}
+
+void TFR_NOTE::sbPopupClick()
+{
+    reEdit->setFocus();
+    if (!pmSettings)
+        return;
+    tickOpacityItems();
+    pmSettings->popup(MenuPoint());
+}
+
+void TFR_NOTE::sbCloseClick()
+{
+    reEdit->setFocus();
+    CloseFading();
+}
+
+void TFR_NOTE::CloseFading()
+{
+    if (!FadeOnClose) {
+        close();
+        return;
+    }
+    // Below 20 % the step would be 0 and the note would never go.
+    FadeStep = std::max(1, m_opacity / 20);
+    FadeLevel = m_opacity;
+    tmCloseTimer.start();
+}
+
+void TFR_NOTE::tmCloseTimerTimer()
+{
+    FadeLevel -= FadeStep;
+    if (FadeLevel > 0) {
+        setAlpha(FadeLevel);
+        return;
+    }
+    tmCloseTimer.stop();
+    close();
+}
+
+void TFR_NOTE::pnTitlePanelDblClick()
+{
+    m_editingTitle = true;
+    pnTitlePanel->setToolTip(QString());
+    edTitle->setText(Title());
+    edTitle->setGeometry(pnTitlePanel->rect());
+    edTitle->show();
+    edTitle->setFocus();
+    edTitle->selectAll();
+}
+
+void TFR_NOTE::edTitleExit()
+{
+    if (!m_editingTitle)
+        return;
+    m_editingTitle = false;
+    pnTitlePanel->setToolTip(TitleHint);
+    QString text = edTitle->text();
+    if (NoteFile::trimControls(text).isEmpty())
+        text = BlankTitle;
+    SetTitle(text);
+    edTitle->hide();
+}
+
+void TFR_NOTE::edTitleKeyDown(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        edTitleExit();
+        reEdit->setFocus();
+    }
+}
+
+bool TFR_NOTE::FormKeyDown(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    // The edited title is the one that is kept.
+    edTitleExit();
+    close();
+    return true;
+}
+
+void TFR_NOTE::pnBottomResize()
+{
+    imSize->move(pnBottom->width() - imSize->width() - 2, 2);
+}
+
+bool TFR_NOTE::barMouseEvent(QEvent *event)
+{
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPoint pointer = mouse->globalPosition().toPoint();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_dragOffset = pointer - pos();
+        m_dragging = true;
+        return true;
+    case QEvent::MouseMove: {
+        if (!m_dragging)
+            return false;
+        const QScreen *screen = QGuiApplication::screenAt(pointer);
+        if (!screen)
+            screen = this->screen();
+        const QRect target(pointer - m_dragOffset, frameGeometry().size());
+        move(screen ? NotePlacement::snapToArea(target, screen->availableGeometry()) : target.topLeft());
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        m_dragging = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TFR_NOTE::gripMouseEvent(QEvent *event)
+{
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPoint pointer = mouse->globalPosition().toPoint();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_sizing = true;
+        m_sizeOffset = pointer - QPoint(width(), height());
+        return true;
+    case QEvent::MouseMove:
+        if (!m_sizing)
+            return false;
+        resize(std::max(MinSize, pointer.x() - m_sizeOffset.x()), std::max(MinSize, pointer.y() - m_sizeOffset.y()));
+        return true;
+    case QEvent::MouseButtonRelease:
+        m_sizing = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TFR_NOTE::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove
+        || type == QEvent::MouseButtonRelease;
+    if (type == QEvent::KeyPress && (watched == reEdit || watched == edTitle)) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (FormKeyDown(key))
+            return true;
+        if (watched == edTitle)
+            edTitleKeyDown(key);
+    } else if (watched == pnTitlePanel && type == QEvent::MouseButtonDblClick) {
+        pnTitlePanelDblClick();
+        return true;
+    } else if (mouse && (watched == pnBar || watched == pnTitlePanel)) {
+        return barMouseEvent(event);
+    } else if (mouse && watched == imSize) {
+        return gripMouseEvent(event);
+    } else if (watched == edTitle && type == QEvent::FocusOut) {
+        edTitleExit();
+    } else if (watched == pnBottom && type == QEvent::Resize) {
+        pnBottomResize();
+    } else if (watched == pnTitlePanel && type == QEvent::Resize) {
+        edTitle->setGeometry(pnTitlePanel->rect());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFR_NOTE::closeEvent(QCloseEvent *event)
+{
+    edTitleExit();
+    reEdit->setFocus();
+    tmCloseTimer.stop();
+    try {
+        persist();
+    } catch (const PaperletError &error) {
+        // The text stays on screen rather than being lost with the window.
+        event->ignore();
+        setAlpha(m_opacity);
+        reportLater(error.message() + QStringLiteral("\nThe note stays open so that its text is not lost."));
+        return;
+    }
+    m_persisted = true;
+    event->accept();
+}
+
+void TFR_NOTE::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    WindowState::skipTaskbar(this);
+    reEdit->setFocus();
+}
+
+void TFR_NOTE::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // The events that showing delivers are not changes.
+    if (isVisible())
+        scheduleAutosave();
+}
+
+void TFR_NOTE::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (isVisible())
+        scheduleAutosave();
+}

@@ -1,24 +1,140 @@
 #pragma once
 
+#include "notes/note_file.h"
+
+#include <QPoint>
+#include <QTimer>
 #include <QWidget>
 
+class NoteEditor;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QToolButton;
+
 // A sticky note: a frameless window with a title bar, a rich-text editor and a
-// resize grip, stored in one file of the Notes folder.
-class TFR_NOTE : public QWidget
+// resize grip, stored in one file of the Notes folder. When the window goes
+// away its file is written, or removed when the note is empty or deleted;
+// while it is open, changes reach the file a moment after they are made.
+class TFR_NOTE final : public QWidget
 {
     Q_OBJECT
 public:
+    static constexpr int BarHeight = 26;
+    static constexpr int ButtonsWidth = 39;
+    static constexpr int BottomHeight = 14;
+    static constexpr int MinSize = 100;
+    static constexpr int NewNoteSize = 200;
+    static constexpr int FadeIntervalMs = 10;
+    static constexpr int AutosaveDelayMs = 1500;
+
     explicit TFR_NOTE(QWidget *parent = nullptr);
     ~TFR_NOTE() override;
 
     // Default look, title, place and a new file name from the main form's settings.
     void InitNewNote();
     // Sets FileName, then reads NotesFolder + fileName; throws PaperletError.
+    // A note that failed to load never touches its file again.
     void LoadNote(const QString &fileName);
-    // Writes NotesFolder + FileName; throws PaperletError.
+    // Writes NotesFolder + FileName atomically; throws PaperletError.
     void SaveNote();
+
+    // 0x00BBGGRR; a system colour is taken at its current RGB value.
+    void ApplyColor(qint32 c);
+    qint32 NoteColor() const { return m_color; }
+    void SetOpacity(int percent);
+    int Opacity() const { return m_opacity; }
+    // The Opacity item a percent ticks: 25 counts as 30 and 75 as 80.
+    static int OpacityMenuValue(int percent);
+
+    QString Title() const;
+    void SetTitle(const QString &title);
+
+    // Closes with the fade-out when FadeOnClose is set, at once otherwise.
+    void CloseFading();
+
+    // The editor's plain text without leading and trailing blanks is not empty.
+    bool HasText() const;
+    // The full path of the note's file.
+    QString FilePath() const;
+    // Where the note menu opens: just below the Menu button, at the left edge
+    // of the button panel.
+    QPoint MenuPoint() const;
+    bool LoadFailed() const { return m_loadFailed; }
 
     QString FileName;          // bare name with ".pnf", no folder
     bool FadeOnClose = true;   // the Close button fades the window out first
     bool Deleted = false;      // the user deleted the note: its file goes too
+    int FadeStep = 0;          // percent taken off at each fade tick
+    int FadeLevel = 0;         // current level of the fade
+
+    // Controls.
+    QWidget *pnBar = nullptr;
+    QWidget *pnButtons = nullptr;
+    QToolButton *sbPopup = nullptr;
+    QToolButton *sbClose = nullptr;
+    QLabel *pnTitlePanel = nullptr;
+    QLineEdit *edTitle = nullptr;
+    NoteEditor *reEdit = nullptr;
+    QWidget *pnBottom = nullptr;
+    QLabel *imSize = nullptr;
+    QTimer tmCloseTimer;
+    // The note menu, set by whoever builds it; sbPopupClick opens it.
+    QMenu *pmSettings = nullptr;
+
+public Q_SLOTS:
+    void sbPopupClick();
+    void sbCloseClick();
+    void OpacityClick();
+    void pnTitlePanelDblClick();
+    void edTitleExit();
+    void tmCloseTimerTimer();
+
+Q_SIGNALS:
+    // The file was written (by autosave or on closing); tests wait for it.
+    void saved();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildGui();
+    void buildTitleBar();
+    void buildBottomBar();
+
+    bool barMouseEvent(QEvent *event);
+    bool gripMouseEvent(QEvent *event);
+    bool FormKeyDown(QKeyEvent *event);
+    void edTitleKeyDown(QKeyEvent *event);
+    void pnBottomResize();
+    void PaintGrip(qint32 c);
+    void setAlpha(int percent);
+    void tickOpacityItems();
+
+    NoteRecord currentRecord() const;
+    void writeFile(const QByteArray &bytes);
+    // The destruction rule: write the file, or remove it when the note is
+    // empty or deleted. Throws PaperletError when the file cannot be written.
+    void persist();
+    void rescue(const QString &reason);
+    void scheduleAutosave();
+    void autosave();
+
+    qint32 m_color = 0;
+    int m_opacity = 100;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+    QPoint m_sizeOffset;
+    bool m_sizing = false;
+    bool m_editingTitle = false;
+    bool m_ready = false;        // initialised or loaded: changes are worth saving
+    bool m_loadFailed = false;
+    bool m_persisted = false;    // the destruction rule already ran on close
+    bool m_autosaveErrorShown = false;
+    QTimer m_autosave;
+    QByteArray m_lastWritten;    // what the file holds since this window wrote it
 };

@@ -1,0 +1,69 @@
+#include "notes/note_collection.h"
+
+#include "app/application.h"
+#include "app/error.h"
+#include "notes/note_window.h"
+
+#include <QCollator>
+#include <QDir>
+
+#include <algorithm>
+#include <memory>
+
+namespace NoteCollection {
+
+QStringList noteFiles(const QString &folder)
+{
+    const QDir dir(folder);
+    if (!dir.exists() || !dir.isReadable())
+        throw PaperletError(QStringLiteral("Cannot open the notes folder \"%1\".").arg(QDir::toNativeSeparators(folder)));
+    QStringList names = dir.entryList({QStringLiteral("*.pnf")}, QDir::Files, QDir::NoSort);
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // Names equal but for case still need a fixed order.
+    std::sort(names.begin(), names.end(), [&collator](const QString &a, const QString &b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return names;
+}
+
+TFR_NOTE *findOpen(const QString &fileName)
+{
+    const auto notes = Application::instance()->formsOf<TFR_NOTE>();
+    const auto it = std::find_if(notes.begin(), notes.end(),
+                                 [&fileName](const TFR_NOTE *note) { return note->FileName == fileName; });
+    return it == notes.end() ? nullptr : *it;
+}
+
+void ShowAll(const QStringList &names)
+{
+    for (const QString &name : names) {
+        if (TFR_NOTE *open = findOpen(name)) {
+            open->showNormal();
+            open->raise();
+            continue;
+        }
+        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        try {
+            note->LoadNote(name);
+        } catch (const PaperletError &) {
+            // One damaged file must not hide the notes after it. The window
+            // that failed never writes or removes the file.
+            delete note;
+            continue;
+        }
+        note->show();
+    }
+}
+
+void HideAll()
+{
+    const auto notes = Application::instance()->formsOf<TFR_NOTE>();
+    for (TFR_NOTE *note : notes) {
+        note->FadeOnClose = false;
+        note->close();
+    }
+}
+
+} // namespace NoteCollection

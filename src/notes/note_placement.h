@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <cstdint>
+
+// The program's pseudo-random sequence: it starts from seed 0 at every
+// program start, so the first new notes of a run always land in the same
+// places.
+class ProgramRandom
+{
+public:
+    // A number from 0 to n - 1.
+    int next(int n);
+
+    // The one sequence of this run.
+    static ProgramRandom &shared();
+
+private:
+    std::uint32_t m_seed = 0;
+};
+
+namespace NotePlacement {
+
+constexpr int SnapDistance = 10;
+constexpr int Scatter = 40;
+
+// Near the centre of `screen`: width div 2 and height div 2 off the centre,
+// less r1 and r2 (two numbers below 40 drawn from `random`), plus 10.
+QPoint newNotePosition(const QRect &screen, const QSize &size, ProgramRandom &random);
+
+// `window` moved so that an edge closer than SnapDistance to an edge of
+// `area` lies on it.
+QPoint snapToArea(const QRect &window, const QRect &area);
+
+} // namespace NotePlacement

@@ -1,0 +1,13 @@
+#include "platform/window_state.h"
+
+#include <QWidget>
+
+namespace WindowState {
+
+void skipTaskbar(QWidget *window)
+{
+    // Without X11 libraries there is no portable way to ask for this.
+    Q_UNUSED(window);
+}
+
+} // namespace WindowState

@@ -1,0 +1,79 @@
+#include "platform/window_state.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
+{
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name);
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+} // namespace
+
+namespace WindowState {
+
+void skipTaskbar(QWidget *window)
+{
+    // Qt 6.4 never sets these states, and a frameless tool window still gets
+    // a taskbar button; Qt merges what we add here when it maps the window.
+    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !window)
+        return;
+    xcb_connection_t *connection = x11->connection();
+    const auto id = xcb_window_t(window->winId());
+    const xcb_atom_t state = internAtom(connection, "_NET_WM_STATE");
+    const std::array<xcb_atom_t, 2> wanted{internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                           internAtom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    if (state == XCB_ATOM_NONE)
+        return;
+
+    std::vector<xcb_atom_t> atoms;
+    const xcb_get_property_cookie_t cookie = xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 64);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(connection, cookie, nullptr), &std::free);
+    if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+        const auto *data = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
+        atoms.assign(data, data + reply->value_len);
+    }
+    for (const xcb_atom_t atom : wanted)
+        if (atom != XCB_ATOM_NONE && std::find(atoms.begin(), atoms.end(), atom) == atoms.end())
+            atoms.push_back(atom);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
+                        std::uint32_t(atoms.size()), atoms.data());
+
+    // A window that is already mapped belongs to the window manager, which
+    // takes changes only as client messages.
+    if (window->isVisible() && window->windowHandle() && window->windowHandle()->isExposed()) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        for (const xcb_atom_t atom : wanted) {
+            xcb_client_message_event_t event{};
+            event.response_type = XCB_CLIENT_MESSAGE;
+            event.format = 32;
+            event.window = id;
+            event.type = state;
+            event.data.data32[0] = 1; // _NET_WM_STATE_ADD
+            event.data.data32[1] = atom;
+            event.data.data32[3] = 1; // from a normal application
+            xcb_send_event(connection, 0, root,
+                           XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                           reinterpret_cast<const char *>(&event));
+        }
+    }
+    xcb_flush(connection);
+}
+
+} // namespace WindowState
