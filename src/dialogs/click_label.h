@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+
+// A label used as a link: blue, underlined, with a hand cursor; it reports a
+// click of the left button.
+class ClickLabel final : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ClickLabel(const QString &text, QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+// The frame both dialogs share: a captioned, fixed-size dialog that stays on
+// top, opens centred on the screen under the pointer and destroys itself
+// when it closes, however it closes.
+class FixedDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    FixedDialog(const QString &caption, const QSize &clientSize, QWidget *parent);
+
+protected:
+    // A label sized to its text at (left, top) of parent.
+    static QLabel *addLabel(const QString &text, QWidget *parent, int left, int top);
+
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool m_centred = false;
+};

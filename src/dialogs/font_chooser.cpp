@@ -1,0 +1,60 @@
+#include "dialogs/font_chooser.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QIntValidator>
+#include <QListView>
+#include <QMessageBox>
+
+FontChooser::FontChooser(QWidget *parent)
+    : QFontDialog(parent)
+{
+    setOption(QFontDialog::DontUseNativeDialog);
+    setCurrentFont(QFont(QStringLiteral("Tahoma"), 8));
+    hideEffects();
+    limitSizes();
+}
+
+// Qt 6.4 has no option to leave out the effects (underline, strike-out):
+// hide the group that holds their check boxes.
+void FontChooser::hideEffects()
+{
+    for (QGroupBox *group : findChildren<QGroupBox *>())
+        if (!group->findChildren<QCheckBox *>().isEmpty())
+            group->hide();
+}
+
+// QFontDialog has no size limit of its own: narrow its size box's validator
+// and hide the larger entries of its size list. done() is the real guard,
+// should a later Qt build the dialog differently.
+void FontChooser::limitSizes()
+{
+    for (QIntValidator *validator : findChildren<QIntValidator *>())
+        validator->setTop(MaxPointSize);
+    for (QListView *list : findChildren<QListView *>()) {
+        QAbstractItemModel *model = list->model();
+        if (!model)
+            continue;
+        const auto hideLarge = [list, model] {
+            for (int row = 0; row < model->rowCount(); ++row) {
+                bool number = false;
+                const int size = model->index(row, 0).data().toString().toInt(&number);
+                list->setRowHidden(row, number && size > MaxPointSize);
+            }
+        };
+        connect(model, &QAbstractItemModel::modelReset, list, hideLarge);
+        hideLarge();
+    }
+}
+
+void FontChooser::done(int result)
+{
+    const QFont font = currentFont();
+    if (result == QDialog::Accepted && font.pointSize() > MaxPointSize) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Size must be between 1 and %1.").arg(MaxPointSize));
+        return;
+    }
+    QFontDialog::done(result);
+}

@@ -1,0 +1,328 @@
+#include "dialogs/settings_dialog.h"
+
+#include "app/main_form.h"
+#include "app/note_color_set.h"
+#include "dialogs/font_chooser.h"
+#include "dialogs/swatch_panel.h"
+#include "framework/popup_menu.h"
+#include "platform/autostart.h"
+#include "theme/color_palette.h"
+#include "theme/color_sets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <algorithm>
+
+namespace {
+
+enum FontStyleBit { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+constexpr int OpacityEntries = 10;
+
+QFont fontFromSettings(const ProgramSettings &settings)
+{
+    QFont font(settings.DefaultFontName);
+    if (settings.DefaultFontSize > 0)
+        font.setPointSize(settings.DefaultFontSize);
+    font.setBold(settings.DefaultFontStyle & fsBold);
+    font.setItalic(settings.DefaultFontStyle & fsItalic);
+    font.setUnderline(settings.DefaultFontStyle & fsUnderline);
+    font.setStrikeOut(settings.DefaultFontStyle & fsStrikeOut);
+    return font;
+}
+
+qint32 styleBits(const QFont &font)
+{
+    return (font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0)
+        | (font.underline() ? fsUnderline : 0) | (font.strikeOut() ? fsStrikeOut : 0);
+}
+
+// Entry i stands for (i + 1) * 10 percent. A stored value outside 10..109
+// names no entry, and an empty list would later store 0 (an invisible
+// note), so such values select the nearest entry instead.
+int opacityEntry(qint32 opacity)
+{
+    return std::clamp(opacity / 10 - 1, 0, OpacityEntries - 1);
+}
+
+template<class Widget>
+Widget *place(Widget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QPushButton *button(const QString &caption, QWidget *parent, int left)
+{
+    auto *widget = place(new QPushButton(caption, parent), left, 425, 75, 25);
+    // Neither button answers Enter, unlike Qt's usual dialog buttons.
+    widget->setAutoDefault(false);
+    widget->setDefault(false);
+    return widget;
+}
+
+} // namespace
+
+TFR_SETTINGS::TFR_SETTINGS(QWidget *parent)
+    : FixedDialog(QStringLiteral("Settings"), QSize(387, 462), parent)
+    , m_autostart(Autostart::create())
+{
+    setObjectName(QStringLiteral("FR_SETTINGS"));
+    buildControls();
+    buildPopups();
+    setTabOrder();
+    loadSettings();
+}
+
+TFR_SETTINGS::~TFR_SETTINGS() = default;
+
+QString TFR_SETTINGS::executablePath()
+{
+    return QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+}
+
+void TFR_SETTINGS::buildControls()
+{
+    pcGeneral = place(new QTabWidget(this), 8, 8, 369, 401);
+    tsPage = new QWidget;
+    pcGeneral->addTab(tsPage, QStringLiteral("General"));
+
+    gbGeneral = place(new QGroupBox(tsPage), 15, 8, 330, 97);
+    cbAutoStart = place(new QCheckBox(QStringLiteral("Load on startup"), gbGeneral), 12, 24, 209, 17);
+    cbCheckUpdates = place(new QCheckBox(QStringLiteral("Check updates automatically"), gbGeneral),
+                           12, 61, 209, 17);
+
+    gbDefault = place(new QGroupBox(QStringLiteral("Default Note"), tsPage), 15, 111, 330, 250);
+    lbTtile = addLabel(QStringLiteral("Title:"), gbDefault, 12, 24);
+    cbTitle = place(new QComboBox(gbDefault), 80, 24, 141, 21);
+    cbTitle->addItems({QStringLiteral("New Note"), QStringLiteral("Date"), QStringLiteral("Date Time"),
+                       QStringLiteral("Time")});
+    lbOpacity = addLabel(QStringLiteral("Opacity:"), gbDefault, 12, 59);
+    cbOpacity = place(new QComboBox(gbDefault), 80, 59, 65, 21);
+    for (int i = 1; i <= OpacityEntries; ++i)
+        cbOpacity->addItem(QStringLiteral("%1 %").arg(i * 10));
+    cbOpacity->setCurrentIndex(OpacityEntries - 1);
+    lbColor = addLabel(QStringLiteral("Color:"), gbDefault, 12, 96);
+    pnColor = place(new SwatchPanel(gbDefault), 80, 96, 19, 19);
+    lbFont = addLabel(QStringLiteral("Font:"), gbDefault, 12, 127);
+    pnFont = place(new SwatchPanel(gbDefault), 80, 129, 233, 72);
+    pnFont->setText(QStringLiteral("Example"));
+    Label1 = addLabel(QStringLiteral("Font Color:"), gbDefault, 12, 215);
+    pnFontColor = place(new SwatchPanel(gbDefault), 80, 215, 19, 19);
+
+    btOK = button(QStringLiteral("OK"), this, 221);
+    QFont bold = btOK->font();
+    bold.setBold(true);
+    btOK->setFont(bold);
+    btOK->setEnabled(false);
+    btClose = button(QStringLiteral("Close"), this, 302);
+
+    // The design's names, for tests and accessibility tools.
+    const std::pair<QObject *, const char *> names[] = {
+        {pcGeneral, "pcGeneral"}, {tsPage, "tsPage"}, {gbGeneral, "gbGeneral"},
+        {cbAutoStart, "cbAutoStart"}, {cbCheckUpdates, "cbCheckUpdates"}, {gbDefault, "gbDefault"},
+        {lbTtile, "lbTtile"}, {cbTitle, "cbTitle"}, {lbOpacity, "lbOpacity"},
+        {cbOpacity, "cbOpacity"}, {lbColor, "lbColor"}, {pnColor, "pnColor"}, {lbFont, "lbFont"},
+        {pnFont, "pnFont"}, {Label1, "Label1"}, {pnFontColor, "pnFontColor"}, {btOK, "btOK"},
+        {btClose, "btClose"}};
+    for (const auto &[object, name] : names)
+        object->setObjectName(QLatin1String(name));
+
+    for (QCheckBox *box : {cbAutoStart, cbCheckUpdates})
+        connect(box, &QCheckBox::toggled, this, &TFR_SETTINGS::cbChangeSettings);
+    for (QComboBox *list : {cbTitle, cbOpacity})
+        connect(list, &QComboBox::activated, this, &TFR_SETTINGS::cbChangeSettings);
+    connect(pnColor, &SwatchPanel::clicked, this, [this](bool fromKeyboard) {
+        m_popupAtPanel = fromKeyboard;
+        pnColorClick();
+    });
+    connect(pnFontColor, &SwatchPanel::clicked, this, [this](bool fromKeyboard) {
+        m_popupAtPanel = fromKeyboard;
+        pnFontColorClick();
+    });
+    connect(pnFont, &SwatchPanel::clicked, this, &TFR_SETTINGS::pnFontClick);
+    connect(btOK, &QPushButton::clicked, this, &TFR_SETTINGS::btOKClick);
+    connect(btClose, &QPushButton::clicked, this, &TFR_SETTINGS::btCloseClick);
+}
+
+void TFR_SETTINGS::buildPopups()
+{
+    tbPopupMenu = new TTBXPopupMenu(this);
+    csColorSet = new TTBXColorSet(this);
+    csColorSet->UpdateSize(NoteColorSet::ColCount, NoteColorSet::RowCount);
+
+    tbColor = tbPopupMenu->AddSubmenu(QString());
+    cpColorPalette = new TTBXColorPalette(tbColor);
+    cpColorPalette->SetColorSet(csColorSet);
+    cpColorPalette->SetPaletteOptions(tpoCustomImages);
+    cpColorPalette->OnChange = [this](QObject *) { cpColorPaletteChange(); };
+    tbColor->addAction(cpColorPalette);
+    connect(tbColor, &QMenu::aboutToShow, this, &TFR_SETTINGS::tbColorPopup);
+
+    tbFontColor = tbPopupMenu->AddSubmenu(QString());
+    cpFontColorPalette = new TTBXColorPalette(tbFontColor);
+    cpFontColorPalette->SetPaletteOptions(tpoCustomImages);
+    cpFontColorPalette->OnChange = [this](QObject *) { cpFontColorChange(); };
+    tbFontColor->addAction(cpFontColorPalette);
+    connect(tbFontColor, &QMenu::aboutToShow, this, &TFR_SETTINGS::tbFontColorPopup);
+}
+
+void TFR_SETTINGS::setTabOrder()
+{
+    const QList<QWidget *> chain{pcGeneral, cbAutoStart, cbCheckUpdates, cbTitle, cbOpacity,
+                                 pnColor, pnFont, pnFontColor, btOK, btClose};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
+void TFR_SETTINGS::loadSettings()
+{
+    TFR_PLT_MAIN &main = *FR_PLT_MAIN;
+    pnFont->setFont(fontFromSettings(main));
+    cbTitle->setCurrentIndex(main.DefaultTitle);
+    setNoteColor(main.DefaultColor);
+    setFontColor(main.DefaultFontColor);
+    cbOpacity->setCurrentIndex(opacityEntry(main.DefaultOpacity));
+    // A title style that names no entry leaves the list empty, and the
+    // stored value follows the list at once.
+    main.DefaultTitle = cbTitle->currentIndex();
+    csColorSet->OnGetColorInfo = NoteColorSet::GetNoteColorInfo;
+    cbAutoStart->setChecked(m_autostart->runs(executablePath()));
+    cbCheckUpdates->setChecked(main.CheckForUpdates);
+    // Ticking the boxes above counted as changes; the dialog opens unchanged.
+    btOK->setEnabled(false);
+}
+
+QFont TFR_SETTINGS::previewFont() const
+{
+    return pnFont->font();
+}
+
+void TFR_SETTINGS::setNoteColor(TColor color)
+{
+    m_noteColor = color;
+    pnColor->setColor(toQColor(color));
+    pnFont->setColor(toQColor(color));
+}
+
+void TFR_SETTINGS::setFontColor(TColor color)
+{
+    m_fontColor = color;
+    pnFont->setTextColor(toQColor(color));
+    pnFontColor->setColor(toQColor(color));
+}
+
+void TFR_SETTINGS::cbChangeSettings()
+{
+    btOK->setEnabled(true);
+}
+
+void TFR_SETTINGS::popUp(TTBXPopupMenu *menu, const SwatchPanel *panel)
+{
+    const QPoint at = m_popupAtPanel ? panel->mapToGlobal(QPoint(0, panel->height())) : QCursor::pos();
+    m_popupAtPanel = false;
+    menu->exec(at);
+    // Even a popup dismissed without a pick counts as a change.
+    cbChangeSettings();
+}
+
+void TFR_SETTINGS::pnColorClick()
+{
+    popUp(tbColor, pnColor);
+}
+
+void TFR_SETTINGS::tbColorPopup()
+{
+    // Marking the current colour must not count as a pick.
+    const TNotifyEvent handler = std::move(cpColorPalette->OnChange);
+    cpColorPalette->OnChange = nullptr;
+    cpColorPalette->SetColor(m_noteColor);
+    cpColorPalette->OnChange = handler;
+}
+
+void TFR_SETTINGS::cpColorPaletteChange()
+{
+    setNoteColor(cpColorPalette->Color());
+}
+
+void TFR_SETTINGS::pnFontColorClick()
+{
+    popUp(tbFontColor, pnFontColor);
+}
+
+void TFR_SETTINGS::tbFontColorPopup()
+{
+    const TNotifyEvent handler = std::move(cpFontColorPalette->OnChange);
+    cpFontColorPalette->OnChange = nullptr;
+    cpFontColorPalette->SetColor(m_fontColor);
+    cpFontColorPalette->OnChange = handler;
+}
+
+void TFR_SETTINGS::cpFontColorChange()
+{
+    setFontColor(cpFontColorPalette->Color());
+    cbChangeSettings();
+}
+
+void TFR_SETTINGS::pnFontClick()
+{
+    if (!fdFontDialog)
+        fdFontDialog = new FontChooser(this);
+    fdFontDialog->setCurrentFont(pnFont->font());
+    if (fdFontDialog->exec() != QDialog::Accepted)
+        return;
+    // Face, size and style; the chooser offers no colour or effects.
+    const QFont chosen = fdFontDialog->selectedFont();
+    QFont font = pnFont->font();
+    font.setFamily(chosen.family());
+    font.setPointSize(chosen.pointSize());
+    font.setWeight(chosen.weight());
+    font.setItalic(chosen.italic());
+    pnFont->setFont(font);
+    cbChangeSettings();
+}
+
+void TFR_SETTINGS::btOKClick()
+{
+    if (cbAutoStart->isChecked())
+        m_autostart->write(executablePath());
+    else
+        m_autostart->remove();
+
+    TFR_PLT_MAIN &main = *FR_PLT_MAIN;
+    main.DefaultColor = m_noteColor;
+    main.DefaultOpacity = (cbOpacity->currentIndex() + 1) * 10;
+    main.DefaultTitle = cbTitle->currentIndex();
+    const QFont font = previewFont();
+    main.DefaultFontName = font.family();
+    main.DefaultFontSize = font.pointSize();
+    main.DefaultFontColor = m_fontColor;
+    main.DefaultFontStyle = styleBits(font);
+    main.CheckForUpdates = cbCheckUpdates->isChecked();
+    main.SaveSettings();
+    accept();
+}
+
+void TFR_SETTINGS::btCloseClick()
+{
+    reject();
+}
+
+void TFR_SETTINGS::keyPressEvent(QKeyEvent *event)
+{
+    // Escape is not bound to Close; only the button and the close box close.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    FixedDialog::keyPressEvent(event);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "app/application.h"
+#include "app/error.h"
+#include "app/main_form.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+// A real main form (FR_PLT_MAIN) over a scratch folder, so that the dialogs
+// read and write its settings and settings.ini as in the program.
+class MainFormFixture
+{
+public:
+    MainFormFixture()
+        : m_dir(std::make_unique<QTemporaryDir>())
+    {
+        m_form.reset(new TFR_PLT_MAIN(m_dir->path()));
+        m_form->Version = QStringLiteral("1.1");
+    }
+    ~MainFormFixture() { m_form.reset(); }
+
+    TFR_PLT_MAIN &form() { return *m_form; }
+    QString settingsPath() const { return m_dir->path() + QStringLiteral("/settings.ini"); }
+    QByteArray settingsBytes() const
+    {
+        QFile file(settingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TFR_PLT_MAIN> m_form;
+};
+
+// The message of the PaperletError that `action` throws; empty when none.
+inline QString errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const PaperletError &error) {
+        return error.message();
+    }
+    return QString();
+}
+
+// Runs `answer` on the modal window or popup that the next step opens, so
+// that a step which waits for a modal loop can be tested.
+inline void whenModalOpens(const std::function<void(QWidget *)> &answer)
+{
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        QWidget *modal = QApplication::activePopupWidget();
+        if (!modal)
+            modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        answer(modal);
+    });
+    timer->start();
+}
+
+// main() with the program's own application object.
+#define PAPERLET_DIALOG_TEST_MAIN(TestObject)        \
+    int main(int argc, char *argv[])                 \
+    {                                                \
+        Application app(argc, argv);                 \
+        TestObject test;                             \
+        return QTest::qExec(&test, argc, argv);      \
+    }
