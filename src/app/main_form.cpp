@@ -1,11 +1,15 @@
 #include "app/main_form.h"
 
 #include "app/application.h"
+#include "app/note_color_set.h"
 #include "app/tray_images.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
+#include "framework/popup_menu.h"
+#include "framework/theme_registry.h"
 #include "notes/note_collection.h"
 #include "notes/note_window.h"
+#include "theme/ide_theme.h"
 #include "update/update_checker.h"
 #include "update/update_report.h"
 
@@ -56,6 +60,7 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     tmChecker.setInterval(CheckerHandOverMs);
     connect(&tmDblClick, &QTimer::timeout, this, &TFR_PLT_MAIN::tmDblClickTimer);
     connect(&tmChecker, &QTimer::timeout, this, &TFR_PLT_MAIN::tmCheckerTimer);
+    tbxSwitch = new TTBXSwitcher(this);
     buildTrayMenu();
     tiTray = new QSystemTrayIcon(TrayImages::icon(TrayImages::Note), this);
     tiTray->setToolTip(TrayTip);
@@ -67,6 +72,10 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
         // 2. and 3. Built-in defaults, then settings.ini over them.
         setBuiltInDefaults();
         LoadSettings();
+        // 4. The menu theme, registered once per run.
+        if (!TTBXThemeRegistry::Instance()->IsRegistered(QStringLiteral("Ide")))
+            RegisterIdeTheme();
+        tbxSwitch->SetTheme(QStringLiteral("Ide"));
         // 5. The notes folder.
         EnsureNotesFolder();
     } catch (...) {
@@ -85,6 +94,11 @@ TFR_PLT_MAIN::~TFR_PLT_MAIN()
         FR_PLT_MAIN = nullptr;
 }
 
+void TFR_PLT_MAIN::GetNoteColorInfo(TTBXCustomColorSet *Sender, int Col, int Row, TColor &Color, QString &Name)
+{
+    NoteColorSet::GetNoteColorInfo(Sender, Col, Row, Color, Name);
+}
+
 void TFR_PLT_MAIN::LoadSettings()
 {
     m_store.LoadSettings(*this);
@@ -97,7 +111,7 @@ void TFR_PLT_MAIN::SaveSettings()
 
 void TFR_PLT_MAIN::buildTrayMenu()
 {
-    pmPopup = new QMenu(this);
+    pmPopup = new TTBXPopupMenu(this);
     const auto item = [this](const QString &caption, int image, void (TFR_PLT_MAIN::*handler)()) {
         QAction *action = pmPopup->addAction(caption);
         if (image >= 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settings_store.h"
+#include "framework/tbx_types.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -11,6 +12,8 @@
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
+class TTBXCustomColorSet;
+class TTBXSwitcher;
 class TUpdateChecker;
 class TrayImages;
 
@@ -45,8 +48,12 @@ public:
     // Tests point the check at their own server; empty is the built-in one.
     void setUpdateServer(const QString &server) { m_updateServer = server; }
 
+    // The 24 note colours; colour sets bind their OnGetColorInfo to it.
+    void GetNoteColorInfo(TTBXCustomColorSet *Sender, int Col, int Row, TColor &Color, QString &Name);
+
     QSystemTrayIcon *tiTray = nullptr;
-    QMenu *pmPopup = nullptr;
+    TTBXSwitcher *tbxSwitch = nullptr;   // selects the theme of every menu
+    QMenu *pmPopup = nullptr;            // a TTBXPopupMenu
     QAction *mnAddNote = nullptr;
     QAction *mnShowAllNotes = nullptr;
     QAction *mnHideAllNotes = nullptr;
