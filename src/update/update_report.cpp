@@ -11,9 +11,11 @@ namespace {
 
 const QString Caption = QStringLiteral("Paperlet");
 
-int exec(QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons)
+int exec(QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons,
+         QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, Caption, text, buttons);
+    box.setDefaultButton(defaultButton);
     // The reply comes from the network: never let it be read as markup.
     box.setTextFormat(Qt::PlainText);
     return box.exec();
@@ -37,11 +39,11 @@ QString questionText(const QString &ownVersion, const QString &remoteVersion)
 void show(const TUpdateChecker &checker, const QString &ownVersion)
 {
     if (checker.UpToDate) {
-        exec(QMessageBox::NoIcon, upToDateText(), QMessageBox::Ok);
+        exec(QMessageBox::NoIcon, upToDateText(), QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
     const int answer = exec(QMessageBox::Question, questionText(ownVersion, checker.RemoteVersion),
-                            QMessageBox::Yes | QMessageBox::No);
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         QDesktopServices::openUrl(checker.DownloadPageUrl());
 }
