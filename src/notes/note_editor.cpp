@@ -1,6 +1,75 @@
 #include "notes/note_editor.h"
 
+#include "framework/image_list.h"
+#include "framework/popup_menu.h"
+#include "notes/editor_images.h"
+#include "notes/rtf/rtf.h"
+#include "theme/color_palette.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QCheckBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QPalette>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QTextList>
+
+#include <memory>
+
+namespace {
+
+enum StyleFlag { Bold = 1, Italic = 2, Underline = 4, Strikeout = 8 };
+
+int styleOf(const QFont &font)
+{
+    return (font.bold() ? Bold : 0) | (font.italic() ? Italic : 0)
+        | (font.underline() ? Underline : 0) | (font.strikeOut() ? Strikeout : 0);
+}
+
+QTextCharFormat styleFormat(int style)
+{
+    QTextCharFormat format;
+    format.setFontWeight(style & Bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(style & Italic);
+    format.setFontUnderline(style & Underline);
+    format.setFontStrikeOut(style & Strikeout);
+    return format;
+}
+
+bool isBullet(const QTextList *list)
+{
+    if (!list)
+        return false;
+    const auto style = list->format().style();
+    return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
+        || style == QTextListFormat::ListSquare;
+}
+
+// Points to document pixels at the 96 dpi the layout works in.
+constexpr qreal pointsToPixels(qreal points) { return points * 96 / 72; }
+
+// The characters a key press would type, 0 for keys that type nothing.
+int typedLength(const QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return 1;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return 0;
+    const QString text = event->text();
+    if (text.isEmpty() || !(text.at(0).isPrint() || text.at(0) == u'\t'))
+        return 0;
+    return int(text.size());
+}
+
+} // namespace
 
 NoteEditor::NoteEditor(QWidget *parent)
     : QTextEdit(parent)
@@ -10,9 +79,65 @@ NoteEditor::NoteEditor(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QTextEdit::WidgetWidth);
     setAcceptRichText(true);
+    setTabChangesFocus(false);
+    // A bullet list level is the hanging indent between bullet and text.
+    document()->setIndentWidth(pointsToPixels(BulletIndentPt));
+    // The design font; set explicitly so that the note window's own font
+    // does not propagate into the document.
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSize(10);
+    setDefaultFormat(font, palette().color(QPalette::WindowText));
+    buildMenu();
 }
 
 NoteEditor::~NoteEditor() = default;
+
+QAction *NoteEditor::addCommand(const QString &caption, int image, void (NoteEditor::*handler)())
+{
+    QAction *item = pmRichTextEditor->AddItem(caption, image);
+    connect(item, &QAction::triggered, this, handler);
+    return item;
+}
+
+void NoteEditor::buildMenu()
+{
+    ilEditor = new TImageList(16, 16, this);
+    EditorImages::fill(*ilEditor);
+
+    pmRichTextEditor = new TTBXPopupMenu(this);
+    pmRichTextEditor->SetImages(ilEditor);
+    mnUndo = addCommand(QStringLiteral("Undo"), EditorImages::Undo, &NoteEditor::mnUndoClick);
+    pmRichTextEditor->AddSeparator();
+    mnCut = addCommand(QStringLiteral("Cut"), EditorImages::Cut, &NoteEditor::mnCutClick);
+    mnCopy = addCommand(QStringLiteral("Copy"), EditorImages::Copy, &NoteEditor::mnCopyClick);
+    mnPaste = addCommand(QStringLiteral("Paste"), EditorImages::Paste, &NoteEditor::mnPasteClick);
+    mnDelete = addCommand(QStringLiteral("Delete"), EditorImages::Delete, &NoteEditor::mnDeleteClick);
+    pmRichTextEditor->AddSeparator();
+    mnColor = pmRichTextEditor->AddSubmenu(QStringLiteral("Font Color..."), EditorImages::FontColor);
+    tbTextColor = new TTBXColorPalette(mnColor);
+    tbTextColor->SetPaletteOptions(tbTextColor->PaletteOptions() | tpoCustomImages);
+    tbTextColor->OnChange = [this](QObject *) { tbTextColorChange(); };
+    mnColor->addAction(tbTextColor);
+    connect(mnColor, &QMenu::aboutToShow, this, &NoteEditor::mnColorPopup);
+    mnFont = addCommand(QStringLiteral("Font..."), EditorImages::Font, &NoteEditor::mnFontClick);
+    pmRichTextEditor->AddSeparator();
+    mnNumbering = addCommand(QStringLiteral("Bullets..."), EditorImages::Bullets, &NoteEditor::mnNumberingClick);
+    pmRichTextEditor->AddSeparator();
+    mnBold = addCommand(QStringLiteral("Bold"), EditorImages::Bold, &NoteEditor::mnBoldClick);
+    mnItalic = addCommand(QStringLiteral("Italic"), EditorImages::Italic, &NoteEditor::mnItalicClick);
+    mnUnderline = addCommand(QStringLiteral("Underline"), EditorImages::Underline, &NoteEditor::mnUnderlineClick);
+    mnStrikeout = addCommand(QStringLiteral("Strikeout"), EditorImages::Strikeout, &NoteEditor::mnStrikeoutClick);
+    pmRichTextEditor->AddSeparator();
+    mnLeftJ = addCommand(QStringLiteral("Left Justify"), EditorImages::LeftJustify, &NoteEditor::mnJustifyClick);
+    mnRightJ = addCommand(QStringLiteral("Right Justify"), EditorImages::RightJustify, &NoteEditor::mnJustifyClick);
+    mnCenterJ = addCommand(QStringLiteral("Center"), EditorImages::Center, &NoteEditor::mnJustifyClick);
+    mnLeftJ->setData(0);
+    mnRightJ->setData(1);
+    mnCenterJ->setData(2);
+    for (QAction *item : {mnNumbering, mnBold, mnItalic, mnUnderline, mnStrikeout, mnLeftJ, mnRightJ, mnCenterJ})
+        item->setCheckable(true);
+    connect(pmRichTextEditor, &QMenu::aboutToShow, this, &NoteEditor::pmRichTextEditorPopup);
+}
 
 void NoteEditor::setBackgroundColor(const QColor &color)
 {
@@ -28,12 +153,307 @@ QColor NoteEditor::backgroundColor() const
 
 void NoteEditor::setDefaultFormat(const QFont &font, const QColor &color)
 {
-    document()->setDefaultFont(font);
-    QTextCharFormat format;
-    format.setFont(font);
+    QFont base(font.family());
+    base.setPointSizeF(font.pointSizeF());
+    setFont(base);
+    QTextCharFormat format = styleFormat(styleOf(font));
+    format.setFontFamilies({font.family()});
+    format.setFontPointSize(font.pointSizeF());
     format.setForeground(color);
-    QTextCursor cursor(document());
-    cursor.select(QTextCursor::Document);
-    cursor.mergeCharFormat(format);
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(format);
+    QTextCursor cursor = textCursor();
+    cursor.mergeBlockCharFormat(format);
+    setTextCursor(cursor);
     mergeCurrentCharFormat(format);
+}
+
+int NoteEditor::textLength() const
+{
+    return document()->characterCount() - 1;
+}
+
+int NoteEditor::room() const
+{
+    const QTextCursor cursor = textCursor();
+    return MaxLength - textLength() + (cursor.selectionEnd() - cursor.selectionStart());
+}
+
+void NoteEditor::printTo(QPrinter &printer) const
+{
+    const std::unique_ptr<QTextDocument> copy(document()->clone());
+    copy->setDocumentMargin(0);
+    // A page size makes the document paginated, which keeps the printout
+    // free of the page numbers and margins Qt adds otherwise; laid out at
+    // screen resolution so that point sizes come out at their real size.
+    copy->setPageSize(QSizeF(printer.width() * 96.0 / printer.logicalDpiX(),
+                             printer.height() * 96.0 / printer.logicalDpiY()));
+    copy->print(&printer);
+}
+
+QFontDialog *NoteEditor::fdFont()
+{
+    if (!m_fontDialog) {
+        m_fontDialog = new QFontDialog(this);
+        m_fontDialog->setOption(QFontDialog::DontUseNativeDialog);
+        m_fontDialog->setCurrentFont(QFont(QStringLiteral("Tahoma"), 8));
+        // The effects group (underline, strikeout) has no place here: the
+        // menu's own items set those.
+        for (QGroupBox *group : m_fontDialog->findChildren<QGroupBox *>())
+            if (!group->findChildren<QCheckBox *>().isEmpty())
+                group->hide();
+    }
+    return m_fontDialog;
+}
+
+void NoteEditor::pmRichTextEditorPopup()
+{
+    const QTextCursor cursor = textCursor();
+    const bool selected = cursor.hasSelection();
+    for (QAction *item : {mnCut, mnCopy, mnDelete})
+        item->setEnabled(selected);
+    mnUndo->setEnabled(document()->isUndoAvailable());
+    const QMimeData *clip = QGuiApplication::clipboard()->mimeData();
+    mnPaste->setEnabled(clip && clip->hasText());
+    for (QAction *item : {mnBold, mnItalic, mnUnderline, mnStrikeout, mnColor->menuAction(), mnFont, mnNumbering})
+        item->setEnabled(selected);
+
+    const QTextBlock block = document()->findBlock(cursor.selectionStart());
+    mnNumbering->setChecked(isBullet(block.textList()));
+    const Qt::Alignment align = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+    mnLeftJ->setChecked(align == Qt::AlignLeft);
+    mnRightJ->setChecked(align == Qt::AlignRight);
+    mnCenterJ->setChecked(align == Qt::AlignHCenter);
+
+    const int style = styleOf(selectionFont());
+    mnBold->setChecked(style & Bold);
+    mnItalic->setChecked(style & Italic);
+    mnUnderline->setChecked(style & Underline);
+    mnStrikeout->setChecked(style & Strikeout);
+}
+
+QTextCharFormat NoteEditor::selectionFormat() const
+{
+    const QTextCursor selection = textCursor();
+    if (!selection.hasSelection())
+        return selection.charFormat();
+    // charFormat() reports the character before the position: step onto the
+    // first selected one.
+    QTextCursor first(document());
+    first.setPosition(selection.selectionStart() + 1);
+    return first.charFormat();
+}
+
+QFont NoteEditor::selectionFont() const
+{
+    return selectionFormat().font().resolve(document()->defaultFont());
+}
+
+QColor NoteEditor::selectionColor() const
+{
+    const QTextCharFormat format = selectionFormat();
+    if (format.hasProperty(QTextFormat::ForegroundBrush) && format.foreground().style() != Qt::NoBrush)
+        return format.foreground().color();
+    return palette().color(QPalette::Text);
+}
+
+void NoteEditor::mnUndoClick()
+{
+    undo();
+}
+
+void NoteEditor::mnCutClick()
+{
+    cut();
+}
+
+void NoteEditor::mnCopyClick()
+{
+    copy();
+}
+
+void NoteEditor::mnPasteClick()
+{
+    paste();
+}
+
+void NoteEditor::mnDeleteClick()
+{
+    textCursor().removeSelectedText();
+}
+
+void NoteEditor::mnColorPopup()
+{
+    // Marking the selection's colour is not a pick.
+    const TNotifyEvent handler = std::move(tbTextColor->OnChange);
+    tbTextColor->OnChange = nullptr;
+    tbTextColor->SetColor(fromQColor(selectionColor()));
+    tbTextColor->OnChange = handler;
+}
+
+void NoteEditor::tbTextColorChange()
+{
+    QTextCharFormat format;
+    format.setForeground(toQColor(tbTextColor->Color()));
+    mergeCurrentCharFormat(format);
+}
+
+void NoteEditor::mnFontClick()
+{
+    QFontDialog *dialog = fdFont();
+    const QFont current = selectionFont();
+    QFont preset(current.family());
+    preset.setPointSizeF(current.pointSizeF());
+    preset.setBold(current.bold());
+    preset.setItalic(current.italic());
+    dialog->setCurrentFont(preset);
+    if (dialog->exec() != QDialog::Accepted)
+        return;
+    const QFont chosen = dialog->selectedFont();
+    // Underline and strikeout are not in the dialog: every character keeps
+    // its own, as it keeps its colour.
+    QTextCharFormat format;
+    format.setFontFamilies({chosen.family()});
+    format.setFontPointSize(chosen.pointSizeF());
+    format.setFontWeight(chosen.bold() ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(chosen.italic());
+    mergeCurrentCharFormat(format);
+}
+
+void NoteEditor::applyStyleFlag(QAction *item, int flag)
+{
+    // The tick was flipped by the click; the other three flags are those
+    // read from the selection, so mixed selections become uniform.
+    int style = styleOf(selectionFont());
+    style = item->isChecked() ? (style | flag) : (style & ~flag);
+    mergeCurrentCharFormat(styleFormat(style));
+}
+
+void NoteEditor::mnBoldClick()
+{
+    applyStyleFlag(mnBold, Bold);
+}
+
+void NoteEditor::mnItalicClick()
+{
+    applyStyleFlag(mnItalic, Italic);
+}
+
+void NoteEditor::mnUnderlineClick()
+{
+    applyStyleFlag(mnUnderline, Underline);
+}
+
+void NoteEditor::mnStrikeoutClick()
+{
+    applyStyleFlag(mnStrikeout, Strikeout);
+}
+
+void NoteEditor::mnJustifyClick()
+{
+    const auto *item = qobject_cast<const QAction *>(sender());
+    if (item)
+        applyAlignment(item->data().toInt());
+}
+
+void NoteEditor::applyAlignment(int tag)
+{
+    static constexpr Qt::Alignment ByTag[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    if (tag < 0 || tag > 2)
+        return;
+    QTextBlockFormat format;
+    format.setAlignment(ByTag[tag]);
+    textCursor().mergeBlockFormat(format);
+}
+
+void NoteEditor::mnNumberingClick()
+{
+    setBullets(mnNumbering->isChecked());
+}
+
+void NoteEditor::setBullets(bool on)
+{
+    QTextCursor cursor = textCursor();
+    const QTextBlock first = document()->findBlock(cursor.selectionStart());
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    cursor.beginEditBlock();
+    if (on) {
+        // One list level is the 10-point hanging indent; deeper levels
+        // already indent further and keep their depth.
+        QTextListFormat list = Rtf::bulletListFormat();
+        if (const QTextList *current = first.textList())
+            list.setIndent(std::max(list.indent(), current->format().indent()));
+        cursor.createList(list);
+    } else {
+        for (QTextBlock block = first; block.isValid(); block = block.next()) {
+            QTextBlockFormat format = block.blockFormat();
+            format.setObjectIndex(-1);
+            format.setIndent(0);
+            format.setTextIndent(0);
+            QTextCursor(block).setBlockFormat(format);
+            if (block == last)
+                break;
+        }
+    }
+    cursor.endEditBlock();
+}
+
+void NoteEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    pmRichTextEditor->Popup(event->globalPos());
+    event->accept();
+}
+
+void NoteEditor::keyPressEvent(QKeyEvent *event)
+{
+    const int typed = isReadOnly() ? 0 : typedLength(event);
+    if (typed > 0 && typed > room()) {
+        QApplication::beep();
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void NoteEditor::inputMethodEvent(QInputMethodEvent *event)
+{
+    const int free = room();
+    if (event->commitString().size() <= free) {
+        QTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent trimmed(event->preeditString(), event->attributes());
+    trimmed.setCommitString(event->commitString().left(std::max(free, 0)), event->replacementStart(),
+                            event->replacementLength());
+    QTextEdit::inputMethodEvent(&trimmed);
+    event->accept();
+}
+
+void NoteEditor::insertFromMimeData(const QMimeData *source)
+{
+    if (!source)
+        return;
+    QTextDocument incoming;
+    if (source->hasHtml() && acceptRichText())
+        incoming.setHtml(source->html());
+    else
+        incoming.setPlainText(source->text());
+    const int free = room();
+    const int length = incoming.characterCount() - 1;
+    if (length <= free) {
+        QTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QApplication::beep();
+    if (free <= 0)
+        return;
+    QTextCursor tail(&incoming);
+    tail.setPosition(free);
+    tail.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    tail.removeSelectedText();
+    QTextCursor cursor = textCursor();
+    cursor.insertFragment(QTextDocumentFragment(&incoming));
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }

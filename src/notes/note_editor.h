@@ -2,18 +2,29 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPointer>
 #include <QTextEdit>
 
-class QMenu;
+#include "framework/tbx_types.h"
+#include "notes/rtf/rtf.h"
 
-// reEdit: the rich-text body of a note, with its own context menu of clipboard,
-// font, colour, bullet, style and alignment commands.
+class QFontDialog;
+class QPrinter;
+class TImageList;
+class TTBXColorPalette;
+class TTBXPopupMenu;
+
+// reEdit: the rich-text body of a note, with its own context menu of
+// clipboard, font, colour, bullet, style and alignment commands that act on
+// the selection.
 class NoteEditor final : public QTextEdit
 {
     Q_OBJECT
 public:
     // The most characters that typing or pasting may leave in the editor.
     static constexpr int MaxLength = 65536;
+    // Distance from a bullet to its text, also the indent of wrapped lines.
+    static constexpr qreal BulletIndentPt = Rtf::BulletIndentPoints;
 
     explicit NoteEditor(QWidget *parent = nullptr);
     ~NoteEditor() override;
@@ -23,6 +34,81 @@ public:
     QColor backgroundColor() const;
 
     // The format of text typed where no other format applies: face, size,
-    // style and colour of a new note.
+    // style (bold, italic, underline, strikeout) and colour of a new note.
     void setDefaultFormat(const QFont &font, const QColor &color);
+
+    // Characters in the text, a paragraph break counting as one.
+    int textLength() const;
+
+    // The format of the selection as the menu reports it: that of its first
+    // character (of the insertion point without a selection), with what the
+    // format leaves open taken from the document's default font and the
+    // editor's text colour.
+    QTextCharFormat selectionFormat() const;
+    QFont selectionFont() const;
+    QColor selectionColor() const;
+
+    // Prints the whole content over the printable area of as many pages as
+    // it needs, nothing else on the pages.
+    void printTo(QPrinter &printer) const;
+
+    // ilEditor, shared with the note menu.
+    TImageList *ilEditor = nullptr;
+
+    // pmRichTextEditor and its items.
+    TTBXPopupMenu *pmRichTextEditor = nullptr;
+    QAction *mnUndo = nullptr;
+    QAction *mnCut = nullptr;
+    QAction *mnCopy = nullptr;
+    QAction *mnPaste = nullptr;
+    QAction *mnDelete = nullptr;
+    TTBXPopupMenu *mnColor = nullptr;
+    TTBXColorPalette *tbTextColor = nullptr;
+    QAction *mnFont = nullptr;
+    QAction *mnNumbering = nullptr;
+    QAction *mnBold = nullptr;
+    QAction *mnItalic = nullptr;
+    QAction *mnUnderline = nullptr;
+    QAction *mnStrikeout = nullptr;
+    QAction *mnLeftJ = nullptr;
+    QAction *mnRightJ = nullptr;
+    QAction *mnCenterJ = nullptr;
+
+    // fdFont, made on first use; tests answer it through the modal widget.
+    QFontDialog *fdFont();
+
+public Q_SLOTS:
+    // Enables and ticks the items from the selection; runs before the menu opens.
+    void pmRichTextEditorPopup();
+    void mnUndoClick();
+    void mnCutClick();
+    void mnCopyClick();
+    void mnPasteClick();
+    void mnDeleteClick();
+    void mnColorPopup();
+    void tbTextColorChange();
+    void mnFontClick();
+    void mnNumberingClick();
+    void mnBoldClick();
+    void mnItalicClick();
+    void mnUnderlineClick();
+    void mnStrikeoutClick();
+    void mnJustifyClick();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    void buildMenu();
+    QAction *addCommand(const QString &caption, int image, void (NoteEditor::*handler)());
+    // Room left for new text when the selection is replaced.
+    int room() const;
+    void applyStyleFlag(QAction *item, int flag);
+    void applyAlignment(int tag);
+    void setBullets(bool on);
+
+    QPointer<QFontDialog> m_fontDialog;
 };

@@ -1,0 +1,139 @@
+#include "notes/note_menu.h"
+
+#include "app/main_form.h"
+#include "app/note_color_set.h"
+#include "framework/popup_menu.h"
+#include "notes/editor_images.h"
+#include "notes/mail_url.h"
+#include "notes/note_editor.h"
+#include "notes/note_window.h"
+#include "theme/color_palette.h"
+#include "theme/color_sets.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+constexpr int OpacityStep = 10;
+
+} // namespace
+
+NoteMenu::NoteMenu(TFR_NOTE &note)
+    : QObject(&note), m_note(note), m_editor(*note.reEdit)
+{
+    csColorSet = new TTBXColorSet(this);
+    csColorSet->OnGetColorInfo = [](TTBXCustomColorSet *sender, int col, int row, TColor &color, QString &name) {
+        if (FR_PLT_MAIN)
+            FR_PLT_MAIN->GetNoteColorInfo(sender, col, row, color, name);
+        else
+            NoteColorSet::GetNoteColorInfo(sender, col, row, color, name);
+    };
+    csColorSet->UpdateSize(NoteColorSet::ColCount, NoteColorSet::RowCount);
+
+    pmSettings = new TTBXPopupMenu(&note);
+    pmSettings->SetImages(m_editor.ilEditor);
+    tbNewNote = pmSettings->AddItem(QStringLiteral("New Note"), EditorImages::NewNote);
+    connect(tbNewNote, &QAction::triggered, this, &NoteMenu::tbNewNoteClick);
+    pmSettings->AddSeparator();
+
+    tbColor = pmSettings->AddSubmenu(QStringLiteral("Color"));
+    cpColorPalette = new TTBXColorPalette(tbColor);
+    cpColorPalette->SetColorSet(csColorSet);
+    cpColorPalette->SetPaletteOptions(cpColorPalette->PaletteOptions() | tpoCustomImages);
+    cpColorPalette->OnChange = [this](QObject *) { cpColorPaletteChange(); };
+    tbColor->addAction(cpColorPalette);
+    connect(tbColor, &QMenu::aboutToShow, this, &NoteMenu::tbColorPopup);
+
+    // SetOpacity finds these items by their names.
+    tbTransparent = pmSettings->AddSubmenu(QStringLiteral("Opacity         "));
+    for (std::size_t i = 0; i < opacityItems.size(); ++i) {
+        const int percent = int(i + 1) * OpacityStep;
+        QAction *item = tbTransparent->AddItem(QString::number(percent) + QStringLiteral(" %"));
+        item->setObjectName(QStringLiteral("N") + QString::number(percent));
+        item->setData(percent);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, &note, &TFR_NOTE::OpacityClick);
+        opacityItems[i] = item;
+    }
+    pmSettings->AddSeparator();
+
+    tbDelete = pmSettings->AddItem(QStringLiteral("Delete"), EditorImages::Delete);
+    connect(tbDelete, &QAction::triggered, this, &NoteMenu::mnDeleteNoteClick);
+    pmSettings->AddSeparator();
+    tbPrint = pmSettings->AddItem(QStringLiteral("Print"), EditorImages::Print);
+    connect(tbPrint, &QAction::triggered, this, &NoteMenu::mnPrintClick);
+    tbSendMail = pmSettings->AddItem(QStringLiteral("Send Mail"), EditorImages::SendMail);
+    connect(tbSendMail, &QAction::triggered, this, &NoteMenu::tbSendMailClick);
+    pmSettings->AddSeparator();
+    tbExit = pmSettings->AddItem(QStringLiteral("Close"));
+    connect(tbExit, &QAction::triggered, this, &NoteMenu::mnExitClick);
+
+    note.pmSettings = pmSettings;
+}
+
+NoteMenu::~NoteMenu() = default;
+
+void NoteMenu::tbColorPopup()
+{
+    // Marking the note's colour is not a pick.
+    const TNotifyEvent handler = std::move(cpColorPalette->OnChange);
+    cpColorPalette->OnChange = nullptr;
+    cpColorPalette->SetColor(fromQColor(m_editor.backgroundColor()));
+    cpColorPalette->OnChange = handler;
+}
+
+void NoteMenu::cpColorPaletteChange()
+{
+    m_note.ApplyColor(cpColorPalette->Color());
+    // Every child paints in the new colour at once, without unmapping the
+    // window the way hiding and showing it would.
+    m_note.update();
+    for (QWidget *child : m_note.findChildren<QWidget *>())
+        child->update();
+}
+
+void NoteMenu::tbNewNoteClick()
+{
+    if (FR_PLT_MAIN)
+        FR_PLT_MAIN->tiTrayDblClick();
+}
+
+void NoteMenu::mnDeleteNoteClick()
+{
+    const auto answer = QMessageBox::question(&m_note, DeleteCaption, DeleteQuestion,
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
+        return;
+    m_note.Deleted = true;
+    m_note.close();
+}
+
+bool NoteMenu::printNote(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, &m_note);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    printer.setDocName(m_note.Title());
+    m_editor.printTo(printer);
+    return true;
+}
+
+void NoteMenu::mnPrintClick()
+{
+    QPrinter printer;
+    printNote(printer);
+}
+
+void NoteMenu::tbSendMailClick()
+{
+    // No mail program is not the note's concern: the result is not looked at.
+    QDesktopServices::openUrl(MailUrl::url(m_note.Title(), m_editor.toPlainText()));
+}
+
+void NoteMenu::mnExitClick()
+{
+    m_note.close();
+}
