@@ -6,6 +6,7 @@
 #include "framework/tbx_types.h"
 #include "notes/note_colors.h"
 #include "notes/note_editor.h"
+#include "notes/note_menu.h"
 #include "notes/note_naming.h"
 #include "notes/note_placement.h"
 #include "notes/rtf/rtf.h"
@@ -117,6 +118,7 @@ TFR_NOTE::TFR_NOTE(QWidget *parent)
     setMinimumSize(MinSize, MinSize);
     setFont(QFont(FontFace, 8));
     buildGui();
+    new NoteMenu(*this);   // owned by this window; installs itself as pmSettings
 
     tmCloseTimer.setInterval(FadeIntervalMs);
     connect(&tmCloseTimer, &QTimer::timeout, this, &TFR_NOTE::tmCloseTimerTimer);
