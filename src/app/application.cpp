@@ -53,6 +53,19 @@ bool Application::notify(QObject *receiver, QEvent *event)
     return false;
 }
 
+bool Application::event(QEvent *event)
+{
+    // A quit request from the platform (the session manager's "die" at log-out,
+    // or quit()) would first offer every window a close event, and one note
+    // that ignores it would cancel the quit. Leave the loop directly instead:
+    // the teardown after it destroys every form in order, as Exit does.
+    if (event->type() == QEvent::Quit) {
+        QCoreApplication::exit(0);
+        return true;
+    }
+    return QApplication::event(event);
+}
+
 void Application::showException(const std::exception *error)
 {
     QString text;

@@ -51,6 +51,9 @@ public:
     // The standard error display: a message box captioned "Paperlet".
     static void showException(const std::exception *error);
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     QList<QPointer<QWidget>> m_forms;
 };

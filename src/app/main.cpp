@@ -11,25 +11,32 @@ namespace {
 const QString VersionText = QStringLiteral("1.1");
 
 // Notes must land where they were; a Wayland desktop does not let programs
-// place their own windows, its X compatibility layer does.
-void preferX11OnWayland()
+// place their own windows, its X compatibility layer does. Qt tries the
+// platforms of the list in turn, so a desktop without that layer still gets
+// Wayland. Returns whether it chose, so that the choice can be taken back
+// from the environment that the program's children inherit.
+bool preferX11OnWayland()
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return;
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        return false;
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    preferX11OnWayland();
+    const bool choseX11 = preferX11OnWayland();
 
     // 1. The version text and the instance caption.
     const QString instanceCaption = QStringLiteral("Paperlet") + VersionText;
 
     Application app(argc, argv);
+    if (choseX11)
+        qunsetenv("QT_QPA_PLATFORM");
 
     // 2. One running copy per version.
     SingleInstance instance(instanceCaption);

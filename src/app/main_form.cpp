@@ -151,9 +151,19 @@ void TFR_PLT_MAIN::onTrayActivated(int reason)
 void TFR_PLT_MAIN::tiTrayDblClick()
 {
     m_dblClickAttached = false;
-    mnAddNoteClick();
-    if (!tmDblClick.isActive())
-        tmDblClick.start();
+    // The guard's timer runs also when making the note fails, or the tray
+    // would ignore double-clicks for good. A running timer is not restarted.
+    const auto armGuard = [this] {
+        if (!tmDblClick.isActive())
+            tmDblClick.start();
+    };
+    try {
+        mnAddNoteClick();
+    } catch (...) {
+        armGuard();
+        throw;
+    }
+    armGuard();
 }
 
 void TFR_PLT_MAIN::tmDblClickTimer()

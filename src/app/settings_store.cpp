@@ -36,6 +36,33 @@ int hexDigit(QChar c)
     return -1;
 }
 
+// Characters the code page cannot hold become "?", one per code point.
+QByteArray toAnsi(QStringView text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size()
+                && text[i + 1].isLowSurrogate() ? 2 : 1;
+        const QStringView one = text.mid(i, n);
+        i += n;
+        if (one.front().unicode() < 0x80) {
+            out += char(one.front().unicode());
+            continue;
+        }
+        // A fresh encoder for each character: ICU's writes 0x1A for what it
+        // cannot map and does not always say so.
+        QStringEncoder ansi(AnsiCodePage);
+        QByteArray bytes;
+        if (ansi.isValid())
+            bytes = ansi(one);
+        else if (n == 1 && one.front().unicode() <= 0xFF) // Qt without ICU
+            bytes = QByteArray(1, char(one.front().unicode()));
+        out += (ansi.hasError() || bytes.size() != 1 || bytes[0] == '\x1A') ? QByteArray("?") : bytes;
+    }
+    return out;
+}
+
 } // namespace
 
 void ProgramSettings::setBuiltInDefaults()
@@ -146,7 +173,9 @@ QString SettingsStore::decode(const QByteArray &bytes)
         return QStringDecoder(QStringDecoder::Utf16BE)(bytes.mid(2));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QStringDecoder(QStringDecoder::Utf8)(bytes.mid(3));
-    return QStringDecoder(AnsiCodePage)(bytes);
+    QStringDecoder ansi(AnsiCodePage);
+    // Qt without ICU has no Windows-1252; Latin-1 differs only in 0x80-0x9F.
+    return ansi.isValid() ? QString(ansi(bytes)) : QString::fromLatin1(bytes);
 }
 
 QByteArray SettingsStore::encode(const ProgramSettings &s)
@@ -167,21 +196,7 @@ QByteArray SettingsStore::encode(const ProgramSettings &s)
         if (!value.isEmpty())
             text += QLatin1String(key) + QLatin1Char('=') + value + QLatin1String("\r\n");
 
-    // Characters the code page cannot hold become "?", one per code point.
-    QStringEncoder encoder(AnsiCodePage);
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype n = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        QByteArray one = encoder(QStringView(text).mid(i, n));
-        if (encoder.hasError() || one.size() != 1) {
-            one = "?";
-            encoder = QStringEncoder(AnsiCodePage);
-        }
-        out += one;
-        i += n;
-    }
-    return out;
+    return toAnsi(text);
 }
 
 void SettingsStore::LoadSettings(ProgramSettings &s) const

@@ -1,10 +1,8 @@
 #include "app/single_instance.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
 #include <QStandardPaths>
-#include <QThread>
 
 namespace {
 
@@ -35,36 +33,28 @@ SingleInstance::~SingleInstance()
 
 bool SingleInstance::holderAnswers() const
 {
-    // The holder listens right after taking the lock; give a copy that started
-    // at the same instant a moment to get there.
-    const QDeadlineTimer deadline(1500);
-    while (!deadline.hasExpired()) {
-        QLocalSocket socket;
-        socket.connectToServer(m_serverName);
-        if (socket.waitForConnected(100))
-            return true;
-        QThread::msleep(20);
-    }
-    return false;
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    return socket.waitForConnected(500);
 }
 
 bool SingleInstance::acquire()
 {
+    // QLockFile itself takes over a lock whose process is gone, or whose
+    // process id now belongs to another program or an earlier boot.
     if (!m_lock->tryLock(0)) {
+        if (m_lock->error() == QLockFile::LockFailedError)
+            return false;
+        // No lock file can be made here at all: the server alone keeps the
+        // rule, and an answering holder means another copy runs.
         if (holderAnswers())
             return false;
-        // Either the lock names a live process that is not us (its id was
-        // reused after a crash) or no lock file can be made here at all; the
-        // server alone then keeps the rule.
-        if (m_lock->error() == QLockFile::LockFailedError) {
-            m_lock->removeStaleLockFile();
-            if (!m_lock->tryLock(0))
-                return false;
-        }
     }
     QLocalServer::removeServer(m_serverName);
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    m_server->listen(m_serverName);
+    if (!m_server->listen(m_serverName))
+        qWarning("single instance: cannot listen on %s: %s", qPrintable(m_serverName),
+                 qPrintable(m_server->errorString()));
     return true;
 }

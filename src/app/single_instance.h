@@ -6,9 +6,10 @@
 
 #include <memory>
 
-// One running copy per instance key. A lock file decides between copies that
-// start at the same instant; a local server named after the key tells a live
-// holder from a stale lock whose process id was reused after a crash.
+// One running copy per instance key. A lock file in the user's runtime folder
+// decides, also between copies that start at the same instant; it is stale
+// once its process is gone. Where no lock file can be made, a local server
+// named after the key stands in for it.
 class SingleInstance final
 {
 public:

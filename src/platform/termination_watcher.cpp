@@ -1,10 +1,9 @@
 #include "platform/termination_watcher.h"
 
-#include <QGuiApplication>
-#include <QSessionManager>
 #include <QSocketNotifier>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -17,8 +16,10 @@ int signalFds[2] = {-1, -1};
 
 void onSignal(int)
 {
+    const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalFds[0], &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace
@@ -45,12 +46,10 @@ TerminationWatcher::TerminationWatcher(QObject *parent)
             ::sigaction(sig, &action, nullptr);
     }
 #endif
-    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        // Notes are written by the teardown; nothing is asked of the user.
-        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) {
-            Q_EMIT terminationRequested();
-        });
-    }
+    // The session manager's end of session reaches the application as a quit
+    // request, which Application turns into the same orderly exit. Its
+    // earlier "save your data" step is not an end yet: the log-out may still
+    // be cancelled, so nothing happens then.
 }
 
 TerminationWatcher::~TerminationWatcher()

@@ -4,9 +4,9 @@
 
 class QSocketNotifier;
 
-// Turns the end of the session (SIGTERM, SIGHUP, SIGINT, or the session
-// manager's request) into one signal on the GUI thread, so that the program
-// can run its orderly teardown instead of dying with unsaved notes.
+// Turns SIGTERM, SIGHUP and SIGINT (how a log-out or shutdown ends a program
+// here) into one signal on the GUI thread, so that the program can run its
+// orderly teardown instead of dying with unsaved notes.
 class TerminationWatcher final : public QObject
 {
     Q_OBJECT

@@ -1,0 +1,267 @@
+// The hidden main form: its tray icon and menu, the double-click guard, a
+// failed construction, and the standard error display of the application.
+
+#include "app/application.h"
+#include "app/error.h"
+#include "app/main_form.h"
+#include "notes/note_window.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// Throws from its event handler, as a faulty handler of ours would.
+class Thrower final : public QObject
+{
+public:
+    explicit Thrower(bool own) : m_own(own) {}
+    int handled = 0;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        ++handled;
+        if (m_own)
+            throw PaperletError(QStringLiteral("Cannot do that."));
+        throw std::runtime_error("not ours");
+    }
+
+private:
+    bool m_own;
+};
+
+struct BoxSeen
+{
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Answers the next modal message box from inside its loop and records it.
+void answerNextBox(BoxSeen &seen)
+{
+    QTimer::singleShot(0, [&seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return answerNextBox(seen); // not open yet
+        seen = {true, box->windowTitle(), box->text(), box->icon()};
+        box->accept();
+    });
+}
+
+} // namespace
+
+class TestMainForm final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void hiddenFormWithTrayIcon();
+    void trayMenuItems();
+    void threeQuickDoubleClicksMakeOneNote();
+    void doubleClickAfterGuardMakesAnother();
+    void directCallDoesNotRestartGuard();
+    void menuNewNoteIsUnguarded();
+    void balloonOnRequest();
+    void failedConstructionLeavesNothing();
+    void exitEndsTheLoop();
+
+    void exceptionFromHandlerIsShownAndLoopGoesOn_data();
+    void exceptionFromHandlerIsShownAndLoopGoesOn();
+
+private:
+    int notes() const { return Application::instance()->formsOf<TFR_NOTE>().size(); }
+    void doubleClickTray() { Q_EMIT m_form->tiTray->activated(QSystemTrayIcon::DoubleClick); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    TFR_PLT_MAIN *m_form = nullptr;
+};
+
+void TestMainForm::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_form = Application::instance()->createForm<TFR_PLT_MAIN>(m_dir->path());
+    QCOMPARE(FR_PLT_MAIN, m_form);
+}
+
+void TestMainForm::cleanup()
+{
+    Application::instance()->destroyForms();
+    QCOMPARE(FR_PLT_MAIN, nullptr);
+    m_form = nullptr;
+}
+
+void TestMainForm::hiddenFormWithTrayIcon()
+{
+    QVERIFY(!m_form->isVisible());
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Paperlet"));
+    QVERIFY(m_form->tiTray->isVisible());
+    QCOMPARE(m_form->tiTray->toolTip(), QStringLiteral("Paperlet\nDouble click for new note!"));
+    QVERIFY(!m_form->tiTray->icon().isNull());
+    // Our own menu opens on a right-click, never one drawn by the tray host.
+    QCOMPARE(m_form->tiTray->contextMenu(), nullptr);
+    QCOMPARE(m_form->tmDblClick.interval(), 1500);
+    QVERIFY(!m_form->tmDblClick.isActive());
+    QVERIFY(!m_form->tmChecker.isActive());
+    // The constructor loaded (here: wrote) the settings and made the notes folder.
+    QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("settings.ini"))));
+    QVERIFY(QFileInfo(m_form->NotesFolder()).isDir());
+    QVERIFY(m_form->Version.isEmpty());
+}
+
+void TestMainForm::trayMenuItems()
+{
+    QStringList rows;
+    for (QAction *action : m_form->pmPopup->actions())
+        rows << (action->isSeparator() ? QStringLiteral("-")
+                                       : action->text() + (action->icon().isNull() ? "" : " [image]"));
+    QCOMPARE(rows, QStringList({"New Note [image]", "-", "Show All Notes", "Hide All Notes", "-",
+                                "Settings [image]", "-", "Check for updates", "About", "-", "Exit"}));
+    const QList<QAction *> named{m_form->mnAddNote, m_form->mnShowAllNotes, m_form->mnHideAllNotes,
+                                 m_form->mnSettings, m_form->tbCheckForUpdates, m_form->mnAbout,
+                                 m_form->mnCLOSE};
+    QList<QAction *> items;
+    for (QAction *action : m_form->pmPopup->actions())
+        if (!action->isSeparator())
+            items << action;
+    QCOMPARE(items, named);
+    for (QAction *action : items)
+        QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+}
+
+void TestMainForm::threeQuickDoubleClicksMakeOneNote()
+{
+    for (int i = 0; i < 3; ++i)
+        doubleClickTray();
+    QCOMPARE(notes(), 1);
+    QVERIFY(m_form->tmDblClick.isActive());
+    // A single click or a right-click makes nothing.
+    Q_EMIT m_form->tiTray->activated(QSystemTrayIcon::Trigger);
+    QCOMPARE(notes(), 1);
+}
+
+void TestMainForm::doubleClickAfterGuardMakesAnother()
+{
+    QElapsedTimer clock;
+    clock.start();
+    doubleClickTray();
+    QCOMPARE(notes(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_form->tmDblClick.isActive(), 3000);
+    QVERIFY2(clock.elapsed() >= 1400, qPrintable(QString::number(clock.elapsed())));
+    doubleClickTray();
+    QCOMPARE(notes(), 2);
+}
+
+void TestMainForm::directCallDoesNotRestartGuard()
+{
+    doubleClickTray();
+    QTest::qWait(600);
+    // A note's own "New Note" calls the handler directly: always a note, and
+    // the running guard keeps its end.
+    m_form->tiTrayDblClick();
+    QCOMPARE(notes(), 2);
+    QVERIFY(m_form->tmDblClick.isActive());
+    QVERIFY2(m_form->tmDblClick.remainingTime() <= 1000, qPrintable(QString::number(m_form->tmDblClick.remainingTime())));
+    // With no guard running, the direct call starts one.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_form->tmDblClick.isActive(), 3000);
+    m_form->tiTrayDblClick();
+    QCOMPARE(notes(), 3);
+    QVERIFY(m_form->tmDblClick.isActive());
+    doubleClickTray();
+    QCOMPARE(notes(), 3);
+}
+
+void TestMainForm::menuNewNoteIsUnguarded()
+{
+    for (int i = 0; i < 3; ++i)
+        m_form->mnAddNote->trigger();
+    QCOMPARE(notes(), 3);
+    QVERIFY(!m_form->tmDblClick.isActive());
+    // While the tray guard runs, the menu still makes notes.
+    doubleClickTray();
+    m_form->mnAddNote->trigger();
+    QCOMPARE(notes(), 5);
+}
+
+void TestMainForm::balloonOnRequest()
+{
+    QSignalSpy shown(m_form, &TFR_PLT_MAIN::balloonShown);
+    QCOMPARE(shown.size(), 0);
+    m_form->showBalloon();
+    QCOMPARE(shown.size(), 1);
+}
+
+void TestMainForm::failedConstructionLeavesNothing()
+{
+    Application::instance()->destroyForms();
+    const auto topLevels = QApplication::topLevelWidgets().size();
+    const QString folder = m_dir->filePath(QStringLiteral("missing/sub"));
+    QVERIFY_THROWS_EXCEPTION(PaperletError, Application::instance()->createForm<TFR_PLT_MAIN>(folder));
+    QCOMPARE(FR_PLT_MAIN, nullptr);
+    QVERIFY(Application::instance()->forms().isEmpty());
+    QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("missing"))));
+}
+
+void TestMainForm::exitEndsTheLoop()
+{
+    QTimer::singleShot(0, m_form->mnCLOSE, &QAction::trigger);
+    QCOMPARE(QApplication::exec(), 0);
+    // Exit writes no settings: only the first write at construction happened.
+    QFile file(m_dir->filePath(QStringLiteral("settings.ini")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("Color=10092543\r\n"));
+}
+
+void TestMainForm::exceptionFromHandlerIsShownAndLoopGoesOn_data()
+{
+    QTest::addColumn<bool>("own");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("PaperletError") << true << QStringLiteral("Cannot do that.");
+    QTest::newRow("foreign exception: empty text") << false << QString();
+}
+
+void TestMainForm::exceptionFromHandlerIsShownAndLoopGoesOn()
+{
+    QFETCH(bool, own);
+    QFETCH(QString, text);
+    Thrower thrower(own);
+    BoxSeen seen;
+    answerNextBox(seen);
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    QTRY_VERIFY(seen.shown);
+    QCOMPARE(seen.title, QStringLiteral("Paperlet"));
+    QCOMPARE(seen.text, text);
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    // The loop goes on: the next event is handled (and shown) as well.
+    BoxSeen again;
+    answerNextBox(again);
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    QTRY_VERIFY(again.shown);
+    QCOMPARE(thrower.handled, 2);
+}
+
+int main(int argc, char *argv[])
+{
+    Application app(argc, argv);
+    TestMainForm test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_main_form.moc"
