@@ -139,6 +139,9 @@ void TTBXToolViewer::Entering(bool hadPrevious, bool fromAbove)
         }
     }
     SetHotCell(hot);
+    // Entered by the mouse: the pointer decides at once.
+    if (FMouseInside)
+        trackMouse(FLastMousePos);
 }
 
 bool TTBXToolViewer::HandleKey(int key)
@@ -219,7 +222,9 @@ void TTBXToolViewer::trackMouse(QPoint pos)
 
 void TTBXToolViewer::mouseMoveEvent(QMouseEvent *event)
 {
-    trackMouse(event->position().toPoint());
+    FMouseInside = true;
+    FLastMousePos = event->position().toPoint();
+    trackMouse(FLastMousePos);
     // The menu still tracks its hot item.
     event->ignore();
 }
@@ -248,6 +253,7 @@ void TTBXToolViewer::mouseReleaseEvent(QMouseEvent *event)
 
 void TTBXToolViewer::leaveEvent(QEvent *event)
 {
+    FMouseInside = false;
     if (!FMouseDown && menu() && menu()->activeAction() != FItem)
         SetHotCell(kNoCell);
     QWidget::leaveEvent(event);

@@ -1,0 +1,426 @@
+#include "app/note_color_set.h"
+#include "framework/popup_menu.h"
+#include "framework/theme_registry.h"
+#include "theme/color_palette.h"
+#include "theme/ide_theme.h"
+#include "theme/tool_viewer.h"
+#include "theme_test_support.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QTest>
+#include <QToolTip>
+
+using ThemeTest::pixel;
+
+namespace {
+
+// A palette in an open themed menu, with its viewer.
+struct OpenPalette
+{
+    TTBXPopupMenu menu;
+    TTBXColorPalette *palette = nullptr;
+    TTBXToolViewer *viewer = nullptr;
+
+    explicit OpenPalette(TTBXCustomColorSet *set = nullptr)
+    {
+        QFont font = menu.font();
+        font.setPixelSize(11);   // 13 pixels of text: the strip is 22 wide
+        menu.setFont(font);
+        palette = new TTBXColorPalette(&menu);
+        palette->SetColorSet(set);
+        menu.addAction(palette);
+        menu.popup(QPoint(50, 50));
+        QTest::qWait(1);
+        viewer = menu.findChild<TTBXToolViewer *>();
+    }
+    QPoint centreOf(QPoint cell) const { return viewer->CellRect(cell).toQRect().center(); }
+    void moveTo(QPoint pos) const
+    {
+        QMouseEvent move(QEvent::MouseMove, pos, viewer->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, {});
+        QCoreApplication::sendEvent(viewer, &move);
+    }
+};
+
+// 8 x 2 where (3, 0) repeats (1, 0), (0, 1) is the button face and (7, 1) a gap.
+void gappySet(TTBXCustomColorSet *, int col, int row, TColor &color, QString &name)
+{
+    if (row == 1 && col == 7)
+        return;
+    color = row == 0 && col == 3 ? 0x112233 : RGBColor(col * 20, row * 50, 7);
+    if (row == 0 && col == 1)
+        color = 0x112233;
+    if (row == 1 && col == 0)
+        color = 0xF0F0F0;
+    name = QStringLiteral("c%1r%2").arg(col).arg(row);
+}
+
+} // namespace
+
+class TestColorPalette : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        ThemeTest::useClassicPalette();
+        UseIdeTheme();
+    }
+
+    void defaultSetNames_data()
+    {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("color");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("first") << 0 << 0 << 0x000000 << "Black";
+        QTest::newRow("lower-case b") << 5 << 0 << 0x800000 << "Dark blue";
+        QTest::newRow("gray 50") << 7 << 1 << 0x808080 << "Gray-50%";
+        QTest::newRow("last") << 7 << 4 << 0xFFFFFF << "White";
+        QTest::newRow("outside") << 8 << 0 << int(clNone) << "";
+        QTest::newRow("below") << 0 << 5 << int(clNone) << "";
+    }
+    void defaultSetNames()
+    {
+        QFETCH(int, col);
+        QFETCH(int, row);
+        QFETCH(int, color);
+        QFETCH(QString, name);
+        TTBXDefaultColorSet set;
+        QCOMPARE(set.ColCount(), 8);
+        QCOMPARE(set.RowCount(), 5);
+        QCOMPARE(set.GetColor(col, row), color);
+        QCOMPARE(set.GetName(col, row), name);
+    }
+
+    void noteColours_data()
+    {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("color");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("(0, 0)") << 0 << 0 << 0x0000FF << "Red";
+        QTest::newRow("(7, 2)") << 7 << 2 << 0xFFFFFF << "White";
+        QTest::newRow("(1, 1)") << 1 << 1 << 0x00CCFF << "Gold";
+        QTest::newRow("default note colour") << 2 << 2 << 0x99FFFF << "Light Yellow";
+        QTest::newRow("(7, 0)") << 7 << 0 << 0x969696 << "Dark Gray";
+        QTest::newRow("row 3") << 0 << 3 << int(clNone) << "";
+        QTest::newRow("column 8") << 8 << 0 << int(clNone) << "";
+        QTest::newRow("negative") << -1 << 0 << int(clNone) << "";
+    }
+    void noteColours()
+    {
+        QFETCH(int, col);
+        QFETCH(int, row);
+        QFETCH(int, color);
+        QFETCH(QString, name);
+        TTBXColorSet set;
+        set.OnGetColorInfo = NoteColorSet::GetNoteColorInfo;
+        set.SetColCount(8);
+        set.SetRowCount(3);
+        QCOMPARE(set.GetColor(col, row), color);
+        QCOMPARE(set.GetName(col, row), name);
+    }
+
+    void noteColourOfDefaultIsMarked()
+    {
+        TTBXColorSet set;
+        set.OnGetColorInfo = NoteColorSet::GetNoteColorInfo;
+        set.UpdateSize(8, 3);
+        TTBXColorPalette palette;
+        palette.SetColorSet(&set);
+        QCOMPARE(palette.ColCount(), 8);
+        QCOMPARE(palette.RowCount(), 3);
+        palette.SetColor(0x99FFFF);
+        QCOMPARE(palette.SelectedCell(), QPoint(2, 2));
+        palette.SetColor(0x123456);
+        QCOMPARE(palette.SelectedCell(), QPoint(-1, 0));
+    }
+
+    void findCell_data()
+    {
+        QTest::addColumn<int>("color");
+        QTest::addColumn<QPoint>("cell");
+        QTest::newRow("duplicate: first in row order") << 0x112233 << QPoint(1, 0);
+        QTest::newRow("system colour resolved") << int(SysColor(COLOR_BTNFACE)) << QPoint(0, 1);
+        QTest::newRow("absent") << 0x010101 << QPoint(-1, 0);
+        QTest::newRow("none finds the gap") << int(clNone) << QPoint(7, 1);
+    }
+    void findCell()
+    {
+        QFETCH(int, color);
+        QFETCH(QPoint, cell);
+        TTBXColorSet set;
+        set.OnGetColorInfo = gappySet;
+        set.UpdateSize(8, 2);
+        TTBXColorPalette palette;
+        palette.SetColorSet(&set);
+        QCOMPARE(palette.FindCell(color), cell);
+    }
+
+    // Setting Color is a pick: OnChange runs, even for a colour not in the set.
+    void settingColorRaisesOnChange()
+    {
+        TTBXColorPalette palette;
+        int changes = 0;
+        palette.OnChange = [&](QObject *sender) {
+            QCOMPARE(sender, &palette);
+            ++changes;
+        };
+        palette.SetColor(0x99FFFF);
+        QCOMPARE(changes, 1);
+        QCOMPARE(palette.SelectedCell(), QPoint(2, 4));
+        palette.SetColor(0x99FFFF);
+        QCOMPARE(changes, 2);
+        palette.SetColor(0x010203);
+        QCOMPARE(changes, 3);
+        QCOMPARE(palette.SelectedCell(), QPoint(-1, 0));
+        QCOMPARE(palette.Color(), TColor(0x010203));
+        // Unbound while presetting: nothing reported.
+        palette.OnChange = nullptr;
+        palette.SetColor(0x000000);
+        QCOMPARE(changes, 3);
+    }
+
+    void clickCell()
+    {
+        TTBXColorPalette palette;
+        TColor picked = clNone;
+        palette.OnChange = [&](QObject *) { picked = palette.Color(); };
+        palette.ClickCell(1, 0);
+        QCOMPARE(picked, TColor(0x003399));
+        QCOMPARE(palette.SelectedCell(), QPoint(1, 0));
+        // The handler may redirect the click...
+        palette.OnCellClick = [](TTBXCustomToolPalette *, int &col, int &row, bool &) { col = 0, row = 4; };
+        palette.ClickCell(1, 0);
+        QCOMPARE(picked, TColor(0xCC99FF));
+        // ...or forbid it.
+        palette.OnCellClick = [](TTBXCustomToolPalette *, int &, int &, bool &allow) { allow = false; };
+        palette.ClickCell(7, 4);
+        QCOMPARE(palette.SelectedCell(), QPoint(0, 4));
+        palette.OnCellClick = nullptr;
+        palette.SetPaletteOptions(palette.PaletteOptions() | tpoNoAutoSelect);
+        palette.ClickCell(7, 4);
+        QCOMPARE(palette.SelectedCell(), QPoint(0, 4));
+    }
+
+    void colorToString()
+    {
+        TTBXDefaultColorSet set;
+        QCOMPARE(set.ColorToString(clNone), QStringLiteral("None"));
+        QCOMPARE(set.ColorToString(0x800000), QStringLiteral("Dark blue"));
+        QCOMPARE(set.ColorToString(0x0A0B0C), QStringLiteral("#0C0B0A"));
+        QCOMPARE(set.ColorToString(SysColor(COLOR_WINDOW)), QStringLiteral("White"));
+    }
+
+    void colorSetLifetime()
+    {
+        TTBXColorPalette palette;
+        {
+            TTBXColorSet set;
+            set.OnGetColorInfo = NoteColorSet::GetNoteColorInfo;
+            set.UpdateSize(8, 3);
+            palette.SetColorSet(&set);
+            QCOMPARE(palette.RowCount(), 3);
+            set.UpdateSize(300, 2);   // counts are bytes
+            QCOMPARE(palette.ColCount(), 300 & 0xFF);
+            QCOMPARE(palette.RowCount(), 2);
+        }
+        QCOMPARE(palette.ColorSet(), nullptr);
+        QCOMPARE(palette.GetCellHint(5, 0), QStringLiteral("Dark blue"));
+    }
+
+    void layoutInMenu_data()
+    {
+        QTest::addColumn<bool>("noteColours");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("default set") << false << QSize(177, 90);
+        QTest::newRow("note colours") << true << QSize(177, 54);
+    }
+    void layoutInMenu()
+    {
+        QFETCH(bool, noteColours);
+        QFETCH(QSize, size);
+        TTBXColorSet set;
+        set.OnGetColorInfo = NoteColorSet::GetNoteColorInfo;
+        set.UpdateSize(8, 3);
+        OpenPalette open(noteColours ? &set : nullptr);
+        QVERIFY(open.viewer);
+        QCOMPARE(open.menu.ImageStripWidth(), 22);
+        QCOMPARE(open.viewer->GridLeft(), 30);
+        QCOMPARE(open.viewer->CellSize(), QSize(18, 18));
+        QCOMPARE(open.viewer->sizeHint(), size);
+        QCOMPARE(open.menu.actionGeometry(open.palette).size(), size);
+    }
+
+    void keyboard_data()
+    {
+        QTest::addColumn<QPoint>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QPoint>("target");   // (-1, 0): not taken
+        QTest::newRow("right") << QPoint(2, 1) << int(Qt::Key_Right) << QPoint(3, 1);
+        QTest::newRow("right wraps down") << QPoint(7, 1) << int(Qt::Key_Right) << QPoint(0, 2);
+        QTest::newRow("right off the last cell") << QPoint(7, 4) << int(Qt::Key_Right) << QPoint(-1, 0);
+        QTest::newRow("left wraps up") << QPoint(0, 2) << int(Qt::Key_Left) << QPoint(7, 1);
+        QTest::newRow("left off the first cell") << QPoint(0, 0) << int(Qt::Key_Left) << QPoint(-1, 0);
+        QTest::newRow("up") << QPoint(3, 2) << int(Qt::Key_Up) << QPoint(3, 1);
+        QTest::newRow("up off the grid") << QPoint(3, 0) << int(Qt::Key_Up) << QPoint(-1, 0);
+        QTest::newRow("down") << QPoint(3, 2) << int(Qt::Key_Down) << QPoint(3, 3);
+        QTest::newRow("home") << QPoint(5, 3) << int(Qt::Key_Home) << QPoint(0, 3);
+        QTest::newRow("end") << QPoint(2, 3) << int(Qt::Key_End) << QPoint(7, 3);
+        QTest::newRow("page up") << QPoint(4, 3) << int(Qt::Key_PageUp) << QPoint(4, 0);
+        QTest::newRow("page down") << QPoint(4, 1) << int(Qt::Key_PageDown) << QPoint(4, 4);
+        QTest::newRow("end at the end") << QPoint(7, 3) << int(Qt::Key_End) << QPoint(-1, 0);
+        QTest::newRow("letters are not ours") << QPoint(1, 1) << int(Qt::Key_A) << QPoint(-1, 0);
+    }
+    void keyboard()
+    {
+        QFETCH(QPoint, start);
+        QFETCH(int, key);
+        QFETCH(QPoint, target);
+        OpenPalette open;
+        open.viewer->SetHotCell(start);
+        const bool taken = open.viewer->HandleKey(key);
+        QCOMPARE(taken, target.x() >= 0);
+        QCOMPARE(open.viewer->HotCell(), taken ? target : start);
+    }
+
+    // Without a hot or selected cell any key makes (0, 0) hot, Escape too;
+    // the next Escape belongs to the menu.
+    void firstKeyLandsOnFirstCell()
+    {
+        OpenPalette open;
+        QCOMPARE(open.viewer->HotCell(), QPoint(-1, 0));
+        QVERIFY(open.viewer->HandleKey(Qt::Key_Escape));
+        QCOMPARE(open.viewer->HotCell(), QPoint(0, 0));
+        QVERIFY(!open.viewer->HandleKey(Qt::Key_Escape));
+        // The selected cell is the start when nothing is hot.
+        OpenPalette second;
+        second.palette->OnChange = nullptr;
+        second.palette->SetColor(0xFFCC00);   // Sky Blue (5, 3)
+        QVERIFY(second.viewer->HandleKey(Qt::Key_Left));
+        QCOMPARE(second.viewer->HotCell(), QPoint(4, 3));
+    }
+
+    void enterPicksHotCell()
+    {
+        OpenPalette open;
+        open.viewer->SetHotCell(QPoint(1, 2));
+        QVERIFY(!open.viewer->HandleKey(Qt::Key_Return));   // the menu then closes
+        QCOMPARE(open.palette->Color(), TColor(0x0099FF));
+    }
+
+    void enteringFromAboveAndBelow()
+    {
+        TTBXColorSet set;
+        set.OnGetColorInfo = gappySet;
+        set.UpdateSize(8, 2);
+        OpenPalette open(&set);
+        open.viewer->Entering(true, true);
+        QCOMPARE(open.viewer->HotCell(), QPoint(0, 0));
+        // From below: the last cell, moved left past the gap at (7, 1).
+        open.viewer->Entering(true, false);
+        QCOMPARE(open.viewer->HotCell(), QPoint(6, 1));
+        open.viewer->Entering(false, false);
+        QCOMPARE(open.viewer->HotCell(), QPoint(-1, 0));
+    }
+
+    // Moving between cells repaints the two cells only.
+    void hoverInvalidatesTwoCells()
+    {
+        OpenPalette open;
+        open.moveTo(open.centreOf(QPoint(1, 1)));
+        QCOMPARE(open.viewer->HotCell(), QPoint(1, 1));
+        QTest::qWait(20);
+        QRegion painted;
+        struct Spy : QObject
+        {
+            QRegion *region;
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                if (e->type() == QEvent::Paint)
+                    *region += static_cast<QPaintEvent *>(e)->region();
+                return false;
+            }
+        } spy;
+        spy.region = &painted;
+        open.viewer->installEventFilter(&spy);
+        open.moveTo(open.centreOf(QPoint(2, 1)));
+        QCOMPARE(open.viewer->HotCell(), QPoint(2, 1));
+        QTest::qWait(20);
+        const QRegion expected =
+            QRegion(open.viewer->CellRect(QPoint(1, 1)).toQRect()) + open.viewer->CellRect(QPoint(2, 1)).toQRect();
+        QCOMPARE(painted, expected);
+    }
+
+    void releaseOnCellPicksAndCloses()
+    {
+        OpenPalette open;
+        TColor picked = clNone;
+        open.palette->OnChange = [&](QObject *) { picked = open.palette->Color(); };
+        QTest::mouseClick(open.viewer, Qt::LeftButton, {}, open.centreOf(QPoint(4, 4)));
+        QCOMPARE(picked, TColor(0xFFFFCC));   // Light Turquoise
+        QTRY_VERIFY(!open.menu.isVisible());
+    }
+
+    void releaseBetweenCellsOnlyCloses()
+    {
+        OpenPalette open;
+        int changes = 0;
+        open.palette->OnChange = [&](QObject *) { ++changes; };
+        QTest::mouseClick(open.viewer, Qt::LeftButton, {}, QPoint(10, 10));   // in the strip
+        QTRY_VERIFY(!open.menu.isVisible());
+        QCOMPARE(changes, 0);
+    }
+
+    void tooltipNamesTheCell()
+    {
+        OpenPalette open;
+        const QPoint at = open.centreOf(QPoint(5, 0));
+        QHelpEvent help(QEvent::ToolTip, at, open.viewer->mapToGlobal(at));
+        QCoreApplication::sendEvent(open.viewer, &help);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("Dark blue"));
+        const QPoint next = open.centreOf(QPoint(4, 4));
+        QHelpEvent help2(QEvent::ToolTip, next, open.viewer->mapToGlobal(next));
+        QCoreApplication::sendEvent(open.viewer, &help2);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("Light Turquoise"));
+        QToolTip::hideText();
+    }
+
+    // Each cell: an 18 x 18 button background with a 12 x 12 framed swatch
+    // 3 pixels in; a disabled palette draws empty frames.
+    void swatches_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("enabled") << true;
+        QTest::newRow("disabled") << false;
+    }
+    void swatches()
+    {
+        QFETCH(bool, enabled);
+        OpenPalette open;
+        open.palette->setEnabled(enabled);
+        open.palette->OnChange = nullptr;
+        open.palette->SetColor(0x0000FF);   // Red (0, 2), checked
+        const QImage img = open.viewer->grab().toImage();
+        const TRect cell = open.viewer->CellRect(QPoint(1, 0));   // Brown
+        const TColor shadow = ColorToRGB(SysColor(COLOR_BTNSHADOW));
+        QCOMPARE(pixel(img, cell.Left + 3, cell.Top + 3), shadow);
+        QCOMPARE(pixel(img, cell.Left + 14, cell.Top + 14), shadow);
+        QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), enabled ? TColor(0x003399) : TColor(0xF0F0F0));
+        QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), TColor(0xF0F0F0));   // normal: no background
+        const TRect checked = open.viewer->CellRect(QPoint(0, 2));
+        const auto *theme = static_cast<TTBXIdeTheme *>(CurrentTheme());
+        if (enabled) {
+            QCOMPARE(pixel(img, checked.Left, checked.Top), TColor(TTBXIdeTheme::HotColor));
+            QCOMPARE(pixel(img, checked.Left + 1, checked.Top + 1),
+                     theme->Colors().BtnItemColors[bisSelected][ipBody]);
+            QCOMPARE(pixel(img, checked.Left + 4, checked.Top + 4), TColor(0x0000FF));
+        }
+        // The strip runs beside the grid.
+        QCOMPARE(pixel(img, 24, 5), TColor(TTBXIdeTheme::LineColor));
+    }
+};
+
+QTEST_MAIN(TestColorPalette)
+#include "tst_color_palette.moc"
