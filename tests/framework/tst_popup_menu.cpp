@@ -1,0 +1,188 @@
+#include "framework/image_list.h"
+#include "framework/menu_style.h"
+#include "framework/popup_menu.h"
+#include "framework/theme_registry.h"
+#include "theme/ide_theme.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyleOptionMenuItem>
+#include <QTest>
+
+namespace {
+
+TColor pixel(const QImage &img, int x, int y)
+{
+    return fromQColor(img.pixelColor(x, y));
+}
+
+QImage square(QColor c)
+{
+    QImage img(16, 16, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter(&img).fillRect(4, 4, 8, 8, c);
+    return img;
+}
+
+// The tray menu's shape: image item, separators, plain, checked, disabled, submenu.
+struct TrayLikeMenu
+{
+    TImageList images;
+    TTBXPopupMenu menu;
+    QAction *newNote, *separator, *show, *checked, *disabled, *exit;
+    TTBXPopupMenu *submenu;
+
+    TrayLikeMenu()
+    {
+        QFont font = menu.font();
+        font.setPixelSize(11);
+        menu.setFont(font);
+        images.Add(square(Qt::red));
+        menu.SetImages(&images);
+        newNote = menu.AddItem(QStringLiteral("New Note"), 0);
+        separator = menu.AddSeparator();
+        show = menu.AddItem(QStringLiteral("Show All Notes"));
+        checked = menu.AddItem(QStringLiteral("Checked"));
+        checked->setCheckable(true);
+        checked->setChecked(true);
+        disabled = menu.AddItem(QStringLiteral("Disabled"));
+        disabled->setEnabled(false);
+        submenu = menu.AddSubmenu(QStringLiteral("More"));
+        submenu->AddItem(QStringLiteral("Inside"));
+        exit = menu.AddItem(QStringLiteral("Exit"));
+        menu.popup(QPoint(20, 20));
+        QTest::qWait(1);
+    }
+    QRect geometry(QAction *a) const { return menu.actionGeometry(a); }
+};
+
+} // namespace
+
+class TestPopupMenu : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { UseIdeTheme(); }
+
+    void itemsCarryTheirData()
+    {
+        TTBXPopupMenu menu;
+        QAction *a = menu.AddItem(QStringLiteral("Item"), 3);
+        a->setData(42);
+        QCOMPARE(TTBXPopupMenu::ImageIndex(a), 3);
+        QCOMPARE(TTBXPopupMenu::ImageIndex(menu.AddItem(QStringLiteral("Plain"))), -1);
+        QCOMPARE(a->data().toInt(), 42);
+        TImageList images;
+        menu.SetImages(&images);
+        TTBXPopupMenu *sub = menu.AddSubmenu(QStringLiteral("Sub"));
+        QCOMPARE(sub->Images(), &images);   // shared with the parent
+        QCOMPARE(sub->style(), menu.style());
+    }
+
+    void stripWidthAndItemHeights()
+    {
+        TrayLikeMenu m;
+        QCOMPARE(m.menu.ImageStripWidth(), 22);
+        QCOMPARE(m.geometry(m.newNote).height(), 22);
+        QCOMPARE(m.geometry(m.separator).height(), 3);
+        // Border: one pixel at the sides, two above the first item.
+        QCOMPARE(m.geometry(m.newNote).topLeft(), QPoint(1, 2));
+        // Larger images widen the strip: (22 * 30 / 30) with 24 x 24 images.
+        TImageList big(24, 24);
+        m.menu.SetImages(&big);
+        QCOMPARE(m.menu.ImageStripWidth(), 30);
+    }
+
+    void itemInfo()
+    {
+        TrayLikeMenu m;
+        QStyleOptionMenuItem option;
+        const auto infoOf = [&](QAction *a) {
+            option = QStyleOptionMenuItem();
+            option.initFrom(&m.menu);
+            option.rect = m.geometry(a);
+            option.text = a->text();
+            option.menuItemType = a->menu() ? QStyleOptionMenuItem::SubMenu : QStyleOptionMenuItem::Normal;
+            option.checkType = a->isCheckable() ? QStyleOptionMenuItem::NonExclusive : QStyleOptionMenuItem::NotCheckable;
+            option.checked = a->isChecked();
+            if (!a->isEnabled())
+                option.state &= ~QStyle::State_Enabled;
+            return TTBXMenuStyle::ItemInfo(option, &m.menu);
+        };
+        const TTBXItemInfo image = infoOf(m.newNote);
+        QCOMPARE(image.ViewKind, int(VT_POPUPMENU));
+        QVERIFY(image.HasImage);
+        QCOMPARE(image.ImageStripWidth, 22);
+        QVERIFY(!infoOf(m.show).HasImage);
+        QVERIFY(infoOf(m.checked).Checked);
+        QVERIFY(!infoOf(m.disabled).Enabled);
+        QCOMPARE(infoOf(m.submenu->menuAction()).ItemFlags & IO_SUBMENUITEM, int(IO_SUBMENUITEM));
+    }
+
+    // The whole popup as the theme draws it.
+    void renderedMenu()
+    {
+        TrayLikeMenu m;
+        m.menu.setActiveAction(m.show);
+        const QImage img = m.menu.grab().toImage();
+        const int w = img.width();
+        QCOMPARE(pixel(img, 0, 0), TColor(0xB4A0A0));
+        QCOMPARE(pixel(img, w - 1, img.height() - 1), TColor(0xB4A0A0));
+        QCOMPARE(pixel(img, w - 2, 1), TColor(0xF0F0F0));   // the extra popup row
+        // Item rows: the strip from (1, y) over 24 columns, then the line pair.
+        const QRect item = m.geometry(m.exit);
+        QCOMPARE(pixel(img, item.left() + 23, item.top() + 5), TColor(0xFDFAFA));
+        QCOMPARE(pixel(img, item.left() + 24, item.top() + 5), TColor(0xB4A0A0));
+        QCOMPARE(pixel(img, item.left() + 25, item.top() + 5), TColor(0xFFFFFF));
+        QCOMPARE(pixel(img, item.right() - 2, item.top() + 5), TColor(0xF0F0F0));
+        // The separator's line pair.
+        const QRect sep = m.geometry(m.separator);
+        QCOMPARE(pixel(img, sep.left() + 24, sep.top()), TColor(0xB4A0A0));
+        QCOMPARE(pixel(img, sep.left() + 35, sep.top() + 1), TColor(0xB4A0A0));
+        QCOMPARE(pixel(img, sep.left() + 35, sep.top() + 2), TColor(0xFFFFFF));
+        QCOMPARE(pixel(img, sep.left() + 34, sep.top() + 1), TColor(0xF0F0F0));
+        // The hot item: its frame with rounded corners.
+        const QRect hot = m.geometry(m.show);
+        QCOMPARE(pixel(img, hot.left() + 2, hot.top()), TColor(0xF0F0F0));
+        QCOMPARE(pixel(img, hot.left() + 3, hot.top()), TColor(TTBXIdeTheme::HotColor));
+        QCOMPARE(pixel(img, hot.left() + 2, hot.top() + 5), TColor(TTBXIdeTheme::HotColor));
+        // The image sits in the strip, red at its centre, faded by 255/256.
+        const QRect note = m.geometry(m.newNote);
+        QCOMPARE(pixel(img, note.left() + 12, note.top() + 11), RGBColor(254, 0, 0));
+    }
+
+    // A disabled item under the pointer keeps the popup colour.
+    void disabledHotItemHasNoHighlight()
+    {
+        TrayLikeMenu m;
+        m.menu.setActiveAction(m.disabled);
+        QCOMPARE(m.menu.activeAction(), m.disabled);
+        const QImage img = m.menu.grab().toImage();
+        const QRect r = m.geometry(m.disabled);
+        QCOMPARE(pixel(img, r.left() + 60, r.top() + 1), TColor(0xF0F0F0));
+    }
+
+    void pickClosesMenu()
+    {
+        TrayLikeMenu m;
+        int clicks = 0;
+        connect(m.show, &QAction::triggered, [&] { ++clicks; });
+        QTest::mouseClick(&m.menu, Qt::LeftButton, {}, m.geometry(m.show).center());
+        QCOMPARE(clicks, 1);
+        QTRY_VERIFY(!m.menu.isVisible());
+    }
+
+    void submenuRaisesEventBeforeOpening()
+    {
+        TrayLikeMenu m;
+        bool sawHidden = false;
+        connect(m.submenu, &QMenu::aboutToShow, [&] { sawHidden = !m.submenu->isVisible(); });
+        m.menu.setActiveAction(m.submenu->menuAction());
+        QTest::keyClick(&m.menu, Qt::Key_Right);
+        QTRY_VERIFY(m.submenu->isVisible());
+        QVERIFY(sawHidden);
+    }
+};
+
+QTEST_MAIN(TestPopupMenu)
+#include "tst_popup_menu.moc"
