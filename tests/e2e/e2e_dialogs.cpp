@@ -1,0 +1,158 @@
+// The Settings and About dialogs as a user meets them: opened from the tray
+// menu, driven with the keyboard and the mouse, and what they leave behind.
+
+#include "e2e_session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+// The update check stays off: these cases must not reach out to the network.
+const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
+
+enum TrayItem { NewNote = 0, Settings = 3, About = 5 };
+
+// Opens the tray menu, picks an item and waits for the window it opens.
+XWindow openFromTray(E2eSession &session, E2eProgram &app, TrayItem item, const QString &caption)
+{
+    if (!session.rightClickTray() || !app.waitForPopupMenu())
+        return 0;
+    E2eSession::pickMenuItem(item);
+    return app.waitForWindow(caption, E2eProgram::ViewableOnly);
+}
+
+// Where the copies of a session keep their start-at-log-in entry.
+QString autostartEntry(const E2eSession &session)
+{
+    return QDir(session.appFolder()).filePath(QStringLiteral("../config/autostart/Paperlet.desktop"));
+}
+
+// The colour of one pixel of a window, as "#RRGGBB".
+QString pixel(XWindow window, QPoint at)
+{
+    const QString out = E2eSession::run(
+        QStringLiteral("import"),
+        {QStringLiteral("-window"), QStringLiteral("0x%1").arg(window, 0, 16), QStringLiteral("-crop"),
+         QStringLiteral("1x1+%1+%2").arg(at.x()).arg(at.y()), QStringLiteral("txt:-")});
+    return QRegularExpression(QStringLiteral("#[0-9A-Fa-f]{6}")).match(out).captured(0).toUpper();
+}
+
+} // namespace
+
+class TestDialogs final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void settingsGiveNewNotesOpacityAndColour();
+    void settingsCloseKeepsEverything();
+    void aboutOpensFromTrayMenu();
+};
+
+void TestDialogs::settingsGiveNewNotesOpacityAndColour()
+{
+    E2E_SESSION(session);
+    session.seedSettings(QuietSettings);
+    E2eProgram &app = session.start();
+    QVERIFY(app.waitForTrayIcon());
+
+    const XWindow dialog = openFromTray(session, app, Settings, QStringLiteral("Settings"));
+    QVERIFY(dialog);
+    const auto rect = E2eSession::geometry(dialog);
+    QVERIFY(rect);
+    QCOMPARE(rect->size(), QSize(387, 462));
+    E2eSession::focus(dialog);
+
+    // From the page's tab: tick "Load on startup", pass the update box and
+    // the title list, then take the opacity list from "100 %" up to "50 %".
+    E2eSession::keys({"Tab", "space", "Tab", "Tab", "Tab", "Up", "Up", "Up", "Up", "Up"});
+    // The colour swatch opens its palette under itself.
+    E2eSession::keys({"Tab", "space"});
+    const XWindow palette = app.waitForPopupMenu();
+    QVERIFY(palette);
+    const auto grid = E2eSession::geometry(palette);
+    QVERIFY(grid);
+    // The last cell of the first row, "Dark Gray" (150, 150, 150): 18-pixel
+    // cells end 3 pixels before the menu's right frame.
+    E2eSession::click(QPoint(grid->right() - 14, grid->top() + 11));
+    QVERIFY(app.waitForWindowGone(palette));
+
+    // To OK past the font preview and the font colour; Space presses it.
+    E2eSession::focus(dialog);
+    E2eSession::keys({"Tab", "Tab", "Tab", "space"});
+    QVERIFY(app.waitForWindowGone(dialog));
+    const QByteArray settings = session.readSettings().value_or(QByteArray());
+    QVERIFY2(settings.startsWith("Color=9868950\r\nOpacity=50\r\nTitle=0\r\nCheckForUpdates=0\r\n"),
+             settings.constData());
+
+    // The autostart entry starts this copy.
+    QFile entry(autostartEntry(session));
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    const QByteArray text = entry.readAll();
+    QVERIFY2(text.contains(QByteArray("\nExec=" + session.binary().toUtf8() + "\n")), text.constData());
+
+    // A new note takes the new defaults.
+    const QList<XWindow> before = app.windows(QString(), E2eProgram::ViewableOnly);
+    QVERIFY(session.rightClickTray());
+    QVERIFY(app.waitForPopupMenu());
+    E2eSession::pickMenuItem(NewNote);
+    XWindow note = 0;
+    QVERIFY(E2eSession::waitFor([&] {
+        for (XWindow w : app.windows(QString(), E2eProgram::ViewableOnly)) {
+            const auto g = E2eSession::geometry(w);
+            if (!before.contains(w) && g && g->width() >= 100 && g->height() >= 100)
+                note = w;
+        }
+        return note != 0;
+    }));
+    const auto opacity = E2eSession::opacity(note);
+    QVERIFY(opacity);
+    // Layered alpha: opacity x 255 div 100.
+    QCOMPARE(qRound(*opacity * 255), 50 * 255 / 100);
+    const auto noteRect = E2eSession::geometry(note);
+    QVERIFY(noteRect);
+    QCOMPARE(pixel(note, QPoint(noteRect->width() / 2, noteRect->height() / 2)), QStringLiteral("#969696"));
+}
+
+void TestDialogs::settingsCloseKeepsEverything()
+{
+    E2E_SESSION(session);
+    session.seedSettings(QuietSettings);
+    E2eProgram &app = session.start();
+    QVERIFY(app.waitForTrayIcon());
+    const XWindow dialog = openFromTray(session, app, Settings, QStringLiteral("Settings"));
+    QVERIFY(dialog);
+    E2eSession::focus(dialog);
+    // Tick "Load on startup" and "Check updates automatically", then Close
+    // (Shift+Tab from the page's tab wraps round to it).
+    E2eSession::keys({"Tab", "space", "Tab", "space", "shift+Tab", "shift+Tab", "shift+Tab", "space"});
+    QVERIFY(app.waitForWindowGone(dialog));
+    QCOMPARE(session.readSettings().value_or(QByteArray()), QuietSettings);
+    QVERIFY(app.isRunning());
+    // The box was ticked, yet no autostart entry was written.
+    QVERIFY(!QFile::exists(autostartEntry(session)));
+}
+
+void TestDialogs::aboutOpensFromTrayMenu()
+{
+    E2E_SESSION(session);
+    session.seedSettings(QuietSettings);
+    E2eProgram &app = session.start();
+    QVERIFY(app.waitForTrayIcon());
+    const XWindow dialog = openFromTray(session, app, About, QStringLiteral("About"));
+    QVERIFY(dialog);
+    const auto rect = E2eSession::geometry(dialog);
+    QVERIFY(rect);
+    QCOMPARE(rect->size(), QSize(406, 249));
+    // The white panel above the OK button.
+    QCOMPARE(pixel(dialog, QPoint(300, 20)), QStringLiteral("#FFFFFF"));
+    E2eSession::focus(dialog);
+    E2eSession::key(QStringLiteral("Return"));
+    QVERIFY(app.waitForWindowGone(dialog));
+    QVERIFY(app.isRunning());
+}
+
+PAPERLET_E2E_MAIN(TestDialogs)
+#include "e2e_dialogs.moc"
