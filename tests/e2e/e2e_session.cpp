@@ -125,6 +125,18 @@ bool E2eProgram::waitForWindowGone(XWindow window, int timeoutMs) const
     return E2eSession::waitFor([&] { return !E2eSession::isViewable(window); }, timeoutMs);
 }
 
+QList<XWindow> E2eProgram::shownWindows() const
+{
+    QList<XWindow> result;
+    const XWindow icon = trayIcon();
+    for (XWindow window : windows(QString(), ViewableOnly)) {
+        const QString info = E2eSession::run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), windowArg(window)});
+        if (window != icon && xwininfoValue(info, QStringLiteral("Override Redirect State")) != QLatin1String("yes"))
+            result.append(window);
+    }
+    return result;
+}
+
 XWindow E2eProgram::trayIcon() const
 {
     for (XWindow window : windows()) {

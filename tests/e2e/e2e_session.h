@@ -67,6 +67,10 @@ public:
     // Waits until the window is gone or unmapped.
     bool waitForWindowGone(XWindow window, int timeoutMs = 10000) const;
 
+    // The program's windows on screen other than its tray icon, menus and
+    // tooltips: notes and dialogs.
+    QList<XWindow> shownWindows() const;
+
     // The tray icon: this process's small window embedded in the tray host.
     XWindow trayIcon() const;
     bool waitForTrayIcon(int timeoutMs = 15000);

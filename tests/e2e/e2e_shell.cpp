@@ -4,6 +4,7 @@
 #include "e2e_session.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineF>
 #include <QTest>
@@ -63,6 +64,8 @@ private Q_SLOTS:
     void secondStartWarnsAndTouchesNothing();
     void simultaneousStartsGiveOneIcon();
     void killedCopyDoesNotBlock();
+    void trayDoubleClicksWithinGuardMakeOneNote();
+    void sigtermWritesOpenNote();
     void terminationSignalsTearDown_data();
     void terminationSignalsTearDown();
     void unwritableFolderEndsStartCleanly();
@@ -210,6 +213,49 @@ void TestShell::killedCopyDoesNotBlock()
     E2eProgram &next = session.start();
     QVERIFY(next.waitForTrayIcon());
     QVERIFY(next.windows(QStringLiteral("Warning")).isEmpty());
+}
+
+void TestShell::trayDoubleClicksWithinGuardMakeOneNote()
+{
+    E2E_SESSION(session);
+    session.seedSettings(SeededSettings);
+    E2eProgram &app = session.start();
+    QVERIFY(app.waitForTrayIcon());
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(session.doubleClickTray());
+        QTest::qWait(200);
+    }
+    QVERIFY(E2eSession::waitFor([&] { return app.shownWindows().size() == 1; }));
+    QVERIFY2(clock.elapsed() < 1400, "too slow to test the guard here");
+    QTest::qWait(300);
+    QCOMPARE(app.shownWindows().size(), 1);
+
+    // Once the guard has run out, a double-click makes the next note.
+    QTest::qWait(int(qMax<qint64>(0, 1700 - clock.elapsed())));
+    QVERIFY(session.doubleClickTray());
+    QVERIFY(E2eSession::waitFor([&] { return app.shownWindows().size() == 2; }));
+}
+
+void TestShell::sigtermWritesOpenNote()
+{
+    E2E_SESSION(session);
+    session.seedSettings(SeededSettings);
+    E2eProgram &app = session.start();
+    QVERIFY(app.waitForTrayIcon());
+    QVERIFY(session.noteFiles().isEmpty());
+    QVERIFY(session.doubleClickTray());
+    QVERIFY(E2eSession::waitFor([&] { return app.shownWindows().size() == 1; }));
+    E2eSession::focus(app.shownWindows().first());
+    E2eSession::type(QStringLiteral("kept at log-out"));
+
+    app.sendSignal(SIGTERM);
+    QVERIFY(app.waitForExit());
+    QCOMPARE(app.exitCode(), 0);
+    const QStringList files = session.noteFiles();
+    QCOMPARE(files.size(), 1);
+    QVERIFY2(session.readNote(files.first()).contains("kept at log-out"), session.readNote(files.first()).constData());
 }
 
 void TestShell::terminationSignalsTearDown_data()
