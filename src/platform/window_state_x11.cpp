@@ -31,9 +31,9 @@ void skipTaskbar(QWidget *window)
     // Qt 6.4 never sets these states, and a frameless tool window still gets
     // a taskbar button; Qt merges what we add here when it maps the window.
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !window)
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection || !window)
         return;
-    xcb_connection_t *connection = x11->connection();
     const auto id = xcb_window_t(window->winId());
     const xcb_atom_t state = internAtom(connection, "_NET_WM_STATE");
     const std::array<xcb_atom_t, 2> wanted{internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
