@@ -54,6 +54,16 @@ int opacityEntry(qint32 opacity)
     return std::clamp(opacity / 10 - 1, 0, OpacityEntries - 1);
 }
 
+// Marks the current colour in a palette; setting it raises OnChange, which
+// must not count as a pick.
+void presetPalette(TTBXColorPalette &palette, TColor color)
+{
+    const TNotifyEvent handler = std::move(palette.OnChange);
+    palette.OnChange = nullptr;
+    palette.SetColor(color);
+    palette.OnChange = handler;
+}
+
 template<class Widget>
 Widget *place(Widget *widget, int left, int top, int width, int height)
 {
@@ -242,11 +252,7 @@ void TFR_SETTINGS::pnColorClick()
 
 void TFR_SETTINGS::tbColorPopup()
 {
-    // Marking the current colour must not count as a pick.
-    const TNotifyEvent handler = std::move(cpColorPalette->OnChange);
-    cpColorPalette->OnChange = nullptr;
-    cpColorPalette->SetColor(m_noteColor);
-    cpColorPalette->OnChange = handler;
+    presetPalette(*cpColorPalette, m_noteColor);
 }
 
 void TFR_SETTINGS::cpColorPaletteChange()
@@ -261,10 +267,7 @@ void TFR_SETTINGS::pnFontColorClick()
 
 void TFR_SETTINGS::tbFontColorPopup()
 {
-    const TNotifyEvent handler = std::move(cpFontColorPalette->OnChange);
-    cpFontColorPalette->OnChange = nullptr;
-    cpFontColorPalette->SetColor(m_fontColor);
-    cpFontColorPalette->OnChange = handler;
+    presetPalette(*cpFontColorPalette, m_fontColor);
 }
 
 void TFR_SETTINGS::cpFontColorChange()

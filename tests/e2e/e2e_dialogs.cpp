@@ -15,13 +15,21 @@ const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 
 enum TrayItem { NewNote = 0, Settings = 3, About = 5 };
 
-// Opens the tray menu, picks an item and waits for the window it opens.
-XWindow openFromTray(E2eSession &session, E2eProgram &app, TrayItem item, const QString &caption)
+// Starts a copy, opens its tray menu, picks an item and waits for the
+// window it opens; 0 when any step fails.
+XWindow startAndOpen(E2eSession &session, TrayItem item, const QString &caption)
 {
-    if (!session.rightClickTray() || !app.waitForPopupMenu())
+    session.seedSettings(QuietSettings);
+    E2eProgram &app = session.start();
+    if (!app.waitForTrayIcon() || !session.rightClickTray() || !app.waitForPopupMenu())
         return 0;
     E2eSession::pickMenuItem(item);
     return app.waitForWindow(caption, E2eProgram::ViewableOnly);
+}
+
+QSize sizeOf(XWindow window)
+{
+    return E2eSession::geometry(window).value_or(QRect()).size();
 }
 
 // Where the copies of a session keep their start-at-log-in entry.
@@ -54,15 +62,10 @@ private Q_SLOTS:
 void TestDialogs::settingsGiveNewNotesOpacityAndColour()
 {
     E2E_SESSION(session);
-    session.seedSettings(QuietSettings);
-    E2eProgram &app = session.start();
-    QVERIFY(app.waitForTrayIcon());
-
-    const XWindow dialog = openFromTray(session, app, Settings, QStringLiteral("Settings"));
+    const XWindow dialog = startAndOpen(session, Settings, QStringLiteral("Settings"));
     QVERIFY(dialog);
-    const auto rect = E2eSession::geometry(dialog);
-    QVERIFY(rect);
-    QCOMPARE(rect->size(), QSize(387, 462));
+    E2eProgram &app = session.program();
+    QCOMPARE(sizeOf(dialog), QSize(387, 462));
     E2eSession::focus(dialog);
 
     // From the page's tab: tick "Load on startup", pass the update box and
@@ -119,11 +122,9 @@ void TestDialogs::settingsGiveNewNotesOpacityAndColour()
 void TestDialogs::settingsCloseKeepsEverything()
 {
     E2E_SESSION(session);
-    session.seedSettings(QuietSettings);
-    E2eProgram &app = session.start();
-    QVERIFY(app.waitForTrayIcon());
-    const XWindow dialog = openFromTray(session, app, Settings, QStringLiteral("Settings"));
+    const XWindow dialog = startAndOpen(session, Settings, QStringLiteral("Settings"));
     QVERIFY(dialog);
+    E2eProgram &app = session.program();
     E2eSession::focus(dialog);
     // Tick "Load on startup" and "Check updates automatically", then Close
     // (Shift+Tab from the page's tab wraps round to it).
@@ -138,14 +139,10 @@ void TestDialogs::settingsCloseKeepsEverything()
 void TestDialogs::aboutOpensFromTrayMenu()
 {
     E2E_SESSION(session);
-    session.seedSettings(QuietSettings);
-    E2eProgram &app = session.start();
-    QVERIFY(app.waitForTrayIcon());
-    const XWindow dialog = openFromTray(session, app, About, QStringLiteral("About"));
+    const XWindow dialog = startAndOpen(session, About, QStringLiteral("About"));
     QVERIFY(dialog);
-    const auto rect = E2eSession::geometry(dialog);
-    QVERIFY(rect);
-    QCOMPARE(rect->size(), QSize(406, 249));
+    E2eProgram &app = session.program();
+    QCOMPARE(sizeOf(dialog), QSize(406, 249));
     // The white panel above the OK button.
     QCOMPARE(pixel(dialog, QPoint(300, 20)), QStringLiteral("#FFFFFF"));
     E2eSession::focus(dialog);
