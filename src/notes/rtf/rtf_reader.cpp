@@ -498,7 +498,7 @@ void Reader::handleText(QByteArrayView run)
             continue;
         }
         qsizetype j = i;
-        while (j < n && static_cast<unsigned char>(run[j]) < 0x80)
+        while (j < n && static_cast<unsigned char>(run[j]) < 0x80 && static_cast<unsigned char>(run[j]) >= 0x20)
             ++j;
         if (j > i) {
             flushPending();
@@ -506,7 +506,7 @@ void Reader::handleText(QByteArrayView run)
             i = j;
             continue;
         }
-        pushByte(static_cast<unsigned char>(run[i]), cp);
+        pushByte(static_cast<unsigned char>(run[i]), cp); // control characters other than tab are dropped there
         ++i;
     }
 }

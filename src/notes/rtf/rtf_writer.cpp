@@ -178,10 +178,12 @@ void Writer::writeBlock(const QTextBlock &block)
         auto cached = m_styleCache.constFind(index);
         if (cached == m_styleCache.cend())
             cached = m_styleCache.insert(index, styleOf(fragment.charFormat()));
-        writeStyle(*cached);
+        m_pendingStyle = *cached; // written before the first character that shows
+        m_stylePending = true;
         writeText(fragment.text());
-        empty = false;
+        empty = empty && m_stylePending;
     }
+    m_stylePending = false;
     if (empty)
         writeStyle(styleOf(block.charFormat())); // what the user types into the empty line
     writeWord("\\par");
@@ -261,6 +263,14 @@ void Writer::writeText(QStringView text)
 {
     for (const QChar ch : text) {
         const char16_t u = ch.unicode();
+        const bool shows = (u >= 0x20 && u != QChar::ObjectReplacementCharacter && u != QChar::ParagraphSeparator)
+            || u == '\t';
+        if (!shows)
+            continue; // other control characters have no place in a note's text
+        if (m_stylePending) {
+            m_stylePending = false;
+            writeStyle(m_pendingStyle);
+        }
         if (u >= 0x20 && u < 0x80) {
             if (u == '\\' || u == '{' || u == '}') {
                 m_body += '\\';
@@ -273,14 +283,13 @@ void Writer::writeText(QStringView text)
             writeWord("\\tab");
         } else if (u == QChar::LineSeparator) {
             writeWord("\\line");
-        } else if (u >= 0x80 && u != QChar::ObjectReplacementCharacter && u != QChar::ParagraphSeparator) {
+        } else {
             // Surrogates go out one escape each, as the control writes them.
             m_body += "\\u";
             writeNumber(u >= 0x8000 ? int(u) - 0x10000 : int(u));
             m_body += '?';
             m_needSpace = false;
         }
-        // other control characters have no place in a note's text
     }
 }
 

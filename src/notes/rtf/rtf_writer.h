@@ -69,6 +69,8 @@ private:
     QByteArray m_body;
     bool m_needSpace = false; // a control word was written; text must be set apart
     RunStyle m_current;
+    RunStyle m_pendingStyle;
+    bool m_stylePending = false;
     ParaStyle m_para;
     bool m_firstParagraph = true;
     QStringList m_fonts;
