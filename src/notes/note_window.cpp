@@ -7,6 +7,7 @@
 #include "notes/note_colors.h"
 #include "notes/note_editor.h"
 #include "notes/note_menu.h"
+#include "notes/note_menu.h"
 #include "notes/note_naming.h"
 #include "notes/note_placement.h"
 #include "notes/rtf/rtf.h"
@@ -450,6 +451,8 @@ QString TFR_NOTE::Title() const
 void TFR_NOTE::SetTitle(const QString &title)
 {
     pnTitlePanel->setText(NoteFile::singleLine(title));
+    // Pagers and window lists show it too.
+    setWindowTitle(pnTitlePanel->text());
     scheduleAutosave();
 }
 
@@ -461,8 +464,9 @@ QPoint TFR_NOTE::MenuPoint() const
 void TFR_NOTE::sbPopupClick()
 {
     reEdit->setFocus();
+    // Built on first use: hundreds of notes need not carry a menu each.
     if (!pmSettings)
-        return;
+        new NoteMenu(*this);
     tickOpacityItems();
     pmSettings->popup(MenuPoint());
 }

@@ -79,7 +79,7 @@ public:
     QWidget *pnBottom = nullptr;
     QLabel *imSize = nullptr;
     QTimer tmCloseTimer;
-    // The note menu, set by whoever builds it; sbPopupClick opens it.
+    // The note menu (NoteMenu sets it), built by the first sbPopupClick.
     QMenu *pmSettings = nullptr;
 
 public Q_SLOTS:

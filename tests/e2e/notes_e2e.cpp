@@ -1,0 +1,233 @@
+// Notes as a user meets them: made from the tray, typed into, moved, sized,
+// retitled, closed, and found again at the next start; and what survives a
+// kill.
+
+#include "e2e_session.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+// Settings without the network check, so that nothing reaches out.
+const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
+const QString NewNoteTitle = QStringLiteral("New Note");
+
+// The note file format's header for a 200 by 200 note at (left, top).
+QByteArray noteFile(int left, int top, const QByteArray &title, const QByteArray &text)
+{
+    const QByteArray header = QStringLiteral("%1%2%3%4%5%6")
+                                  .arg(left, 6, 16, QLatin1Char('0'))
+                                  .arg(top, 6, 16, QLatin1Char('0'))
+                                  .arg(200, 6, 16, QLatin1Char('0'))
+                                  .arg(200, 6, 16, QLatin1Char('0'))
+                                  .arg(100, 6, 16, QLatin1Char('0'))
+                                  .arg(0x99FFFF, 6, 16, QLatin1Char('0'))
+                                  .toUpper()
+                                  .toLatin1();
+    return "\xEF\xBB\xBF" + header + "\r\n" + title + "\r\n" + text + "\r\n";
+}
+
+void drag(QPoint from, QPoint to)
+{
+    E2eSession::run(QStringLiteral("xdotool"),
+                    {QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()),
+                     QStringLiteral("mousedown"), QStringLiteral("1"), QStringLiteral("mousemove"),
+                     QString::number((from.x() + to.x()) / 2), QString::number((from.y() + to.y()) / 2),
+                     QStringLiteral("mousemove"), QString::number(to.x()), QString::number(to.y()),
+                     QStringLiteral("mouseup"), QStringLiteral("1")});
+}
+
+// Types into a note: the pointer over its text area gives it the keyboard
+// (no window manager), and the focus makes sure.
+void typeInto(XWindow note, const QString &text)
+{
+    const QRect g = E2eSession::geometry(note).value_or(QRect());
+    E2eSession::click(g.center());
+    E2eSession::focus(note);
+    E2eSession::type(text);
+}
+
+// The first and only note file's text, or empty.
+QByteArray onlyNote(const E2eSession &session)
+{
+    const QStringList files = session.noteFiles();
+    return files.size() == 1 ? session.readNote(files.first()) : QByteArray();
+}
+
+} // namespace
+
+class TestNotes final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void trayDoubleClickMakesOneNoteNearTheCentre()
+    {
+        E2E_SESSION(session);
+        session.seedSettings(QuietSettings);
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        QVERIFY(session.doubleClickTray());
+        const XWindow note = app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
+        QVERIFY(note);
+        QTest::qWait(300);
+        QCOMPARE(app.windows(NewNoteTitle, E2eProgram::ViewableOnly).size(), 1);
+        // The first note of a run on 1280 by 800: 640 - 100 - 0 + 10, 400 - 100 - 1 + 10.
+        QCOMPARE(E2eSession::geometry(note).value_or(QRect()), QRect(550, 309, 200, 200));
+        QVERIFY(E2eSession::property(note, QStringLiteral("_NET_WM_STATE")).contains(QStringLiteral("SKIP_TASKBAR")));
+        // Nothing is written for a note without text.
+        QVERIFY(session.noteFiles().isEmpty());
+    }
+
+    void aNoteComesBackAsItWasLeft()
+    {
+        E2E_SESSION(session);
+        session.seedSettings(QuietSettings);
+        {
+            E2eProgram &app = session.start();
+            QVERIFY(app.waitForTrayIcon());
+            QVERIFY(session.doubleClickTray());
+            const XWindow note = app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
+            QVERIFY(note);
+            typeInto(note, QStringLiteral("buy milk"));
+
+            // Move by the title bar, then size by the grip.
+            QRect g = E2eSession::geometry(note).value_or(QRect());
+            drag(g.topLeft() + QPoint(20, 12), QPoint(300, 200) + QPoint(20, 12));
+            QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->topLeft() == QPoint(300, 200); }));
+            g = *E2eSession::geometry(note);
+            const QPoint grip = g.bottomRight() - QPoint(6, 6);
+            drag(grip, grip + QPoint(60, 40));
+            QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->size() == QSize(260, 240); }));
+
+            // Retitle: double click, type, Enter.
+            E2eSession::doubleClick(QPoint(g.left() + 60, g.top() + 12));
+            QTest::qWait(200);
+            E2eSession::keys({QStringLiteral("ctrl+a")});
+            E2eSession::type(QStringLiteral("Groceries"));
+            E2eSession::key(QStringLiteral("Return"));
+            QVERIFY(app.waitForWindow(QStringLiteral("Groceries")));
+
+            // The Close button fades the note out and writes it.
+            E2eSession::click(QPoint(g.left() + 1 + 260 - 2 - 39 + 20 + 9, g.top() + 1 + 5 + 9));
+            QVERIFY(app.waitForWindowGone(note, 3000));
+            QVERIFY(onlyNote(session).contains("buy milk"));
+            app.sendSignal(SIGTERM);
+            QVERIFY(app.waitForExit());
+        }
+        const QByteArray stored = onlyNote(session);
+        QVERIFY(stored.startsWith("\xEF\xBB\xBF" "00012C0000C80001040000F000006499FFFF\r\nGroceries\r\n"));
+
+        E2eProgram &again = session.start();
+        const XWindow back = again.waitForWindow(QStringLiteral("Groceries"), E2eProgram::ViewableOnly);
+        QVERIFY(back);
+        QCOMPARE(E2eSession::geometry(back).value_or(QRect()), QRect(300, 200, 260, 240));
+    }
+
+    void hideAllAndShowAll()
+    {
+        E2E_SESSION(session);
+        session.seedSettings(QuietSettings);
+        session.seedNote(QStringLiteral("1.pnf"), noteFile(100, 100, "First", "one"));
+        session.seedNote(QStringLiteral("2.pnf"), noteFile(400, 100, "Second", "two"));
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        QVERIFY(app.waitForWindow(QStringLiteral("Second"), E2eProgram::ViewableOnly));
+        QVERIFY(app.waitForWindow(QStringLiteral("First"), E2eProgram::ViewableOnly));
+
+        QVERIFY(session.rightClickTray());
+        QVERIFY(app.waitForPopupMenu());
+        E2eSession::pickMenuItem(2); // Hide All Notes
+        QVERIFY(E2eSession::waitFor([&] { return app.windows({}, E2eProgram::ViewableOnly).size() <= 1; }));
+        QCOMPARE(session.noteFiles(), (QStringList{"1.pnf", "2.pnf"}));
+
+        QVERIFY(session.rightClickTray());
+        QVERIFY(app.waitForPopupMenu());
+        E2eSession::pickMenuItem(1); // Show All Notes
+        QVERIFY(app.waitForWindow(QStringLiteral("First"), E2eProgram::ViewableOnly));
+        QVERIFY(app.waitForWindow(QStringLiteral("Second"), E2eProgram::ViewableOnly));
+    }
+
+    void escapeClosesAtOnce()
+    {
+        E2E_SESSION(session);
+        session.seedSettings(QuietSettings);
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        QVERIFY(session.doubleClickTray());
+        const XWindow note = app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
+        QVERIFY(note);
+        typeInto(note, QStringLiteral("quick"));
+        E2eSession::key(QStringLiteral("Escape"));
+        QVERIFY(app.waitForWindowGone(note, 1000));
+        QVERIFY(onlyNote(session).contains("quick"));
+    }
+
+    void opensInNameOrder()
+    {
+        E2E_SESSION(session);
+        session.seedSettings(QuietSettings);
+        session.seedNote(QStringLiteral("2.pnf"), noteFile(100, 100, "two", "2"));
+        session.seedNote(QStringLiteral("10.pnf"), noteFile(120, 120, "ten", "10"));
+        session.seedNote(QStringLiteral("1.pnf"), noteFile(140, 140, "one", "1"));
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        const XWindow one = app.waitForWindow(QStringLiteral("one"), E2eProgram::ViewableOnly);
+        const XWindow ten = app.waitForWindow(QStringLiteral("ten"), E2eProgram::ViewableOnly);
+        const XWindow two = app.waitForWindow(QStringLiteral("two"), E2eProgram::ViewableOnly);
+        QVERIFY(one && ten && two);
+        // Each new window goes on top: the stacking order (bottom first) is the opening order.
+        const QString tree = E2eSession::run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")});
+        const auto at = [&tree](XWindow w) { return tree.indexOf(QStringLiteral("0x%1 ").arg(w, 0, 16)); };
+        QVERIFY(at(one) >= 0 && at(ten) >= 0 && at(two) >= 0);
+        // xwininfo lists the top first.
+        QVERIFY2(at(two) < at(ten) && at(ten) < at(one), qPrintable(tree));
+    }
+
+    void aKillLosesNothingTypedSecondsBefore()
+    {
+        E2E_SESSION(session);
+        session.seedSettings(QuietSettings);
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        QVERIFY(session.doubleClickTray());
+        const XWindow note = app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
+        QVERIFY(note);
+        typeInto(note, QStringLiteral("survives"));
+        QTest::qWait(3000);
+        app.sendSignal(SIGKILL);
+        QVERIFY(app.waitForExit());
+        QVERIFY(onlyNote(session).contains("survives"));
+    }
+
+    void terminationWritesEveryOpenNote()
+    {
+        E2E_SESSION(session);
+        session.seedSettings(QuietSettings);
+        session.seedNote(QStringLiteral("1.pnf"), noteFile(100, 100, "Stored", "stored"));
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        const XWindow stored = app.waitForWindow(QStringLiteral("Stored"), E2eProgram::ViewableOnly);
+        QVERIFY(stored);
+        QVERIFY(session.doubleClickTray());
+        const XWindow note = app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
+        QVERIFY(note);
+        typeInto(note, QStringLiteral("fresh"));
+        // Before the autosave: only the orderly exit can write it.
+        app.sendSignal(SIGTERM);
+        QVERIFY(app.waitForExit());
+        QCOMPARE(app.exitCode(), 0);
+        const QStringList files = session.noteFiles();
+        QCOMPARE(files.size(), 2);
+        QByteArray all;
+        for (const QString &file : files)
+            all += session.readNote(file);
+        QVERIFY(all.contains("fresh"));
+        QVERIFY(all.contains("stored"));
+    }
+};
+
+PAPERLET_E2E_MAIN(TestNotes)
+#include "notes_e2e.moc"
