@@ -5,9 +5,8 @@
 #include "framework/tbx_theme.h"
 #include "framework/theme_registry.h"
 
+#include <QActionEvent>
 #include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QWidgetAction>
 
 namespace {
@@ -114,28 +113,23 @@ int TTBXPopupMenu::ImageStripWidth() const
     return MenuMetrics::ImageStripWidth(this, Images(), CurrentTheme());
 }
 
-void TTBXPopupMenu::keyPressEvent(QKeyEvent *event)
+bool TTBXPopupMenu::event(QEvent *event)
 {
-    m_hoverKind = HOVER_KEYBOARD;
-    QMenu::keyPressEvent(event);
-}
-
-void TTBXPopupMenu::mouseMoveEvent(QMouseEvent *event)
-{
-    m_hoverKind = HOVER_MOUSE;
-    QMenu::mouseMoveEvent(event);
-}
-
-void TTBXPopupMenu::showEvent(QShowEvent *event)
-{
-    m_lastHot = nullptr;
-    QMenu::showEvent(event);
-}
-
-void TTBXPopupMenu::hideEvent(QHideEvent *event)
-{
-    m_lastHot = nullptr;
-    QMenu::hideEvent(event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        m_hoverKind = HOVER_KEYBOARD;
+        break;
+    case QEvent::MouseMove:
+        m_hoverKind = HOVER_MOUSE;
+        break;
+    case QEvent::Show:
+    case QEvent::Hide:
+        m_lastHot = nullptr;
+        break;
+    default:
+        break;
+    }
+    return QMenu::event(event);
 }
 
 void TTBXPopupMenu::onHovered(QAction *action)

@@ -55,10 +55,7 @@ Q_SIGNALS:
     void ItemEntered(QAction *action, bool hadPrevious, bool fromAbove);
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void init();

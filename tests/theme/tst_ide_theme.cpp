@@ -34,6 +34,15 @@ TColor gradientStep(TColor from, TColor to, int i, int n)
 
 constexpr TColor kPopup = 0xF0F0F0;
 
+// An 80 x 22 item painted by PaintMenuItem on the popup colour.
+QImage paintedItem(TTBXIdeTheme &theme, const TTBXItemInfo &info)
+{
+    QImage img = canvasImage(80, 22, kPopup);
+    QPainter p(&img);
+    theme.PaintMenuItem(p, TRect{0, 0, 80, 22}, info);
+    return img;
+}
+
 } // namespace
 
 class TestIdeTheme : public QObject
@@ -239,11 +248,7 @@ private Q_SLOTS:
 
     void hotItem()
     {
-        QImage img = canvasImage(80, 22, kPopup);
-        {
-            QPainter p(&img);
-            theme->PaintMenuItem(p, TRect{0, 0, 80, 22}, menuItem(true, HOVER_MOUSE));
-        }
+        const QImage img = paintedItem(*theme, menuItem(true, HOVER_MOUSE));
         // Highlight spans x 2..77; corners in the popup colour.
         for (QPoint corner : {QPoint(2, 0), QPoint(77, 0), QPoint(2, 21), QPoint(77, 21)})
             QCOMPARE(pixel(img, corner.x(), corner.y()), kPopup);
@@ -259,23 +264,18 @@ private Q_SLOTS:
 
     void disabledHoveredItemHasNoHighlight()
     {
-        QImage img = canvasImage(80, 22, kPopup);
-        {
-            QPainter p(&img);
-            theme->PaintMenuItem(p, TRect{0, 0, 80, 22}, menuItem(false, HOVER_MOUSE));
-        }
+        const QImage img = paintedItem(*theme, menuItem(false, HOVER_MOUSE));
         QCOMPARE(pixel(img, 40, 10), kPopup);
         QCOMPARE(pixel(img, 3, 0), gradientStep(0xDBCBC4, 0xFDFAFA, 4, 24));
     }
 
     void checkedItemBoxAndTick()
     {
-        QImage img = canvasImage(80, 22, kPopup);
         TTBXItemInfo info = menuItem();
         info.Checked = true;
+        QImage img = paintedItem(*theme, info);
         {
             QPainter p(&img);
-            theme->PaintMenuItem(p, TRect{0, 0, 80, 22}, info);
             theme->PaintCheckMark(p, TRect{4, 3, 20, 19}, info);   // centre (12, 11)
         }
         const auto &selected = theme->Colors().BtnItemColors[bisSelected];
@@ -314,13 +314,9 @@ private Q_SLOTS:
 
     void submenuTriangle()
     {
-        QImage img = canvasImage(80, 22, kPopup);
         TTBXItemInfo info = menuItem();
         info.ItemFlags = IO_SUBMENUITEM;
-        {
-            QPainter p(&img);
-            theme->PaintMenuItem(p, TRect{0, 0, 80, 22}, info);
-        }
+        const QImage img = paintedItem(*theme, info);
         const int w = GetSystemMetrics(SM_CXMENUCHECK);
         const int x = 80 - (2 * w) / 3 - 1, y = 11;
         const TColor text = theme->GetPartColor(info, ipText);
