@@ -1,5 +1,8 @@
 #include "http_get.h"
 
+#include "host_lookup.h"
+
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTcpSocket>
 #include <QThread>
@@ -149,16 +152,26 @@ HttpResponse::State HttpResponse::parseChunks()
     }
 }
 
-std::optional<HttpResponse> httpGet(const QUrl &url, int timeoutMs, qint64 maxBytes)
-{
-    if (url.scheme() != QLatin1String("http") || url.host().isEmpty())
-        return std::nullopt;
+namespace {
 
+// The outcome of one connection attempt.
+struct Exchange
+{
+    bool connected = false;
+    std::optional<HttpResponse> response;
+};
+
+Exchange exchange(const QHostAddress &address, quint16 port, const QByteArray &request,
+                  const QDeadlineTimer &deadline, qint64 maxBytes)
+{
+    Exchange result;
     HttpResponse response(maxBytes);
     QTcpSocket socket;
     QEventLoop loop;
-    QObject::connect(&socket, &QTcpSocket::connected, &loop,
-                     [&] { socket.write(requestFor(url)); });
+    QObject::connect(&socket, &QTcpSocket::connected, &loop, [&] {
+        result.connected = true;
+        socket.write(request);
+    });
     QObject::connect(&socket, &QTcpSocket::readyRead, &loop, [&] {
         if (response.feed(socket.readAll()) != HttpResponse::State::Incomplete)
             loop.quit();
@@ -174,17 +187,40 @@ std::optional<HttpResponse> httpGet(const QUrl &url, int timeoutMs, qint64 maxBy
                          if (error != QAbstractSocket::RemoteHostClosedError)
                              loop.quit();
                      });
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    socket.connectToHost(url.host(), quint16(url.port(HttpPort)));
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(std::chrono::milliseconds(deadline.remainingTime()));
+    socket.connectToHost(address, port);
     // QThread::quit() from the owner ends this loop, also when it comes early.
     loop.exec();
 
-    if (QThread::currentThread()->isInterruptionRequested())
-        return std::nullopt;
-    if (response.state() == HttpResponse::State::Incomplete && socket.state() == QAbstractSocket::UnconnectedState)
-        response.endOfStream();
     socket.abort();
-    if (response.state() != HttpResponse::State::Complete)
+    if (response.state() == HttpResponse::State::Complete
+        && !QThread::currentThread()->isInterruptionRequested())
+        result.response = response;
+    return result;
+}
+
+} // namespace
+
+std::optional<HttpResponse> httpGet(const QUrl &url, int timeoutMs, qint64 maxBytes)
+{
+    if (url.scheme() != QLatin1String("http") || url.host().isEmpty())
         return std::nullopt;
-    return response;
+    const QDeadlineTimer deadline(timeoutMs);
+    const std::optional<QList<QHostAddress>> addresses =
+        resolveHost(url.host(QUrl::FullyEncoded), deadline);
+    if (!addresses)
+        return std::nullopt;
+    const QByteArray request = requestFor(url);
+    for (const QHostAddress &address : *addresses) {
+        if (deadline.hasExpired())
+            break;
+        Exchange attempt = exchange(address, quint16(url.port(HttpPort)), request, deadline, maxBytes);
+        // Another address is worth a try only when this one took no connection.
+        if (attempt.connected || attempt.response)
+            return std::move(attempt.response);
+    }
+    return std::nullopt;
 }

@@ -33,7 +33,7 @@ private:
     bool parseHead(const QByteArray &head);
     State parseChunks();
 
-    const qint64 m_maxBytes;
+    qint64 m_maxBytes;
     QByteArray m_buffer;
     bool m_headDone = false;
     int m_status = 0;
