@@ -5,6 +5,8 @@
 #include <QTextList>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <utility>
 
 namespace Rtf::detail {
@@ -96,9 +98,58 @@ const QHash<QByteArray, WordInfo> &words()
     return table;
 }
 
+// Control words are looked up once per word in the input, so the table is
+// an open-addressed array over the names rather than a general hash.
+class WordTable
+{
+public:
+    WordTable()
+    {
+        const QHash<QByteArray, WordInfo> &all = words();
+        for (auto it = all.cbegin(); it != all.cend(); ++it) {
+            size_t i = slot(it.key());
+            while (!m_slots[i].name.isEmpty())
+                i = (i + 1) & (Size - 1);
+            m_slots[i] = {it.key(), it.value()};
+        }
+    }
+
+    WordInfo find(QByteArrayView name) const
+    {
+        if (name.size() > 32)
+            return {Word::Unknown};
+        for (size_t i = slot(name);; i = (i + 1) & (Size - 1)) {
+            const Slot &s = m_slots[i];
+            if (s.name.isEmpty())
+                return {Word::Unknown};
+            if (s.name.size() == name.size() && std::memcmp(s.name.constData(), name.data(), size_t(name.size())) == 0)
+                return s.info;
+        }
+    }
+
+private:
+    static constexpr size_t Size = 1024; // a power of two, well above the number of words
+
+    static size_t slot(QByteArrayView name)
+    {
+        std::uint32_t h = 2166136261u; // FNV-1a
+        for (char c : name)
+            h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+        return h & (Size - 1);
+    }
+
+    struct Slot
+    {
+        QByteArray name;
+        WordInfo info{Word::Unknown};
+    };
+    std::array<Slot, Size> m_slots;
+};
+
 WordInfo lookup(QByteArrayView name)
 {
-    return words().value(QByteArray::fromRawData(name.data(), name.size()), WordInfo{Word::Unknown});
+    static const WordTable table;
+    return table.find(name);
 }
 
 bool flag(const Token &t) { return !t.hasParam || t.param != 0; }
@@ -132,6 +183,8 @@ Reader::Reader(QTextDocument &document, bool rawBytesAreUtf8)
 
 void Reader::read(QByteArrayView rtf)
 {
+    // One edit block: the document lays itself out once, not after every run.
+    m_cursor.beginEditBlock();
     Tokenizer tokenizer(rtf);
     while (!m_done) {
         const Token t = tokenizer.next();
@@ -189,6 +242,7 @@ void Reader::read(QByteArrayView rtf)
         }
     }
     finish();
+    m_cursor.endEditBlock();
 }
 
 void Reader::pushGroup()
@@ -614,7 +668,7 @@ void Reader::commitFont()
         m_font.name = m_font.name.trimmed();
         m_fonts.insert(m_fontIndex, m_font);
         m_cachedFont = -2;
-        m_formatValid = false;
+        m_formatsValid = false;
     }
     m_fontOpen = false;
     m_font = Font();
@@ -627,13 +681,23 @@ void Reader::commitColor()
         c = QColor(qMax(0, m_red), qMax(0, m_green), qMax(0, m_blue));
     m_colors.push_back(c); // an entry without components is "auto"
     m_red = m_green = m_blue = -1;
-    m_formatValid = false;
+    m_formatsValid = false;
 }
 
-QTextCharFormat Reader::charFormat(const CharState &s)
+const QTextCharFormat &Reader::charFormat(const CharState &s)
 {
-    if (m_formatValid && s == m_formatState)
-        return m_format;
+    // Formats are kept and handed out again: a format the document has seen
+    // before is found by its cached hash instead of being built and hashed anew.
+    if (!m_formatsValid) {
+        m_formats.clear();
+        m_formatsValid = true;
+    }
+    const std::uint64_t key = s.key();
+    const auto known = m_formats.constFind(key);
+    if (known != m_formats.cend())
+        return *known;
+    if (m_formats.size() >= 4096)
+        m_formats.clear();
     QTextCharFormat f;
     const auto font = m_fonts.constFind(s.font < 0 ? m_defaultFont : s.font);
     if (font != m_fonts.cend() && !font->name.isEmpty())
@@ -650,10 +714,7 @@ QTextCharFormat Reader::charFormat(const CharState &s)
         f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     else if (s.vertical == 2)
         f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    m_format = f;
-    m_formatState = s;
-    m_formatValid = true;
-    return f;
+    return *m_formats.insert(key, f);
 }
 
 void Reader::flushText()
@@ -670,7 +731,7 @@ void Reader::ensureBlock()
 {
     if (!m_blockPending)
         return;
-    m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    m_cursor.insertBlock(m_plainBlock, m_plainChar);
     m_blockPending = false;
     m_blockHasText = false;
 }

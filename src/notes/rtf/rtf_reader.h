@@ -6,10 +6,12 @@
 #include <QColor>
 #include <QHash>
 #include <QString>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 class QTextDocument;
@@ -52,6 +54,15 @@ private:
                 && vertical == o.vertical;
         }
         bool operator!=(const CharState &o) const { return !(*this == o); }
+        // Everything that makes the format, packed (numbers beyond the
+        // fields' widths are clamped: such files do not need exact formats).
+        std::uint64_t key() const
+        {
+            const auto clamp = [](int v, int bits) { return std::uint64_t(qBound(-1, v, (1 << bits) - 2) + 1); };
+            return clamp(font, 20) | clamp(halfPoints, 13) << 20 | clamp(color, 20) << 33 | std::uint64_t(bold) << 53
+                | std::uint64_t(italic) << 54 | std::uint64_t(underline) << 55 | std::uint64_t(strike) << 56
+                | std::uint64_t(hidden) << 57 | std::uint64_t(vertical & 3) << 58;
+        }
     };
 
     struct ParaState
@@ -124,7 +135,7 @@ private:
     void commitFont();
     void commitColor();
 
-    QTextCharFormat charFormat(const CharState &s);
+    const QTextCharFormat &charFormat(const CharState &s);
     void flushText();
     void ensureBlock();
     void finishBlock();
@@ -166,9 +177,10 @@ private:
 
     QString m_text; // text not yet inserted, all in m_textState
     CharState m_textState;
-    CharState m_formatState;
-    QTextCharFormat m_format;
-    bool m_formatValid = false;
+    QHash<std::uint64_t, QTextCharFormat> m_formats; // by CharState::key()
+    const QTextBlockFormat m_plainBlock;
+    const QTextCharFormat m_plainChar;
+    bool m_formatsValid = true;
     bool m_blockPending = false; // a \par ended the last block; the next one is not created yet
     bool m_blockHasText = false;
     bool m_anyParagraph = false;

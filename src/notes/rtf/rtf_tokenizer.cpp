@@ -111,7 +111,7 @@ Token Tokenizer::controlWord()
     if (m_pos < size && m_data[m_pos] == ' ')
         ++m_pos;
 
-    if (t.text == "bin") {
+    if (t.text.size() == 3 && t.text == "bin") {
         // The count is the only way to know where binary data ends; without
         // a usable one nothing is skipped.
         const qsizetype count = t.hasParam && t.param > 0 ? qMin<qsizetype>(t.param, size - m_pos) : 0;
