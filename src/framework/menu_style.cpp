@@ -150,6 +150,8 @@ void TTBXMenuStyle::drawControl(ControlElement element, const QStyleOption *opti
     case CE_MenuItem:
         drawMenuItem(*theme, *item, *painter, qobject_cast<const QMenu *>(widget));
         break;
+    case CE_MenuHMargin:
+    case CE_MenuVMargin:
     case CE_MenuEmptyArea: {
         const TRect r = TRect::fromQRect(option->rect);
         theme->PaintBackgnd(*painter, r, r, r, theme->GetViewColor(VT_POPUPMENU), false, VT_POPUPMENU);

@@ -325,6 +325,42 @@ private Q_SLOTS:
         QCOMPARE(open.viewer->HotCell(), QPoint(-1, 0));
     }
 
+    // Through the menu's own key routing: the grid takes the keys it can use
+    // and leaves the rest to the menu.
+    void keyboardThroughTheMenu()
+    {
+        TTBXPopupMenu menu;
+        QAction *above = menu.AddItem(QStringLiteral("Above"));
+        auto *palette = new TTBXColorPalette(&menu);
+        menu.addAction(palette);
+        QAction *below = menu.AddItem(QStringLiteral("Below"));
+        TColor picked = clNone;
+        palette->OnChange = [&](QObject *) { picked = palette->Color(); };
+        menu.popup(QPoint(40, 40));
+        QTRY_VERIFY(menu.windowHandle() && menu.isVisible());
+        auto *viewer = menu.findChild<TTBXToolViewer *>();
+        QWindow *window = menu.windowHandle();
+
+        menu.setActiveAction(below);
+        QTest::keyClick(window, Qt::Key_Up);
+        QCOMPARE(menu.activeAction(), palette);
+        QCOMPARE(viewer->HotCell(), QPoint(7, 4));   // entered from below
+
+        menu.setActiveAction(above);
+        QTest::keyClick(window, Qt::Key_Down);
+        QCOMPARE(menu.activeAction(), palette);
+        QCOMPARE(viewer->HotCell(), QPoint(0, 0));   // entered from above
+        QTest::keyClick(window, Qt::Key_Right);
+        QCOMPARE(viewer->HotCell(), QPoint(1, 0));
+        QTest::keyClick(window, Qt::Key_Up);           // off the grid: the menu moves
+        QCOMPARE(menu.activeAction(), above);
+        QTest::keyClick(window, Qt::Key_Down);
+        QTest::keyClick(window, Qt::Key_Right);
+        QTest::keyClick(window, Qt::Key_Return);
+        QCOMPARE(picked, TColor(0x003399));            // Brown
+        QTRY_VERIFY(!menu.isVisible());
+    }
+
     // Moving between cells repaints the two cells only.
     void hoverInvalidatesTwoCells()
     {
@@ -361,6 +397,26 @@ private Q_SLOTS:
         QTest::mouseClick(open.viewer, Qt::LeftButton, {}, open.centreOf(QPoint(4, 4)));
         QCOMPARE(picked, TColor(0xFFFFCC));   // Light Turquoise
         QTRY_VERIFY(!open.menu.isVisible());
+    }
+
+    // In a submenu the pick closes the parent menu too.
+    void pickClosesWholeChain()
+    {
+        TTBXPopupMenu menu;
+        menu.AddItem(QStringLiteral("First"));
+        TTBXPopupMenu *color = menu.AddSubmenu(QStringLiteral("Color"));
+        auto *palette = new TTBXColorPalette(color);
+        color->addAction(palette);
+        menu.popup(QPoint(20, 20));
+        QTRY_VERIFY(menu.isVisible());
+        menu.setActiveAction(color->menuAction());
+        QTest::keyClick(menu.windowHandle(), Qt::Key_Right);
+        QTRY_VERIFY(color->isVisible());
+        auto *viewer = color->findChild<TTBXToolViewer *>();
+        QTest::mouseClick(viewer, Qt::LeftButton, {}, viewer->CellRect(QPoint(0, 0)).toQRect().center());
+        QCOMPARE(palette->Color(), TColor(0x000000));
+        QTRY_VERIFY(!color->isVisible());
+        QTRY_VERIFY(!menu.isVisible());
     }
 
     void releaseBetweenCellsOnlyCloses()
