@@ -121,6 +121,12 @@ public:
         return pm;
     }
 
+    // Tray protocols that ship pixmaps (StatusNotifierItem) ask for these.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(22, 22), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+    }
+
     QIconEngine *clone() const override { return new PaintedIconEngine(m_index); }
 
 private:

@@ -4,10 +4,13 @@
 #include "app/application.h"
 #include "app/error.h"
 #include "app/main_form.h"
+#include "app/tray_images.h"
 #include "notes/note_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -73,6 +76,8 @@ private Q_SLOTS:
 
     void hiddenFormWithTrayIcon();
     void trayMenuItems();
+    void trayImagesAreDrawnAtAnySize_data();
+    void trayImagesAreDrawnAtAnySize();
     void threeQuickDoubleClicksMakeOneNote();
     void doubleClickAfterGuardMakesAnother();
     void directCallDoesNotRestartGuard();
@@ -80,6 +85,7 @@ private Q_SLOTS:
     void balloonOnRequest();
     void failedConstructionLeavesNothing();
     void exitEndsTheLoop();
+    void quitRequestCannotBeCancelledByAWindow();
 
     void exceptionFromHandlerIsShownAndLoopGoesOn_data();
     void exceptionFromHandlerIsShownAndLoopGoesOn();
@@ -143,6 +149,37 @@ void TestMainForm::trayMenuItems()
     QCOMPARE(items, named);
     for (QAction *action : items)
         QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+}
+
+void TestMainForm::trayImagesAreDrawnAtAnySize_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("note") << int(TrayImages::Note);
+    QTest::newRow("plus") << int(TrayImages::Plus);
+    QTest::newRow("settings window") << int(TrayImages::SettingsWindow);
+    QTest::newRow("note with sparkle") << int(TrayImages::NoteSparkle);
+}
+
+void TestMainForm::trayImagesAreDrawnAtAnySize()
+{
+    QFETCH(int, index);
+    QImage previous;
+    for (int size : {16, 22, 32, 64}) {
+        const QImage image = TrayImages::icon(index).pixmap(size, size).toImage();
+        QCOMPARE(image.size(), QSize(size, size));
+        // Drawn, on a transparent background.
+        int opaque = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                opaque += qAlpha(image.pixel(x, y)) > 128;
+        QVERIFY2(opaque > size * size / 10, qPrintable(QStringLiteral("%1 px at %2").arg(opaque).arg(size)));
+        QCOMPARE(qAlpha(image.pixel(0, size - 1)), 0);
+    }
+    // The four pictures differ from one another.
+    const QImage mine = TrayImages::icon(index).pixmap(32, 32).toImage();
+    for (int other = 0; other < TrayImages::Count; ++other)
+        if (other != index)
+            QVERIFY(TrayImages::icon(other).pixmap(32, 32).toImage() != mine);
 }
 
 void TestMainForm::threeQuickDoubleClicksMakeOneNote()
@@ -227,6 +264,23 @@ void TestMainForm::exitEndsTheLoop()
     QFile file(m_dir->filePath(QStringLiteral("settings.ini")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("Color=10092543\r\n"));
+}
+
+void TestMainForm::quitRequestCannotBeCancelledByAWindow()
+{
+    // The session manager's end of session arrives as a quit request; a window
+    // that refuses to close (a note fading out) must not keep the program.
+    class Stubborn final : public QWidget
+    {
+    protected:
+        void closeEvent(QCloseEvent *event) override { event->ignore(); }
+    };
+    Stubborn stubborn;
+    stubborn.show();
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(stubborn.isVisible());
 }
 
 void TestMainForm::exceptionFromHandlerIsShownAndLoopGoesOn_data()

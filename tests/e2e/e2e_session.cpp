@@ -504,6 +504,8 @@ void E2eSession::saveArtifacts()
                          + QLatin1Char('_') + m_name;
     const QString shot = screenshot(base);
     qWarning("screenshot of the failed case: %s", qPrintable(shot));
+    writeFile(QFileInfo(shot).dir().filePath(base + QStringLiteral("_tree.txt")),
+              run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")}).toUtf8());
     for (size_t i = 0; i < m_programs.size(); ++i) {
         const QString log = QFileInfo(shot).dir().filePath(
             base + QStringLiteral("_copy%1.log").arg(i));

@@ -221,14 +221,17 @@ void TestShell::trayDoubleClicksWithinGuardMakeOneNote()
     session.seedSettings(SeededSettings);
     E2eProgram &app = session.start();
     QVERIFY(app.waitForTrayIcon());
+    const QPoint icon = session.trayCenter();
+    QVERIFY(!icon.isNull());
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 3; ++i) {
-        QVERIFY(session.doubleClickTray());
-        QTest::qWait(200);
+        E2eSession::doubleClick(icon);
+        QTest::qWait(150);
     }
-    QVERIFY(E2eSession::waitFor([&] { return app.shownWindows().size() == 1; }));
-    QVERIFY2(clock.elapsed() < 1400, "too slow to test the guard here");
+    if (clock.elapsed() >= 1400)
+        QSKIP("the machine is too slow to click three times within the guard");
+    QVERIFY(E2eSession::waitFor([&] { return !app.shownWindows().isEmpty(); }));
     QTest::qWait(300);
     QCOMPARE(app.shownWindows().size(), 1);
 
