@@ -6,6 +6,7 @@
 #include "notes/rtf/rtf.h"
 #include "theme/color_palette.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPalette>
+#include <QPainter>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -23,6 +25,7 @@
 #include <QTextList>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -184,12 +187,45 @@ void NoteEditor::printTo(QPrinter &printer) const
 {
     const std::unique_ptr<QTextDocument> copy(document()->clone());
     copy->setDocumentMargin(0);
-    // A page size makes the document paginated, which keeps the printout
-    // free of the page numbers and margins Qt adds otherwise; laid out at
-    // screen resolution so that point sizes come out at their real size.
-    copy->setPageSize(QSizeF(printer.width() * 96.0 / printer.logicalDpiX(),
-                             printer.height() * 96.0 / printer.logicalDpiY()));
-    copy->print(&printer);
+    // Laid out at the screen's resolution, so that the note keeps the line
+    // breaks and sizes it has on screen, then scaled onto the printer.
+    const qreal scaleX = printer.logicalDpiX() / qreal(logicalDpiX());
+    const qreal scaleY = printer.logicalDpiY() / qreal(logicalDpiY());
+    const QSizeF page(printer.width() / scaleX, printer.height() / scaleY);
+    copy->setTextWidth(page.width());
+
+    // Pages break between lines, never through one: Qt's own pagination
+    // lets a line straddle the break and prints its halves on two pages.
+    QAbstractTextDocumentLayout *layout = copy->documentLayout();
+    std::vector<qreal> pageTops{0};
+    for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
+        const qreal blockTop = layout->blockBoundingRect(block).top();
+        const QTextLayout *lines = block.layout();
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            const qreal top = blockTop + line.y();
+            if (top + line.height() > pageTops.back() + page.height() && top > pageTops.back())
+                pageTops.push_back(top);
+        }
+    }
+
+    QPainter painter(&printer);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette = palette();
+    for (std::size_t i = 0; i < pageTops.size(); ++i) {
+        if (i > 0)
+            printer.newPage();
+        const qreal bottom = i + 1 < pageTops.size() ? pageTops[i + 1] : pageTops[i] + page.height();
+        const QRectF view(0, pageTops[i], page.width(), bottom - pageTops[i]);
+        painter.save();
+        painter.scale(scaleX, scaleY);
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        // Blocks that only touch the page edge stay out of the page's content.
+        context.clip = view.adjusted(0, 0.5, 0, -0.5);
+        layout->draw(&painter, context);
+        painter.restore();
+    }
 }
 
 QFontDialog *NoteEditor::fdFont()

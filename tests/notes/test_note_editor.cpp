@@ -1,4 +1,5 @@
 #include "framework/popup_menu.h"
+#include "note_test_fixture.h"
 #include "notes/editor_images.h"
 #include "notes/note_editor.h"
 #include "theme/color_palette.h"
@@ -60,21 +61,6 @@ void select(NoteEditor &editor, int from, int to)
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
     editor.setTextCursor(cursor);
-}
-
-// Runs `answer` on the next modal dialog once it is up.
-void answerModal(std::function<void(QWidget *)> answer)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            answer(modal);
-        }
-    });
-    timer->start();
 }
 
 QString installedFamily(int index)

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/application.h"
+#include "app/main_form.h"
+#include "notes/note_editor.h"
+#include "notes/note_menu.h"
+#include "notes/note_window.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+// A real main form over a scratch folder, so that notes read its defaults
+// and keep their files in its Notes folder.
+class MainFormOverScratch
+{
+public:
+    MainFormOverScratch()
+        : m_dir(std::make_unique<QTemporaryDir>()), m_form(std::make_unique<TFR_PLT_MAIN>(m_dir->path()))
+    {
+    }
+
+    TFR_PLT_MAIN &form() { return *m_form; }
+
+    // A new note as the tray makes it, shown, with `text` typed in.
+    TFR_NOTE *newNote(const QString &text = QString())
+    {
+        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        note->InitNewNote();
+        note->show();
+        if (!text.isEmpty())
+            note->reEdit->setPlainText(text);
+        return note;
+    }
+
+    static NoteMenu &menuOf(TFR_NOTE &note)
+    {
+        auto *menu = note.findChild<NoteMenu *>();
+        Q_ASSERT(menu);
+        return *menu;
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TFR_PLT_MAIN> m_form;
+};
+
+// Runs `answer` on the next modal dialog once it is up and visible.
+inline void answerModal(const std::function<void(QWidget *)> &answer)
+{
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        answer(modal);
+    });
+    timer->start();
+}
+
+// Lets closed windows be destroyed.
+inline void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+#define PAPERLET_NOTES_TEST_MAIN(TestObject)    \
+    int main(int argc, char *argv[])            \
+    {                                           \
+        Application app(argc, argv);            \
+        TestObject test;                        \
+        return QTest::qExec(&test, argc, argv); \
+    }
