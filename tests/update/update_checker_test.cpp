@@ -172,7 +172,7 @@ void UpdateCheckerTest::deletingARunningCheckAbortsPromptly()
     clock.start();
     checker.reset();
     // Far below the 60 s time-out: the request was aborted, not waited for.
-    QVERIFY2(clock.elapsed() < 1500, QByteArray::number(clock.elapsed()).constData());
+    QVERIFY2(clock.elapsed() < 3000, QByteArray::number(clock.elapsed()).constData());
     QTest::qWait(100);
     QCOMPARE(reports, 0);
 }
