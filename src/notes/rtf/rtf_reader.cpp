@@ -714,6 +714,16 @@ const QTextCharFormat &Reader::charFormat(const CharState &s)
         f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     else if (s.vertical == 2)
         f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    // Comparing with a non-empty format makes Qt compute and keep the
+    // format's hash; every copy handed to insertText() then carries it, as the
+    // document's own formats do.
+    static const QTextCharFormat probe = [] {
+        QTextCharFormat p;
+        p.setProperty(QTextFormat::UserProperty, true);
+        return p;
+    }();
+    const bool same = f == probe;
+    Q_UNUSED(same);
     return *m_formats.insert(key, f);
 }
 
