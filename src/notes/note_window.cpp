@@ -264,6 +264,7 @@ void TFR_NOTE::LoadNote(const QString &fileName)
     // Stored notes open in numbers at start-up; none of them should take the focus.
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_loadFailed = false;
+    m_dirty = false;
     m_ready = true;
 }
 
@@ -289,6 +290,7 @@ void TFR_NOTE::writeFile(const QByteArray &bytes)
     mainForm().EnsureNotesFolder();
     NoteFile::writeAtomically(FilePath(), bytes);
     m_lastWritten = bytes;
+    m_dirty = false;
     Q_EMIT saved();
 }
 
@@ -311,7 +313,10 @@ void TFR_NOTE::persist()
     if (m_loadFailed || FileName.isEmpty())
         return;
     if (!Deleted && HasText()) {
-        SaveNote();
+        // An untouched note's file already says all of it; rewriting
+        // hundreds of them would only slow the exit down.
+        if (m_dirty || !QFileInfo::exists(FilePath()))
+            SaveNote();
         return;
     }
     m_autosave.stop();
@@ -338,8 +343,10 @@ void TFR_NOTE::rescue(const QString &reason)
 
 void TFR_NOTE::scheduleAutosave()
 {
-    if (m_ready && !m_loadFailed && !Deleted)
-        m_autosave.start();
+    if (!m_ready || m_loadFailed || Deleted)
+        return;
+    m_dirty = true;
+    m_autosave.start();
 }
 
 void TFR_NOTE::autosave()

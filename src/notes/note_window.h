@@ -134,6 +134,7 @@ private:
     bool m_ready = false;        // initialised or loaded: changes are worth saving
     bool m_loadFailed = false;
     bool m_persisted = false;    // the destruction rule already ran on close
+    bool m_dirty = false;        // changed since loaded or last written
     bool m_autosaveErrorShown = false;
     QTimer m_autosave;
     QByteArray m_lastWritten;    // what the file holds since this window wrote it

@@ -57,6 +57,17 @@ QByteArray onlyNote(const E2eSession &session)
     return files.size() == 1 ? session.readNote(files.first()) : QByteArray();
 }
 
+// Starts the program and makes one note with a tray double click; 0 when
+// that fails.
+XWindow startWithNewNote(E2eSession &session, E2eProgram *&app)
+{
+    session.seedSettings(QuietSettings);
+    app = &session.start();
+    if (!app->waitForTrayIcon() || !session.doubleClickTray())
+        return 0;
+    return app->waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
+}
+
 } // namespace
 
 class TestNotes final : public QObject
@@ -66,12 +77,10 @@ private Q_SLOTS:
     void trayDoubleClickMakesOneNoteNearTheCentre()
     {
         E2E_SESSION(session);
-        session.seedSettings(QuietSettings);
-        E2eProgram &app = session.start();
-        QVERIFY(app.waitForTrayIcon());
-        QVERIFY(session.doubleClickTray());
-        const XWindow note = app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
+        E2eProgram *started = nullptr;
+        const XWindow note = startWithNewNote(session, started);
         QVERIFY(note);
+        E2eProgram &app = *started;
         QTest::qWait(300);
         QCOMPARE(app.windows(NewNoteTitle, E2eProgram::ViewableOnly).size(), 1);
         // The first note of a run on 1280 by 800: 640 - 100 - 0 + 10, 400 - 100 - 1 + 10.
@@ -84,13 +93,11 @@ private Q_SLOTS:
     void aNoteComesBackAsItWasLeft()
     {
         E2E_SESSION(session);
-        session.seedSettings(QuietSettings);
         {
-            E2eProgram &app = session.start();
-            QVERIFY(app.waitForTrayIcon());
-            QVERIFY(session.doubleClickTray());
-            const XWindow note = app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
+            E2eProgram *started = nullptr;
+            const XWindow note = startWithNewNote(session, started);
             QVERIFY(note);
+            E2eProgram &app = *started;
             typeInto(note, QStringLiteral("buy milk"));
 
             // Move by the title bar, then size by the grip.
@@ -153,12 +160,10 @@ private Q_SLOTS:
     void escapeClosesAtOnce()
     {
         E2E_SESSION(session);
-        session.seedSettings(QuietSettings);
-        E2eProgram &app = session.start();
-        QVERIFY(app.waitForTrayIcon());
-        QVERIFY(session.doubleClickTray());
-        const XWindow note = app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
+        E2eProgram *started = nullptr;
+        const XWindow note = startWithNewNote(session, started);
         QVERIFY(note);
+        E2eProgram &app = *started;
         typeInto(note, QStringLiteral("quick"));
         E2eSession::key(QStringLiteral("Escape"));
         QVERIFY(app.waitForWindowGone(note, 1000));
@@ -189,12 +194,10 @@ private Q_SLOTS:
     void aKillLosesNothingTypedSecondsBefore()
     {
         E2E_SESSION(session);
-        session.seedSettings(QuietSettings);
-        E2eProgram &app = session.start();
-        QVERIFY(app.waitForTrayIcon());
-        QVERIFY(session.doubleClickTray());
-        const XWindow note = app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
+        E2eProgram *started = nullptr;
+        const XWindow note = startWithNewNote(session, started);
         QVERIFY(note);
+        E2eProgram &app = *started;
         typeInto(note, QStringLiteral("survives"));
         QTest::qWait(3000);
         app.sendSignal(SIGKILL);

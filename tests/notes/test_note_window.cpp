@@ -401,6 +401,19 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(notesFolder() + name), first);
     }
 
+    void anUntouchedNoteIsNotRewritten()
+    {
+        const QString path = notesFolder() + QStringLiteral("hand.pnf");
+        const QByteArray handMade("0001400000f00000c80000c800005a99ffff\nHand made\nplain words\n");
+        NoteFile::writeAtomically(path, handMade);
+        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        note->LoadNote(QStringLiteral("hand.pnf"));
+        note->show();
+        QCoreApplication::processEvents();
+        delete note;
+        QCOMPARE(fileBytes(path), handMade);
+    }
+
     void savingKeepsNotesOnTheScreen()
     {
         TFR_NOTE *note = newNote();
