@@ -25,6 +25,24 @@ QString load(const QByteArray &rtf)
     return textOf(document);
 }
 
+void addTextColumns()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("text");
+}
+
+void row(const char *name, const char *rtf, const QString &text)
+{
+    QTest::newRow(name) << QByteArray(rtf) << text;
+}
+
+void compareLoadedText()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, text);
+    QCOMPARE(load(rtf), text);
+}
+
 QTextCharFormat formatAt(const QTextDocument &document, int position)
 {
     QTextCursor cursor(const_cast<QTextDocument *>(&document));
@@ -57,11 +75,7 @@ private Q_SLOTS:
 
 void TestRtfReader::readsText_data()
 {
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("text");
-    const auto row = [](const char *name, const char *rtf, const QString &text) {
-        QTest::newRow(name) << QByteArray(rtf) << text;
-    };
+    addTextColumns();
     row("a control word eats one blank", "{\\rtf1\\b  x}", QStringLiteral(" x"));
     row("a minus after a number is text", "{\\rtf1\\fs20-5}", QStringLiteral("-5"));
     row("unicode with fallback", "{\\rtf1\\uc1\\u305?x}", QStringLiteral("\u0131x"));
@@ -109,18 +123,12 @@ void TestRtfReader::readsText_data()
 
 void TestRtfReader::readsText()
 {
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, text);
-    QCOMPARE(load(rtf), text);
+    compareLoadedText();
 }
 
 void TestRtfReader::decodesCodePages_data()
 {
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("text");
-    const auto row = [](const char *name, const char *rtf, const QString &text) {
-        QTest::newRow(name) << QByteArray(rtf) << text;
-    };
+    addTextColumns();
     row("ansicpg 1254", "{\\rtf1\\ansi\\ansicpg1254 \\'fd\\'f0\\'fe\\'dd}", QStringLiteral("\u0131\u011F\u015F\u0130"));
     row("charset 162 in a 1252 document",
         "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fnil\\fcharset162 Tahoma;}}\\f0 \\'fd}", QStringLiteral("\u0131"));
@@ -157,9 +165,7 @@ void TestRtfReader::decodesCodePages_data()
 
 void TestRtfReader::decodesCodePages()
 {
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, text);
-    QCOMPARE(load(rtf), text);
+    compareLoadedText();
 }
 
 void TestRtfReader::loadsNonRtfAsPlainText_data()

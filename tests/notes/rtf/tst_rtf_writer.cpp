@@ -13,12 +13,18 @@ namespace {
 
 using Formatter = std::function<void(QTextCursor &)>;
 
+// A cursor on an empty document whose default font is the editor's.
+QTextCursor tahomaCursor(QTextDocument &document)
+{
+    document.setDefaultFont(QFont(QStringLiteral("Tahoma"), 10));
+    return QTextCursor(&document);
+}
+
 // A document with "plain ", then the formatted word, then " end": the word
 // shows that the format is applied, the neighbours that it is not spread.
 void makeDocument(QTextDocument &document, const Formatter &format)
 {
-    document.setDefaultFont(QFont(QStringLiteral("Tahoma"), 10));
-    QTextCursor cursor(&document);
+    QTextCursor cursor = tahomaCursor(document);
     cursor.insertText(QStringLiteral("plain word end"));
     cursor.setPosition(6);
     cursor.setPosition(10, QTextCursor::KeepAnchor);
@@ -60,8 +66,7 @@ private Q_SLOTS:
 void TestRtfWriter::writesTheRichEditForm()
 {
     QTextDocument document;
-    document.setDefaultFont(QFont(QStringLiteral("Tahoma"), 10));
-    QTextCursor cursor(&document);
+    QTextCursor cursor = tahomaCursor(document);
     cursor.insertText(QStringLiteral("milk"));
     cursor.insertBlock();
     QTextCharFormat red;
@@ -95,8 +100,7 @@ void TestRtfWriter::escapesEverythingOutsideAscii()
     QFETCH(QString, text);
     QFETCH(QByteArray, body);
     QTextDocument document;
-    document.setDefaultFont(QFont(QStringLiteral("Tahoma"), 10));
-    QTextCursor(&document).insertText(text);
+    tahomaCursor(document).insertText(text);
     const QByteArray rtf = Rtf::save(document);
     const QByteArray prefix = "\\pard\\f0\\fs20";
     QVERIFY2(rtf.contains(QByteArray(prefix + body + "\\par\r\n")), rtf.constData());
@@ -213,8 +217,7 @@ void TestRtfWriter::usesDocumentDefaultFontForUnformattedText()
 void TestRtfWriter::writesBulletsLikeTheControl()
 {
     QTextDocument document;
-    document.setDefaultFont(QFont(QStringLiteral("Tahoma"), 10));
-    QTextCursor cursor(&document);
+    QTextCursor cursor = tahomaCursor(document);
     cursor.insertText(QStringLiteral("one"));
     cursor.createList(Rtf::bulletListFormat());
     cursor.insertBlock();
@@ -244,8 +247,7 @@ void TestRtfWriter::writesBulletsLikeTheControl()
 void TestRtfWriter::keepsEmptyParagraphsAndTheirFormat()
 {
     QTextDocument document;
-    document.setDefaultFont(QFont(QStringLiteral("Tahoma"), 10));
-    QTextCursor cursor(&document);
+    QTextCursor cursor = tahomaCursor(document);
     cursor.insertText(QStringLiteral("a"));
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
