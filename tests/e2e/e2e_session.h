@@ -29,7 +29,9 @@
 // PAPERLET_E2E_ARTIFACTS; it always kills what the session started.
 //
 // Window ids are X window ids. Helpers return values (empty, false, nullopt
-// on failure) so that cases check them with QVERIFY/QCOMPARE.
+// on failure) so that cases check them with QVERIFY/QCOMPARE. The waits poll
+// and end as soon as their condition holds; their time limits are generous
+// because these cases run on shared, busy machines.
 
 #include <QByteArray>
 #include <QList>
@@ -63,9 +65,9 @@ public:
     // with exactly this title, or only those on screen.
     QList<XWindow> windows(const QString &title = QString(), Mapped mapped = AnyState) const;
     // Waits until such a window exists; 0 on timeout.
-    XWindow waitForWindow(const QString &title, Mapped mapped = AnyState, int timeoutMs = 10000) const;
+    XWindow waitForWindow(const QString &title, Mapped mapped = AnyState, int timeoutMs = 20000) const;
     // Waits until the window is gone or unmapped.
-    bool waitForWindowGone(XWindow window, int timeoutMs = 10000) const;
+    bool waitForWindowGone(XWindow window, int timeoutMs = 20000) const;
 
     // The program's windows on screen other than its tray icon, menus and
     // tooltips: notes and dialogs.
@@ -73,14 +75,14 @@ public:
 
     // The tray icon: this process's small window embedded in the tray host.
     XWindow trayIcon() const;
-    bool waitForTrayIcon(int timeoutMs = 15000);
+    bool waitForTrayIcon(int timeoutMs = 30000);
     // An open popup menu of this process (a mapped override-redirect window
     // that is neither a tooltip nor the tray icon); 0 if none.
     XWindow popupMenu() const;
-    XWindow waitForPopupMenu(int timeoutMs = 5000) const;
+    XWindow waitForPopupMenu(int timeoutMs = 10000) const;
 
     void sendSignal(int signal) const;
-    bool waitForExit(int timeoutMs = 15000);
+    bool waitForExit(int timeoutMs = 20000);
     // Exit code of a normal exit; -1 while running or after a crash/signal.
     int exitCode() const;
     bool crashed() const;
@@ -154,7 +156,7 @@ public:
     static void pickMenuItem(int index);
 
     // Polls condition every 50 ms until it holds or the time is up.
-    static bool waitFor(const std::function<bool()> &condition, int timeoutMs = 10000);
+    static bool waitFor(const std::function<bool()> &condition, int timeoutMs = 20000);
 
     // Saves a screenshot of the whole screen under PAPERLET_E2E_ARTIFACTS.
     QString screenshot(const QString &name) const;

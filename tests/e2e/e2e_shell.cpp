@@ -278,7 +278,7 @@ void TestShell::terminationSignalsTearDown()
     E2eProgram &app = session.start();
     QVERIFY(app.waitForTrayIcon());
     app.sendSignal(signal);
-    QVERIFY(app.waitForExit(5000));
+    QVERIFY(app.waitForExit(10000));
     QVERIFY(!app.crashed());
     QCOMPARE(app.exitCode(), 0);
     QCOMPARE(FolderState::of(session).settings, before.settings);
