@@ -471,9 +471,8 @@ QPoint TFR_NOTE::MenuPoint() const
 void TFR_NOTE::sbPopupClick()
 {
     reEdit->setFocus();
-    // Built on first use: hundreds of notes need not carry a menu each.
     if (!pmSettings)
-        new NoteMenu(*this);
+        return;
     tickOpacityItems();
     pmSettings->popup(MenuPoint());
 }

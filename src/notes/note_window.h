@@ -79,7 +79,7 @@ public:
     QWidget *pnBottom = nullptr;
     QLabel *imSize = nullptr;
     QTimer tmCloseTimer;
-    // The note menu (NoteMenu sets it), built by the first sbPopupClick.
+    // The note menu; NoteMenu installs itself here.
     QMenu *pmSettings = nullptr;
 
 public Q_SLOTS:
