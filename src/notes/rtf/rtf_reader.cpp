@@ -186,6 +186,7 @@ void Reader::read(QByteArrayView rtf)
     // One edit block: the document lays itself out once, not after every run.
     m_cursor.beginEditBlock();
     Tokenizer tokenizer(rtf);
+    m_tokenizer = &tokenizer;
     while (!m_done) {
         const Token t = tokenizer.next();
         if (t.type != TokenType::ControlWord)
@@ -241,6 +242,7 @@ void Reader::read(QByteArrayView rtf)
             break;
         }
     }
+    m_tokenizer = nullptr;
     finish();
     m_cursor.endEditBlock();
 }
@@ -563,6 +565,10 @@ void Reader::handleText(QByteArrayView run)
         pushByte(static_cast<unsigned char>(run[i]), cp); // control characters other than tab are dropped there
         ++i;
     }
+    unsigned char trail = 0;
+    if (!m_pending.isEmpty() && m_pendingCodePage != CodePages::Utf8 && m_tokenizer
+        && m_tokenizer->takeSyntaxByte(&trail))
+        pushByte(trail, cp); // unescaped double-byte text whose trail byte is "{", "}" or "\"
 }
 
 int Reader::codePageOf(int font)

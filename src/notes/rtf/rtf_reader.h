@@ -150,6 +150,7 @@ private:
     const bool m_rawUtf8;
     CodePages m_codePages;
 
+    Tokenizer *m_tokenizer = nullptr; // while read() runs
     std::vector<Group> m_stack;
     int m_overflowDepth = 0;
     int m_ucSkip = 0;

@@ -60,6 +60,18 @@ Token Tokenizer::next()
     return Token(TokenType::End);
 }
 
+bool Tokenizer::takeSyntaxByte(unsigned char *byte)
+{
+    if (m_pos >= m_data.size())
+        return false;
+    const char c = m_data[m_pos];
+    if (c != '{' && c != '}' && c != '\\')
+        return false;
+    *byte = static_cast<unsigned char>(c);
+    ++m_pos;
+    return true;
+}
+
 Token Tokenizer::controlSequence()
 {
     ++m_pos; // the backslash

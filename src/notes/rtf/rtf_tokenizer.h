@@ -37,6 +37,9 @@ public:
     explicit Tokenizer(QByteArrayView data) : m_data(data) {}
 
     Token next();
+    // A raw DBCS lead byte may be followed by a trail byte that looks like
+    // "{", "}" or "\"; the reader takes it here before it is read as syntax.
+    bool takeSyntaxByte(unsigned char *byte);
     bool atEnd() const { return m_pos >= m_data.size(); }
 
 private:

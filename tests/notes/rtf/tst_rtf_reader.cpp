@@ -159,6 +159,8 @@ void TestRtfReader::decodesCodePages_data()
     row("950", "{\\rtf1{\\fonttbl{\\f0\\fcharset136 M;}}\\f0\\'a4\\'a4}", QStringLiteral("\u4E2D"));
     row("lone lead byte before a word", "{\\rtf1{\\fonttbl{\\f0\\fcharset128 M;}}\\f0\\'95\\par x}",
         QStringLiteral("\nx"));
+    row("raw double-byte text with a backslash trail", "{\\rtf1{\\fonttbl{\\f0\\fcharset128 M;}}\\f0 \x95\\}",
+        QStringLiteral("\u8868"));
     row("utf-8 font code page", "{\\rtf1{\\fonttbl{\\f0\\fcharset128\\cpg65001 M;}}\\f0\\'e3\\'81\\'82}",
         QStringLiteral("\u3042"));
 }
