@@ -1,4 +1,4 @@
-// Files written by other programs (pandoc) and by hand in the exact form of
+// Files written by other programs (pandoc, LibreOffice Writer) and by hand in the exact form of
 // Windows' rich-text control: the text and the formats must come through.
 
 #include "notes/rtf/rtf.h"
@@ -41,6 +41,7 @@ class TestRtfFixtures : public QObject
 private Q_SLOTS:
     void readsTurkishRichEditNote();
     void readsPandocDocument();
+    void readsLibreOfficeDocument();
     void savesFixturesStably_data();
     void savesFixturesStably();
 };
@@ -100,11 +101,38 @@ void TestRtfFixtures::readsPandocDocument()
     QCOMPARE(families(formatOf(document, QStringLiteral("first"))), QStringList{QStringLiteral("Helvetica")});
 }
 
+void TestRtfFixtures::readsLibreOfficeDocument()
+{
+    QTextDocument document;
+    loadFixture(document, "libreoffice-note.rtf");
+    QCOMPARE(document.toPlainText(),
+             QStringLiteral("Plain bold italic under struck red \u0131\u011F\u00FC\u015F\u00F6\u00E7\u0130\n"
+                            "milk\nbread\ncentred\nright"));
+    const QTextCharFormat plain = formatOf(document, QStringLiteral("Plain"));
+    QCOMPARE(families(plain), QStringList{QStringLiteral("DejaVu Sans")});
+    QCOMPARE(plain.fontPointSize(), 10.0);
+    QCOMPARE(plain.fontWeight(), int(QFont::Normal));
+    QCOMPARE(formatOf(document, QStringLiteral("bold")).fontWeight(), int(QFont::Bold));
+    QVERIFY(formatOf(document, QStringLiteral("italic")).fontItalic());
+    QVERIFY(formatOf(document, QStringLiteral("under")).fontUnderline());
+    QVERIFY(formatOf(document, QStringLiteral("struck")).fontStrikeOut());
+    QCOMPARE(formatOf(document, QStringLiteral("red")).foreground().color(), QColor(255, 0, 0));
+    QCOMPARE(formatOf(document, QStringLiteral(" \u0131")).foreground().style(), Qt::NoBrush);
+
+    const QTextList *list = document.findBlockByNumber(1).textList();
+    QVERIFY(list);
+    QCOMPARE(list->format().style(), QTextListFormat::ListDisc);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(document.findBlockByNumber(3).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(document.findBlockByNumber(4).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}
+
 void TestRtfFixtures::savesFixturesStably_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("rich-text control") << QStringLiteral("richedit-turkish.rtf");
     QTest::newRow("pandoc") << QStringLiteral("pandoc-note.rtf");
+    QTest::newRow("libreoffice") << QStringLiteral("libreoffice-note.rtf");
 }
 
 void TestRtfFixtures::savesFixturesStably()
