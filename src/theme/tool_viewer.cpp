@@ -26,8 +26,12 @@ TTBXToolViewer::TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent) : Q
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (auto *themed = qobject_cast<TTBXPopupMenu *>(parent)) {
         connect(themed, &TTBXPopupMenu::ItemEntered, this, [this](QAction *action, bool had, bool fromAbove) {
-            if (action == FItem)
+            if (action == FItem) {
                 Entering(had, fromAbove);
+                // QMenu gives a widget item the keyboard only when the item
+                // was reached by a key press, not when its submenu opened on it.
+                setFocus(Qt::TabFocusReason);
+            }
             update();
         });
     }
