@@ -45,8 +45,10 @@ QImage recolor(const QImage &source, ImageLook look)
                 break;
             case ImageLook::Shadow: {
                 const int brightness = (qRed(px) * 29 + qGreen(px) * 150 + qBlue(px) * 76) >> 8;
-                const int f = std::min(255, brightness / 3 + 170);
-                line[x] = qRgba(f, f, f, alpha);
+                // Multiplying by g/255 darkens by f/256 when g = f * 255 / 256.
+                const int f = brightness / 3 + 170;
+                const int g = std::min(255, (f * 255 + 128) / 256);
+                line[x] = qRgba(g, g, g, alpha);
                 break;
             }
             case ImageLook::Brighten: {

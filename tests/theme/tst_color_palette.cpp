@@ -389,6 +389,19 @@ private Q_SLOTS:
         QCOMPARE(painted, expected);
     }
 
+    void hotCellLooksHot()
+    {
+        OpenPalette open;
+        open.moveTo(open.centreOf(QPoint(3, 3)));
+        QCOMPARE(open.menu.activeAction(), open.palette);   // the move reached the menu too
+        const QImage img = open.viewer->grab().toImage();
+        const TRect cell = open.viewer->CellRect(QPoint(3, 3));
+        const auto &hot = static_cast<TTBXIdeTheme *>(CurrentTheme())->Colors().BtnItemColors[bisHot];
+        QCOMPARE(pixel(img, cell.Left, cell.Top), hot[ipFrame]);
+        QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), hot[ipBody]);
+        QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), TColor(0x00FF00));   // Bright Green
+    }
+
     void releaseOnCellPicksAndCloses()
     {
         OpenPalette open;

@@ -388,6 +388,7 @@ private Q_SLOTS:
             theme->PaintImage(p, TRect{0, 0, 16, 16}, menuItem(false), &images, 0);
         }
         // Black gives f = 170: the background is darkened to about 2/3.
+        // (within the blend's rounding).
         QVERIFY(qAbs(GetRValue(pixel(img, 5, 5)) - 200 * 170 / 256) <= 1);
         QCOMPARE(pixel(img, 6, 6), TColor(0xC8C8C8));
     }
