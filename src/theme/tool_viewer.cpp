@@ -35,8 +35,15 @@ TTBXToolViewer::TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent) : Q
             update();
         });
     }
-    if (auto *m = qobject_cast<QMenu *>(parent))
-        connect(m, &QMenu::aboutToShow, this, [this] { SetHotCell(kNoCell); });
+    if (auto *m = qobject_cast<QMenu *>(parent)) {
+        // Each opening lays out afresh: the menu's font or images may differ.
+        connect(m, &QMenu::aboutToShow, this, [this] {
+            SetHotCell(kNoCell);
+            Layout();
+        });
+    }
+    if (TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance())
+        connect(registry, &TTBXThemeRegistry::ThemeChanged, this, &TTBXToolViewer::Layout);
     Layout();
 }
 
