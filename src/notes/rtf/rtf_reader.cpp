@@ -31,6 +31,7 @@ enum class Word : std::uint8_t {
 namespace {
 
 constexpr int MaxDepth = 4096;
+constexpr size_t MaxLists = 1024;
 
 struct WordInfo
 {
@@ -398,7 +399,8 @@ void Reader::listTableWord(Word w, const Token &t)
     if (top().dest == Dest::ListTable) {
         switch (w) {
         case Word::List:
-            m_listDefs.emplace_back();
+            if (m_listDefs.size() < MaxLists)
+                m_listDefs.emplace_back();
             return;
         case Word::ListLevel:
             if (!m_listDefs.empty() && m_listDefs.back().levelNfc.size() < 9)
@@ -418,7 +420,8 @@ void Reader::listTableWord(Word w, const Token &t)
     }
     switch (w) {
     case Word::ListOverride:
-        m_overrides.emplace_back();
+        if (m_overrides.size() < MaxLists)
+            m_overrides.emplace_back();
         return;
     case Word::ListId:
         if (!m_overrides.empty())
@@ -822,6 +825,8 @@ void Reader::applyList(const ParaState &p)
         it->list->add(m_cursor.block());
         return;
     }
+    if (m_openLists.size() >= MaxLists)
+        m_openLists.clear(); // lists are looked up one by one; hostile files get no more than these
     QTextListFormat lf;
     lf.setStyle(QTextListFormat::Style(style));
     lf.setIndent(p.level + 1);

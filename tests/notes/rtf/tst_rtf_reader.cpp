@@ -307,6 +307,16 @@ void TestRtfReader::survivesHostileInput_data()
     for (int i = 0; i < 8000; ++i)
         fonts += "{\\f" + QByteArray::number(i) + "\\fcharset204 Font" + QByteArray::number(i) + ";}";
     QTest::newRow("8000 fonts") << fonts + "}\\f7999\\'e9}" << QStringLiteral("\u0439");
+    QByteArray lists = "{\\rtf1{\\*\\listtable";
+    QByteArray overrides = "{\\*\\listoverridetable";
+    QByteArray items;
+    for (int i = 1; i <= 20000; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        lists += "{\\list{\\listlevel\\levelnfc23}\\listid" + n + "}";
+        overrides += "{\\listoverride\\listid" + n + "\\ls" + n + "}";
+        items += "\\ls" + n + " i\\par";
+    }
+    QTest::newRow("20000 lists") << lists + "}" + overrides + "}x" + items + "}" << QStringLiteral("xi\ni");
     QByteArray random = "{\\rtf1 x";
     QRandomGenerator generator(42);
     for (int i = 0; i < 200000; ++i)
