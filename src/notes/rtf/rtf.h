@@ -38,9 +38,9 @@ constexpr qreal BulletIndentPoints = 10;
 // (ListDisc, indent 1); they are written as the rich-text control writes
 // bullets, {\pntext\f1\'B7\tab}{\*\pn\pnlvlblt...}\fi-200\li200, and read
 // back the same way. For the screen to match, give the document an
-// indentWidth() of BulletIndentPoints in pixels. Other list styles (from
-// other programs' files) are kept as numbered lists; an indent of N is
-// nesting level N - 1.
+// indentWidth() of BulletIndentPoints in pixels. Circle and square bullets
+// are written as bullets too; numbered lists (from other programs' files) as
+// the control's numbered paragraphs. A list indent of N is nesting level N - 1.
 QTextListFormat bulletListFormat();
 
 } // namespace Rtf
