@@ -104,10 +104,13 @@ void TestRtfCorpus::readsFilesOfOtherPrograms()
     QTextDocument document;
     Rtf::load(document, rtf);
     const QStringList actual = normalized(Rtf::plainText(document));
-    // Whatever was read must be written and read back to the same text.
+    // Whatever was read must be written and read back to the same text, and
+    // written again to the same bytes.
+    const QByteArray saved = Rtf::save(document);
     QTextDocument reloaded;
-    Rtf::load(reloaded, Rtf::save(document));
+    Rtf::load(reloaded, saved);
     QCOMPARE(normalized(Rtf::plainText(reloaded)), actual);
+    QCOMPARE(Rtf::save(reloaded), saved);
 
     const QString expectedPath = base + QStringLiteral(".expected.txt");
     if (tier == QLatin1String("robust") || !QFileInfo::exists(expectedPath))
