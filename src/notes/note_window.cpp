@@ -658,14 +658,16 @@ void TFR_NOTE::showEvent(QShowEvent *event)
 void TFR_NOTE::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    // The events that showing delivers are not changes.
-    if (isVisible())
+    // Only our own moves count: those that showing delivers, or that a busy
+    // window manager reports while it settles hundreds of windows, are not
+    // the user's and must not rewrite the file.
+    if (isVisible() && !event->spontaneous())
         scheduleAutosave();
 }
 
 void TFR_NOTE::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (isVisible())
+    if (isVisible() && !event->spontaneous())
         scheduleAutosave();
 }

@@ -150,6 +150,8 @@ private Q_SLOTS:
         QVERIFY(E2eSession::waitFor([&] { return app.windows({}, E2eProgram::ViewableOnly).size() <= 1; }));
         QCOMPARE(session.noteFiles(), (QStringList{"1.pnf", "2.pnf"}));
 
+        // The closed menu hands the pointer grab back first.
+        QTest::qWait(500);
         QVERIFY(session.rightClickTray());
         QVERIFY(app.waitForPopupMenu());
         E2eSession::pickMenuItem(1); // Show All Notes
