@@ -1,13 +1,30 @@
 #include "notes/rtf/rtf_tokenizer.h"
 
+#include <array>
 #include <climits>
 
 namespace Rtf::detail {
 
 namespace {
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+enum CharClass : unsigned char { Plain, Letter, Digit, Stop };
+
+// Byte classes, looked up once per byte: the text scan is the reader's
+// innermost loop.
+constexpr std::array<unsigned char, 256> classes = [] {
+    std::array<unsigned char, 256> c{};
+    for (int b = 'a'; b <= 'z'; ++b)
+        c[b] = Letter;
+    for (int b = 'A'; b <= 'Z'; ++b)
+        c[b] = Letter;
+    for (int b = '0'; b <= '9'; ++b)
+        c[b] = Digit;
+    for (unsigned char b : {'\\', '{', '}', '\r', '\n', '\0'})
+        c[b] = Stop;
+    return c;
+}();
+
+unsigned char classOf(char c) { return classes[static_cast<unsigned char>(c)]; }
 
 int hexValue(char c)
 {
@@ -20,15 +37,12 @@ int hexValue(char c)
     return -1;
 }
 
-bool endsText(char c) { return c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n' || c == '\0'; }
-
 } // namespace
 
 Token Tokenizer::next()
 {
-    const qsizetype size = m_data.size();
-    while (m_pos < size) {
-        const char c = m_data[m_pos];
+    while (m_pos < m_end) {
+        const char c = *m_pos;
         switch (c) {
         case '{':
             ++m_pos;
@@ -38,7 +52,7 @@ Token Tokenizer::next()
             return Token(TokenType::GroupEnd);
         case '\\': {
             Token t = controlSequence();
-            if (t.type != TokenType::End || m_pos >= size)
+            if (t.type != TokenType::End || m_pos >= m_end)
                 return t;
             continue; // an escape that produced nothing (e.g. "\'" without digits)
         }
@@ -48,11 +62,11 @@ Token Tokenizer::next()
             ++m_pos;
             continue;
         default: {
-            const qsizetype start = m_pos;
-            while (m_pos < size && !endsText(m_data[m_pos]))
+            const char *start = m_pos;
+            while (m_pos < m_end && classOf(*m_pos) != Stop)
                 ++m_pos;
             Token t(TokenType::Text);
-            t.text = m_data.sliced(start, m_pos - start);
+            t.text = QByteArrayView(start, m_pos - start);
             return t;
         }
         }
@@ -62,9 +76,9 @@ Token Tokenizer::next()
 
 bool Tokenizer::takeSyntaxByte(unsigned char *byte)
 {
-    if (m_pos >= m_data.size())
+    if (m_pos >= m_end)
         return false;
-    const char c = m_data[m_pos];
+    const char c = *m_pos;
     if (c != '{' && c != '}' && c != '\\')
         return false;
     *byte = static_cast<unsigned char>(c);
@@ -75,10 +89,10 @@ bool Tokenizer::takeSyntaxByte(unsigned char *byte)
 Token Tokenizer::controlSequence()
 {
     ++m_pos; // the backslash
-    if (m_pos >= m_data.size())
+    if (m_pos >= m_end)
         return Token(TokenType::End);
-    const char c = m_data[m_pos];
-    if (isLetter(c))
+    const char c = *m_pos;
+    if (classOf(c) == Letter)
         return controlWord();
     if (c == '\'')
         return hexByte();
@@ -95,24 +109,23 @@ Token Tokenizer::controlSequence()
 
 Token Tokenizer::controlWord()
 {
-    const qsizetype size = m_data.size();
-    const qsizetype start = m_pos;
-    while (m_pos < size && isLetter(m_data[m_pos]))
+    const char *start = m_pos;
+    while (m_pos < m_end && classOf(*m_pos) == Letter)
         ++m_pos;
     Token t(TokenType::ControlWord);
-    t.text = m_data.sliced(start, m_pos - start);
+    t.text = QByteArrayView(start, m_pos - start);
 
     bool negative = false;
-    if (m_pos + 1 < size && m_data[m_pos] == '-' && isDigit(m_data[m_pos + 1])) {
+    if (m_pos + 1 < m_end && *m_pos == '-' && classOf(m_pos[1]) == Digit) {
         negative = true;
         ++m_pos;
     }
-    if (m_pos < size && isDigit(m_data[m_pos])) {
+    if (m_pos < m_end && classOf(*m_pos) == Digit) {
         // Saturate instead of overflowing: a 40-digit parameter is junk, not UB.
         long long value = 0;
-        while (m_pos < size && isDigit(m_data[m_pos])) {
+        while (m_pos < m_end && classOf(*m_pos) == Digit) {
             if (value <= INT_MAX)
-                value = value * 10 + (m_data[m_pos] - '0');
+                value = value * 10 + (*m_pos - '0');
             ++m_pos;
         }
         if (value > INT_MAX)
@@ -120,15 +133,15 @@ Token Tokenizer::controlWord()
         t.hasParam = true;
         t.param = negative ? -int(value) : int(value);
     }
-    if (m_pos < size && m_data[m_pos] == ' ')
+    if (m_pos < m_end && *m_pos == ' ')
         ++m_pos;
 
     if (t.text.size() == 3 && t.text == "bin") {
         // The count is the only way to know where binary data ends; without
         // a usable one nothing is skipped.
-        const qsizetype count = t.hasParam && t.param > 0 ? qMin<qsizetype>(t.param, size - m_pos) : 0;
+        const qsizetype count = t.hasParam && t.param > 0 ? qMin<qsizetype>(t.param, m_end - m_pos) : 0;
         Token bin(TokenType::Binary);
-        bin.text = m_data.sliced(m_pos, count);
+        bin.text = QByteArrayView(m_pos, count);
         m_pos += count;
         return bin;
     }
@@ -140,8 +153,8 @@ Token Tokenizer::hexByte()
     ++m_pos; // the quote
     int value = 0;
     int digits = 0;
-    while (digits < 2 && m_pos < m_data.size()) {
-        const int h = hexValue(m_data[m_pos]);
+    while (digits < 2 && m_pos < m_end) {
+        const int h = hexValue(*m_pos);
         if (h < 0)
             break;
         value = value * 16 + h;

@@ -34,21 +34,21 @@ struct Token
 class Tokenizer
 {
 public:
-    explicit Tokenizer(QByteArrayView data) : m_data(data) {}
+    explicit Tokenizer(QByteArrayView data) : m_pos(data.data()), m_end(data.data() + data.size()) {}
 
     Token next();
     // A raw DBCS lead byte may be followed by a trail byte that looks like
     // "{", "}" or "\"; the reader takes it here before it is read as syntax.
     bool takeSyntaxByte(unsigned char *byte);
-    bool atEnd() const { return m_pos >= m_data.size(); }
+    bool atEnd() const { return m_pos >= m_end; }
 
 private:
     Token controlSequence();
     Token controlWord();
     Token hexByte();
 
-    QByteArrayView m_data;
-    qsizetype m_pos = 0;
+    const char *m_pos;
+    const char *const m_end;
 };
 
 } // namespace Rtf::detail
