@@ -25,13 +25,15 @@
 // unless the case seeds them. Each started copy gets private XDG folders
 // shared by all copies of the same session (so the single-instance lock is
 // shared between them and nothing else). When the case has failed, the
-// destructor saves a screenshot and each copy's output under
+// destructor saves a screenshot, the window tree and each copy's output under
 // PAPERLET_E2E_ARTIFACTS; it always kills what the session started.
 //
 // Window ids are X window ids. Helpers return values (empty, false, nullopt
 // on failure) so that cases check them with QVERIFY/QCOMPARE. The waits poll
 // and end as soon as their condition holds; their time limits are generous
-// because these cases run on shared, busy machines.
+// because these cases run on shared, busy machines. There, the two clicks of
+// an xdotool double-click can also land too far apart for Qt: where a case
+// depends on one, check the result and double-click again.
 
 #include <QByteArray>
 #include <QList>
