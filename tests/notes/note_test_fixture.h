@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/main_form.h"
+#include "framework/popup_menu.h"
 #include "notes/note_editor.h"
 #include "notes/note_menu.h"
 #include "notes/note_window.h"
@@ -63,6 +64,28 @@ inline void answerModal(const std::function<void(QWidget *)> &answer)
         answer(modal);
     });
     timer->start();
+}
+
+// One expected menu row: caption (empty for a separator) and image index.
+struct MenuRow
+{
+    QString caption;
+    int image;
+};
+
+// The menu's items are exactly `expected`, in order, none with a shortcut.
+inline void checkMenuItems(const QMenu &menu, const QList<MenuRow> &expected)
+{
+    const QList<QAction *> items = menu.actions();
+    QCOMPARE(items.size(), expected.size());
+    for (int i = 0; i < items.size(); ++i) {
+        QCOMPARE(items[i]->isSeparator(), expected[i].caption.isEmpty());
+        if (items[i]->isSeparator())
+            continue;
+        QCOMPARE(items[i]->text(), expected[i].caption);
+        QCOMPARE(TTBXPopupMenu::ImageIndex(items[i]), expected[i].image);
+        QVERIFY(items[i]->shortcut().isEmpty());
+    }
 }
 
 // Lets closed windows be destroyed.

@@ -76,20 +76,14 @@ void TestNoteMenu::itemsInOrder()
     NoteMenu &menu = MainFormOverScratch::menuOf(*note);
     QCOMPARE(note->pmSettings, menu.pmSettings);
 
-    struct Row { QString caption; int image; };
-    const QList<Row> expected = {
+    const QList<MenuRow> expected = {
         {"New Note", 17}, {"", -1}, {"Color", -1}, {"Opacity         ", -1}, {"", -1}, {"Delete", 4},
         {"", -1}, {"Print", 5}, {"Send Mail", 18}, {"", -1}, {"Close", -1},
     };
+    checkMenuItems(*menu.pmSettings, expected);
+    if (QTest::currentTestFailed())
+        return;
     const QList<QAction *> items = menu.pmSettings->actions();
-    QCOMPARE(items.size(), expected.size());
-    for (int i = 0; i < items.size(); ++i) {
-        QCOMPARE(items[i]->isSeparator(), expected[i].caption.isEmpty());
-        if (items[i]->isSeparator())
-            continue;
-        QCOMPARE(items[i]->text(), expected[i].caption);
-        QCOMPARE(TTBXPopupMenu::ImageIndex(items[i]), expected[i].image);
-    }
     QCOMPARE(items[2]->menu(), menu.tbColor);
     QCOMPARE(items[3]->menu(), menu.tbTransparent);
     QCOMPARE(menu.cpColorPalette->ColorSet(), menu.csColorSet);
