@@ -2,6 +2,7 @@
 
 #include "framework/image_list.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -233,12 +234,21 @@ void paintImage(QPainter &p, int index)
 
 QImage EditorImages::image(int index, int size)
 {
+    // Every note has the same pictures: paint each once and share it (QImage
+    // is implicitly shared), which saves start-up time and memory per note.
+    // Only the GUI thread draws menus.
+    static QHash<quint64, QImage> painted;
+    const quint64 key = (quint64(quint32(index)) << 32) | quint32(size);
+    if (const auto it = painted.constFind(key); it != painted.constEnd())
+        return *it;
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 16.0, size / 16.0);
     paintImage(p, index);
+    p.end();
+    painted.insert(key, img);
     return img;
 }
 
