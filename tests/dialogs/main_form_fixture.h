@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../common/modal_answer.h"
+
 #include "app/application.h"
 #include "app/error.h"
 #include "app/main_form.h"
@@ -54,19 +56,7 @@ inline QString errorOf(const std::function<void()> &action)
 // that a step which waits for a modal loop can be tested.
 inline void whenModalOpens(const std::function<void(QWidget *)> &answer)
 {
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        QWidget *modal = QApplication::activePopupWidget();
-        if (!modal)
-            modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        answer(modal);
-    });
-    timer->start();
+    answerModal(answer, true);
 }
 
 // main() with the program's own application object.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../common/modal_answer.h"
+
 #include "app/application.h"
 #include "app/main_form.h"
 #include "framework/popup_menu.h"
@@ -49,22 +51,6 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TFR_PLT_MAIN> m_form;
 };
-
-// Runs `answer` on the next modal dialog once it is up and visible.
-inline void answerModal(const std::function<void(QWidget *)> &answer)
-{
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        answer(modal);
-    });
-    timer->start();
-}
 
 // One expected menu row: caption (empty for a separator) and image index.
 struct MenuRow
