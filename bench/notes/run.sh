@@ -11,7 +11,7 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
-build=${1:-$repo/build}
+build=$(cd "${1:-$repo/build}" && pwd)
 shared=${BENCH_SOURCE:-$repo/../shared/bench}
 work=${WORK:-$(mktemp -d /tmp/paperlet-bench.XXXXXX)}
 kinds=${KINDS:-floor-noactivate,paperlet}

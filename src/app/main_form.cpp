@@ -186,7 +186,7 @@ void TFR_PLT_MAIN::mnAddNoteClick()
 
 void TFR_PLT_MAIN::showBalloon()
 {
-    tiTray->showMessage(BalloonTitle, BalloonText, QSystemTrayIcon::Information, 3000);
+    tiTray->showMessage(BalloonTitle, BalloonText, TrayImages::icon(TrayImages::Information), 3000);
     Q_EMIT balloonShown();
 }
 

@@ -89,6 +89,19 @@ void paintNoteSparkle(QPainter &p)
     p.drawPath(star);
 }
 
+// The usual information sign: a white "i" on a blue disc, drawn without a
+// font so that it looks the same everywhere.
+void paintInformation(QPainter &p)
+{
+    p.setPen(QPen(QColor(0x1A, 0x4F, 0x9C), 0.8));
+    p.setBrush(QColor(0x2F, 0x6F, 0xD0));
+    p.drawEllipse(QPointF(8, 8), 7.1, 7.1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(8, 4.6), 1.25, 1.25);
+    p.drawRoundedRect(QRectF(6.9, 6.6, 2.2, 6.4), 0.5, 0.5);
+}
+
 class PaintedIconEngine final : public QIconEngine
 {
 public:
@@ -107,6 +120,7 @@ public:
         case TrayImages::Plus: paintPlus(*painter); break;
         case TrayImages::SettingsWindow: paintSettingsWindow(*painter); break;
         case TrayImages::NoteSparkle: paintNoteSparkle(*painter); break;
+        case TrayImages::Information: paintInformation(*painter); break;
         default: break;
         }
         painter->restore();

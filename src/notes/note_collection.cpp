@@ -17,7 +17,10 @@ QStringList noteFiles(const QString &folder)
     const QDir dir(folder);
     if (!dir.exists() || !dir.isReadable())
         throw PaperletError(QStringLiteral("Cannot open the notes folder \"%1\".").arg(QDir::toNativeSeparators(folder)));
-    QStringList names = dir.entryList({QStringLiteral("*.pnf")}, QDir::Files, QDir::NoSort);
+    // Matched by hand: a name filter would compile a regular expression, and
+    // the matcher costs more memory than the whole notes folder is worth.
+    QStringList names = dir.entryList(QDir::Files, QDir::NoSort);
+    names.removeIf([](const QString &name) { return !name.endsWith(QLatin1String(".pnf"), Qt::CaseInsensitive); });
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     // Names equal but for case still need a fixed order.

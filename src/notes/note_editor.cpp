@@ -90,7 +90,6 @@ NoteEditor::NoteEditor(QWidget *parent)
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSize(10);
     setDefaultFormat(font, palette().color(QPalette::WindowText));
-    buildMenu();
 }
 
 NoteEditor::~NoteEditor() = default;
@@ -102,13 +101,26 @@ QAction *NoteEditor::addCommand(const QString &caption, int image, void (NoteEdi
     return item;
 }
 
+TImageList *NoteEditor::images()
+{
+    if (!ilEditor) {
+        ilEditor = new TImageList(16, 16, this);
+        EditorImages::fill(*ilEditor);
+    }
+    return ilEditor;
+}
+
+TTBXPopupMenu *NoteEditor::richTextMenu()
+{
+    if (!pmRichTextEditor)
+        buildMenu();
+    return pmRichTextEditor;
+}
+
 void NoteEditor::buildMenu()
 {
-    ilEditor = new TImageList(16, 16, this);
-    EditorImages::fill(*ilEditor);
-
     pmRichTextEditor = new TTBXPopupMenu(this);
-    pmRichTextEditor->SetImages(ilEditor);
+    pmRichTextEditor->SetImages(images());
     mnUndo = addCommand(QStringLiteral("Undo"), EditorImages::Undo, &NoteEditor::mnUndoClick);
     pmRichTextEditor->AddSeparator();
     mnCut = addCommand(QStringLiteral("Cut"), EditorImages::Cut, &NoteEditor::mnCutClick);
@@ -245,6 +257,7 @@ QFontDialog *NoteEditor::fdFont()
 
 void NoteEditor::pmRichTextEditorPopup()
 {
+    richTextMenu();
     const QTextCursor cursor = textCursor();
     const bool selected = cursor.hasSelection();
     for (QAction *item : {mnCut, mnCopy, mnDelete})
@@ -437,7 +450,7 @@ void NoteEditor::setBullets(bool on)
 
 void NoteEditor::contextMenuEvent(QContextMenuEvent *event)
 {
-    pmRichTextEditor->Popup(event->globalPos());
+    richTextMenu()->Popup(event->globalPos());
     event->accept();
 }
 

@@ -52,10 +52,15 @@ public:
     // it needs, nothing else on the pages.
     void printTo(QPrinter &printer) const;
 
-    // ilEditor, shared with the note menu.
-    TImageList *ilEditor = nullptr;
+    // ilEditor, shared with the note menu; made on first use.
+    TImageList *images();
 
-    // pmRichTextEditor and its items.
+    // pmRichTextEditor, made on first use: a menu costs more memory than the
+    // rest of a note, and most notes never have theirs opened. Its items
+    // below stay null until then.
+    TTBXPopupMenu *richTextMenu();
+
+    TImageList *ilEditor = nullptr;
     TTBXPopupMenu *pmRichTextEditor = nullptr;
     QAction *mnUndo = nullptr;
     QAction *mnCut = nullptr;
@@ -78,7 +83,8 @@ public:
     QFontDialog *fdFont();
 
 public Q_SLOTS:
-    // Enables and ticks the items from the selection; runs before the menu opens.
+    // Enables and ticks the items from the selection; runs before the menu
+    // opens (and makes the menu when it does not exist yet).
     void pmRichTextEditorPopup();
     void mnUndoClick();
     void mnCutClick();

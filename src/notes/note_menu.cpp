@@ -34,7 +34,7 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     csColorSet->UpdateSize(NoteColorSet::ColCount, NoteColorSet::RowCount);
 
     pmSettings = new TTBXPopupMenu(&note);
-    pmSettings->SetImages(m_editor.ilEditor);
+    pmSettings->SetImages(m_editor.images());
     tbNewNote = pmSettings->AddItem(QStringLiteral("New Note"), EditorImages::NewNote);
     connect(tbNewNote, &QAction::triggered, this, &NoteMenu::tbNewNoteClick);
     pmSettings->AddSeparator();

@@ -7,7 +7,6 @@
 #include "notes/note_colors.h"
 #include "notes/note_editor.h"
 #include "notes/note_menu.h"
-#include "notes/note_menu.h"
 #include "notes/note_naming.h"
 #include "notes/note_placement.h"
 #include "notes/rtf/rtf.h"
@@ -119,7 +118,6 @@ TFR_NOTE::TFR_NOTE(QWidget *parent)
     setMinimumSize(MinSize, MinSize);
     setFont(QFont(FontFace, 8));
     buildGui();
-    new NoteMenu(*this);   // owned by this window; installs itself as pmSettings
 
     tmCloseTimer.setInterval(FadeIntervalMs);
     connect(&tmCloseTimer, &QTimer::timeout, this, &TFR_NOTE::tmCloseTimerTimer);
@@ -468,11 +466,19 @@ QPoint TFR_NOTE::MenuPoint() const
     return QPoint(x() + pnButtons->x(), y() + sbPopup->y() + sbPopup->height());
 }
 
+QMenu *TFR_NOTE::settingsMenu()
+{
+    if (!pmSettings) {
+        new NoteMenu(*this);   // owned by this window; installs itself as pmSettings
+        tickOpacityItems();
+    }
+    return pmSettings;
+}
+
 void TFR_NOTE::sbPopupClick()
 {
     reEdit->setFocus();
-    if (!pmSettings)
-        return;
+    settingsMenu();
     tickOpacityItems();
     pmSettings->popup(MenuPoint());
 }

@@ -79,8 +79,10 @@ public:
     QWidget *pnBottom = nullptr;
     QLabel *imSize = nullptr;
     QTimer tmCloseTimer;
-    // The note menu; NoteMenu installs itself here.
+    // The note menu, made on first use (NoteMenu installs itself here); null
+    // until then.
     QMenu *pmSettings = nullptr;
+    QMenu *settingsMenu();
 
 public Q_SLOTS:
     void sbPopupClick();

@@ -6,6 +6,7 @@
 #include "theme/gradients.h"
 
 #include <QImage>
+#include <QImageReader>
 
 #include <algorithm>
 #include <cmath>
@@ -58,7 +59,11 @@ TColor displayable(TColor c, int depth)
 
 QImage glyphStrip()
 {
-    return QImage(QStringLiteral(":/theme/tbxglyphs.pbm"));
+    // Without auto-detection the reader goes straight to its built-in
+    // decoder instead of loading every image plugin to ask it first.
+    QImageReader reader(QStringLiteral(":/theme/tbxglyphs.pbm"), "PBM");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 } // namespace

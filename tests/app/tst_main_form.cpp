@@ -158,6 +158,7 @@ void TestMainForm::trayImagesAreDrawnAtAnySize_data()
     QTest::newRow("plus") << int(TrayImages::Plus);
     QTest::newRow("settings window") << int(TrayImages::SettingsWindow);
     QTest::newRow("note with sparkle") << int(TrayImages::NoteSparkle);
+    QTest::newRow("balloon information") << int(TrayImages::Information);
 }
 
 void TestMainForm::trayImagesAreDrawnAtAnySize()
@@ -175,7 +176,7 @@ void TestMainForm::trayImagesAreDrawnAtAnySize()
         QVERIFY2(opaque > size * size / 10, qPrintable(QStringLiteral("%1 px at %2").arg(opaque).arg(size)));
         QCOMPARE(qAlpha(image.pixel(0, size - 1)), 0);
     }
-    // The four pictures differ from one another.
+    // The pictures differ from one another.
     const QImage mine = TrayImages::icon(index).pixmap(32, 32).toImage();
     for (int other = 0; other < TrayImages::Count; ++other)
         if (other != index)

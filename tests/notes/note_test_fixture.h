@@ -42,6 +42,7 @@ public:
 
     static NoteMenu &menuOf(TFR_NOTE &note)
     {
+        note.settingsMenu();
         auto *menu = note.findChild<NoteMenu *>();
         Q_ASSERT(menu);
         return *menu;

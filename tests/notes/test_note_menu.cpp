@@ -106,19 +106,27 @@ void TestNoteMenu::opacityTicksAndClicks_data()
 {
     QTest::addColumn<int>("percent");
     QTest::addColumn<QString>("ticked");
-    QTest::newRow("70") << 70 << "N70";
-    QTest::newRow("25 ticks 30 %") << 25 << "N30";
-    QTest::newRow("75 ticks 80 %") << 75 << "N80";
-    QTest::newRow("55 ticks nothing") << 55 << "";
+    QTest::addColumn<bool>("menuMadeLater");
+    QTest::newRow("70") << 70 << "N70" << false;
+    QTest::newRow("25 ticks 30 %") << 25 << "N30" << false;
+    QTest::newRow("75 ticks 80 %") << 75 << "N80" << false;
+    QTest::newRow("55 ticks nothing") << 55 << "" << false;
+    QTest::newRow("70 before the menu exists") << 70 << "N70" << true;
 }
 
 void TestNoteMenu::opacityTicksAndClicks()
 {
     QFETCH(int, percent);
     QFETCH(QString, ticked);
+    QFETCH(bool, menuMadeLater);
     TFR_NOTE *note = m_main->newNote();
+    if (menuMadeLater) {
+        note->SetOpacity(percent);
+        QVERIFY(!note->pmSettings);
+    }
     NoteMenu &menu = MainFormOverScratch::menuOf(*note);
-    note->SetOpacity(percent);
+    if (!menuMadeLater)
+        note->SetOpacity(percent);
     for (QAction *item : menu.opacityItems)
         QCOMPARE(item->isChecked(), item->objectName() == ticked);
 
