@@ -2,9 +2,11 @@
 #include "app/error.h"
 #include "app/main_form.h"
 #include "app/single_instance.h"
+#include "notes/rescue_log.h"
 #include "platform/termination_watcher.h"
 
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -62,6 +64,12 @@ int main(int argc, char *argv[])
         if (mainForm->CheckForUpdates)
             mainForm->StartUpdateCheck(false);
         mainForm->ShowAllNotes();
+        // Notes rescued while the last run ended are news for whoever is here now.
+        QTimer::singleShot(0, &app, [] {
+            const QString report = RescueLog::takeReport();
+            if (!report.isEmpty())
+                QMessageBox::warning(nullptr, RescueLog::Caption, report);
+        });
         // 9. The message loop.
         app.exec();
     } catch (const std::exception &error) {

@@ -7,6 +7,7 @@
 #include "notes/note_colors.h"
 #include "notes/note_editor.h"
 #include "notes/note_menu.h"
+#include "notes/rescue_log.h"
 #include "notes/note_naming.h"
 #include "notes/note_placement.h"
 #include "notes/rtf/rtf.h"
@@ -24,7 +25,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -261,6 +261,7 @@ void TFR_NOTE::LoadNote(const QString &fileName)
     reEdit->document()->clearUndoRedoStacks();
     // Stored notes open in numbers at start-up; none of them should take the focus.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    m_savedGeometry = frameGeometry();
     m_loadFailed = false;
     m_dirty = false;
     m_ready = true;
@@ -288,6 +289,7 @@ void TFR_NOTE::writeFile(const QByteArray &bytes)
     mainForm().EnsureNotesFolder();
     NoteFile::writeAtomically(FilePath(), bytes);
     m_lastWritten = bytes;
+    m_savedGeometry = frameGeometry();
     m_dirty = false;
     Q_EMIT saved();
 }
@@ -313,7 +315,7 @@ void TFR_NOTE::persist()
     if (!Deleted && HasText()) {
         // An untouched note's file already says all of it; rewriting
         // hundreds of them would only slow the exit down.
-        if (m_dirty || !QFileInfo::exists(FilePath()))
+        if (m_dirty || !isPlaceSaved() || !QFileInfo::exists(FilePath()))
             SaveNote();
         return;
     }
@@ -325,13 +327,13 @@ void TFR_NOTE::persist()
 
 void TFR_NOTE::rescue(const QString &reason)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-        + QStringLiteral("/Rescued notes/");
+    const QString folder = RescueLog::folder();
     const QString copy = folder + FileName;
     try {
         if (!QDir().mkpath(folder))
             throw PaperletError(QStringLiteral("Cannot create \"%1\".").arg(QDir::toNativeSeparators(folder)));
         NoteFile::writeAtomically(copy, NoteFile::encode(currentRecord()));
+        RescueLog::add(copy, reason);
         qCritical("%s\nA copy of the note was saved as \"%s\".", qPrintable(reason),
                   qPrintable(QDir::toNativeSeparators(copy)));
     } catch (const PaperletError &error) {
@@ -351,7 +353,7 @@ void TFR_NOTE::autosave()
 {
     // An emptied note keeps its last file until it is closed: the destruction
     // rule decides about removal.
-    if (!m_ready || m_loadFailed || Deleted || !HasText())
+    if (!m_ready || m_loadFailed || Deleted || !HasText() || (!m_dirty && isPlaceSaved()))
         return;
     try {
         const QByteArray bytes = NoteFile::encode(currentRecord());
@@ -664,16 +666,27 @@ void TFR_NOTE::showEvent(QShowEvent *event)
 void TFR_NOTE::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    // Only our own moves count: those that showing delivers, or that a busy
-    // window manager reports while it settles hundreds of windows, are not
-    // the user's and must not rewrite the file.
-    if (isVisible() && !event->spontaneous())
-        scheduleAutosave();
+    geometryChanged(!event->spontaneous());
 }
 
 void TFR_NOTE::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (isVisible() && !event->spontaneous())
+    geometryChanged(!event->spontaneous());
+}
+
+void TFR_NOTE::geometryChanged(bool ours)
+{
+    if (!isVisible() || !m_ready || m_loadFailed || Deleted)
+        return;
+    if (ours) {
         scheduleAutosave();
+        return;
+    }
+    // The window manager's moves count only where the window ends up: a busy
+    // one reports passing places while it settles hundreds of windows at
+    // start-up, and those must not rewrite the files. The autosave looks
+    // again when it runs.
+    if (!isPlaceSaved())
+        m_autosave.start();
 }

@@ -125,6 +125,10 @@ private:
     void rescue(const QString &reason);
     void scheduleAutosave();
     void autosave();
+    // A move or resize; ours (the title bar, the grip, a load) or the window
+    // manager's (its own move and size commands, or settling the window).
+    void geometryChanged(bool ours);
+    bool isPlaceSaved() const { return frameGeometry() == m_savedGeometry; }
 
     qint32 m_color = 0;
     int m_opacity = 100;
@@ -140,4 +144,5 @@ private:
     bool m_autosaveErrorShown = false;
     QTimer m_autosave;
     QByteArray m_lastWritten;    // what the file holds since this window wrote it
+    QRect m_savedGeometry;       // the place and size the file holds
 };

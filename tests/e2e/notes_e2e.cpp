@@ -4,6 +4,8 @@
 
 #include "e2e_session.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -205,6 +207,57 @@ private Q_SLOTS:
         app.sendSignal(SIGKILL);
         QVERIFY(app.waitForExit());
         QVERIFY(onlyNote(session).contains("survives"));
+    }
+
+    // A move the note did not make itself (a window manager's keyboard or
+    // Alt-drag move) reaches the file by the autosave alone.
+    void aMoveByTheWindowManagerIsSaved()
+    {
+        E2E_SESSION(session);
+        session.seedSettings(QuietSettings);
+        session.seedNote(QStringLiteral("1.pnf"), noteFile(100, 100, "Moved", "moved"));
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        const XWindow note = app.waitForWindow(QStringLiteral("Moved"), E2eProgram::ViewableOnly);
+        QVERIFY(note);
+        E2eSession::run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QString::number(note),
+                                                     QStringLiteral("300"), QStringLiteral("250")});
+        const QByteArray moved = noteFile(300, 250, "Moved", "").left(3 + 12);
+        QTRY_VERIFY_WITH_TIMEOUT(session.readNote(QStringLiteral("1.pnf")).startsWith(moved), 6000);
+        app.sendSignal(SIGKILL);
+        QVERIFY(app.waitForExit());
+        QVERIFY(session.readNote(QStringLiteral("1.pnf")).contains("moved"));
+    }
+
+    // A note whose file cannot be replaced at exit is copied elsewhere, and
+    // the next start says so.
+    void aNoteUnwritableAtExitIsRescuedAndReported()
+    {
+        E2E_SESSION(session);
+        E2eProgram *started = nullptr;
+        const XWindow note = startWithNewNote(session, started);
+        QVERIFY(note);
+        typeInto(note, QStringLiteral("first"));
+        QVERIFY(E2eSession::waitFor([&] { return session.noteFiles().size() == 1; }, 6000));
+        const QString name = session.noteFiles().first();
+        // A folder where the file was: nothing can replace it.
+        const QString path = QDir(session.notesFolder()).filePath(name);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkpath(path));
+        typeInto(note, QStringLiteral(" second"));
+        started->sendSignal(SIGTERM);
+        QVERIFY(started->waitForExit());
+        QCOMPARE(started->exitCode(), 0);
+
+        QDirIterator copies(QDir(session.appFolder()).filePath(QStringLiteral("../data")), {name},
+                            QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY(copies.hasNext());
+        QFile copy(copies.next());
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QVERIFY(copy.readAll().contains("first second"));
+
+        E2eProgram &again = session.start();
+        QVERIFY(again.waitForWindow(QStringLiteral("Rescued Notes"), E2eProgram::ViewableOnly));
     }
 
     void terminationWritesEveryOpenNote()

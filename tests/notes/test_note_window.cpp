@@ -7,6 +7,7 @@
 #include "notes/note_editor.h"
 #include "notes/note_file.h"
 #include "notes/note_window.h"
+#include "notes/rescue_log.h"
 
 #include <QDir>
 #include <QFile>
@@ -480,11 +481,17 @@ private Q_SLOTS:
         const QString rescued = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
             + QStringLiteral("/Rescued notes/") + blockedName;
         QFile::remove(rescued);
+        RescueLog::takeReport();
         // Newest first, as at exit: the blocked one is destroyed last.
         delete fine;
         delete blocked;
         QVERIFY(QFile::exists(notesFolder() + fineName));
         QVERIFY(NoteFile::decode(fileBytes(rescued)).content.contains(QStringLiteral("rescue me")));
+        // The next start tells where the copy went, once.
+        const QString report = RescueLog::takeReport();
+        QVERIFY2(report.contains(QDir::toNativeSeparators(rescued)), qPrintable(report));
+        QVERIFY(!report.contains(fineName));
+        QCOMPARE(RescueLog::takeReport(), QString());
     }
 
     void autosavesShortlyAfterAChange()

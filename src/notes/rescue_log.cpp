@@ -1,0 +1,51 @@
+#include "notes/rescue_log.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace RescueLog {
+
+namespace {
+
+QString listPath()
+{
+    return folder() + QStringLiteral("unreported.txt");
+}
+
+} // namespace
+
+QString folder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Rescued notes/");
+}
+
+void add(const QString &copyPath, const QString &reason)
+{
+    // Appended, never rewritten: several notes may be rescued in one exit.
+    QFile list(listPath());
+    if (!list.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        return;
+    list.write((QDir::toNativeSeparators(copyPath) + QLatin1Char('\n') + QString(reason).replace(QLatin1Char('\n'), QLatin1Char(' '))
+                + QLatin1Char('\n'))
+                   .toUtf8());
+}
+
+QString takeReport()
+{
+    QFile list(listPath());
+    if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    const QStringList lines = QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    list.close();
+    list.remove();
+    if (lines.isEmpty())
+        return {};
+    QString report = QStringLiteral("Some notes could not be saved in their own files when Paperlet last closed. "
+                                    "Their copies were saved here:\n");
+    for (qsizetype i = 0; i + 1 < lines.size(); i += 2)
+        report += QStringLiteral("\n%1\n(%2)\n").arg(lines.at(i), lines.at(i + 1));
+    return report;
+}
+
+} // namespace RescueLog

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Notes that cannot be written to their own files while the program ends are
+// copied into a folder of their own. Nobody may be looking at that moment (a
+// log-out, a signal), so the copies wait in a list there until the next start
+// reports them.
+namespace RescueLog {
+
+// The caption of the box that reports the copies.
+inline const QString Caption = QStringLiteral("Rescued Notes");
+
+// Where the copies go, with a trailing separator.
+QString folder();
+
+// Notes that a copy of a note was written to copyPath because of reason.
+void add(const QString &copyPath, const QString &reason);
+
+// The message about every copy not reported yet, and forgets them; empty
+// when there is none.
+QString takeReport();
+
+} // namespace RescueLog
