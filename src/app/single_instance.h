@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QString>
 
@@ -8,21 +7,19 @@
 
 // One running copy per instance key. A lock file in the user's runtime folder
 // decides, also between copies that start at the same instant; it is stale
-// once its process is gone. Where no lock file can be made, a local server
-// named after the key stands in for it.
+// once its process is gone. Where the runtime folder takes no lock file, one
+// in the temporary folder stands in for it; where neither can be made, the
+// copy runs rather than refusing to start at all.
 class SingleInstance final
 {
 public:
-    explicit SingleInstance(const QString &key);
+    explicit SingleInstance(QString key);
     ~SingleInstance();
 
     // True when this process is now the one running copy for the key.
     bool acquire();
 
 private:
-    bool holderAnswers() const;
-
-    QString m_serverName;
+    const QString m_key;
     std::unique_ptr<QLockFile> m_lock;
-    std::unique_ptr<QLocalServer> m_server;
 };

@@ -267,6 +267,14 @@ void TFR_NOTE::LoadNote(const QString &fileName)
     m_ready = true;
 }
 
+QRect TFR_NOTE::placeNow() const
+{
+    QRect place = frameGeometry();
+    if (const std::optional<QPoint> corner = WindowState::screenPosition(this))
+        place.moveTopLeft(*corner);
+    return place;
+}
+
 QString TFR_NOTE::FilePath() const
 {
     return mainForm().NotesFolder() + FileName;
@@ -275,7 +283,7 @@ QString TFR_NOTE::FilePath() const
 NoteRecord TFR_NOTE::currentRecord() const
 {
     NoteRecord record;
-    record.bounds = frameGeometry();
+    record.bounds = placeNow();
     record.opacity = m_opacity;
     record.color = m_color;
     record.title = Title();
@@ -289,7 +297,7 @@ void TFR_NOTE::writeFile(const QByteArray &bytes)
     mainForm().EnsureNotesFolder();
     NoteFile::writeAtomically(FilePath(), bytes);
     m_lastWritten = bytes;
-    m_savedGeometry = frameGeometry();
+    m_savedGeometry = placeNow();
     m_dirty = false;
     Q_EMIT saved();
 }

@@ -128,7 +128,9 @@ private:
     // A move or resize; ours (the title bar, the grip, a load) or the window
     // manager's (its own move and size commands, or settling the window).
     void geometryChanged(bool ours);
-    bool isPlaceSaved() const { return frameGeometry() == m_savedGeometry; }
+    // The window's place and size, its place as the window system has it.
+    QRect placeNow() const;
+    bool isPlaceSaved() const { return placeNow() == m_savedGeometry; }
 
     qint32 m_color = 0;
     int m_opacity = 100;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QPoint>
+
+#include <optional>
+
 class QWidget;
 
 // Window-manager state that Qt does not expose.
@@ -8,5 +12,12 @@ namespace WindowState {
 // Keeps a shown top-level window out of the taskbar and the pager. Call it
 // from showEvent every time: window managers clear the state on hide.
 void skipTaskbar(QWidget *window);
+
+// Where the window's top-left corner is on the screen, asked of the window
+// system itself; nothing where Qt's own idea can be trusted or the window is
+// not shown. On X11, Qt can keep a position that a reparenting window
+// manager reported for a moment (the corner of its frame, 0, 0) until the
+// next move, and that must never reach a note's file.
+std::optional<QPoint> screenPosition(const QWidget *window);
 
 } // namespace WindowState

@@ -10,4 +10,10 @@ void skipTaskbar(QWidget *window)
     Q_UNUSED(window);
 }
 
+std::optional<QPoint> screenPosition(const QWidget *window)
+{
+    Q_UNUSED(window);
+    return std::nullopt;
+}
+
 } // namespace WindowState

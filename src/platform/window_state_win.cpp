@@ -11,4 +11,11 @@ void skipTaskbar(QWidget *window)
     Q_UNUSED(window);
 }
 
+std::optional<QPoint> screenPosition(const QWidget *window)
+{
+    // Windows reports moves in order; Qt's position is the window's.
+    Q_UNUSED(window);
+    return std::nullopt;
+}
+
 } // namespace WindowState

@@ -26,6 +26,22 @@ xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
 
 namespace WindowState {
 
+std::optional<QPoint> screenPosition(const QWidget *window)
+{
+    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection || !window || !window->isVisible() || !window->windowHandle())
+        return std::nullopt;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_translate_coordinates_cookie_t cookie
+        = xcb_translate_coordinates(connection, xcb_window_t(window->winId()), root, 0, 0);
+    std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> reply(
+        xcb_translate_coordinates_reply(connection, cookie, nullptr), &std::free);
+    if (!reply)
+        return std::nullopt;
+    return QPoint(reply->dst_x, reply->dst_y);
+}
+
 void skipTaskbar(QWidget *window)
 {
     // Qt 6.4 never sets these states, and a frameless tool window still gets

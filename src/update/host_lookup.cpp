@@ -28,24 +28,26 @@ struct Lookup
     std::vector<sockaddr_storage> addresses; // written before done is set
 };
 
-// Runs on the detached thread: plain C calls only, because the process may
-// be tearing Qt down by the time the resolver answers.
-void runLookup(const std::shared_ptr<Lookup> &lookup, const std::string &host)
+// Plain C calls only: on the detached thread the process may be tearing Qt
+// down by the time the resolver answers.
+std::vector<sockaddr_storage> lookUp(const std::string &host, int flags)
 {
 #ifdef Q_OS_WIN
     WSADATA wsa;
     const bool winsock = WSAStartup(MAKEWORD(2, 2), &wsa) == 0;
 #endif
+    std::vector<sockaddr_storage> addresses;
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = flags;
     addrinfo *list = nullptr;
     if (getaddrinfo(host.c_str(), nullptr, &hints, &list) == 0) {
         for (const addrinfo *entry = list; entry; entry = entry->ai_next) {
             sockaddr_storage address{};
             if (entry->ai_addrlen <= sizeof address) {
                 std::memcpy(&address, entry->ai_addr, entry->ai_addrlen);
-                lookup->addresses.push_back(address);
+                addresses.push_back(address);
             }
         }
         freeaddrinfo(list);
@@ -54,30 +56,35 @@ void runLookup(const std::shared_ptr<Lookup> &lookup, const std::string &host)
     if (winsock)
         WSACleanup();
 #endif
+    return addresses;
+}
+
+void runLookup(const std::shared_ptr<Lookup> &lookup, const std::string &host)
+{
+    lookup->addresses = lookUp(host, 0);
     lookup->done.store(true, std::memory_order_release);
 }
 
 } // namespace
 
-std::optional<QList<QHostAddress>> resolveHost(const QString &asciiHost,
-                                               const QDeadlineTimer &deadline)
+std::optional<std::vector<sockaddr_storage>> resolveHost(const QString &asciiHost,
+                                                         const QDeadlineTimer &deadline)
 {
-    if (QHostAddress literal; literal.setAddress(asciiHost))
-        return QList<QHostAddress>{literal};
     if (asciiHost.isEmpty())
         return std::nullopt;
+    const std::string host = asciiHost.toStdString();
+    // A literal address needs no resolver and no thread.
+    if (std::vector<sockaddr_storage> literal = lookUp(host, AI_NUMERICHOST); !literal.empty())
+        return literal;
 
     auto lookup = std::make_shared<Lookup>();
-    std::thread(runLookup, lookup, asciiHost.toStdString()).detach();
+    std::thread(runLookup, lookup, host).detach();
     while (!lookup->done.load(std::memory_order_acquire)) {
         if (deadline.hasExpired() || QThread::currentThread()->isInterruptionRequested())
             return std::nullopt;
         QThread::msleep(PollMs);
     }
-    QList<QHostAddress> addresses;
-    for (const sockaddr_storage &address : lookup->addresses)
-        addresses.append(QHostAddress(reinterpret_cast<const sockaddr *>(&address)));
-    if (addresses.isEmpty())
+    if (lookup->addresses.empty())
         return std::nullopt;
-    return addresses;
+    return std::move(lookup->addresses);
 }

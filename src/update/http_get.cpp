@@ -2,11 +2,10 @@
 
 #include "host_lookup.h"
 
+#include "tcp_stream.h"
+
 #include <QDeadlineTimer>
-#include <QEventLoop>
-#include <QTcpSocket>
 #include <QThread>
-#include <QTimer>
 
 namespace {
 
@@ -161,41 +160,28 @@ struct Exchange
     std::optional<HttpResponse> response;
 };
 
-Exchange exchange(const QHostAddress &address, quint16 port, const QByteArray &request,
+Exchange exchange(const sockaddr_storage &address, quint16 port, const QByteArray &request,
                   const QDeadlineTimer &deadline, qint64 maxBytes)
 {
     Exchange result;
+    TcpStream stream;
+    if (!stream.connectTo(reinterpret_cast<const sockaddr *>(&address), port, deadline))
+        return result;
+    result.connected = true;
+    if (!stream.sendAll(request, deadline))
+        return result;
     HttpResponse response(maxBytes);
-    QTcpSocket socket;
-    QEventLoop loop;
-    QObject::connect(&socket, &QTcpSocket::connected, &loop, [&] {
-        result.connected = true;
-        socket.write(request);
-    });
-    QObject::connect(&socket, &QTcpSocket::readyRead, &loop, [&] {
-        if (response.feed(socket.readAll()) != HttpResponse::State::Incomplete)
-            loop.quit();
-    });
-    // Whatever the peer sent before closing has come through readyRead.
-    QObject::connect(&socket, &QTcpSocket::disconnected, &loop, [&] {
-        response.endOfStream();
-        loop.quit();
-    });
-    QObject::connect(&socket, &QTcpSocket::errorOccurred, &loop,
-                     [&](QAbstractSocket::SocketError error) {
-                         // The server closing after its reply is the normal end.
-                         if (error != QAbstractSocket::RemoteHostClosedError)
-                             loop.quit();
-                     });
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(std::chrono::milliseconds(deadline.remainingTime()));
-    socket.connectToHost(address, port);
-    // QThread::quit() from the owner ends this loop, also when it comes early.
-    loop.exec();
-
-    socket.abort();
+    while (response.state() == HttpResponse::State::Incomplete) {
+        QByteArray chunk;
+        const TcpStream::Read read = stream.receive(chunk, deadline);
+        if (read == TcpStream::Read::Failed)
+            break;
+        // The server closing after its reply is the normal end.
+        if (read == TcpStream::Read::Closed)
+            response.endOfStream();
+        else
+            response.feed(chunk);
+    }
     if (response.state() == HttpResponse::State::Complete
         && !QThread::currentThread()->isInterruptionRequested())
         result.response = response;
@@ -209,12 +195,12 @@ std::optional<HttpResponse> httpGet(const QUrl &url, int timeoutMs, qint64 maxBy
     if (url.scheme() != QLatin1String("http") || url.host().isEmpty())
         return std::nullopt;
     const QDeadlineTimer deadline(timeoutMs);
-    const std::optional<QList<QHostAddress>> addresses =
+    const std::optional<std::vector<sockaddr_storage>> addresses =
         resolveHost(url.host(QUrl::FullyEncoded), deadline);
     if (!addresses)
         return std::nullopt;
     const QByteArray request = requestFor(url);
-    for (const QHostAddress &address : *addresses) {
+    for (const sockaddr_storage &address : *addresses) {
         if (deadline.hasExpired())
             break;
         Exchange attempt = exchange(address, quint16(url.port(HttpPort)), request, deadline, maxBytes);

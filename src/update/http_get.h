@@ -46,7 +46,8 @@ private:
 
 // One GET of an http:// URL on a socket of its own, sent exactly as the URL
 // spells its path (a general-purpose client would fold "//version.aspx" into
-// "/version.aspx"). Runs the calling thread's event loop until the response
-// is complete, the time-out passes, or the thread is asked to quit; returns
+// "/version.aspx"). Blocks the calling thread until the response is
+// complete, the time-out passes, or the thread is asked to stop
+// (QThread::requestInterruption, noticed within a twentieth of a second); returns
 // nothing on any failure.
 std::optional<HttpResponse> httpGet(const QUrl &url, int timeoutMs, qint64 maxBytes);

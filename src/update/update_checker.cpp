@@ -67,10 +67,9 @@ TUpdateChecker::~TUpdateChecker()
 {
     if (!isRunning())
         return;
-    // The worker only ever blocks in its event loop, which quit() ends at
-    // once, so a silent server cannot hold up the exit.
+    // Every wait of the worker looks for this request many times a second,
+    // so a silent server cannot hold up the exit.
     requestInterruption();
-    quit();
     wait();
 }
 

@@ -70,6 +70,19 @@ XWindow startWithNewNote(E2eSession &session, E2eProgram *&app)
     return app->waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
 }
 
+// Starts the program over one stored note, 1.pnf at (100, 100); 0 when its
+// window does not come up.
+XWindow startWithStoredNote(E2eSession &session, E2eProgram *&app, const QByteArray &title,
+                            const QByteArray &text)
+{
+    session.seedSettings(QuietSettings);
+    session.seedNote(QStringLiteral("1.pnf"), noteFile(100, 100, title, text));
+    app = &session.start();
+    if (!app->waitForTrayIcon())
+        return 0;
+    return app->waitForWindow(QString::fromLatin1(title), E2eProgram::ViewableOnly);
+}
+
 } // namespace
 
 class TestNotes final : public QObject
@@ -214,12 +227,10 @@ private Q_SLOTS:
     void aMoveByTheWindowManagerIsSaved()
     {
         E2E_SESSION(session);
-        session.seedSettings(QuietSettings);
-        session.seedNote(QStringLiteral("1.pnf"), noteFile(100, 100, "Moved", "moved"));
-        E2eProgram &app = session.start();
-        QVERIFY(app.waitForTrayIcon());
-        const XWindow note = app.waitForWindow(QStringLiteral("Moved"), E2eProgram::ViewableOnly);
+        E2eProgram *started = nullptr;
+        const XWindow note = startWithStoredNote(session, started, "Moved", "moved");
         QVERIFY(note);
+        E2eProgram &app = *started;
         E2eSession::run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QString::number(note),
                                                      QStringLiteral("300"), QStringLiteral("250")});
         const QByteArray moved = noteFile(300, 250, "Moved", "").left(3 + 12);
@@ -263,12 +274,9 @@ private Q_SLOTS:
     void terminationWritesEveryOpenNote()
     {
         E2E_SESSION(session);
-        session.seedSettings(QuietSettings);
-        session.seedNote(QStringLiteral("1.pnf"), noteFile(100, 100, "Stored", "stored"));
-        E2eProgram &app = session.start();
-        QVERIFY(app.waitForTrayIcon());
-        const XWindow stored = app.waitForWindow(QStringLiteral("Stored"), E2eProgram::ViewableOnly);
-        QVERIFY(stored);
+        E2eProgram *started = nullptr;
+        QVERIFY(startWithStoredNote(session, started, "Stored", "stored"));
+        E2eProgram &app = *started;
         QVERIFY(session.doubleClickTray());
         const XWindow note = app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
         QVERIFY(note);
