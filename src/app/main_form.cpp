@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/note_color_set.h"
+#include "app/tray_balloon.h"
 #include "app/tray_images.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
@@ -29,6 +30,7 @@ namespace {
 const QString TrayTip = QStringLiteral("Paperlet\nDouble click for new note!");
 const QString BalloonTitle = QStringLiteral("Paperlet");
 const QString BalloonText = QStringLiteral("Double click for new note!");
+constexpr int BalloonMs = 3000;
 constexpr int DblClickGuardMs = 1500;
 constexpr int CheckerHandOverMs = 100;
 
@@ -186,7 +188,15 @@ void TFR_PLT_MAIN::mnAddNoteClick()
 
 void TFR_PLT_MAIN::showBalloon()
 {
-    tiTray->showMessage(BalloonTitle, BalloonText, TrayImages::icon(TrayImages::Information), 3000);
+    const QIcon icon = TrayImages::icon(TrayImages::Information);
+    if (TrayBalloon::desktopShowsMessages()) {
+        tiTray->showMessage(BalloonTitle, BalloonText, icon, BalloonMs);
+    } else {
+        // One balloon at a time, as the desktop's own would do.
+        delete m_balloon;
+        m_balloon = new TrayBalloon(icon, BalloonTitle, BalloonText, tiTray->geometry(), BalloonMs, this);
+        m_balloon->show();
+    }
     Q_EMIT balloonShown();
 }
 

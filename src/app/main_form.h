@@ -96,6 +96,8 @@ private:
     QPointer<TUpdateChecker> m_updateCheck;
     bool m_interactiveCheckWanted = false;
     QString m_updateServer;
+    // The balloon on screen, where this program draws it (a child window).
+    QPointer<QWidget> m_balloon;
 };
 
 // The one global the design calls for: set as soon as the main form exists,

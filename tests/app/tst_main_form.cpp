@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/error.h"
 #include "app/main_form.h"
+#include "app/tray_balloon.h"
 #include "app/tray_images.h"
 #include "notes/note_window.h"
 
@@ -83,6 +84,8 @@ private Q_SLOTS:
     void directCallDoesNotRestartGuard();
     void menuNewNoteIsUnguarded();
     void balloonOnRequest();
+    void balloonPlacement_data();
+    void balloonPlacement();
     void failedConstructionLeavesNothing();
     void exitEndsTheLoop();
     void quitRequestCannotBeCancelledByAWindow();
@@ -243,6 +246,39 @@ void TestMainForm::balloonOnRequest()
     QCOMPARE(shown.size(), 0);
     m_form->showBalloon();
     QCOMPARE(shown.size(), 1);
+    if (TrayBalloon::desktopShowsMessages())
+        QSKIP("the desktop's notification service shows the balloon here");
+    // One balloon at a time, gone by itself after its three seconds.
+    m_form->showBalloon();
+    QCOMPARE(shown.size(), 2);
+    QTRY_COMPARE(m_form->findChildren<TrayBalloon *>().size(), 1);
+    const TrayBalloon *balloon = m_form->findChildren<TrayBalloon *>().first();
+    QVERIFY(balloon->isVisible());
+    QVERIFY(balloon->windowFlags().testFlag(Qt::ToolTip));
+    QTRY_COMPARE_WITH_TIMEOUT(m_form->findChildren<TrayBalloon *>().size(), 0, 5000);
+}
+
+void TestMainForm::balloonPlacement_data()
+{
+    QTest::addColumn<QRect>("anchor");
+    QTest::addColumn<QPoint>("expected");
+    // A 200 x 60 balloon on a 1280 x 1000 free area.
+    QTest::newRow("tray bottom right: above, ending at the icon") << QRect(1200, 1002, 22, 22) << QPoint(1020, 940);
+    QTest::newRow("tray bottom left: above, starting at the icon") << QRect(1, 1002, 22, 22) << QPoint(1, 940);
+    QTest::newRow("tray top left: below") << QRect(0, 0, 22, 22) << QPoint(0, 24);
+    QTest::newRow("tray top right: below, kept on screen") << QRect(1270, 2, 22, 22) << QPoint(1080, 26);
+    QTest::newRow("icon unknown: the lower right corner") << QRect() << QPoint(1072, 932);
+}
+
+void TestMainForm::balloonPlacement()
+{
+    QFETCH(QRect, anchor);
+    QFETCH(QPoint, expected);
+    const QRect available(0, 0, 1280, 1000);
+    const QSize size(200, 60);
+    const QPoint at = TrayBalloon::placeFor(size, anchor, available);
+    QCOMPARE(at, expected);
+    QVERIFY(available.contains(QRect(at, size)));
 }
 
 void TestMainForm::failedConstructionLeavesNothing()

@@ -39,6 +39,19 @@ struct FolderState
     }
 };
 
+// Wider than any tool tip of the tray icon: the tray balloon.
+constexpr int BalloonMinWidth = 120;
+
+// Whether the program shows a tool-tip window at least minWidth wide.
+bool showsToolTip(const E2eProgram &app, int minWidth)
+{
+    for (XWindow w : app.windows())
+        if (E2eSession::property(w, QStringLiteral("_NET_WM_WINDOW_TYPE")).contains(QLatin1String("TOOLTIP"))
+            && E2eSession::isViewable(w) && E2eSession::geometry(w).value_or(QRect()).width() >= minWidth)
+            return true;
+    return false;
+}
+
 // Answers the message box that the copy shows with the given caption by
 // pressing Return in it.
 bool answerBox(E2eProgram &copy, const QString &caption)
@@ -81,6 +94,9 @@ void TestShell::firstStartWritesDefaults()
     QCOMPARE(session.appFolderEntries(),
              QStringList({QStringLiteral("Notes"), QStringLiteral("paperlet"), QStringLiteral("settings.ini")}));
     QVERIFY(QFileInfo(session.notesFolder()).isDir());
+    // No notes yet: the balloon invites the first one, then goes by itself.
+    QVERIFY(E2eSession::waitFor([&] { return showsToolTip(app, BalloonMinWidth); }, 3000));
+    QVERIFY(E2eSession::waitFor([&] { return !showsToolTip(app, BalloonMinWidth); }, 6000));
 }
 
 void TestShell::trayIconWithHiddenMainWindow()
@@ -100,13 +116,7 @@ void TestShell::trayIconWithHiddenMainWindow()
 
     // Resting the pointer on the icon shows its tip.
     E2eSession::moveMouse(icon->center());
-    QVERIFY(E2eSession::waitFor([&] {
-        for (XWindow w : app.windows())
-            if (E2eSession::property(w, QStringLiteral("_NET_WM_WINDOW_TYPE")).contains(QLatin1String("TOOLTIP"))
-                && E2eSession::isViewable(w))
-                return true;
-        return false;
-    }));
+    QVERIFY(E2eSession::waitFor([&] { return showsToolTip(app, 0); }));
 }
 
 void TestShell::trayMenuOpensAtPointer()
