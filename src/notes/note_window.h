@@ -130,7 +130,9 @@ private:
     void geometryChanged(bool ours);
     // The window's place and size, its place as the window system has it.
     QRect placeNow() const;
-    bool isPlaceSaved() const { return placeNow() == m_savedGeometry; }
+    // Qt's own geometry is asked first: only a note it believes moved costs
+    // a round trip to the window system (hundreds of them slow an exit).
+    bool isPlaceSaved() const { return frameGeometry() == m_savedGeometry || placeNow() == m_savedGeometry; }
 
     qint32 m_color = 0;
     int m_opacity = 100;
