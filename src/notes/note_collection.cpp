@@ -17,8 +17,8 @@ QStringList noteFiles(const QString &folder)
     const QDir dir(folder);
     if (!dir.exists() || !dir.isReadable())
         throw PaperletError(QStringLiteral("Cannot open the notes folder \"%1\".").arg(QDir::toNativeSeparators(folder)));
-    // Matched by hand: a name filter would compile a regular expression, and
-    // the matcher costs more memory than the whole notes folder is worth.
+    // Matched by hand: a name filter compiles a regular expression whose
+    // matcher then stays in memory for the rest of the run.
     QStringList names = dir.entryList(QDir::Files, QDir::NoSort);
     names.removeIf([](const QString &name) { return !name.endsWith(QLatin1String(".pnf"), Qt::CaseInsensitive); });
     QCollator collator;
