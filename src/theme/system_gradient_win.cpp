@@ -12,7 +12,12 @@ GradientFillProc lookup()
 {
     static const GradientFillProc proc = [] {
         HMODULE library = LoadLibraryW(L"msimg32.dll");
-        return library ? reinterpret_cast<GradientFillProc>(GetProcAddress(library, "GradientFill")) : nullptr;
+        if (!library)
+            return GradientFillProc(nullptr);
+        // Through the generic function pointer type, which every compiler
+        // accepts as a go-between for function pointers of any signature.
+        const auto generic = reinterpret_cast<void (*)()>(GetProcAddress(library, "GradientFill"));
+        return reinterpret_cast<GradientFillProc>(generic);
     }();
     return proc;
 }
