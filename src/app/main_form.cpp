@@ -194,7 +194,8 @@ void TFR_PLT_MAIN::showBalloon()
     } else {
         // One balloon at a time, as the desktop's own would do.
         delete m_balloon;
-        m_balloon = new TrayBalloon(icon, BalloonTitle, BalloonText, tiTray->geometry(), BalloonMs, this);
+        m_balloon = new TrayBalloon(icon, BalloonTitle, BalloonText, [tray = tiTray] { return tray->geometry(); },
+                                    BalloonMs, this);
         m_balloon->show();
     }
     Q_EMIT balloonShown();

@@ -18,18 +18,22 @@ namespace {
 constexpr int Margin = 10;
 constexpr int IconSize = 18;
 constexpr int Gap = 8;          // between the icon and the words, and the title and the text
+// The tray icon is asked for its place this often, this many times.
+constexpr int AnchorCheckMs = 100;
+constexpr int AnchorChecks = 10;
 const QColor Background(0xFF, 0xFF, 0xE1);
 const QColor Border(0x76, 0x76, 0x76);
 
 } // namespace
 
-TrayBalloon::TrayBalloon(const QIcon &icon, const QString &title, const QString &text, const QRect &anchor,
-                         int msecs, QWidget *owner)
+TrayBalloon::TrayBalloon(const QIcon &icon, const QString &title, const QString &text,
+                         std::function<QRect()> anchor, int msecs, QWidget *owner)
     : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint)
     , m_icon(icon)
     , m_title(title)
     , m_text(text)
     , m_titleFont(font())
+    , m_anchor(std::move(anchor))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -41,15 +45,33 @@ TrayBalloon::TrayBalloon(const QIcon &icon, const QString &title, const QString 
     const int height = std::max(IconSize, titleMetrics.height() + Gap + textMetrics.height());
     resize(Margin + IconSize + Gap + words + Margin, Margin + height + Margin);
 
+    m_anchoredAt = m_anchor();
+    followAnchor();
+    m_anchorTimer.setInterval(AnchorCheckMs);
+    connect(&m_anchorTimer, &QTimer::timeout, this, [this] {
+        if (++m_anchorChecks >= AnchorChecks)
+            m_anchorTimer.stop();
+        const QRect anchor = m_anchor();
+        if (anchor != m_anchoredAt) {
+            m_anchoredAt = anchor;
+            followAnchor();
+        }
+    });
+    m_anchorTimer.start();
+
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &QWidget::close);
+    m_timer.start(msecs);
+}
+
+void TrayBalloon::followAnchor()
+{
+    const QRect &anchor = m_anchoredAt;
     const QScreen *screen = anchor.isEmpty() ? nullptr : QGuiApplication::screenAt(anchor.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (screen)
         move(placeFor(size(), anchor, screen->availableGeometry()));
-
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &QWidget::close);
-    m_timer.start(msecs);
 }
 
 bool TrayBalloon::desktopShowsMessages()

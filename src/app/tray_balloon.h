@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 // The tray icon's balloon where the desktop has no notification service to
 // show it: a light tool-tip window beside the tray icon with an icon, a bold
 // title and the text, gone after its time or at a click. Qt's own balloon
@@ -15,8 +17,10 @@ class TrayBalloon final : public QWidget
 {
     Q_OBJECT
 public:
-    // anchor: the tray icon's place on the screen (empty: not known).
-    TrayBalloon(const QIcon &icon, const QString &title, const QString &text, const QRect &anchor,
+    // anchor: the tray icon's place on the screen (empty: not known). It is
+    // asked again for a moment after the start: at start-up the tray host
+    // has not taken the icon in yet, and Qt places it at the screen's corner.
+    TrayBalloon(const QIcon &icon, const QString &title, const QString &text, std::function<QRect()> anchor,
                 int msecs, QWidget *owner = nullptr);
 
     // Whether Qt hands tray messages to the desktop's own notification
@@ -34,6 +38,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void followAnchor();
     QRect iconRect() const;
     QRect titleRect() const;
     QRect textRect() const;
@@ -42,5 +47,9 @@ private:
     QString m_title;
     QString m_text;
     QFont m_titleFont;
+    std::function<QRect()> m_anchor;
+    QRect m_anchoredAt;
+    int m_anchorChecks = 0;
     QTimer m_timer;
+    QTimer m_anchorTimer;
 };

@@ -11,7 +11,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -86,6 +88,7 @@ private Q_SLOTS:
     void balloonOnRequest();
     void balloonPlacement_data();
     void balloonPlacement();
+    void balloonFollowsTheTrayIconOnceItIsPlaced();
     void failedConstructionLeavesNothing();
     void exitEndsTheLoop();
     void quitRequestCannotBeCancelledByAWindow();
@@ -279,6 +282,18 @@ void TestMainForm::balloonPlacement()
     const QPoint at = TrayBalloon::placeFor(size, anchor, available);
     QCOMPARE(at, expected);
     QVERIFY(available.contains(QRect(at, size)));
+}
+
+void TestMainForm::balloonFollowsTheTrayIconOnceItIsPlaced()
+{
+    QRect icon;   // the tray host has not taken the icon in yet
+    TrayBalloon balloon(TrayImages::icon(TrayImages::Information), QStringLiteral("Paperlet"),
+                        QStringLiteral("Double click for new note!"), [&icon] { return icon; }, 3000);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(balloon.pos(), TrayBalloon::placeFor(balloon.size(), QRect(), screen));
+    icon = QRect(screen.right() - 30, screen.bottom() - 24, 22, 22);
+    QTRY_COMPARE(balloon.pos(), TrayBalloon::placeFor(balloon.size(), icon, screen));
+    QVERIFY(balloon.geometry().bottom() < icon.top());
 }
 
 void TestMainForm::failedConstructionLeavesNothing()
