@@ -26,9 +26,8 @@ void add(const QString &copyPath, const QString &reason)
     QFile list(listPath());
     if (!list.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         return;
-    list.write((QDir::toNativeSeparators(copyPath) + QLatin1Char('\n') + QString(reason).replace(QLatin1Char('\n'), QLatin1Char(' '))
-                + QLatin1Char('\n'))
-                   .toUtf8());
+    const QString oneLineReason = QString(reason).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    list.write((QDir::toNativeSeparators(copyPath) + QLatin1Char('\n') + oneLineReason + QLatin1Char('\n')).toUtf8());
 }
 
 QString takeReport()

@@ -1,5 +1,7 @@
 #include "host_lookup.h"
 
+#include "socket_session.h"
+
 #include <QThread>
 
 #include <atomic>
@@ -32,11 +34,10 @@ struct Lookup
 // down by the time the resolver answers.
 std::vector<sockaddr_storage> lookUp(const std::string &host, int flags)
 {
-#ifdef Q_OS_WIN
-    WSADATA wsa;
-    const bool winsock = WSAStartup(MAKEWORD(2, 2), &wsa) == 0;
-#endif
+    const SocketSession session;
     std::vector<sockaddr_storage> addresses;
+    if (!session.started())
+        return addresses;
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
@@ -52,10 +53,6 @@ std::vector<sockaddr_storage> lookUp(const std::string &host, int flags)
         }
         freeaddrinfo(list);
     }
-#ifdef Q_OS_WIN
-    if (winsock)
-        WSACleanup();
-#endif
     return addresses;
 }
 

@@ -62,24 +62,12 @@ bool stopRequested()
 
 } // namespace
 
-TcpStream::TcpStream()
-{
-#ifdef _WIN32
-    WSADATA wsa;
-    m_winsock = WSAStartup(MAKEWORD(2, 2), &wsa) == 0;
-#else
-    m_winsock = true;
-#endif
-}
+TcpStream::TcpStream() = default;
 
 TcpStream::~TcpStream()
 {
     if (m_hasSocket)
         closeNative(Native(m_socket));
-#ifdef _WIN32
-    if (m_winsock)
-        WSACleanup();
-#endif
 }
 
 bool TcpStream::waitUntilReady(Direction direction, const QDeadlineTimer &deadline) const
@@ -116,7 +104,7 @@ bool TcpStream::connectTo(const sockaddr *address, std::uint16_t port, const QDe
     } else {
         return false;
     }
-    if (!m_winsock || m_hasSocket)
+    if (!m_session.started() || m_hasSocket)
         return false;
     const Native socket = openNative(target.ss_family);
     if (!isValid(socket))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "socket_session.h"
+
 #include <QByteArray>
 #include <QDeadlineTimer>
 
@@ -32,6 +34,7 @@ private:
     enum class Direction { In, Out };
     bool waitUntilReady(Direction direction, const QDeadlineTimer &deadline) const;
 
+    SocketSession m_session;   // started before the socket, ended after it
 #ifdef _WIN32
     using Handle = std::uintptr_t;
 #else
@@ -39,5 +42,4 @@ private:
 #endif
     Handle m_socket = 0;
     bool m_hasSocket = false;
-    bool m_winsock = false;   // Windows sockets started (always true elsewhere)
 };
