@@ -16,6 +16,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPageRanges>
 #include <QPalette>
 #include <QPainter>
 #include <QPrinter>
@@ -24,6 +25,7 @@
 #include <QTextDocumentFragment>
 #include <QTextList>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -70,6 +72,21 @@ int typedLength(const QKeyEvent *event)
     if (text.isEmpty() || !(text.at(0).isPrint() || text.at(0) == u'\t'))
         return 0;
     return int(text.size());
+}
+
+// The pages (counted from 0) that the print dialog asked for, in the order
+// it asked for them. A range beyond the last page prints nothing.
+std::vector<std::size_t> pagesToPrint(const QPrinter &printer, std::size_t pageCount)
+{
+    const QPageRanges ranges = printer.pageRanges();
+    const bool all = printer.printRange() != QPrinter::PageRange || ranges.isEmpty();
+    std::vector<std::size_t> pages;
+    for (std::size_t i = 0; i < pageCount; ++i)
+        if (all || ranges.contains(int(i) + 1))
+            pages.push_back(i);
+    if (printer.pageOrder() == QPrinter::LastPageFirst)
+        std::reverse(pages.begin(), pages.end());
+    return pages;
 }
 
 } // namespace
@@ -221,11 +238,14 @@ void NoteEditor::printTo(QPrinter &printer) const
         }
     }
 
+    const std::vector<std::size_t> pages = pagesToPrint(printer, pageTops.size());
+    if (pages.empty())
+        return;
     QPainter painter(&printer);
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette = palette();
-    for (std::size_t i = 0; i < pageTops.size(); ++i) {
-        if (i > 0)
+    for (const std::size_t i : pages) {
+        if (i != pages.front())
             printer.newPage();
         const qreal bottom = i + 1 < pageTops.size() ? pageTops[i + 1] : pageTops[i] + page.height();
         const QRectF view(0, pageTops[i], page.width(), bottom - pageTops[i]);

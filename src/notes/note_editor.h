@@ -48,8 +48,9 @@ public:
     QFont selectionFont() const;
     QColor selectionColor() const;
 
-    // Prints the whole content over the printable area of as many pages as
-    // it needs, nothing else on the pages.
+    // Prints the content over the printable area of as many pages as it
+    // needs, nothing else on the pages; only the pages in the printer's page
+    // range when the print dialog set one.
     void printTo(QPrinter &printer) const;
 
     // ilEditor, shared with the note menu; made on first use.

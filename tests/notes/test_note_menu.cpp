@@ -11,6 +11,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 namespace {
@@ -22,6 +24,21 @@ QString run(const QString &program, const QStringList &arguments)
     if (!process.waitForFinished(20000))
         return QString();
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pageCount(const QString &pdf)
+{
+    const QRegularExpressionMatch pages =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run(QStringLiteral("pdfinfo"), {pdf}));
+    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+}
+
+QString pdfText(const QString &pdf, int first = 0, int last = 0)
+{
+    QStringList arguments{QStringLiteral("-enc"), QStringLiteral("UTF-8")};
+    if (first > 0)
+        arguments << QStringLiteral("-f") << QString::number(first) << QStringLiteral("-l") << QString::number(last);
+    return run(QStringLiteral("pdftotext"), arguments << pdf << QStringLiteral("-"));
 }
 
 } // namespace
@@ -51,6 +68,8 @@ private Q_SLOTS:
     void closeIsImmediateAndKeepsFile();
     void newNoteIgnoresTrayGuard();
     void printsContentToPdf();
+    void printHonoursThePageRange_data();
+    void printHonoursThePageRange();
     void printCancelledPrintsNothing();
     void sendMailOpensEncodedUrl();
 
@@ -273,6 +292,61 @@ void TestNoteMenu::printsContentToPdf()
         line = line.trimmed();
     printed.removeAll(QString());
     QCOMPARE(printed, lines);
+}
+
+void TestNoteMenu::printHonoursThePageRange_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("page 2 only") << 2 << 2 << 1;
+    QTest::newRow("pages 2 to 3") << 2 << 3 << 2;
+    QTest::newRow("from the first page") << 1 << 2 << 2;
+}
+
+void TestNoteMenu::printHonoursThePageRange()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, pages);
+    QTemporaryDir out;
+    TFR_NOTE *note = m_main->newNote();
+    QStringList lines;
+    for (int i = 0; i < 300; ++i)
+        lines << QStringLiteral("line %1 of the list").arg(i);
+    note->reEdit->setPlainText(lines.join(u'\n'));
+
+    // The whole note first, to know what each page holds.
+    const QString whole = out.filePath(QStringLiteral("whole.pdf"));
+    QPrinter all;
+    all.setOutputFormat(QPrinter::PdfFormat);
+    all.setOutputFileName(whole);
+    answerModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->accept(); });
+    QVERIFY(MainFormOverScratch::menuOf(*note).printNote(all));
+    QVERIFY2(pageCount(whole) > 3, qPrintable(QString::number(pageCount(whole))));
+
+    // The range as a user enters it in the print dialog.
+    const QString part = out.filePath(QStringLiteral("part.pdf"));
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(part);
+    bool rangeOffered = false;
+    answerModal([&](QWidget *modal) {
+        auto *range = modal->findChild<QRadioButton *>(QStringLiteral("printRange"));
+        auto *first = modal->findChild<QSpinBox *>(QStringLiteral("from"));
+        auto *last = modal->findChild<QSpinBox *>(QStringLiteral("to"));
+        rangeOffered = range && first && last && range->isEnabled();
+        if (rangeOffered) {
+            range->setChecked(true);
+            first->setValue(from);
+            last->setValue(to);
+        }
+        qobject_cast<QDialog *>(modal)->accept();
+    });
+    QVERIFY(MainFormOverScratch::menuOf(*note).printNote(printer));
+    QVERIFY(rangeOffered);
+    QCOMPARE(pageCount(part), pages);
+    QCOMPARE(pdfText(part), pdfText(whole, from, to));
 }
 
 void TestNoteMenu::printCancelledPrintsNothing()
