@@ -3,6 +3,7 @@
 #include "app/main_form.h"
 #include "app/note_color_set.h"
 #include "dialogs/font_chooser.h"
+#include "framework/font_pick.h"
 #include "dialogs/swatch_panel.h"
 #include "framework/popup_menu.h"
 #include "platform/autostart.h"
@@ -280,17 +281,11 @@ void TFR_SETTINGS::pnFontClick()
 {
     if (!fdFontDialog)
         fdFontDialog = new FontChooser(this);
-    fdFontDialog->setCurrentFont(pnFont->font());
-    if (fdFontDialog->exec() != QDialog::Accepted)
-        return;
     // Face, size and style; the chooser offers no colour or effects.
-    const QFont chosen = fdFontDialog->selectedFont();
-    QFont font = pnFont->font();
-    font.setFamily(chosen.family());
-    font.setPointSize(chosen.pointSize());
-    font.setWeight(chosen.weight());
-    font.setItalic(chosen.italic());
-    pnFont->setFont(font);
+    const std::optional<QFont> chosen = pickFont(*fdFontDialog, pnFont->font());
+    if (!chosen)
+        return;
+    pnFont->setFont(*chosen);
     cbChangeSettings();
 }
 

@@ -1,5 +1,6 @@
 #include "notes/note_editor.h"
 
+#include "framework/font_pick.h"
 #include "framework/image_list.h"
 #include "framework/popup_menu.h"
 #include "notes/editor_images.h"
@@ -370,23 +371,21 @@ void NoteEditor::tbTextColorChange()
 
 void NoteEditor::mnFontClick()
 {
-    QFontDialog *dialog = fdFont();
     const QFont current = selectionFont();
     QFont preset(current.family());
     preset.setPointSizeF(current.pointSizeF());
     preset.setBold(current.bold());
     preset.setItalic(current.italic());
-    dialog->setCurrentFont(preset);
-    if (dialog->exec() != QDialog::Accepted)
+    const std::optional<QFont> chosen = pickFont(*fdFont(), preset);
+    if (!chosen)
         return;
-    const QFont chosen = dialog->selectedFont();
     // Underline and strikeout are not in the dialog: every character keeps
     // its own, as it keeps its colour.
     QTextCharFormat format;
-    format.setFontFamilies({chosen.family()});
-    format.setFontPointSize(chosen.pointSizeF());
-    format.setFontWeight(chosen.bold() ? QFont::Bold : QFont::Normal);
-    format.setFontItalic(chosen.italic());
+    format.setFontFamilies({chosen->family()});
+    format.setFontPointSize(chosen->pointSizeF());
+    format.setFontWeight(chosen->bold() ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(chosen->italic());
     mergeCurrentCharFormat(format);
 }
 

@@ -54,6 +54,8 @@ private Q_SLOTS:
     void colourPopupsPresetWithoutChangeAndApplyPicks();
     void fontChooserTakesFaceSizeAndStyle_data();
     void fontChooserTakesFaceSizeAndStyle();
+    void fontChooserKeepsAFaceThatIsNotInstalled_data();
+    void fontChooserKeepsAFaceThatIsNotInstalled();
     void fontChooserRefusesSizesAbove36();
     void okAppliesEveryFieldAndSavesSettingsByteForByte();
     void okRemovesTheAutostartEntryWhenUnticked();
@@ -354,6 +356,54 @@ void TestSettingsDialog::fontChooserTakesFaceSizeAndStyle()
     QVERIFY(font.bold());
     QVERIFY(font.underline());
     QVERIFY(d->btOK->isEnabled());
+}
+
+void TestSettingsDialog::fontChooserKeepsAFaceThatIsNotInstalled_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("newSize");   // 0: OK without a change
+    QTest::newRow("Tahoma, the default, unchanged") << "Tahoma" << 0 << 0;
+    QTest::newRow("Tahoma, bold italic underlined, unchanged") << "Tahoma" << 1 + 2 + 4 << 0;
+    QTest::newRow("unknown face, bold, unchanged") << "Paperlet No Such Face" << 1 << 0;
+    QTest::newRow("Tahoma, bold, only the size changed") << "Tahoma" << 1 << 20;
+}
+
+void TestSettingsDialog::fontChooserKeepsAFaceThatIsNotInstalled()
+{
+    QFETCH(QString, face);
+    QFETCH(int, style);
+    QFETCH(int, newSize);
+    if (QFontDatabase::hasFamily(face))
+        QSKIP("the face is installed here; the case needs one that is not");
+    TFR_PLT_MAIN &main = m_fixture->form();
+    main.DefaultFontName = face;
+    main.DefaultFontSize = 10;
+    main.DefaultFontStyle = style;
+    TFR_SETTINGS *d = openDialog();
+
+    whenModalOpens([&](QWidget *modal) {
+        auto *chooser = qobject_cast<FontChooser *>(modal);
+        if (!chooser) {
+            modal->close();
+            return;
+        }
+        if (newSize) {
+            QFont font = chooser->currentFont();
+            font.setPointSize(newSize);
+            chooser->setCurrentFont(font);
+        }
+        chooser->accept();
+    });
+    d->pnFontClick();
+    QVERIFY(d->btOK->isEnabled());
+    d->btOKClick();
+
+    QCOMPARE(main.DefaultFontName, face);
+    QCOMPARE(main.DefaultFontSize, newSize ? newSize : 10);
+    QCOMPARE(main.DefaultFontStyle, style);
+    const QByteArray file = m_fixture->settingsBytes();
+    QVERIFY2(file.contains(QByteArray("\r\nFontName=" + face.toLatin1() + "\r\n")), file.constData());
 }
 
 void TestSettingsDialog::fontChooserRefusesSizesAbove36()

@@ -91,6 +91,8 @@ private Q_SLOTS:
     void fontColorPresetIsNotAChange();
     void fontDialogPresetAndApply();
     void fontDialogCancelChangesNothing();
+    void fontDialogKeepsAFaceThatIsNotInstalled_data();
+    void fontDialogKeepsAFaceThatIsNotInstalled();
     void typingStopsAtLimit();
     void pasteIsCutToLimit_data();
     void pasteIsCutToLimit();
@@ -438,6 +440,52 @@ void TestNoteEditor::fontDialogCancelChangesNothing()
     });
     editor.mnFontClick();
     QCOMPARE(editor.toHtml(), before);
+}
+
+void TestNoteEditor::fontDialogKeepsAFaceThatIsNotInstalled_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("newSize");   // 0: OK without a change
+    QTest::newRow("Tahoma, bold, unchanged") << "Tahoma" << int(B) << 0;
+    QTest::newRow("Tahoma, bold italic, unchanged") << "Tahoma" << int(B | I) << 0;
+    QTest::newRow("unknown face, plain, unchanged") << "Paperlet No Such Face" << 0 << 0;
+    QTest::newRow("Tahoma, bold, only the size changed") << "Tahoma" << int(B) << 20;
+}
+
+void TestNoteEditor::fontDialogKeepsAFaceThatIsNotInstalled()
+{
+    QFETCH(QString, face);
+    QFETCH(int, style);
+    QFETCH(int, newSize);
+    if (QFontDatabase::hasFamily(face))
+        QSKIP("the face is installed here; the case needs one that is not");
+    NoteEditor editor;
+    editor.setPlainText(QStringLiteral("some words"));
+    QTextCharFormat start;
+    start.setFontFamilies({face});
+    start.setFontPointSize(11);
+    formatRange(editor, 0, 4, start);
+    styleRange(editor, 0, 4, style);
+    select(editor, 0, 4);
+
+    answerModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFontDialog *>(modal);
+        QVERIFY(dialog);
+        if (newSize) {
+            QFont font = dialog->currentFont();
+            font.setPointSize(newSize);
+            dialog->setCurrentFont(font);
+        }
+        dialog->accept();
+    });
+    editor.pmRichTextEditorPopup();
+    editor.mnFont->trigger();
+
+    const QTextCharFormat after = formatAt(editor, 1);
+    QCOMPARE(after.fontFamilies().toStringList(), QStringList{face});
+    QCOMPARE(after.fontPointSize(), newSize ? qreal(newSize) : 11.0);
+    QCOMPARE(styleAt(editor, 1), style);
 }
 
 void TestNoteEditor::typingStopsAtLimit()

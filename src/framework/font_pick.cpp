@@ -1,0 +1,32 @@
+#include "framework/font_pick.h"
+
+#include <QFontDialog>
+
+namespace {
+
+bool sameStyle(const QFont &a, const QFont &b)
+{
+    return a.weight() == b.weight() && a.italic() == b.italic();
+}
+
+} // namespace
+
+std::optional<QFont> pickFont(QFontDialog &dialog, const QFont &preset)
+{
+    dialog.setCurrentFont(preset);
+    // What the dialog shows for the preset: the baseline a change is seen against.
+    const QFont shown = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QFont chosen = dialog.selectedFont();
+    QFont result = preset;
+    if (chosen.family() != shown.family())
+        result.setFamily(chosen.family());
+    if (chosen.pointSizeF() != shown.pointSizeF())
+        result.setPointSizeF(chosen.pointSizeF());
+    if (!sameStyle(chosen, shown)) {
+        result.setWeight(chosen.weight());
+        result.setItalic(chosen.italic());
+    }
+    return result;
+}
