@@ -1,10 +1,10 @@
 #include "app/settings_store.h"
 
 #include "app/error.h"
+#include "platform/file_replace.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -237,11 +237,5 @@ void SettingsStore::LoadSettings(ProgramSettings &s) const
 
 void SettingsStore::SaveSettings(const ProgramSettings &s) const
 {
-    const QString path = settingsPath();
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    const QByteArray bytes = encode(s);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw PaperletError(QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+    replaceFile(settingsPath(), encode(s), QStringLiteral("Cannot create file \"%1\". %2"));
 }

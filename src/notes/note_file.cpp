@@ -1,11 +1,11 @@
 #include "notes/note_file.h"
 
 #include "app/error.h"
+#include "platform/file_replace.h"
 
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -161,22 +161,7 @@ QRect fitToScreen(const QRect &stored, const QSize &screen)
 
 void writeAtomically(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    // Never fall back to writing in place: that is what truncates files.
-    file.setDirectWriteFallback(false);
-    const auto fail = [&](const QString &step) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw PaperletError(QStringLiteral("Cannot %1 the note file \"%2\": %3")
-                                .arg(step, QDir::toNativeSeparators(path), reason));
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("create"));
-    if (file.write(bytes) != bytes.size())
-        fail(QStringLiteral("write"));
-    if (!file.commit())
-        throw PaperletError(QStringLiteral("Cannot write the note file \"%1\": %2")
-                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+    replaceFile(path, bytes, QStringLiteral("Cannot write the note file \"%1\": %2"));
 }
 
 QByteArray readAll(const QString &path)

@@ -1,5 +1,7 @@
 #include "notes/rescue_log.h"
 
+#include "app/error.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -23,11 +25,15 @@ QString folder()
 void add(const QString &copyPath, const QString &reason)
 {
     // Appended, never rewritten: several notes may be rescued in one exit.
+    // Unbuffered, so that a full disk shows here and not in a silent flush.
     QFile list(listPath());
-    if (!list.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        return;
     const QString oneLineReason = QString(reason).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    list.write((QDir::toNativeSeparators(copyPath) + QLatin1Char('\n') + oneLineReason + QLatin1Char('\n')).toUtf8());
+    const QByteArray entry =
+        (QDir::toNativeSeparators(copyPath) + QLatin1Char('\n') + oneLineReason + QLatin1Char('\n')).toUtf8();
+    if (!list.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text | QIODevice::Unbuffered)
+        || list.write(entry) != entry.size())
+        throw PaperletError(QStringLiteral("Cannot add to the list of rescued notes \"%1\": %2")
+                                .arg(QDir::toNativeSeparators(listPath()), list.errorString()));
 }
 
 QString takeReport()

@@ -15,6 +15,7 @@ inline const QString Caption = QStringLiteral("Rescued Notes");
 QString folder();
 
 // Notes that a copy of a note was written to copyPath because of reason.
+// Throws PaperletError when the list cannot be written.
 void add(const QString &copyPath, const QString &reason);
 
 // The message about every copy not reported yet, and forgets them; empty

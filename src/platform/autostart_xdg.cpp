@@ -1,10 +1,12 @@
 #include "platform/autostart_xdg.h"
 
+#include "app/error.h"
+#include "platform/file_replace.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -204,10 +206,11 @@ void XdgAutostart::write(const QString &program)
         + QStringLiteral("Icon=paperlet\n")
         + QStringLiteral("Terminal=false\n")
         + QStringLiteral("X-GNOME-Autostart-enabled=true\n");
-    QSaveFile file(entryPath());
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
+    try {
+        replaceFile(entryPath(), text.toUtf8(), QStringLiteral("%1: %2"));
+    } catch (const PaperletError &) {
         failWrite();
+    }
 }
 
 void XdgAutostart::remove()

@@ -3,6 +3,7 @@
 
 #include "app/error.h"
 #include "app/settings_store.h"
+#include "../common/scratch_tmpfs.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void saveSettings_data();
     void saveSettings();
     void saveReplacesWholeFileWithoutTemporaries();
+    void fullDiskKeepsTheOldFile();
     void negativeColourRoundTrips();
     void bomFileIsRewrittenInAnsiWithoutMark();
 
@@ -374,6 +376,26 @@ void TestSettingsStore::saveReplacesWholeFileWithoutTemporaries()
     QCOMPARE(readFile(path()), DefaultFile);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList(QStringLiteral("settings.ini")));
+}
+
+void TestSettingsStore::fullDiskKeepsTheOldFile()
+{
+    const ScratchTmpfs disk;
+    if (!disk.skip().isEmpty())
+        QSKIP(qPrintable(disk.skip()));
+    const QString file = disk.filePath(QStringLiteral("settings.ini"));
+    QVERIFY(writeFile(file, DefaultFile));
+    QVERIFY(disk.fill());
+    ProgramSettings changed;
+    changed.DefaultFontName = QStringLiteral("Verdana");
+    try {
+        SettingsStore(disk.path()).SaveSettings(changed);
+        QFAIL("saving to a full disk was reported as done");
+    } catch (const PaperletError &error) {
+        QVERIFY2(error.message().startsWith(QStringLiteral("Cannot create file \"%1\".").arg(QDir::toNativeSeparators(file))),
+                 qPrintable(error.message()));
+    }
+    QCOMPARE(readFile(file), DefaultFile);
 }
 
 void TestSettingsStore::negativeColourRoundTrips()

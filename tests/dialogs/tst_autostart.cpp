@@ -1,5 +1,6 @@
 #include "app/error.h"
 #include "platform/autostart_xdg.h"
+#include "../common/scratch_tmpfs.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,6 +48,7 @@ private Q_SLOTS:
     void unreadableEntryIsInvalidData_data();
     void unreadableEntryIsInvalidData();
     void unwritableFolderFailsToSetData();
+    void fullDiskFailsToSetDataAndKeepsTheEntry();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -206,6 +208,20 @@ void TestAutostart::unwritableFolderFailsToSetData()
              QStringLiteral("Failed to set data for 'Paperlet'"));
     store.remove();
     QCOMPARE(store.command(), QStringList());
+}
+
+void TestAutostart::fullDiskFailsToSetDataAndKeepsTheEntry()
+{
+    const ScratchTmpfs disk;
+    if (!disk.skip().isEmpty())
+        QSKIP(qPrintable(disk.skip()));
+    XdgAutostart store(disk.path());
+    const QString old = QStringLiteral("/opt/paperlet");
+    store.write(old);
+    QVERIFY(disk.fill());
+    QCOMPARE(errorOf([&] { store.write(QStringLiteral("/home/ann/a much longer path/to/paperlet")); }),
+             QStringLiteral("Failed to set data for 'Paperlet'"));
+    QCOMPARE(store.command(), QStringList{old});
 }
 
 QTEST_GUILESS_MAIN(TestAutostart)

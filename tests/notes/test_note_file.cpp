@@ -1,6 +1,7 @@
 // The .pnf note file: bytes written, bytes read, and the faults of the disk.
 #include "app/error.h"
 #include "notes/note_file.h"
+#include "../common/scratch_tmpfs.h"
 
 #include <QDir>
 #include <QFile>
@@ -247,6 +248,36 @@ private Q_SLOTS:
         }
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(NoteFile::readAll(path), QByteArray("kept"));
+    }
+
+    void keepsTheOldFileOnAFullDisk_data()
+    {
+        QTest::addColumn<QByteArray>("replacement");
+        // A small write is the case that used to pass unnoticed: it only
+        // filled a buffer, and the rename went ahead with an empty file.
+        QTest::newRow("a few bytes") << QByteArray(200, 'n');
+        QTest::newRow("larger than the free space") << QByteArray(4 * 1024 * 1024, 'n');
+    }
+
+    void keepsTheOldFileOnAFullDisk()
+    {
+        QFETCH(QByteArray, replacement);
+        const ScratchTmpfs disk;
+        if (!disk.skip().isEmpty())
+            QSKIP(qPrintable(disk.skip()));
+        const QString path = disk.filePath(QStringLiteral("1.pnf"));
+        NoteFile::writeAtomically(path, exampleBytes());
+        QVERIFY(disk.fill());
+        try {
+            NoteFile::writeAtomically(path, replacement);
+            QFAIL("a write to a full disk was reported as done");
+        } catch (const PaperletError &error) {
+            QVERIFY2(error.message().contains(QDir::toNativeSeparators(path)), qPrintable(error.message()));
+        }
+        QCOMPARE(NoteFile::readAll(path), exampleBytes());
+        // No temporary file is left behind to fill the disk further.
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{".filler", "1.pnf"}));
     }
 
     void reportsUnreadableFiles()

@@ -8,6 +8,7 @@
 #include "notes/note_file.h"
 #include "notes/note_window.h"
 #include "notes/rescue_log.h"
+#include "../common/scratch_tmpfs.h"
 
 #include <QDir>
 #include <QFile>
@@ -509,6 +510,53 @@ private Q_SLOTS:
         empty->SetTitle(QStringLiteral("title only"));
         QVERIFY(!saved.wait(2500));
         QVERIFY(!QFile::exists(empty->FilePath()));
+    }
+
+    void aFullDiskKeepsTheOldFileAndTheTypedText()
+    {
+        const ScratchTmpfs disk;
+        if (!disk.skip().isEmpty())
+            QSKIP(qPrintable(disk.skip()));
+        // The program's folder, and so its Notes folder, on the small disk.
+        delete m_main;
+        m_main = Application::instance()->createForm<TFR_PLT_MAIN>(disk.path());
+        m_main->EnsureNotesFolder();
+        TFR_NOTE *note = newNote();
+        note->show();
+        note->reEdit->setPlainText(QStringLiteral("first words"));
+        note->SaveNote();
+        const QString path = note->FilePath();
+        const QByteArray old = fileBytes(path);
+        QVERIFY(NoteFile::decode(old).content.contains(QStringLiteral("first words")));
+        QVERIFY(disk.fill());
+
+        ModalCatcher catcher;
+        note->reEdit->moveCursor(QTextCursor::End);
+        QTest::keyClicks(note->reEdit, QStringLiteral(" and more"));
+        // The autosave fails and says so, once; the file is the old one.
+        QTRY_COMPARE_WITH_TIMEOUT(catcher.texts.size(), 1, 10000);
+        QVERIFY2(catcher.texts.first().contains(QDir::toNativeSeparators(path)), qPrintable(catcher.texts.first()));
+        QCOMPARE(fileBytes(path), old);
+        QVERIFY(note->isVisible());
+        QVERIFY(note->reEdit->toPlainText().endsWith(QStringLiteral("first words and more")));
+
+        // Closing fails the same way and keeps the note open.
+        QVERIFY(!note->close());
+        QVERIFY(note->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(catcher.texts.size(), 2, 10000);
+        QCOMPARE(fileBytes(path), old);
+
+        // At exit the text goes to a rescue copy elsewhere.
+        const QString rescued = RescueLog::folder() + note->FileName;
+        QFile::remove(rescued);
+        RescueLog::takeReport();
+        delete note;
+        QCOMPARE(fileBytes(path), old);
+        QVERIFY(NoteFile::decode(fileBytes(rescued)).content.contains(QStringLiteral("first words and more")));
+        QVERIFY(RescueLog::takeReport().contains(QDir::toNativeSeparators(rescued)));
+        // The main form goes before the disk it lives on.
+        delete m_main;
+        m_main = nullptr;
     }
 
     void showAllOpensInNameOrderOnce()
