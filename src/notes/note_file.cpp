@@ -2,6 +2,7 @@
 
 #include "app/error.h"
 #include "platform/file_replace.h"
+#include "platform/trash.h"
 
 #include <QFile>
 #include <QDir>
@@ -182,7 +183,7 @@ bool discard(const QString &path)
     if (!QFileInfo::exists(path))
         return true;
     // The trash lets an accidental delete be undone from the file manager.
-    if (QFile::moveToTrash(path))
+    if (Trash::create()->moveToTrash(path))
         return true;
     return QFile::remove(path);
 }

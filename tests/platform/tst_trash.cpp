@@ -1,0 +1,196 @@
+// The freedesktop home trash: where deleted files go, what is recorded about
+// them, and that nothing ever lands anywhere else.
+#include "platform/trash_xdg.h"
+#include "../common/scratch_tmpfs.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+} // namespace
+
+class TestTrash final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void trashInfoRecordsPathAndDate_data();
+    void trashInfoRecordsPathAndDate();
+    void movesIntoTheHomeTrash_data();
+    void movesIntoTheHomeTrash();
+    void clashingNamesStayApart();
+    void unusableTrashLeavesTheFile_data();
+    void unusableTrashLeavesTheFile();
+
+private:
+    // A note to delete, in a folder of its own.
+    QString makeNote(const QString &name, const QByteArray &bytes = "note");
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QTemporaryDir> m_workingDir;
+    QString m_oldWorkingDir;
+};
+
+void TestTrash::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    // Whatever goes wrong must not land in the working directory: watch one.
+    m_workingDir = std::make_unique<QTemporaryDir>();
+    m_oldWorkingDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_workingDir->path()));
+}
+
+void TestTrash::cleanup()
+{
+    QDir::setCurrent(m_oldWorkingDir);
+    m_workingDir.reset();
+    m_dir.reset();
+}
+
+QString TestTrash::makeNote(const QString &name, const QByteArray &bytes)
+{
+    const QString folder = m_dir->filePath(QStringLiteral("Notes %1").arg(QDir(m_dir->path()).count()));
+    QDir().mkpath(folder);
+    const QString path = folder + QLatin1Char('/') + name;
+    writeFile(path, bytes);
+    return path;
+}
+
+void TestTrash::trashInfoRecordsPathAndDate_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("pathValue");
+    QTest::newRow("plain") << QStringLiteral("/home/ann/Notes/1.pnf") << QByteArray("/home/ann/Notes/1.pnf");
+    QTest::newRow("blank, percent and hash")
+        << QStringLiteral("/home/ann/My Notes/50% #1.pnf") << QByteArray("/home/ann/My%20Notes/50%25%20%231.pnf");
+    QTest::newRow("outside ASCII, as UTF-8")
+        << QStringLiteral("/home/\u00e5sa/\u00fcber.pnf") << QByteArray("/home/%C3%A5sa/%C3%BCber.pnf");
+}
+
+void TestTrash::trashInfoRecordsPathAndDate()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, pathValue);
+    const QDateTime when(QDate(2004, 8, 31), QTime(22, 32, 8));
+    QCOMPARE(XdgTrash::trashInfo(path, when),
+             QByteArray("[Trash Info]\nPath=" + pathValue + "\nDeletionDate=2004-08-31T22:32:08\n"));
+}
+
+void TestTrash::movesIntoTheHomeTrash_data()
+{
+    QTest::addColumn<bool>("foldersExist");
+    QTest::newRow("trash folders already there") << true;
+    QTest::newRow("home without .local/share") << false;
+}
+
+void TestTrash::movesIntoTheHomeTrash()
+{
+    QFETCH(bool, foldersExist);
+    const QString dataHome = m_dir->filePath(QStringLiteral("home/.local/share"));
+    XdgTrash trash(dataHome);
+    if (foldersExist) {
+        QVERIFY(QDir().mkpath(trash.trashFolder() + QStringLiteral("/files")));
+        QVERIFY(QDir().mkpath(trash.trashFolder() + QStringLiteral("/info")));
+    }
+    const QString note = makeNote(QStringLiteral("1.pnf"), "milk and bread");
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+
+    QVERIFY(trash.moveToTrash(note));
+
+    QVERIFY(!QFile::exists(note));
+    QCOMPARE(readFile(trash.trashFolder() + QStringLiteral("/files/1.pnf")), QByteArray("milk and bread"));
+    const QByteArray info = readFile(trash.trashFolder() + QStringLiteral("/info/1.pnf.trashinfo"));
+    QVERIFY2(info.startsWith(QByteArray("[Trash Info]\nPath=" + QUrl::toPercentEncoding(note, "/") + "\nDeletionDate=")),
+             info.constData());
+    const QDateTime recorded = QDateTime::fromString(
+        QString::fromLatin1(info.mid(info.indexOf("DeletionDate=") + 13).trimmed()), Qt::ISODate);
+    QVERIFY2(recorded >= before && recorded <= QDateTime::currentDateTime(), info.constData());
+    if (!foldersExist) {
+        // A trash made here is private to its owner.
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+            | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        QCOMPARE(QFile::permissions(trash.trashFolder()) & others, QFile::Permissions());
+    }
+    QCOMPARE(entries(QDir::currentPath()), QStringList());
+}
+
+void TestTrash::clashingNamesStayApart()
+{
+    XdgTrash trash(m_dir->filePath(QStringLiteral("data")));
+    const QStringList notes{makeNote(QStringLiteral("1.pnf"), "first"), makeNote(QStringLiteral("1.pnf"), "second"),
+                            makeNote(QStringLiteral("1.pnf"), "third")};
+    for (const QString &note : notes)
+        QVERIFY(trash.moveToTrash(note));
+    const QString files = trash.trashFolder() + QStringLiteral("/files/");
+    const QString info = trash.trashFolder() + QStringLiteral("/info/");
+    QCOMPARE(entries(files), (QStringList{"1 (2).pnf", "1 (3).pnf", "1.pnf"}));
+    QCOMPARE(readFile(files + QStringLiteral("1.pnf")), QByteArray("first"));
+    QCOMPARE(readFile(files + QStringLiteral("1 (2).pnf")), QByteArray("second"));
+    QCOMPARE(readFile(files + QStringLiteral("1 (3).pnf")), QByteArray("third"));
+    // Each record names the file it belongs to.
+    QVERIFY(readFile(info + QStringLiteral("1 (3).pnf.trashinfo")).contains(QByteArray("Path=" + QUrl::toPercentEncoding(notes.at(2), "/") + '\n')));
+}
+
+void TestTrash::unusableTrashLeavesTheFile_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("data folder below a plain file") << QStringLiteral("file");
+    QTest::newRow("read-only home") << QStringLiteral("read-only");
+    QTest::newRow("relative data folder") << QStringLiteral("relative");
+}
+
+void TestTrash::unusableTrashLeavesTheFile()
+{
+    QFETCH(QString, how);
+    std::unique_ptr<ScratchTmpfs> readOnlyHome;
+    QString dataHome;
+    if (how == QStringLiteral("file")) {
+        QVERIFY(writeFile(m_dir->filePath(QStringLiteral("home")), "not a folder"));
+        dataHome = m_dir->filePath(QStringLiteral("home/.local/share"));
+    } else if (how == QStringLiteral("read-only")) {
+        readOnlyHome = std::make_unique<ScratchTmpfs>(ScratchTmpfs::ReadOnly);
+        if (!readOnlyHome->skip().isEmpty())
+            QSKIP(qPrintable(readOnlyHome->skip()));
+        dataHome = readOnlyHome->filePath(QStringLiteral(".local/share"));
+    } else {
+        dataHome = QStringLiteral(".local/share");
+    }
+    const QString note = makeNote(QStringLiteral("1.pnf"), "kept");
+
+    QVERIFY(!XdgTrash(dataHome).moveToTrash(note));
+
+    QCOMPARE(readFile(note), QByteArray("kept"));
+    QCOMPARE(entries(QDir::currentPath()), QStringList());
+    if (readOnlyHome)
+        QCOMPARE(entries(readOnlyHome->path()), QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestTrash)
+#include "tst_trash.moc"
