@@ -206,6 +206,7 @@ void XdgAutostart::write(const QString &program)
         + QStringLiteral("Icon=paperlet\n")
         + QStringLiteral("Terminal=false\n")
         + QStringLiteral("X-GNOME-Autostart-enabled=true\n");
+    // Whatever the cause, the store reports it in the one message it has.
     try {
         replaceFile(entryPath(), text.toUtf8(), QStringLiteral("%1: %2"));
     } catch (const PaperletError &) {

@@ -3,6 +3,7 @@
 
 #include "app/error.h"
 #include "app/settings_store.h"
+#include "../common/file_bytes.h"
 #include "../common/scratch_tmpfs.h"
 
 #include <QDir>
@@ -19,18 +20,6 @@ namespace {
 
 const QByteArray DefaultFile = "Color=10092543\r\nOpacity=100\r\nTitle=0\r\nCheckForUpdates=1\r\n"
                                "FontName=Tahoma\r\nFontSize=10\r\nFontColor=0\r\nFontStyle=0\r\n";
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // The fields as one comparable text, so that a failing row shows them all.
 QString describe(const ProgramSettings &s)

@@ -1,6 +1,7 @@
 // The freedesktop home trash: where deleted files go, what is recorded about
 // them, and that nothing ever lands anywhere else.
 #include "platform/trash_xdg.h"
+#include "../common/file_bytes.h"
 #include "../common/scratch_tmpfs.h"
 
 #include <QDateTime>
@@ -13,18 +14,6 @@
 #include <memory>
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 QStringList entries(const QString &folder)
 {
