@@ -7,6 +7,7 @@
 #include "app/main_form.h"
 #include "app/tray_balloon.h"
 #include "app/tray_images.h"
+#include "framework/popup_menu.h"
 #include "notes/note_window.h"
 
 #include <QAction>
@@ -100,6 +101,7 @@ private Q_SLOTS:
     void guardedHandlerShowsItsError_data();
     void guardedHandlerShowsItsError();
     void menuWorksAfterACommandFailed();
+    void submenuWorksAfterACommandFailed();
 
 private:
     int notes() const { return Application::instance()->formsOf<TFR_NOTE>().size(); }
@@ -427,6 +429,37 @@ void TestMainForm::menuWorksAfterACommandFailed()
         QCOMPARE(triggered.count(), round);
         QCOMPARE(triggered.last().constFirst().value<QAction *>(), m_form->mnShowAllNotes);
         QTRY_VERIFY(!menu->isVisible());
+    }
+}
+
+// The parent menu learns of a command in its submenu only after the
+// command's handler has returned: an error that unwound through the submenu
+// left the parent deaf for good.
+void TestMainForm::submenuWorksAfterACommandFailed()
+{
+    TTBXPopupMenu menu;
+    TTBXPopupMenu *submenu = menu.AddSubmenu(QStringLiteral("Opacity"));
+    QAction *item = submenu->AddItem(QStringLiteral("50 %"));
+    int runs = 0;
+    connect(item, &QAction::triggered, item, guarded([&runs] {
+        ++runs;
+        throw PaperletError(QStringLiteral("Cannot do that."));
+    }));
+    QSignalSpy triggered(&menu, &QMenu::triggered);
+    for (int round = 1; round <= 3; ++round) {
+        BoxSeen seen;
+        answerNextBox(seen);
+        menu.popup(QPoint(100, 100));
+        QTRY_VERIFY(menu.isVisible());
+        menu.setActiveAction(submenu->menuAction());
+        QTest::keyClick(&menu, Qt::Key_Right);
+        QTRY_VERIFY(submenu->isVisible());
+        QTest::mouseClick(submenu, Qt::LeftButton, {}, submenu->actionGeometry(item).center());
+        QTRY_VERIFY(seen.shown);
+        QCOMPARE(seen.text, QStringLiteral("Cannot do that."));
+        QCOMPARE(runs, round);
+        QCOMPARE(triggered.count(), round);
+        QTRY_VERIFY(!menu.isVisible());
     }
 }
 
