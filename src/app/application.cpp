@@ -1,8 +1,7 @@
 #include "app/application.h"
 
 #include "app/error.h"
-
-#include <QMessageBox>
+#include "framework/message_box.h"
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -43,14 +42,20 @@ void Application::destroyForms()
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {
+    bool handled = false;
+    runGuarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+void Application::runGuarded(const std::function<void()> &handler)
+{
     try {
-        return QApplication::notify(receiver, event);
+        handler();
     } catch (const std::exception &error) {
         showException(&error);
     } catch (...) {
         showException(nullptr);
     }
-    return false;
 }
 
 bool Application::event(QEvent *event)
@@ -66,11 +71,17 @@ bool Application::event(QEvent *event)
     return QApplication::event(event);
 }
 
+QString Application::errorText(const std::exception *error)
+{
+    if (const auto *own = dynamic_cast<const PaperletError *>(error))
+        return own->message();
+    const QString what = error ? QString::fromLocal8Bit(error->what()) : QString();
+    // Never an empty box: the user must see that something failed.
+    return what.isEmpty() ? QStringLiteral("An unexpected error occurred.") : what;
+}
+
 void Application::showException(const std::exception *error)
 {
-    QString text;
-    if (const auto *own = dynamic_cast<const PaperletError *>(error))
-        text = own->message();
-    QMessageBox box(QMessageBox::Critical, Title, text, QMessageBox::Ok);
-    box.exec();
+    Messages::exec({QMessageBox::Critical, Title, errorText(error), QMessageBox::Ok, QMessageBox::NoButton,
+                    Qt::PlainText});
 }

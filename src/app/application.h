@@ -5,11 +5,13 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <exception>
+#include <functional>
 #include <utility>
 
 // The application object. It owns every form (the main form, the notes and
 // the dialogs) in the order they were created, destroys them newest first at
-// teardown, and shows any exception that escapes an event handler.
+// teardown, and shows the errors of our handlers.
 class Application final : public QApplication
 {
     Q_OBJECT
@@ -46,10 +48,17 @@ public:
     // Destroys every form, the most recently created first.
     void destroyForms();
 
+    // The last resort: an exception that reached Qt's event delivery all the
+    // same. Handlers are wrapped with guarded() so that none does.
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // The standard error display: a message box captioned "Paperlet".
+    // The standard error display: a message box captioned "Paperlet" with
+    // the error's text; null stands for an exception of unknown type.
     static void showException(const std::exception *error);
+    // The text that display shows for an error.
+    static QString errorText(const std::exception *error);
+    // Runs handler and shows in the standard display what it throws.
+    static void runGuarded(const std::function<void()> &handler);
 
 protected:
     bool event(QEvent *event) override;

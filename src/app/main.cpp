@@ -2,10 +2,10 @@
 #include "app/error.h"
 #include "app/main_form.h"
 #include "app/single_instance.h"
+#include "framework/message_box.h"
 #include "notes/rescue_log.h"
 #include "platform/termination_watcher.h"
 
-#include <QMessageBox>
 #include <QTimer>
 
 namespace {
@@ -43,9 +43,8 @@ int main(int argc, char *argv[])
     // 2. One running copy per version.
     SingleInstance instance(instanceCaption);
     if (!instance.acquire()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
-                        QStringLiteral("Paperlet Already Running!"), QMessageBox::Ok);
-        box.exec();
+        Messages::exec({QMessageBox::Warning, QStringLiteral("Warning"),
+                        QStringLiteral("Paperlet Already Running!")});
         return 0;
     }
 
@@ -68,7 +67,7 @@ int main(int argc, char *argv[])
         QTimer::singleShot(0, &app, [] {
             const QString report = RescueLog::takeReport();
             if (!report.isEmpty())
-                QMessageBox::warning(nullptr, RescueLog::Caption, report);
+                Messages::exec({QMessageBox::Warning, RescueLog::Caption, report});
         });
         // 9. The message loop.
         app.exec();

@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/application.h"
+#include "app/guarded.h"
 #include "app/note_color_set.h"
 #include "app/tray_balloon.h"
 #include "app/tray_images.h"
@@ -18,6 +19,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSystemTrayIcon>
 
 #include <memory>
@@ -60,14 +62,14 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     resize(142, 85);
     tmDblClick.setInterval(DblClickGuardMs);
     tmChecker.setInterval(CheckerHandOverMs);
-    connect(&tmDblClick, &QTimer::timeout, this, &TFR_PLT_MAIN::tmDblClickTimer);
-    connect(&tmChecker, &QTimer::timeout, this, &TFR_PLT_MAIN::tmCheckerTimer);
+    connect(&tmDblClick, &QTimer::timeout, this, guarded(this, &TFR_PLT_MAIN::tmDblClickTimer));
+    connect(&tmChecker, &QTimer::timeout, this, guarded(this, &TFR_PLT_MAIN::tmCheckerTimer));
     tbxSwitch = new TTBXSwitcher(this);
     buildTrayMenu();
     tiTray = new QSystemTrayIcon(TrayImages::icon(TrayImages::Note), this);
     tiTray->setToolTip(TrayTip);
     connect(tiTray, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) { onTrayActivated(reason); });
+            guarded([this](QSystemTrayIcon::ActivationReason reason) { onTrayActivated(reason); }));
     tiTray->show();
 
     try {
@@ -118,7 +120,7 @@ void TFR_PLT_MAIN::buildTrayMenu()
         QAction *action = pmPopup->addAction(caption);
         if (image >= 0)
             action->setIcon(TrayImages::icon(image));
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this, guarded(this, handler));
         return action;
     };
     mnAddNote = item(QStringLiteral("New Note"), TrayImages::Plus, &TFR_PLT_MAIN::mnAddNoteClick);
@@ -245,24 +247,21 @@ void TFR_PLT_MAIN::StartUpdateCheck(bool interactive)
             m_interactiveCheckWanted = true;
         return;
     }
-    auto *worker = new TUpdateChecker(Version, interactive, m_updateServer, this);
-    connect(worker, &TUpdateChecker::OnResult, this, &TFR_PLT_MAIN::UpdateCheckDone,
+    m_updateCheck = std::make_unique<TUpdateChecker>(Version, interactive, m_updateServer);
+    TUpdateChecker *worker = m_updateCheck.get();
+    const quint64 serial = ++m_updateCheckSerial;
+    connect(worker, &TUpdateChecker::OnResult, this, guarded(this, &TFR_PLT_MAIN::UpdateCheckDone),
             Qt::QueuedConnection);
     // Queued after OnResult, so a worker that was handed over is known by now.
-    connect(worker, &QThread::finished, this, [this, worker = QPointer(worker)] {
-        if (!worker || worker == Checker)
-            return;
-        worker->deleteLater();
-        m_updateCheck = nullptr;
-        if (std::exchange(m_interactiveCheckWanted, false))
-            StartUpdateCheck(true);
-    });
-    m_updateCheck = worker;
+    connect(worker, &QThread::finished, this, guarded([this, serial] { updateCheckFinished(serial); }),
+            Qt::QueuedConnection);
     worker->start();
 }
 
 void TFR_PLT_MAIN::UpdateCheckDone(TUpdateChecker *checker)
 {
+    if (!checker || checker != m_updateCheck.get())
+        return;
     Checker = checker;
     // A silent check that found a newer version asks the same question an
     // interactive one would, so a waiting interactive request is answered.
@@ -276,9 +275,30 @@ void TFR_PLT_MAIN::tmCheckerTimer()
     if (!Checker)
         return;
     // Released after the message, also when showing it throws; until then the
-    // check counts as outstanding (m_updateCheck clears itself on deletion).
-    const std::unique_ptr<TUpdateChecker> worker(std::exchange(Checker, nullptr));
-    UpdateReport::show(*worker, Version);
+    // check counts as outstanding, and its thread's end leaves it alone.
+    const auto release = qScopeGuard([this] {
+        Checker = nullptr;
+        releaseUpdateCheck();
+    });
+    UpdateReport::show(*Checker, Version);
+}
+
+void TFR_PLT_MAIN::updateCheckFinished(quint64 serial)
+{
+    // A worker handed over is released by the timer event once its result
+    // has been dismissed; an end queued before an earlier release is stale.
+    if (serial != m_updateCheckSerial || Checker)
+        return;
+    releaseUpdateCheck();
+}
+
+void TFR_PLT_MAIN::releaseUpdateCheck()
+{
+    // Waits for a thread that has reported but not quite ended.
+    m_updateCheck.reset();
+    ++m_updateCheckSerial;
+    if (std::exchange(m_interactiveCheckWanted, false))
+        StartUpdateCheck(true);
 }
 
 void TFR_PLT_MAIN::mnCLOSEClick()

@@ -47,6 +47,9 @@ public:
     void StartUpdateCheck(bool interactive);
     // Tests point the check at their own server; empty is the built-in one.
     void setUpdateServer(const QString &server) { m_updateServer = server; }
+    // The outstanding check, from its start until its result has been
+    // dismissed; null when there is none.
+    TUpdateChecker *updateCheck() const { return m_updateCheck.get(); }
 
     // The 24 note colours; colour sets bind their OnGetColorInfo to it.
     void GetNoteColorInfo(TTBXCustomColorSet *Sender, int Col, int Row, TColor &Color, QString &Name);
@@ -89,11 +92,16 @@ protected:
 private:
     void buildTrayMenu();
     void onTrayActivated(int reason);
+    void updateCheckFinished(quint64 serial);
+    void releaseUpdateCheck();
 
     SettingsStore m_store;
     bool m_dblClickAttached = true;
-    // The outstanding check (a child of this form, so exit stops it).
-    QPointer<TUpdateChecker> m_updateCheck;
+    // The outstanding check: its only owner, so it is deleted exactly once,
+    // after its thread has ended and its result has been dismissed.
+    std::unique_ptr<TUpdateChecker> m_updateCheck;
+    // Tells a queued end of a released worker from that of the current one.
+    quint64 m_updateCheckSerial = 0;
     bool m_interactiveCheckWanted = false;
     QString m_updateServer;
     // The balloon on screen, where this program draws it (a child window).

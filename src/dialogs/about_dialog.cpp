@@ -1,5 +1,6 @@
 #include "dialogs/about_dialog.h"
 
+#include "app/guarded.h"
 #include "app/main_form.h"
 #include "app/tray_images.h"
 #include "dialogs/click_label.h"
@@ -56,9 +57,9 @@ TFR_ABOUT::TFR_ABOUT(QWidget *parent)
     btOK->setGeometry(167, 215, 75, 25);
     btOK->setFocus();
 
-    connect(btOK, &QPushButton::clicked, this, &TFR_ABOUT::btOKClick);
-    connect(lbWebSite, &ClickLabel::clicked, this, &TFR_ABOUT::lbWebSiteClick);
-    connect(lbMail, &ClickLabel::clicked, this, &TFR_ABOUT::lbMailClick);
+    connect(btOK, &QPushButton::clicked, this, guarded(this, &TFR_ABOUT::btOKClick));
+    connect(lbWebSite, &ClickLabel::clicked, this, guarded(this, &TFR_ABOUT::lbWebSiteClick));
+    connect(lbMail, &ClickLabel::clicked, this, guarded(this, &TFR_ABOUT::lbMailClick));
 }
 
 QString TFR_ABOUT::webSite()

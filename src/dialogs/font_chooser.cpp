@@ -1,11 +1,12 @@
 #include "dialogs/font_chooser.h"
 
+#include "framework/message_box.h"
+
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QIntValidator>
 #include <QListView>
-#include <QMessageBox>
 
 FontChooser::FontChooser(QWidget *parent)
     : QFontDialog(parent)
@@ -52,8 +53,9 @@ void FontChooser::done(int result)
 {
     const QFont font = currentFont();
     if (result == QDialog::Accepted && font.pointSize() > MaxPointSize) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Size must be between 1 and %1.").arg(MaxPointSize));
+        Messages::exec({QMessageBox::Warning, windowTitle(),
+                        QStringLiteral("Size must be between 1 and %1.").arg(MaxPointSize)},
+                       this);
         return;
     }
     QFontDialog::done(result);

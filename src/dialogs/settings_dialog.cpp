@@ -1,5 +1,6 @@
 #include "dialogs/settings_dialog.h"
 
+#include "app/guarded.h"
 #include "app/main_form.h"
 #include "app/note_color_set.h"
 #include "dialogs/font_chooser.h"
@@ -149,20 +150,20 @@ void TFR_SETTINGS::buildControls()
         object->setObjectName(QLatin1String(name));
 
     for (QCheckBox *box : {cbAutoStart, cbCheckUpdates})
-        connect(box, &QCheckBox::toggled, this, &TFR_SETTINGS::cbChangeSettings);
+        connect(box, &QCheckBox::toggled, this, guarded(this, &TFR_SETTINGS::cbChangeSettings));
     for (QComboBox *list : {cbTitle, cbOpacity})
-        connect(list, &QComboBox::activated, this, &TFR_SETTINGS::cbChangeSettings);
-    connect(pnColor, &SwatchPanel::clicked, this, [this](bool fromKeyboard) {
+        connect(list, &QComboBox::activated, this, guarded(this, &TFR_SETTINGS::cbChangeSettings));
+    connect(pnColor, &SwatchPanel::clicked, this, guarded([this](bool fromKeyboard) {
         m_popupAtPanel = fromKeyboard;
         pnColorClick();
-    });
-    connect(pnFontColor, &SwatchPanel::clicked, this, [this](bool fromKeyboard) {
+    }));
+    connect(pnFontColor, &SwatchPanel::clicked, this, guarded([this](bool fromKeyboard) {
         m_popupAtPanel = fromKeyboard;
         pnFontColorClick();
-    });
-    connect(pnFont, &SwatchPanel::clicked, this, &TFR_SETTINGS::pnFontClick);
-    connect(btOK, &QPushButton::clicked, this, &TFR_SETTINGS::btOKClick);
-    connect(btClose, &QPushButton::clicked, this, &TFR_SETTINGS::btCloseClick);
+    }));
+    connect(pnFont, &SwatchPanel::clicked, this, guarded(this, &TFR_SETTINGS::pnFontClick));
+    connect(btOK, &QPushButton::clicked, this, guarded(this, &TFR_SETTINGS::btOKClick));
+    connect(btClose, &QPushButton::clicked, this, guarded(this, &TFR_SETTINGS::btCloseClick));
 }
 
 void TFR_SETTINGS::buildPopups()
@@ -175,16 +176,16 @@ void TFR_SETTINGS::buildPopups()
     cpColorPalette = new TTBXColorPalette(tbColor);
     cpColorPalette->SetColorSet(csColorSet);
     cpColorPalette->SetPaletteOptions(tpoCustomImages);
-    cpColorPalette->OnChange = [this](QObject *) { cpColorPaletteChange(); };
+    cpColorPalette->OnChange = guarded([this](QObject *) { cpColorPaletteChange(); });
     tbColor->addAction(cpColorPalette);
-    connect(tbColor, &QMenu::aboutToShow, this, &TFR_SETTINGS::tbColorPopup);
+    connect(tbColor, &QMenu::aboutToShow, this, guarded(this, &TFR_SETTINGS::tbColorPopup));
 
     tbFontColor = tbPopupMenu->AddSubmenu(QString());
     cpFontColorPalette = new TTBXColorPalette(tbFontColor);
     cpFontColorPalette->SetPaletteOptions(tpoCustomImages);
-    cpFontColorPalette->OnChange = [this](QObject *) { cpFontColorChange(); };
+    cpFontColorPalette->OnChange = guarded([this](QObject *) { cpFontColorChange(); });
     tbFontColor->addAction(cpFontColorPalette);
-    connect(tbFontColor, &QMenu::aboutToShow, this, &TFR_SETTINGS::tbFontColorPopup);
+    connect(tbFontColor, &QMenu::aboutToShow, this, guarded(this, &TFR_SETTINGS::tbFontColorPopup));
 }
 
 void TFR_SETTINGS::setTabOrder()

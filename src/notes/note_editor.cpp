@@ -1,5 +1,6 @@
 #include "notes/note_editor.h"
 
+#include "app/guarded.h"
 #include "framework/font_pick.h"
 #include "framework/image_list.h"
 #include "framework/popup_menu.h"
@@ -115,7 +116,7 @@ NoteEditor::~NoteEditor() = default;
 QAction *NoteEditor::addCommand(const QString &caption, int image, void (NoteEditor::*handler)())
 {
     QAction *item = pmRichTextEditor->AddItem(caption, image);
-    connect(item, &QAction::triggered, this, handler);
+    connect(item, &QAction::triggered, this, guarded(this, handler));
     return item;
 }
 
@@ -149,9 +150,9 @@ void NoteEditor::buildMenu()
     mnColor = pmRichTextEditor->AddSubmenu(QStringLiteral("Font Color..."), EditorImages::FontColor);
     tbTextColor = new TTBXColorPalette(mnColor);
     tbTextColor->SetPaletteOptions(tbTextColor->PaletteOptions() | tpoCustomImages);
-    tbTextColor->OnChange = [this](QObject *) { tbTextColorChange(); };
+    tbTextColor->OnChange = guarded([this](QObject *) { tbTextColorChange(); });
     mnColor->addAction(tbTextColor);
-    connect(mnColor, &QMenu::aboutToShow, this, &NoteEditor::mnColorPopup);
+    connect(mnColor, &QMenu::aboutToShow, this, guarded(this, &NoteEditor::mnColorPopup));
     mnFont = addCommand(QStringLiteral("Font..."), EditorImages::Font, &NoteEditor::mnFontClick);
     pmRichTextEditor->AddSeparator();
     mnNumbering = addCommand(QStringLiteral("Bullets..."), EditorImages::Bullets, &NoteEditor::mnNumberingClick);
@@ -169,7 +170,7 @@ void NoteEditor::buildMenu()
     mnCenterJ->setData(2);
     for (QAction *item : {mnNumbering, mnBold, mnItalic, mnUnderline, mnStrikeout, mnLeftJ, mnRightJ, mnCenterJ})
         item->setCheckable(true);
-    connect(pmRichTextEditor, &QMenu::aboutToShow, this, &NoteEditor::pmRichTextEditorPopup);
+    connect(pmRichTextEditor, &QMenu::aboutToShow, this, guarded(this, &NoteEditor::pmRichTextEditorPopup));
 }
 
 void NoteEditor::setBackgroundColor(const QColor &color)

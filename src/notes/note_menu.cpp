@@ -1,7 +1,9 @@
 #include "notes/note_menu.h"
 
+#include "app/guarded.h"
 #include "app/main_form.h"
 #include "app/note_color_set.h"
+#include "framework/message_box.h"
 #include "framework/popup_menu.h"
 #include "notes/editor_images.h"
 #include "notes/mail_url.h"
@@ -11,7 +13,6 @@
 #include "theme/color_sets.h"
 
 #include <QDesktopServices>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -36,16 +37,16 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     pmSettings = new TTBXPopupMenu(&note);
     pmSettings->SetImages(m_editor.images());
     tbNewNote = pmSettings->AddItem(QStringLiteral("New Note"), EditorImages::NewNote);
-    connect(tbNewNote, &QAction::triggered, this, &NoteMenu::tbNewNoteClick);
+    connect(tbNewNote, &QAction::triggered, this, guarded(this, &NoteMenu::tbNewNoteClick));
     pmSettings->AddSeparator();
 
     tbColor = pmSettings->AddSubmenu(QStringLiteral("Color"));
     cpColorPalette = new TTBXColorPalette(tbColor);
     cpColorPalette->SetColorSet(csColorSet);
     cpColorPalette->SetPaletteOptions(cpColorPalette->PaletteOptions() | tpoCustomImages);
-    cpColorPalette->OnChange = [this](QObject *) { cpColorPaletteChange(); };
+    cpColorPalette->OnChange = guarded([this](QObject *) { cpColorPaletteChange(); });
     tbColor->addAction(cpColorPalette);
-    connect(tbColor, &QMenu::aboutToShow, this, &NoteMenu::tbColorPopup);
+    connect(tbColor, &QMenu::aboutToShow, this, guarded(this, &NoteMenu::tbColorPopup));
 
     // SetOpacity finds these items by their names.
     tbTransparent = pmSettings->AddSubmenu(QStringLiteral("Opacity         "));
@@ -55,21 +56,21 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
         item->setObjectName(QStringLiteral("N") + QString::number(percent));
         item->setData(percent);
         item->setCheckable(true);
-        connect(item, &QAction::triggered, &note, &TFR_NOTE::OpacityClick);
+        connect(item, &QAction::triggered, &note, guarded(&note, &TFR_NOTE::OpacityClick));
         opacityItems[i] = item;
     }
     pmSettings->AddSeparator();
 
     tbDelete = pmSettings->AddItem(QStringLiteral("Delete"), EditorImages::Delete);
-    connect(tbDelete, &QAction::triggered, this, &NoteMenu::mnDeleteNoteClick);
+    connect(tbDelete, &QAction::triggered, this, guarded(this, &NoteMenu::mnDeleteNoteClick));
     pmSettings->AddSeparator();
     tbPrint = pmSettings->AddItem(QStringLiteral("Print"), EditorImages::Print);
-    connect(tbPrint, &QAction::triggered, this, &NoteMenu::mnPrintClick);
+    connect(tbPrint, &QAction::triggered, this, guarded(this, &NoteMenu::mnPrintClick));
     tbSendMail = pmSettings->AddItem(QStringLiteral("Send Mail"), EditorImages::SendMail);
-    connect(tbSendMail, &QAction::triggered, this, &NoteMenu::tbSendMailClick);
+    connect(tbSendMail, &QAction::triggered, this, guarded(this, &NoteMenu::tbSendMailClick));
     pmSettings->AddSeparator();
     tbExit = pmSettings->AddItem(QStringLiteral("Close"));
-    connect(tbExit, &QAction::triggered, this, &NoteMenu::mnExitClick);
+    connect(tbExit, &QAction::triggered, this, guarded(this, &NoteMenu::mnExitClick));
 
     note.pmSettings = pmSettings;
 }
@@ -103,8 +104,9 @@ void NoteMenu::tbNewNoteClick()
 
 void NoteMenu::mnDeleteNoteClick()
 {
-    const auto answer = QMessageBox::question(&m_note, DeleteCaption, DeleteQuestion,
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    const auto answer = Messages::exec({QMessageBox::Question, DeleteCaption, DeleteQuestion,
+                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes},
+                                       &m_note);
     if (answer != QMessageBox::Yes)
         return;
     m_note.Deleted = true;

@@ -1,6 +1,7 @@
 #include "notes/note_window.h"
 
 #include "app/application.h"
+#include "app/guarded.h"
 #include "app/error.h"
 #include "app/main_form.h"
 #include "framework/tbx_types.h"
@@ -120,12 +121,12 @@ TFR_NOTE::TFR_NOTE(QWidget *parent)
     buildGui();
 
     tmCloseTimer.setInterval(FadeIntervalMs);
-    connect(&tmCloseTimer, &QTimer::timeout, this, &TFR_NOTE::tmCloseTimerTimer);
+    connect(&tmCloseTimer, &QTimer::timeout, this, guarded(this, &TFR_NOTE::tmCloseTimerTimer));
     // Debounced: idle notes cause no wake-ups at all.
     m_autosave.setSingleShot(true);
     m_autosave.setInterval(AutosaveDelayMs);
-    connect(&m_autosave, &QTimer::timeout, this, &TFR_NOTE::autosave);
-    connect(reEdit->document(), &QTextDocument::contentsChanged, this, &TFR_NOTE::scheduleAutosave);
+    connect(&m_autosave, &QTimer::timeout, this, guarded(this, &TFR_NOTE::autosave));
+    connect(reEdit->document(), &QTextDocument::contentsChanged, this, guarded(this, &TFR_NOTE::scheduleAutosave));
 
     ApplyColor(DesignColor);
     SetOpacity(100);
@@ -186,8 +187,8 @@ void TFR_NOTE::buildTitleBar()
     pnButtons->setFixedWidth(ButtonsWidth);
     sbPopup = flatButton(pnButtons, 1, Glyph::Chevron, QStringLiteral("Menu"));
     sbClose = flatButton(pnButtons, 20, Glyph::Cross, QStringLiteral("Close"));
-    connect(sbPopup, &QToolButton::clicked, this, &TFR_NOTE::sbPopupClick);
-    connect(sbClose, &QToolButton::clicked, this, &TFR_NOTE::sbCloseClick);
+    connect(sbPopup, &QToolButton::clicked, this, guarded(this, &TFR_NOTE::sbPopupClick));
+    connect(sbClose, &QToolButton::clicked, this, guarded(this, &TFR_NOTE::sbCloseClick));
 
     auto *row = new QHBoxLayout(pnBar);
     row->setContentsMargins(0, 0, 0, 0);
@@ -619,6 +620,15 @@ bool TFR_NOTE::gripMouseEvent(QEvent *event)
 }
 
 bool TFR_NOTE::eventFilter(QObject *watched, QEvent *event)
+{
+    // Keys and the mouse reach the note's commands from here: what they
+    // throw is shown here, not passed back into Qt.
+    bool filtered = false;
+    Application::runGuarded([&] { filtered = filterChildEvent(watched, event); });
+    return filtered;
+}
+
+bool TFR_NOTE::filterChildEvent(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove

@@ -104,6 +104,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    bool filterChildEvent(QObject *watched, QEvent *event);
     void buildGui();
     void buildTitleBar();
     void buildBottomBar();

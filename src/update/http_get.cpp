@@ -36,7 +36,38 @@ QByteArray requestFor(const QUrl &url)
         host = '[' + host + ']';
     if (url.port() != -1 && url.port() != HttpPort)
         host += ':' + QByteArray::number(url.port());
-    return "GET " + target + " HTTP/1.1\r\nHost: " + host + "\r\nConnection: close\r\n\r\n";
+    // identity: a compressed body would reach the user as binary.
+    return "GET " + target + " HTTP/1.1\r\nHost: " + host
+        + "\r\nAccept-Encoding: identity\r\nConnection: close\r\n\r\n";
+}
+
+// Where the head ends: the offset of its blank line and the length of the
+// line break that ends the head. Servers that end lines with a bare LF are
+// read as well as those that send CR LF. Nothing while the head is incomplete.
+std::optional<std::pair<qsizetype, qsizetype>> findHeadEnd(const QByteArray &buffer)
+{
+    for (qsizetype lf = buffer.indexOf('\n'); lf >= 0; lf = buffer.indexOf('\n', lf + 1)) {
+        if (buffer.mid(lf + 1, 1) == "\n")
+            return std::pair(lf, qsizetype(2));
+        if (buffer.mid(lf + 1, 2) == "\r\n")
+            return std::pair(lf, qsizetype(3));
+    }
+    return std::nullopt;
+}
+
+// The length of the line break at `at` (CR LF or a bare LF); 0 when there is
+// none, -1 when more bytes are needed to tell.
+qsizetype lineBreakAt(const QByteArray &buffer, qsizetype at)
+{
+    if (buffer.size() <= at)
+        return -1;
+    if (buffer.at(at) == '\n')
+        return 1;
+    if (buffer.at(at) != '\r')
+        return 0;
+    if (buffer.size() <= at + 1)
+        return -1;
+    return buffer.at(at + 1) == '\n' ? 2 : 0;
 }
 
 } // namespace
@@ -70,11 +101,11 @@ HttpResponse::State HttpResponse::parse()
     if (m_buffer.size() > m_maxBytes)
         return State::Invalid;
     while (!m_headDone) {
-        const qsizetype end = m_buffer.indexOf("\r\n\r\n");
-        if (end < 0)
+        const auto end = findHeadEnd(m_buffer);
+        if (!end)
             return State::Incomplete;
-        const QByteArray head = m_buffer.left(end);
-        m_buffer.remove(0, end + 4);
+        const QByteArray head = m_buffer.left(end->first);
+        m_buffer.remove(0, end->first + end->second);
         if (!parseHead(head))
             return State::Invalid;
         // An interim 1xx response is followed by the real one.
@@ -130,7 +161,7 @@ HttpResponse::State HttpResponse::parseChunks()
     // Each pass consumes one whole chunk from the buffer; trailers after the
     // last chunk are not needed because the connection closes anyway.
     for (;;) {
-        const qsizetype lineEnd = m_buffer.indexOf("\r\n");
+        const qsizetype lineEnd = m_buffer.indexOf('\n');
         if (lineEnd < 0)
             return State::Incomplete;
         QByteArray sizeText = m_buffer.left(lineEnd);
@@ -138,16 +169,20 @@ HttpResponse::State HttpResponse::parseChunks()
             sizeText.truncate(ext);
         bool ok = false;
         const qint64 size = sizeText.trimmed().toLongLong(&ok, 16);
-        if (!ok || size < 0 || m_body.size() + size > m_maxBytes)
+        // Compared as a remainder: a size near the top of the range must
+        // not overflow the sum.
+        if (!ok || size < 0 || size > m_maxBytes - m_body.size())
             return State::Invalid;
         if (size == 0)
             return State::Complete;
-        if (m_buffer.size() < lineEnd + 2 + size + 2)
+        const qsizetype dataStart = lineEnd + 1;
+        const qsizetype breakLength = lineBreakAt(m_buffer, dataStart + size);
+        if (breakLength < 0)
             return State::Incomplete;
-        if (m_buffer.mid(lineEnd + 2 + size, 2) != "\r\n")
+        if (breakLength == 0)
             return State::Invalid;
-        m_body += m_buffer.mid(lineEnd + 2, size);
-        m_buffer.remove(0, lineEnd + 2 + size + 2);
+        m_body += m_buffer.mid(dataStart, size);
+        m_buffer.remove(0, dataStart + size + breakLength);
     }
 }
 
@@ -161,11 +196,11 @@ struct Exchange
 };
 
 Exchange exchange(const sockaddr_storage &address, quint16 port, const QByteArray &request,
-                  const QDeadlineTimer &deadline, qint64 maxBytes)
+                  const QDeadlineTimer &connectDeadline, const QDeadlineTimer &deadline, qint64 maxBytes)
 {
     Exchange result;
     TcpStream stream;
-    if (!stream.connectTo(reinterpret_cast<const sockaddr *>(&address), port, deadline))
+    if (!stream.connectTo(reinterpret_cast<const sockaddr *>(&address), port, connectDeadline))
         return result;
     result.connected = true;
     if (!stream.sendAll(request, deadline))
@@ -199,11 +234,23 @@ std::optional<HttpResponse> httpGet(const QUrl &url, int timeoutMs, qint64 maxBy
         resolveHost(url.host(QUrl::FullyEncoded), deadline);
     if (!addresses)
         return std::nullopt;
+    return httpGet(url, *addresses, deadline, maxBytes);
+}
+
+std::optional<HttpResponse> httpGet(const QUrl &url, const std::vector<sockaddr_storage> &addresses,
+                                    const QDeadlineTimer &deadline, qint64 maxBytes)
+{
     const QByteArray request = requestFor(url);
-    for (const sockaddr_storage &address : *addresses) {
+    for (std::size_t i = 0; i < addresses.size(); ++i) {
         if (deadline.hasExpired())
             break;
-        Exchange attempt = exchange(address, quint16(url.port(HttpPort)), request, deadline, maxBytes);
+        // An address that never answers must leave time for the others:
+        // each gets an equal share of what is left for connecting.
+        const qint64 left = deadline.remainingTime();
+        const qint64 share = left < 0 ? -1 : left / qint64(addresses.size() - i);
+        const QDeadlineTimer connectDeadline(share);
+        Exchange attempt =
+            exchange(addresses[i], quint16(url.port(HttpPort)), request, connectDeadline, deadline, maxBytes);
         // Another address is worth a try only when this one took no connection.
         if (attempt.connected || attempt.response)
             return std::move(attempt.response);

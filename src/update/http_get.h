@@ -1,11 +1,19 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QList>
 #include <QUrl>
 
 #include <optional>
 #include <utility>
+#include <vector>
+
+#ifdef _WIN32
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#endif
 
 // An HTTP/1.1 response read from a byte stream: status line, headers and a
 // body framed by Content-Length, chunked transfer coding or the end of the
@@ -51,3 +59,9 @@ private:
 // (QThread::requestInterruption, noticed within a twentieth of a second); returns
 // nothing on any failure.
 std::optional<HttpResponse> httpGet(const QUrl &url, int timeoutMs, qint64 maxBytes);
+
+// The same GET on the given addresses of the URL's host, tried in turn until
+// one takes the connection; each may use its share of the time left for
+// connecting, so one that never answers does not use up the deadline.
+std::optional<HttpResponse> httpGet(const QUrl &url, const std::vector<sockaddr_storage> &addresses,
+                                    const QDeadlineTimer &deadline, qint64 maxBytes);

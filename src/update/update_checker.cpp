@@ -42,11 +42,15 @@ QString decodeBody(const QByteArray &body, const QByteArray &contentType)
 }
 
 // Nothing on any failure: no connection, time-out, a status other than 2xx,
-// an oversized or malformed reply, or the owning thread being asked to stop.
+// an oversized or malformed reply, a body in a coding other than the one
+// asked for, or the owning thread being asked to stop.
 std::optional<QString> fetchText(const QUrl &url, int timeoutMs)
 {
     const std::optional<HttpResponse> response = httpGet(url, timeoutMs, MaxResponseBytes);
     if (!response || response->status() < 200 || response->status() > 299)
+        return std::nullopt;
+    const QByteArray coding = response->header("Content-Encoding").trimmed();
+    if (!coding.isEmpty() && coding.compare("identity", Qt::CaseInsensitive) != 0)
         return std::nullopt;
     return decodeBody(response->body(), response->header("Content-Type"));
 }
@@ -89,10 +93,29 @@ QUrl TUpdateChecker::DownloadPageUrl(const QString &server)
     return QUrl(server + QStringLiteral("/download.aspx"));
 }
 
+bool TUpdateChecker::IsPlausibleVersion(const QString &reply)
+{
+    // One line break at the end is still a version as the server sends it.
+    QStringView line(reply);
+    if (line.endsWith(u"\r\n"))
+        line.chop(2);
+    else if (line.endsWith(u'\n'))
+        line.chop(1);
+    if (line.size() > MaxVersionChars)
+        return false;
+    for (const QChar c : line) {
+        if (c == u'<' || c == u'>' || c == QChar::ReplacementCharacter || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
 void TUpdateChecker::RunCheck()
 {
     const std::optional<QString> reply = fetchText(VersionPageUrl(m_server), m_timeoutMs);
-    if (!reply)
+    // A page that is no version text (a portal's login page, binary) is a
+    // failed check, not a newer version.
+    if (!reply || !IsPlausibleVersion(*reply))
         return;
     if (*reply != LocalVersion) {
         UpToDate = false;

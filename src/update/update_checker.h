@@ -14,6 +14,8 @@ class TUpdateChecker final : public QThread
 public:
     // The GET gives up after this long, connection included.
     static constexpr int DefaultTimeoutMs = 15000;
+    // The longest reply still taken for a version text.
+    static constexpr int MaxVersionChars = 32;
 
     // server: scheme and host (optional port) of the maker's web server;
     // empty means the one the program was built with.
@@ -30,6 +32,10 @@ public:
 
     // The thread body: one GET, compare, maybe OnResult. Runs on the worker.
     void RunCheck();
+
+    // Whether a reply can be a version text: one short line (a line break at
+    // its end allowed) without markup, control characters or undecodable bytes.
+    static bool IsPlausibleVersion(const QString &reply);
 
     // Written by the worker before OnResult; read by the receiver afterwards.
     bool UpToDate = false;

@@ -2,8 +2,9 @@
 
 #include "update_checker.h"
 
+#include "framework/message_box.h"
+
 #include <QDesktopServices>
-#include <QMessageBox>
 
 namespace UpdateReport {
 
@@ -11,14 +12,12 @@ namespace {
 
 const QString Caption = QStringLiteral("Paperlet");
 
-int exec(QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons,
-         QMessageBox::StandardButton defaultButton)
+QMessageBox::StandardButton exec(QMessageBox::Icon icon, const QString &text,
+                                 QMessageBox::StandardButtons buttons,
+                                 QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(icon, Caption, text, buttons);
-    box.setDefaultButton(defaultButton);
     // The reply comes from the network: never let it be read as markup.
-    box.setTextFormat(Qt::PlainText);
-    return box.exec();
+    return Messages::exec({icon, Caption, text, buttons, defaultButton, Qt::PlainText});
 }
 
 } // namespace
@@ -42,7 +41,7 @@ void show(const TUpdateChecker &checker, const QString &ownVersion)
         exec(QMessageBox::NoIcon, upToDateText(), QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
-    const int answer = exec(QMessageBox::Question, questionText(ownVersion, checker.RemoteVersion),
+    const QMessageBox::StandardButton answer = exec(QMessageBox::Question, questionText(ownVersion, checker.RemoteVersion),
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         QDesktopServices::openUrl(checker.DownloadPageUrl());

@@ -3,13 +3,16 @@
 
 #include "app/application.h"
 #include "app/error.h"
+#include "app/guarded.h"
 #include "app/main_form.h"
 #include "app/tray_balloon.h"
 #include "app/tray_images.h"
+#include "framework/popup_menu.h"
 #include "notes/note_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -95,6 +98,10 @@ private Q_SLOTS:
 
     void exceptionFromHandlerIsShownAndLoopGoesOn_data();
     void exceptionFromHandlerIsShownAndLoopGoesOn();
+    void guardedHandlerShowsItsError_data();
+    void guardedHandlerShowsItsError();
+    void menuWorksAfterACommandFailed();
+    void submenuWorksAfterACommandFailed();
 
 private:
     int notes() const { return Application::instance()->formsOf<TFR_NOTE>().size(); }
@@ -340,7 +347,7 @@ void TestMainForm::exceptionFromHandlerIsShownAndLoopGoesOn_data()
     QTest::addColumn<bool>("own");
     QTest::addColumn<QString>("text");
     QTest::newRow("PaperletError") << true << QStringLiteral("Cannot do that.");
-    QTest::newRow("foreign exception: empty text") << false << QString();
+    QTest::newRow("foreign exception: its own text") << false << QStringLiteral("not ours");
 }
 
 void TestMainForm::exceptionFromHandlerIsShownAndLoopGoesOn()
@@ -361,6 +368,99 @@ void TestMainForm::exceptionFromHandlerIsShownAndLoopGoesOn()
     QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
     QTRY_VERIFY(again.shown);
     QCOMPARE(thrower.handled, 2);
+}
+
+enum class Throws { Own, Standard, EmptyStandard, Unknown };
+
+void TestMainForm::guardedHandlerShowsItsError_data()
+{
+    QTest::addColumn<Throws>("throws");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("PaperletError") << Throws::Own << QStringLiteral("Cannot do that.");
+    QTest::newRow("std::exception: its what()") << Throws::Standard << QStringLiteral("disk on fire");
+    QTest::newRow("empty what(): never an empty box") << Throws::EmptyStandard << QStringLiteral("An unexpected error occurred.");
+    QTest::newRow("not an exception class") << Throws::Unknown << QStringLiteral("An unexpected error occurred.");
+}
+
+void TestMainForm::guardedHandlerShowsItsError()
+{
+    QFETCH(Throws, throws);
+    QAction action;
+    action.setCheckable(true);
+    bool checkedSeen = false;
+    // The handler takes the signal's argument; the wrapper passes it on.
+    connect(&action, &QAction::triggered, &action, guarded([&](bool checked) {
+        checkedSeen = checked;
+        switch (throws) {
+        case Throws::Own: throw PaperletError(QStringLiteral("Cannot do that."));
+        case Throws::Standard: throw std::runtime_error("disk on fire");
+        case Throws::EmptyStandard: throw std::runtime_error("");
+        case Throws::Unknown: throw 42;
+        }
+    }));
+    BoxSeen seen;
+    answerNextBox(seen);
+    // Shown before trigger() returns: nothing reaches the caller.
+    action.trigger();
+    QVERIFY(seen.shown);
+    QVERIFY(checkedSeen);
+    QCOMPARE(seen.title, QStringLiteral("Paperlet"));
+    QTEST(seen.text, "text");
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+}
+
+void TestMainForm::menuWorksAfterACommandFailed()
+{
+    // Without the notes folder "Show All Notes" fails with an error.
+    const QString folder = m_form->NotesFolder();
+    QVERIFY(QDir(folder).removeRecursively());
+    QMenu *menu = m_form->pmPopup;
+    QSignalSpy triggered(menu, &QMenu::triggered);
+    for (int round = 1; round <= 3; ++round) {
+        BoxSeen seen;
+        answerNextBox(seen);
+        menu->popup(QPoint(100, 100));
+        QTRY_VERIFY(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(m_form->mnShowAllNotes).center());
+        QTRY_VERIFY(seen.shown);
+        QCOMPARE(seen.text, QStringLiteral("Cannot open the notes folder \"%1\".").arg(QDir::toNativeSeparators(folder)));
+        // The menu finished its own work after the error: it reports the
+        // command and closes, every time.
+        QCOMPARE(triggered.count(), round);
+        QCOMPARE(triggered.last().constFirst().value<QAction *>(), m_form->mnShowAllNotes);
+        QTRY_VERIFY(!menu->isVisible());
+    }
+}
+
+// The parent menu learns of a command in its submenu only after the
+// command's handler has returned: an error that unwound through the submenu
+// left the parent deaf for good.
+void TestMainForm::submenuWorksAfterACommandFailed()
+{
+    TTBXPopupMenu menu;
+    TTBXPopupMenu *submenu = menu.AddSubmenu(QStringLiteral("Opacity"));
+    QAction *item = submenu->AddItem(QStringLiteral("50 %"));
+    int runs = 0;
+    connect(item, &QAction::triggered, item, guarded([&runs] {
+        ++runs;
+        throw PaperletError(QStringLiteral("Cannot do that."));
+    }));
+    QSignalSpy triggered(&menu, &QMenu::triggered);
+    for (int round = 1; round <= 3; ++round) {
+        BoxSeen seen;
+        answerNextBox(seen);
+        menu.popup(QPoint(100, 100));
+        QTRY_VERIFY(menu.isVisible());
+        menu.setActiveAction(submenu->menuAction());
+        QTest::keyClick(&menu, Qt::Key_Right);
+        QTRY_VERIFY(submenu->isVisible());
+        QTest::mouseClick(submenu, Qt::LeftButton, {}, submenu->actionGeometry(item).center());
+        QTRY_VERIFY(seen.shown);
+        QCOMPARE(seen.text, QStringLiteral("Cannot do that."));
+        QCOMPARE(runs, round);
+        QCOMPARE(triggered.count(), round);
+        QTRY_VERIFY(!menu.isVisible());
+    }
 }
 
 int main(int argc, char *argv[])

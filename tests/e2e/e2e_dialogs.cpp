@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -48,6 +50,61 @@ QString pixel(XWindow window, QPoint at)
     return QRegularExpression(QStringLiteral("#[0-9A-Fa-f]{6}")).match(out).captured(0).toUpper();
 }
 
+// openbox for the cases that need stacking and focus as a desktop has them;
+// stopped by its pid when the case ends.
+class WindowManager final
+{
+public:
+    WindowManager() { m_process.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")}); }
+    ~WindowManager()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000)) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+    WindowManager(const WindowManager &) = delete;
+    WindowManager &operator=(const WindowManager &) = delete;
+
+    // Up when the root window names a live check window that calls itself
+    // Openbox (a stale property of an earlier run names none).
+    bool waitUntilReady() const
+    {
+        return E2eSession::waitFor([this] {
+            if (m_process.state() != QProcess::Running)
+                return false;
+            const QString check =
+                E2eSession::run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+            const QString id = QRegularExpression(QStringLiteral("0x[0-9a-fA-F]+")).match(check).captured(0);
+            return !id.isEmpty()
+                && E2eSession::property(id.toULongLong(nullptr, 16), QStringLiteral("_NET_WM_NAME")).contains(QLatin1String("Openbox"));
+        });
+    }
+
+private:
+    QProcess m_process;
+};
+
+// The program's windows as the window manager stacks them, bottom first.
+QList<XWindow> stackingOrder()
+{
+    const QString out =
+        E2eSession::run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    QList<XWindow> order;
+    auto ids = QRegularExpression(QStringLiteral("0x[0-9a-fA-F]+")).globalMatch(out);
+    while (ids.hasNext())
+        order.append(ids.next().captured(0).toULongLong(nullptr, 16));
+    return order;
+}
+
+XWindow focusedWindow()
+{
+    return E2eSession::run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).trimmed().toULongLong();
+}
+
 } // namespace
 
 class TestDialogs final : public QObject
@@ -57,6 +114,7 @@ private Q_SLOTS:
     void settingsGiveNewNotesOpacityAndColour();
     void settingsCloseKeepsEverything();
     void aboutOpensFromTrayMenu();
+    void errorOverSettingsIsOnTopAndTakesTheKeys();
 };
 
 void TestDialogs::settingsGiveNewNotesOpacityAndColour()
@@ -148,6 +206,48 @@ void TestDialogs::aboutOpensFromTrayMenu()
     E2eSession::focus(dialog);
     E2eSession::key(QStringLiteral("Return"));
     QVERIFY(app.waitForWindowGone(dialog));
+    QVERIFY(app.isRunning());
+}
+
+// Settings stays on top of other windows; the error of its OK must still
+// come above it, or the dialog looks frozen under a box nobody can see.
+void TestDialogs::errorOverSettingsIsOnTopAndTakesTheKeys()
+{
+    E2E_SESSION(session);
+    WindowManager wm;
+    QVERIFY2(wm.waitUntilReady(), "openbox did not come up");
+    // A plain file where the autostart folder belongs: writing the entry fails.
+    const QString autostart = QFileInfo(autostartEntry(session)).absolutePath();
+    QVERIFY(QDir().mkpath(QFileInfo(autostart).absolutePath()));
+    QFile blocker(autostart);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    const XWindow dialog = startAndOpen(session, Settings, QStringLiteral("Settings"));
+    QVERIFY(dialog);
+    E2eProgram &app = session.program();
+    E2eSession::focus(dialog);
+    // Tick "Load on startup", then back past the page's tab and Close to OK.
+    E2eSession::keys({"Tab", "space", "shift+Tab", "shift+Tab", "shift+Tab", "space"});
+
+    XWindow box = 0;
+    QVERIFY(E2eSession::waitFor([&] {
+        for (XWindow w : app.shownWindows())
+            if (w != dialog && E2eSession::title(w) == QLatin1String("Paperlet"))
+                box = w;
+        return box != 0;
+    }));
+    QVERIFY2(E2eSession::waitFor([&] {
+                 const QList<XWindow> order = stackingOrder();
+                 return order.contains(dialog) && order.indexOf(box) > order.indexOf(dialog);
+             }),
+             "the error box is under Settings");
+    QVERIFY2(E2eSession::waitFor([&] { return focusedWindow() == box; }), "the error box has no focus");
+
+    // One key answers it; Settings stays open and usable.
+    E2eSession::key(QStringLiteral("Return"));
+    QVERIFY(app.waitForWindowGone(box));
+    QVERIFY(E2eSession::isViewable(dialog));
     QVERIFY(app.isRunning());
 }
 

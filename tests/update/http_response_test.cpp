@@ -59,6 +59,16 @@ void HttpResponseTest::framesTheBody_data()
         << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n") << false << S::Invalid << 200 << QByteArray();
     QTest::newRow("endless head over the limit")
         << QByteArray("HTTP/1.1 200 OK\r\nX: " + QByteArray(300, 'a')) << false << S::Invalid << 0 << QByteArray();
+    QTest::newRow("bare LF line ends")
+        << QByteArray("HTTP/1.1 200 OK\nContent-Length: 3\n\n1.1") << false << S::Complete << 200 << QByteArray("1.1");
+    QTest::newRow("mixed line ends")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 3\n\r\n1.1") << false << S::Complete << 200 << QByteArray("1.1");
+    QTest::newRow("chunked, bare LF line ends")
+        << QByteArray("HTTP/1.1 200 OK\nTransfer-Encoding: chunked\n\n2\n1.\n1\r\n1\n0\n\n") << false << S::Complete << 200 << QByteArray("1.1");
+    QTest::newRow("chunk size at the top of the range")
+        << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1\r\n1\r\n7fffffffffffffff\r\n.1\r\n0\r\n\r\n") << false << S::Invalid << 200 << QByteArray();
+    QTest::newRow("chunk size over the range")
+        << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n10000000000000000\r\n") << false << S::Invalid << 200 << QByteArray();
     QTest::newRow("closed before the head ends")
         << QByteArray("HTTP/1.1 200 OK\r\n") << true << S::Invalid << 0 << QByteArray();
 }

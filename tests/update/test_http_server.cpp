@@ -81,6 +81,11 @@ void TestHttpServer::onReadyRead(QTcpSocket *socket)
 
 void TestHttpServer::answer(QTcpSocket *socket)
 {
+    if (!m_raw.isEmpty()) {
+        socket->write(m_raw);
+        socket->disconnectFromHost();
+        return;
+    }
     QByteArray response = "HTTP/1.1 " + QByteArray::number(m_reply.status) + ' '
         + reasonPhrase(m_reply.status) + "\r\n";
     if (!m_reply.contentType.isEmpty())

@@ -30,6 +30,8 @@ public:
     static QString closedBase();
 
     void setReply(const Reply &reply) { m_reply = reply; }
+    // Bytes sent as they are instead of the reply, as an odd server would.
+    void setRawReply(const QByteArray &raw) { m_raw = raw; }
     // While holding, requests are read but not answered.
     void setHolding(bool holding) { m_holding = holding; }
     // Answers every held request with the current reply.
@@ -46,6 +48,7 @@ private:
 
     QTcpServer m_server;
     Reply m_reply;
+    QByteArray m_raw;
     bool m_holding = false;
     QList<QByteArray> m_requests;
     QList<QPointer<QTcpSocket>> m_held;

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -31,8 +32,10 @@ public:
         Qt::TextFormat format;
     };
 
-    explicit MessageCatcher(QMessageBox::StandardButton answer)
+    // ready: the box is answered only once it holds (it stays on screen until then).
+    explicit MessageCatcher(QMessageBox::StandardButton answer, std::function<bool()> ready = {})
         : m_answer(answer)
+        , m_ready(std::move(ready))
     {
         connect(&m_poll, &QTimer::timeout, this, &MessageCatcher::poll);
         m_poll.start(20);
@@ -44,7 +47,7 @@ private:
     void poll()
     {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || box == m_last)
+        if (!box || box == m_last || (m_ready && !m_ready()))
             return;
         m_last = box;
         seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
@@ -56,6 +59,7 @@ private:
     }
 
     QMessageBox::StandardButton m_answer;
+    std::function<bool()> m_ready;
     QTimer m_poll;
     QPointer<QMessageBox> m_last;
 };
@@ -96,6 +100,8 @@ private Q_SLOTS:
     void showsTheResult_data();
     void showsTheResult();
     void handOverArmsTheTimerAndReleasesTheWorker();
+    void lingeringWorkerIsReleasedOnce_data();
+    void lingeringWorkerIsReleasedOnce();
     void silentCheckWithSwitchOffStartsNothing();
     void secondRequestWhileOutstanding_data();
     void secondRequestWhileOutstanding();
@@ -130,7 +136,7 @@ void UpdateMainFormTest::cleanup()
 
 void UpdateMainFormTest::settle()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(m_form->findChildren<TUpdateChecker *>().isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_form->updateCheck(), 10000);
     QTest::qWait(300);
     QVERIFY(!m_form->tmChecker.isActive());
     QCOMPARE(m_form->Checker, nullptr);
@@ -154,7 +160,9 @@ void UpdateMainFormTest::showsTheResult_data()
     QTest::newRow("silent, older: question, Yes downloads") << true << 200 << QByteArray("1.0") << false << yes << Kind::Question << question("1.0") << true;
     QTest::newRow("menu, newer: question, No opens nothing") << true << 200 << QByteArray("1.2") << true << no << Kind::Question << question("1.2") << false;
     QTest::newRow("line break shown in question") << true << 200 << QByteArray("1.1\n") << false << no << Kind::Question << question("1.1\n") << false;
-    QTest::newRow("markup stays text") << true << 200 << QByteArray("<b>2.0</b>") << true << no << Kind::Question << question("<b>2.0</b>") << false;
+    QTest::newRow("entity stays text") << true << 200 << QByteArray("2.0&amp;") << true << no << Kind::Question << question("2.0&amp;") << false;
+    QTest::newRow("markup is no version: nothing") << true << 200 << QByteArray("<b>2.0</b>") << true << yes << Kind::Nothing << QString() << false;
+    QTest::newRow("silent, portal page: nothing") << true << 200 << QByteArray("<html><body>\n<p>Sign in</p>\n</body></html>") << false << yes << Kind::Nothing << QString() << false;
     QTest::newRow("menu, 404: nothing") << true << 404 << QByteArray("1.0") << true << yes << Kind::Nothing << QString() << false;
     QTest::newRow("silent, 500: nothing") << true << 500 << QByteArray("1.0") << false << yes << Kind::Nothing << QString() << false;
     QTest::newRow("menu, closed port: nothing") << false << 200 << QByteArray("1.0") << true << yes << Kind::Nothing << QString() << false;
@@ -209,22 +217,81 @@ void UpdateMainFormTest::showsTheResult()
 
 void UpdateMainFormTest::handOverArmsTheTimerAndReleasesTheWorker()
 {
+    m_http->setReply({200, "text/plain", "1.1"});
+    m_http->setHolding(true);
     MessageCatcher boxes{QMessageBox::Ok};
-    QPointer<TUpdateChecker> worker = new TUpdateChecker(QStringLiteral("1.1"), true, {}, m_form.get());
-    worker->UpToDate = true;
-
+    m_form->StartUpdateCheck(true);
+    QTRY_COMPARE(m_http->heldCount(), 1);
+    const QPointer<TUpdateChecker> worker = m_form->updateCheck();
+    QVERIFY(worker);
     QVERIFY(!m_form->tmChecker.isActive());
-    m_form->UpdateCheckDone(worker);
-    QCOMPARE(m_form->Checker, worker.data());
-    QVERIFY(m_form->tmChecker.isActive());
-    QCOMPARE(m_form->tmChecker.interval(), 100);
-    QCOMPARE(boxes.seen.size(), 0);
 
+    // Queued after the form's own receiver: sees the state the hand-over left.
+    const TUpdateChecker *handed = nullptr;
+    bool armed = false;
+    QObject context;
+    connect(worker, &TUpdateChecker::OnResult, &context, [&] {
+        handed = m_form->Checker;
+        armed = m_form->tmChecker.isActive();
+    }, Qt::QueuedConnection);
+    m_http->setHolding(false);
+    m_http->releaseHeld();
+
+    QTRY_VERIFY(handed);
+    QCOMPARE(handed, worker.data());
+    QVERIFY(armed);
+    QCOMPARE(m_form->tmChecker.interval(), 100);
     QTRY_VERIFY(worker.isNull());
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen.constFirst().text, upToDate());
     QVERIFY(!m_form->tmChecker.isActive());
     QCOMPARE(m_form->Checker, nullptr);
+    QCOMPARE(m_form->updateCheck(), nullptr);
+}
+
+void UpdateMainFormTest::lingeringWorkerIsReleasedOnce_data()
+{
+    QTest::addColumn<int>("lingerMs");
+    QTest::addColumn<bool>("answerAfterEnd");
+
+    QTest::newRow("no delay") << 0 << false;
+    QTest::newRow("150 ms, its end arrives while the question is up") << 150 << true;
+    QTest::newRow("300 ms, its end arrives while the question is up") << 300 << true;
+    QTest::newRow("300 ms, question answered before its end") << 300 << false;
+}
+
+// A worker thread may be held up between reporting its result and ending.
+// Whichever comes first, the end or the answer, it is deleted exactly once
+// (the sanitizer build of this test stops at a second delete).
+void UpdateMainFormTest::lingeringWorkerIsReleasedOnce()
+{
+    QFETCH(int, lingerMs);
+    QFETCH(bool, answerAfterEnd);
+    m_http->setReply({200, "text/plain", "1.2"});
+    m_http->setHolding(true);
+    m_form->StartUpdateCheck(true);
+    QTRY_COMPARE(m_http->heldCount(), 1);
+    const QPointer<TUpdateChecker> worker = m_form->updateCheck();
+    QVERIFY(worker);
+
+    // Runs on the worker thread right after it has reported.
+    connect(worker, &TUpdateChecker::OnResult, worker, [lingerMs] { QThread::msleep(lingerMs); },
+            Qt::DirectConnection);
+    bool ended = false;
+    QObject context;
+    connect(worker, &QThread::finished, &context, [&ended] { ended = true; }, Qt::QueuedConnection);
+    MessageCatcher boxes{QMessageBox::No, [&] { return ended || !answerAfterEnd; }};
+    m_http->setHolding(false);
+    m_http->releaseHeld();
+
+    settle();
+    QVERIFY(worker.isNull());
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen.constFirst().text, question("1.2"));
+    // The form still checks, once more, after all that.
+    m_form->StartUpdateCheck(true);
+    settle();
+    QCOMPARE(boxes.seen.size(), 2);
 }
 
 void UpdateMainFormTest::silentCheckWithSwitchOffStartsNothing()
@@ -234,7 +301,7 @@ void UpdateMainFormTest::silentCheckWithSwitchOffStartsNothing()
     m_form->CheckForUpdates = false;
 
     m_form->StartUpdateCheck(false);
-    QVERIFY(m_form->findChildren<TUpdateChecker *>().isEmpty());
+    QVERIFY(!m_form->updateCheck());
     QTest::qWait(200);
     QCOMPARE(m_http->requests().size(), 0);
 
@@ -275,8 +342,10 @@ void UpdateMainFormTest::secondRequestWhileOutstanding()
 
     m_form->StartUpdateCheck(firstInteractive);
     QTRY_COMPARE(m_http->heldCount(), 1);
+    const TUpdateChecker *first = m_form->updateCheck();
+    QVERIFY(first);
     m_form->StartUpdateCheck(secondInteractive);
-    QCOMPARE(m_form->findChildren<TUpdateChecker *>().size(), 1);
+    QCOMPARE(m_form->updateCheck(), first);
     m_http->setHolding(false);
     m_http->releaseHeld();
     settle();
