@@ -3,6 +3,7 @@
 #include "app/error.h"
 
 #include <QMessageBox>
+#include <QTimer>
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -20,6 +21,7 @@ Application::~Application()
 void Application::adoptForm(QWidget *form)
 {
     m_forms.append(QPointer<QWidget>(form));
+    Q_EMIT formAdopted(form);
 }
 
 QList<QWidget *> Application::forms() const
@@ -64,6 +66,14 @@ bool Application::event(QEvent *event)
         return true;
     }
     return QApplication::event(event);
+}
+
+void Application::reportLater(const QString &message)
+{
+    QTimer::singleShot(0, qApp, [message] {
+        const PaperletError error(message);
+        showException(&error);
+    });
 }
 
 void Application::showException(const std::exception *error)

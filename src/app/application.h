@@ -50,6 +50,13 @@ public:
 
     // The standard error display: a message box captioned "Paperlet".
     static void showException(const std::exception *error);
+    // The same, once the current event is over: a modal box in the middle of
+    // a close or a timer would run a nested loop at a bad moment.
+    static void reportLater(const QString &message);
+
+Q_SIGNALS:
+    // A form was created (createForm) or handed over (adoptForm).
+    void formAdopted(QWidget *form);
 
 protected:
     bool event(QEvent *event) override;
