@@ -341,8 +341,9 @@ void TFR_NOTE::writeFile(const QByteArray &bytes)
 void TFR_NOTE::keepOthersVersion()
 {
     const QString path = FilePath();
-    // A file removed elsewhere while this note changed is written back.
-    if (!QFileInfo::exists(path) || m_fingerprint.matchesFile(path))
+    // A file removed elsewhere while this note changed is written back;
+    // something other than a file in its place is no version of it.
+    if (!QFileInfo(path).isFile() || m_fingerprint.matchesFile(path))
         return;
     const QString theirs = FileName;
     FileName = freshFileName(QDateTime::currentDateTime());

@@ -8,7 +8,26 @@
 #include "notes/note_window.h"
 
 #include <QDir>
-#include <QPointer>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace {
+
+// The note a file holds, or nothing while it does not read completely.
+// Something there that cannot be read at all is no removal either.
+std::optional<NoteRecord> noteIn(const FileFingerprint &print, const QByteArray &bytes)
+{
+    if (!print.exists())
+        return std::nullopt;
+    try {
+        return NoteFile::decode(bytes);
+    } catch (const PaperletError &) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 NotesFolderSync::NotesFolderSync(const QString &folder, QObject *parent)
     : QObject(parent)
@@ -59,7 +78,8 @@ void NotesFolderSync::fileSettled(const QString &name)
         QByteArray bytes;
         const FileFingerprint now = FileFingerprint::read(m_folder + name, &bytes);
         TFR_NOTE *note = NoteCollection::findOpen(name);
-        if (!now.exists()) {
+        const bool gone = !now.exists() && !QFileInfo::exists(m_folder + name);
+        if (gone) {
             m_known.remove(name);
             m_looks.remove(name);
             // A new note that was never written has lost nothing.
@@ -74,10 +94,8 @@ void NotesFolderSync::fileSettled(const QString &name)
             Q_EMIT settled(name);
             return;
         }
-        NoteRecord record;
-        try {
-            record = NoteFile::decode(bytes);
-        } catch (const PaperletError &) {
+        const std::optional<NoteRecord> record = noteIn(now, bytes);
+        if (!record) {
             lookAgainLater(name);
             Q_EMIT unreadable(name);
             return;
@@ -88,7 +106,7 @@ void NotesFolderSync::fileSettled(const QString &name)
         else if (note->hasUnsavedChanges())
             note->SaveNote();   // keeps both: the note moves to a file of its own
         else
-            note->reloadFrom(record, now);
+            note->reloadFrom(*record, now);
         Q_EMIT settled(name);
     } catch (const PaperletError &error) {
         Application::reportLater(error.message());
