@@ -84,14 +84,14 @@ class Side:
 
     # --- X display and the program -------------------------------------
     def start_display(self):
-        r, w = os.pipe()
-        start(f'Xvfb {self.name}', ['Xvfb', '-displayfd', str(w), '-screen', '0', '1280x800x24',
-                                    '-nolisten', 'tcp', '-noreset'], pass_fds=(w,),
-              stderr=subprocess.DEVNULL)
-        os.close(w)
-        number = os.read(r, 32).decode().strip()
-        os.close(r)
-        self.env['DISPLAY'] = ':' + number
+        number_file = f'{self.home}/display'
+        with open(number_file, 'w') as out:
+            start(f'Xvfb {self.name}', ['Xvfb', '-displayfd', str(out.fileno()), '-screen', '0', '1280x800x24',
+                                        '-nolisten', 'tcp', '-noreset'], pass_fds=(out.fileno(),),
+                  stderr=open(f'{self.home}/xvfb.log', 'w'))
+        wait(lambda: open(number_file).read().strip(), 10)
+        self.env['DISPLAY'] = ':' + open(number_file).read().strip()
+        wait(lambda: subprocess.run(['xdpyinfo'], env=self.env, capture_output=True).returncode == 0, 10)
 
     def start_program(self):
         self.log = open(f'{self.home}/paperlet.log', 'w')
@@ -103,7 +103,7 @@ class Side:
 
     def windows(self, title):
         """Viewable windows of this side's program titled exactly `title`."""
-        out = self.x('xdotool', 'search', '--onlyvisible', '--pid', str(self.program.pid), '--name',
+        out = self.x('xdotool', 'search', '--all', '--onlyvisible', '--pid', str(self.program.pid), '--name',
                      '^' + title + '$')
         return [int(w) for w in out.split()]
 
@@ -264,7 +264,7 @@ try:
     took = wait(lambda: both(A) and both(B) and idle(), 60)
     check('2. both texts are in files on both sides', took is not None,
           f'{took:.1f} s; A: {A.files()}, B: {B.files()}')
-    windows = lambda s: len(s.windows('Renamed on A'))
+    windows = lambda s: len(s.windows('Shared'))
     took = wait(lambda: windows(A) == 2 and windows(B) == 2, 30)
     check('2. both versions are open on both sides', took is not None, f'A {windows(A)}, B {windows(B)} windows')
 

@@ -163,9 +163,9 @@ private Q_SLOTS:
         const XWindow note = startWithStoredNote(session, started, Mine.toLatin1(), "first");
         QVERIFY(note);
         E2eProgram &app = *started;
-        // A click below the only line puts the cursor at its end.
+        // A click below the text puts the cursor at its end.
         typeInto(note, QStringLiteral("abc"));
-        QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains("firstabc"); },
+        QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains("abc"); },
                                     ResolveMs));
         // Changes are looked at in turn: once this later one has opened, the
         // autosave has been looked at too.
@@ -175,8 +175,9 @@ private Q_SLOTS:
         // A reload would have put the cursor back at the start.
         E2eSession::focus(note);
         E2eSession::type(QStringLiteral("d"));
-        QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains("firstabcd"); },
+        QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains("abcd"); },
                                     ResolveMs));
+        QVERIFY(!session.readNote(QStringLiteral("1.pnf")).contains("dfirst"));
         QCOMPARE(app.windows(Mine, E2eProgram::ViewableOnly), QList<XWindow>{note});
         QCOMPARE(session.noteFiles().size(), 2);
     }
