@@ -45,61 +45,50 @@ class TestFolder final : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void outsideRewriteOfAnUnchangedNoteThenAMove_data()
+    void outsideRewrite_data()
     {
         QTest::addColumn<Write>("how");
-        QTest::newRow("by rename") << Write::ByRename;
-        QTest::newRow("in place") << Write::InPlace;
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("by rename, unchanged note") << Write::ByRename << false;
+        QTest::newRow("in place, unchanged note") << Write::InPlace << false;
+        QTest::newRow("by rename, unsaved typing") << Write::ByRename << true;
+        QTest::newRow("in place, unsaved typing") << Write::InPlace << true;
     }
 
-    void outsideRewriteOfAnUnchangedNoteThenAMove()
+    void outsideRewrite()
     {
         QFETCH(Write, how);
+        QFETCH(bool, typed);
         E2E_SESSION(session);
         E2eProgram *started = nullptr;
         const XWindow note = startWithStoredNote(session, started, Mine.toLatin1(), "first");
         QVERIFY(note);
         E2eProgram &app = *started;
-        const QString path = QDir(session.notesFolder()).filePath(QStringLiteral("1.pnf"));
-        writeNote(path, noteFile(100, 100, "Theirs", "from elsewhere"), how);
-        // The same window shows the new version.
-        QCOMPARE(app.waitForWindow(Theirs, E2eProgram::ViewableOnly, ResolveMs), note);
-        QCOMPARE(app.windows(Mine).size(), 0);
-
-        drag(QPoint(120, 112), QPoint(320, 262));
-        QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->topLeft() == QPoint(300, 250); }));
-        const QByteArray moved = noteFile(300, 250, "Theirs", "").left(3 + 12);
-        QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).startsWith(moved); },
-                                    ResolveMs));
-        QVERIFY(session.readNote(QStringLiteral("1.pnf")).contains("from elsewhere"));
-        QCOMPARE(session.noteFiles(), QStringList{QStringLiteral("1.pnf")});
-    }
-
-    void outsideRewriteOfANoteWithUnsavedTyping_data()
-    {
-        outsideRewriteOfAnUnchangedNoteThenAMove_data();
-    }
-
-    void outsideRewriteOfANoteWithUnsavedTyping()
-    {
-        QFETCH(Write, how);
-        E2E_SESSION(session);
-        E2eProgram *started = nullptr;
-        const XWindow note = startWithStoredNote(session, started, Mine.toLatin1(), "first");
-        QVERIFY(note);
-        E2eProgram &app = *started;
-        typeInto(note, QStringLiteral("typed here"));
         // Before the autosave: the typing exists only in the window.
+        if (typed)
+            typeInto(note, QStringLiteral("typed here"));
         const QByteArray other = noteFile(100, 100, "Theirs", "from elsewhere");
         writeNote(QDir(session.notesFolder()).filePath(QStringLiteral("1.pnf")), other, how);
 
+        if (!typed) {
+            // The same window shows the new version; a move then keeps it.
+            QCOMPARE(app.waitForWindow(Theirs, E2eProgram::ViewableOnly, ResolveMs), note);
+            QCOMPARE(app.windows(Mine).size(), 0);
+            drag(QPoint(120, 112), QPoint(320, 262));
+            QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->topLeft() == QPoint(300, 250); }));
+            const QByteArray moved = noteFile(300, 250, "Theirs", "").left(3 + 12);
+            QVERIFY(E2eSession::waitFor(
+                [&] { return session.readNote(QStringLiteral("1.pnf")).startsWith(moved); }, ResolveMs));
+            QVERIFY(session.readNote(QStringLiteral("1.pnf")).contains("from elsewhere"));
+            QCOMPARE(session.noteFiles(), QStringList{QStringLiteral("1.pnf")});
+            return;
+        }
+        // Both kept, in windows and in files, also after the program ends.
         QVERIFY(app.waitForWindow(Theirs, E2eProgram::ViewableOnly, ResolveMs));
         QCOMPARE(app.windows(Mine, E2eProgram::ViewableOnly), QList<XWindow>{note});
         QVERIFY(E2eSession::waitFor([&] { return allNotes(session).contains("typed here"); }, ResolveMs));
         QCOMPARE(session.noteFiles().size(), 2);
         QCOMPARE(session.readNote(QStringLiteral("1.pnf")), other);
-
-        // Both stay after the program ends.
         app.sendSignal(SIGTERM);
         QVERIFY(app.waitForExit());
         QCOMPARE(session.noteFiles().size(), 2);

@@ -219,11 +219,10 @@ private Q_SLOTS:
         MainFormOverScratch &scratch = *m_scratch;
         const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
         writeInPlace(path, noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
-        scratch.form().ShowAllNotes();
+        NotesFolderSync *sync = startFollowing();
+        QVERIFY(sync);
         QPointer<TFR_NOTE> note = NoteCollection::findOpen(QStringLiteral("1.pnf"));
         QVERIFY(note);
-        auto *sync = scratch.form().findChild<NotesFolderSync *>();
-        QVERIFY(sync);
         QSignalSpy settled(sync, &NotesFolderSync::settled);
         if (typed)
             note->reEdit->setPlainText(QStringLiteral("typed here"));
@@ -292,7 +291,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(bool, opens);
         MainFormOverScratch &scratch = *m_scratch;
-        scratch.form().ShowAllNotes();
+        QVERIFY(startFollowing());
         const QString folder = scratch.form().NotesFolder();
         writeByRename(folder + name, noteBytes(QStringLiteral("Arrived"), QStringLiteral("hello")));
         // A note that surely opens, after it: once it is open, the other has
@@ -315,8 +314,7 @@ private Q_SLOTS:
     void aFileWrittenInStepsOpensWhenComplete()
     {
         MainFormOverScratch &scratch = *m_scratch;
-        scratch.form().ShowAllNotes();
-        auto *sync = scratch.form().findChild<NotesFolderSync *>();
+        NotesFolderSync *sync = startFollowing();
         QVERIFY(sync);
         QSignalSpy unreadable(sync, &NotesFolderSync::unreadable);
         const QString path = scratch.form().NotesFolder() + QStringLiteral("slow.pnf");
@@ -333,8 +331,7 @@ private Q_SLOTS:
     void ownWritesAreNoOutsideChange()
     {
         MainFormOverScratch &scratch = *m_scratch;
-        scratch.form().ShowAllNotes();
-        auto *sync = scratch.form().findChild<NotesFolderSync *>();
+        NotesFolderSync *sync = startFollowing();
         QVERIFY(sync);
         QSignalSpy settled(sync, &NotesFolderSync::settled);
         TFR_NOTE *note = scratch.newNote();
@@ -357,6 +354,14 @@ private Q_SLOTS:
     }
 
 private:
+    // Opens the stored notes the way start-up does, which starts following
+    // the folder.
+    NotesFolderSync *startFollowing()
+    {
+        m_scratch->form().ShowAllNotes();
+        return m_scratch->form().findChild<NotesFolderSync *>();
+    }
+
     std::unique_ptr<MainFormOverScratch> m_scratch;
 };
 
