@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libxcb1-dev
   libbenchmark-dev clang libclang-rt-14-dev
   xvfb trayer openbox xcompmgr xdotool x11-utils imagemagick poppler-utils
-  libx11-dev libxdamage-dev python3
+  libx11-dev libxdamage-dev python3 syncthing
 )
 missing=()
 for p in "${packages[@]}"; do

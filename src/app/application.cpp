@@ -3,6 +3,8 @@
 #include "app/error.h"
 #include "framework/message_box.h"
 
+#include <QTimer>
+
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
@@ -19,6 +21,7 @@ Application::~Application()
 void Application::adoptForm(QWidget *form)
 {
     m_forms.append(QPointer<QWidget>(form));
+    Q_EMIT formAdopted(form);
 }
 
 QList<QWidget *> Application::forms() const
@@ -78,6 +81,14 @@ QString Application::errorText(const std::exception *error)
     const QString what = error ? QString::fromLocal8Bit(error->what()) : QString();
     // Never an empty box: the user must see that something failed.
     return what.isEmpty() ? QStringLiteral("An unexpected error occurred.") : what;
+}
+
+void Application::reportLater(const QString &message)
+{
+    QTimer::singleShot(0, qApp, [message] {
+        const PaperletError error(message);
+        showException(&error);
+    });
 }
 
 void Application::showException(const std::exception *error)

@@ -59,6 +59,13 @@ public:
     static QString errorText(const std::exception *error);
     // Runs handler and shows in the standard display what it throws.
     static void runGuarded(const std::function<void()> &handler);
+    // The same, once the current event is over: a modal box in the middle of
+    // a close or a timer would run a nested loop at a bad moment.
+    static void reportLater(const QString &message);
+
+Q_SIGNALS:
+    // A form was created (createForm) or handed over (adoptForm).
+    void formAdopted(QWidget *form);
 
 protected:
     bool event(QEvent *event) override;

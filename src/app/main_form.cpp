@@ -11,6 +11,7 @@
 #include "framework/theme_registry.h"
 #include "notes/note_collection.h"
 #include "notes/note_window.h"
+#include "notes/notes_folder_sync.h"
 #include "theme/ide_theme.h"
 #include "update/update_checker.h"
 #include "update/update_report.h"
@@ -211,6 +212,9 @@ void TFR_PLT_MAIN::mnShowAllNotesClick()
 void TFR_PLT_MAIN::ShowAllNotes()
 {
     const QStringList names = NoteCollection::noteFiles(NotesFolder());
+    // Before the notes open, so that it follows their writes.
+    if (!m_folderSync)
+        m_folderSync = new NotesFolderSync(NotesFolder(), this);
     if (names.isEmpty())
         showBalloon();
     else

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class NotesFolderSync;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
@@ -33,7 +34,8 @@ public:
     QString NotesFolder() const { return m_store.NotesFolder(); }
     void EnsureNotesFolder() const { m_store.EnsureNotesFolder(); }
 
-    // Note collection.
+    // Note collection. The first call also starts following the changes
+    // that other programs make to the notes folder.
     void ShowAllNotes();
 
     // The tray balloon that invites the first note.
@@ -106,6 +108,7 @@ private:
     QString m_updateServer;
     // The balloon on screen, where this program draws it (a child window).
     QPointer<QWidget> m_balloon;
+    NotesFolderSync *m_folderSync = nullptr;   // a child
 };
 
 // The one global the design calls for: set as soon as the main form exists,

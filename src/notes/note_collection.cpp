@@ -39,6 +39,20 @@ TFR_NOTE *findOpen(const QString &fileName)
     return it == notes.end() ? nullptr : *it;
 }
 
+TFR_NOTE *open(const QString &fileName)
+{
+    auto *note = Application::instance()->createForm<TFR_NOTE>();
+    try {
+        note->LoadNote(fileName);
+    } catch (const PaperletError &) {
+        // The window that failed never writes or removes the file.
+        delete note;
+        return nullptr;
+    }
+    note->show();
+    return note;
+}
+
 void ShowAll(const QStringList &names)
 {
     for (const QString &name : names) {
@@ -47,16 +61,8 @@ void ShowAll(const QStringList &names)
             open->raise();
             continue;
         }
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
-        try {
-            note->LoadNote(name);
-        } catch (const PaperletError &) {
-            // One damaged file must not hide the notes after it. The window
-            // that failed never writes or removes the file.
-            delete note;
-            continue;
-        }
-        note->show();
+        // One damaged file must not hide the notes after it.
+        open(name);
     }
 }
 

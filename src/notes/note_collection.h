@@ -17,6 +17,10 @@ QStringList noteFiles(const QString &folder);
 // The open note stored under `fileName` (exact comparison), or null.
 TFR_NOTE *findOpen(const QString &fileName);
 
+// Opens the stored note `fileName` (bare name) and shows it; null when its
+// file cannot be loaded (the file is left alone).
+TFR_NOTE *open(const QString &fileName);
+
 // Brings forward the open notes of `names` (bare file names, in order) and
 // opens the others. A file that cannot be loaded is skipped silently and its
 // file left alone.

@@ -100,16 +100,6 @@ QRect primaryScreenGeometry()
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
-// Shown once the current event is over: a modal box in the middle of a close
-// or a timer would run a nested loop at a bad moment.
-void reportLater(const QString &message)
-{
-    QTimer::singleShot(0, qApp, [message] {
-        const PaperletError error(message);
-        Application::showException(&error);
-    });
-}
-
 } // namespace
 
 TFR_NOTE::TFR_NOTE(QWidget *parent)
@@ -226,7 +216,15 @@ void TFR_NOTE::InitNewNote()
     move(NotePlacement::newNotePosition(primaryScreenGeometry(), size(), ProgramRandom::shared()));
 
     settings.EnsureNotesFolder();
-    const QString folder = settings.NotesFolder();
+    FileName = freshFileName(now);
+    m_fingerprint = FileFingerprint();
+    m_loadFailed = false;
+    m_ready = true;
+}
+
+QString TFR_NOTE::freshFileName(const QDateTime &moment) const
+{
+    const QString folder = mainForm().NotesFolder();
     const auto taken = [this, &folder](const QString &name) {
         if (QFileInfo::exists(folder + name))
             return true;
@@ -234,9 +232,7 @@ void TFR_NOTE::InitNewNote()
         return std::any_of(notes.begin(), notes.end(),
                            [this, &name](const TFR_NOTE *note) { return note != this && note->FileName == name; });
     };
-    FileName = NoteNaming::uniqueFileName(NoteNaming::fileNameFor(now, locale), taken);
-    m_loadFailed = false;
-    m_ready = true;
+    return NoteNaming::uniqueFileName(NoteNaming::fileNameFor(moment, QLocale()), taken);
 }
 
 void TFR_NOTE::LoadNote(const QString &fileName)
@@ -247,12 +243,33 @@ void TFR_NOTE::LoadNote(const QString &fileName)
     m_ready = false;
     const QString path = FilePath();
     NoteRecord record;
+    FileFingerprint print;
     try {
-        record = NoteFile::decode(NoteFile::readAll(path));
+        const QByteArray bytes = NoteFile::readAll(path);
+        print = FileFingerprint::of(path, bytes);
+        record = NoteFile::decode(bytes);
     } catch (const PaperletError &error) {
         throw PaperletError(QStringLiteral("Cannot load the note file \"%1\": %2")
                                 .arg(QDir::toNativeSeparators(path), error.message()));
     }
+    // Stored notes open in numbers at start-up; none of them should take the focus.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    m_loadFailed = false;
+    reloadFrom(record, print);
+}
+
+void TFR_NOTE::reloadFrom(const NoteRecord &record, const FileFingerprint &print)
+{
+    m_autosave.stop();
+    applyRecord(record);
+    m_fingerprint = print;
+    m_lastWritten.clear();
+}
+
+void TFR_NOTE::applyRecord(const NoteRecord &record)
+{
+    // What the file says is no change to save.
+    m_ready = false;
     ApplyColor(record.color);
     SetTitle(record.title);
     const QRect screen = primaryScreenGeometry();
@@ -260,12 +277,29 @@ void TFR_NOTE::LoadNote(const QString &fileName)
     SetOpacity(record.opacity);
     Rtf::load(*reEdit->document(), record.content);
     reEdit->document()->clearUndoRedoStacks();
-    // Stored notes open in numbers at start-up; none of them should take the focus.
-    setAttribute(Qt::WA_ShowWithoutActivating);
     m_savedGeometry = frameGeometry();
-    m_loadFailed = false;
     m_dirty = false;
     m_ready = true;
+}
+
+bool TFR_NOTE::hasUnsavedChanges() const
+{
+    return m_dirty || !isPlaceSaved();
+}
+
+void TFR_NOTE::fileRemovedElsewhere()
+{
+    if (m_loadFailed || Deleted)
+        return;
+    if (hasUnsavedChanges() && HasText()) {
+        SaveNote();
+        return;
+    }
+    // Removed on purpose (here or on another computer): it stays removed.
+    m_removedElsewhere = true;
+    m_autosave.stop();
+    FadeOnClose = false;
+    close();
 }
 
 QRect TFR_NOTE::placeNow() const
@@ -296,11 +330,27 @@ void TFR_NOTE::writeFile(const QByteArray &bytes)
 {
     // A Notes folder removed behind our back comes back rather than losing the note.
     mainForm().EnsureNotesFolder();
+    keepOthersVersion();
     NoteFile::writeAtomically(FilePath(), bytes);
+    m_fingerprint = FileFingerprint::of(FilePath(), bytes);
     m_lastWritten = bytes;
     m_savedGeometry = placeNow();
     m_dirty = false;
     Q_EMIT saved();
+}
+
+void TFR_NOTE::keepOthersVersion()
+{
+    const QString path = FilePath();
+    // A file removed elsewhere while this note changed is written back;
+    // something other than a file in its place is no version of it.
+    if (!QFileInfo(path).isFile() || m_fingerprint.matchesFile(path))
+        return;
+    const QString theirs = FileName;
+    FileName = freshFileName(QDateTime::currentDateTime());
+    m_fingerprint = FileFingerprint();
+    m_lastWritten.clear();
+    Q_EMIT forkedFrom(theirs);
 }
 
 void TFR_NOTE::SaveNote()
@@ -319,19 +369,22 @@ bool TFR_NOTE::HasText() const
 
 void TFR_NOTE::persist()
 {
-    if (m_loadFailed || FileName.isEmpty())
+    if (m_loadFailed || m_removedElsewhere || FileName.isEmpty())
         return;
     if (!Deleted && HasText()) {
         // An untouched note's file already says all of it; rewriting
-        // hundreds of them would only slow the exit down.
-        if (m_dirty || !isPlaceSaved() || !QFileInfo::exists(FilePath()))
+        // hundreds of them would only slow the exit down. An untouched note
+        // whose file was removed elsewhere stays removed.
+        if (hasUnsavedChanges() || !m_fingerprint.exists())
             SaveNote();
         return;
     }
     m_autosave.stop();
-    // Not being able to remove the file is not worth a message: it only
-    // means an empty or deleted note comes back.
-    NoteFile::discard(FilePath());
+    // Someone else's newer version is not ours to remove. Not being able to
+    // remove the file is not worth a message: it only means an empty or
+    // deleted note comes back.
+    if (m_fingerprint.matchesFile(FilePath()))
+        NoteFile::discard(FilePath());
 }
 
 void TFR_NOTE::rescue(const QString &reason)
@@ -372,7 +425,7 @@ void TFR_NOTE::autosave()
     } catch (const PaperletError &error) {
         // Once per failing stretch, not at every keystroke.
         if (!m_autosaveErrorShown)
-            reportLater(error.message());
+            Application::reportLater(error.message());
         m_autosaveErrorShown = true;
     }
 }
@@ -667,7 +720,7 @@ void TFR_NOTE::closeEvent(QCloseEvent *event)
         // The text stays on screen rather than being lost with the window.
         event->ignore();
         setAlpha(m_opacity);
-        reportLater(error.message() + QStringLiteral("\nThe note stays open so that its text is not lost."));
+        Application::reportLater(error.message() + QStringLiteral("\nThe note stays open so that its text is not lost."));
         return;
     }
     m_persisted = true;

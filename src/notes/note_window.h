@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notes/file_fingerprint.h"
 #include "notes/note_file.h"
 
 #include <QPoint>
@@ -36,8 +37,20 @@ public:
     // Sets FileName, then reads NotesFolder + fileName; throws PaperletError.
     // A note that failed to load never touches its file again.
     void LoadNote(const QString &fileName);
-    // Writes NotesFolder + FileName atomically; throws PaperletError.
+    // Writes NotesFolder + FileName atomically; throws PaperletError. A file
+    // that someone else changed since this window last read or wrote it is
+    // left as it is: the note moves to a new file of its own (forkedFrom).
     void SaveNote();
+
+    // What the file held when this window last read or wrote it.
+    const FileFingerprint &fileFingerprint() const { return m_fingerprint; }
+    // Changed (text, look or place) since the file was last read or written.
+    bool hasUnsavedChanges() const;
+    // Shows another program's version of the file, as if just opened.
+    void reloadFrom(const NoteRecord &record, const FileFingerprint &print);
+    // The file was removed elsewhere: an unchanged note closes writing
+    // nothing, a changed one writes its file back. Throws PaperletError.
+    void fileRemovedElsewhere();
 
     // 0x00BBGGRR; a system colour is taken at its current RGB value.
     void ApplyColor(qint32 c);
@@ -95,6 +108,9 @@ public Q_SLOTS:
 Q_SIGNALS:
     // The file was written (by autosave or on closing); tests wait for it.
     void saved();
+    // The file `theirs` held someone else's version, so this note now lives
+    // in a new file; `theirs` is left as it was.
+    void forkedFrom(const QString &theirs);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -119,7 +135,12 @@ private:
     void tickOpacityItems();
 
     NoteRecord currentRecord() const;
+    void applyRecord(const NoteRecord &record);
     void writeFile(const QByteArray &bytes);
+    // Moves the note to a new file when its own was changed elsewhere.
+    void keepOthersVersion();
+    // A file name no file and no other open note has.
+    QString freshFileName(const QDateTime &moment) const;
     // The destruction rule: write the file, or remove it when the note is
     // empty or deleted. Throws PaperletError when the file cannot be written.
     void persist();
@@ -145,9 +166,11 @@ private:
     bool m_ready = false;        // initialised or loaded: changes are worth saving
     bool m_loadFailed = false;
     bool m_persisted = false;    // the destruction rule already ran on close
+    bool m_removedElsewhere = false;   // closing writes nothing
     bool m_dirty = false;        // changed since loaded or last written
     bool m_autosaveErrorShown = false;
     QTimer m_autosave;
     QByteArray m_lastWritten;    // what the file holds since this window wrote it
+    FileFingerprint m_fingerprint;   // the file as last read or written here
     QRect m_savedGeometry;       // the place and size the file holds
 };

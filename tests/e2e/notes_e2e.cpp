@@ -2,6 +2,7 @@
 // retitled, closed, and found again at the next start; and what survives a
 // kill.
 
+#include "e2e_notes.h"
 #include "e2e_session.h"
 
 #include <QDir>
@@ -13,44 +14,7 @@
 
 namespace {
 
-// Settings without the network check, so that nothing reaches out.
-const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 const QString NewNoteTitle = QStringLiteral("New Note");
-
-// The note file format's header for a 200 by 200 note at (left, top).
-QByteArray noteFile(int left, int top, const QByteArray &title, const QByteArray &text)
-{
-    const QByteArray header = QStringLiteral("%1%2%3%4%5%6")
-                                  .arg(left, 6, 16, QLatin1Char('0'))
-                                  .arg(top, 6, 16, QLatin1Char('0'))
-                                  .arg(200, 6, 16, QLatin1Char('0'))
-                                  .arg(200, 6, 16, QLatin1Char('0'))
-                                  .arg(100, 6, 16, QLatin1Char('0'))
-                                  .arg(0x99FFFF, 6, 16, QLatin1Char('0'))
-                                  .toUpper()
-                                  .toLatin1();
-    return "\xEF\xBB\xBF" + header + "\r\n" + title + "\r\n" + text + "\r\n";
-}
-
-void drag(QPoint from, QPoint to)
-{
-    E2eSession::run(QStringLiteral("xdotool"),
-                    {QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()),
-                     QStringLiteral("mousedown"), QStringLiteral("1"), QStringLiteral("mousemove"),
-                     QString::number((from.x() + to.x()) / 2), QString::number((from.y() + to.y()) / 2),
-                     QStringLiteral("mousemove"), QString::number(to.x()), QString::number(to.y()),
-                     QStringLiteral("mouseup"), QStringLiteral("1")});
-}
-
-// Types into a note: the pointer over its text area gives it the keyboard
-// (no window manager), and the focus makes sure.
-void typeInto(XWindow note, const QString &text)
-{
-    const QRect g = E2eSession::geometry(note).value_or(QRect());
-    E2eSession::click(g.center());
-    E2eSession::focus(note);
-    E2eSession::type(text);
-}
 
 // The first and only note file's text, or empty.
 QByteArray onlyNote(const E2eSession &session)
@@ -68,19 +32,6 @@ XWindow startWithNewNote(E2eSession &session, E2eProgram *&app)
     if (!app->waitForTrayIcon() || !session.doubleClickTray())
         return 0;
     return app->waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
-}
-
-// Starts the program over one stored note, 1.pnf at (100, 100); 0 when its
-// window does not come up.
-XWindow startWithStoredNote(E2eSession &session, E2eProgram *&app, const QByteArray &title,
-                            const QByteArray &text)
-{
-    session.seedSettings(QuietSettings);
-    session.seedNote(QStringLiteral("1.pnf"), noteFile(100, 100, title, text));
-    app = &session.start();
-    if (!app->waitForTrayIcon())
-        return 0;
-    return app->waitForWindow(QString::fromLatin1(title), E2eProgram::ViewableOnly);
 }
 
 } // namespace
