@@ -1,8 +1,9 @@
 #include "notes/rescue_log.h"
 
+#include "app/data_place.h"
+
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 namespace RescueLog {
 
@@ -17,7 +18,7 @@ QString listPath()
 
 QString folder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Rescued notes/");
+    return DataPlace().rescueFolder();
 }
 
 void add(const QString &copyPath, const QString &reason)
