@@ -42,16 +42,6 @@ void drag(QPoint from, QPoint to)
                      QStringLiteral("mouseup"), QStringLiteral("1")});
 }
 
-// Types into a note: the pointer over its text area gives it the keyboard
-// (no window manager), and the focus makes sure.
-void typeInto(XWindow note, const QString &text)
-{
-    const QRect g = E2eSession::geometry(note).value_or(QRect());
-    E2eSession::click(g.center());
-    E2eSession::focus(note);
-    E2eSession::type(text);
-}
-
 // The first and only note file's text, or empty.
 QByteArray onlyNote(const E2eSession &session)
 {
@@ -113,7 +103,7 @@ private Q_SLOTS:
             const XWindow note = startWithNewNote(session, started);
             QVERIFY(note);
             E2eProgram &app = *started;
-            typeInto(note, QStringLiteral("buy milk"));
+            E2eSession::typeInto(note, QStringLiteral("buy milk"));
 
             // Move by the title bar, then size by the grip.
             QRect g = E2eSession::geometry(note).value_or(QRect());
@@ -181,7 +171,7 @@ private Q_SLOTS:
         const XWindow note = startWithNewNote(session, started);
         QVERIFY(note);
         E2eProgram &app = *started;
-        typeInto(note, QStringLiteral("quick"));
+        E2eSession::typeInto(note, QStringLiteral("quick"));
         E2eSession::key(QStringLiteral("Escape"));
         QVERIFY(app.waitForWindowGone(note, 1000));
         QVERIFY(onlyNote(session).contains("quick"));
@@ -215,7 +205,7 @@ private Q_SLOTS:
         const XWindow note = startWithNewNote(session, started);
         QVERIFY(note);
         E2eProgram &app = *started;
-        typeInto(note, QStringLiteral("survives"));
+        E2eSession::typeInto(note, QStringLiteral("survives"));
         QTest::qWait(3000);
         app.sendSignal(SIGKILL);
         QVERIFY(app.waitForExit());
@@ -248,14 +238,14 @@ private Q_SLOTS:
         E2eProgram *started = nullptr;
         const XWindow note = startWithNewNote(session, started);
         QVERIFY(note);
-        typeInto(note, QStringLiteral("first"));
+        E2eSession::typeInto(note, QStringLiteral("first"));
         QVERIFY(E2eSession::waitFor([&] { return session.noteFiles().size() == 1; }, 6000));
         const QString name = session.noteFiles().first();
         // A folder where the file was: nothing can replace it.
         const QString path = QDir(session.notesFolder()).filePath(name);
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkpath(path));
-        typeInto(note, QStringLiteral(" second"));
+        E2eSession::typeInto(note, QStringLiteral(" second"));
         started->sendSignal(SIGTERM);
         QVERIFY(started->waitForExit());
         QCOMPARE(started->exitCode(), 0);
@@ -280,7 +270,7 @@ private Q_SLOTS:
         QVERIFY(session.doubleClickTray());
         const XWindow note = app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
         QVERIFY(note);
-        typeInto(note, QStringLiteral("fresh"));
+        E2eSession::typeInto(note, QStringLiteral("fresh"));
         // Before the autosave: only the orderly exit can write it.
         app.sendSignal(SIGTERM);
         QVERIFY(app.waitForExit());
