@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/data_place.h"
 #include "app/error.h"
 #include "app/main_form.h"
 #include "app/single_instance.h"
@@ -54,7 +55,7 @@ int main(int argc, char *argv[])
 
     try {
         // 5. The hidden main form.
-        auto *mainForm = app.createForm<TFR_PLT_MAIN>(QCoreApplication::applicationDirPath());
+        auto *mainForm = app.createForm<TFR_PLT_MAIN>(DataPlace().homeFolder());
         mainForm->winId();
         // 6. The version, then the caption that a second start looks for.
         mainForm->Version = VersionText;

@@ -24,7 +24,7 @@ class TFR_PLT_MAIN final : public QWidget, public ProgramSettings
 {
     Q_OBJECT
 public:
-    // homeFolder: where settings.ini and Notes live (the executable's folder).
+    // homeFolder: where settings.ini and Notes live (see DataPlace).
     explicit TFR_PLT_MAIN(const QString &homeFolder);
     ~TFR_PLT_MAIN() override;
 

@@ -23,12 +23,12 @@ struct ProgramSettings
     void setBuiltInDefaults();
 };
 
-// settings.ini and the Notes folder, both beside the executable. A plain
+// settings.ini and the Notes folder, both in one folder (see DataPlace). A plain
 // class without GUI so that its format can be tested in isolation.
 class SettingsStore
 {
 public:
-    // folder: the executable's folder (tests pass a scratch folder).
+    // folder: the home folder of DataPlace (tests pass a scratch folder).
     explicit SettingsStore(QString folder);
 
     QString folder() const { return m_folder; }

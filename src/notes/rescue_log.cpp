@@ -1,10 +1,10 @@
 #include "notes/rescue_log.h"
 
 #include "app/error.h"
+#include "app/data_place.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 namespace RescueLog {
 
@@ -19,7 +19,7 @@ QString listPath()
 
 QString folder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Rescued notes/");
+    return DataPlace().rescueFolder();
 }
 
 void add(const QString &copyPath, const QString &reason)

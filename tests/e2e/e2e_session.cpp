@@ -222,8 +222,9 @@ bool E2eSession::hasDisplay()
     return !qEnvironmentVariableIsEmpty("DISPLAY");
 }
 
-E2eSession::E2eSession(const QString &name)
+E2eSession::E2eSession(const QString &name, Layout layout)
     : m_name(name.isEmpty() ? defaultSessionName() : name)
+    , m_layout(layout)
 {
     m_root = QDir(requiredEnv("PAPERLET_E2E_SCRATCH")).filePath(m_name);
     if (::geteuid() == 0) // a locked folder left by a killed run
@@ -231,7 +232,7 @@ E2eSession::E2eSession(const QString &name)
     QDir(m_root).removeRecursively();
     m_appFolder = QDir(m_root).filePath(QStringLiteral("app"));
     QDir().mkpath(m_appFolder);
-    if (!QFile::copy(requiredEnv("PAPERLET_E2E_BINARY"), binary()))
+    if (m_layout == Layout::Portable && !QFile::copy(requiredEnv("PAPERLET_E2E_BINARY"), binary()))
         qFatal("cannot copy the program into %s", qPrintable(m_appFolder));
 
     m_env = QProcessEnvironment::systemEnvironment();
@@ -248,6 +249,8 @@ E2eSession::E2eSession(const QString &name)
     }
     QFile::setPermissions(QDir(m_root).filePath(QStringLiteral("run")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (m_layout == Layout::Installed)
+        m_env.remove(QStringLiteral("XDG_DATA_HOME"));
 }
 
 E2eSession::~E2eSession()
@@ -262,17 +265,31 @@ E2eSession::~E2eSession()
 
 QString E2eSession::binary() const
 {
+    if (m_layout == Layout::Installed)
+        return requiredEnv("PAPERLET_E2E_BINARY");
     return QDir(m_appFolder).filePath(QStringLiteral("paperlet"));
+}
+
+QString E2eSession::homeFolder() const
+{
+    return m_env.value(QStringLiteral("HOME"));
+}
+
+QString E2eSession::dataFolder() const
+{
+    if (m_layout == Layout::Installed)
+        return QDir(homeFolder()).filePath(QStringLiteral(".local/share/Paperlet"));
+    return m_appFolder;
 }
 
 QString E2eSession::settingsPath() const
 {
-    return QDir(m_appFolder).filePath(QStringLiteral("settings.ini"));
+    return QDir(dataFolder()).filePath(QStringLiteral("settings.ini"));
 }
 
 QString E2eSession::notesFolder() const
 {
-    return QDir(m_appFolder).filePath(QStringLiteral("Notes"));
+    return QDir(dataFolder()).filePath(QStringLiteral("Notes"));
 }
 
 void E2eSession::seedSettings(const QByteArray &bytes) const
@@ -457,6 +474,13 @@ void E2eSession::type(const QString &text)
 {
     run(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"),
                                     QStringLiteral("20"), QStringLiteral("--"), text});
+}
+
+void E2eSession::typeInto(XWindow note, const QString &text)
+{
+    click(geometry(note).value_or(QRect()).center());
+    focus(note);
+    type(text);
 }
 
 void E2eSession::keys(const QStringList &names)

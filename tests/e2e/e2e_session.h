@@ -104,16 +104,26 @@ class E2eSession final
 public:
     static bool hasDisplay();
 
+    // Portable: a copy of the binary that keeps settings.ini and Notes beside
+    // itself. Installed: the binary run where it is (an installed package),
+    // keeping them in the user's data folder; its sessions leave
+    // XDG_DATA_HOME unset, so that is $HOME/.local/share/Paperlet.
+    enum class Layout { Portable, Installed };
+
     // name: folder name under PAPERLET_E2E_SCRATCH; defaults to the current
     // test function and data tag.
-    explicit E2eSession(const QString &name = QString());
+    explicit E2eSession(const QString &name = QString(), Layout layout = Layout::Portable);
     ~E2eSession();
     E2eSession(const E2eSession &) = delete;
     E2eSession &operator=(const E2eSession &) = delete;
 
-    // Files beside the copied binary.
+    // The folder of the copied binary (of a Portable session).
     QString appFolder() const { return m_appFolder; }
     QString binary() const;
+    // The scratch home of the started copies.
+    QString homeFolder() const;
+    // Where settings.ini and Notes are expected (see Layout).
+    QString dataFolder() const;
     QString settingsPath() const;
     QString notesFolder() const;
     void seedSettings(const QByteArray &bytes) const;
@@ -150,6 +160,9 @@ public:
     static void click(QPoint at, int button = 1);
     static void doubleClick(QPoint at, int button = 1);
     static void type(const QString &text);
+    // Types into a note: the pointer over its text area gives it the
+    // keyboard (no window manager), and the focus makes sure.
+    static void typeInto(XWindow note, const QString &text);
     // xdotool key names: "Return", "Escape", "Down", "ctrl+a" ...
     static void keys(const QStringList &names);
     static void key(const QString &name) { keys({name}); }
@@ -173,6 +186,7 @@ private:
     QString m_name;
     QString m_root;
     QString m_appFolder;
+    Layout m_layout;
     QProcessEnvironment m_env;
     bool m_appFolderLocked = false;
     std::vector<std::unique_ptr<E2eProgram>> m_programs;

@@ -267,9 +267,7 @@ void TestShell::sigtermWritesOpenNote()
     }
     QVERIFY(made);
     const XWindow note = app.shownWindows().first();
-    E2eSession::click(E2eSession::geometry(note).value_or(QRect()).center());
-    E2eSession::focus(note);
-    E2eSession::type(QStringLiteral("kept at log-out"));
+    E2eSession::typeInto(note, QStringLiteral("kept at log-out"));
 
     app.sendSignal(SIGTERM);
     QVERIFY(app.waitForExit());

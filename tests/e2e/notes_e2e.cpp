@@ -64,7 +64,7 @@ private Q_SLOTS:
             const XWindow note = startWithNewNote(session, started);
             QVERIFY(note);
             E2eProgram &app = *started;
-            typeInto(note, QStringLiteral("buy milk"));
+            E2eSession::typeInto(note, QStringLiteral("buy milk"));
 
             // Move by the title bar, then size by the grip.
             QRect g = E2eSession::geometry(note).value_or(QRect());
@@ -132,7 +132,7 @@ private Q_SLOTS:
         const XWindow note = startWithNewNote(session, started);
         QVERIFY(note);
         E2eProgram &app = *started;
-        typeInto(note, QStringLiteral("quick"));
+        E2eSession::typeInto(note, QStringLiteral("quick"));
         E2eSession::key(QStringLiteral("Escape"));
         QVERIFY(app.waitForWindowGone(note, 1000));
         QVERIFY(onlyNote(session).contains("quick"));
@@ -166,7 +166,7 @@ private Q_SLOTS:
         const XWindow note = startWithNewNote(session, started);
         QVERIFY(note);
         E2eProgram &app = *started;
-        typeInto(note, QStringLiteral("survives"));
+        E2eSession::typeInto(note, QStringLiteral("survives"));
         QTest::qWait(3000);
         app.sendSignal(SIGKILL);
         QVERIFY(app.waitForExit());
@@ -199,14 +199,14 @@ private Q_SLOTS:
         E2eProgram *started = nullptr;
         const XWindow note = startWithNewNote(session, started);
         QVERIFY(note);
-        typeInto(note, QStringLiteral("first"));
+        E2eSession::typeInto(note, QStringLiteral("first"));
         QVERIFY(E2eSession::waitFor([&] { return session.noteFiles().size() == 1; }, 6000));
         const QString name = session.noteFiles().first();
         // A folder where the file was: nothing can replace it.
         const QString path = QDir(session.notesFolder()).filePath(name);
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkpath(path));
-        typeInto(note, QStringLiteral(" second"));
+        E2eSession::typeInto(note, QStringLiteral(" second"));
         started->sendSignal(SIGTERM);
         QVERIFY(started->waitForExit());
         QCOMPARE(started->exitCode(), 0);
@@ -231,7 +231,7 @@ private Q_SLOTS:
         QVERIFY(session.doubleClickTray());
         const XWindow note = app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly);
         QVERIFY(note);
-        typeInto(note, QStringLiteral("fresh"));
+        E2eSession::typeInto(note, QStringLiteral("fresh"));
         // Before the autosave: only the orderly exit can write it.
         app.sendSignal(SIGTERM);
         QVERIFY(app.waitForExit());
