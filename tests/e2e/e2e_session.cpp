@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <csignal>
@@ -60,10 +61,12 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 // --- E2eProgram -------------------------------------------------------------
 
-E2eProgram::E2eProgram(const QString &binary, const QString &workFolder, const QProcessEnvironment &env)
+E2eProgram::E2eProgram(const QString &binary, const QStringList &arguments, const QString &workFolder,
+                       const QProcessEnvironment &env)
     : m_process(std::make_unique<QProcess>())
 {
     m_process->setProgram(binary);
+    m_process->setArguments(arguments);
     m_process->setWorkingDirectory(workFolder);
     m_process->setProcessEnvironment(env);
     m_process->setProcessChannelMode(QProcess::MergedChannels);
@@ -289,6 +292,20 @@ void E2eSession::seedNote(const QString &fileName, const QByteArray &bytes) cons
         qWarning("cannot seed %s", qPrintable(path));
 }
 
+QByteArray E2eSession::noteFile(int left, int top, const QByteArray &title, const QByteArray &text)
+{
+    const QByteArray header = QStringLiteral("%1%2%3%4%5%6")
+                                  .arg(left, 6, 16, QLatin1Char('0'))
+                                  .arg(top, 6, 16, QLatin1Char('0'))
+                                  .arg(200, 6, 16, QLatin1Char('0'))
+                                  .arg(200, 6, 16, QLatin1Char('0'))
+                                  .arg(100, 6, 16, QLatin1Char('0'))
+                                  .arg(0x99FFFF, 6, 16, QLatin1Char('0'))
+                                  .toUpper()
+                                  .toLatin1();
+    return "\xEF\xBB\xBF" + header + "\r\n" + title + "\r\n" + text + "\r\n";
+}
+
 std::optional<QByteArray> E2eSession::readSettings() const
 {
     QFile file(settingsPath());
@@ -338,10 +355,132 @@ void E2eSession::restoreAppFolder()
     QFile::setPermissions(m_appFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-E2eProgram &E2eSession::start()
+E2eProgram &E2eSession::start(const QStringList &arguments)
 {
-    m_programs.push_back(std::make_unique<E2eProgram>(binary(), m_appFolder, m_env));
+    m_programs.push_back(std::make_unique<E2eProgram>(binary(), arguments, m_appFolder, m_env));
     return *m_programs.back();
+}
+
+void E2eSession::setEnvironment(const QString &name, const QString &value)
+{
+    if (value.isEmpty())
+        m_env.remove(name);
+    else
+        m_env.insert(name, value);
+}
+
+QPoint E2eSession::noteMenuButton(XWindow note)
+{
+    constexpr int ButtonsWidth = 39;
+    const QRect g = geometry(note).value_or(QRect());
+    return {g.left() + g.width() - ButtonsWidth + 10, g.top() + 14};
+}
+
+// --- E2eDisplay -------------------------------------------------------------
+
+namespace {
+
+void stopProcess(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(ToolTimeoutMs))
+        process.kill();
+    process.waitForFinished(ToolTimeoutMs);
+}
+
+} // namespace
+
+bool E2eDisplay::serverInstalled()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty();
+}
+
+E2eDisplay::E2eDisplay()
+    : m_server(std::make_unique<QProcess>())
+    , m_previous(qgetenv("DISPLAY"))
+{
+    // -displayfd 1: the server picks a free display and writes its number
+    // to its standard output once it accepts clients.
+    m_server->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                             QStringLiteral("0"), QStringLiteral("1280x800x24"),
+                                             QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!m_server->waitForStarted(ToolTimeoutMs))
+        return;
+    QByteArray number;
+    E2eSession::waitFor([&] {
+        m_server->waitForReadyRead(50);
+        number += m_server->readAllStandardOutput();
+        return number.contains('\n') || m_server->state() == QProcess::NotRunning;
+    }, ToolTimeoutMs);
+    if (!number.contains('\n'))
+        return;
+    m_name = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+    qputenv("DISPLAY", m_name.toLatin1());
+}
+
+E2eDisplay::~E2eDisplay()
+{
+    if (m_tray)
+        stopProcess(*m_tray);
+    stopProcess(*m_server);
+    if (m_previous.isEmpty())
+        qunsetenv("DISPLAY");
+    else
+        qputenv("DISPLAY", m_previous);
+}
+
+bool E2eDisplay::startTray()
+{
+    if (m_name.isEmpty() || m_tray)
+        return false;
+    m_tray = std::make_unique<QProcess>();
+    m_tray->start(QStringLiteral("trayer"),
+                  {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"), QStringLiteral("right"),
+                   QStringLiteral("--widthtype"), QStringLiteral("request"), QStringLiteral("--height"),
+                   QStringLiteral("24"), QStringLiteral("--SetDockType"), QStringLiteral("true"),
+                   QStringLiteral("--transparent"), QStringLiteral("false"), QStringLiteral("--tint"),
+                   QStringLiteral("0xffffff")});
+    return m_tray->waitForStarted(ToolTimeoutMs);
+}
+
+// --- E2eBus -----------------------------------------------------------------
+
+E2eBus::E2eBus(const QProcessEnvironment &env)
+    : m_daemon(std::make_unique<QProcess>())
+{
+    m_daemon->setProcessEnvironment(env);
+    m_daemon->start(QStringLiteral("dbus-daemon"),
+                    {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    if (!m_daemon->waitForStarted(ToolTimeoutMs))
+        return;
+    // The address is its first line, written once the bus listens.
+    QByteArray line;
+    E2eSession::waitFor([&] {
+        m_daemon->waitForReadyRead(50);
+        line += m_daemon->readAllStandardOutput();
+        return line.contains('\n') || m_daemon->state() == QProcess::NotRunning;
+    }, ToolTimeoutMs);
+    m_address = QString::fromUtf8(line).section(QLatin1Char('\n'), 0, 0).trimmed();
+}
+
+E2eBus::~E2eBus()
+{
+    stopProcess(*m_daemon);
+}
+
+QString E2eBus::busctl(const QStringList &arguments, int *exitCode) const
+{
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral("busctl"), QStringList{QStringLiteral("--user")} + arguments);
+    const bool finished = tool.waitForFinished(ToolTimeoutMs);
+    if (exitCode)
+        *exitCode = finished && tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+    return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
 QPoint E2eSession::trayCenter() const

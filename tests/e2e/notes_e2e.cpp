@@ -17,21 +17,6 @@ namespace {
 const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 const QString NewNoteTitle = QStringLiteral("New Note");
 
-// The note file format's header for a 200 by 200 note at (left, top).
-QByteArray noteFile(int left, int top, const QByteArray &title, const QByteArray &text)
-{
-    const QByteArray header = QStringLiteral("%1%2%3%4%5%6")
-                                  .arg(left, 6, 16, QLatin1Char('0'))
-                                  .arg(top, 6, 16, QLatin1Char('0'))
-                                  .arg(200, 6, 16, QLatin1Char('0'))
-                                  .arg(200, 6, 16, QLatin1Char('0'))
-                                  .arg(100, 6, 16, QLatin1Char('0'))
-                                  .arg(0x99FFFF, 6, 16, QLatin1Char('0'))
-                                  .toUpper()
-                                  .toLatin1();
-    return "\xEF\xBB\xBF" + header + "\r\n" + title + "\r\n" + text + "\r\n";
-}
-
 void drag(QPoint from, QPoint to)
 {
     E2eSession::run(QStringLiteral("xdotool"),
@@ -76,7 +61,7 @@ XWindow startWithStoredNote(E2eSession &session, E2eProgram *&app, const QByteAr
                             const QByteArray &text)
 {
     session.seedSettings(QuietSettings);
-    session.seedNote(QStringLiteral("1.pnf"), noteFile(100, 100, title, text));
+    session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(100, 100, title, text));
     app = &session.start();
     if (!app->waitForTrayIcon())
         return 0;
@@ -152,8 +137,8 @@ private Q_SLOTS:
     {
         E2E_SESSION(session);
         session.seedSettings(QuietSettings);
-        session.seedNote(QStringLiteral("1.pnf"), noteFile(100, 100, "First", "one"));
-        session.seedNote(QStringLiteral("2.pnf"), noteFile(400, 100, "Second", "two"));
+        session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(100, 100, "First", "one"));
+        session.seedNote(QStringLiteral("2.pnf"), E2eSession::noteFile(400, 100, "Second", "two"));
         E2eProgram &app = session.start();
         QVERIFY(app.waitForTrayIcon());
         QVERIFY(app.waitForWindow(QStringLiteral("Second"), E2eProgram::ViewableOnly));
@@ -191,9 +176,9 @@ private Q_SLOTS:
     {
         E2E_SESSION(session);
         session.seedSettings(QuietSettings);
-        session.seedNote(QStringLiteral("2.pnf"), noteFile(100, 100, "two", "2"));
-        session.seedNote(QStringLiteral("10.pnf"), noteFile(120, 120, "ten", "10"));
-        session.seedNote(QStringLiteral("1.pnf"), noteFile(140, 140, "one", "1"));
+        session.seedNote(QStringLiteral("2.pnf"), E2eSession::noteFile(100, 100, "two", "2"));
+        session.seedNote(QStringLiteral("10.pnf"), E2eSession::noteFile(120, 120, "ten", "10"));
+        session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(140, 140, "one", "1"));
         E2eProgram &app = session.start();
         QVERIFY(app.waitForTrayIcon());
         const XWindow one = app.waitForWindow(QStringLiteral("one"), E2eProgram::ViewableOnly);
@@ -233,7 +218,7 @@ private Q_SLOTS:
         E2eProgram &app = *started;
         E2eSession::run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QString::number(note),
                                                      QStringLiteral("300"), QStringLiteral("250")});
-        const QByteArray moved = noteFile(300, 250, "Moved", "").left(3 + 12);
+        const QByteArray moved = E2eSession::noteFile(300, 250, "Moved", "").left(3 + 12);
         QTRY_VERIFY_WITH_TIMEOUT(session.readNote(QStringLiteral("1.pnf")).startsWith(moved), 6000);
         app.sendSignal(SIGKILL);
         QVERIFY(app.waitForExit());
