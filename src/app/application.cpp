@@ -20,6 +20,7 @@ Application::~Application()
 void Application::adoptForm(QWidget *form)
 {
     m_forms.append(QPointer<QWidget>(form));
+    Q_EMIT formAdopted(form);
 }
 
 QList<QWidget *> Application::forms() const

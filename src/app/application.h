@@ -48,6 +48,12 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
+Q_SIGNALS:
+    // A form was created (createForm) or handed over (adoptForm).
+    void formAdopted(QWidget *form);
+
+public:
+
     // The standard error display: a message box captioned "Paperlet".
     static void showException(const std::exception *error);
 

@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/error.h"
 #include "app/main_form.h"
+#include "app/no_tray_mode.h"
 #include "app/single_instance.h"
 #include "notes/rescue_log.h"
 #include "platform/termination_watcher.h"
@@ -137,6 +138,9 @@ int main(int argc, char *argv[])
         QObject::connect(&commands, &CommandReceiver::commandReceived, mainForm,
                          [mainForm](Command received) { carryOut(*mainForm, received); });
         commands.listen();
+        // A desktop without a tray: the notes stand in for it.
+        NoTrayMode noTray(*mainForm);
+        QObject::connect(&noTray, &NoTrayMode::activeChanged, &commands, &CommandReceiver::setStartMakesNote);
         // The notes of the folder are open by now; the command comes on top.
         if (*command != Command::Start && *command != Command::ShowAll)
             QTimer::singleShot(0, mainForm, [mainForm, c = *command] { carryOut(*mainForm, c); });

@@ -95,6 +95,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // The file was written (by autosave or on closing); tests wait for it.
     void saved();
+    // pmSettings is about to open: the shell may add its own items.
+    void settingsMenuAboutToShow(QMenu *menu);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
