@@ -15,6 +15,7 @@ class QSystemTrayIcon;
 class TTBXCustomColorSet;
 class TTBXSwitcher;
 class TUpdateChecker;
+class TrayActivations;
 class TrayImages;
 
 // The hidden main form: it owns the tray icon with its menu, the shell's
@@ -91,6 +92,7 @@ private:
     void onTrayActivated(int reason);
 
     SettingsStore m_store;
+    TrayActivations *m_activations = nullptr;
     bool m_dblClickAttached = true;
     // The outstanding check (a child of this form, so exit stops it).
     QPointer<TUpdateChecker> m_updateCheck;
