@@ -9,6 +9,7 @@ packages=(
   libbenchmark-dev clang libclang-rt-14-dev
   xvfb trayer openbox xcompmgr xdotool x11-utils imagemagick poppler-utils
   libx11-dev libxdamage-dev python3
+  dbus-daemon xfce4-panel
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -470,19 +470,6 @@ E2eBus::~E2eBus()
     stopProcess(*m_daemon);
 }
 
-QString E2eBus::busctl(const QStringList &arguments, int *exitCode) const
-{
-    QProcess tool;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
-    tool.setProcessEnvironment(env);
-    tool.start(QStringLiteral("busctl"), QStringList{QStringLiteral("--user")} + arguments);
-    const bool finished = tool.waitForFinished(ToolTimeoutMs);
-    if (exitCode)
-        *exitCode = finished && tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
 QPoint E2eSession::trayCenter() const
 {
     if (m_programs.empty())

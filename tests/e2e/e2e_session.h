@@ -224,8 +224,7 @@ public:
 
     // Empty when the bus daemon could not start.
     QString address() const { return m_address; }
-    // Runs busctl --user ARGS on this bus; its stdout.
-    QString busctl(const QStringList &arguments, int *exitCode = nullptr) const;
+    qint64 pid() const { return m_daemon->processId(); }
 
 private:
     std::unique_ptr<QProcess> m_daemon;

@@ -6,6 +6,7 @@
 #include "e2e_session.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDir>
 #include <QFile>
@@ -70,19 +71,19 @@ public:
     ~Desktop()
     {
         stop(m_panel);
-        // The panel's plugins and the services the bus started for it.
-        const QString clients = m_bus.busctl({QStringLiteral("list"), QStringLiteral("--no-legend"),
-                                              QStringLiteral("--no-pager")});
-        for (const QString &line : clients.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-            const QStringList fields = line.simplified().split(QLatin1Char(' '));
-            const qint64 pid = fields.value(1).toLongLong();
-            if (pid > 0 && fields.value(2) != QLatin1String("dbus-daemon") && fields.value(2) != QLatin1String("busctl")
-                && pid != QCoreApplication::applicationPid())
+        stop(m_recorder);
+        if (!m_connection)
+            return;
+        // What is left on the private bus was started for it: the panel's
+        // plugins and the services the bus started on demand.
+        QDBusConnectionInterface *names = m_connection->interface();
+        const QStringList clients = names ? names->registeredServiceNames().value() : QStringList();
+        for (const QString &client : clients) {
+            const qint64 pid = names->servicePid(client).value();
+            if (pid > 0 && pid != m_bus.pid() && pid != QCoreApplication::applicationPid())
                 ::kill(pid_t(pid), SIGTERM);
         }
-        stop(m_recorder);
-        if (m_connection)
-            QDBusConnection::disconnectFromBus(m_connection->name());
+        QDBusConnection::disconnectFromBus(m_connection->name());
     }
 
     bool isUp() const { return m_connection && m_connection->isConnected() && m_recorder.state() == QProcess::Running; }
