@@ -176,10 +176,7 @@ void TestCommandLine::plainSecondStartStillWarns()
     QVERIFY(app.waitForTrayIcon());
 
     E2eProgram &second = session.start();
-    const XWindow box = second.waitForWindow(QStringLiteral("Warning"), E2eProgram::ViewableOnly);
-    QVERIFY(box);
-    E2eSession::focus(box);
-    E2eSession::key(QStringLiteral("Return"));
+    QVERIFY(second.answerMessageBox(QStringLiteral("Warning")));
     QVERIFY(second.waitForExit());
     QCOMPARE(second.exitCode(), 0);
     QVERIFY(app.shownWindows().isEmpty());

@@ -164,6 +164,16 @@ bool E2eProgram::waitForTrayIcon(int timeoutMs)
         && trayIcon() != 0;
 }
 
+bool E2eProgram::answerMessageBox(const QString &caption) const
+{
+    const XWindow box = waitForWindow(caption, ViewableOnly);
+    if (!box)
+        return false;
+    E2eSession::focus(box);
+    E2eSession::key(QStringLiteral("Return"));
+    return true;
+}
+
 XWindow E2eProgram::popupMenu() const
 {
     // Qt 6.4 marks its menus only as override-redirect windows (type NORMAL);
@@ -380,7 +390,25 @@ QPoint E2eSession::noteMenuButton(XWindow note)
 
 namespace {
 
-void stopProcess(QProcess &process)
+// Starts a server that writes one line (its address) once it is ready;
+// that line, or empty.
+QString startAndReadLine(QProcess &process, const QString &program, const QStringList &arguments)
+{
+    process.start(program, arguments);
+    if (!process.waitForStarted(ToolTimeoutMs))
+        return {};
+    QByteArray line;
+    E2eSession::waitFor([&] {
+        process.waitForReadyRead(50);
+        line += process.readAllStandardOutput();
+        return line.contains('\n') || process.state() == QProcess::NotRunning;
+    }, ToolTimeoutMs);
+    return line.contains('\n') ? QString::fromUtf8(line.left(line.indexOf('\n'))).trimmed() : QString();
+}
+
+} // namespace
+
+void E2eSession::stopProcess(QProcess &process)
 {
     if (process.state() == QProcess::NotRunning)
         return;
@@ -389,8 +417,6 @@ void stopProcess(QProcess &process)
         process.kill();
     process.waitForFinished(ToolTimeoutMs);
 }
-
-} // namespace
 
 bool E2eDisplay::serverInstalled()
 {
@@ -402,29 +428,24 @@ E2eDisplay::E2eDisplay()
     , m_previous(qgetenv("DISPLAY"))
 {
     // -displayfd 1: the server picks a free display and writes its number
-    // to its standard output once it accepts clients.
-    m_server->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+    // to its standard output once it accepts clients. -noreset: otherwise
+    // every tool that disconnects as the last client resets the server, and
+    // a program connecting meanwhile is turned away.
+    const QString number = startAndReadLine(*m_server, QStringLiteral("Xvfb"),
+                                            {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                              QStringLiteral("0"), QStringLiteral("1280x800x24"),
-                                             QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    if (!m_server->waitForStarted(ToolTimeoutMs))
+                                             QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    if (number.isEmpty())
         return;
-    QByteArray number;
-    E2eSession::waitFor([&] {
-        m_server->waitForReadyRead(50);
-        number += m_server->readAllStandardOutput();
-        return number.contains('\n') || m_server->state() == QProcess::NotRunning;
-    }, ToolTimeoutMs);
-    if (!number.contains('\n'))
-        return;
-    m_name = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+    m_name = QLatin1Char(':') + number;
     qputenv("DISPLAY", m_name.toLatin1());
 }
 
 E2eDisplay::~E2eDisplay()
 {
     if (m_tray)
-        stopProcess(*m_tray);
-    stopProcess(*m_server);
+        E2eSession::stopProcess(*m_tray);
+    E2eSession::stopProcess(*m_server);
     if (m_previous.isEmpty())
         qunsetenv("DISPLAY");
     else
@@ -451,23 +472,15 @@ E2eBus::E2eBus(const QProcessEnvironment &env)
     : m_daemon(std::make_unique<QProcess>())
 {
     m_daemon->setProcessEnvironment(env);
-    m_daemon->start(QStringLiteral("dbus-daemon"),
-                    {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-    if (!m_daemon->waitForStarted(ToolTimeoutMs))
-        return;
     // The address is its first line, written once the bus listens.
-    QByteArray line;
-    E2eSession::waitFor([&] {
-        m_daemon->waitForReadyRead(50);
-        line += m_daemon->readAllStandardOutput();
-        return line.contains('\n') || m_daemon->state() == QProcess::NotRunning;
-    }, ToolTimeoutMs);
-    m_address = QString::fromUtf8(line).section(QLatin1Char('\n'), 0, 0).trimmed();
+    m_address = startAndReadLine(*m_daemon, QStringLiteral("dbus-daemon"),
+                                 {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                  QStringLiteral("--print-address=1")});
 }
 
 E2eBus::~E2eBus()
 {
-    stopProcess(*m_daemon);
+    E2eSession::stopProcess(*m_daemon);
 }
 
 QPoint E2eSession::trayCenter() const

@@ -83,6 +83,8 @@ public:
     // that is neither a tooltip nor the tray icon); 0 if none.
     XWindow popupMenu() const;
     XWindow waitForPopupMenu(int timeoutMs = 10000) const;
+    // Waits for the message box with this caption and presses Return in it.
+    bool answerMessageBox(const QString &caption) const;
 
     void sendSignal(int signal) const;
     bool waitForExit(int timeoutMs = 20000);
@@ -169,6 +171,9 @@ public:
 
     // Saves a screenshot of the whole screen under PAPERLET_E2E_ARTIFACTS.
     QString screenshot(const QString &name) const;
+
+    // Ends a helper process: terminate, then kill when it does not go.
+    static void stopProcess(QProcess &process);
 
     // Runs a tool, returns its stdout (empty on failure or timeout).
     static QString run(const QString &program, const QStringList &arguments, int *exitCode = nullptr);

@@ -109,10 +109,7 @@ void TestNoTray::trayComingUpLaterTakesOver()
 
     // A second start is told again that a copy runs.
     E2eProgram &second = session.start();
-    const XWindow box = second.waitForWindow(QStringLiteral("Warning"), E2eProgram::ViewableOnly);
-    QVERIFY(box);
-    E2eSession::focus(box);
-    E2eSession::key(QStringLiteral("Return"));
+    QVERIFY(second.answerMessageBox(QStringLiteral("Warning")));
     QVERIFY(second.waitForExit());
 
     // The note's menu ends with its own Close again.

@@ -70,8 +70,8 @@ public:
 
     ~Desktop()
     {
-        stop(m_panel);
-        stop(m_recorder);
+        E2eSession::stopProcess(m_panel);
+        E2eSession::stopProcess(m_recorder);
         if (!m_connection)
             return;
         // What is left on the private bus was started for it: the panel's
@@ -136,16 +136,6 @@ private:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QDir(root).filePath(QStringLiteral("runtime")));
         env.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
         return env;
-    }
-
-    static void stop(QProcess &process)
-    {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        process.terminate();
-        if (!process.waitForFinished(10000))
-            process.kill();
-        process.waitForFinished(10000);
     }
 
     QProcessEnvironment m_env;
