@@ -97,9 +97,7 @@ void TestCommandLine::optionsWithoutDesktop()
 void TestCommandLine::commandsReachRunningCopy()
 {
     E2E_SESSION(session);
-    E2eBus bus;
-    QVERIFY2(!bus.address().isEmpty(), "dbus-daemon did not start");
-    session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+    E2E_BUS(bus, session);
     session.seedSettings(QuietSettings);
     session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(100, 100, "Kept", "kept text"));
     E2eProgram &app = session.start();
@@ -147,9 +145,7 @@ void TestCommandLine::commandsWithNoCopyRunning()
     QFETCH(QString, shows);
 
     E2E_SESSION(session);
-    E2eBus bus;
-    QVERIFY2(!bus.address().isEmpty(), "dbus-daemon did not start");
-    session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+    E2E_BUS(bus, session);
     if (shows.isEmpty()) {
         QCOMPARE(runCopy(session, {option}), 0);
         QCOMPARE(session.appFolderEntries(), QStringList{QStringLiteral("paperlet")});
@@ -168,9 +164,7 @@ void TestCommandLine::commandsWithNoCopyRunning()
 void TestCommandLine::plainSecondStartStillWarns()
 {
     E2E_SESSION(session);
-    E2eBus bus;
-    QVERIFY2(!bus.address().isEmpty(), "dbus-daemon did not start");
-    session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+    E2E_BUS(bus, session);
     session.seedSettings(QuietSettings);
     E2eProgram &app = session.start();
     QVERIFY(app.waitForTrayIcon());

@@ -236,6 +236,12 @@ private:
     QString m_address;
 };
 
+// Declares a private bus and gives it to the copies that session starts.
+#define E2E_BUS(bus, session)                                                            \
+    E2eBus bus;                                                                          \
+    QVERIFY2(!bus.address().isEmpty(), "dbus-daemon did not start");                     \
+    session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address())
+
 #define E2E_SESSION(var)                                 \
     if (!E2eSession::hasDisplay())                       \
         QSKIP("no DISPLAY: run under tests/e2e/with-display.sh"); \

@@ -49,10 +49,8 @@ private Q_SLOTS:
 #define NO_TRAY_SESSION(session)                                                            \
     E2eDisplay display;                                                                     \
     QVERIFY2(!display.name().isEmpty(), "Xvfb did not start");                              \
-    E2eBus bus;                                                                             \
-    QVERIFY2(!bus.address().isEmpty(), "dbus-daemon did not start");                        \
     E2eSession session;                                                                     \
-    session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());      \
+    E2E_BUS(bus, session);                                                                  \
     session.seedSettings(QuietSettings)
 
 void TestNoTray::newNoteInsteadOfBalloon()
