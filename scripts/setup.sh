@@ -10,6 +10,7 @@ packages=(
   xvfb trayer openbox xcompmgr xdotool x11-utils imagemagick poppler-utils
   libx11-dev libxdamage-dev python3 syncthing
   dpkg-dev file lintian appstream
+  dbus-daemon xfce4-panel
 )
 scripts/install-packages.sh "${packages[@]}"
 

@@ -1,13 +1,19 @@
 #include "app/application.h"
+#include "app/command_channel.h"
+#include "app/command_line.h"
 #include "app/data_place.h"
 #include "app/error.h"
 #include "app/main_form.h"
+#include "app/no_tray_mode.h"
 #include "app/single_instance.h"
 #include "framework/message_box.h"
 #include "notes/rescue_log.h"
 #include "platform/termination_watcher.h"
 
+#include <QFileInfo>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -28,22 +34,86 @@ bool preferX11OnWayland()
     return true;
 }
 
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// The tray menu's commands, as the command line asks for them.
+void carryOut(TFR_PLT_MAIN &form, Command command)
+{
+    switch (command) {
+    case Command::NewNote: form.mnAddNoteClick(); break;
+    case Command::ShowAll: form.mnShowAllNotesClick(); break;
+    case Command::HideAll: form.mnHideAllNotesClick(); break;
+    case Command::Settings: form.mnSettingsClick(); break;
+    case Command::About: form.mnAboutClick(); break;
+    case Command::Exit: form.mnCLOSEClick(); break;
+    default: break;
+    }
+}
+
+// Hands the command to the running copy; the process's exit code.
+int handOver(int argc, char *argv[], const QString &instanceCaption, Command command)
+{
+    // No display is needed to talk to the bus.
+    QCoreApplication app(argc, argv);
+    QString error;
+    if (CommandSender::send(instanceCaption, command, &error) == CommandSender::Result::Failed) {
+        print(stderr, QStringLiteral("paperlet: ") + error + QLatin1Char('\n'));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const bool choseX11 = preferX11OnWayland();
+    const std::optional<Command> command = CommandLine::parse(argumentsOf(argc, argv));
+    const QString programName = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QString();
+    if (!command) {
+        print(stderr, CommandLine::usage(programName));
+        return 2;
+    }
+    if (*command == Command::Version) {
+        print(stdout, QStringLiteral("Paperlet ") + VersionText + QLatin1Char('\n'));
+        return 0;
+    }
+    if (*command == Command::Help) {
+        print(stdout, CommandLine::usage(programName));
+        return 0;
+    }
 
     // 1. The version text and the instance caption.
     const QString instanceCaption = QStringLiteral("Paperlet") + VersionText;
 
+    // 2. One running copy per version: it carries out the commands of later starts.
+    SingleInstance instance(instanceCaption);
+    const bool firstCopy = instance.acquire();
+    if (!firstCopy && CommandLine::goesToRunningCopy(*command))
+        return handOver(argc, argv, instanceCaption, *command);
+    if (!CommandLine::startsProgram(*command))
+        return 0;
+
+    const bool choseX11 = preferX11OnWayland();
     Application app(argc, argv);
     if (choseX11)
         qunsetenv("QT_QPA_PLATFORM");
 
-    // 2. One running copy per version.
-    SingleInstance instance(instanceCaption);
-    if (!instance.acquire()) {
+    if (!firstCopy) {
+        // A plain start: where the running copy shows no tray, it answers with a note.
+        QString error;
+        if (CommandSender::send(instanceCaption, Command::Start, &error) == CommandSender::Result::Done)
+            return 0;
         Messages::exec({QMessageBox::Warning, QStringLiteral("Warning"),
                         QStringLiteral("Paperlet Already Running!")});
         return 0;
@@ -64,6 +134,16 @@ int main(int argc, char *argv[])
         if (mainForm->CheckForUpdates)
             mainForm->StartUpdateCheck(false);
         mainForm->ShowAllNotes();
+        CommandReceiver commands(instanceCaption);
+        QObject::connect(&commands, &CommandReceiver::commandReceived, mainForm,
+                         [mainForm](Command received) { carryOut(*mainForm, received); });
+        commands.listen();
+        // A desktop without a tray: the notes stand in for it.
+        NoTrayMode noTray(*mainForm);
+        QObject::connect(&noTray, &NoTrayMode::activeChanged, &commands, &CommandReceiver::setStartMakesNote);
+        // The notes of the folder are open by now; the command comes on top.
+        if (*command != Command::Start && *command != Command::ShowAll)
+            QTimer::singleShot(0, mainForm, [mainForm, c = *command] { carryOut(*mainForm, c); });
         // Notes rescued while the last run ended are news for whoever is here now.
         QTimer::singleShot(0, &app, [] {
             const QString report = RescueLog::takeReport();

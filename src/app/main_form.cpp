@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/guarded.h"
 #include "app/note_color_set.h"
+#include "app/tray_activations.h"
 #include "app/tray_balloon.h"
 #include "app/tray_images.h"
 #include "dialogs/about_dialog.h"
@@ -69,6 +70,11 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     buildTrayMenu();
     tiTray = new QSystemTrayIcon(TrayImages::icon(TrayImages::Note), this);
     tiTray->setToolTip(TrayTip);
+    m_activations = new TrayActivations(this);
+    connect(m_activations, &TrayActivations::doubleClick, this, [this] {
+        if (m_dblClickAttached)
+            tiTrayDblClick();
+    });
     connect(tiTray, &QSystemTrayIcon::activated, this,
             guarded([this](QSystemTrayIcon::ActivationReason reason) { onTrayActivated(reason); }));
     tiTray->show();
@@ -144,9 +150,11 @@ void TFR_PLT_MAIN::onTrayActivated(int reason)
         // Always our own menu, so that the theme paints it.
         pmPopup->popup(QCursor::pos());
         break;
+    case QSystemTrayIcon::Trigger:
+        m_activations->trigger();
+        break;
     case QSystemTrayIcon::DoubleClick:
-        if (m_dblClickAttached)
-            tiTrayDblClick();
+        m_activations->doubleClicked();
         break;
     default:
         break;

@@ -16,6 +16,7 @@ class QSystemTrayIcon;
 class TTBXCustomColorSet;
 class TTBXSwitcher;
 class TUpdateChecker;
+class TrayActivations;
 class TrayImages;
 
 // The hidden main form: it owns the tray icon with its menu, the shell's
@@ -98,6 +99,7 @@ private:
     void releaseUpdateCheck();
 
     SettingsStore m_store;
+    TrayActivations *m_activations = nullptr;
     bool m_dblClickAttached = true;
     // The outstanding check: its only owner, so it is deleted exactly once,
     // after its thread has ended and its result has been dismissed.

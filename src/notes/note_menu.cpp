@@ -72,6 +72,8 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     tbExit = pmSettings->AddItem(QStringLiteral("Close"));
     connect(tbExit, &QAction::triggered, this, guarded(this, &NoteMenu::mnExitClick));
 
+    connect(pmSettings, &QMenu::aboutToShow, &note,
+            [&note, menu = pmSettings] { Q_EMIT note.settingsMenuAboutToShow(menu); });
     note.pmSettings = pmSettings;
 }
 

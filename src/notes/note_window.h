@@ -111,6 +111,8 @@ Q_SIGNALS:
     // The file `theirs` held someone else's version, so this note now lives
     // in a new file; `theirs` is left as it was.
     void forkedFrom(const QString &theirs);
+    // pmSettings is about to open: the shell may add its own items.
+    void settingsMenuAboutToShow(QMenu *menu);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <csignal>
@@ -60,10 +61,12 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 // --- E2eProgram -------------------------------------------------------------
 
-E2eProgram::E2eProgram(const QString &binary, const QString &workFolder, const QProcessEnvironment &env)
+E2eProgram::E2eProgram(const QString &binary, const QStringList &arguments, const QString &workFolder,
+                       const QProcessEnvironment &env)
     : m_process(std::make_unique<QProcess>())
 {
     m_process->setProgram(binary);
+    m_process->setArguments(arguments);
     m_process->setWorkingDirectory(workFolder);
     m_process->setProcessEnvironment(env);
     m_process->setProcessChannelMode(QProcess::MergedChannels);
@@ -159,6 +162,16 @@ bool E2eProgram::waitForTrayIcon(int timeoutMs)
 {
     return E2eSession::waitFor([this] { return trayIcon() != 0 || !isRunning(); }, timeoutMs)
         && trayIcon() != 0;
+}
+
+bool E2eProgram::answerMessageBox(const QString &caption) const
+{
+    const XWindow box = waitForWindow(caption, ViewableOnly);
+    if (!box)
+        return false;
+    E2eSession::focus(box);
+    E2eSession::key(QStringLiteral("Return"));
+    return true;
 }
 
 XWindow E2eProgram::popupMenu() const
@@ -306,6 +319,20 @@ void E2eSession::seedNote(const QString &fileName, const QByteArray &bytes) cons
         qWarning("cannot seed %s", qPrintable(path));
 }
 
+QByteArray E2eSession::noteFile(int left, int top, const QByteArray &title, const QByteArray &text)
+{
+    const QByteArray header = QStringLiteral("%1%2%3%4%5%6")
+                                  .arg(left, 6, 16, QLatin1Char('0'))
+                                  .arg(top, 6, 16, QLatin1Char('0'))
+                                  .arg(200, 6, 16, QLatin1Char('0'))
+                                  .arg(200, 6, 16, QLatin1Char('0'))
+                                  .arg(100, 6, 16, QLatin1Char('0'))
+                                  .arg(0x99FFFF, 6, 16, QLatin1Char('0'))
+                                  .toUpper()
+                                  .toLatin1();
+    return "\xEF\xBB\xBF" + header + "\r\n" + title + "\r\n" + text + "\r\n";
+}
+
 std::optional<QByteArray> E2eSession::readSettings() const
 {
     QFile file(settingsPath());
@@ -355,10 +382,122 @@ void E2eSession::restoreAppFolder()
     QFile::setPermissions(m_appFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-E2eProgram &E2eSession::start()
+E2eProgram &E2eSession::start(const QStringList &arguments)
 {
-    m_programs.push_back(std::make_unique<E2eProgram>(binary(), m_appFolder, m_env));
+    m_programs.push_back(std::make_unique<E2eProgram>(binary(), arguments, m_appFolder, m_env));
     return *m_programs.back();
+}
+
+void E2eSession::setEnvironment(const QString &name, const QString &value)
+{
+    if (value.isEmpty())
+        m_env.remove(name);
+    else
+        m_env.insert(name, value);
+}
+
+QPoint E2eSession::noteMenuButton(XWindow note)
+{
+    constexpr int ButtonsWidth = 39;
+    const QRect g = geometry(note).value_or(QRect());
+    return {g.left() + g.width() - ButtonsWidth + 10, g.top() + 14};
+}
+
+// --- E2eDisplay -------------------------------------------------------------
+
+namespace {
+
+// Starts a server that writes one line (its address) once it is ready;
+// that line, or empty.
+QString startAndReadLine(QProcess &process, const QString &program, const QStringList &arguments)
+{
+    process.start(program, arguments);
+    if (!process.waitForStarted(ToolTimeoutMs))
+        return {};
+    QByteArray line;
+    E2eSession::waitFor([&] {
+        process.waitForReadyRead(50);
+        line += process.readAllStandardOutput();
+        return line.contains('\n') || process.state() == QProcess::NotRunning;
+    }, ToolTimeoutMs);
+    return line.contains('\n') ? QString::fromUtf8(line.left(line.indexOf('\n'))).trimmed() : QString();
+}
+
+} // namespace
+
+void E2eSession::stopProcess(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(ToolTimeoutMs))
+        process.kill();
+    process.waitForFinished(ToolTimeoutMs);
+}
+
+bool E2eDisplay::serverInstalled()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty();
+}
+
+E2eDisplay::E2eDisplay()
+    : m_server(std::make_unique<QProcess>())
+    , m_previous(qgetenv("DISPLAY"))
+{
+    // -displayfd 1: the server picks a free display and writes its number
+    // to its standard output once it accepts clients. -noreset: otherwise
+    // every tool that disconnects as the last client resets the server, and
+    // a program connecting meanwhile is turned away.
+    const QString number = startAndReadLine(*m_server, QStringLiteral("Xvfb"),
+                                            {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                             QStringLiteral("0"), QStringLiteral("1280x800x24"),
+                                             QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    if (number.isEmpty())
+        return;
+    m_name = QLatin1Char(':') + number;
+    qputenv("DISPLAY", m_name.toLatin1());
+}
+
+E2eDisplay::~E2eDisplay()
+{
+    if (m_tray)
+        E2eSession::stopProcess(*m_tray);
+    E2eSession::stopProcess(*m_server);
+    if (m_previous.isEmpty())
+        qunsetenv("DISPLAY");
+    else
+        qputenv("DISPLAY", m_previous);
+}
+
+bool E2eDisplay::startTray()
+{
+    if (m_name.isEmpty() || m_tray)
+        return false;
+    m_tray = std::make_unique<QProcess>();
+    m_tray->start(QStringLiteral("trayer"),
+                  {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"), QStringLiteral("right"),
+                   QStringLiteral("--widthtype"), QStringLiteral("request"), QStringLiteral("--height"),
+                   QStringLiteral("24"), QStringLiteral("--SetDockType"), QStringLiteral("true"),
+                   QStringLiteral("--transparent"), QStringLiteral("false"), QStringLiteral("--tint"),
+                   QStringLiteral("0xffffff")});
+    return m_tray->waitForStarted(ToolTimeoutMs);
+}
+
+// --- E2eBus -----------------------------------------------------------------
+
+E2eBus::E2eBus(const QProcessEnvironment &env)
+    : m_daemon(std::make_unique<QProcess>())
+{
+    m_daemon->setProcessEnvironment(env);
+    // The address is its first line, written once the bus listens.
+    m_address = startAndReadLine(*m_daemon, QStringLiteral("dbus-daemon"),
+                                 {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                  QStringLiteral("--print-address=1")});
+}
+
+E2eBus::~E2eBus()
+{
+    E2eSession::stopProcess(*m_daemon);
 }
 
 QPoint E2eSession::trayCenter() const

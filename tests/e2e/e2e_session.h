@@ -54,7 +54,8 @@ using XWindow = quint64;
 class E2eProgram final
 {
 public:
-    E2eProgram(const QString &binary, const QString &workFolder, const QProcessEnvironment &env);
+    E2eProgram(const QString &binary, const QStringList &arguments, const QString &workFolder,
+               const QProcessEnvironment &env);
     ~E2eProgram();
     E2eProgram(const E2eProgram &) = delete;
     E2eProgram &operator=(const E2eProgram &) = delete;
@@ -82,6 +83,8 @@ public:
     // that is neither a tooltip nor the tray icon); 0 if none.
     XWindow popupMenu() const;
     XWindow waitForPopupMenu(int timeoutMs = 10000) const;
+    // Waits for the message box with this caption and presses Return in it.
+    bool answerMessageBox(const QString &caption) const;
 
     void sendSignal(int signal) const;
     bool waitForExit(int timeoutMs = 20000);
@@ -128,6 +131,8 @@ public:
     QString notesFolder() const;
     void seedSettings(const QByteArray &bytes) const;
     void seedNote(const QString &fileName, const QByteArray &bytes) const;
+    // A 200 x 200 light yellow note file at (left, top).
+    static QByteArray noteFile(int left, int top, const QByteArray &title, const QByteArray &text);
     std::optional<QByteArray> readSettings() const;
     QStringList noteFiles() const;          // names in Notes, sorted
     QByteArray readNote(const QString &fileName) const;
@@ -138,7 +143,9 @@ public:
     bool makeAppFolderReadOnly();
 
     // Starts one more copy of the binary (does not wait for anything).
-    E2eProgram &start();
+    E2eProgram &start(const QStringList &arguments = {});
+    // The environment of the copies started from now on (empty value: unset).
+    void setEnvironment(const QString &name, const QString &value);
     E2eProgram &program(int index = 0) { return *m_programs.at(size_t(index)); }
 
     // The first started copy's tray icon (waitForTrayIcon first).
@@ -148,6 +155,8 @@ public:
 
     // X helpers.
     static std::optional<QRect> geometry(XWindow window);   // absolute, on screen
+    // Where a note window's menu button is.
+    static QPoint noteMenuButton(XWindow note);
     static bool isViewable(XWindow window);
     static QString title(XWindow window);
     // The raw value text of a property as xprop prints it, or empty.
@@ -176,6 +185,9 @@ public:
     // Saves a screenshot of the whole screen under PAPERLET_E2E_ARTIFACTS.
     QString screenshot(const QString &name) const;
 
+    // Ends a helper process: terminate, then kill when it does not go.
+    static void stopProcess(QProcess &process);
+
     // Runs a tool, returns its stdout (empty on failure or timeout).
     static QString run(const QString &program, const QStringList &arguments, int *exitCode = nullptr);
 
@@ -193,6 +205,57 @@ private:
 };
 
 // Declares an E2eSession, or skips the case when there is no X server.
+// A private X server with no tray, made the display of this test process
+// (and so of the tools and copies started after it) while it lives; stopped
+// by its process id.
+class E2eDisplay final
+{
+public:
+    E2eDisplay();
+    ~E2eDisplay();
+    E2eDisplay(const E2eDisplay &) = delete;
+    E2eDisplay &operator=(const E2eDisplay &) = delete;
+
+    static bool serverInstalled();
+    // Empty when the server did not come up.
+    QString name() const { return m_name; }
+    // Brings up an XEmbed tray host on it; false when it could not start.
+    bool startTray();
+
+private:
+    std::unique_ptr<QProcess> m_server;
+    std::unique_ptr<QProcess> m_tray;
+    QString m_name;
+    QByteArray m_previous;
+};
+
+// A private D-Bus session bus for the copies of a case: started by the case
+// and stopped by its process id when the case ends.
+class E2eBus final
+{
+public:
+    // env: the environment of the daemon, which it hands to the services it
+    // starts on demand (a desktop's settings daemon, say).
+    explicit E2eBus(const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
+    ~E2eBus();
+    E2eBus(const E2eBus &) = delete;
+    E2eBus &operator=(const E2eBus &) = delete;
+
+    // Empty when the bus daemon could not start.
+    QString address() const { return m_address; }
+    qint64 pid() const { return m_daemon->processId(); }
+
+private:
+    std::unique_ptr<QProcess> m_daemon;
+    QString m_address;
+};
+
+// Declares a private bus and gives it to the copies that session starts.
+#define E2E_BUS(bus, session)                                                            \
+    E2eBus bus;                                                                          \
+    QVERIFY2(!bus.address().isEmpty(), "dbus-daemon did not start");                     \
+    session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address())
+
 #define E2E_SESSION(var)                                 \
     if (!E2eSession::hasDisplay())                       \
         QSKIP("no DISPLAY: run under tests/e2e/with-display.sh"); \

@@ -52,18 +52,6 @@ bool showsToolTip(const E2eProgram &app, int minWidth)
     return false;
 }
 
-// Answers the message box that the copy shows with the given caption by
-// pressing Return in it.
-bool answerBox(E2eProgram &copy, const QString &caption)
-{
-    const XWindow box = copy.waitForWindow(caption, E2eProgram::ViewableOnly);
-    if (!box)
-        return false;
-    E2eSession::focus(box);
-    E2eSession::key(QStringLiteral("Return"));
-    return true;
-}
-
 } // namespace
 
 class TestShell final : public QObject
@@ -176,7 +164,7 @@ void TestShell::secondStartWarnsAndTouchesNothing()
     QVERIFY(box);
     QVERIFY(second.trayIcon() == 0);
     QVERIFY(second.windows(InstanceCaption).isEmpty());
-    QVERIFY(answerBox(second, QStringLiteral("Warning")));
+    QVERIFY(second.answerMessageBox(QStringLiteral("Warning")));
     QVERIFY(second.waitForExit());
     QCOMPARE(second.exitCode(), 0);
 
@@ -204,7 +192,7 @@ void TestShell::simultaneousStartsGiveOneIcon()
     QVERIFY(winner.waitForTrayIcon());
     QVERIFY(loser->trayIcon() == 0);
     QVERIFY(winner.windows(QStringLiteral("Warning")).isEmpty());
-    QVERIFY(answerBox(*loser, QStringLiteral("Warning")));
+    QVERIFY(loser->answerMessageBox(QStringLiteral("Warning")));
     QVERIFY(loser->waitForExit());
     QCOMPARE(loser->exitCode(), 0);
     QVERIFY(winner.isRunning());
@@ -314,7 +302,7 @@ void TestShell::unwritableFolderEndsStartCleanly()
     QVERIFY(app.waitForWindow(QStringLiteral("Paperlet"), E2eProgram::ViewableOnly));
     QCOMPARE(app.trayIcon(), XWindow(0));
     QVERIFY(app.windows(InstanceCaption).isEmpty());
-    QVERIFY(answerBox(app, QStringLiteral("Paperlet")));
+    QVERIFY(app.answerMessageBox(QStringLiteral("Paperlet")));
     QVERIFY(app.waitForExit());
     QCOMPARE(app.exitCode(), 0);
     QCOMPARE(session.appFolderEntries(), QStringList(QStringLiteral("paperlet")));

@@ -13,7 +13,6 @@ namespace {
 const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 const QString NewNoteTitle = QStringLiteral("New Note");
 constexpr int BarHeight = 26;
-constexpr int ButtonsWidth = 39;
 
 // Header fields of a note file: left, top, width, height, opacity, colour.
 std::optional<int> headerField(const QByteArray &file, int index)
@@ -39,12 +38,6 @@ QPoint editorPoint(XWindow note)
 {
     const QRect g = E2eSession::geometry(note).value_or(QRect());
     return {g.left() + g.width() / 2, g.top() + BarHeight + 30};
-}
-
-QPoint menuButton(XWindow note)
-{
-    const QRect g = E2eSession::geometry(note).value_or(QRect());
-    return {g.left() + g.width() - ButtonsWidth + 10, g.top() + 14};
 }
 
 QStringList repeated(const QString &key, int times)
@@ -162,7 +155,7 @@ void TestEditorCommands::formatRecolourFadeAndDelete()
     QVERIFY(yellow.x() >= 0);
     const int right = yellow.x() + 1 < NoteColorSet::ColCount ? noteColor(yellow.x() + 1, yellow.y())
                                                               : noteColor(0, yellow.y() + 1);
-    E2eSession::click(menuButton(note));
+    E2eSession::click(E2eSession::noteMenuButton(note));
     QVERIFY(app.waitForPopupMenu());
     E2eSession::keys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Right")});
     QVERIFY(E2eSession::waitFor([&] { return paletteMenu(app, 3).has_value(); }));
@@ -171,7 +164,7 @@ void TestEditorCommands::formatRecolourFadeAndDelete()
              onlyNote(session).left(40).constData());
 
     // ... and by mouse: the last cell of the last row.
-    E2eSession::click(menuButton(note));
+    E2eSession::click(E2eSession::noteMenuButton(note));
     QVERIFY(app.waitForPopupMenu());
     E2eSession::keys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Right")});
     std::optional<QRect> palette;
@@ -186,7 +179,7 @@ void TestEditorCommands::formatRecolourFadeAndDelete()
              onlyNote(session).left(40).constData());
 
     // 50 % opacity: the window's opacity property and the file's field.
-    E2eSession::click(menuButton(note));
+    E2eSession::click(E2eSession::noteMenuButton(note));
     QVERIFY(app.waitForPopupMenu());
     E2eSession::keys(repeated(QStringLiteral("Down"), 3) + QStringList{QStringLiteral("Right")}
                      + repeated(QStringLiteral("Down"), 4) + QStringList{QStringLiteral("Return")});
@@ -199,7 +192,7 @@ void TestEditorCommands::formatRecolourFadeAndDelete()
     // Delete: No keeps note and file, Yes removes both at once.
     const QString file = session.noteFiles().value(0);
     for (const QString &answer : {QStringLiteral("Escape"), QStringLiteral("Return")}) {
-        E2eSession::click(menuButton(note));
+        E2eSession::click(E2eSession::noteMenuButton(note));
         QVERIFY(app.waitForPopupMenu());
         E2eSession::keys(repeated(QStringLiteral("Down"), 4) + QStringList{QStringLiteral("Return")});
         const XWindow box = app.waitForWindow(QStringLiteral("Delete Confirmation"), E2eProgram::ViewableOnly);

@@ -66,8 +66,8 @@ private Q_SLOTS:
         E2eProgram &app = *started;
         // Before the autosave: the typing exists only in the window.
         if (typed)
-            typeInto(note, QStringLiteral("typed here"));
-        const QByteArray other = noteFile(100, 100, "Theirs", "from elsewhere");
+            E2eSession::typeInto(note, QStringLiteral("typed here"));
+        const QByteArray other = E2eSession::noteFile(100, 100, "Theirs", "from elsewhere");
         writeNote(QDir(session.notesFolder()).filePath(QStringLiteral("1.pnf")), other, how);
 
         if (!typed) {
@@ -76,7 +76,7 @@ private Q_SLOTS:
             QCOMPARE(app.windows(Mine).size(), 0);
             drag(QPoint(120, 112), QPoint(320, 262));
             QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->topLeft() == QPoint(300, 250); }));
-            const QByteArray moved = noteFile(300, 250, "Theirs", "").left(3 + 12);
+            const QByteArray moved = E2eSession::noteFile(300, 250, "Theirs", "").left(3 + 12);
             QVERIFY(E2eSession::waitFor(
                 [&] { return session.readNote(QStringLiteral("1.pnf")).startsWith(moved); }, ResolveMs));
             QVERIFY(session.readNote(QStringLiteral("1.pnf")).contains("from elsewhere"));
@@ -112,7 +112,7 @@ private Q_SLOTS:
         QVERIFY(note);
         E2eProgram &app = *started;
         if (typed)
-            typeInto(note, QStringLiteral("kept"));
+            E2eSession::typeInto(note, QStringLiteral("kept"));
         QVERIFY(QFile::remove(QDir(session.notesFolder()).filePath(QStringLiteral("1.pnf"))));
         if (typed) {
             QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains("kept"); },
@@ -134,10 +134,10 @@ private Q_SLOTS:
         QVERIFY(startWithStoredNote(session, started, Mine.toLatin1(), "first"));
         E2eProgram &app = *started;
         const QDir folder(session.notesFolder());
-        writeNote(folder.filePath(QStringLiteral(".hidden.pnf")), noteFile(300, 100, "Hidden", "h"), Write::InPlace);
-        writeNote(folder.filePath(QStringLiteral("1.pnf.part")), noteFile(300, 100, "Partial", "p"), Write::InPlace);
+        writeNote(folder.filePath(QStringLiteral(".hidden.pnf")), E2eSession::noteFile(300, 100, "Hidden", "h"), Write::InPlace);
+        writeNote(folder.filePath(QStringLiteral("1.pnf.part")), E2eSession::noteFile(300, 100, "Partial", "p"), Write::InPlace);
         writeNote(folder.filePath(QStringLiteral("1.sync-conflict-20261210-101010-ABC1234.pnf")),
-                  noteFile(500, 100, "Arrived", "from the other computer"), Write::ByRename);
+                  E2eSession::noteFile(500, 100, "Arrived", "from the other computer"), Write::ByRename);
         const XWindow arrived = app.waitForWindow(QStringLiteral("Arrived"), E2eProgram::ViewableOnly, ResolveMs);
         QVERIFY(arrived);
         QCOMPARE(E2eSession::geometry(arrived)->topLeft(), QPoint(500, 100));
@@ -153,12 +153,12 @@ private Q_SLOTS:
         QVERIFY(note);
         E2eProgram &app = *started;
         // A click below the text puts the cursor at its end.
-        typeInto(note, QStringLiteral("abc"));
+        E2eSession::typeInto(note, QStringLiteral("abc"));
         QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains("abc"); },
                                     ResolveMs));
         // Changes are looked at in turn: once this later one has opened, the
         // autosave has been looked at too.
-        writeNote(QDir(session.notesFolder()).filePath(QStringLiteral("2.pnf")), noteFile(500, 100, "Later", "l"),
+        writeNote(QDir(session.notesFolder()).filePath(QStringLiteral("2.pnf")), E2eSession::noteFile(500, 100, "Later", "l"),
                   Write::ByRename);
         QVERIFY(app.waitForWindow(QStringLiteral("Later"), E2eProgram::ViewableOnly, ResolveMs));
         // A reload would have put the cursor back at the start.

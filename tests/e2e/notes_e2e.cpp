@@ -103,8 +103,8 @@ private Q_SLOTS:
     {
         E2E_SESSION(session);
         session.seedSettings(QuietSettings);
-        session.seedNote(QStringLiteral("1.pnf"), noteFile(100, 100, "First", "one"));
-        session.seedNote(QStringLiteral("2.pnf"), noteFile(400, 100, "Second", "two"));
+        session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(100, 100, "First", "one"));
+        session.seedNote(QStringLiteral("2.pnf"), E2eSession::noteFile(400, 100, "Second", "two"));
         E2eProgram &app = session.start();
         QVERIFY(app.waitForTrayIcon());
         QVERIFY(app.waitForWindow(QStringLiteral("Second"), E2eProgram::ViewableOnly));
@@ -142,9 +142,9 @@ private Q_SLOTS:
     {
         E2E_SESSION(session);
         session.seedSettings(QuietSettings);
-        session.seedNote(QStringLiteral("2.pnf"), noteFile(100, 100, "two", "2"));
-        session.seedNote(QStringLiteral("10.pnf"), noteFile(120, 120, "ten", "10"));
-        session.seedNote(QStringLiteral("1.pnf"), noteFile(140, 140, "one", "1"));
+        session.seedNote(QStringLiteral("2.pnf"), E2eSession::noteFile(100, 100, "two", "2"));
+        session.seedNote(QStringLiteral("10.pnf"), E2eSession::noteFile(120, 120, "ten", "10"));
+        session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(140, 140, "one", "1"));
         E2eProgram &app = session.start();
         QVERIFY(app.waitForTrayIcon());
         const XWindow one = app.waitForWindow(QStringLiteral("one"), E2eProgram::ViewableOnly);
@@ -184,7 +184,7 @@ private Q_SLOTS:
         E2eProgram &app = *started;
         E2eSession::run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QString::number(note),
                                                      QStringLiteral("300"), QStringLiteral("250")});
-        const QByteArray moved = noteFile(300, 250, "Moved", "").left(3 + 12);
+        const QByteArray moved = E2eSession::noteFile(300, 250, "Moved", "").left(3 + 12);
         QTRY_VERIFY_WITH_TIMEOUT(session.readNote(QStringLiteral("1.pnf")).startsWith(moved), 6000);
         app.sendSignal(SIGKILL);
         QVERIFY(app.waitForExit());

@@ -1,0 +1,73 @@
+#include "app/no_tray_mode.h"
+
+#include "app/application.h"
+#include "app/main_form.h"
+#include "notes/note_window.h"
+
+#include <QAction>
+#include <QMenu>
+
+NoTrayMode::NoTrayMode(TFR_PLT_MAIN &form, QObject *parent)
+    : QObject(parent)
+    , m_form(form)
+    , m_separator(new QAction(this))
+{
+    m_separator->setSeparator(true);
+    connect(&m_presence, &TrayPresence::changed, this, &NoTrayMode::trayChanged);
+    Application *app = Application::instance();
+    connect(app, &Application::formAdopted, this, &NoTrayMode::watchNote);
+    for (TFR_NOTE *note : app->formsOf<TFR_NOTE>())
+        watchNote(note);
+    if (m_presence.isPresent())
+        return;
+    m_grace.setSingleShot(true);
+    m_grace.setInterval(GraceMs);
+    connect(&m_grace, &QTimer::timeout, this, &NoTrayMode::graceOver);
+    m_grace.start();
+}
+
+void NoTrayMode::trayChanged()
+{
+    if (!m_presence.isPresent())
+        return;
+    m_grace.stop();
+    if (m_active) {
+        m_active = false;
+        Q_EMIT activeChanged(false);
+    }
+}
+
+void NoTrayMode::graceOver()
+{
+    if (m_presence.isPresent())
+        return;
+    m_active = true;
+    Q_EMIT activeChanged(true);
+    // Nothing on screen to start from: the first note stands in for the tray.
+    if (Application::instance()->formsOf<TFR_NOTE>().isEmpty())
+        m_form.mnAddNoteClick();
+}
+
+void NoTrayMode::watchNote(QWidget *form)
+{
+    if (auto *note = qobject_cast<TFR_NOTE *>(form))
+        connect(note, &TFR_NOTE::settingsMenuAboutToShow, this, &NoTrayMode::fitMenu);
+}
+
+QList<QAction *> NoTrayMode::trayCommands() const
+{
+    return {m_separator,      m_form.mnShowAllNotes, m_form.mnHideAllNotes, m_form.mnSettings,
+            m_form.tbCheckForUpdates, m_form.mnAbout, m_form.mnCLOSE};
+}
+
+void NoTrayMode::fitMenu(QMenu *menu) const
+{
+    // The tray menu's own items, shared: one click handler for both menus.
+    const QList<QAction *> commands = trayCommands();
+    const bool carries = menu->actions().contains(m_separator);
+    if (m_active && !carries)
+        menu->addActions(commands);
+    else if (!m_active && carries)
+        for (QAction *action : commands)
+            menu->removeAction(action);
+}
