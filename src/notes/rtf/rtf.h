@@ -40,7 +40,9 @@ constexpr qreal BulletIndentPoints = 10;
 // back the same way. For the screen to match, give the document an
 // indentWidth() of BulletIndentPoints in pixels. Circle and square bullets
 // are written as bullets too; numbered lists (from other programs' files) as
-// the control's numbered paragraphs. A list indent of N is nesting level N - 1.
+// the control's numbered paragraphs, with the numbers they read back with (a
+// list that goes on after plain paragraphs resumes with \pnstartN). A list
+// indent of N is nesting level N - 1.
 QTextListFormat bulletListFormat();
 
 } // namespace Rtf

@@ -23,7 +23,7 @@ enum class Word : std::uint8_t {
     Plain, Fs, B, I, Ul, UlNone, Strike, Cf, V, Super, Sub, NoSuperSub,
     // paragraph
     Pard, Ql, Qr, Qc, Qj,
-    PnLvlBlt, PnLvlBody, PnLvlCont, PnDec, PnUcLtr, PnLcLtr, PnUcRm, PnLcRm,
+    PnLvlBlt, PnLvlBody, PnLvlCont, PnStart, PnDec, PnUcLtr, PnLcLtr, PnUcRm, PnLcRm,
     // breaks and special characters
     Par, Line, Tab, Cell, Row, U, Uc, Char, Ignore
 };
@@ -77,7 +77,7 @@ const QHash<QByteArray, WordInfo> &words()
             {"v", Word::V}, {"super", Word::Super}, {"sub", Word::Sub}, {"nosupersub", Word::NoSuperSub},
             {"pard", Word::Pard}, {"ql", Word::Ql}, {"qr", Word::Qr}, {"qc", Word::Qc}, {"qj", Word::Qj},
             {"qd", Word::Qj}, {"pnlvlblt", Word::PnLvlBlt}, {"pnlvlbody", Word::PnLvlBody},
-            {"pnlvlcont", Word::PnLvlCont}, {"pndec", Word::PnDec}, {"pnucltr", Word::PnUcLtr},
+            {"pnlvlcont", Word::PnLvlCont}, {"pnstart", Word::PnStart}, {"pndec", Word::PnDec}, {"pnucltr", Word::PnUcLtr},
             {"pnlcltr", Word::PnLcLtr}, {"pnucrm", Word::PnUcRm}, {"pnlcrm", Word::PnLcRm},
             {"par", Word::Par}, {"sect", Word::Par}, {"page", Word::Par}, {"line", Word::Line},
             {"tab", Word::Tab}, {"cell", Word::Cell}, {"nestcell", Word::Cell}, {"row", Word::Row},
@@ -474,6 +474,10 @@ void Reader::normalWord(Word w, const Token &t, char16_t ch)
             p.pnStyle = QTextListFormat::ListDecimal;
         break;
     case Word::PnLvlCont: p.pnStyle = 0; break;
+    case Word::PnStart:
+        if (g.dest == Dest::Pn)
+            m_pnStart = qMax(0, t.param);
+        break;
     case Word::PnDec: p.pnStyle = QTextListFormat::ListDecimal; break;
     case Word::PnUcLtr: p.pnStyle = QTextListFormat::ListUpperAlpha; break;
     case Word::PnLcLtr: p.pnStyle = QTextListFormat::ListLowerAlpha; break;
@@ -811,19 +815,27 @@ void Reader::applyList(const ParaState &p)
     bool word = false;
     int id = 0;
     const int style = listStyle(p, &word, &id);
+    const int start = std::exchange(m_pnStart, 0);
     if (style == 0) {
-        // a plain paragraph ends a run of \pn numbering
-        m_openLists.erase(std::remove_if(m_openLists.begin(), m_openLists.end(),
-                                         [](const OpenList &l) { return !l.word; }),
-                          m_openLists.end());
+        // a plain paragraph ends a run of \pn numbering, unless a later one resumes it
+        for (OpenList &l : m_openLists)
+            l.interrupted = l.interrupted || !l.word;
         return;
     }
     const auto it = std::find_if(m_openLists.begin(), m_openLists.end(), [&](const OpenList &l) {
         return l.word == word && l.id == id && l.level == p.level && l.style == style;
     });
     if (it != m_openLists.end()) {
-        it->list->add(m_cursor.block());
-        return;
+        // "\pnstartN" with the run's next number resumes it after plain
+        // paragraphs; the control writes \pnstart1 on every numbered
+        // paragraph, so that one only continues a run that is going on.
+        const bool resumes = !word && start > 1 ? it->list->count() + 1 == start : !it->interrupted;
+        if (resumes) {
+            it->list->add(m_cursor.block());
+            it->interrupted = false;
+            return;
+        }
+        m_openLists.erase(it);
     }
     if (m_openLists.size() >= MaxLists)
         m_openLists.clear(); // lists are looked up one by one; hostile files get no more than these

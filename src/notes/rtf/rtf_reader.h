@@ -109,6 +109,7 @@ private:
         int level = 0;
         int style = 0;
         QTextList *list = nullptr;
+        bool interrupted = false; // a \pn run that a plain paragraph broke
     };
 
     Group &top() { return m_stack.back(); }
@@ -172,6 +173,7 @@ private:
     std::vector<ListDef> m_listDefs;
     std::vector<ListOverride> m_overrides;
     std::vector<OpenList> m_openLists;
+    int m_pnStart = 0; // \pnstart of a \pn group in the paragraph being read, 0 none
 
     QByteArray m_pending; // a DBCS lead byte or an unfinished UTF-8 sequence
     int m_pendingCodePage = 0;

@@ -152,8 +152,14 @@ Writer::ParaStyle Writer::paraStyleOf(const QTextBlock &block) const
     else if (a & Qt::AlignJustify)
         p.align = 3;
     if (const QTextList *list = block.textList()) {
-        const int style = list->format().style();
-        p.listStyle = isBullet(style) ? int(QTextListFormat::ListDisc) : style;
+        // as the style reads back
+        switch (const int style = list->format().style()) {
+        case QTextListFormat::ListLowerAlpha:
+        case QTextListFormat::ListUpperAlpha:
+        case QTextListFormat::ListLowerRoman:
+        case QTextListFormat::ListUpperRoman: p.listStyle = style; break;
+        default: p.listStyle = isBullet(style) ? QTextListFormat::ListDisc : QTextListFormat::ListDecimal;
+        }
         p.indent = qBound(1, list->format().indent(), 9);
     }
     return p;
@@ -162,10 +168,15 @@ Writer::ParaStyle Writer::paraStyleOf(const QTextBlock &block) const
 void Writer::writeBlock(const QTextBlock &block)
 {
     const ParaStyle para = paraStyleOf(block);
+    PnNumbering::Item item;
+    if (para.listStyle == 0)
+        m_numbering.plainParagraph();
+    else
+        item = m_numbering.listParagraph(para.indent, para.listStyle, block.textList()->itemNumber(block) + 1);
     if (m_firstParagraph || !(para == m_para))
-        writeParagraphStart(block, para);
+        writeParagraphStart(block, para, item);
     else if (para.listStyle != 0)
-        writeListLabel(block, para);
+        writeListLabel(block, para, item.number);
     m_firstParagraph = false;
     m_para = para;
 
@@ -191,17 +202,18 @@ void Writer::writeBlock(const QTextBlock &block)
     m_needSpace = false;
 }
 
-void Writer::writeParagraphStart(const QTextBlock &block, const ParaStyle &p)
+void Writer::writeParagraphStart(const QTextBlock &block, const ParaStyle &p, const PnNumbering::Item &item)
 {
     writeWord("\\pard");
     if (p.listStyle != 0) {
-        writeListLabel(block, p);
+        writeListLabel(block, p, item.number);
         if (isBullet(p.listStyle)) {
             m_body += "{\\*\\pn\\pnlvlblt\\pnf";
             writeNumber(m_symbolFont);
             m_body += "\\pnindent0{\\pntxtb\\'B7}}";
         } else {
-            m_body += "{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1";
+            m_body += "{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart";
+            writeNumber(item.resume ? item.number : 1);
             m_body += numberingWord(p.listStyle);
             m_body += "{\\pntxta.}}";
         }
@@ -216,7 +228,7 @@ void Writer::writeParagraphStart(const QTextBlock &block, const ParaStyle &p)
         writeWord(alignWords[p.align]);
 }
 
-void Writer::writeListLabel(const QTextBlock &block, const ParaStyle &p)
+void Writer::writeListLabel(const QTextBlock &block, const ParaStyle &p, int number)
 {
     if (isBullet(p.listStyle)) {
         if (m_symbolFont < 0) {
@@ -232,7 +244,7 @@ void Writer::writeListLabel(const QTextBlock &block, const ParaStyle &p)
     } else {
         m_body += "{\\pntext\\f0 ";
         m_needSpace = false;
-        writeText(block.textList()->itemText(block));
+        writeText(numberLabel(p.listStyle, number));
         writeWord("\\tab");
         m_body += '}';
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notes/rtf/rtf_numbering.h"
+
 #include <QByteArray>
 #include <QFont>
 #include <QHash>
@@ -54,8 +56,8 @@ private:
     ParaStyle paraStyleOf(const QTextBlock &block) const;
 
     void writeBlock(const QTextBlock &block);
-    void writeParagraphStart(const QTextBlock &block, const ParaStyle &style);
-    void writeListLabel(const QTextBlock &block, const ParaStyle &style);
+    void writeParagraphStart(const QTextBlock &block, const ParaStyle &style, const PnNumbering::Item &item);
+    void writeListLabel(const QTextBlock &block, const ParaStyle &style, int number);
     void writeStyle(const RunStyle &style);
     void writeText(QStringView text);
     void writeWord(const char *word);
@@ -73,6 +75,7 @@ private:
     bool m_stylePending = false;
     ParaStyle m_para;
     bool m_firstParagraph = true;
+    PnNumbering m_numbering;
     QStringList m_fonts;
     QHash<QString, int> m_fontIndex;
     int m_symbolFont = -1;

@@ -61,6 +61,8 @@ private Q_SLOTS:
     void writesBulletsLikeTheControl();
     void keepsEmptyParagraphsAndTheirFormat();
     void isDeterministic();
+    void savesTheSameTwice_data();
+    void savesTheSameTwice();
 };
 
 void TestRtfWriter::writesTheRichEditForm()
@@ -292,6 +294,59 @@ void TestRtfWriter::isDeterministic()
     QTextDocument loaded;
     Rtf::load(loaded, rtf);
     QCOMPARE(Rtf::save(loaded), rtf);
+}
+
+// Word list tables for the cases below: \ls1 and \ls2 are decimal lists,
+// \ls3 a lower-roman one.
+const char wordLists[] = "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0}{\\listlevel\\levelnfc0}\\listid1}"
+                         "{\\list{\\listlevel\\levelnfc0}\\listid2}{\\list{\\listlevel\\levelnfc2}\\listid3}}"
+                         "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}{\\listoverride\\listid2\\ls2}"
+                         "{\\listoverride\\listid3\\ls3}}";
+
+void TestRtfWriter::savesTheSameTwice_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("text"); // as the saved note reads back
+    // Numbers a list goes on with after a plain paragraph are kept.
+    QTest::newRow("list resumed after a plain paragraph")
+        << QByteArray(wordLists) + "\\ls1 a\\par\\pard b\\par\\ls1 c\\par}" << QStringLiteral("1. a\nb\n2. c\n");
+    QTest::newRow("roman list resumed after two plain paragraphs")
+        << QByteArray(wordLists) + "\\ls3 a\\par\\ls3 b\\par\\pard c\\par d\\par\\ls3 e\\par}"
+        << QStringLiteral("i. a\nii. b\nc\nd\niii. e\n");
+    QTest::newRow("nested list resumed")
+        << QByteArray(wordLists) + "\\ls1 a\\par\\ls1\\ilvl1 b\\par\\pard c\\par\\ls1\\ilvl1 d\\par}"
+        << QStringLiteral("1. a\n1. b\nc\n2. d\n");
+    QTest::newRow("resumed list beside a new one")
+        << QByteArray(wordLists) + "\\ls1 a\\par\\pard b\\par\\ls2 c\\par\\ls1 d\\par}"
+        << QStringLiteral("1. a\nb\n1. c\n2. d\n");
+    // Lists the control's numbering cannot tell apart read back as one.
+    QTest::newRow("two lists one after the other")
+        << QByteArray(wordLists) + "\\ls1 a\\par\\ls2 b\\par}" << QStringLiteral("1. a\n2. b\n");
+    QTest::newRow("two lists interleaved")
+        << QByteArray(wordLists) + "\\ls1 a\\par\\ls2 b\\par\\ls1 c\\par\\pard d\\par\\ls2 e\\par}"
+        << QStringLiteral("1. a\n2. b\n3. c\nd\n1. e\n");
+    // The control starts every numbered paragraph at 1; runs still go on.
+    QTest::newRow("centred item of a control's list")
+        << QByteArray("{\\rtf1\\pard{\\*\\pn\\pnlvlbody\\pnstart1\\pndec}a\\par"
+                      "\\pard{\\*\\pn\\pnlvlbody\\pnstart1\\pndec}\\qc b\\par}")
+        << QStringLiteral("1. a\n2. b\n");
+    QTest::newRow("start that resumes nothing")
+        << QByteArray("{\\rtf1\\pard{\\*\\pn\\pnlvlbody\\pnstart1\\pndec}a\\par\\pard b\\par"
+                      "\\pard{\\*\\pn\\pnlvlbody\\pnstart5\\pndec}c\\par}")
+        << QStringLiteral("1. a\nb\n1. c\n");
+}
+
+void TestRtfWriter::savesTheSameTwice()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, text);
+    QTextDocument document;
+    Rtf::load(document, rtf);
+    const QByteArray saved = Rtf::save(document);
+    QTextDocument reloaded;
+    Rtf::load(reloaded, saved);
+    QCOMPARE(Rtf::plainText(reloaded), text);
+    QCOMPARE(Rtf::save(reloaded), saved);
 }
 
 QTEST_MAIN(TestRtfWriter)
