@@ -55,16 +55,6 @@ int opacityEntry(qint32 opacity)
     return std::clamp(opacity / 10 - 1, 0, OpacityEntries - 1);
 }
 
-// Marks the current colour in a palette; setting it raises OnChange, which
-// must not count as a pick.
-void presetPalette(TTBXColorPalette &palette, TColor color)
-{
-    const TNotifyEvent handler = std::move(palette.OnChange);
-    palette.OnChange = nullptr;
-    palette.SetColor(color);
-    palette.OnChange = handler;
-}
-
 template<class Widget>
 Widget *place(Widget *widget, int left, int top, int width, int height)
 {
@@ -168,21 +158,21 @@ void TFR_SETTINGS::buildControls()
 void TFR_SETTINGS::buildPopups()
 {
     tbPopupMenu = new TTBXPopupMenu(this);
-    csColorSet = new TTBXColorSet(this);
+    csColorSet = new TTBXColorSet(NoteColorSet::GetNoteColorInfo, this);
     csColorSet->UpdateSize(NoteColorSet::ColCount, NoteColorSet::RowCount);
 
     tbColor = tbPopupMenu->AddSubmenu(QString());
     cpColorPalette = new TTBXColorPalette(tbColor);
     cpColorPalette->SetColorSet(csColorSet);
     cpColorPalette->SetPaletteOptions(tpoCustomImages);
-    cpColorPalette->OnChange = [this](QObject *) { cpColorPaletteChange(); };
+    connect(cpColorPalette, &TTBXColorPalette::selectionChanged, this, &TFR_SETTINGS::cpColorPaletteChange);
     tbColor->addAction(cpColorPalette);
     connect(tbColor, &QMenu::aboutToShow, this, &TFR_SETTINGS::tbColorPopup);
 
     tbFontColor = tbPopupMenu->AddSubmenu(QString());
     cpFontColorPalette = new TTBXColorPalette(tbFontColor);
     cpFontColorPalette->SetPaletteOptions(tpoCustomImages);
-    cpFontColorPalette->OnChange = [this](QObject *) { cpFontColorChange(); };
+    connect(cpFontColorPalette, &TTBXColorPalette::selectionChanged, this, &TFR_SETTINGS::cpFontColorChange);
     tbFontColor->addAction(cpFontColorPalette);
     connect(tbFontColor, &QMenu::aboutToShow, this, &TFR_SETTINGS::tbFontColorPopup);
 }
@@ -206,7 +196,6 @@ void TFR_SETTINGS::loadSettings()
     // A title style that names no entry leaves the list empty, and the
     // stored value follows the list at once.
     main.DefaultTitle = cbTitle->currentIndex();
-    csColorSet->OnGetColorInfo = NoteColorSet::GetNoteColorInfo;
     cbAutoStart->setChecked(m_autostart->runs(executablePath()));
     cbCheckUpdates->setChecked(main.CheckForUpdates);
     // Ticking the boxes above counted as changes; the dialog opens unchanged.
@@ -253,7 +242,7 @@ void TFR_SETTINGS::pnColorClick()
 
 void TFR_SETTINGS::tbColorPopup()
 {
-    presetPalette(*cpColorPalette, m_noteColor);
+    cpColorPalette->PresetColor(m_noteColor);
 }
 
 void TFR_SETTINGS::cpColorPaletteChange()
@@ -268,7 +257,7 @@ void TFR_SETTINGS::pnFontColorClick()
 
 void TFR_SETTINGS::tbFontColorPopup()
 {
-    presetPalette(*cpFontColorPalette, m_fontColor);
+    cpFontColorPalette->PresetColor(m_fontColor);
 }
 
 void TFR_SETTINGS::cpFontColorChange()

@@ -149,7 +149,7 @@ void NoteEditor::buildMenu()
     mnColor = pmRichTextEditor->AddSubmenu(QStringLiteral("Font Color..."), EditorImages::FontColor);
     tbTextColor = new TTBXColorPalette(mnColor);
     tbTextColor->SetPaletteOptions(tbTextColor->PaletteOptions() | tpoCustomImages);
-    tbTextColor->OnChange = [this](QObject *) { tbTextColorChange(); };
+    connect(tbTextColor, &TTBXColorPalette::selectionChanged, this, &NoteEditor::tbTextColorChange);
     mnColor->addAction(tbTextColor);
     connect(mnColor, &QMenu::aboutToShow, this, &NoteEditor::mnColorPopup);
     mnFont = addCommand(QStringLiteral("Font..."), EditorImages::Font, &NoteEditor::mnFontClick);
@@ -356,10 +356,7 @@ void NoteEditor::mnDeleteClick()
 void NoteEditor::mnColorPopup()
 {
     // Marking the selection's colour is not a pick.
-    const TNotifyEvent handler = std::move(tbTextColor->OnChange);
-    tbTextColor->OnChange = nullptr;
-    tbTextColor->SetColor(fromQColor(selectionColor()));
-    tbTextColor->OnChange = handler;
+    tbTextColor->PresetColor(fromQColor(selectionColor()));
 }
 
 void NoteEditor::tbTextColorChange()

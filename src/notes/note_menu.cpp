@@ -24,13 +24,7 @@ constexpr int OpacityStep = 10;
 NoteMenu::NoteMenu(TFR_NOTE &note)
     : QObject(&note), m_note(note), m_editor(*note.reEdit)
 {
-    csColorSet = new TTBXColorSet(this);
-    csColorSet->OnGetColorInfo = [](TTBXCustomColorSet *sender, int col, int row, TColor &color, QString &name) {
-        if (FR_PLT_MAIN)
-            FR_PLT_MAIN->GetNoteColorInfo(sender, col, row, color, name);
-        else
-            NoteColorSet::GetNoteColorInfo(sender, col, row, color, name);
-    };
+    csColorSet = new TTBXColorSet(NoteColorSet::GetNoteColorInfo, this);
     csColorSet->UpdateSize(NoteColorSet::ColCount, NoteColorSet::RowCount);
 
     pmSettings = new TTBXPopupMenu(&note);
@@ -43,7 +37,7 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     cpColorPalette = new TTBXColorPalette(tbColor);
     cpColorPalette->SetColorSet(csColorSet);
     cpColorPalette->SetPaletteOptions(cpColorPalette->PaletteOptions() | tpoCustomImages);
-    cpColorPalette->OnChange = [this](QObject *) { cpColorPaletteChange(); };
+    connect(cpColorPalette, &TTBXColorPalette::selectionChanged, this, &NoteMenu::cpColorPaletteChange);
     tbColor->addAction(cpColorPalette);
     connect(tbColor, &QMenu::aboutToShow, this, &NoteMenu::tbColorPopup);
 
@@ -79,10 +73,7 @@ NoteMenu::~NoteMenu() = default;
 void NoteMenu::tbColorPopup()
 {
     // Marking the note's colour is not a pick.
-    const TNotifyEvent handler = std::move(cpColorPalette->OnChange);
-    cpColorPalette->OnChange = nullptr;
-    cpColorPalette->SetColor(fromQColor(m_editor.backgroundColor()));
-    cpColorPalette->OnChange = handler;
+    cpColorPalette->PresetColor(fromQColor(m_editor.backgroundColor()));
 }
 
 void NoteMenu::cpColorPaletteChange()
