@@ -4,6 +4,7 @@
 #include "app/note_color_set.h"
 #include "dialogs/font_chooser.h"
 #include "framework/font_pick.h"
+#include "framework/font_style.h"
 #include "dialogs/swatch_panel.h"
 #include "framework/popup_menu.h"
 #include "platform/autostart.h"
@@ -25,8 +26,6 @@
 
 namespace {
 
-enum FontStyleBit { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-
 constexpr int OpacityEntries = 10;
 
 QFont fontFromSettings(const ProgramSettings &settings)
@@ -34,17 +33,8 @@ QFont fontFromSettings(const ProgramSettings &settings)
     QFont font(settings.DefaultFontName);
     if (settings.DefaultFontSize > 0)
         font.setPointSize(settings.DefaultFontSize);
-    font.setBold(settings.DefaultFontStyle & fsBold);
-    font.setItalic(settings.DefaultFontStyle & fsItalic);
-    font.setUnderline(settings.DefaultFontStyle & fsUnderline);
-    font.setStrikeOut(settings.DefaultFontStyle & fsStrikeOut);
+    FontStyle::apply(font, settings.DefaultFontStyle);
     return font;
-}
-
-qint32 styleBits(const QFont &font)
-{
-    return (font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0)
-        | (font.underline() ? fsUnderline : 0) | (font.strikeOut() ? fsStrikeOut : 0);
 }
 
 // Entry i stands for (i + 1) * 10 percent. A stored value outside 10..109
@@ -293,7 +283,7 @@ void TFR_SETTINGS::btOKClick()
     main.DefaultFontName = font.family();
     main.DefaultFontSize = font.pointSize();
     main.DefaultFontColor = m_fontColor;
-    main.DefaultFontStyle = styleBits(font);
+    main.DefaultFontStyle = FontStyle::bitsOf(font);
     main.CheckForUpdates = cbCheckUpdates->isChecked();
     main.SaveSettings();
     accept();

@@ -10,6 +10,7 @@
 #include "theme/color_palette.h"
 #include "theme/color_sets.h"
 
+#include <QActionGroup>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -41,17 +42,18 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     tbColor->addAction(cpColorPalette);
     connect(tbColor, &QMenu::aboutToShow, this, &NoteMenu::tbColorPopup);
 
-    // SetOpacity finds these items by their names.
     tbTransparent = pmSettings->AddSubmenu(QStringLiteral("Opacity         "));
-    for (std::size_t i = 0; i < opacityItems.size(); ++i) {
-        const int percent = int(i + 1) * OpacityStep;
+    opacityGroup = new QActionGroup(tbTransparent);
+    for (int percent = OpacityStep; percent <= 100; percent += OpacityStep) {
         QAction *item = tbTransparent->AddItem(QString::number(percent) + QStringLiteral(" %"));
         item->setObjectName(QStringLiteral("N") + QString::number(percent));
         item->setData(percent);
         item->setCheckable(true);
-        connect(item, &QAction::triggered, &note, &TFR_NOTE::OpacityClick);
-        opacityItems[i] = item;
+        opacityGroup->addAction(item);
     }
+    connect(opacityGroup, &QActionGroup::triggered, &note, &TFR_NOTE::OpacityClick);
+    connect(&note, &TFR_NOTE::opacityChanged, this, &NoteMenu::tickOpacity);
+    tickOpacity(note.Opacity());
     pmSettings->AddSeparator();
 
     tbDelete = pmSettings->AddItem(QStringLiteral("Delete"), EditorImages::Delete);
@@ -69,6 +71,13 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
 }
 
 NoteMenu::~NoteMenu() = default;
+
+void NoteMenu::tickOpacity(int percent)
+{
+    const int ticked = TFR_NOTE::OpacityMenuValue(percent);
+    for (QAction *item : opacityGroup->actions())
+        item->setChecked(item->data().toInt() == ticked);
+}
 
 void NoteMenu::tbColorPopup()
 {

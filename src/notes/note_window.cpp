@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/error.h"
 #include "app/main_form.h"
+#include "framework/font_style.h"
 #include "framework/tbx_types.h"
 #include "notes/note_colors.h"
 #include "notes/note_editor.h"
@@ -79,10 +80,7 @@ QFont defaultNoteFont(const ProgramSettings &settings)
 {
     QFont font(settings.DefaultFontName);
     font.setPointSize(settings.DefaultFontSize > 0 ? settings.DefaultFontSize : 10);
-    font.setBold(settings.DefaultFontStyle & 1);
-    font.setItalic(settings.DefaultFontStyle & 2);
-    font.setUnderline(settings.DefaultFontStyle & 4);
-    font.setStrikeOut(settings.DefaultFontStyle & 8);
+    FontStyle::apply(font, settings.DefaultFontStyle);
     return font;
 }
 
@@ -413,7 +411,7 @@ void TFR_NOTE::SetOpacity(int percent)
 {
     m_opacity = percent;
     setAlpha(percent);
-    tickOpacityItems();
+    Q_EMIT opacityChanged(percent);
     scheduleAutosave();
 }
 
@@ -432,30 +430,9 @@ int TFR_NOTE::OpacityMenuValue(int percent)
     return percent;
 }
 
-void TFR_NOTE::tickOpacityItems()
+void TFR_NOTE::OpacityClick(QAction *item)
 {
-    if (!pmSettings)
-        return;
-    const QString ticked = QLatin1Char('N') + QString::number(OpacityMenuValue(m_opacity));
-    const auto actions = pmSettings->findChildren<QAction *>();
-    for (QAction *action : actions) {
-        const QString name = action->objectName();
-        bool isNumber = false;
-        const int value = name.startsWith(QLatin1Char('N')) ? name.mid(1).toInt(&isNumber) : 0;
-        if (isNumber && value >= 10 && value <= 100 && value % 10 == 0)
-            action->setChecked(name == ticked);
-    }
-}
-
-void TFR_NOTE::OpacityClick()
-{
-    const auto *action = qobject_cast<const QAction *>(sender());
-    if (!action)
-        return;
-    bool ok = false;
-    const int percent = action->data().isValid() ? action->data().toInt(&ok) : action->objectName().mid(1).toInt(&ok);
-    if (ok)
-        SetOpacity(percent);
+    SetOpacity(item->data().toInt());
 }
 
 QString TFR_NOTE::Title() const
@@ -480,7 +457,6 @@ QMenu *TFR_NOTE::settingsMenu()
 {
     if (!pmSettings) {
         new NoteMenu(*this);   // owned by this window; installs itself as pmSettings
-        tickOpacityItems();
     }
     return pmSettings;
 }
@@ -489,7 +465,6 @@ void TFR_NOTE::sbPopupClick()
 {
     reEdit->setFocus();
     settingsMenu();
-    tickOpacityItems();
     pmSettings->popup(MenuPoint());
 }
 

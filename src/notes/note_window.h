@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class NoteEditor;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -87,7 +88,7 @@ public:
 public Q_SLOTS:
     void sbPopupClick();
     void sbCloseClick();
-    void OpacityClick();
+    void OpacityClick(QAction *item);
     void pnTitlePanelDblClick();
     void edTitleExit();
     void tmCloseTimerTimer();
@@ -95,6 +96,7 @@ public Q_SLOTS:
 Q_SIGNALS:
     // The file was written (by autosave or on closing); tests wait for it.
     void saved();
+    void opacityChanged(int percent);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -115,7 +117,6 @@ private:
     void pnBottomResize();
     void PaintGrip(qint32 c);
     void setAlpha(int percent);
-    void tickOpacityItems();
 
     NoteRecord currentRecord() const;
     void writeFile(const QByteArray &bytes);
