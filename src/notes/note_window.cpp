@@ -37,13 +37,20 @@ const QString DesignTitle = QStringLiteral("Notes");
 const QString TitleHint = QStringLiteral("Double click to edit title");
 const QString BlankTitle = QStringLiteral("No Name");
 const QString FontFace = QStringLiteral("Tahoma");
-constexpr qint32 DesignColor = 0x99FFFF;
-constexpr qint32 TitleTextColor = 0x3F3F3F;
-constexpr qint32 GlyphColor = 0x292929;
+constexpr Color DesignColor = Color::fromValue(0x99FFFF);
+constexpr Color TitleTextColor = Color::fromValue(0x3F3F3F);
+constexpr Color GlyphColor = Color::fromValue(0x292929);
 constexpr int ButtonSize = 18;
 constexpr int GripSize = 10;
 
 enum class Glyph { Chevron, Cross };
+
+// The plain colour a stored value stands for now: system colours resolved,
+// the top byte dropped.
+Color plainColor(qint32 stored)
+{
+    return Color::fromValue(ColorToRGB(stored) & NoteFile::MaxFieldValue);
+}
 
 // The two title-bar glyphs, drawn rather than shipped as images.
 QIcon glyphIcon(Glyph glyph)
@@ -53,7 +60,7 @@ QIcon glyphIcon(Glyph glyph)
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(NoteColors::toQColor(GlyphColor), 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(QPen(GlyphColor.toQColor(), 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     if (glyph == Glyph::Chevron) {
         painter.drawPolyline(QPolygonF({QPointF(1, 2), QPointF(5, 6), QPointF(9, 2)}));
     } else {
@@ -125,7 +132,7 @@ TFR_NOTE::TFR_NOTE(QWidget *parent)
     connect(&m_autosave, &QTimer::timeout, this, &TFR_NOTE::autosave);
     connect(reEdit->document(), &QTextDocument::contentsChanged, this, &TFR_NOTE::scheduleAutosave);
 
-    ApplyColor(DesignColor);
+    ApplyColor(DesignColor.value());
     SetOpacity(100);
 }
 
@@ -212,7 +219,7 @@ void TFR_NOTE::InitNewNote()
     const TFR_PLT_MAIN &settings = mainForm();
     SetOpacity(settings.DefaultOpacity);
     ApplyColor(settings.DefaultColor);
-    reEdit->setDefaultFormat(defaultNoteFont(settings), NoteColors::toQColor(ColorToRGB(settings.DefaultFontColor)));
+    reEdit->setDefaultFormat(defaultNoteFont(settings), plainColor(settings.DefaultFontColor).toQColor());
 
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
@@ -283,7 +290,7 @@ NoteRecord TFR_NOTE::currentRecord() const
     NoteRecord record;
     record.bounds = placeNow();
     record.opacity = m_opacity;
-    record.color = m_color;
+    record.color = m_color.value();
     record.title = Title();
     record.content = QString::fromLatin1(Rtf::save(*reEdit->document()));
     return record;
@@ -376,9 +383,9 @@ void TFR_NOTE::autosave()
 
 void TFR_NOTE::ApplyColor(qint32 c)
 {
-    m_color = ColorToRGB(c) & NoteFile::MaxFieldValue;
-    const QColor bar = NoteColors::toQColor(NoteColors::ShiftColor(m_color, -5));
-    const QColor title = NoteColors::toQColor(TitleTextColor);
+    m_color = plainColor(c);
+    const QColor bar = m_color.shifted(-5).toQColor();
+    const QColor title = TitleTextColor.toQColor();
 
     // The window colour is the frame's and the title bar's; the panels on the
     // bar show it through.
@@ -394,15 +401,15 @@ void TFR_NOTE::ApplyColor(qint32 c)
     edTitle->setPalette(edit);
 
     QPalette bottom = pnBottom->palette();
-    bottom.setColor(QPalette::Window, NoteColors::toQColor(m_color));
+    bottom.setColor(QPalette::Window, m_color.toQColor());
     pnBottom->setPalette(bottom);
 
-    reEdit->setBackgroundColor(NoteColors::toQColor(m_color));
+    reEdit->setBackgroundColor(m_color.toQColor());
     PaintGrip(m_color);
     scheduleAutosave();
 }
 
-void TFR_NOTE::PaintGrip(qint32 c)
+void TFR_NOTE::PaintGrip(Color c)
 {
     imSize->setPixmap(QPixmap::fromImage(NoteColors::gripImage(c)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/color.h"
 #include "notes/note_file.h"
 
 #include <QPoint>
@@ -42,7 +43,7 @@ public:
 
     // 0x00BBGGRR; a system colour is taken at its current RGB value.
     void ApplyColor(qint32 c);
-    qint32 NoteColor() const { return m_color; }
+    qint32 NoteColor() const { return m_color.value(); }
     void SetOpacity(int percent);
     int Opacity() const { return m_opacity; }
     // The Opacity item a percent ticks: 25 counts as 30 and 75 as 80.
@@ -115,7 +116,7 @@ private:
     bool FormKeyDown(QKeyEvent *event);
     void edTitleKeyDown(QKeyEvent *event);
     void pnBottomResize();
-    void PaintGrip(qint32 c);
+    void PaintGrip(Color c);
     void setAlpha(int percent);
 
     NoteRecord currentRecord() const;
@@ -135,7 +136,7 @@ private:
     // a round trip to the window system (hundreds of them slow an exit).
     bool isPlaceSaved() const { return frameGeometry() == m_savedGeometry || placeNow() == m_savedGeometry; }
 
-    qint32 m_color = 0;
+    Color m_color = Color::fromValue(0);
     int m_opacity = 100;
     QPoint m_dragOffset;
     bool m_dragging = false;
