@@ -1,7 +1,6 @@
 #include "app/main_form.h"
 
 #include "app/application.h"
-#include "app/note_color_set.h"
 #include "app/tray_balloon.h"
 #include "app/tray_images.h"
 #include "dialogs/about_dialog.h"
@@ -94,11 +93,6 @@ TFR_PLT_MAIN::~TFR_PLT_MAIN()
         tiTray->hide();
     if (FR_PLT_MAIN == this)
         FR_PLT_MAIN = nullptr;
-}
-
-void TFR_PLT_MAIN::GetNoteColorInfo(TTBXCustomColorSet *Sender, int Col, int Row, TColor &Color, QString &Name)
-{
-    NoteColorSet::GetNoteColorInfo(Sender, Col, Row, Color, Name);
 }
 
 void TFR_PLT_MAIN::LoadSettings()

@@ -12,7 +12,6 @@
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
-class TTBXCustomColorSet;
 class TTBXSwitcher;
 class TUpdateChecker;
 class TrayImages;
@@ -47,9 +46,6 @@ public:
     void StartUpdateCheck(bool interactive);
     // Tests point the check at their own server; empty is the built-in one.
     void setUpdateServer(const QString &server) { m_updateServer = server; }
-
-    // The 24 note colours; colour sets bind their OnGetColorInfo to it.
-    void GetNoteColorInfo(TTBXCustomColorSet *Sender, int Col, int Row, TColor &Color, QString &Name);
 
     QSystemTrayIcon *tiTray = nullptr;
     TTBXSwitcher *tbxSwitch = nullptr;   // selects the theme of every menu
