@@ -2,7 +2,6 @@
 
 #include "app/application.h"
 #include "app/guarded.h"
-#include "app/note_color_set.h"
 #include "app/tray_activations.h"
 #include "app/tray_balloon.h"
 #include "app/tray_images.h"
@@ -103,11 +102,6 @@ TFR_PLT_MAIN::~TFR_PLT_MAIN()
         tiTray->hide();
     if (FR_PLT_MAIN == this)
         FR_PLT_MAIN = nullptr;
-}
-
-void TFR_PLT_MAIN::GetNoteColorInfo(TTBXCustomColorSet *Sender, int Col, int Row, TColor &Color, QString &Name)
-{
-    NoteColorSet::GetNoteColorInfo(Sender, Col, Row, Color, Name);
 }
 
 void TFR_PLT_MAIN::LoadSettings()

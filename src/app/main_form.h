@@ -13,7 +13,6 @@ class NotesFolderSync;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
-class TTBXCustomColorSet;
 class TTBXSwitcher;
 class TUpdateChecker;
 class TrayActivations;
@@ -53,9 +52,6 @@ public:
     // The outstanding check, from its start until its result has been
     // dismissed; null when there is none.
     TUpdateChecker *updateCheck() const { return m_updateCheck.get(); }
-
-    // The 24 note colours; colour sets bind their OnGetColorInfo to it.
-    void GetNoteColorInfo(TTBXCustomColorSet *Sender, int Col, int Row, TColor &Color, QString &Name);
 
     QSystemTrayIcon *tiTray = nullptr;
     TTBXSwitcher *tbxSwitch = nullptr;   // selects the theme of every menu

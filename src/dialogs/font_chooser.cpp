@@ -1,29 +1,17 @@
 #include "dialogs/font_chooser.h"
 
+#include "framework/font_pick.h"
 #include "framework/message_box.h"
 
 #include <QAbstractItemModel>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QIntValidator>
 #include <QListView>
 
 FontChooser::FontChooser(QWidget *parent)
     : QFontDialog(parent)
 {
-    setOption(QFontDialog::DontUseNativeDialog);
-    setCurrentFont(QFont(QStringLiteral("Tahoma"), 8));
-    hideEffects();
+    prepareFontDialog(*this);
     limitSizes();
-}
-
-// Qt 6.4 has no option to leave out the effects (underline, strike-out):
-// hide the group that holds their check boxes.
-void FontChooser::hideEffects()
-{
-    for (QGroupBox *group : findChildren<QGroupBox *>())
-        if (!group->findChildren<QCheckBox *>().isEmpty())
-            group->hide();
 }
 
 // QFontDialog has no size limit of its own: narrow its size box's validator

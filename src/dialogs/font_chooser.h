@@ -15,6 +15,5 @@ public:
     void done(int result) override;
 
 private:
-    void hideEffects();
     void limitSizes();
 };

@@ -5,6 +5,7 @@
 #include "app/note_color_set.h"
 #include "dialogs/font_chooser.h"
 #include "framework/font_pick.h"
+#include "framework/font_style.h"
 #include "dialogs/swatch_panel.h"
 #include "framework/popup_menu.h"
 #include "platform/autostart.h"
@@ -26,8 +27,6 @@
 
 namespace {
 
-enum FontStyleBit { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-
 constexpr int OpacityEntries = 10;
 
 QFont fontFromSettings(const ProgramSettings &settings)
@@ -35,17 +34,8 @@ QFont fontFromSettings(const ProgramSettings &settings)
     QFont font(settings.DefaultFontName);
     if (settings.DefaultFontSize > 0)
         font.setPointSize(settings.DefaultFontSize);
-    font.setBold(settings.DefaultFontStyle & fsBold);
-    font.setItalic(settings.DefaultFontStyle & fsItalic);
-    font.setUnderline(settings.DefaultFontStyle & fsUnderline);
-    font.setStrikeOut(settings.DefaultFontStyle & fsStrikeOut);
+    FontStyle::apply(font, settings.DefaultFontStyle);
     return font;
-}
-
-qint32 styleBits(const QFont &font)
-{
-    return (font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0)
-        | (font.underline() ? fsUnderline : 0) | (font.strikeOut() ? fsStrikeOut : 0);
 }
 
 // Entry i stands for (i + 1) * 10 percent. A stored value outside 10..109
@@ -54,16 +44,6 @@ qint32 styleBits(const QFont &font)
 int opacityEntry(qint32 opacity)
 {
     return std::clamp(opacity / 10 - 1, 0, OpacityEntries - 1);
-}
-
-// Marks the current colour in a palette; setting it raises OnChange, which
-// must not count as a pick.
-void presetPalette(TTBXColorPalette &palette, TColor color)
-{
-    const TNotifyEvent handler = std::move(palette.OnChange);
-    palette.OnChange = nullptr;
-    palette.SetColor(color);
-    palette.OnChange = handler;
 }
 
 template<class Widget>
@@ -169,21 +149,21 @@ void TFR_SETTINGS::buildControls()
 void TFR_SETTINGS::buildPopups()
 {
     tbPopupMenu = new TTBXPopupMenu(this);
-    csColorSet = new TTBXColorSet(this);
+    csColorSet = new TTBXColorSet(NoteColorSet::GetNoteColorInfo, this);
     csColorSet->UpdateSize(NoteColorSet::ColCount, NoteColorSet::RowCount);
 
     tbColor = tbPopupMenu->AddSubmenu(QString());
     cpColorPalette = new TTBXColorPalette(tbColor);
     cpColorPalette->SetColorSet(csColorSet);
     cpColorPalette->SetPaletteOptions(tpoCustomImages);
-    cpColorPalette->OnChange = guarded([this](QObject *) { cpColorPaletteChange(); });
+    connect(cpColorPalette, &TTBXColorPalette::selectionChanged, this, guarded(this, &TFR_SETTINGS::cpColorPaletteChange));
     tbColor->addAction(cpColorPalette);
     connect(tbColor, &QMenu::aboutToShow, this, guarded(this, &TFR_SETTINGS::tbColorPopup));
 
     tbFontColor = tbPopupMenu->AddSubmenu(QString());
     cpFontColorPalette = new TTBXColorPalette(tbFontColor);
     cpFontColorPalette->SetPaletteOptions(tpoCustomImages);
-    cpFontColorPalette->OnChange = guarded([this](QObject *) { cpFontColorChange(); });
+    connect(cpFontColorPalette, &TTBXColorPalette::selectionChanged, this, guarded(this, &TFR_SETTINGS::cpFontColorChange));
     tbFontColor->addAction(cpFontColorPalette);
     connect(tbFontColor, &QMenu::aboutToShow, this, guarded(this, &TFR_SETTINGS::tbFontColorPopup));
 }
@@ -207,7 +187,6 @@ void TFR_SETTINGS::loadSettings()
     // A title style that names no entry leaves the list empty, and the
     // stored value follows the list at once.
     main.DefaultTitle = cbTitle->currentIndex();
-    csColorSet->OnGetColorInfo = NoteColorSet::GetNoteColorInfo;
     cbAutoStart->setChecked(m_autostart->runs(executablePath()));
     cbCheckUpdates->setChecked(main.CheckForUpdates);
     // Ticking the boxes above counted as changes; the dialog opens unchanged.
@@ -254,7 +233,7 @@ void TFR_SETTINGS::pnColorClick()
 
 void TFR_SETTINGS::tbColorPopup()
 {
-    presetPalette(*cpColorPalette, m_noteColor);
+    cpColorPalette->PresetColor(m_noteColor);
 }
 
 void TFR_SETTINGS::cpColorPaletteChange()
@@ -269,7 +248,7 @@ void TFR_SETTINGS::pnFontColorClick()
 
 void TFR_SETTINGS::tbFontColorPopup()
 {
-    presetPalette(*cpFontColorPalette, m_fontColor);
+    cpFontColorPalette->PresetColor(m_fontColor);
 }
 
 void TFR_SETTINGS::cpFontColorChange()
@@ -305,7 +284,7 @@ void TFR_SETTINGS::btOKClick()
     main.DefaultFontName = font.family();
     main.DefaultFontSize = font.pointSize();
     main.DefaultFontColor = m_fontColor;
-    main.DefaultFontStyle = styleBits(font);
+    main.DefaultFontStyle = FontStyle::bitsOf(font);
     main.CheckForUpdates = cbCheckUpdates->isChecked();
     main.SaveSettings();
     accept();

@@ -38,18 +38,6 @@ void SetPixel(QPainter &p, int x, int y, TColor c)
         p.fillRect(QRect(x, y, 1, 1), toQColor(c));
 }
 
-TColor GetPixel(const QPainter &p, int x, int y)
-{
-    // Reading back only works on images; other devices answer clNone.
-    const auto *image = dynamic_cast<const QImage *>(p.device());
-    if (!image)
-        return clNone;
-    const QPoint at = p.transform().map(QPoint(x, y));
-    if (!image->rect().contains(at))
-        return clNone;
-    return fromQColor(image->pixelColor(at));
-}
-
 void Line(QPainter &p, int x1, int y1, int x2, int y2, TColor c)
 {
     if (c == clNone)

@@ -20,7 +20,6 @@ void FrameRect(QPainter &p, TRect &r, TColor c);
 // A one-pixel frame inside r, r itself unchanged.
 void FrameRectConst(QPainter &p, const TRect &r, TColor c);
 void SetPixel(QPainter &p, int x, int y, TColor c);
-TColor GetPixel(const QPainter &p, int x, int y);
 void Line(QPainter &p, int x1, int y1, int x2, int y2, TColor c);
 // Successive lines; the very last point is not drawn.
 void Polyline(QPainter &p, std::initializer_list<QPoint> points, TColor c);

@@ -1,6 +1,8 @@
 #include "framework/font_pick.h"
 
+#include <QCheckBox>
 #include <QFontDialog>
+#include <QGroupBox>
 
 namespace {
 
@@ -29,4 +31,15 @@ std::optional<QFont> pickFont(QFontDialog &dialog, const QFont &preset)
         result.setItalic(chosen.italic());
     }
     return result;
+}
+
+void prepareFontDialog(QFontDialog &dialog)
+{
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    dialog.setCurrentFont(QFont(QStringLiteral("Tahoma"), 8));
+    // Qt 6.4 has no option to leave out the effects: hide the group that
+    // holds their check boxes.
+    for (QGroupBox *group : dialog.findChildren<QGroupBox *>())
+        if (!group->findChildren<QCheckBox *>().isEmpty())
+            group->hide();
 }

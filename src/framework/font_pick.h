@@ -13,3 +13,8 @@ class QFontDialog;
 // with it), so its selection alone would replace a stored face such as
 // "Tahoma" even when the user just pressed OK.
 std::optional<QFont> pickFont(QFontDialog &dialog, const QFont &preset);
+
+// The program's font dialogs: Qt's own dialog (tests answer it in-process),
+// opening on Tahoma 8, without the effects group (underline and strike-out
+// have their own commands, or no place at all).
+void prepareFontDialog(QFontDialog &dialog);

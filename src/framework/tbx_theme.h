@@ -111,50 +111,6 @@ struct TTBXPopupInfo
     TRect ParentRect;
 };
 
-struct TTBXWindowInfo
-{
-    int ViewKind = 0;
-    bool Active = true;
-    TRect ClientRect;
-    QString Caption;
-    bool CloseButtonHot = false;
-    bool CloseButtonPressed = false;
-};
-
-struct TTBXToolbarInfo
-{
-    int ViewKind = 0;
-    bool IsVertical = false;
-    bool AllowDrag = true;
-    int BorderStyle = 1;
-    int DragHandleStyle = 1;
-    TRect ClientRect;
-};
-
-struct TTBXDockPanelInfo
-{
-    int ViewKind = 0;
-    bool IsVertical = false;
-    bool AllowDrag = true;
-    bool CloseButtonHot = false;
-    bool CloseButtonPressed = false;
-    QString Caption;
-    bool Active = true;
-};
-
-struct TTBXEditInfo
-{
-    int LeftBtnWidth = 0;
-    int RightBtnWidth = 0;
-};
-
-// Edit buttons: 0 drop-down, 1 spin (ButtonState: 1 up part pressed/hot, 2 down part).
-struct TTBXEditBtnInfo
-{
-    int BtnType = 0;
-    int ButtonState = 0;
-};
-
 // The painter of every menu part. The framework (the themed popup menu and
 // its style) never draws anything itself: it fills a TTBXItemInfo and calls
 // these. Rectangles are in the painter's coordinates; item rectangles are
@@ -187,31 +143,16 @@ public:
     virtual void PaintCaption(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, const QString &caption,
                               int flags, bool rotated) = 0;
     virtual void PaintCheckMark(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
-    virtual void PaintChevron(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
-    virtual void PaintEditFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info,
-                                const TTBXEditInfo &editInfo) = 0;
-    virtual void PaintEditButton(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info,
-                                 const TTBXEditBtnInfo &btnInfo) = 0;
-    virtual void PaintDock(QPainter &canvas, const TRect &clientRect, const TRect &dockRect, int dockPosition) = 0;
-    virtual void PaintDockPanelNCArea(QPainter &canvas, const TRect &rect, const TTBXDockPanelInfo &info) = 0;
     virtual void PaintDropDownArrow(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
-    virtual void PaintFloatingBorder(QPainter &canvas, const TRect &rect, const TTBXWindowInfo &info) = 0;
     virtual void PaintFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
     virtual void PaintImage(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, const TImageList *images,
                             int imageIndex) = 0;
-    // buttonKind: 0 minimize, 1 restore, 2 close.
-    virtual void PaintMDIButton(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, int buttonKind) = 0;
     virtual void PaintMenuItem(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
     virtual void PaintMenuItemFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
     virtual void PaintPageScrollButton(QPainter &canvas, const TRect &rect, int buttonType, bool hot) = 0;
     virtual void PaintPopupNCArea(QPainter &canvas, const TRect &rect, const TTBXPopupInfo &info) = 0;
     virtual void PaintSeparator(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, bool horizontal,
                                 bool lineOnly) = 0;
-    virtual void PaintToolbarNCArea(QPainter &canvas, const TRect &rect, const TTBXToolbarInfo &info) = 0;
-    // kind 1 check box, 2 radio button.
-    virtual void PaintFrameControl(QPainter &canvas, const TRect &rect, int kind, int state) = 0;
-    // part 0 background, 1 pane, 2 last pane, 3 size grip.
-    virtual void PaintStatusBar(QPainter &canvas, const TRect &rect, int part) = 0;
 
     virtual int GetIntegerMetrics(int index) const = 0;
     virtual bool GetBooleanMetrics(int index) const = 0;

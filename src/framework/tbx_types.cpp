@@ -1,28 +1,32 @@
 #include "framework/tbx_types.h"
 
+#include "framework/color.h"
 #include "framework/system_metrics.h"
 
 #include <algorithm>
 
+namespace {
+
+Color systemColor(int index)
+{
+    return Color::fromValue(GetSysColor(index));
+}
+
+} // namespace
+
 TColor ColorToRGB(TColor c)
 {
-    return IsSysColor(c) ? GetSysColor(int(quint32(c) & 0xFF)) : c;
+    return Color::fromValue(c).resolved(systemColor).value();
 }
 
 QColor toQColor(TColor c)
 {
-    if (c == clNone)
-        return QColor();
-    const TColor rgb = ColorToRGB(c);
-    return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+    return Color::fromValue(c).resolved(systemColor).toQColor();
 }
 
 TColor fromQColor(const QColor &c)
 {
-    if (!c.isValid())
-        return clNone;
-    const QColor rgb = c.toRgb();
-    return RGBColor(rgb.red(), rgb.green(), rgb.blue());
+    return Color::fromQColor(c).value();
 }
 
 TRect TRect::Intersected(const TRect &o) const

@@ -1,8 +1,5 @@
 #include "notes/note_colors.h"
 
-#include <QColor>
-
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -32,35 +29,12 @@ constexpr int GripSize = 10;
 
 namespace NoteColors {
 
-qint32 ShiftColor(qint32 c, int d)
-{
-    const auto shift = [d](int channel) {
-        const int v = channel + d;
-        return d < 0 ? std::max(v, 0) : std::min(v, 255);
-    };
-    const int r = shift(c & 0xFF);
-    const int g = shift((c >> 8) & 0xFF);
-    const int b = shift((c >> 16) & 0xFF);
-    return r | (g << 8) | (b << 16);
-}
-
-QColor toQColor(qint32 c)
-{
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
-qint32 fromQColor(const QColor &c)
-{
-    const QColor rgb = c.toRgb();
-    return rgb.red() | (rgb.green() << 8) | (rgb.blue() << 16);
-}
-
-QImage gripImage(qint32 c)
+QImage gripImage(Color c)
 {
     QImage image(GripSize, GripSize, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     for (const Shade &shade : GripShades) {
-        const QRgb rgb = toQColor(ShiftColor(c, shade.shift)).rgb();
+        const QRgb rgb = c.shifted(shade.shift).toQColor().rgb();
         for (const Dot &dot : shade.pixels)
             image.setPixel(dot.x, dot.y, rgb);
     }

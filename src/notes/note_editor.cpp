@@ -2,6 +2,7 @@
 
 #include "app/guarded.h"
 #include "framework/font_pick.h"
+#include "framework/font_style.h"
 #include "framework/image_list.h"
 #include "framework/popup_menu.h"
 #include "notes/editor_images.h"
@@ -9,12 +10,11 @@
 #include "theme/color_palette.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontDialog>
-#include <QGroupBox>
-#include <QCheckBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -33,21 +33,13 @@
 
 namespace {
 
-enum StyleFlag { Bold = 1, Italic = 2, Underline = 4, Strikeout = 8 };
-
-int styleOf(const QFont &font)
-{
-    return (font.bold() ? Bold : 0) | (font.italic() ? Italic : 0)
-        | (font.underline() ? Underline : 0) | (font.strikeOut() ? Strikeout : 0);
-}
-
 QTextCharFormat styleFormat(int style)
 {
     QTextCharFormat format;
-    format.setFontWeight(style & Bold ? QFont::Bold : QFont::Normal);
-    format.setFontItalic(style & Italic);
-    format.setFontUnderline(style & Underline);
-    format.setFontStrikeOut(style & Strikeout);
+    format.setFontWeight(style & FontStyle::Bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(style & FontStyle::Italic);
+    format.setFontUnderline(style & FontStyle::Underline);
+    format.setFontStrikeOut(style & FontStyle::StrikeOut);
     return format;
 }
 
@@ -140,17 +132,17 @@ void NoteEditor::buildMenu()
 {
     pmRichTextEditor = new TTBXPopupMenu(this);
     pmRichTextEditor->SetImages(images());
-    mnUndo = addCommand(QStringLiteral("Undo"), EditorImages::Undo, &NoteEditor::mnUndoClick);
+    mnUndo = addCommand(QStringLiteral("Undo"), EditorImages::Undo, &QTextEdit::undo);
     pmRichTextEditor->AddSeparator();
-    mnCut = addCommand(QStringLiteral("Cut"), EditorImages::Cut, &NoteEditor::mnCutClick);
-    mnCopy = addCommand(QStringLiteral("Copy"), EditorImages::Copy, &NoteEditor::mnCopyClick);
-    mnPaste = addCommand(QStringLiteral("Paste"), EditorImages::Paste, &NoteEditor::mnPasteClick);
+    mnCut = addCommand(QStringLiteral("Cut"), EditorImages::Cut, &QTextEdit::cut);
+    mnCopy = addCommand(QStringLiteral("Copy"), EditorImages::Copy, &QTextEdit::copy);
+    mnPaste = addCommand(QStringLiteral("Paste"), EditorImages::Paste, &QTextEdit::paste);
     mnDelete = addCommand(QStringLiteral("Delete"), EditorImages::Delete, &NoteEditor::mnDeleteClick);
     pmRichTextEditor->AddSeparator();
     mnColor = pmRichTextEditor->AddSubmenu(QStringLiteral("Font Color..."), EditorImages::FontColor);
     tbTextColor = new TTBXColorPalette(mnColor);
     tbTextColor->SetPaletteOptions(tbTextColor->PaletteOptions() | tpoCustomImages);
-    tbTextColor->OnChange = guarded([this](QObject *) { tbTextColorChange(); });
+    connect(tbTextColor, &TTBXColorPalette::selectionChanged, this, guarded(this, &NoteEditor::tbTextColorChange));
     mnColor->addAction(tbTextColor);
     connect(mnColor, &QMenu::aboutToShow, this, guarded(this, &NoteEditor::mnColorPopup));
     mnFont = addCommand(QStringLiteral("Font..."), EditorImages::Font, &NoteEditor::mnFontClick);
@@ -162,15 +154,40 @@ void NoteEditor::buildMenu()
     mnUnderline = addCommand(QStringLiteral("Underline"), EditorImages::Underline, &NoteEditor::mnUnderlineClick);
     mnStrikeout = addCommand(QStringLiteral("Strikeout"), EditorImages::Strikeout, &NoteEditor::mnStrikeoutClick);
     pmRichTextEditor->AddSeparator();
-    mnLeftJ = addCommand(QStringLiteral("Left Justify"), EditorImages::LeftJustify, &NoteEditor::mnJustifyClick);
-    mnRightJ = addCommand(QStringLiteral("Right Justify"), EditorImages::RightJustify, &NoteEditor::mnJustifyClick);
-    mnCenterJ = addCommand(QStringLiteral("Center"), EditorImages::Center, &NoteEditor::mnJustifyClick);
+    mnLeftJ = pmRichTextEditor->AddItem(QStringLiteral("Left Justify"), EditorImages::LeftJustify);
+    mnRightJ = pmRichTextEditor->AddItem(QStringLiteral("Right Justify"), EditorImages::RightJustify);
+    mnCenterJ = pmRichTextEditor->AddItem(QStringLiteral("Center"), EditorImages::Center);
+    auto *alignment = new QActionGroup(pmRichTextEditor);
+    for (QAction *item : {mnLeftJ, mnRightJ, mnCenterJ})
+        alignment->addAction(item);
     mnLeftJ->setData(0);
     mnRightJ->setData(1);
     mnCenterJ->setData(2);
+    connect(alignment, &QActionGroup::triggered, this, guarded(this, &NoteEditor::mnJustifyClick));
     for (QAction *item : {mnNumbering, mnBold, mnItalic, mnUnderline, mnStrikeout, mnLeftJ, mnRightJ, mnCenterJ})
         item->setCheckable(true);
     connect(pmRichTextEditor, &QMenu::aboutToShow, this, guarded(this, &NoteEditor::pmRichTextEditorPopup));
+
+    // Enabled states follow the document, the selection and the clipboard.
+    mnUndo->setEnabled(document()->isUndoAvailable());
+    connect(this, &QTextEdit::undoAvailable, mnUndo, &QAction::setEnabled);
+    enableSelectionCommands(textCursor().hasSelection());
+    connect(this, &QTextEdit::copyAvailable, this, &NoteEditor::enableSelectionCommands);
+    enablePaste();
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &NoteEditor::enablePaste);
+}
+
+void NoteEditor::enableSelectionCommands(bool selected)
+{
+    for (QAction *item : {mnCut, mnCopy, mnDelete, mnBold, mnItalic, mnUnderline, mnStrikeout,
+                          mnColor->menuAction(), mnFont, mnNumbering})
+        item->setEnabled(selected);
+}
+
+void NoteEditor::enablePaste()
+{
+    const QMimeData *clip = QGuiApplication::clipboard()->mimeData();
+    mnPaste->setEnabled(clip && clip->hasText());
 }
 
 void NoteEditor::setBackgroundColor(const QColor &color)
@@ -190,7 +207,7 @@ void NoteEditor::setDefaultFormat(const QFont &font, const QColor &color)
     QFont base(font.family());
     base.setPointSizeF(font.pointSizeF());
     setFont(base);
-    QTextCharFormat format = styleFormat(styleOf(font));
+    QTextCharFormat format = styleFormat(FontStyle::bitsOf(font));
     format.setFontFamilies({font.family()});
     format.setFontPointSize(font.pointSizeF());
     format.setForeground(color);
@@ -266,13 +283,7 @@ QFontDialog *NoteEditor::fdFont()
 {
     if (!m_fontDialog) {
         m_fontDialog = new QFontDialog(this);
-        m_fontDialog->setOption(QFontDialog::DontUseNativeDialog);
-        m_fontDialog->setCurrentFont(QFont(QStringLiteral("Tahoma"), 8));
-        // The effects group (underline, strikeout) has no place here: the
-        // menu's own items set those.
-        for (QGroupBox *group : m_fontDialog->findChildren<QGroupBox *>())
-            if (!group->findChildren<QCheckBox *>().isEmpty())
-                group->hide();
+        prepareFontDialog(*m_fontDialog);
     }
     return m_fontDialog;
 }
@@ -281,14 +292,6 @@ void NoteEditor::pmRichTextEditorPopup()
 {
     richTextMenu();
     const QTextCursor cursor = textCursor();
-    const bool selected = cursor.hasSelection();
-    for (QAction *item : {mnCut, mnCopy, mnDelete})
-        item->setEnabled(selected);
-    mnUndo->setEnabled(document()->isUndoAvailable());
-    const QMimeData *clip = QGuiApplication::clipboard()->mimeData();
-    mnPaste->setEnabled(clip && clip->hasText());
-    for (QAction *item : {mnBold, mnItalic, mnUnderline, mnStrikeout, mnColor->menuAction(), mnFont, mnNumbering})
-        item->setEnabled(selected);
 
     const QTextBlock block = document()->findBlock(cursor.selectionStart());
     mnNumbering->setChecked(isBullet(block.textList()));
@@ -297,11 +300,11 @@ void NoteEditor::pmRichTextEditorPopup()
     mnRightJ->setChecked(align == Qt::AlignRight);
     mnCenterJ->setChecked(align == Qt::AlignHCenter);
 
-    const int style = styleOf(selectionFont());
-    mnBold->setChecked(style & Bold);
-    mnItalic->setChecked(style & Italic);
-    mnUnderline->setChecked(style & Underline);
-    mnStrikeout->setChecked(style & Strikeout);
+    const int style = FontStyle::bitsOf(selectionFont());
+    mnBold->setChecked(style & FontStyle::Bold);
+    mnItalic->setChecked(style & FontStyle::Italic);
+    mnUnderline->setChecked(style & FontStyle::Underline);
+    mnStrikeout->setChecked(style & FontStyle::StrikeOut);
 }
 
 QTextCharFormat NoteEditor::selectionFormat() const
@@ -329,26 +332,6 @@ QColor NoteEditor::selectionColor() const
     return palette().color(QPalette::Text);
 }
 
-void NoteEditor::mnUndoClick()
-{
-    undo();
-}
-
-void NoteEditor::mnCutClick()
-{
-    cut();
-}
-
-void NoteEditor::mnCopyClick()
-{
-    copy();
-}
-
-void NoteEditor::mnPasteClick()
-{
-    paste();
-}
-
 void NoteEditor::mnDeleteClick()
 {
     textCursor().removeSelectedText();
@@ -357,10 +340,7 @@ void NoteEditor::mnDeleteClick()
 void NoteEditor::mnColorPopup()
 {
     // Marking the selection's colour is not a pick.
-    const TNotifyEvent handler = std::move(tbTextColor->OnChange);
-    tbTextColor->OnChange = nullptr;
-    tbTextColor->SetColor(fromQColor(selectionColor()));
-    tbTextColor->OnChange = handler;
+    tbTextColor->PresetColor(fromQColor(selectionColor()));
 }
 
 void NoteEditor::tbTextColorChange()
@@ -394,36 +374,34 @@ void NoteEditor::applyStyleFlag(QAction *item, int flag)
 {
     // The tick was flipped by the click; the other three flags are those
     // read from the selection, so mixed selections become uniform.
-    int style = styleOf(selectionFont());
+    int style = FontStyle::bitsOf(selectionFont());
     style = item->isChecked() ? (style | flag) : (style & ~flag);
     mergeCurrentCharFormat(styleFormat(style));
 }
 
 void NoteEditor::mnBoldClick()
 {
-    applyStyleFlag(mnBold, Bold);
+    applyStyleFlag(mnBold, FontStyle::Bold);
 }
 
 void NoteEditor::mnItalicClick()
 {
-    applyStyleFlag(mnItalic, Italic);
+    applyStyleFlag(mnItalic, FontStyle::Italic);
 }
 
 void NoteEditor::mnUnderlineClick()
 {
-    applyStyleFlag(mnUnderline, Underline);
+    applyStyleFlag(mnUnderline, FontStyle::Underline);
 }
 
 void NoteEditor::mnStrikeoutClick()
 {
-    applyStyleFlag(mnStrikeout, Strikeout);
+    applyStyleFlag(mnStrikeout, FontStyle::StrikeOut);
 }
 
-void NoteEditor::mnJustifyClick()
+void NoteEditor::mnJustifyClick(QAction *item)
 {
-    const auto *item = qobject_cast<const QAction *>(sender());
-    if (item)
-        applyAlignment(item->data().toInt());
+    applyAlignment(item->data().toInt());
 }
 
 void NoteEditor::applyAlignment(int tag)

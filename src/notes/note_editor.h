@@ -87,10 +87,6 @@ public Q_SLOTS:
     // Enables and ticks the items from the selection; runs before the menu
     // opens (and makes the menu when it does not exist yet).
     void pmRichTextEditorPopup();
-    void mnUndoClick();
-    void mnCutClick();
-    void mnCopyClick();
-    void mnPasteClick();
     void mnDeleteClick();
     void mnColorPopup();
     void tbTextColorChange();
@@ -100,7 +96,7 @@ public Q_SLOTS:
     void mnItalicClick();
     void mnUnderlineClick();
     void mnStrikeoutClick();
-    void mnJustifyClick();
+    void mnJustifyClick(QAction *item);
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -111,6 +107,8 @@ protected:
 private:
     void buildMenu();
     QAction *addCommand(const QString &caption, int image, void (NoteEditor::*handler)());
+    void enableSelectionCommands(bool selected);
+    void enablePaste();
     // Room left for new text when the selection is replaced.
     int room() const;
     void applyStyleFlag(QAction *item, int flag);

@@ -12,6 +12,7 @@
 #include "theme/color_palette.h"
 #include "theme/color_sets.h"
 
+#include <QActionGroup>
 #include <QDesktopServices>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -25,13 +26,7 @@ constexpr int OpacityStep = 10;
 NoteMenu::NoteMenu(TFR_NOTE &note)
     : QObject(&note), m_note(note), m_editor(*note.reEdit)
 {
-    csColorSet = new TTBXColorSet(this);
-    csColorSet->OnGetColorInfo = [](TTBXCustomColorSet *sender, int col, int row, TColor &color, QString &name) {
-        if (FR_PLT_MAIN)
-            FR_PLT_MAIN->GetNoteColorInfo(sender, col, row, color, name);
-        else
-            NoteColorSet::GetNoteColorInfo(sender, col, row, color, name);
-    };
+    csColorSet = new TTBXColorSet(NoteColorSet::GetNoteColorInfo, this);
     csColorSet->UpdateSize(NoteColorSet::ColCount, NoteColorSet::RowCount);
 
     pmSettings = new TTBXPopupMenu(&note);
@@ -44,21 +39,22 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     cpColorPalette = new TTBXColorPalette(tbColor);
     cpColorPalette->SetColorSet(csColorSet);
     cpColorPalette->SetPaletteOptions(cpColorPalette->PaletteOptions() | tpoCustomImages);
-    cpColorPalette->OnChange = guarded([this](QObject *) { cpColorPaletteChange(); });
+    connect(cpColorPalette, &TTBXColorPalette::selectionChanged, this, guarded(this, &NoteMenu::cpColorPaletteChange));
     tbColor->addAction(cpColorPalette);
     connect(tbColor, &QMenu::aboutToShow, this, guarded(this, &NoteMenu::tbColorPopup));
 
-    // SetOpacity finds these items by their names.
     tbTransparent = pmSettings->AddSubmenu(QStringLiteral("Opacity         "));
-    for (std::size_t i = 0; i < opacityItems.size(); ++i) {
-        const int percent = int(i + 1) * OpacityStep;
+    opacityGroup = new QActionGroup(tbTransparent);
+    for (int percent = OpacityStep; percent <= 100; percent += OpacityStep) {
         QAction *item = tbTransparent->AddItem(QString::number(percent) + QStringLiteral(" %"));
         item->setObjectName(QStringLiteral("N") + QString::number(percent));
         item->setData(percent);
         item->setCheckable(true);
-        connect(item, &QAction::triggered, &note, guarded(&note, &TFR_NOTE::OpacityClick));
-        opacityItems[i] = item;
+        opacityGroup->addAction(item);
     }
+    connect(opacityGroup, &QActionGroup::triggered, &note, guarded(&note, &TFR_NOTE::OpacityClick));
+    connect(&note, &TFR_NOTE::opacityChanged, this, &NoteMenu::tickOpacity);
+    tickOpacity(note.Opacity());
     pmSettings->AddSeparator();
 
     tbDelete = pmSettings->AddItem(QStringLiteral("Delete"), EditorImages::Delete);
@@ -79,13 +75,17 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
 
 NoteMenu::~NoteMenu() = default;
 
+void NoteMenu::tickOpacity(int percent)
+{
+    const int ticked = TFR_NOTE::OpacityMenuValue(percent);
+    for (QAction *item : opacityGroup->actions())
+        item->setChecked(item->data().toInt() == ticked);
+}
+
 void NoteMenu::tbColorPopup()
 {
     // Marking the note's colour is not a pick.
-    const TNotifyEvent handler = std::move(cpColorPalette->OnChange);
-    cpColorPalette->OnChange = nullptr;
-    cpColorPalette->SetColor(fromQColor(m_editor.backgroundColor()));
-    cpColorPalette->OnChange = handler;
+    cpColorPalette->PresetColor(fromQColor(m_editor.backgroundColor()));
 }
 
 void NoteMenu::cpColorPaletteChange()

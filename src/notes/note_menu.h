@@ -3,9 +3,8 @@
 #include <QObject>
 #include <QString>
 
-#include <array>
-
 class QAction;
+class QActionGroup;
 class QPrinter;
 class NoteEditor;
 class TFR_NOTE;
@@ -18,7 +17,7 @@ class TTBXPopupMenu;
 //
 // Made once per note after the note's controls exist: `new NoteMenu(*this)`.
 // It is owned by the note, installs itself as the note's pmSettings (which
-// sbPopupClick opens and whose N10 ... N100 items SetOpacity ticks) and acts
+// sbPopupClick opens; its N10 ... N100 items follow the note's opacity) and acts
 // on that note and its editor only.
 class NoteMenu final : public QObject
 {
@@ -40,13 +39,15 @@ public:
     TTBXPopupMenu *tbColor = nullptr;
     TTBXColorPalette *cpColorPalette = nullptr;
     TTBXPopupMenu *tbTransparent = nullptr;
-    std::array<QAction *, 10> opacityItems{};   // N10 ... N100
+    QActionGroup *opacityGroup = nullptr;         // N10 ... N100, the percent in data()
     QAction *tbDelete = nullptr;
     QAction *tbPrint = nullptr;
     QAction *tbSendMail = nullptr;
     QAction *tbExit = nullptr;
 
 public Q_SLOTS:
+    // Ticks the item of that opacity (25 ticks 30 %, 75 80 %), or none.
+    void tickOpacity(int percent);
     void tbNewNoteClick();
     void tbColorPopup();
     void cpColorPaletteChange();

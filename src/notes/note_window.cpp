@@ -4,6 +4,7 @@
 #include "app/guarded.h"
 #include "app/error.h"
 #include "app/main_form.h"
+#include "framework/font_style.h"
 #include "framework/tbx_types.h"
 #include "notes/note_colors.h"
 #include "notes/note_editor.h"
@@ -37,13 +38,20 @@ const QString DesignTitle = QStringLiteral("Notes");
 const QString TitleHint = QStringLiteral("Double click to edit title");
 const QString BlankTitle = QStringLiteral("No Name");
 const QString FontFace = QStringLiteral("Tahoma");
-constexpr qint32 DesignColor = 0x99FFFF;
-constexpr qint32 TitleTextColor = 0x3F3F3F;
-constexpr qint32 GlyphColor = 0x292929;
+constexpr Color DesignColor = Color::fromValue(0x99FFFF);
+constexpr Color TitleTextColor = Color::fromValue(0x3F3F3F);
+constexpr Color GlyphColor = Color::fromValue(0x292929);
 constexpr int ButtonSize = 18;
 constexpr int GripSize = 10;
 
 enum class Glyph { Chevron, Cross };
+
+// The plain colour a stored value stands for now: system colours resolved,
+// the top byte dropped.
+Color plainColor(qint32 stored)
+{
+    return Color::fromValue(ColorToRGB(stored) & NoteFile::MaxFieldValue);
+}
 
 // The two title-bar glyphs, drawn rather than shipped as images.
 QIcon glyphIcon(Glyph glyph)
@@ -53,7 +61,7 @@ QIcon glyphIcon(Glyph glyph)
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(NoteColors::toQColor(GlyphColor), 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(QPen(GlyphColor.toQColor(), 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     if (glyph == Glyph::Chevron) {
         painter.drawPolyline(QPolygonF({QPointF(1, 2), QPointF(5, 6), QPointF(9, 2)}));
     } else {
@@ -80,10 +88,7 @@ QFont defaultNoteFont(const ProgramSettings &settings)
 {
     QFont font(settings.DefaultFontName);
     font.setPointSize(settings.DefaultFontSize > 0 ? settings.DefaultFontSize : 10);
-    font.setBold(settings.DefaultFontStyle & 1);
-    font.setItalic(settings.DefaultFontStyle & 2);
-    font.setUnderline(settings.DefaultFontStyle & 4);
-    font.setStrikeOut(settings.DefaultFontStyle & 8);
+    FontStyle::apply(font, settings.DefaultFontStyle);
     return font;
 }
 
@@ -118,7 +123,7 @@ TFR_NOTE::TFR_NOTE(QWidget *parent)
     connect(&m_autosave, &QTimer::timeout, this, guarded(this, &TFR_NOTE::autosave));
     connect(reEdit->document(), &QTextDocument::contentsChanged, this, guarded(this, &TFR_NOTE::scheduleAutosave));
 
-    ApplyColor(DesignColor);
+    ApplyColor(DesignColor.value());
     SetOpacity(100);
 }
 
@@ -205,7 +210,7 @@ void TFR_NOTE::InitNewNote()
     const TFR_PLT_MAIN &settings = mainForm();
     SetOpacity(settings.DefaultOpacity);
     ApplyColor(settings.DefaultColor);
-    reEdit->setDefaultFormat(defaultNoteFont(settings), NoteColors::toQColor(ColorToRGB(settings.DefaultFontColor)));
+    reEdit->setDefaultFormat(defaultNoteFont(settings), plainColor(settings.DefaultFontColor).toQColor());
 
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
@@ -320,7 +325,7 @@ NoteRecord TFR_NOTE::currentRecord() const
     NoteRecord record;
     record.bounds = placeNow();
     record.opacity = m_opacity;
-    record.color = m_color;
+    record.color = m_color.value();
     record.title = Title();
     record.content = QString::fromLatin1(Rtf::save(*reEdit->document()));
     return record;
@@ -432,9 +437,9 @@ void TFR_NOTE::autosave()
 
 void TFR_NOTE::ApplyColor(qint32 c)
 {
-    m_color = ColorToRGB(c) & NoteFile::MaxFieldValue;
-    const QColor bar = NoteColors::toQColor(NoteColors::ShiftColor(m_color, -5));
-    const QColor title = NoteColors::toQColor(TitleTextColor);
+    m_color = plainColor(c);
+    const QColor bar = m_color.shifted(-5).toQColor();
+    const QColor title = TitleTextColor.toQColor();
 
     // The window colour is the frame's and the title bar's; the panels on the
     // bar show it through.
@@ -450,15 +455,15 @@ void TFR_NOTE::ApplyColor(qint32 c)
     edTitle->setPalette(edit);
 
     QPalette bottom = pnBottom->palette();
-    bottom.setColor(QPalette::Window, NoteColors::toQColor(m_color));
+    bottom.setColor(QPalette::Window, m_color.toQColor());
     pnBottom->setPalette(bottom);
 
-    reEdit->setBackgroundColor(NoteColors::toQColor(m_color));
+    reEdit->setBackgroundColor(m_color.toQColor());
     PaintGrip(m_color);
     scheduleAutosave();
 }
 
-void TFR_NOTE::PaintGrip(qint32 c)
+void TFR_NOTE::PaintGrip(Color c)
 {
     imSize->setPixmap(QPixmap::fromImage(NoteColors::gripImage(c)));
 }
@@ -467,7 +472,7 @@ void TFR_NOTE::SetOpacity(int percent)
 {
     m_opacity = percent;
     setAlpha(percent);
-    tickOpacityItems();
+    Q_EMIT opacityChanged(percent);
     scheduleAutosave();
 }
 
@@ -486,30 +491,9 @@ int TFR_NOTE::OpacityMenuValue(int percent)
     return percent;
 }
 
-void TFR_NOTE::tickOpacityItems()
+void TFR_NOTE::OpacityClick(QAction *item)
 {
-    if (!pmSettings)
-        return;
-    const QString ticked = QLatin1Char('N') + QString::number(OpacityMenuValue(m_opacity));
-    const auto actions = pmSettings->findChildren<QAction *>();
-    for (QAction *action : actions) {
-        const QString name = action->objectName();
-        bool isNumber = false;
-        const int value = name.startsWith(QLatin1Char('N')) ? name.mid(1).toInt(&isNumber) : 0;
-        if (isNumber && value >= 10 && value <= 100 && value % 10 == 0)
-            action->setChecked(name == ticked);
-    }
-}
-
-void TFR_NOTE::OpacityClick()
-{
-    const auto *action = qobject_cast<const QAction *>(sender());
-    if (!action)
-        return;
-    bool ok = false;
-    const int percent = action->data().isValid() ? action->data().toInt(&ok) : action->objectName().mid(1).toInt(&ok);
-    if (ok)
-        SetOpacity(percent);
+    SetOpacity(item->data().toInt());
 }
 
 QString TFR_NOTE::Title() const
@@ -534,7 +518,6 @@ QMenu *TFR_NOTE::settingsMenu()
 {
     if (!pmSettings) {
         new NoteMenu(*this);   // owned by this window; installs itself as pmSettings
-        tickOpacityItems();
     }
     return pmSettings;
 }
@@ -543,7 +526,6 @@ void TFR_NOTE::sbPopupClick()
 {
     reEdit->setFocus();
     settingsMenu();
-    tickOpacityItems();
     pmSettings->popup(MenuPoint());
 }
 

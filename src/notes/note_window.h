@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/color.h"
 #include "notes/file_fingerprint.h"
 #include "notes/note_file.h"
 
@@ -8,6 +9,7 @@
 #include <QWidget>
 
 class NoteEditor;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -54,7 +56,7 @@ public:
 
     // 0x00BBGGRR; a system colour is taken at its current RGB value.
     void ApplyColor(qint32 c);
-    qint32 NoteColor() const { return m_color; }
+    qint32 NoteColor() const { return m_color.value(); }
     void SetOpacity(int percent);
     int Opacity() const { return m_opacity; }
     // The Opacity item a percent ticks: 25 counts as 30 and 75 as 80.
@@ -100,7 +102,7 @@ public:
 public Q_SLOTS:
     void sbPopupClick();
     void sbCloseClick();
-    void OpacityClick();
+    void OpacityClick(QAction *item);
     void pnTitlePanelDblClick();
     void edTitleExit();
     void tmCloseTimerTimer();
@@ -113,6 +115,7 @@ Q_SIGNALS:
     void forkedFrom(const QString &theirs);
     // pmSettings is about to open: the shell may add its own items.
     void settingsMenuAboutToShow(QMenu *menu);
+    void opacityChanged(int percent);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -132,9 +135,8 @@ private:
     bool FormKeyDown(QKeyEvent *event);
     void edTitleKeyDown(QKeyEvent *event);
     void pnBottomResize();
-    void PaintGrip(qint32 c);
+    void PaintGrip(Color c);
     void setAlpha(int percent);
-    void tickOpacityItems();
 
     NoteRecord currentRecord() const;
     void applyRecord(const NoteRecord &record);
@@ -158,7 +160,7 @@ private:
     // a round trip to the window system (hundreds of them slow an exit).
     bool isPlaceSaved() const { return frameGeometry() == m_savedGeometry || placeNow() == m_savedGeometry; }
 
-    qint32 m_color = 0;
+    Color m_color = Color::fromValue(0);
     int m_opacity = 100;
     QPoint m_dragOffset;
     bool m_dragging = false;

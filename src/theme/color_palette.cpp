@@ -8,6 +8,7 @@
 #include <QActionEvent>
 #include <QCoreApplication>
 #include <QPainter>
+#include <QSignalBlocker>
 
 // ---- TTBXCustomToolPalette ----
 
@@ -50,27 +51,21 @@ void TTBXCustomToolPalette::SetSelectedCell(QPoint cell)
 
 void TTBXCustomToolPalette::ClickCell(int ACol, int ARow)
 {
-    bool allowChange = true;
-    if (OnCellClick)
-        OnCellClick(this, ACol, ARow, allowChange);
+    const bool allowChange = !FCellClickFilter || FCellClickFilter->CellClick(*this, ACol, ARow);
     if (allowChange && !(FPaletteOptions & tpoNoAutoSelect))
         SetSelectedCell(QPoint(ACol, ARow));
 }
 
 void TTBXCustomToolPalette::NotifyChange()
 {
-    if (OnChange)
-        OnChange(this);
+    Q_EMIT selectionChanged();
 }
 
 void TTBXCustomToolPalette::DrawCellImage(QPainter &, const TRect &, int, int, const TTBXItemInfo &) {}
 
-QString TTBXCustomToolPalette::GetCellHint(int ACol, int ARow)
+QString TTBXCustomToolPalette::GetCellHint(int, int)
 {
-    QString hint;
-    if (OnGetCellHint)
-        OnGetCellHint(this, ACol, ARow, hint);
-    return hint;
+    return QString();
 }
 
 bool TTBXCustomToolPalette::IsCellValid(QPoint cell, const TImageList *images)
@@ -130,6 +125,12 @@ void TTBXColorPalette::SetColor(TColor value)
 {
     FColor = value;
     SetSelectedCell(FindCell(value));
+}
+
+void TTBXColorPalette::PresetColor(TColor value)
+{
+    const QSignalBlocker quiet(this);
+    SetColor(value);
 }
 
 void TTBXColorPalette::SetColorSet(TTBXCustomColorSet *value)

@@ -8,8 +8,6 @@
 #include <QPointer>
 #include <QWidgetAction>
 
-#include <functional>
-
 class TImageList;
 
 enum TTBXToolPaletteOption {
@@ -20,9 +18,15 @@ Q_DECLARE_FLAGS(TTBXToolPaletteOptions, TTBXToolPaletteOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TTBXToolPaletteOptions)
 
 class TTBXCustomToolPalette;
-using TNotifyEvent = std::function<void(QObject *Sender)>;
-using TTPCellClick = std::function<void(TTBXCustomToolPalette *Sender, int &ACol, int &ARow, bool &AllowChange)>;
-using TTPGetCellHint = std::function<void(TTBXCustomToolPalette *Sender, int ACol, int ARow, QString &HintText)>;
+
+// Lets the owner of a palette redirect a click to another cell or refuse it.
+class TTBXCellClickFilter
+{
+public:
+    virtual ~TTBXCellClickFilter() = default;
+    // False refuses the click; ACol and ARow may be changed.
+    virtual bool CellClick(TTBXCustomToolPalette &palette, int &ACol, int &ARow) = 0;
+};
 
 // A grid of cells hosted in a themed popup menu (add it with addAction).
 // Cells are (column, row); a column of -1 means "no cell". The menu makes
@@ -45,8 +49,10 @@ public:
     QPoint SelectedCell() const { return FSelectedCell; }
     // The selection step: stores, repaints, NotifyChange (also when unchanged).
     void SetSelectedCell(QPoint cell);
-    // OnCellClick may change the cell or forbid the change.
+    // The click filter, when there is one, may change the cell or refuse it.
     void ClickCell(int ACol, int ARow);
+    // Not owned; nullptr for none.
+    void SetCellClickFilter(TTBXCellClickFilter *filter) { FCellClickFilter = filter; }
     virtual void NotifyChange();
 
     // Hooks of the viewer. CellImageSize gets the menu's image size.
@@ -57,9 +63,9 @@ public:
     // In the grid, within the image list when cells come from it, visible.
     bool IsCellValid(QPoint cell, const TImageList *images);
 
-    TNotifyEvent OnChange;
-    TTPCellClick OnCellClick;
-    TTPGetCellHint OnGetCellHint;
+Q_SIGNALS:
+    // A cell was picked, or the selection was set.
+    void selectionChanged();
 
 protected:
     QWidget *createWidget(QWidget *parent) override;
@@ -71,6 +77,7 @@ private:
     quint8 FRowCount = 1;
     TTBXToolPaletteOptions FPaletteOptions;
     QPoint FSelectedCell{-1, 0};
+    TTBXCellClickFilter *FCellClickFilter = nullptr;
 };
 
 // The colour grid of the "Color" and "Font Color..." submenus and of the
@@ -78,11 +85,11 @@ private:
 //
 //   auto *cp = new TTBXColorPalette(menu);
 //   cp->SetColorSet(csColorSet);           // none: the 40 default colours
-//   cp->OnChange = [=](QObject *) { use(cp->Color()); };
+//   connect(cp, &TTBXColorPalette::selectionChanged, this, [=] { use(cp->Color()); });
 //   menu->addAction(cp);
 //
-// Setting Color raises OnChange like a pick; to only mark the current
-// colour, clear OnChange, call SetColor, and bind it again. A pick closes
+// SetColor signals like a pick; PresetColor only marks the current colour
+// (the submenus call it before they open). A pick closes
 // the whole menu. Open standalone popups on a click (button released), not
 // on the press: the release after a press would land on the grid.
 class TTBXColorPalette final : public TTBXCustomToolPalette
@@ -94,6 +101,8 @@ public:
 
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
+    // SetColor without the change signal.
+    void PresetColor(TColor value);
     TTBXCustomColorSet *ColorSet() const { return FColorSet; }
     void SetColorSet(TTBXCustomColorSet *value);
 

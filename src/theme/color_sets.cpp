@@ -40,12 +40,10 @@ TTBXCustomColorSet::~TTBXCustomColorSet()
             palette->SetColorSet(nullptr);
 }
 
-void TTBXCustomColorSet::GetColorInfo(int Col, int Row, TColor &Color, QString &Name)
+void TTBXCustomColorSet::GetColorInfo(int, int, TColor &Color, QString &Name)
 {
     Color = clNone;
     Name.clear();
-    if (OnGetColorInfo)
-        OnGetColorInfo(this, Col, Row, Color, Name);
 }
 
 TColor TTBXCustomColorSet::GetColor(int Col, int Row)
@@ -114,6 +112,18 @@ void TTBXCustomColorSet::detach(TTBXColorPalette *palette)
 {
     FPalettes.removeAll(palette);
     FPalettes.removeAll(nullptr);
+}
+
+TTBXColorSet::TTBXColorSet(TCSGetColorInfo getColorInfo, QObject *parent)
+    : TTBXCustomColorSet(parent), FGetColorInfo(getColorInfo)
+{
+}
+
+void TTBXColorSet::GetColorInfo(int Col, int Row, TColor &Color, QString &Name)
+{
+    TTBXCustomColorSet::GetColorInfo(Col, Row, Color, Name);
+    if (FGetColorInfo)
+        FGetColorInfo(this, Col, Row, Color, Name);
 }
 
 TTBXDefaultColorSet::TTBXDefaultColorSet(QObject *parent) : TTBXCustomColorSet(parent)

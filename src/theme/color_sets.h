@@ -7,15 +7,12 @@
 #include <QPointer>
 #include <QString>
 
-#include <functional>
-
 class TTBXColorPalette;
 class TTBXCustomColorSet;
 
 // Supplies the colour and name of one cell. Color and Name arrive as clNone
-// and empty; a handler that leaves them so makes the cell a gap.
-using TCSGetColorInfo =
-    std::function<void(TTBXCustomColorSet *Sender, int Col, int Row, TColor &Color, QString &Name)>;
+// and empty; a function that leaves them so makes the cell a gap.
+using TCSGetColorInfo = void (*)(TTBXCustomColorSet *Sender, int Col, int Row, TColor &Color, QString &Name);
 
 // A grid of named colours that colour palettes show.
 class TTBXCustomColorSet : public QObject
@@ -28,7 +25,7 @@ public:
     int ColCount() const { return FColCount; }
     int RowCount() const { return FRowCount; }
 
-    // clNone and "" and then the handler (or the fixed table).
+    // clNone and "" and then the cell's own colour and name.
     virtual void GetColorInfo(int Col, int Row, TColor &Color, QString &Name);
     TColor GetColor(int Col, int Row);
     QString GetName(int Col, int Row);
@@ -37,8 +34,6 @@ public:
     // "None" for clNone; else the name of the first cell of that colour, or
     // "#RRGGBB" when there is none or its name is empty.
     QString ColorToString(TColor Color);
-
-    TCSGetColorInfo OnGetColorInfo;
 
 private:
     friend class TTBXColorPalette;
@@ -50,14 +45,19 @@ private:
     QList<QPointer<TTBXColorPalette>> FPalettes;
 };
 
-// A colour set whose cells come from OnGetColorInfo (`csColorSet`).
+// A colour set whose cells come from a table function bound at creation
+// (`csColorSet`).
 class TTBXColorSet final : public TTBXCustomColorSet
 {
     Q_OBJECT
 public:
-    using TTBXCustomColorSet::TTBXCustomColorSet;
+    explicit TTBXColorSet(TCSGetColorInfo getColorInfo, QObject *parent = nullptr);
     void SetColCount(int value) { UpdateSize(value, ColCount()); }
     void SetRowCount(int value) { UpdateSize(ColCount(), value); }
+    void GetColorInfo(int Col, int Row, TColor &Color, QString &Name) override;
+
+private:
+    const TCSGetColorInfo FGetColorInfo;
 };
 
 // The forty named colours, 8 x 5, that a palette without a colour set shows.

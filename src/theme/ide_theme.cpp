@@ -5,9 +5,6 @@
 #include "framework/theme_registry.h"
 #include "theme/gradients.h"
 
-#include <QImage>
-#include <QImageReader>
-
 #include <algorithm>
 #include <cmath>
 
@@ -55,15 +52,6 @@ TColor displayable(TColor c, int depth)
         return (channel * levels + 127) / 255 * 255 / levels;
     };
     return RGBColor(q(GetRValue(rgb), 5), q(GetGValue(rgb), 6), q(GetBValue(rgb), 5));
-}
-
-QImage glyphStrip()
-{
-    // Without auto-detection the reader goes straight to its built-in
-    // decoder instead of loading every image plugin to ask it first.
-    QImageReader reader(QStringLiteral(":/theme/tbxglyphs.pbm"), "PBM");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
 }
 
 } // namespace
@@ -115,9 +103,8 @@ void EnsureContrast(TColor &c, TColor background, int threshold)
     c = RGBColor(channel[0], channel[1], channel[2]);
 }
 
-TTBXIdeTheme::TTBXIdeTheme(const QString &name) : TTBXTheme(name), FGlyphs(std::make_unique<TImageList>(16, 16))
+TTBXIdeTheme::TTBXIdeTheme(const QString &name) : TTBXTheme(name)
 {
-    FGlyphs->AddStrip(glyphStrip(), Qt::white);
     SetupColorCache();
 }
 

@@ -2,8 +2,6 @@
 
 #include "framework/tbx_theme.h"
 
-#include <memory>
-
 class TImageList;
 
 // Colour rules of the Ide theme.
@@ -68,41 +66,23 @@ public:
     void PaintCaption(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, const QString &caption,
                       int flags, bool rotated) override;
     void PaintCheckMark(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
-    void PaintChevron(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
-    void PaintEditFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info,
-                        const TTBXEditInfo &editInfo) override;
-    void PaintEditButton(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info,
-                         const TTBXEditBtnInfo &btnInfo) override;
-    void PaintDock(QPainter &canvas, const TRect &clientRect, const TRect &dockRect, int dockPosition) override;
-    void PaintDockPanelNCArea(QPainter &canvas, const TRect &rect, const TTBXDockPanelInfo &info) override;
     void PaintDropDownArrow(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
-    void PaintFloatingBorder(QPainter &canvas, const TRect &rect, const TTBXWindowInfo &info) override;
     void PaintFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
     void PaintImage(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, const TImageList *images,
                     int imageIndex) override;
-    void PaintMDIButton(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, int buttonKind) override;
     void PaintMenuItem(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
     void PaintMenuItemFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
     void PaintPageScrollButton(QPainter &canvas, const TRect &rect, int buttonType, bool hot) override;
     void PaintPopupNCArea(QPainter &canvas, const TRect &rect, const TTBXPopupInfo &info) override;
     void PaintSeparator(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, bool horizontal,
                         bool lineOnly) override;
-    void PaintToolbarNCArea(QPainter &canvas, const TRect &rect, const TTBXToolbarInfo &info) override;
-    void PaintFrameControl(QPainter &canvas, const TRect &rect, int kind, int state) override;
-    void PaintStatusBar(QPainter &canvas, const TRect &rect, int part) override;
 
     int GetIntegerMetrics(int index) const override;
     bool GetBooleanMetrics(int index) const override;
     void TBXSysCommand(int code) override;
 
-    // The 16 x 16 window glyphs: 0 close, 1 maximize, 2 minimize, 3 restore.
-    const TImageList &Glyphs() const { return *FGlyphs; }
-
 private:
-    void paintGlyph(QPainter &canvas, const TRect &rect, int index, TColor color) const;
-
     ColorCache FColors;
-    std::unique_ptr<TImageList> FGlyphs;
 };
 
 // Registers "Ide" with the theme registry (throws if it already is).

@@ -367,7 +367,7 @@ void TestNoteEditor::fontColorPresetIsNotAChange()
     QCOMPARE(editor.tbTextColor->SelectedCell(), QPoint(0, 2));
     QCOMPARE(editor.document()->availableUndoSteps(), undoSteps);
     QCOMPARE(formatAt(editor, 1).foreground().color(), QColor(255, 0, 0));
-    QVERIFY(editor.tbTextColor->OnChange);
+    QVERIFY(!editor.tbTextColor->signalsBlocked());
 
     // Picking "Dark blue" recolours the selection only.
     editor.tbTextColor->ClickCell(5, 0);

@@ -4,6 +4,7 @@
 #include "theme/color_sets.h"
 
 #include <QAbstractButton>
+#include <QActionGroup>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -146,13 +147,14 @@ void TestNoteMenu::opacityTicksAndClicks()
     NoteMenu &menu = MainFormOverScratch::menuOf(*note);
     if (!menuMadeLater)
         note->SetOpacity(percent);
-    for (QAction *item : menu.opacityItems)
+    const QList<QAction *> items = menu.opacityGroup->actions();
+    for (QAction *item : items)
         QCOMPARE(item->isChecked(), item->objectName() == ticked);
 
-    menu.opacityItems[4]->trigger();   // 50 %
+    items[4]->trigger();   // 50 %
     QCOMPARE(note->Opacity(), 50);
     QCOMPARE(qRound(note->windowOpacity() * 255), 127);
-    for (QAction *item : menu.opacityItems)
+    for (QAction *item : items)
         QCOMPARE(item->isChecked(), item->objectName() == QLatin1String("N50"));
 }
 

@@ -33,14 +33,14 @@ private Q_SLOTS:
         QFETCH(int, color);
         QFETCH(int, shift);
         QFETCH(int, shifted);
-        QCOMPARE(NoteColors::ShiftColor(color, shift), shifted);
+        QCOMPARE(Color::fromValue(color).shifted(shift).value(), shifted);
     }
 
     void paintsTheGrip()
     {
-        const QImage grip = NoteColors::gripImage(0x99FFFF);
+        const QImage grip = NoteColors::gripImage(Color::fromValue(0x99FFFF));
         QCOMPARE(grip.size(), QSize(10, 10));
-        const auto at = [&grip](int x, int y) { return NoteColors::fromQColor(QColor::fromRgba(grip.pixel(x, y))); };
+        const auto at = [&grip](int x, int y) { return Color::fromQColor(QColor::fromRgba(grip.pixel(x, y))).value(); };
         QCOMPARE(at(8, 8), 0x49AFAF);
         QCOMPARE(at(2, 8), 0x49AFAF);
         QCOMPARE(at(8, 1), 0x5DC3C3);

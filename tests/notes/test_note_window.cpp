@@ -180,7 +180,7 @@ private Q_SLOTS:
         note->ApplyColor(0x99FFFF);
         note->show();
         const QImage shot = note->grab().toImage();
-        const auto at = [&shot](int x, int y) { return NoteColors::fromQColor(QColor(shot.pixel(x, y))); };
+        const auto at = [&shot](int x, int y) { return Color::fromQColor(QColor(shot.pixel(x, y))).value(); };
         QCOMPARE(at(0, 0), 0x94FAFA);                            // frame
         QCOMPARE(at(5, 5), 0x94FAFA);                            // title bar
         QCOMPARE(at(5, shot.height() - 3), 0x99FFFF);            // bottom bar

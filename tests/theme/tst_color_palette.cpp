@@ -55,6 +55,20 @@ void gappySet(TTBXCustomColorSet *, int col, int row, TColor &color, QString &na
     name = QStringLiteral("c%1r%2").arg(col).arg(row);
 }
 
+// Sends a click to `to` (when it is a cell) and allows or refuses it.
+struct ClickFilter final : TTBXCellClickFilter
+{
+    ClickFilter(QPoint to, bool allow) : to(to), allow(allow) {}
+    bool CellClick(TTBXCustomToolPalette &, int &col, int &row) override
+    {
+        if (to.x() >= 0)
+            col = to.x(), row = to.y();
+        return allow;
+    }
+    QPoint to;
+    bool allow;
+};
+
 } // namespace
 
 class TestColorPalette : public QObject
@@ -114,8 +128,7 @@ private Q_SLOTS:
         QFETCH(int, row);
         QFETCH(int, color);
         QFETCH(QString, name);
-        TTBXColorSet set;
-        set.OnGetColorInfo = NoteColorSet::GetNoteColorInfo;
+        TTBXColorSet set(NoteColorSet::GetNoteColorInfo);
         set.SetColCount(8);
         set.SetRowCount(3);
         QCOMPARE(set.GetColor(col, row), color);
@@ -124,8 +137,7 @@ private Q_SLOTS:
 
     void noteColourOfDefaultIsMarked()
     {
-        TTBXColorSet set;
-        set.OnGetColorInfo = NoteColorSet::GetNoteColorInfo;
+        TTBXColorSet set(NoteColorSet::GetNoteColorInfo);
         set.UpdateSize(8, 3);
         TTBXColorPalette palette;
         palette.SetColorSet(&set);
@@ -150,23 +162,22 @@ private Q_SLOTS:
     {
         QFETCH(int, color);
         QFETCH(QPoint, cell);
-        TTBXColorSet set;
-        set.OnGetColorInfo = gappySet;
+        TTBXColorSet set(gappySet);
         set.UpdateSize(8, 2);
         TTBXColorPalette palette;
         palette.SetColorSet(&set);
         QCOMPARE(palette.FindCell(color), cell);
     }
 
-    // Setting Color is a pick: OnChange runs, even for a colour not in the set.
+    // Setting Color is a pick: it signals, even for a colour not in the set.
     void settingColorRaisesOnChange()
     {
         TTBXColorPalette palette;
         int changes = 0;
-        palette.OnChange = [&](QObject *sender) {
-            QCOMPARE(sender, &palette);
+        connect(&palette, &TTBXColorPalette::selectionChanged, this, [&] {
+            QCOMPARE(sender(), &palette);
             ++changes;
-        };
+        });
         palette.SetColor(0x99FFFF);
         QCOMPARE(changes, 1);
         QCOMPARE(palette.SelectedCell(), QPoint(2, 4));
@@ -176,9 +187,8 @@ private Q_SLOTS:
         QCOMPARE(changes, 3);
         QCOMPARE(palette.SelectedCell(), QPoint(-1, 0));
         QCOMPARE(palette.Color(), TColor(0x010203));
-        // Unbound while presetting: nothing reported.
-        palette.OnChange = nullptr;
-        palette.SetColor(0x000000);
+        // A preset reports nothing.
+        palette.PresetColor(0x000000);
         QCOMPARE(changes, 3);
     }
 
@@ -186,19 +196,21 @@ private Q_SLOTS:
     {
         TTBXColorPalette palette;
         TColor picked = clNone;
-        palette.OnChange = [&](QObject *) { picked = palette.Color(); };
+        connect(&palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = palette.Color(); });
         palette.ClickCell(1, 0);
         QCOMPARE(picked, TColor(0x003399));
         QCOMPARE(palette.SelectedCell(), QPoint(1, 0));
-        // The handler may redirect the click...
-        palette.OnCellClick = [](TTBXCustomToolPalette *, int &col, int &row, bool &) { col = 0, row = 4; };
+        // The filter may redirect the click...
+        ClickFilter redirect(QPoint(0, 4), true);
+        palette.SetCellClickFilter(&redirect);
         palette.ClickCell(1, 0);
         QCOMPARE(picked, TColor(0xCC99FF));
         // ...or forbid it.
-        palette.OnCellClick = [](TTBXCustomToolPalette *, int &, int &, bool &allow) { allow = false; };
+        ClickFilter refuse(QPoint(-1, 0), false);
+        palette.SetCellClickFilter(&refuse);
         palette.ClickCell(7, 4);
         QCOMPARE(palette.SelectedCell(), QPoint(0, 4));
-        palette.OnCellClick = nullptr;
+        palette.SetCellClickFilter(nullptr);
         palette.SetPaletteOptions(palette.PaletteOptions() | tpoNoAutoSelect);
         palette.ClickCell(7, 4);
         QCOMPARE(palette.SelectedCell(), QPoint(0, 4));
@@ -217,8 +229,7 @@ private Q_SLOTS:
     {
         TTBXColorPalette palette;
         {
-            TTBXColorSet set;
-            set.OnGetColorInfo = NoteColorSet::GetNoteColorInfo;
+            TTBXColorSet set(NoteColorSet::GetNoteColorInfo);
             set.UpdateSize(8, 3);
             palette.SetColorSet(&set);
             QCOMPARE(palette.RowCount(), 3);
@@ -241,8 +252,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, noteColours);
         QFETCH(QSize, size);
-        TTBXColorSet set;
-        set.OnGetColorInfo = NoteColorSet::GetNoteColorInfo;
+        TTBXColorSet set(NoteColorSet::GetNoteColorInfo);
         set.UpdateSize(8, 3);
         OpenPalette open(noteColours ? &set : nullptr);
         QVERIFY(open.viewer);
@@ -296,8 +306,7 @@ private Q_SLOTS:
         QVERIFY(!open.viewer->HandleKey(Qt::Key_Escape));
         // The selected cell is the start when nothing is hot.
         OpenPalette second;
-        second.palette->OnChange = nullptr;
-        second.palette->SetColor(0xFFCC00);   // Sky Blue (5, 3)
+        second.palette->PresetColor(0xFFCC00);   // Sky Blue (5, 3)
         QVERIFY(second.viewer->HandleKey(Qt::Key_Left));
         QCOMPARE(second.viewer->HotCell(), QPoint(4, 3));
     }
@@ -312,8 +321,7 @@ private Q_SLOTS:
 
     void enteringFromAboveAndBelow()
     {
-        TTBXColorSet set;
-        set.OnGetColorInfo = gappySet;
+        TTBXColorSet set(gappySet);
         set.UpdateSize(8, 2);
         OpenPalette open(&set);
         open.viewer->Entering(true, true);
@@ -335,7 +343,7 @@ private Q_SLOTS:
         menu.addAction(palette);
         QAction *below = menu.AddItem(QStringLiteral("Below"));
         TColor picked = clNone;
-        palette->OnChange = [&](QObject *) { picked = palette->Color(); };
+        connect(palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = palette->Color(); });
         menu.popup(QPoint(40, 40));
         QTRY_VERIFY(menu.windowHandle() && menu.isVisible());
         auto *viewer = menu.findChild<TTBXToolViewer *>();
@@ -406,7 +414,7 @@ private Q_SLOTS:
     {
         OpenPalette open;
         TColor picked = clNone;
-        open.palette->OnChange = [&](QObject *) { picked = open.palette->Color(); };
+        connect(open.palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = open.palette->Color(); });
         QTest::mouseClick(open.viewer, Qt::LeftButton, {}, open.centreOf(QPoint(4, 4)));
         QCOMPARE(picked, TColor(0xFFFFCC));   // Light Turquoise
         QTRY_VERIFY(!open.menu.isVisible());
@@ -436,7 +444,7 @@ private Q_SLOTS:
     {
         OpenPalette open;
         int changes = 0;
-        open.palette->OnChange = [&](QObject *) { ++changes; };
+        connect(open.palette, &TTBXColorPalette::selectionChanged, this, [&] { ++changes; });
         QTest::mouseClick(open.viewer, Qt::LeftButton, {}, QPoint(10, 10));   // in the strip
         QTRY_VERIFY(!open.menu.isVisible());
         QCOMPARE(changes, 0);
@@ -469,8 +477,7 @@ private Q_SLOTS:
         QFETCH(bool, enabled);
         OpenPalette open;
         open.palette->setEnabled(enabled);
-        open.palette->OnChange = nullptr;
-        open.palette->SetColor(0x0000FF);   // Red (0, 2), checked
+        open.palette->PresetColor(0x0000FF);   // Red (0, 2), checked
         const QImage img = open.viewer->grab().toImage();
         const TRect cell = open.viewer->CellRect(QPoint(1, 0));   // Brown
         const TColor shadow = ColorToRGB(SysColor(COLOR_BTNSHADOW));

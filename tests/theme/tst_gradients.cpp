@@ -84,8 +84,6 @@ private Q_SLOTS:
                 QCOMPARE(pixel(img, x, y), TColor(0x123456));
         for (int x = 0; x < 10; ++x)
             QCOMPARE(pixel(img, x, 8), TColor(0x445566));
-        QVERIFY(!GradientFillWinEnabled());   // no system gradient call here
-        QVERIFY(!GradientFill(nullptr, TRect{0, 0, 4, 4}, 0, 0, tgTopBottom));
     }
 
     void gradientFillResolvesSystemColours()
@@ -96,94 +94,6 @@ private Q_SLOTS:
             GradientFill(p, TRect{0, 0, 4, 4}, SysColor(COLOR_WINDOW), SysColor(COLOR_WINDOW), tgTopBottom);
         }
         QCOMPARE(pixel(img, 0, 0), TColor(0xFFFFFF));
-    }
-
-    // The older form runs the other way: the last row keeps the start colour.
-    void oldGradientFill()
-    {
-        QImage img = canvasImage(4, 5);
-        {
-            QPainter p(&img);
-            OLDGradientFill(p, TRect{0, 0, 4, 5}, 0x000000, 0x0000C8, tgTopBottom);   // red 0 -> 200, n = 4
-        }
-        QCOMPARE(pixel(img, 1, 4), RGBColor(0, 0, 0));
-        QCOMPARE(pixel(img, 1, 3), RGBColor(50, 0, 0));
-        QCOMPARE(pixel(img, 1, 1), RGBColor(150, 0, 0));
-        QCOMPARE(pixel(img, 1, 0), RGBColor(200, 0, 0));
-    }
-
-    void gradientGlass_data()
-    {
-        QTest::addColumn<bool>("hot");
-        QTest::addColumn<bool>("pressed");
-        QTest::addColumn<int>("stop0");
-        QTest::addColumn<int>("stop1");
-        QTest::newRow("normal") << false << false << int(RGBColor(248, 248, 248)) << int(RGBColor(216, 216, 216));
-        QTest::newRow("pressed without hot") << false << true << int(RGBColor(248, 248, 248))
-                                             << int(RGBColor(216, 216, 216));
-        QTest::newRow("hot") << true << false << int(RGBColor(240, 248, 255)) << int(RGBColor(128, 176, 224));
-        QTest::newRow("hot pressed") << true << true << int(RGBColor(224, 232, 239)) << int(RGBColor(112, 160, 208));
-    }
-    // Two rows: s = 1, rows 0 and 1 get stop 0 and stop 1.
-    void gradientGlass()
-    {
-        QFETCH(bool, hot);
-        QFETCH(bool, pressed);
-        QFETCH(int, stop0);
-        QFETCH(int, stop1);
-        QImage img = canvasImage(3, 2);
-        {
-            QPainter p(&img);
-            GradientGlass(p, TRect{0, 0, 3, 2}, hot, pressed, tgTopBottom);
-        }
-        QCOMPARE(pixel(img, 1, 0), TColor(stop0));
-        QCOMPARE(pixel(img, 1, 1), TColor(stop1));
-    }
-
-    // n = 9, s = 3: rows 0, 3, 6 and 9 carry the four stops exactly.
-    void gradientGlassStops()
-    {
-        QImage img = canvasImage(10, 2);
-        {
-            QPainter p(&img);
-            GradientGlass(p, TRect{0, 0, 10, 2}, true, tgLeftRight);
-        }
-        QCOMPARE(pixel(img, 0, 0), RGBColor(240, 248, 255));
-        QCOMPARE(pixel(img, 3, 0), RGBColor(128, 176, 224));
-        QCOMPARE(pixel(img, 6, 0), RGBColor(112, 232, 240));
-        QCOMPARE(pixel(img, 9, 1), RGBColor(176, 255, 255));
-        // Between stops: 128 + (112 - 128) * 1 / 3 = 123 (truncated toward zero).
-        QCOMPARE(GetRValue(pixel(img, 4, 0)), 123);
-    }
-
-    void buttonFrame()
-    {
-        QImage img = canvasImage(12, 10, 0xFFFFFF);
-        {
-            QPainter p(&img);
-            ButtonFrame(p, TRect{1, 1, 11, 9}, 2, 2, 0x0000FF, 0x00FF00, 0xFF0000);
-        }
-        // Straight edges in the frame colour, corners cut.
-        QCOMPARE(pixel(img, 5, 1), TColor(0x0000FF));
-        QCOMPARE(pixel(img, 1, 5), TColor(0x0000FF));
-        QCOMPARE(pixel(img, 1, 1), TColor(0xFFFFFF));
-        // The shadow redraws the right and bottom edges.
-        QCOMPARE(pixel(img, 10, 5), TColor(0x00FF00));
-        QCOMPARE(pixel(img, 5, 8), TColor(0x00FF00));
-        // The softening line runs one pixel outside the top-right diagonal.
-        QCOMPARE(pixel(img, 9, 1), TColor(0xFF0000));
-        QCOMPARE(pixel(img, 2, 1), TColor(0xFF0000));
-    }
-
-    void smartFrameMixesWithBackground()
-    {
-        QImage img = canvasImage(12, 10, 0xFFFFFF);
-        {
-            QPainter p(&img);
-            SmartFrame(p, TRect{1, 1, 11, 9}, 2, 0, 0x000000, clNone);
-        }
-        // Left softening: 60 % of the white corner pixel, 40 % black.
-        QCOMPARE(pixel(img, 2, 1), MixColors(0xFFFFFF, 0x000000, 60));
     }
 };
 
