@@ -1,5 +1,9 @@
 #include "notes/note_placement.h"
 
+#include "notes/note_file.h"
+
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 int ProgramRandom::next(int n)
@@ -40,6 +44,44 @@ QPoint snapToArea(const QRect &window, const QRect &area)
     };
     return QPoint(snap(window.left(), window.width(), area.left(), area.width()),
                   snap(window.top(), window.height(), area.top(), area.height()));
+}
+
+namespace {
+
+// Squared gap between two rectangles; 0 when they touch or overlap.
+std::int64_t distance(const QRect &a, const QRect &b)
+{
+    const auto gap = [](int aStart, int aEnd, int bStart, int bEnd) {
+        return std::int64_t(std::max({0, bStart - aEnd, aStart - bEnd}));
+    };
+    const std::int64_t dx = gap(a.left(), a.left() + a.width(), b.left(), b.left() + b.width());
+    const std::int64_t dy = gap(a.top(), a.top() + a.height(), b.top(), b.top() + b.height());
+    return dx * dx + dy * dy;
+}
+
+} // namespace
+
+QRect restoredBounds(const QRect &stored, const QList<QRect> &screens)
+{
+    if (screens.isEmpty())
+        return stored;
+    QRect desktop;
+    for (const QRect &screen : screens)
+        desktop |= screen;
+    const QRect bounds(stored.topLeft(), stored.size().boundedTo(desktop.size()));
+    const QRect *nearest = &screens.first();
+    std::int64_t best = distance(bounds, *nearest);
+    for (const QRect &screen : screens) {
+        if (screen.intersects(bounds))
+            return bounds;
+        const std::int64_t d = distance(bounds, screen);
+        if (d < best) {
+            best = d;
+            nearest = &screen;
+        }
+    }
+    return NoteFile::fitToScreen(stored.translated(-nearest->topLeft()), nearest->size())
+        .translated(nearest->topLeft());
 }
 
 } // namespace NotePlacement

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -34,5 +35,12 @@ QPoint newNotePosition(const QRect &screen, const QSize &size, ProgramRandom &ra
 // `window` moved so that an edge closer than SnapDistance to an edge of
 // `area` lies on it.
 QPoint snapToArea(const QRect &window, const QRect &area);
+
+// Where a stored note opens. Stored bounds are absolute on the whole
+// desktop, so a note that still overlaps one of `screens` (monitor
+// geometries, the primary first) opens exactly there, no larger than the
+// desktop. One that overlaps none goes onto the nearest monitor (the first
+// of equally near ones) and is fitted to it like a note on a single screen.
+QRect restoredBounds(const QRect &stored, const QList<QRect> &screens);
 
 } // namespace NotePlacement

@@ -16,6 +16,7 @@
 #include "platform/window_state.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -99,10 +100,35 @@ TFR_PLT_MAIN &mainForm()
     return *FR_PLT_MAIN;
 }
 
+// The edit's own context menu takes the focus only for as long as it is open;
+// any other popup, or any other reason, is a real loss of focus.
+bool isOwnPopupOpening(const QWidget *edit, const QFocusEvent *event)
+{
+    if (event->reason() != Qt::PopupFocusReason)
+        return false;
+    for (const QWidget *w = QApplication::activePopupWidget(); w; w = w->parentWidget()) {
+        if (w == edit)
+            return true;
+    }
+    return false;
+}
+
 QRect primaryScreenGeometry()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+// Every monitor's place on the whole desktop, the primary first.
+QList<QRect> monitorGeometries()
+{
+    QList<QRect> monitors{primaryScreenGeometry()};
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            monitors.append(screen->geometry());
+    }
+    return monitors;
 }
 
 } // namespace
@@ -277,8 +303,7 @@ void TFR_NOTE::applyRecord(const NoteRecord &record)
     m_ready = false;
     ApplyColor(record.color);
     SetTitle(record.title);
-    const QRect screen = primaryScreenGeometry();
-    setGeometry(NoteFile::fitToScreen(record.bounds, screen.size()).translated(screen.topLeft()));
+    setGeometry(NotePlacement::restoredBounds(record.bounds, monitorGeometries()));
     SetOpacity(record.opacity);
     Rtf::load(*reEdit->document(), record.content);
     reEdit->document()->clearUndoRedoStacks();
@@ -682,7 +707,8 @@ bool TFR_NOTE::filterChildEvent(QObject *watched, QEvent *event)
     } else if (mouse && watched == imSize) {
         return gripMouseEvent(event);
     } else if (watched == edTitle && type == QEvent::FocusOut) {
-        edTitleExit();
+        if (!isOwnPopupOpening(edTitle, static_cast<QFocusEvent *>(event)))
+            edTitleExit();
     } else if (watched == pnBottom && type == QEvent::Resize) {
         pnBottomResize();
     } else if (watched == pnTitlePanel && type == QEvent::Resize) {

@@ -112,7 +112,9 @@ QPoint TTBXToolViewer::CellFromPoint(int x, int y) const
 {
     if (FCellSize.width() == 0 || FCellSize.height() == 0)
         return QPoint(0, 0);
-    return QPoint((x - FGridLeft) / FCellSize.width(), y / FCellSize.height());
+    // Rounded down, not toward zero: the strip left of the grid is no cell.
+    const auto floorDiv = [](int a, int b) { return a / b - (a % b != 0 && a < 0); };
+    return QPoint(floorDiv(x - FGridLeft, FCellSize.width()), floorDiv(y, FCellSize.height()));
 }
 
 bool TTBXToolViewer::IsValid(QPoint cell) const

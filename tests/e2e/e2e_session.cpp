@@ -9,7 +9,10 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <xcb/xcb.h>
+
 #include <csignal>
+#include <cstdlib>
 #include <unistd.h>
 #include <utility>
 
@@ -192,9 +195,10 @@ XWindow E2eProgram::popupMenu() const
 
 XWindow E2eProgram::waitForPopupMenu(int timeoutMs) const
 {
+    // Keys pressed before the menu holds the grab would go to another window.
     XWindow found = 0;
-    E2eSession::waitFor([&] { return (found = popupMenu()) != 0; }, timeoutMs);
-    return found;
+    E2eSession::waitFor([&] { return (found = popupMenu()) != 0 && E2eSession::inputGrabbed(); }, timeoutMs);
+    return E2eSession::inputGrabbed() ? found : 0;
 }
 
 void E2eProgram::sendSignal(int signal) const
@@ -648,6 +652,53 @@ bool E2eSession::waitFor(const std::function<bool()> &condition, int timeoutMs)
             return false;
         QTest::qWait(50);
     }
+}
+
+bool E2eSession::settleWithTrayMenu()
+{
+    if (m_programs.empty() || !rightClickTray() || !program().waitForPopupMenu())
+        return false;
+    key(QStringLiteral("Escape"));
+    return waitForGrab(false);
+}
+
+bool E2eSession::inputGrabbed()
+{
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection)) {
+        xcb_disconnect(connection);
+        return false;
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    // The server answers AlreadyGrabbed before it looks at the time; a time
+    // ahead of the server's clock then makes it refuse without grabbing, so
+    // asking never disturbs the program under test. (The server's clock runs
+    // from its start: this holds for 24 days.)
+    const xcb_timestamp_t future = 0x7FFFFFFF;
+    const auto status = [](auto *reply) {
+        const uint8_t result = reply ? reply->status : uint8_t(XCB_GRAB_STATUS_NOT_VIEWABLE);
+        std::free(reply);
+        return result;
+    };
+    const uint8_t pointer = status(xcb_grab_pointer_reply(
+        connection,
+        xcb_grab_pointer(connection, 0, root, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, future),
+        nullptr));
+    const uint8_t keyboard = status(xcb_grab_keyboard_reply(
+        connection, xcb_grab_keyboard(connection, 0, root, future, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC), nullptr));
+    // Only a server older than that grants them: give them back at once.
+    if (pointer == XCB_GRAB_STATUS_SUCCESS)
+        xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
+    if (keyboard == XCB_GRAB_STATUS_SUCCESS)
+        xcb_ungrab_keyboard(connection, XCB_CURRENT_TIME);
+    xcb_flush(connection);
+    xcb_disconnect(connection);
+    return pointer == XCB_GRAB_STATUS_ALREADY_GRABBED || keyboard == XCB_GRAB_STATUS_ALREADY_GRABBED;
+}
+
+bool E2eSession::waitForGrab(bool held, int timeoutMs)
+{
+    return waitFor([held] { return inputGrabbed() == held; }, timeoutMs);
 }
 
 QString E2eSession::screenshot(const QString &name) const

@@ -82,6 +82,7 @@ public:
     // An open popup menu of this process (a mapped override-redirect window
     // that is neither a tooltip nor the tray icon); 0 if none.
     XWindow popupMenu() const;
+    // Such a menu once it holds the input grab: keys then reach it.
     XWindow waitForPopupMenu(int timeoutMs = 10000) const;
     // Waits for the message box with this caption and presses Return in it.
     bool answerMessageBox(const QString &caption) const;
@@ -152,6 +153,9 @@ public:
     bool rightClickTray();
     bool doubleClickTray();
     QPoint trayCenter() const;
+    // Opens and closes the first copy's tray menu. The program handles input
+    // in order, so afterwards everything sent before has been handled.
+    bool settleWithTrayMenu();
 
     // X helpers.
     static std::optional<QRect> geometry(XWindow window);   // absolute, on screen
@@ -178,6 +182,12 @@ public:
     // Opens nothing; picks the index-th enabled item of an open menu by
     // keyboard (separators are skipped by the menu itself).
     static void pickMenuItem(int index);
+
+    // Whether a client holds the pointer or keyboard grab, as an open menu
+    // does. Asking takes no grab.
+    static bool inputGrabbed();
+    // Waits until a grab is held (held) or none is (!held).
+    static bool waitForGrab(bool held, int timeoutMs = 10000);
 
     // Polls condition every 50 ms until it holds or the time is up.
     static bool waitFor(const std::function<bool()> &condition, int timeoutMs = 20000);

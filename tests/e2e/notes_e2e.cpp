@@ -2,6 +2,7 @@
 // retitled, closed, and found again at the next start; and what survives a
 // kill.
 
+#include "e2e_display.h"
 #include "e2e_notes.h"
 #include "e2e_session.h"
 
@@ -47,7 +48,8 @@ private Q_SLOTS:
         const XWindow note = startWithNewNote(session, started);
         QVERIFY(note);
         E2eProgram &app = *started;
-        QTest::qWait(300);
+        // A second note from the same double click would be there by now.
+        QVERIFY(session.settleWithTrayMenu());
         QCOMPARE(app.windows(NewNoteTitle, E2eProgram::ViewableOnly).size(), 1);
         // The first note of a run on 1280 by 800: 640 - 100 - 0 + 10, 400 - 100 - 1 + 10.
         QCOMPARE(E2eSession::geometry(note).value_or(QRect()), QRect(550, 309, 200, 200));
@@ -76,8 +78,9 @@ private Q_SLOTS:
             QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->size() == QSize(260, 240); }));
 
             // Retitle: double click, type, Enter.
+            // The keys queue behind the clicks: the program opens the edit
+            // before it reads them.
             E2eSession::doubleClick(QPoint(g.left() + 60, g.top() + 12));
-            QTest::qWait(200);
             E2eSession::keys({QStringLiteral("ctrl+a")});
             E2eSession::type(QStringLiteral("Groceries"));
             E2eSession::key(QStringLiteral("Return"));
@@ -167,7 +170,8 @@ private Q_SLOTS:
         QVERIFY(note);
         E2eProgram &app = *started;
         E2eSession::typeInto(note, QStringLiteral("survives"));
-        QTest::qWait(3000);
+        // Seconds later, without any exit: the autosave has written it.
+        QVERIFY(E2eSession::waitFor([&] { return onlyNote(session).contains("survives"); }, 10000));
         app.sendSignal(SIGKILL);
         QVERIFY(app.waitForExit());
         QVERIFY(onlyNote(session).contains("survives"));
@@ -220,6 +224,53 @@ private Q_SLOTS:
 
         E2eProgram &again = session.start();
         QVERIFY(again.waitForWindow(QStringLiteral("Rescued Notes"), E2eProgram::ViewableOnly));
+    }
+
+    // Two monitors side by side, the primary on the right: stored places are
+    // places on the whole desktop, on either monitor; only a note beyond
+    // every monitor is brought onto the nearest one.
+    void notesComeBackWhereTheyWereOnTwoMonitors()
+    {
+        if (!E2eDisplay::available())
+            QSKIP("needs Xvfb and xrandr (x11-xserver-utils)");
+        E2eDisplay display(QSize(2560, 800));
+        QVERIFY2(display.isUp(), qPrintable(display.error()));
+        QVERIFY2(display.setMonitors({QRect(0, 0, 1280, 800), QRect(1280, 0, 1280, 800)}, 1),
+                 qPrintable(display.error()));
+        E2eSession session;
+        session.seedSettings(QuietSettings);
+        session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(1400, 300, "Primary", "p"));
+        session.seedNote(QStringLiteral("2.pnf"), E2eSession::noteFile(100, 300, "Left", "l"));
+        session.seedNote(QStringLiteral("3.pnf"), E2eSession::noteFile(1200, 100, "Across", "a"));
+        session.seedNote(QStringLiteral("4.pnf"), E2eSession::noteFile(2700, 500, "Beyond", "b"));
+        const QList<std::pair<QString, QRect>> expected{
+            {QStringLiteral("Primary"), QRect(1400, 300, 200, 200)},
+            {QStringLiteral("Left"), QRect(100, 300, 200, 200)},
+            {QStringLiteral("Across"), QRect(1200, 100, 200, 200)},
+            {QStringLiteral("Beyond"), QRect(2360, 500, 200, 200)},   // 1280 + 1280 - 200
+        };
+        {
+            E2eProgram &app = session.start();
+            for (const auto &[title, place] : expected) {
+                const XWindow note = app.waitForWindow(title, E2eProgram::ViewableOnly);
+                QVERIFY2(note, qPrintable(title));
+                QCOMPARE(E2eSession::geometry(note).value_or(QRect()), place);
+            }
+            // Moved on the left monitor and saved: written as a desktop place.
+            const XWindow left = app.waitForWindow(QStringLiteral("Left"), E2eProgram::ViewableOnly);
+            E2eSession::run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QString::number(left),
+                                                         QStringLiteral("200"), QStringLiteral("400")});
+            const QByteArray moved = E2eSession::noteFile(200, 400, "Left", "").left(3 + 12);
+            QTRY_VERIFY_WITH_TIMEOUT(session.readNote(QStringLiteral("2.pnf")).startsWith(moved), 6000);
+            app.sendSignal(SIGTERM);
+            QVERIFY(app.waitForExit());
+        }
+        E2eProgram &again = session.start();
+        const XWindow back = again.waitForWindow(QStringLiteral("Left"), E2eProgram::ViewableOnly);
+        QVERIFY(back);
+        QCOMPARE(E2eSession::geometry(back).value_or(QRect()), QRect(200, 400, 200, 200));
+        again.sendSignal(SIGTERM);
+        QVERIFY(again.waitForExit());
     }
 
     void terminationWritesEveryOpenNote()

@@ -82,6 +82,60 @@ private Q_SLOTS:
         }
     }
 
+    // Stored bounds are absolute on the desktop: kept wherever a monitor
+    // still shows part of the note, otherwise fitted onto the nearest one.
+    void restoresStoredBounds_data()
+    {
+        using Monitors = QList<QRect>;
+        QTest::addColumn<Monitors>("monitors");   // the primary first
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QRect>("restored");
+        const Monitors single{QRect(0, 0, 1920, 1080)};
+        // Primary on the right of a second monitor.
+        const Monitors primaryRight{QRect(1280, 0, 1280, 800), QRect(0, 0, 1280, 800)};
+        // Primary on the left, a taller one to its right, lower down.
+        const Monitors staggered{QRect(0, 0, 1280, 800), QRect(1280, 200, 1024, 1280)};
+        // Windows puts the primary at the origin; others may lie at negative places.
+        const Monitors leftOfOrigin{QRect(0, 0, 1920, 1080), QRect(-1280, 0, 1280, 1024)};
+
+        QTest::newRow("single: inside stays") << single << QRect(320, 240, 200, 200) << QRect(320, 240, 200, 200);
+        QTest::newRow("single: a second display gone")
+            << single << QRect(2500, 100, 200, 200) << QRect(1720, 100, 200, 200);
+        QTest::newRow("single: too wide") << single << QRect(0, 0, 3000, 200) << QRect(0, 0, 1920, 200);
+        QTest::newRow("single: below") << single << QRect(10, 1200, 200, 300) << QRect(10, 780, 200, 300);
+        QTest::newRow("single: partly above stays") << single << QRect(10, -100, 200, 300) << QRect(10, -100, 200, 300);
+        QTest::newRow("primary right: on the primary")
+            << primaryRight << QRect(1400, 300, 200, 200) << QRect(1400, 300, 200, 200);
+        QTest::newRow("primary right: on the left monitor")
+            << primaryRight << QRect(100, 300, 200, 200) << QRect(100, 300, 200, 200);
+        QTest::newRow("primary right: across both")
+            << primaryRight << QRect(1200, 300, 200, 200) << QRect(1200, 300, 200, 200);
+        QTest::newRow("primary right: past the right edge")
+            << primaryRight << QRect(2600, 300, 200, 200) << QRect(2360, 300, 200, 200);
+        QTest::newRow("primary right: below the left one")
+            << primaryRight << QRect(100, 900, 200, 200) << QRect(100, 600, 200, 200);
+        QTest::newRow("primary right: wider than the desktop")
+            << primaryRight << QRect(0, 0, 3000, 200) << QRect(0, 0, 2560, 200);
+        QTest::newRow("staggered: in the corner gap goes to the nearer")
+            << staggered << QRect(1400, 0, 200, 150) << QRect(1400, 200, 200, 150);
+        QTest::newRow("staggered: under the primary")
+            << staggered << QRect(300, 1000, 200, 200) << QRect(300, 600, 200, 200);
+        QTest::newRow("staggered: low on the second")
+            << staggered << QRect(1500, 1300, 200, 200) << QRect(1500, 1300, 200, 200);
+        QTest::newRow("left of origin: on the left monitor")
+            << leftOfOrigin << QRect(-1000, 100, 200, 200) << QRect(-1000, 100, 200, 200);
+        QTest::newRow("left of origin: beyond it")
+            << leftOfOrigin << QRect(-1600, 100, 200, 200) << QRect(-1280, 100, 200, 200);
+    }
+
+    void restoresStoredBounds()
+    {
+        QFETCH(QList<QRect>, monitors);
+        QFETCH(QRect, stored);
+        QFETCH(QRect, restored);
+        QCOMPARE(NotePlacement::restoredBounds(stored, monitors), restored);
+    }
+
     void snapsToTheWorkArea_data()
     {
         QTest::addColumn<QPoint>("position");

@@ -10,12 +10,15 @@
 #include "notes/rescue_log.h"
 #include "../common/scratch_tmpfs.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
@@ -277,6 +280,78 @@ private Q_SLOTS:
         QCOMPARE(note->Title(), title);
         QVERIFY(!note->edTitle->isVisible());
         QCOMPARE(note->pnTitlePanel->toolTip(), QStringLiteral("Double click to edit title"));
+    }
+
+    // A shown note with the title edit open and "Typed" in it, the edit
+    // holding the focus.
+    TFR_NOTE *noteEditingTitle()
+    {
+        TFR_NOTE *note = newNote();
+        note->show();
+        note->activateWindow();
+        if (!QTest::qWaitForWindowActive(note))
+            return nullptr;
+        QTest::mouseDClick(note->pnTitlePanel, Qt::LeftButton);
+        note->edTitle->setText(QStringLiteral("Typed"));
+        return note;
+    }
+
+    // The edit's own context menu borrows the focus: the edit stays open
+    // through it and ends at the next real loss of focus.
+    void titleEditSurvivesItsOwnContextMenu()
+    {
+        TFR_NOTE *note = noteEditingTitle();
+        QVERIFY(note);
+        QTRY_VERIFY(note->edTitle->hasFocus());
+        const QPoint at = note->edTitle->rect().center();
+        QContextMenuEvent context(QContextMenuEvent::Mouse, at, note->edTitle->mapToGlobal(at));
+        QApplication::sendEvent(note->edTitle, &context);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QPointer<QWidget> menu = QApplication::activePopupWidget();
+        QVERIFY(note->edTitle->isVisible());
+        QCOMPARE(note->Title(), QStringLiteral("New Note"));
+
+        menu->close();
+        QTRY_VERIFY(note->edTitle->hasFocus());
+        QVERIFY(note->edTitle->isVisible());
+        note->reEdit->setFocus();
+        QVERIFY(!note->edTitle->isVisible());
+        QCOMPARE(note->Title(), QStringLiteral("Typed"));
+    }
+
+    void otherFocusLossEndsTheTitleEdit_data()
+    {
+        QTest::addColumn<int>("loss");
+        QTest::newRow("text area takes the focus") << 0;
+        QTest::newRow("a popup of the note itself") << 1;
+        QTest::newRow("another window is activated") << 2;
+    }
+    void otherFocusLossEndsTheTitleEdit()
+    {
+        QFETCH(int, loss);
+        TFR_NOTE *note = noteEditingTitle();
+        QVERIFY(note);
+        QTRY_VERIFY(note->edTitle->hasFocus());
+        QMenu popup(note);
+        popup.addAction(QStringLiteral("item"));
+        QWidget other;
+        switch (loss) {
+        case 0:
+            note->reEdit->setFocus();
+            break;
+        case 1:
+            popup.popup(note->mapToGlobal(QPoint(10, 10)));
+            QTRY_VERIFY(QApplication::activePopupWidget() == &popup);
+            break;
+        default:
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            break;
+        }
+        QTRY_VERIFY(!note->edTitle->isVisible());
+        QCOMPARE(note->Title(), QStringLiteral("Typed"));
+        popup.close();
     }
 
     void escapeInTheTitleKeepsTheEditAndClosesAtOnce()

@@ -31,8 +31,9 @@ struct OpenPalette
         palette->SetColorSet(set);
         menu.addAction(palette);
         menu.popup(QPoint(50, 50));
-        QTest::qWait(1);
-        viewer = menu.findChild<TTBXToolViewer *>();
+        // Constructors cannot QVERIFY: the cases check viewer themselves.
+        if (QTest::qWaitForWindowExposed(&menu))
+            viewer = menu.findChild<TTBXToolViewer *>();
     }
     QPoint centreOf(QPoint cell) const { return viewer->CellRect(cell).toQRect().center(); }
     void moveTo(QPoint pos) const
@@ -373,9 +374,6 @@ private Q_SLOTS:
     void hoverInvalidatesTwoCells()
     {
         OpenPalette open;
-        open.moveTo(open.centreOf(QPoint(1, 1)));
-        QCOMPARE(open.viewer->HotCell(), QPoint(1, 1));
-        QTest::qWait(20);
         QRegion painted;
         struct Spy : QObject
         {
@@ -389,12 +387,16 @@ private Q_SLOTS:
         } spy;
         spy.region = &painted;
         open.viewer->installEventFilter(&spy);
+        const QRegion first(open.viewer->CellRect(QPoint(1, 1)).toQRect());
+        open.moveTo(open.centreOf(QPoint(1, 1)));
+        QCOMPARE(open.viewer->HotCell(), QPoint(1, 1));
+        // Whatever the opening still had to paint comes first.
+        QTRY_VERIFY(painted.contains(first.boundingRect()));
+        painted = QRegion();
         open.moveTo(open.centreOf(QPoint(2, 1)));
         QCOMPARE(open.viewer->HotCell(), QPoint(2, 1));
-        QTest::qWait(20);
-        const QRegion expected =
-            QRegion(open.viewer->CellRect(QPoint(1, 1)).toQRect()) + open.viewer->CellRect(QPoint(2, 1)).toQRect();
-        QCOMPARE(painted, expected);
+        const QRegion expected = first + open.viewer->CellRect(QPoint(2, 1)).toQRect();
+        QTRY_COMPARE(painted, expected);
     }
 
     void hotCellLooksHot()
@@ -440,14 +442,47 @@ private Q_SLOTS:
         QTRY_VERIFY(!menu.isVisible());
     }
 
+    // Left of the grid (GridLeft is 30) no cell is hit, however close.
+    void releaseBetweenCellsOnlyCloses_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::newRow("in the strip") << 10;
+        QTest::newRow("first pixel of the gap") << 13;
+        QTest::newRow("last pixel of the gap") << 29;
+    }
     void releaseBetweenCellsOnlyCloses()
     {
+        QFETCH(int, x);
         OpenPalette open;
         int changes = 0;
         connect(open.palette, &TTBXColorPalette::selectionChanged, this, [&] { ++changes; });
-        QTest::mouseClick(open.viewer, Qt::LeftButton, {}, QPoint(10, 10));   // in the strip
+        QTest::mouseClick(open.viewer, Qt::LeftButton, {}, QPoint(x, 10));
         QTRY_VERIFY(!open.menu.isVisible());
         QCOMPARE(changes, 0);
+    }
+
+    void cellFromPoint_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QPoint>("cell");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("strip") << QPoint(5, 5) << QPoint(-2, 0) << false;
+        QTest::newRow("gap start") << QPoint(13, 5) << QPoint(-1, 0) << false;
+        QTest::newRow("gap end") << QPoint(29, 5) << QPoint(-1, 0) << false;
+        QTest::newRow("grid start") << QPoint(30, 0) << QPoint(0, 0) << true;
+        QTest::newRow("second column") << QPoint(48, 20) << QPoint(1, 1) << true;
+        QTest::newRow("last cell") << QPoint(30 + 8 * 18 - 1, 5 * 18 - 1) << QPoint(7, 4) << true;
+        QTest::newRow("right gap") << QPoint(30 + 8 * 18, 5) << QPoint(8, 0) << false;
+        QTest::newRow("above") << QPoint(40, -1) << QPoint(0, -1) << false;
+    }
+    void cellFromPoint()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(QPoint, cell);
+        QFETCH(bool, valid);
+        OpenPalette open;
+        QCOMPARE(open.viewer->CellFromPoint(at.x(), at.y()), cell);
+        QCOMPARE(open.viewer->IsValid(cell), valid);
     }
 
     void tooltipNamesTheCell()
