@@ -411,6 +411,19 @@ QPoint E2eSession::noteMenuButton(XWindow note)
 
 namespace {
 
+// xrandr's geometry: pixels/millimetres at 96 dots per inch, then the place.
+QString monitorGeometry(const QRect &r)
+{
+    const auto mm = [](int px) { return qRound(px * 25.4 / 96); };
+    return QStringLiteral("%1/%2x%3/%4+%5+%6")
+        .arg(r.width())
+        .arg(mm(r.width()))
+        .arg(r.height())
+        .arg(mm(r.height()))
+        .arg(r.x())
+        .arg(r.y());
+}
+
 // Starts a server that writes one line (its address) once it is ready;
 // that line, or empty.
 QString startAndReadLine(QProcess &process, const QString &program, const QStringList &arguments)
@@ -444,7 +457,12 @@ bool E2eDisplay::serverInstalled()
     return !QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty();
 }
 
-E2eDisplay::E2eDisplay()
+bool E2eDisplay::available()
+{
+    return serverInstalled() && !QStandardPaths::findExecutable(QStringLiteral("xrandr")).isEmpty();
+}
+
+E2eDisplay::E2eDisplay(QSize screen)
     : m_server(std::make_unique<QProcess>())
     , m_previous(qgetenv("DISPLAY"))
 {
@@ -454,10 +472,13 @@ E2eDisplay::E2eDisplay()
     // a program connecting meanwhile is turned away.
     const QString number = startAndReadLine(*m_server, QStringLiteral("Xvfb"),
                                             {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                             QStringLiteral("0"), QStringLiteral("1280x800x24"),
+                                             QStringLiteral("0"),
+                                             QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
                                              QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
-    if (number.isEmpty())
+    if (number.isEmpty()) {
+        m_error = QStringLiteral("Xvfb did not start or gave no display number");
         return;
+    }
     m_name = QLatin1Char(':') + number;
     qputenv("DISPLAY", m_name.toLatin1());
 }
@@ -485,6 +506,34 @@ bool E2eDisplay::startTray()
                    QStringLiteral("--transparent"), QStringLiteral("false"), QStringLiteral("--tint"),
                    QStringLiteral("0xffffff")});
     return m_tray->waitForStarted(ToolTimeoutMs);
+}
+
+bool E2eDisplay::setMonitors(const QList<QRect> &monitors, int primary)
+{
+    if (!isUp())
+        return false;
+    const QString xrandr = QStringLiteral("xrandr");
+    for (int i = 0; i < monitors.size(); ++i) {
+        // A leading "*" makes the monitor the primary one. Giving it the
+        // screen's one output replaces the monitor the server made for it.
+        const bool isPrimary = i == primary;
+        const QString name = (isPrimary ? QStringLiteral("*M%1") : QStringLiteral("M%1")).arg(i);
+        int code = -1;
+        E2eSession::run(xrandr,
+                        {QStringLiteral("--setmonitor"), name, monitorGeometry(monitors[i]),
+                         isPrimary ? QStringLiteral("screen") : QStringLiteral("none")},
+                        &code);
+        if (code != 0) {
+            m_error = QStringLiteral("xrandr --setmonitor %1 failed").arg(name);
+            return false;
+        }
+    }
+    const QString listed = E2eSession::run(xrandr, {QStringLiteral("--listmonitors")});
+    if (!listed.startsWith(QStringLiteral("Monitors: %1\n").arg(monitors.size()))) {
+        m_error = QStringLiteral("the server lists other monitors:\n") + listed;
+        return false;
+    }
+    return true;
 }
 
 // --- E2eBus -----------------------------------------------------------------

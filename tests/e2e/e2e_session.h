@@ -40,6 +40,7 @@
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -217,25 +218,34 @@ private:
 // Declares an E2eSession, or skips the case when there is no X server.
 // A private X server with no tray, made the display of this test process
 // (and so of the tools and copies started after it) while it lives; stopped
-// by its process id.
+// by its process id. A case that needs a screen layout of its own (several
+// monitors, a primary away from the origin) sizes the screen and splits it.
 class E2eDisplay final
 {
 public:
-    E2eDisplay();
+    explicit E2eDisplay(QSize screen = QSize(1280, 800));
     ~E2eDisplay();
     E2eDisplay(const E2eDisplay &) = delete;
     E2eDisplay &operator=(const E2eDisplay &) = delete;
 
     static bool serverInstalled();
+    // The server and xrandr: cases that set monitors skip, rather than fail, without them.
+    static bool available();
     // Empty when the server did not come up.
     QString name() const { return m_name; }
+    bool isUp() const { return !m_name.isEmpty(); }
+    QString error() const { return m_error; }
     // Brings up an XEmbed tray host on it; false when it could not start.
     bool startTray();
+    // Splits the screen into these monitors; `primary` indexes the list.
+    // True once the server reports exactly them.
+    bool setMonitors(const QList<QRect> &monitors, int primary);
 
 private:
     std::unique_ptr<QProcess> m_server;
     std::unique_ptr<QProcess> m_tray;
     QString m_name;
+    QString m_error;
     QByteArray m_previous;
 };
 

@@ -2,7 +2,6 @@
 // retitled, closed, and found again at the next start; and what survives a
 // kill.
 
-#include "e2e_display.h"
 #include "e2e_notes.h"
 #include "e2e_session.h"
 

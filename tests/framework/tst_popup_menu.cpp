@@ -51,10 +51,11 @@ struct TrayLikeMenu
         submenu->AddItem(QStringLiteral("Inside"));
         exit = menu.AddItem(QStringLiteral("Exit"));
         menu.popup(QPoint(20, 20));
-        // Constructors cannot QVERIFY; a menu that never shows fails the cases.
-        QTest::qWaitForWindowExposed(&menu);
+        // Constructors cannot QVERIFY: each case checks `exposed`.
+        exposed = QTest::qWaitForWindowExposed(&menu);
     }
     QRect geometry(QAction *a) const { return menu.actionGeometry(a); }
+    bool exposed = false;
 };
 
 } // namespace
@@ -83,6 +84,7 @@ private Q_SLOTS:
     void stripWidthAndItemHeights()
     {
         TrayLikeMenu m;
+        QVERIFY(m.exposed);
         QCOMPARE(m.menu.ImageStripWidth(), 22);
         QCOMPARE(m.geometry(m.newNote).height(), 22);
         QCOMPARE(m.geometry(m.separator).height(), 3);
@@ -97,6 +99,7 @@ private Q_SLOTS:
     void itemInfo()
     {
         TrayLikeMenu m;
+        QVERIFY(m.exposed);
         QStyleOptionMenuItem option;
         const auto infoOf = [&](QAction *a) {
             option = QStyleOptionMenuItem();
@@ -124,6 +127,7 @@ private Q_SLOTS:
     void renderedMenu()
     {
         TrayLikeMenu m;
+        QVERIFY(m.exposed);
         m.menu.setActiveAction(m.show);
         const QImage img = m.menu.grab().toImage();
         const int w = img.width();
@@ -156,6 +160,7 @@ private Q_SLOTS:
     void disabledHotItemHasNoHighlight()
     {
         TrayLikeMenu m;
+        QVERIFY(m.exposed);
         m.menu.setActiveAction(m.disabled);
         QCOMPARE(m.menu.activeAction(), m.disabled);
         const QImage img = m.menu.grab().toImage();
@@ -166,6 +171,7 @@ private Q_SLOTS:
     void pickClosesMenu()
     {
         TrayLikeMenu m;
+        QVERIFY(m.exposed);
         int clicks = 0;
         connect(m.show, &QAction::triggered, [&] { ++clicks; });
         QTest::mouseClick(&m.menu, Qt::LeftButton, {}, m.geometry(m.show).center());
@@ -176,6 +182,7 @@ private Q_SLOTS:
     void submenuRaisesEventBeforeOpening()
     {
         TrayLikeMenu m;
+        QVERIFY(m.exposed);
         bool sawHidden = false;
         connect(m.submenu, &QMenu::aboutToShow, [&] { sawHidden = !m.submenu->isVisible(); });
         m.menu.setActiveAction(m.submenu->menuAction());
