@@ -1,8 +1,7 @@
 #include "notes/note_menu.h"
 
-#include "app/guarded.h"
-#include "app/main_form.h"
-#include "app/note_color_set.h"
+#include "core/note_host.h"
+#include "framework/guarded.h"
 #include "framework/message_box.h"
 #include "framework/popup_menu.h"
 #include "notes/editor_images.h"
@@ -11,6 +10,7 @@
 #include "notes/note_window.h"
 #include "theme/color_palette.h"
 #include "theme/color_sets.h"
+#include "theme/note_color_set.h"
 
 #include <QDesktopServices>
 #include <QPrintDialog>
@@ -26,12 +26,7 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     : QObject(&note), m_note(note), m_editor(*note.reEdit)
 {
     csColorSet = new TTBXColorSet(this);
-    csColorSet->OnGetColorInfo = [](TTBXCustomColorSet *sender, int col, int row, TColor &color, QString &name) {
-        if (FR_PLT_MAIN)
-            FR_PLT_MAIN->GetNoteColorInfo(sender, col, row, color, name);
-        else
-            NoteColorSet::GetNoteColorInfo(sender, col, row, color, name);
-    };
+    csColorSet->OnGetColorInfo = NoteColorSet::GetNoteColorInfo;
     csColorSet->UpdateSize(NoteColorSet::ColCount, NoteColorSet::RowCount);
 
     pmSettings = new TTBXPopupMenu(&note);
@@ -100,8 +95,8 @@ void NoteMenu::cpColorPaletteChange()
 
 void NoteMenu::tbNewNoteClick()
 {
-    if (FR_PLT_MAIN)
-        FR_PLT_MAIN->tiTrayDblClick();
+    if (NoteHost *host = NoteHost::current())
+        host->makeNewNote();
 }
 
 void NoteMenu::mnDeleteNoteClick()

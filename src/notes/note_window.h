@@ -1,7 +1,7 @@
 #pragma once
 
-#include "notes/file_fingerprint.h"
-#include "notes/note_file.h"
+#include "core/file_fingerprint.h"
+#include "core/note_file.h"
 
 #include <QPoint>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // Where settings.ini, Notes and rescued copies live: beside the executable in
 // a portable copy, in the user's data folder in the packaged build.
 
-#include "app/data_place.h"
+#include "platform/data_place.h"
 
 #include <QCoreApplication>
 #include <QDir>
