@@ -21,6 +21,11 @@ Application::~Application()
 void Application::adoptForm(QWidget *form)
 {
     m_forms.append(QPointer<QWidget>(form));
+    // A form that closes itself leaves the list at once, so that the list
+    // does not grow with every dialog and deleted note of a long session.
+    connect(form, &QObject::destroyed, this, [this](QObject *gone) {
+        m_forms.removeIf([gone](const QPointer<QWidget> &f) { return f.isNull() || f.data() == gone; });
+    });
     Q_EMIT formAdopted(form);
 }
 
