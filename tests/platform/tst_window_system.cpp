@@ -1,37 +1,17 @@
 // The X11-on-Wayland choice made before the application object exists.
+#include "../common/scoped_env.h"
 #include "platform/window_system.h"
 
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
-// Sets or unsets a variable for the test's lifetime and puts it back after.
-class VariableOverride final
+std::optional<QByteArray> valueOrUnset(const QByteArray &value)
 {
-public:
-    VariableOverride(const char *name, const QByteArray &value)
-        : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
-    }
-    ~VariableOverride()
-    {
-        if (m_wasSet)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-    VariableOverride(const VariableOverride &) = delete;
-    VariableOverride &operator=(const VariableOverride &) = delete;
-
-private:
-    const char *m_name;
-    bool m_wasSet;
-    QByteArray m_old;
-};
+    return value.isNull() ? std::nullopt : std::optional<QByteArray>(value);
+}
 
 } // namespace
 
@@ -62,9 +42,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, display);
         QFETCH(bool, chose);
         QFETCH(QByteArray, platformAfter);
-        const VariableOverride qpa("QT_QPA_PLATFORM", platform);
-        const VariableOverride waylandDisplay("WAYLAND_DISPLAY", wayland);
-        const VariableOverride x11Display("DISPLAY", display);
+        const ScopedEnv qpa("QT_QPA_PLATFORM", valueOrUnset(platform));
+        const ScopedEnv waylandDisplay("WAYLAND_DISPLAY", valueOrUnset(wayland));
+        const ScopedEnv x11Display("DISPLAY", valueOrUnset(display));
 
         QCOMPARE(preferX11OnWayland(), chose);
         QCOMPARE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"), !platformAfter.isNull());
