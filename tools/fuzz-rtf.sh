@@ -7,7 +7,7 @@ set -euo pipefail
 SECONDS_TO_RUN=${1:-60}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${BUILD:-$ROOT/../build-fuzz-rtf}
-SRC=$ROOT/tests/notes/rtf/fuzz
+SRC=$ROOT/tests/core/rtf/fuzz
 
 command -v clang++ >/dev/null || { echo "fuzz-rtf: clang++ is needed (apt-get install clang libclang-rt-14-dev)" >&2; exit 1; }
 GEN=()

@@ -4,7 +4,7 @@
 // normal note of a few KB; beside them, building the same document with
 // QTextCursor, QTextDocument::setHtml and toHtml on the same content.
 
-#include "notes/rtf/rtf.h"
+#include "core/rtf/rtf.h"
 
 #include <QGuiApplication>
 #include <QTextBlock>

@@ -1,14 +1,15 @@
-#include "app/application.h"
-#include "app/command_channel.h"
-#include "app/command_line.h"
-#include "app/data_place.h"
-#include "app/error.h"
 #include "app/main_form.h"
 #include "app/no_tray_mode.h"
 #include "app/single_instance.h"
+#include "core/command_line.h"
+#include "core/error.h"
+#include "framework/application.h"
 #include "framework/message_box.h"
 #include "notes/rescue_log.h"
+#include "platform/command_channel.h"
+#include "platform/data_place.h"
 #include "platform/termination_watcher.h"
+#include "platform/window_system.h"
 
 #include <QFileInfo>
 #include <QTimer>
@@ -18,21 +19,6 @@
 namespace {
 
 const QString VersionText = QStringLiteral("1.1");
-
-// Notes must land where they were; a Wayland desktop does not let programs
-// place their own windows, its X compatibility layer does. Qt tries the
-// platforms of the list in turn, so a desktop without that layer still gets
-// Wayland. Returns whether it chose, so that the choice can be taken back
-// from the environment that the program's children inherit.
-bool preferX11OnWayland()
-{
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return false;
-    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY"))
-        return false;
-    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
-    return true;
-}
 
 QStringList argumentsOf(int argc, char *argv[])
 {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/settings_store.h"
+#include "core/note_host.h"
+#include "core/settings_store.h"
 #include "framework/tbx_types.h"
 
 #include <QPointer>
@@ -19,8 +20,9 @@ class TrayActivations;
 class TrayImages;
 
 // The hidden main form: it owns the tray icon with its menu, the shell's
-// timers and the program settings. There is exactly one, FR_PLT_MAIN.
-class TFR_PLT_MAIN final : public QWidget, public ProgramSettings
+// timers and the program settings. There is exactly one, FR_PLT_MAIN; the
+// notes and dialogs see it as their NoteHost.
+class TFR_PLT_MAIN final : public QWidget, public ProgramSettings, public NoteHost
 {
     Q_OBJECT
 public:
@@ -30,9 +32,11 @@ public:
 
     const SettingsStore &store() const { return m_store; }
     void LoadSettings();
-    void SaveSettings();
-    QString NotesFolder() const { return m_store.NotesFolder(); }
-    void EnsureNotesFolder() const { m_store.EnsureNotesFolder(); }
+    void SaveSettings() override;
+    QString NotesFolder() const override { return m_store.NotesFolder(); }
+    void EnsureNotesFolder() const override { m_store.EnsureNotesFolder(); }
+    ProgramSettings &settings() override { return *this; }
+    void makeNewNote() override { tiTrayDblClick(); }
 
     // Note collection. The first call also starts following the changes
     // that other programs make to the notes folder.

@@ -1,7 +1,7 @@
 #include "app/no_tray_mode.h"
 
-#include "app/application.h"
 #include "app/main_form.h"
+#include "framework/application.h"
 #include "notes/note_window.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tray_presence.h"
+#include "platform/tray_presence.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,5 +1,7 @@
 #include "app/tray_balloon.h"
 
+#include "platform/desktop_notifications.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -7,11 +9,6 @@
 #include <QScreen>
 
 #include <algorithm>
-
-#if defined(PAPERLET_HAS_DBUS)
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#endif
 
 namespace {
 
@@ -76,14 +73,7 @@ void TrayBalloon::followAnchor()
 
 bool TrayBalloon::desktopShowsMessages()
 {
-#if defined(PAPERLET_HAS_DBUS)
-    // The same question Qt asks before it picks the desktop's service.
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    return bus.isConnected() && bus.interface()
-        && bus.interface()->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
-#else
-    return true;
-#endif
+    return desktopShowsTrayMessages();
 }
 
 QPoint TrayBalloon::placeFor(const QSize &size, const QRect &anchor, const QRect &available)

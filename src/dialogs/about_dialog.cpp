@@ -1,9 +1,9 @@
 #include "dialogs/about_dialog.h"
 
-#include "app/guarded.h"
-#include "app/main_form.h"
-#include "app/tray_images.h"
+#include "core/note_host.h"
 #include "dialogs/click_label.h"
+#include "framework/guarded.h"
+#include "theme/tray_images.h"
 
 #include <QDesktopServices>
 #include <QFrame>
@@ -38,7 +38,7 @@ TFR_ABOUT::TFR_ABOUT(QWidget *parent)
     bold.setBold(true);
     lbProgram->setFont(bold);
     lbProgram->adjustSize();
-    lbVersion = addLabel(QStringLiteral("Version ") + FR_PLT_MAIN->Version, Panel1, 47, 52);
+    lbVersion = addLabel(QStringLiteral("Version ") + NoteHost::current()->settings().Version, Panel1, 47, 52);
     lbCopyright = addLabel(Copyright, Panel1, 47, 71);
 
     // An etched line along the bottom edge of its 392 x 9 box.

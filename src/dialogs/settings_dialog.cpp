@@ -1,16 +1,16 @@
 #include "dialogs/settings_dialog.h"
 
-#include "app/guarded.h"
-#include "app/main_form.h"
-#include "app/note_color_set.h"
+#include "core/note_host.h"
 #include "dialogs/font_chooser.h"
-#include "framework/font_pick.h"
 #include "framework/font_style.h"
 #include "dialogs/swatch_panel.h"
+#include "framework/font_pick.h"
+#include "framework/guarded.h"
 #include "framework/popup_menu.h"
 #include "platform/autostart.h"
 #include "theme/color_palette.h"
 #include "theme/color_sets.h"
+#include "theme/note_color_set.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -178,7 +178,7 @@ void TFR_SETTINGS::setTabOrder()
 
 void TFR_SETTINGS::loadSettings()
 {
-    TFR_PLT_MAIN &main = *FR_PLT_MAIN;
+    ProgramSettings &main = NoteHost::current()->settings();
     pnFont->setFont(fontFromSettings(main));
     cbTitle->setCurrentIndex(main.DefaultTitle);
     setNoteColor(main.DefaultColor);
@@ -276,7 +276,8 @@ void TFR_SETTINGS::btOKClick()
     else
         m_autostart->remove();
 
-    TFR_PLT_MAIN &main = *FR_PLT_MAIN;
+    NoteHost &host = *NoteHost::current();
+    ProgramSettings &main = host.settings();
     main.DefaultColor = m_noteColor;
     main.DefaultOpacity = (cbOpacity->currentIndex() + 1) * 10;
     main.DefaultTitle = cbTitle->currentIndex();
@@ -286,7 +287,7 @@ void TFR_SETTINGS::btOKClick()
     main.DefaultFontColor = m_fontColor;
     main.DefaultFontStyle = FontStyle::bitsOf(font);
     main.CheckForUpdates = cbCheckUpdates->isChecked();
-    main.SaveSettings();
+    host.SaveSettings();
     accept();
 }
 

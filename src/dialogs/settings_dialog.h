@@ -19,7 +19,7 @@ class TTBXColorSet;
 class TTBXPopupMenu;
 
 // FR_SETTINGS: the defaults of new notes, the update switch and start at
-// log-in. It reads FR_PLT_MAIN's settings when it is built and writes them
+// log-in. It reads the NoteHost's settings when it is built and writes them
 // back (and saves settings.ini) only on OK. Modal, one per opening, and it
 // destroys itself when closed.
 class TFR_SETTINGS final : public FixedDialog

@@ -1,6 +1,6 @@
 #include "framework/tbx_types.h"
 
-#include "framework/color.h"
+#include "core/color.h"
 #include "framework/system_metrics.h"
 
 #include <algorithm>

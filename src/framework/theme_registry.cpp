@@ -1,6 +1,6 @@
 #include "framework/theme_registry.h"
 
-#include "app/error.h"
+#include "core/error.h"
 #include "framework/menu_style.h"
 #include "framework/tbx_theme.h"
 

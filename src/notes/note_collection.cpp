@@ -1,7 +1,7 @@
 #include "notes/note_collection.h"
 
-#include "app/application.h"
-#include "app/error.h"
+#include "core/error.h"
+#include "framework/application.h"
 #include "notes/note_window.h"
 
 #include <QCollator>

@@ -1,12 +1,12 @@
 #include "notes/note_editor.h"
 
-#include "app/guarded.h"
+#include "core/rtf/rtf.h"
 #include "framework/font_pick.h"
 #include "framework/font_style.h"
+#include "framework/guarded.h"
 #include "framework/image_list.h"
 #include "framework/popup_menu.h"
 #include "notes/editor_images.h"
-#include "notes/rtf/rtf.h"
 #include "theme/color_palette.h"
 
 #include <QAbstractTextDocumentLayout>

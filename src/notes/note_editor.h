@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QTextEdit>
 
+#include "core/rtf/rtf.h"
 #include "framework/tbx_types.h"
-#include "notes/rtf/rtf.h"
 
 class QFontDialog;
 class QPrinter;

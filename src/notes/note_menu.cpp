@@ -1,8 +1,7 @@
 #include "notes/note_menu.h"
 
-#include "app/guarded.h"
-#include "app/main_form.h"
-#include "app/note_color_set.h"
+#include "core/note_host.h"
+#include "framework/guarded.h"
 #include "framework/message_box.h"
 #include "framework/popup_menu.h"
 #include "notes/editor_images.h"
@@ -11,6 +10,7 @@
 #include "notes/note_window.h"
 #include "theme/color_palette.h"
 #include "theme/color_sets.h"
+#include "theme/note_color_set.h"
 
 #include <QActionGroup>
 #include <QDesktopServices>
@@ -100,8 +100,8 @@ void NoteMenu::cpColorPaletteChange()
 
 void NoteMenu::tbNewNoteClick()
 {
-    if (FR_PLT_MAIN)
-        FR_PLT_MAIN->tiTrayDblClick();
+    if (NoteHost *host = NoteHost::current())
+        host->makeNewNote();
 }
 
 void NoteMenu::mnDeleteNoteClick()

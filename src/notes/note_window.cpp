@@ -1,18 +1,19 @@
 #include "notes/note_window.h"
 
-#include "app/application.h"
-#include "app/guarded.h"
-#include "app/error.h"
-#include "app/main_form.h"
+#include "core/error.h"
+#include "core/note_colors.h"
+#include "core/note_host.h"
+#include "core/note_naming.h"
+#include "core/note_placement.h"
+#include "core/rtf/rtf.h"
+#include "framework/application.h"
+#include "framework/guarded.h"
 #include "framework/font_style.h"
 #include "framework/tbx_types.h"
-#include "notes/note_colors.h"
+#include "notes/note_discard.h"
 #include "notes/note_editor.h"
 #include "notes/note_menu.h"
 #include "notes/rescue_log.h"
-#include "notes/note_naming.h"
-#include "notes/note_placement.h"
-#include "notes/rtf/rtf.h"
 #include "platform/window_state.h"
 
 #include <QAction>
@@ -93,11 +94,12 @@ QFont defaultNoteFont(const ProgramSettings &settings)
     return font;
 }
 
-TFR_PLT_MAIN &mainForm()
+NoteHost &noteHost()
 {
-    if (!FR_PLT_MAIN)
+    NoteHost *host = NoteHost::current();
+    if (!host)
         throw PaperletError(QStringLiteral("The notes need the program's main form."));
-    return *FR_PLT_MAIN;
+    return *host;
 }
 
 // The edit's own context menu takes the focus only for as long as it is open;
@@ -233,7 +235,8 @@ void TFR_NOTE::buildBottomBar()
 
 void TFR_NOTE::InitNewNote()
 {
-    const TFR_PLT_MAIN &settings = mainForm();
+    NoteHost &host = noteHost();
+    const ProgramSettings &settings = host.settings();
     SetOpacity(settings.DefaultOpacity);
     ApplyColor(settings.DefaultColor);
     reEdit->setDefaultFormat(defaultNoteFont(settings), plainColor(settings.DefaultFontColor).toQColor());
@@ -246,7 +249,7 @@ void TFR_NOTE::InitNewNote()
     resize(NewNoteSize, NewNoteSize);
     move(NotePlacement::newNotePosition(primaryScreenGeometry(), size(), ProgramRandom::shared()));
 
-    settings.EnsureNotesFolder();
+    host.EnsureNotesFolder();
     FileName = freshFileName(now);
     m_fingerprint = FileFingerprint();
     m_loadFailed = false;
@@ -255,7 +258,7 @@ void TFR_NOTE::InitNewNote()
 
 QString TFR_NOTE::freshFileName(const QDateTime &moment) const
 {
-    const QString folder = mainForm().NotesFolder();
+    const QString folder = noteHost().NotesFolder();
     const auto taken = [this, &folder](const QString &name) {
         if (QFileInfo::exists(folder + name))
             return true;
@@ -342,7 +345,7 @@ QRect TFR_NOTE::placeNow() const
 
 QString TFR_NOTE::FilePath() const
 {
-    return mainForm().NotesFolder() + FileName;
+    return noteHost().NotesFolder() + FileName;
 }
 
 NoteRecord TFR_NOTE::currentRecord() const
@@ -359,7 +362,7 @@ NoteRecord TFR_NOTE::currentRecord() const
 void TFR_NOTE::writeFile(const QByteArray &bytes)
 {
     // A Notes folder removed behind our back comes back rather than losing the note.
-    mainForm().EnsureNotesFolder();
+    noteHost().EnsureNotesFolder();
     keepOthersVersion();
     NoteFile::writeAtomically(FilePath(), bytes);
     m_fingerprint = FileFingerprint::of(FilePath(), bytes);

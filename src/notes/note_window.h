@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/color.h"
-#include "notes/file_fingerprint.h"
-#include "notes/note_file.h"
+#include "core/file_fingerprint.h"
+#include "core/note_file.h"
+#include "core/color.h"
 
 #include <QPoint>
 #include <QTimer>

@@ -1,11 +1,11 @@
 #include "notes/notes_folder_sync.h"
 
-#include "app/application.h"
-#include "app/error.h"
-#include "app/guarded.h"
-#include "notes/file_fingerprint.h"
+#include "core/error.h"
+#include "core/file_fingerprint.h"
+#include "core/note_file.h"
+#include "framework/application.h"
+#include "framework/guarded.h"
 #include "notes/note_collection.h"
-#include "notes/note_file.h"
 #include "notes/note_window.h"
 
 #include <QDir>

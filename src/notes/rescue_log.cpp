@@ -1,7 +1,7 @@
 #include "notes/rescue_log.h"
 
-#include "app/error.h"
-#include "app/data_place.h"
+#include "core/error.h"
+#include "platform/data_place.h"
 
 #include <QDir>
 #include <QFile>

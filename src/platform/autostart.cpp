@@ -1,6 +1,6 @@
 #include "platform/autostart.h"
 
-#include "app/error.h"
+#include "core/error.h"
 
 void Autostart::failWrite()
 {

@@ -1,7 +1,7 @@
 #include "platform/autostart_xdg.h"
 
-#include "app/error.h"
-#include "platform/file_replace.h"
+#include "core/error.h"
+#include "core/file_replace.h"
 
 #include <QDir>
 #include <QFile>

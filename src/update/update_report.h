@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/update_texts.h"
+
 #include <QString>
 
 class TUpdateChecker;
@@ -7,9 +9,6 @@ class TUpdateChecker;
 // What the user is told about a finished update check. Runs on the GUI
 // thread, after the worker has handed itself over.
 namespace UpdateReport {
-
-QString upToDateText();
-QString questionText(const QString &ownVersion, const QString &remoteVersion);
 
 // Shows the message that fits the checker's result and waits until it is
 // dismissed; Yes on the question opens the download page in the browser.

@@ -1,14 +1,14 @@
 // The hidden main form: its tray icon and menu, the double-click guard, a
 // failed construction, and the standard error display of the application.
 
-#include "app/application.h"
-#include "app/error.h"
-#include "app/guarded.h"
 #include "app/main_form.h"
 #include "app/tray_balloon.h"
-#include "app/tray_images.h"
+#include "core/error.h"
+#include "framework/application.h"
+#include "framework/guarded.h"
 #include "framework/popup_menu.h"
 #include "notes/note_window.h"
+#include "theme/tray_images.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -2,9 +2,9 @@
 
 #include "../common/modal_answer.h"
 
-#include "app/application.h"
-#include "app/error.h"
 #include "app/main_form.h"
+#include "core/error.h"
+#include "framework/application.h"
 
 #include <QApplication>
 #include <QFile>

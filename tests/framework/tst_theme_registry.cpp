@@ -1,4 +1,4 @@
-#include "app/error.h"
+#include "core/error.h"
 #include "framework/theme_registry.h"
 #include "theme/ide_theme.h"
 

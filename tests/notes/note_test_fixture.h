@@ -2,8 +2,8 @@
 
 #include "../common/modal_answer.h"
 
-#include "app/application.h"
 #include "app/main_form.h"
+#include "framework/application.h"
 #include "framework/popup_menu.h"
 #include "notes/note_editor.h"
 #include "notes/note_menu.h"

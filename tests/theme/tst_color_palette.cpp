@@ -1,8 +1,8 @@
-#include "app/note_color_set.h"
 #include "framework/popup_menu.h"
 #include "framework/theme_registry.h"
 #include "theme/color_palette.h"
 #include "theme/ide_theme.h"
+#include "theme/note_color_set.h"
 #include "theme/tool_viewer.h"
 #include "theme_test_support.h"
 

@@ -1,4 +1,4 @@
-// Preloaded into update_exit_test: name lookups of hosts that start with
+// Preloaded into tst_update_exit: name lookups of hosts that start with
 // "slow." hang for half a minute, as they do behind a broken resolver. A
 // numeric-only lookup never asks the resolver, so it stays quick.
 #include <dlfcn.h>

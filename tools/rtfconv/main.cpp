@@ -1,7 +1,7 @@
 // rtfconv --text|--html|--rtf FILE: prints what the note editor would load
 // from an RTF file, as plain text, as Qt's HTML or as our own RTF.
 
-#include "notes/rtf/rtf.h"
+#include "core/rtf/rtf.h"
 
 #include <QFile>
 #include <QGuiApplication>

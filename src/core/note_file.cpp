@@ -1,0 +1,180 @@
+#include "core/note_file.h"
+
+#include "core/error.h"
+#include "core/file_replace.h"
+
+#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace {
+
+const QByteArray Utf8Bom("\xEF\xBB\xBF", 3);
+const QByteArray Utf16LeBom("\xFF\xFE", 2);
+const QByteArray Utf16BeBom("\xFE\xFF", 2);
+const QString LineEnd = QStringLiteral("\r\n");
+// The colour field is the last one; a header shorter than its first digit
+// cannot be read.
+constexpr int MinHeaderLength = 5 * NoteFile::HeaderFieldWidth + 1;
+
+QString hexField(int value)
+{
+    return QStringLiteral("%1")
+        .arg(std::clamp(value, 0, NoteFile::MaxFieldValue), NoteFile::HeaderFieldWidth, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+// Field `index` (0..5) of the header: up to six hexadecimal digits, either case.
+int headerField(const QString &header, int index)
+{
+    const QString digits = header.mid(index * NoteFile::HeaderFieldWidth, NoteFile::HeaderFieldWidth);
+    bool ok = !digits.isEmpty();
+    for (const QChar c : digits)
+        ok = ok && isxdigit(c.toLatin1()) && c.unicode() < 0x80;
+    const int value = ok ? digits.toInt(&ok, 16) : 0;
+    if (!ok)
+        throw PaperletError(QStringLiteral("The header field \"%1\" is not a hexadecimal number.").arg(digits));
+    return value;
+}
+
+} // namespace
+
+bool NoteRecord::operator==(const NoteRecord &other) const
+{
+    return bounds == other.bounds && opacity == other.opacity && color == other.color
+        && title == other.title && content == other.content;
+}
+
+namespace NoteFile {
+
+QString header(const NoteRecord &record)
+{
+    const QRect &b = record.bounds;
+    return hexField(std::max(0, b.left())) + hexField(std::max(0, b.top())) + hexField(b.width())
+        + hexField(b.height()) + hexField(record.opacity) + hexField(record.color & MaxFieldValue);
+}
+
+QString trimControls(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).unicode() <= 0x20)
+        ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= 0x20)
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QString singleLine(const QString &title)
+{
+    QString result = title;
+    for (QChar &c : result)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    return result;
+}
+
+QByteArray encode(const NoteRecord &record)
+{
+    const QString text = header(record) + LineEnd + singleLine(record.title) + LineEnd
+        + trimControls(record.content) + LineEnd;
+    return Utf8Bom + text.toUtf8();
+}
+
+QString decodeText(const QByteArray &bytes)
+{
+    if (bytes.startsWith(Utf8Bom))
+        return QString::fromUtf8(bytes.mid(Utf8Bom.size()));
+    if (bytes.startsWith(Utf16LeBom))
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
+    if (bytes.startsWith(Utf16BeBom))
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.mid(2));
+    // Files without a mark come from the 8-bit world the format started in.
+    QStringDecoder ansi("windows-1252");
+    if (ansi.isValid())
+        return ansi.decode(bytes);
+    return QString::fromLatin1(bytes);
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+NoteRecord decode(const QByteArray &bytes)
+{
+    const QStringList lines = splitLines(decodeText(bytes));
+    if (lines.size() < 2)
+        throw PaperletError(QStringLiteral("The note file has fewer than two lines."));
+    const QString &head = lines.at(0);
+    if (head.size() < MinHeaderLength)
+        throw PaperletError(QStringLiteral("The header \"%1\" is too short.").arg(head));
+
+    NoteRecord record;
+    record.color = headerField(head, 5);
+    record.title = lines.at(1);
+    record.bounds = QRect(headerField(head, 0), headerField(head, 1), headerField(head, 2), headerField(head, 3));
+    // An invisible note would be a lost note.
+    record.opacity = std::clamp(headerField(head, 4), MinOpacity, MaxOpacity);
+    const QStringList body = lines.mid(2);
+    if (!body.isEmpty())
+        record.content = body.join(LineEnd) + LineEnd;
+    return record;
+}
+
+QRect fitToScreen(const QRect &stored, const QSize &screen)
+{
+    const int sw = screen.width();
+    const int sh = screen.height();
+    int l = stored.left();
+    int t = stored.top();
+    int w = std::min(stored.width(), sw);
+    int h = std::min(stored.height(), sh);
+    if (t + h <= 0)
+        t = 0;
+    if (t >= sh)
+        t = sh - h;
+    if (l + w <= 0)
+        l = 0;
+    if (l >= sw)
+        l = sw - w;
+    return QRect(l, t, w, h);
+}
+
+void writeAtomically(const QString &path, const QByteArray &bytes)
+{
+    replaceFile(path, bytes, QStringLiteral("Cannot write the note file \"%1\": %2"));
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PaperletError(QStringLiteral("Cannot open the note file \"%1\": %2")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw PaperletError(QStringLiteral("Cannot read the note file \"%1\": %2")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return bytes;
+}
+
+} // namespace NoteFile

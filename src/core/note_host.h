@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/settings_store.h"
+
+#include <QString>
+
+// What the notes and the dialogs need of the program's shell: the defaults
+// for new notes and the other program settings, the notes folder, and "make
+// a new note". The main form implements it; the windows below it ask this
+// interface instead of reaching up to the main form.
+class NoteHost
+{
+public:
+    NoteHost(const NoteHost &) = delete;
+    NoteHost &operator=(const NoteHost &) = delete;
+
+    // The host of this process for as long as it exists, else null.
+    static NoteHost *current();
+
+    virtual ProgramSettings &settings() = 0;
+    // Writes settings() to settings.ini; throws PaperletError on failure.
+    virtual void SaveSettings() = 0;
+    // The notes folder with a trailing separator.
+    virtual QString NotesFolder() const = 0;
+    virtual void EnsureNotesFolder() const = 0;
+    // A new note, made as a double-click on the tray icon makes it.
+    virtual void makeNewNote() = 0;
+
+protected:
+    // A host registers itself for its lifetime; there is one per process.
+    NoteHost();
+    virtual ~NoteHost();
+};

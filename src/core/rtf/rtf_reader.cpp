@@ -1,0 +1,856 @@
+#include "core/rtf/rtf_reader.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <utility>
+
+namespace Rtf::detail {
+
+enum class Word : std::uint8_t {
+    Unknown,
+    // destinations
+    SkipDest, FontTable, ColorTable, ListTable, ListOverrideTable, Pn, Upr, Ud, Field, FldRslt,
+    List, ListLevel, ListOverride,
+    // header
+    Ansi, AnsiCpg, Mac, Pc, Pca, Deff, FCharset, Cpg, F,
+    Red, Green, Blue, ListId, LevelNfc, Ls, Ilvl,
+    // character
+    Plain, Fs, B, I, Ul, UlNone, Strike, Cf, V, Super, Sub, NoSuperSub,
+    // paragraph
+    Pard, Ql, Qr, Qc, Qj,
+    PnLvlBlt, PnLvlBody, PnLvlCont, PnStart, PnDec, PnUcLtr, PnLcLtr, PnUcRm, PnLcRm,
+    // breaks and special characters
+    Par, Line, Tab, Cell, Row, U, Uc, Char, Ignore
+};
+
+namespace {
+
+constexpr int MaxDepth = 4096;
+constexpr size_t MaxLists = 1024;
+
+struct WordInfo
+{
+    Word word;
+    char16_t ch = 0; // for Word::Char
+};
+
+const QHash<QByteArray, WordInfo> &words()
+{
+    static const QHash<QByteArray, WordInfo> table = [] {
+        QHash<QByteArray, WordInfo> h;
+        // Destinations whose content is never text of the note: document
+        // properties, pictures, embedded objects, headers and footers,
+        // annotations, footnotes and the data stores of newer writers.
+        for (const char *name :
+             {"info", "stylesheet", "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr",
+              "footerf", "footnote", "annotation", "atnid", "atnauthor", "atndate", "atnref", "atnparent",
+              "atrfstart", "atrfend", "atnicn", "pict", "object", "nonshppict", "shppict", "shp", "shpinst",
+              "shprslt", "shptxt", "sp", "sn", "sv", "do", "fldinst", "themedata", "colorschememapping",
+              "datastore", "latentstyles", "xmlnstbl", "rsidtbl", "listtext", "pntext", "pntxta", "pntxtb",
+              "bkmkstart", "bkmkend", "xe", "tc", "tcn", "txe", "template", "userprops", "docvar", "filetbl",
+              "revtbl", "pgdsctbl", "mmathPr", "wgrffmtfilter", "pnseclvl", "listpicture", "ftnsep", "ftnsepc",
+              "ftncn", "aftnsep", "aftnsepc", "aftncn", "fchars", "lchars", "protusertbl", "defchp", "defpap",
+              "nesttableprops", "keywords", "operator", "company", "doccomm", "hlinkbase", "buptim", "creatim",
+              "printim", "revtim", "title", "subject", "author", "manager", "category", "comment", "generator",
+              "fname", "panose", "falt", "leveltext", "levelnumbers", "listname", "objdata", "objclass",
+              "objname", "result", "blipuid", "fontemb", "fontfile", "formfield", "datafield", "background",
+              "picprop", "oleclsid", "xmlopen", "xmlclose", "xmlattrname", "xmlattrvalue", "passwordhash",
+              "mhtmltag", "htmltag", "macpict", "pmmetafile", "wmetafile", "dibitmap", "wbitmap", "bkmkpub",
+              "private", "nonesttables", "rsid", "gridtbl", "ebcstart", "ebcend", "pxe", "sectnum"})
+            h.insert(name, {Word::SkipDest});
+        const std::pair<const char *, Word> plain[] = {
+            {"fonttbl", Word::FontTable}, {"colortbl", Word::ColorTable}, {"listtable", Word::ListTable},
+            {"listoverridetable", Word::ListOverrideTable}, {"pn", Word::Pn}, {"upr", Word::Upr},
+            {"ud", Word::Ud}, {"field", Word::Field}, {"fldrslt", Word::FldRslt}, {"list", Word::List},
+            {"listlevel", Word::ListLevel}, {"listoverride", Word::ListOverride}, {"ansi", Word::Ansi},
+            {"ansicpg", Word::AnsiCpg}, {"mac", Word::Mac}, {"pc", Word::Pc}, {"pca", Word::Pca},
+            {"deff", Word::Deff}, {"fcharset", Word::FCharset}, {"cpg", Word::Cpg}, {"f", Word::F},
+            {"red", Word::Red}, {"green", Word::Green}, {"blue", Word::Blue}, {"listid", Word::ListId},
+            {"levelnfc", Word::LevelNfc}, {"levelnfcn", Word::LevelNfc}, {"ls", Word::Ls}, {"ilvl", Word::Ilvl},
+            {"plain", Word::Plain}, {"fs", Word::Fs}, {"b", Word::B}, {"i", Word::I}, {"ul", Word::Ul},
+            {"ulnone", Word::UlNone}, {"strike", Word::Strike}, {"striked", Word::Strike}, {"cf", Word::Cf},
+            {"v", Word::V}, {"super", Word::Super}, {"sub", Word::Sub}, {"nosupersub", Word::NoSuperSub},
+            {"pard", Word::Pard}, {"ql", Word::Ql}, {"qr", Word::Qr}, {"qc", Word::Qc}, {"qj", Word::Qj},
+            {"qd", Word::Qj}, {"pnlvlblt", Word::PnLvlBlt}, {"pnlvlbody", Word::PnLvlBody},
+            {"pnlvlcont", Word::PnLvlCont}, {"pnstart", Word::PnStart}, {"pndec", Word::PnDec}, {"pnucltr", Word::PnUcLtr},
+            {"pnlcltr", Word::PnLcLtr}, {"pnucrm", Word::PnUcRm}, {"pnlcrm", Word::PnLcRm},
+            {"par", Word::Par}, {"sect", Word::Par}, {"page", Word::Par}, {"line", Word::Line},
+            {"tab", Word::Tab}, {"cell", Word::Cell}, {"nestcell", Word::Cell}, {"row", Word::Row},
+            {"nestrow", Word::Row}, {"u", Word::U}, {"uc", Word::Uc}};
+        for (const auto &[name, w] : plain)
+            h.insert(name, {w});
+        for (const char *name : {"uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth",
+                                 "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw",
+                                 "ulwave"})
+            h.insert(name, {Word::Ul});
+        const std::pair<const char *, char16_t> chars[] = {
+            {"emdash", u'\u2014'}, {"endash", u'\u2013'}, {"lquote", u'\u2018'}, {"rquote", u'\u2019'},
+            {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'}, {"bullet", u'\u2022'}, {"emspace", u'\u2003'},
+            {"enspace", u'\u2002'}, {"qmspace", u'\u2005'}, {"zwj", u'\u200D'}, {"zwnj", u'\u200C'}};
+        for (const auto &[name, c] : chars)
+            h.insert(name, {Word::Char, c});
+        return h;
+    }();
+    return table;
+}
+
+// Control words are looked up once per word in the input, so the table is
+// an open-addressed array over the names rather than a general hash.
+class WordTable
+{
+public:
+    WordTable()
+    {
+        const QHash<QByteArray, WordInfo> &all = words();
+        for (auto it = all.cbegin(); it != all.cend(); ++it) {
+            size_t i = slot(it.key());
+            while (!m_slots[i].name.isEmpty())
+                i = (i + 1) & (Size - 1);
+            m_slots[i] = {it.key(), it.value()};
+        }
+    }
+
+    WordInfo find(QByteArrayView name) const
+    {
+        if (name.size() > 32)
+            return {Word::Unknown};
+        for (size_t i = slot(name);; i = (i + 1) & (Size - 1)) {
+            const Slot &s = m_slots[i];
+            if (s.name.isEmpty())
+                return {Word::Unknown};
+            if (s.name.size() == name.size() && std::memcmp(s.name.constData(), name.data(), size_t(name.size())) == 0)
+                return s.info;
+        }
+    }
+
+private:
+    static constexpr size_t Size = 1024; // a power of two, well above the number of words
+
+    static size_t slot(QByteArrayView name)
+    {
+        std::uint32_t h = 2166136261u; // FNV-1a
+        for (char c : name)
+            h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+        return h & (Size - 1);
+    }
+
+    struct Slot
+    {
+        QByteArray name;
+        WordInfo info{Word::Unknown};
+    };
+    std::array<Slot, Size> m_slots;
+};
+
+WordInfo lookup(QByteArrayView name)
+{
+    static const WordTable table;
+    return table.find(name);
+}
+
+bool flag(const Token &t) { return !t.hasParam || t.param != 0; }
+
+int styleForNfc(int nfc, int level)
+{
+    switch (nfc) {
+    case 0: return QTextListFormat::ListDecimal;
+    case 1: return QTextListFormat::ListUpperRoman;
+    case 2: return QTextListFormat::ListLowerRoman;
+    case 3: return QTextListFormat::ListUpperAlpha;
+    case 4: return QTextListFormat::ListLowerAlpha;
+    case 23: {
+        static constexpr int bullets[] = {QTextListFormat::ListDisc, QTextListFormat::ListCircle,
+                                          QTextListFormat::ListSquare};
+        return bullets[level % 3];
+    }
+    case 255: return 0; // a level without a label
+    default: return QTextListFormat::ListDecimal;
+    }
+}
+
+} // namespace
+
+Reader::Reader(QTextDocument &document, bool rawBytesAreUtf8)
+    : m_document(document), m_cursor(&document), m_rawUtf8(rawBytesAreUtf8)
+{
+    m_stack.reserve(64);
+    m_stack.emplace_back(); // outside every group
+}
+
+void Reader::read(QByteArrayView rtf)
+{
+    // One edit block: the document lays itself out once, not after every run.
+    m_cursor.beginEditBlock();
+    Tokenizer tokenizer(rtf);
+    m_tokenizer = &tokenizer;
+    while (!m_done) {
+        const Token t = tokenizer.next();
+        if (t.type != TokenType::ControlWord)
+            m_ignorable = false;
+        switch (t.type) {
+        case TokenType::End:
+            m_done = true;
+            break;
+        case TokenType::GroupStart:
+            flushPending();
+            m_ucSkip = 0;
+            pushGroup();
+            break;
+        case TokenType::GroupEnd:
+            flushPending();
+            m_ucSkip = 0;
+            if (!popGroup())
+                m_done = true; // the closing brace of the document: the rest is not RTF
+            break;
+        case TokenType::ControlWord:
+            flushPending();
+            if (m_ucSkip > 0) {
+                --m_ucSkip;
+                m_ignorable = false;
+            } else {
+                handleWord(t);
+            }
+            break;
+        case TokenType::ControlSymbol:
+            flushPending();
+            if (m_ucSkip > 0)
+                --m_ucSkip;
+            else
+                handleSymbol(t.symbol);
+            break;
+        case TokenType::HexByte:
+            if (m_ucSkip > 0)
+                --m_ucSkip;
+            else
+                handleHexByte(t.byte);
+            break;
+        case TokenType::Text: {
+            const qsizetype skip = qMin<qsizetype>(m_ucSkip, t.text.size());
+            m_ucSkip -= int(skip);
+            if (skip < t.text.size())
+                handleText(t.text.sliced(skip));
+            break;
+        }
+        case TokenType::Binary:
+            flushPending();
+            if (m_ucSkip > 0)
+                --m_ucSkip;
+            break;
+        }
+    }
+    m_tokenizer = nullptr;
+    finish();
+    m_cursor.endEditBlock();
+}
+
+void Reader::pushGroup()
+{
+    if (m_stack.size() >= MaxDepth) {
+        ++m_overflowDepth;
+        return;
+    }
+    Group g = m_stack.back();
+    g.uprChild = false;
+    if (g.dest == Dest::Upr) {
+        g.dest = Dest::Skip; // the ANSI twin; only {\*\ud ...} is read
+        g.uprChild = true;
+    } else if (g.dest == Dest::Pn) {
+        g.dest = Dest::Skip;
+    }
+    m_stack.push_back(g);
+}
+
+bool Reader::popGroup()
+{
+    if (m_overflowDepth > 0) {
+        --m_overflowDepth;
+        return true;
+    }
+    if (m_stack.size() <= 1)
+        return true; // a stray "}" before the document started
+    const Group closed = m_stack.back();
+    m_stack.pop_back();
+    if (closed.dest == Dest::FontTable && m_fontOpen)
+        commitFont();
+    if (closed.dest == Dest::Pn && top().dest != Dest::Pn) {
+        top().para.pnStyle = closed.para.pnStyle;
+        top().para.level = closed.para.level;
+    }
+    return m_stack.size() > 1;
+}
+
+bool Reader::enterDestination(Word w)
+{
+    Group &g = top();
+    switch (w) {
+    case Word::SkipDest: g.dest = Dest::Skip; return true;
+    case Word::FontTable: g.dest = Dest::FontTable; return true;
+    case Word::ColorTable:
+        g.dest = Dest::ColorTable;
+        m_colors.clear();
+        m_red = m_green = m_blue = -1;
+        return true;
+    case Word::ListTable: g.dest = Dest::ListTable; return true;
+    case Word::ListOverrideTable: g.dest = Dest::ListOverrideTable; return true;
+    case Word::Pn:
+        g.dest = Dest::Pn;
+        g.para.pnStyle = 0;
+        return true;
+    case Word::Upr:
+        g.resume = g.dest;
+        g.dest = Dest::Upr;
+        return true;
+    case Word::Field:
+    case Word::FldRslt:
+        return true; // a field shows its result, which is ordinary text
+    default:
+        return false;
+    }
+}
+
+void Reader::handleWord(const Token &t)
+{
+    const bool ignorable = std::exchange(m_ignorable, false);
+    const WordInfo info = lookup(t.text);
+    Group &g = top();
+    if (info.word == Word::Ud && g.uprChild) {
+        g.dest = g.resume;
+        g.uprChild = false;
+        return;
+    }
+    if (g.dest == Dest::Skip)
+        return;
+    if (enterDestination(info.word))
+        return;
+    if (ignorable && info.word != Word::Ud) {
+        g.dest = Dest::Skip; // {\*\unknown ...}
+        return;
+    }
+    switch (info.word) {
+    case Word::Uc:
+        g.uc = t.hasParam ? qMax(0, t.param) : 1;
+        return;
+    case Word::U: {
+        if (!t.hasParam)
+            return;
+        const int v = t.param < 0 ? t.param + 65536 : t.param;
+        if (v >= 0 && v <= 0xFFFF)
+            emitChar(QChar(char16_t(v)));
+        m_ucSkip = g.uc;
+        return;
+    }
+    default:
+        break;
+    }
+    switch (g.dest) {
+    case Dest::FontTable:
+        fontTableWord(info.word, t);
+        return;
+    case Dest::ColorTable:
+        if (info.word == Word::Red)
+            m_red = qBound(0, t.param, 255);
+        else if (info.word == Word::Green)
+            m_green = qBound(0, t.param, 255);
+        else if (info.word == Word::Blue)
+            m_blue = qBound(0, t.param, 255);
+        return;
+    case Dest::ListTable:
+    case Dest::ListOverrideTable:
+        listTableWord(info.word, t);
+        return;
+    case Dest::Normal:
+    case Dest::Pn:
+        normalWord(info.word, t, info.ch);
+        return;
+    case Dest::Upr:
+    case Dest::Skip:
+        return;
+    }
+}
+
+void Reader::fontTableWord(Word w, const Token &t)
+{
+    switch (w) {
+    case Word::F:
+        if (m_fontOpen)
+            commitFont();
+        m_fontOpen = true;
+        m_fontIndex = t.param;
+        m_font = Font();
+        return;
+    case Word::FCharset:
+        m_font.charset = t.param;
+        return;
+    case Word::Cpg:
+        m_font.codePage = t.param;
+        return;
+    default:
+        return;
+    }
+}
+
+void Reader::listTableWord(Word w, const Token &t)
+{
+    if (top().dest == Dest::ListTable) {
+        switch (w) {
+        case Word::List:
+            if (m_listDefs.size() < MaxLists)
+                m_listDefs.emplace_back();
+            return;
+        case Word::ListLevel:
+            if (!m_listDefs.empty() && m_listDefs.back().levelNfc.size() < 9)
+                m_listDefs.back().levelNfc.push_back(0);
+            return;
+        case Word::LevelNfc:
+            if (!m_listDefs.empty() && !m_listDefs.back().levelNfc.empty())
+                m_listDefs.back().levelNfc.back() = t.param;
+            return;
+        case Word::ListId:
+            if (!m_listDefs.empty())
+                m_listDefs.back().id = t.param;
+            return;
+        default:
+            return;
+        }
+    }
+    switch (w) {
+    case Word::ListOverride:
+        if (m_overrides.size() < MaxLists)
+            m_overrides.emplace_back();
+        return;
+    case Word::ListId:
+        if (!m_overrides.empty())
+            m_overrides.back().listId = t.param;
+        return;
+    case Word::Ls:
+        if (!m_overrides.empty())
+            m_overrides.back().ls = t.param;
+        return;
+    default:
+        return;
+    }
+}
+
+void Reader::normalWord(Word w, const Token &t, char16_t ch)
+{
+    Group &g = top();
+    CharState &c = g.chr;
+    ParaState &p = g.para;
+    switch (w) {
+    case Word::Ansi: m_ansiCodePage = 1252; break;
+    case Word::AnsiCpg: m_ansiCodePage = t.param > 0 ? t.param : 1252; m_cachedFont = -2; break;
+    case Word::Mac: m_ansiCodePage = 10000; m_cachedFont = -2; break;
+    case Word::Pc: m_ansiCodePage = 437; m_cachedFont = -2; break;
+    case Word::Pca: m_ansiCodePage = 850; m_cachedFont = -2; break;
+    case Word::Deff: m_defaultFont = t.param; m_cachedFont = -2; break;
+    case Word::Plain: c = CharState(); break;
+    case Word::F: c.font = t.param; break;
+    case Word::Fs: c.halfPoints = t.param > 0 ? qMin(t.param, 3276) : -1; break;
+    case Word::B: c.bold = flag(t); break;
+    case Word::I: c.italic = flag(t); break;
+    case Word::Ul: c.underline = flag(t); break;
+    case Word::UlNone: c.underline = false; break;
+    case Word::Strike: c.strike = flag(t); break;
+    case Word::Cf: c.color = qMax(0, t.param); break;
+    case Word::V: c.hidden = flag(t); break;
+    case Word::Super: c.vertical = 1; break;
+    case Word::Sub: c.vertical = 2; break;
+    case Word::NoSuperSub: c.vertical = 0; break;
+    case Word::Pard: p = ParaState(); break;
+    case Word::Ql: p.align = Qt::AlignLeft; break;
+    case Word::Qr: p.align = Qt::AlignRight; break;
+    case Word::Qc: p.align = Qt::AlignHCenter; break;
+    case Word::Qj: p.align = Qt::AlignJustify; break;
+    case Word::Ls: p.ls = qMax(0, t.param); break;
+    case Word::Ilvl: p.level = qBound(0, t.param, 8); break;
+    case Word::PnLvlBlt: p.pnStyle = QTextListFormat::ListDisc; break;
+    case Word::PnLvlBody:
+        if (p.pnStyle == 0 || p.pnStyle == QTextListFormat::ListDisc)
+            p.pnStyle = QTextListFormat::ListDecimal;
+        break;
+    case Word::PnLvlCont: p.pnStyle = 0; break;
+    case Word::PnStart:
+        if (g.dest == Dest::Pn)
+            m_pnStart = qMax(0, t.param);
+        break;
+    case Word::PnDec: p.pnStyle = QTextListFormat::ListDecimal; break;
+    case Word::PnUcLtr: p.pnStyle = QTextListFormat::ListUpperAlpha; break;
+    case Word::PnLcLtr: p.pnStyle = QTextListFormat::ListLowerAlpha; break;
+    case Word::PnUcRm: p.pnStyle = QTextListFormat::ListUpperRoman; break;
+    case Word::PnLcRm: p.pnStyle = QTextListFormat::ListLowerRoman; break;
+    default: break;
+    }
+    if (g.dest != Dest::Normal)
+        return;
+    switch (w) {
+    case Word::Par:
+    case Word::Cell:
+        endParagraph();
+        break;
+    case Word::Row:
+        if (paragraphHasContent())
+            endParagraph();
+        break;
+    case Word::Line: emitChar(QChar::LineSeparator); break;
+    case Word::Tab: emitChar(u'\t'); break;
+    case Word::Char: emitChar(QChar(ch)); break;
+    default: break;
+    }
+}
+
+void Reader::handleSymbol(char symbol)
+{
+    switch (symbol) {
+    case '*': m_ignorable = true; break;
+    case '\\':
+    case '{':
+    case '}': emitChar(QLatin1Char(symbol)); break;
+    case '~': emitChar(QChar(0x00A0)); break;
+    case '_': emitChar(QChar(0x2011)); break;
+    case '\t': emitChar(u'\t'); break;
+    default: break; // \- (optional hyphen), \: and \| show nothing
+    }
+}
+
+void Reader::handleHexByte(unsigned char byte)
+{
+    const Dest d = top().dest;
+    if (d != Dest::Normal && d != Dest::FontTable)
+        return;
+    if (d == Dest::Normal && m_pending.isEmpty() && (byte == 0x0d || byte == 0x0a)) {
+        endParagraph(); // what Word does with an escaped CR or LF
+        return;
+    }
+    pushByte(byte, d == Dest::FontTable ? codePageOf(-3) : currentCodePage());
+}
+
+void Reader::handleText(QByteArrayView run)
+{
+    const Dest d = top().dest;
+    if (d == Dest::ColorTable) {
+        for (char c : run)
+            if (c == ';')
+                commitColor();
+        return;
+    }
+    if (d == Dest::FontTable) {
+        const int cp = m_rawUtf8 ? CodePages::Utf8 : codePageOf(-3);
+        for (char c : run) {
+            if (c == ';' && m_pending.isEmpty())
+                commitFont();
+            else
+                pushByte(static_cast<unsigned char>(c), cp);
+        }
+        return;
+    }
+    if (d != Dest::Normal || top().chr.hidden)
+        return;
+    beginText();
+    const int cp = m_rawUtf8 ? CodePages::Utf8 : currentCodePage();
+    const qsizetype n = run.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (!m_pending.isEmpty() && m_pendingCodePage != CodePages::Utf8) {
+            pushByte(static_cast<unsigned char>(run[i]), cp); // the trail byte of a DBCS character
+            ++i;
+            continue;
+        }
+        qsizetype j = i;
+        while (j < n && static_cast<unsigned char>(run[j]) < 0x80 && static_cast<unsigned char>(run[j]) >= 0x20)
+            ++j;
+        if (j > i) {
+            flushPending();
+            m_text.append(QLatin1StringView(run.data() + i, j - i));
+            i = j;
+            continue;
+        }
+        pushByte(static_cast<unsigned char>(run[i]), cp); // control characters other than tab are dropped there
+        ++i;
+    }
+    unsigned char trail = 0;
+    if (!m_pending.isEmpty() && m_pendingCodePage != CodePages::Utf8 && m_tokenizer
+        && m_tokenizer->takeSyntaxByte(&trail))
+        pushByte(trail, cp); // unescaped double-byte text whose trail byte is "{", "}" or "\"
+}
+
+int Reader::codePageOf(int font)
+{
+    // -3 asks for the font-table entry being read
+    if (font == -3) {
+        if (m_font.codePage > 0)
+            return m_font.codePage;
+        return m_font.charset >= 0 ? CodePages::forCharset(m_font.charset, m_ansiCodePage) : m_ansiCodePage;
+    }
+    if (font == m_cachedFont)
+        return m_cachedCodePage;
+    const int index = font < 0 ? m_defaultFont : font;
+    int cp = m_ansiCodePage;
+    const auto it = m_fonts.constFind(index);
+    if (it != m_fonts.cend()) {
+        if (it->codePage > 0)
+            cp = it->codePage;
+        else if (it->charset >= 0)
+            cp = CodePages::forCharset(it->charset, m_ansiCodePage);
+    }
+    m_cachedFont = font;
+    m_cachedCodePage = cp;
+    return cp;
+}
+
+int Reader::currentCodePage() { return codePageOf(top().chr.font); }
+
+void Reader::pushByte(unsigned char byte, int codePage)
+{
+    if (!m_pending.isEmpty() && codePage != m_pendingCodePage)
+        flushPending();
+    if (codePage == CodePages::Utf8) {
+        if (byte < 0x80) {
+            flushPending();
+            emitChar(QChar(byte));
+        } else {
+            m_pending.append(char(byte));
+            m_pendingCodePage = codePage;
+        }
+        return;
+    }
+    if (!m_pending.isEmpty()) {
+        m_pending.append(char(byte));
+        const QString s = m_codePages.decode(codePage, m_pending);
+        m_pending.clear();
+        emitString(s);
+        return;
+    }
+    if (CodePages::isDoubleByte(codePage) && CodePages::isLeadByte(codePage, byte)) {
+        m_pending.append(char(byte));
+        m_pendingCodePage = codePage;
+        return;
+    }
+    emitChar(m_codePages.single(codePage, byte));
+}
+
+void Reader::flushPending()
+{
+    if (m_pending.isEmpty())
+        return;
+    const QByteArray bytes = std::exchange(m_pending, QByteArray());
+    if (m_pendingCodePage == CodePages::Utf8)
+        emitString(m_codePages.decode(CodePages::Utf8, bytes));
+    // a DBCS lead byte without its trail byte shows nothing
+}
+
+void Reader::emitChar(QChar c)
+{
+    if (c.unicode() < 0x20 && c != u'\t')
+        return; // control characters from escapes are not text
+    const Dest d = top().dest;
+    if (d == Dest::FontTable) {
+        if (m_fontOpen)
+            m_font.name.append(c);
+        return;
+    }
+    if (d != Dest::Normal || top().chr.hidden)
+        return;
+    beginText();
+    m_text.append(c);
+}
+
+void Reader::emitString(const QString &s)
+{
+    for (QChar c : s)
+        if (c != QChar::ReplacementCharacter)
+            emitChar(c);
+}
+
+void Reader::beginText()
+{
+    const CharState &s = top().chr;
+    if (s != m_textState) {
+        flushText();
+        m_textState = s;
+    }
+}
+
+void Reader::commitFont()
+{
+    if (m_fontOpen) {
+        m_font.name = m_font.name.trimmed();
+        m_fonts.insert(m_fontIndex, m_font);
+        m_cachedFont = -2;
+        m_formatsValid = false;
+    }
+    m_fontOpen = false;
+    m_font = Font();
+}
+
+void Reader::commitColor()
+{
+    QColor c;
+    if (m_red >= 0 || m_green >= 0 || m_blue >= 0)
+        c = QColor(qMax(0, m_red), qMax(0, m_green), qMax(0, m_blue));
+    m_colors.push_back(c); // an entry without components is "auto"
+    m_red = m_green = m_blue = -1;
+    m_formatsValid = false;
+}
+
+const QTextCharFormat &Reader::charFormat(const CharState &s)
+{
+    // Formats are kept and handed out again: a format the document has seen
+    // before is found by its cached hash instead of being built and hashed anew.
+    if (!m_formatsValid) {
+        m_formats.clear();
+        m_formatsValid = true;
+    }
+    const std::uint64_t key = s.key();
+    const auto known = m_formats.constFind(key);
+    if (known != m_formats.cend())
+        return *known;
+    if (m_formats.size() >= 4096)
+        m_formats.clear();
+    QTextCharFormat f;
+    const auto font = m_fonts.constFind(s.font < 0 ? m_defaultFont : s.font);
+    if (font != m_fonts.cend() && !font->name.isEmpty())
+        f.setFontFamilies({font->name});
+    if (s.halfPoints > 0)
+        f.setFontPointSize(s.halfPoints / 2.0);
+    f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(s.italic);
+    f.setFontUnderline(s.underline);
+    f.setFontStrikeOut(s.strike);
+    if (s.color >= 0 && size_t(s.color) < m_colors.size() && m_colors[size_t(s.color)].isValid())
+        f.setForeground(m_colors[size_t(s.color)]);
+    if (s.vertical == 1)
+        f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (s.vertical == 2)
+        f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    // Comparing with a non-empty format makes Qt compute and keep the
+    // format's hash; every copy handed to insertText() then carries it, as the
+    // document's own formats do.
+    static const QTextCharFormat probe = [] {
+        QTextCharFormat p;
+        p.setProperty(QTextFormat::UserProperty, true);
+        return p;
+    }();
+    const bool same = f == probe;
+    Q_UNUSED(same);
+    return *m_formats.insert(key, f);
+}
+
+void Reader::flushText()
+{
+    if (m_text.isEmpty())
+        return;
+    ensureBlock();
+    m_cursor.insertText(m_text, charFormat(m_textState));
+    m_text.resize(0);
+    m_blockHasText = true;
+}
+
+void Reader::ensureBlock()
+{
+    if (!m_blockPending)
+        return;
+    m_cursor.insertBlock(m_plainBlock, m_plainChar);
+    m_blockPending = false;
+    m_blockHasText = false;
+}
+
+bool Reader::paragraphHasContent() const { return !m_text.isEmpty() || (!m_blockPending && m_blockHasText); }
+
+void Reader::finishBlock()
+{
+    const Group &g = top();
+    if (!m_blockHasText)
+        m_cursor.setBlockCharFormat(charFormat(g.chr)); // what the user types into the empty line
+    if (g.para.align != Qt::AlignLeft) {
+        QTextBlockFormat bf;
+        bf.setAlignment(g.para.align);
+        m_cursor.setBlockFormat(bf);
+    }
+    applyList(g.para);
+    m_anyParagraph = true;
+}
+
+void Reader::endParagraph()
+{
+    flushPending();
+    flushText();
+    ensureBlock();
+    finishBlock();
+    m_blockPending = true;
+}
+
+int Reader::listStyle(const ParaState &p, bool *word, int *id) const
+{
+    *word = false;
+    *id = 0;
+    if (p.ls > 0) {
+        const auto o = std::find_if(m_overrides.begin(), m_overrides.end(),
+                                    [&](const ListOverride &x) { return x.ls == p.ls; });
+        if (o != m_overrides.end()) {
+            const auto def = std::find_if(m_listDefs.begin(), m_listDefs.end(),
+                                          [&](const ListDef &d) { return d.id == o->listId; });
+            if (def != m_listDefs.end()) {
+                *word = true;
+                *id = p.ls;
+                const int nfc = size_t(p.level) < def->levelNfc.size() ? def->levelNfc[size_t(p.level)] : 0;
+                return styleForNfc(nfc, p.level);
+            }
+        }
+        if (p.pnStyle == 0) {
+            *word = true;
+            *id = p.ls;
+            return QTextListFormat::ListDisc; // a list whose table is missing: show it as bullets
+        }
+    }
+    return p.pnStyle;
+}
+
+void Reader::applyList(const ParaState &p)
+{
+    bool word = false;
+    int id = 0;
+    const int style = listStyle(p, &word, &id);
+    const int start = std::exchange(m_pnStart, 0);
+    if (style == 0) {
+        // a plain paragraph ends a run of \pn numbering, unless a later one resumes it
+        for (OpenList &l : m_openLists)
+            l.interrupted = l.interrupted || !l.word;
+        return;
+    }
+    const auto it = std::find_if(m_openLists.begin(), m_openLists.end(), [&](const OpenList &l) {
+        return l.word == word && l.id == id && l.level == p.level && l.style == style;
+    });
+    if (it != m_openLists.end()) {
+        // "\pnstartN" with the run's next number resumes it after plain
+        // paragraphs; the control writes \pnstart1 on every numbered
+        // paragraph, so that one only continues a run that is going on.
+        const bool resumes = !word && start > 1 ? it->list->count() + 1 == start : !it->interrupted;
+        if (resumes) {
+            it->list->add(m_cursor.block());
+            it->interrupted = false;
+            return;
+        }
+        m_openLists.erase(it);
+    }
+    if (m_openLists.size() >= MaxLists)
+        m_openLists.clear(); // lists are looked up one by one; hostile files get no more than these
+    QTextListFormat lf;
+    lf.setStyle(QTextListFormat::Style(style));
+    lf.setIndent(p.level + 1);
+    m_openLists.push_back({word, id, p.level, style, m_cursor.createList(lf)});
+}
+
+void Reader::finish()
+{
+    flushPending();
+    flushText();
+    if (!m_blockPending && (m_blockHasText || !m_anyParagraph))
+        finishBlock();
+}
+
+} // namespace Rtf::detail

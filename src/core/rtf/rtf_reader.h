@@ -1,0 +1,192 @@
+#pragma once
+
+#include "core/rtf/rtf_codepages.h"
+#include "core/rtf/rtf_tokenizer.h"
+
+#include <QColor>
+#include <QHash>
+#include <QString>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+class QTextDocument;
+class QTextList;
+
+namespace Rtf::detail {
+
+enum class Word : std::uint8_t;
+
+// Builds a QTextDocument from RTF in one pass. Groups are kept on an explicit
+// stack (bounded; deeper nesting shares the innermost state), so hostile
+// input costs bounded memory and no recursion.
+class Reader
+{
+public:
+    // rawBytesAreUtf8: bytes above 0x7F outside escapes are UTF-8 (RTF that
+    // already was text) rather than bytes of the current code page.
+    Reader(QTextDocument &document, bool rawBytesAreUtf8);
+
+    void read(QByteArrayView rtf);
+
+private:
+    enum class Dest : std::uint8_t { Normal, Skip, FontTable, ColorTable, ListTable, ListOverrideTable, Pn, Upr };
+
+    struct CharState
+    {
+        int font = -1; // -1: the document's default font (\deff)
+        int halfPoints = -1; // -1: not given
+        int color = 0;
+        bool bold = false;
+        bool italic = false;
+        bool underline = false;
+        bool strike = false;
+        bool hidden = false;
+        std::int8_t vertical = 0; // 1 superscript, 2 subscript
+        bool operator==(const CharState &o) const
+        {
+            return font == o.font && halfPoints == o.halfPoints && color == o.color && bold == o.bold
+                && italic == o.italic && underline == o.underline && strike == o.strike && hidden == o.hidden
+                && vertical == o.vertical;
+        }
+        bool operator!=(const CharState &o) const { return !(*this == o); }
+        // Everything that makes the format, packed (numbers beyond the
+        // fields' widths are clamped: such files do not need exact formats).
+        std::uint64_t key() const
+        {
+            const auto clamp = [](int v, int bits) { return std::uint64_t(qBound(-1, v, (1 << bits) - 2) + 1); };
+            return clamp(font, 20) | clamp(halfPoints, 13) << 20 | clamp(color, 20) << 33 | std::uint64_t(bold) << 53
+                | std::uint64_t(italic) << 54 | std::uint64_t(underline) << 55 | std::uint64_t(strike) << 56
+                | std::uint64_t(hidden) << 57 | std::uint64_t(vertical & 3) << 58;
+        }
+    };
+
+    struct ParaState
+    {
+        Qt::Alignment align = Qt::AlignLeft;
+        int ls = 0; // Word list override (\lsN), 0 none
+        int level = 0; // \ilvl
+        int pnStyle = 0; // QTextListFormat::Style of a \pn paragraph, 0 none
+    };
+
+    struct Group
+    {
+        CharState chr;
+        ParaState para;
+        Dest dest = Dest::Normal;
+        Dest resume = Dest::Normal; // where {\*\ud} inside \upr returns to
+        bool uprChild = false;
+        int uc = 1;
+    };
+
+    struct Font
+    {
+        QString name;
+        int charset = -1;
+        int codePage = 0;
+    };
+
+    struct ListDef
+    {
+        int id = 0;
+        std::vector<int> levelNfc;
+    };
+
+    struct ListOverride
+    {
+        int ls = 0;
+        int listId = 0;
+    };
+
+    struct OpenList
+    {
+        bool word = false; // keyed by \ls (lives for the whole document) or a \pn run
+        int id = 0;
+        int level = 0;
+        int style = 0;
+        QTextList *list = nullptr;
+        bool interrupted = false; // a \pn run that a plain paragraph broke
+    };
+
+    Group &top() { return m_stack.back(); }
+    void pushGroup();
+    bool popGroup();
+
+    void handleWord(const Token &t);
+    void handleSymbol(char symbol);
+    void handleText(QByteArrayView run);
+    void handleHexByte(unsigned char byte);
+    bool enterDestination(Word w);
+    void fontTableWord(Word w, const Token &t);
+    void listTableWord(Word w, const Token &t);
+    void normalWord(Word w, const Token &t, char16_t ch);
+
+    int codePageOf(int font);
+    int currentCodePage();
+    void pushByte(unsigned char byte, int codePage);
+    void flushPending();
+    void emitChar(QChar c);
+    void emitString(const QString &s);
+    void beginText();
+
+    void commitFont();
+    void commitColor();
+
+    const QTextCharFormat &charFormat(const CharState &s);
+    void flushText();
+    void ensureBlock();
+    void finishBlock();
+    void endParagraph();
+    bool paragraphHasContent() const;
+    int listStyle(const ParaState &p, bool *word, int *id) const;
+    void applyList(const ParaState &p);
+    void finish();
+
+    QTextDocument &m_document;
+    QTextCursor m_cursor;
+    const bool m_rawUtf8;
+    CodePages m_codePages;
+
+    Tokenizer *m_tokenizer = nullptr; // while read() runs
+    std::vector<Group> m_stack;
+    int m_overflowDepth = 0;
+    int m_ucSkip = 0;
+    bool m_ignorable = false;
+    bool m_done = false;
+
+    int m_ansiCodePage = 1252;
+    int m_defaultFont = 0;
+    QHash<int, Font> m_fonts;
+    int m_cachedFont = -2;
+    int m_cachedCodePage = 1252;
+    int m_fontIndex = -1; // entry being read in the font table
+    Font m_font;
+    bool m_fontOpen = false;
+
+    std::vector<QColor> m_colors;
+    int m_red = -1, m_green = -1, m_blue = -1;
+
+    std::vector<ListDef> m_listDefs;
+    std::vector<ListOverride> m_overrides;
+    std::vector<OpenList> m_openLists;
+    int m_pnStart = 0; // \pnstart of a \pn group in the paragraph being read, 0 none
+
+    QByteArray m_pending; // a DBCS lead byte or an unfinished UTF-8 sequence
+    int m_pendingCodePage = 0;
+
+    QString m_text; // text not yet inserted, all in m_textState
+    CharState m_textState;
+    QHash<std::uint64_t, QTextCharFormat> m_formats; // by CharState::key()
+    const QTextBlockFormat m_plainBlock;
+    const QTextCharFormat m_plainChar;
+    bool m_formatsValid = true;
+    bool m_blockPending = false; // a \par ended the last block; the next one is not created yet
+    bool m_blockHasText = false;
+    bool m_anyParagraph = false;
+};
+
+} // namespace Rtf::detail

@@ -1,0 +1,12 @@
+#pragma once
+
+// Whether Qt hands the tray icon's messages to the desktop's own
+// notification service. On Windows and macOS it always does; on a
+// freedesktop desktop only when the icon is a status-notifier item, which
+// Qt makes it when a status-notifier host is registered with the watcher
+// on the session bus (a watcher alone is not enough: Qt asks the watcher's
+// IsStatusNotifierHostRegistered).
+bool desktopShowsTrayMessages();
+
+// The question itself, asked of the session bus; false where there is none.
+bool statusNotifierHostRegistered();

@@ -1,0 +1,304 @@
+// The .pnf note file: bytes written, bytes read, and the faults of the disk.
+#include "core/error.h"
+#include "core/note_file.h"
+#include "../common/scratch_tmpfs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QString ExampleContent = QStringLiteral(
+    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil Tahoma;}}\r\n"
+    "\\viewkind4\\uc1\\pard\\f0\\fs20 milk\\par\r\n"
+    "bread\\par\r\n"
+    "}");
+
+NoteRecord example()
+{
+    NoteRecord record;
+    record.bounds = QRect(320, 240, 200, 200);
+    record.opacity = 90;
+    record.color = 0x99FFFF;
+    record.title = QStringLiteral("Shopping");
+    record.content = ExampleContent;
+    return record;
+}
+
+QByteArray exampleBytes()
+{
+    return QByteArray("\xEF\xBB\xBF"
+                      "0001400000F00000C80000C800005A99FFFF\r\n"
+                      "Shopping\r\n"
+                      "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil Tahoma;}}\r\n"
+                      "\\viewkind4\\uc1\\pard\\f0\\fs20 milk\\par\r\n"
+                      "bread\\par\r\n"
+                      "}\r\n");
+}
+
+} // namespace
+
+class TestNoteFile final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void writesTheWorkedExampleByteForByte()
+    {
+        QCOMPARE(NoteFile::encode(example()), exampleBytes());
+    }
+
+    void readsTheWorkedExampleBack()
+    {
+        const NoteRecord read = NoteFile::decode(exampleBytes());
+        QCOMPARE(read.bounds, QRect(320, 240, 200, 200));
+        QCOMPARE(read.opacity, 90);
+        QCOMPARE(read.color, 0x99FFFF);
+        QCOMPARE(read.title, QStringLiteral("Shopping"));
+        // The content comes back with a line end after its last line.
+        QCOMPARE(read.content, ExampleContent + QStringLiteral("\r\n"));
+        // ... which writing trims again: a second save is byte-identical.
+        QCOMPARE(NoteFile::encode(read), exampleBytes());
+    }
+
+    void writesHeaderFields_data()
+    {
+        QTest::addColumn<QRect>("bounds");
+        QTest::addColumn<int>("opacity");
+        QTest::addColumn<int>("color");
+        QTest::addColumn<QString>("header");
+        QTest::newRow("negative left and top are written as 0")
+            << QRect(-40, 10, 200, 150) << 100 << 0xFFFFFF << "00000000000A0000C8000096000064FFFFFF";
+        QTest::newRow("both negative") << QRect(-5, -7, 100, 100) << 10 << 0 << "00000000000000006400006400000A000000";
+        QTest::newRow("system colour bits dropped to RGB") << QRect(0, 0, 100, 100) << 25 << int(0xFF123456)
+                                                          << "000000000000000064000064000019123456";
+        QTest::newRow("values above six digits are kept to six")
+            << QRect(0, 0, 0x1000000, 100) << 100 << 0 << "000000000000FFFFFF000064000064000000";
+    }
+
+    void writesHeaderFields()
+    {
+        QFETCH(QRect, bounds);
+        QFETCH(int, opacity);
+        QFETCH(int, color);
+        QFETCH(QString, header);
+        NoteRecord record;
+        record.bounds = bounds;
+        record.opacity = opacity;
+        record.color = color;
+        QCOMPARE(NoteFile::header(record), header);
+    }
+
+    void keepsTitlesOnOneLineAndUntrimmed()
+    {
+        NoteRecord record = example();
+        record.title = QStringLiteral("  two\r\nlines ");
+        const NoteRecord read = NoteFile::decode(NoteFile::encode(record));
+        QCOMPARE(read.title, QStringLiteral("  two  lines "));
+    }
+
+    void trimsTheContent()
+    {
+        NoteRecord record = example();
+        record.content = QStringLiteral("\r\n \t{\\rtf1 x}\r\n\r\n  ");
+        QVERIFY(NoteFile::encode(record).endsWith("\r\n{\\rtf1 x}\r\n"));
+    }
+
+    void readsHeaders_data()
+    {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QRect>("bounds");
+        QTest::addColumn<int>("opacity");
+        QTest::addColumn<int>("color");
+        QTest::newRow("upper case") << "0001400000F00000C80000C800005A99FFFF" << QRect(320, 240, 200, 200) << 90
+                                    << 0x99FFFF;
+        QTest::newRow("lower case") << "0001400000f00000c80000c800005a99ffff" << QRect(320, 240, 200, 200) << 90
+                                    << 0x99FFFF;
+        QTest::newRow("short colour field") << "0001400000F00000C80000C800005AFF" << QRect(320, 240, 200, 200) << 90
+                                            << 0xFF;
+        QTest::newRow("opacity 25 stays") << "000000000000000064000064000019000000" << QRect(0, 0, 100, 100) << 25 << 0;
+        QTest::newRow("opacity 0 becomes 10") << "000000000000000064000064000000000000" << QRect(0, 0, 100, 100) << 10
+                                              << 0;
+        QTest::newRow("opacity 500 becomes 100") << "0000000000000000640000640001F4000000" << QRect(0, 0, 100, 100)
+                                                 << 100 << 0;
+    }
+
+    void readsHeaders()
+    {
+        QFETCH(QString, header);
+        QFETCH(QRect, bounds);
+        QFETCH(int, opacity);
+        QFETCH(int, color);
+        const NoteRecord read = NoteFile::decode((header + QStringLiteral("\r\ntitle\r\n")).toUtf8());
+        QCOMPARE(read.bounds, bounds);
+        QCOMPARE(read.opacity, opacity);
+        QCOMPARE(read.color, color);
+    }
+
+    void rejectsBrokenFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("one line") << QByteArray("0001400000F00000C80000C800005A99FFFF\r\n");
+        QTest::newRow("non-hex digit") << QByteArray("0001400000G00000C80000C800005A99FFFF\r\nt\r\n");
+        QTest::newRow("blank in a field") << QByteArray("000140 000F00000C80000C800005A99FFFF\r\nt\r\n");
+        QTest::newRow("header of 30") << QByteArray("0001400000F00000C80000C800005A\r\nt\r\n");
+        QTest::newRow("sign in a field") << QByteArray("-001400000F00000C80000C800005A99FFFF\r\nt\r\n");
+    }
+
+    void rejectsBrokenFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY_THROWS_EXCEPTION(PaperletError, NoteFile::decode(bytes));
+    }
+
+    void readsTwoLinesAsAnEmptyNote()
+    {
+        const NoteRecord read = NoteFile::decode("0001400000F00000C80000C800005A99FFFF\r\nOnly a title\r\n");
+        QCOMPARE(read.title, QStringLiteral("Only a title"));
+        QVERIFY(read.content.isEmpty());
+    }
+
+    void readsEncodingsAndLineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QString text = QStringLiteral("0001400000F00000C80000C800005A99FFFF\r\nCaf\u00e9 \u20ac\r\nplain\r\n");
+        QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+        QTest::newRow("utf-16 le") << QByteArray("\xFF\xFE") + QByteArray(QStringEncoder(QStringEncoder::Utf16LE).encode(text));
+        QTest::newRow("utf-16 be") << QByteArray("\xFE\xFF") + QByteArray(QStringEncoder(QStringEncoder::Utf16BE).encode(text));
+        QTest::newRow("windows-1252 without mark")
+            << QByteArray("0001400000F00000C80000C800005A99FFFF\r\nCaf\xE9 \x80\r\nplain\r\n");
+        QTest::newRow("lf only") << QByteArray("\xEF\xBB\xBF") + QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8();
+        QTest::newRow("cr only") << QByteArray("\xEF\xBB\xBF") + QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\r")).toUtf8();
+    }
+
+    void readsEncodingsAndLineEnds()
+    {
+        QFETCH(QByteArray, bytes);
+        const NoteRecord read = NoteFile::decode(bytes);
+        QCOMPARE(read.title, QStringLiteral("Caf\u00e9 \u20ac"));
+        QCOMPARE(read.content, QStringLiteral("plain\r\n"));
+        QCOMPARE(read.color, 0x99FFFF);
+    }
+
+    void splitsLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("trailing end adds no line") << "a\r\nb\r\n" << QStringList{"a", "b"};
+        QTest::newRow("no trailing end") << "a\nb" << QStringList{"a", "b"};
+        QTest::newRow("empty lines kept") << "a\r\n\r\n\rb" << QStringList{"a", "", "", "b"};
+        QTest::newRow("lf cr is two ends") << "a\n\rb" << QStringList{"a", "", "b"};
+    }
+
+    void splitsLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(NoteFile::splitLines(text), lines);
+    }
+
+    void fitsToTheScreen_data()
+    {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QRect>("fitted");
+        QTest::newRow("inside stays") << QRect(320, 240, 200, 200) << QRect(320, 240, 200, 200);
+        QTest::newRow("second display to the right") << QRect(2500, 100, 200, 200) << QRect(1720, 100, 200, 200);
+        QTest::newRow("too wide") << QRect(0, 0, 3000, 200) << QRect(0, 0, 1920, 200);
+        QTest::newRow("below the screen") << QRect(10, 1200, 200, 300) << QRect(10, 780, 200, 300);
+        QTest::newRow("entirely above") << QRect(10, -300, 200, 300) << QRect(10, 0, 200, 300);
+        QTest::newRow("partly above stays") << QRect(10, -100, 200, 300) << QRect(10, -100, 200, 300);
+    }
+
+    void fitsToTheScreen()
+    {
+        QFETCH(QRect, stored);
+        QFETCH(QRect, fitted);
+        QCOMPARE(NoteFile::fitToScreen(stored, QSize(1920, 1080)), fitted);
+    }
+
+    void replacesFilesWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("1.pnf"));
+        NoteFile::writeAtomically(path, "first version, rather long");
+        NoteFile::writeAtomically(path, "second");
+        QCOMPARE(NoteFile::readAll(path), QByteArray("second"));
+        // Nothing but the note is left beside it.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"1.pnf"});
+    }
+
+    void reportsWriteFailuresAndKeepsTheOldFile()
+    {
+        if (::geteuid() == 0)
+            QSKIP("permissions do not bind root");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("1.pnf"));
+        NoteFile::writeAtomically(path, "kept");
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        try {
+            NoteFile::writeAtomically(path, "lost");
+            QFAIL("a write into a read-only folder succeeded");
+        } catch (const PaperletError &error) {
+            QVERIFY2(error.message().contains(QDir::toNativeSeparators(path)), qPrintable(error.message()));
+        }
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(NoteFile::readAll(path), QByteArray("kept"));
+    }
+
+    void keepsTheOldFileOnAFullDisk_data()
+    {
+        QTest::addColumn<QByteArray>("replacement");
+        // A small write is the case that used to pass unnoticed: it only
+        // filled a buffer, and the rename went ahead with an empty file.
+        QTest::newRow("a few bytes") << QByteArray(200, 'n');
+        QTest::newRow("larger than the free space") << QByteArray(4 * 1024 * 1024, 'n');
+    }
+
+    void keepsTheOldFileOnAFullDisk()
+    {
+        QFETCH(QByteArray, replacement);
+        const ScratchTmpfs disk;
+        if (!disk.skip().isEmpty())
+            QSKIP(qPrintable(disk.skip()));
+        const QString path = disk.filePath(QStringLiteral("1.pnf"));
+        NoteFile::writeAtomically(path, exampleBytes());
+        QVERIFY(disk.fill());
+        try {
+            NoteFile::writeAtomically(path, replacement);
+            QFAIL("a write to a full disk was reported as done");
+        } catch (const PaperletError &error) {
+            QVERIFY2(error.message().contains(QDir::toNativeSeparators(path)), qPrintable(error.message()));
+        }
+        QCOMPARE(NoteFile::readAll(path), exampleBytes());
+        // No temporary file is left behind to fill the disk further.
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{".filler", "1.pnf"}));
+    }
+
+    void reportsUnreadableFiles()
+    {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath(QStringLiteral("missing.pnf"));
+        QVERIFY_THROWS_EXCEPTION(PaperletError, NoteFile::readAll(missing));
+        if (::geteuid() == 0)
+            return;
+        const QString locked = dir.filePath(QStringLiteral("locked.pnf"));
+        NoteFile::writeAtomically(locked, exampleBytes());
+        QFile::setPermissions(locked, QFile::WriteOwner);
+        QVERIFY_THROWS_EXCEPTION(PaperletError, NoteFile::readAll(locked));
+    }
+
+    void rejectsATruncatedFile()
+    {
+        // What a crash mid-write used to leave: the header cut short.
+        QVERIFY_THROWS_EXCEPTION(PaperletError, NoteFile::decode(exampleBytes().left(20)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNoteFile)
+#include "tst_note_file.moc"

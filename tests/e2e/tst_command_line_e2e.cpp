@@ -1,0 +1,197 @@
+// The command line: options that need no desktop, and the tray menu's
+// commands handed to the running copy over a private session bus.
+
+#include "e2e_session.h"
+
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
+const QString NewNoteTitle = QStringLiteral("New Note");
+
+// Runs one more copy with the options and waits for it to end; its exit
+// code, or -1 when it did not end.
+int runCopy(E2eSession &session, const QStringList &arguments, QByteArray *output = nullptr)
+{
+    E2eProgram &copy = session.start(arguments);
+    if (!copy.waitForExit())
+        return -1;
+    if (output)
+        *output = copy.output();
+    return copy.exitCode();
+}
+
+bool waitForShownWindows(const E2eProgram &app, int count)
+{
+    return E2eSession::waitFor([&] { return app.shownWindows().size() == count; });
+}
+
+// Closes the dialog with the given caption by Escape (About takes it).
+bool closeDialog(const E2eProgram &app, const QString &caption)
+{
+    const XWindow dialog = app.waitForWindow(caption, E2eProgram::ViewableOnly);
+    if (!dialog)
+        return false;
+    E2eSession::focus(dialog);
+    E2eSession::key(QStringLiteral("Escape"));
+    return app.waitForWindowGone(dialog);
+}
+
+} // namespace
+
+class TestCommandLine final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void optionsWithoutDesktop_data();
+    void optionsWithoutDesktop();
+    void commandsReachRunningCopy();
+    void commandsWithNoCopyRunning_data();
+    void commandsWithNoCopyRunning();
+    void plainSecondStartStillWarns();
+    void noBusFailsClearly();
+};
+
+void TestCommandLine::optionsWithoutDesktop_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("stdoutStart");
+    QTest::addColumn<QByteArray>("stderrStart");
+
+    QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("Paperlet 1.1\n") << QByteArray();
+    QTest::newRow("help") << QStringList{"--help"} << 0 << QByteArray("Usage: paperlet [OPTION]") << QByteArray();
+    QTest::newRow("unknown") << QStringList{"--frobnicate"} << 2 << QByteArray() << QByteArray("Usage: paperlet");
+    QTest::newRow("two commands") << QStringList{"--new-note", "--exit"} << 2 << QByteArray()
+                                  << QByteArray("Usage: paperlet");
+}
+
+void TestCommandLine::optionsWithoutDesktop()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, stdoutStart);
+    QFETCH(QByteArray, stderrStart);
+
+    E2eSession session;
+    QProcess copy;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    copy.setProcessEnvironment(env);
+    copy.start(session.binary(), arguments);
+    QVERIFY(copy.waitForFinished(20000));
+    QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(copy.exitCode(), exitCode);
+    const QByteArray out = copy.readAllStandardOutput();
+    const QByteArray err = copy.readAllStandardError();
+    QVERIFY2(stdoutStart.isEmpty() ? out.isEmpty() : out.startsWith(stdoutStart), out.constData());
+    QVERIFY2(stderrStart.isEmpty() ? err.isEmpty() : err.startsWith(stderrStart), err.constData());
+    // Nothing was started: no settings, no notes folder.
+    QCOMPARE(session.appFolderEntries(), QStringList{QStringLiteral("paperlet")});
+}
+
+void TestCommandLine::commandsReachRunningCopy()
+{
+    E2E_SESSION(session);
+    E2E_BUS(bus, session);
+    session.seedSettings(QuietSettings);
+    session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(100, 100, "Kept", "kept text"));
+    E2eProgram &app = session.start();
+    QVERIFY(app.waitForTrayIcon());
+    QVERIFY(waitForShownWindows(app, 1));
+
+    QCOMPARE(runCopy(session, {QStringLiteral("--hide-all")}), 0);
+    QVERIFY(waitForShownWindows(app, 0));
+    QCOMPARE(runCopy(session, {QStringLiteral("--show-all")}), 0);
+    QVERIFY(waitForShownWindows(app, 1));
+    QCOMPARE(runCopy(session, {QStringLiteral("--new-note")}), 0);
+    QVERIFY(app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly));
+    QVERIFY(waitForShownWindows(app, 2));
+
+    // A modal dialog does not hold up the copy that asked for it.
+    QCOMPARE(runCopy(session, {QStringLiteral("--about")}), 0);
+    QVERIFY(closeDialog(app, QStringLiteral("About")));
+    QCOMPARE(runCopy(session, {QStringLiteral("--settings")}), 0);
+    QVERIFY(app.waitForWindow(QStringLiteral("Settings"), E2eProgram::ViewableOnly));
+
+    // Exit is the orderly teardown, also from under a modal dialog: the
+    // stored note is written back, the empty new one leaves nothing.
+    QCOMPARE(runCopy(session, {QStringLiteral("--exit")}), 0);
+    QVERIFY(app.waitForExit());
+    QCOMPARE(app.exitCode(), 0);
+    QCOMPARE(session.noteFiles(), QStringList{QStringLiteral("1.pnf")});
+    QVERIFY(session.readNote(QStringLiteral("1.pnf")).contains("kept text"));
+}
+
+void TestCommandLine::commandsWithNoCopyRunning_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("shows");   // the window the started program shows; empty: it does not start
+
+    QTest::newRow("hide-all") << QStringLiteral("--hide-all") << QString();
+    QTest::newRow("exit") << QStringLiteral("--exit") << QString();
+    QTest::newRow("new-note") << QStringLiteral("--new-note") << NewNoteTitle;
+    QTest::newRow("about") << QStringLiteral("--about") << QStringLiteral("About");
+    QTest::newRow("settings") << QStringLiteral("--settings") << QStringLiteral("Settings");
+}
+
+void TestCommandLine::commandsWithNoCopyRunning()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, shows);
+
+    E2E_SESSION(session);
+    E2E_BUS(bus, session);
+    if (shows.isEmpty()) {
+        QCOMPARE(runCopy(session, {option}), 0);
+        QCOMPARE(session.appFolderEntries(), QStringList{QStringLiteral("paperlet")});
+        return;
+    }
+    session.seedSettings(QuietSettings);
+    E2eProgram &app = session.start({option});
+    QVERIFY(app.waitForTrayIcon());
+    QVERIFY(app.waitForWindow(shows, E2eProgram::ViewableOnly));
+    // It is the running copy now: a later command reaches it.
+    QCOMPARE(runCopy(session, {QStringLiteral("--exit")}), 0);
+    QVERIFY(app.waitForExit());
+    QCOMPARE(app.exitCode(), 0);
+}
+
+void TestCommandLine::plainSecondStartStillWarns()
+{
+    E2E_SESSION(session);
+    E2E_BUS(bus, session);
+    session.seedSettings(QuietSettings);
+    E2eProgram &app = session.start();
+    QVERIFY(app.waitForTrayIcon());
+
+    E2eProgram &second = session.start();
+    QVERIFY(second.answerMessageBox(QStringLiteral("Warning")));
+    QVERIFY(second.waitForExit());
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(app.shownWindows().isEmpty());
+}
+
+void TestCommandLine::noBusFailsClearly()
+{
+    E2E_SESSION(session);
+    session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                           QStringLiteral("unix:path=") + session.appFolder() + QStringLiteral("/no-bus"));
+    session.seedSettings(QuietSettings);
+    E2eProgram &app = session.start();
+    QVERIFY(app.waitForTrayIcon());
+
+    QByteArray output;
+    QCOMPARE(runCopy(session, {QStringLiteral("--new-note")}, &output), 1);
+    QVERIFY2(output.startsWith("paperlet: no D-Bus session bus"), output.constData());
+    // The lock still decided: the first copy runs on, untouched.
+    QVERIFY(app.isRunning());
+    QVERIFY(app.shownWindows().isEmpty());
+}
+
+PAPERLET_E2E_MAIN(TestCommandLine)
+#include "tst_command_line_e2e.moc"

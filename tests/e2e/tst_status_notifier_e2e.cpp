@@ -1,0 +1,235 @@
+// A status-notifier tray (xfce4-panel's systray on its own X server and
+// session bus) with a notification service. Qt takes the status-notifier
+// path when the tray's host is on the bus before the program's icon is
+// made, and the XEmbed path otherwise; both are run here.
+
+#include "e2e_session.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
+const QString NewNoteTitle = QStringLiteral("New Note");
+const QString WatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString WatcherPath = QStringLiteral("/StatusNotifierWatcher");
+
+// One panel along the top: a spacer, then the systray plugin.
+const QByteArray PanelConfig = R"(<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=6;x=0;y=0"/>
+      <property name="length" type="uint" value="100"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="size" type="uint" value="32"/>
+      <property name="plugin-ids" type="array">
+        <value type="int" value="1"/>
+        <value type="int" value="2"/>
+      </property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="separator">
+      <property name="expand" type="bool" value="true"/>
+    </property>
+    <property name="plugin-2" type="string" value="systray"/>
+  </property>
+</channel>
+)";
+
+// The desktop: its folders, bus, notification recorder and panel. Every
+// process it starts is stopped by its id when it goes; so are the services
+// that its bus started on demand (the panel's settings daemon).
+class Desktop final
+{
+public:
+    explicit Desktop(const QString &root)
+        : m_env(environment(root))
+        , m_bus(m_env)
+    {
+        if (m_bus.address().isEmpty())
+            return;
+        m_env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
+        m_connection = std::make_unique<QDBusConnection>(
+            QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("e2e-desktop")));
+        m_recorder.setProcessEnvironment(m_env);
+        m_recorder.start(qEnvironmentVariable("PAPERLET_E2E_RECORDER"), {});
+        E2eSession::waitFor([this] { return notifications().contains("ready\n") || m_recorder.state() == QProcess::NotRunning; });
+    }
+
+    ~Desktop()
+    {
+        E2eSession::stopProcess(m_panel);
+        E2eSession::stopProcess(m_recorder);
+        if (!m_connection)
+            return;
+        // What is left on the private bus was started for it: the panel's
+        // plugins and the services the bus started on demand.
+        QDBusConnectionInterface *names = m_connection->interface();
+        const QStringList clients = names ? names->registeredServiceNames().value() : QStringList();
+        for (const QString &client : clients) {
+            const qint64 pid = names->servicePid(client).value();
+            if (pid > 0 && pid != m_bus.pid() && pid != QCoreApplication::applicationPid())
+                ::kill(pid_t(pid), SIGTERM);
+        }
+        QDBusConnection::disconnectFromBus(m_connection->name());
+    }
+
+    bool isUp() const { return m_connection && m_connection->isConnected() && m_recorder.state() == QProcess::Running; }
+    QString busAddress() const { return m_bus.address(); }
+    QDBusConnection &bus() { return *m_connection; }
+
+    bool startPanel()
+    {
+        m_panel.setProcessEnvironment(m_env);
+        m_panel.setProcessChannelMode(QProcess::MergedChannels);
+        m_panel.start(QStringLiteral("xfce4-panel"), {QStringLiteral("--disable-wm-check")});
+        return m_panel.waitForStarted();
+    }
+
+    bool hostRegistered()
+    {
+        QDBusInterface watcher(WatcherService, WatcherPath, WatcherService, bus());
+        return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
+    }
+
+    QStringList items()
+    {
+        QDBusInterface watcher(WatcherService, WatcherPath, WatcherService, bus());
+        return watcher.property("RegisteredStatusNotifierItems").toStringList();
+    }
+
+    // What the notification service was handed, one "summary|body" a line.
+    QByteArray notifications()
+    {
+        m_notifications += m_recorder.readAllStandardOutput();
+        return m_notifications;
+    }
+
+private:
+    static QProcessEnvironment environment(const QString &root)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *folder : {"config", "cache", "data", "runtime"})
+            QDir().mkpath(QDir(root).filePath(QString::fromLatin1(folder)));
+        QFile::setPermissions(QDir(root).filePath(QStringLiteral("runtime")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString channels = QDir(root).filePath(QStringLiteral("config/xfce4/xfconf/xfce-perchannel-xml"));
+        QDir().mkpath(channels);
+        QFile config(QDir(channels).filePath(QStringLiteral("xfce4-panel.xml")));
+        if (config.open(QIODevice::WriteOnly))
+            config.write(PanelConfig);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), QDir(root).filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), QDir(root).filePath(QStringLiteral("cache")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), QDir(root).filePath(QStringLiteral("data")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QDir(root).filePath(QStringLiteral("runtime")));
+        env.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
+        return env;
+    }
+
+    QProcessEnvironment m_env;
+    E2eBus m_bus;
+    std::unique_ptr<QDBusConnection> m_connection;
+    QProcess m_recorder;
+    QProcess m_panel;
+    QByteArray m_notifications;
+};
+
+} // namespace
+
+class TestStatusNotifier final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void hostBeforeProgram();
+    void hostAfterProgram();
+};
+
+// A private display, desktop and program session.
+#define DESKTOP_SESSION(session, desktop)                                                   \
+    E2eDisplay display;                                                                     \
+    QVERIFY2(!display.name().isEmpty(), "Xvfb did not start");                              \
+    E2eSession session;                                                                     \
+    Desktop desktop(session.appFolder() + QStringLiteral("/../desktop"));                   \
+    QVERIFY2(desktop.isUp(), "the private bus or the notification recorder did not start"); \
+    session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), desktop.busAddress()); \
+    session.seedSettings(QuietSettings)
+
+void TestStatusNotifier::hostBeforeProgram()
+{
+    DESKTOP_SESSION(session, desktop);
+    QVERIFY(desktop.startPanel());
+    QVERIFY(E2eSession::waitFor([&] { return desktop.hostRegistered(); }));
+    E2eProgram &app = session.start();
+    QStringList items;
+    QVERIFY(E2eSession::waitFor([&] { return !(items = desktop.items()).isEmpty(); }));
+    // The first start's invitation went to the desktop's notification service.
+    QVERIFY2(E2eSession::waitFor([&] {
+        return desktop.notifications().contains("Paperlet|Double click for new note!\n");
+    }), desktop.notifications().constData());
+
+    // "service/path": the item the host clicks.
+    const QString item = items.first();
+    const int slash = item.indexOf(QLatin1Char('/'));
+    const QString service = slash < 0 ? item : item.left(slash);
+    const QString path = slash < 0 ? QStringLiteral("/StatusNotifierItem") : item.mid(slash);
+    QDBusInterface icon(service, path, QStringLiteral("org.kde.StatusNotifierItem"), desktop.bus());
+    QVERIFY(icon.isValid());
+    // A double click on the icon: the host's two activations, as fast as a hand.
+    icon.asyncCall(QStringLiteral("Activate"), 0, 0);
+    icon.asyncCall(QStringLiteral("Activate"), 0, 0);
+    QVERIFY(app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly));
+    QCOMPARE(app.shownWindows().size(), 1);
+
+    // The host that only reports a right click: the program's own menu.
+    icon.asyncCall(QStringLiteral("ContextMenu"), 0, 0);
+    QVERIFY(app.waitForPopupMenu());
+    E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
+    QVERIFY(app.waitForExit());
+    QCOMPARE(app.exitCode(), 0);
+}
+
+void TestStatusNotifier::hostAfterProgram()
+{
+    DESKTOP_SESSION(session, desktop);
+    E2eProgram &app = session.start();
+    QVERIFY(desktop.startPanel());
+    QVERIFY(app.waitForTrayIcon());
+
+    // An XEmbed double click (Trigger, then DoubleClick) makes one note.
+    const int before = app.shownWindows().size();
+    QVERIFY(session.doubleClickTray());
+    QVERIFY(E2eSession::waitFor([&] { return app.shownWindows().size() == before + 1; }));
+
+    QVERIFY(session.rightClickTray());
+    QVERIFY(app.waitForPopupMenu());
+    E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
+    QVERIFY(app.waitForExit());
+    QCOMPARE(app.exitCode(), 0);
+    QCOMPARE(app.shownWindows().size(), 0);
+}
+
+int main(int argc, char *argv[])
+{
+    for (const char *tool : {"Xvfb", "xfce4-panel", "dbus-daemon"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
+            qWarning("no %s (scripts/setup.sh installs it): skipped", tool);
+            return 77;
+        }
+    QCoreApplication app(argc, argv);
+    TestStatusNotifier test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_status_notifier_e2e.moc"

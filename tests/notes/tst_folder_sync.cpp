@@ -1,0 +1,369 @@
+// A notes folder that other programs also write: a note never writes over a
+// version it did not see, and the open notes follow the folder's changes
+// without losing either side.
+#include "note_test_fixture.h"
+
+#include "core/file_fingerprint.h"
+#include "core/note_file.h"
+#include "notes/note_collection.h"
+#include "notes/notes_folder_sync.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QSignalSpy>
+
+namespace {
+
+constexpr int ResolveMs = 5000;
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A note file as another computer would have written it.
+QByteArray noteBytes(const QString &title, const QString &text, const QRect &bounds = QRect(100, 120, 200, 180),
+                     int opacity = 100, qint32 color = 0x99FFFF)
+{
+    NoteRecord record;
+    record.bounds = bounds;
+    record.opacity = opacity;
+    record.color = color;
+    record.title = title;
+    record.content = text;
+    return NoteFile::encode(record);
+}
+
+// A sync tool's way: a temporary file beside it, then a rename.
+void writeByRename(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    const QString temp = info.dir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".tmp"));
+    QFile file(temp);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+    QFile::remove(path);
+    QVERIFY(QFile::rename(temp, path));
+}
+
+// An editor's way: the same file emptied and written again.
+void writeInPlace(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList noteFilesIn(const TFR_PLT_MAIN &form)
+{
+    return NoteCollection::noteFiles(form.NotesFolder());
+}
+
+// A note's text without the line break that plain-text content ends with.
+QString textOf(const TFR_NOTE *note)
+{
+    return note->reEdit->toPlainText().trimmed();
+}
+
+// The open notes other than `except`.
+QList<TFR_NOTE *> otherNotes(const TFR_NOTE *except)
+{
+    QList<TFR_NOTE *> notes = Application::instance()->formsOf<TFR_NOTE>();
+    notes.removeAll(const_cast<TFR_NOTE *>(except));
+    return notes;
+}
+
+enum class Change { RenameOver, InPlace, Remove };
+
+} // namespace
+
+class TestFolderSync final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { m_scratch = std::make_unique<MainFormOverScratch>(); }
+
+    void cleanup()
+    {
+        // The notes go while their main form is still there.
+        for (TFR_NOTE *note : Application::instance()->formsOf<TFR_NOTE>())
+            delete note;
+        flushDeletes();
+        m_scratch.reset();
+    }
+
+    void fingerprintTellsAnotherVersion_data()
+    {
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("touch");
+        QTest::addColumn<bool>("remove");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("untouched") << QByteArray("abcdef") << false << false << true;
+        QTest::newRow("same bytes, newer time") << QByteArray("abcdef") << true << false << true;
+        QTest::newRow("same size, other bytes") << QByteArray("abcdeX") << true << false << false;
+        QTest::newRow("longer") << QByteArray("abcdefg") << true << false << false;
+        QTest::newRow("removed") << QByteArray() << false << true << false;
+    }
+
+    void fingerprintTellsAnotherVersion()
+    {
+        QFETCH(QByteArray, after);
+        QFETCH(bool, touch);
+        QFETCH(bool, remove);
+        QFETCH(bool, matches);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.pnf"));
+        writeInPlace(path, "abcdef");
+        const FileFingerprint print = FileFingerprint::read(path);
+        QVERIFY(print.exists());
+        QCOMPARE(print.size(), 6);
+        if (touch) {
+            writeInPlace(path, after);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(print.modified().addSecs(5), QFileDevice::FileModificationTime));
+        }
+        if (remove)
+            QVERIFY(QFile::remove(path));
+        QCOMPARE(print.matchesFile(path), matches);
+        QCOMPARE(print.sameContent(FileFingerprint::read(path)), matches);
+        // Nothing stored and nothing there is the same.
+        QVERIFY(FileFingerprint().matchesFile(dir.filePath(QStringLiteral("none.pnf"))));
+    }
+
+    // Without anyone watching the folder: the write itself never replaces a
+    // version it has not seen.
+    void saveKeepsAnotherVersionAndMovesToANewFile()
+    {
+        MainFormOverScratch &scratch = *m_scratch;
+        const QString folder = scratch.form().NotesFolder();
+        const QString theirs = folder + QStringLiteral("1.pnf");
+        writeInPlace(theirs, noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
+        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        note->LoadNote(QStringLiteral("1.pnf"));
+        note->show();
+        QSignalSpy forked(note, &TFR_NOTE::forkedFrom);
+
+        const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"));
+        writeByRename(theirs, other);
+        note->reEdit->setPlainText(QStringLiteral("typed here"));
+        note->SaveNote();
+
+        QCOMPARE(fileBytes(theirs), other);
+        QCOMPARE(forked.count(), 1);
+        QCOMPARE(forked.first().first().toString(), QStringLiteral("1.pnf"));
+        QVERIFY(note->FileName != QStringLiteral("1.pnf"));
+        QVERIFY(fileBytes(note->FilePath()).contains("typed here"));
+        QCOMPARE(noteFilesIn(scratch.form()).size(), 2);
+    }
+
+    void closingAfterARemovalElsewhere_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("unchanged note: stays removed") << false;
+        QTest::newRow("changed note: written back") << true;
+    }
+
+    void closingAfterARemovalElsewhere()
+    {
+        QFETCH(bool, typed);
+        MainFormOverScratch &scratch = *m_scratch;
+        const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
+        writeInPlace(path, noteBytes(QStringLiteral("Gone"), QStringLiteral("text")));
+        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        note->LoadNote(QStringLiteral("1.pnf"));
+        note->show();
+        QVERIFY(QFile::remove(path));
+        if (typed)
+            note->reEdit->setPlainText(QStringLiteral("kept"));
+        note->close();
+        flushDeletes();
+        QCOMPARE(QFile::exists(path), typed);
+        if (typed)
+            QVERIFY(fileBytes(path).contains("kept"));
+    }
+
+    void deletingANoteLeavesAnotherVersion()
+    {
+        MainFormOverScratch &scratch = *m_scratch;
+        const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
+        writeInPlace(path, noteBytes(QStringLiteral("Note"), QStringLiteral("old")));
+        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        note->LoadNote(QStringLiteral("1.pnf"));
+        const QByteArray other = noteBytes(QStringLiteral("Note"), QStringLiteral("newer, from elsewhere"));
+        writeInPlace(path, other);
+        note->Deleted = true;
+        delete note;
+        QCOMPARE(fileBytes(path), other);
+    }
+
+    void openNotesFollowTheFolder_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("rewritten by rename, unchanged") << Change::RenameOver << false;
+        QTest::newRow("rewritten in place, unchanged") << Change::InPlace << false;
+        QTest::newRow("rewritten by rename, typed") << Change::RenameOver << true;
+        QTest::newRow("rewritten in place, typed") << Change::InPlace << true;
+        QTest::newRow("removed, unchanged") << Change::Remove << false;
+        QTest::newRow("removed, typed") << Change::Remove << true;
+    }
+
+    void openNotesFollowTheFolder()
+    {
+        QFETCH(Change, change);
+        QFETCH(bool, typed);
+        MainFormOverScratch &scratch = *m_scratch;
+        const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
+        writeInPlace(path, noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
+        NotesFolderSync *sync = startFollowing();
+        QVERIFY(sync);
+        QPointer<TFR_NOTE> note = NoteCollection::findOpen(QStringLiteral("1.pnf"));
+        QVERIFY(note);
+        QSignalSpy settled(sync, &NotesFolderSync::settled);
+        if (typed)
+            note->reEdit->setPlainText(QStringLiteral("typed here"));
+
+        const QRect place(300, 200, 260, 240);
+        const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"), place, 70,
+                                           0xFFCCCC);
+        if (change == Change::RenameOver)
+            writeByRename(path, other);
+        else if (change == Change::InPlace)
+            writeInPlace(path, other);
+        else
+            QVERIFY(QFile::remove(path));
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("1.pnf")}), ResolveMs);
+        flushDeletes();
+
+        if (change == Change::Remove) {
+            // Deleted on purpose elsewhere; typing since is not thrown away.
+            QCOMPARE(bool(note), typed);
+            QCOMPARE(QFile::exists(path), typed);
+            if (typed)
+                QVERIFY(fileBytes(path).contains("typed here"));
+            return;
+        }
+        QVERIFY(note);
+        if (!typed) {
+            // Shown as if just opened; nothing written.
+            QCOMPARE(note->FileName, QStringLiteral("1.pnf"));
+            QCOMPARE(note->Title(), QStringLiteral("Theirs"));
+            QCOMPARE(textOf(note), QStringLiteral("from elsewhere"));
+            QCOMPARE(note->Opacity(), 70);
+            QCOMPARE(note->NoteColor(), 0xFFCCCC);
+            QCOMPARE(note->geometry(), place);
+            QVERIFY(!note->hasUnsavedChanges());
+            QCOMPARE(fileBytes(path), other);
+            QCOMPARE(otherNotes(note).size(), 0);
+            return;
+        }
+        // Both kept: the typed note in a file of its own, theirs beside it.
+        QVERIFY(note->FileName != QStringLiteral("1.pnf"));
+        QCOMPARE(textOf(note), QStringLiteral("typed here"));
+        QVERIFY(fileBytes(note->FilePath()).contains("typed here"));
+        QCOMPARE(fileBytes(path), other);
+        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("1.pnf")), ResolveMs);
+        TFR_NOTE *theirs = NoteCollection::findOpen(QStringLiteral("1.pnf"));
+        QCOMPARE(textOf(theirs), QStringLiteral("from elsewhere"));
+        QVERIFY(theirs->isVisible());
+        QCOMPARE(noteFilesIn(scratch.form()).size(), 2);
+    }
+
+    void newNoteFilesOpen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("note") << QStringLiteral("20261210101010.pnf") << true;
+        QTest::newRow("sync conflict copy") << QStringLiteral("1.sync-conflict-20261210-101010-ABC1234.pnf") << true;
+        QTest::newRow("conflicted copy") << QStringLiteral("1 (conflicted copy 2026-12-10).pnf") << true;
+        QTest::newRow("upper-case extension") << QStringLiteral("2.PNF") << true;
+        QTest::newRow("hidden") << QStringLiteral(".1.pnf") << false;
+        QTest::newRow("temporary file") << QStringLiteral("1.pnf.tmp") << false;
+        QTest::newRow("sync tool's temporary") << QStringLiteral(".syncthing.1.pnf.tmp") << false;
+    }
+
+    void newNoteFilesOpen()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, opens);
+        MainFormOverScratch &scratch = *m_scratch;
+        QVERIFY(startFollowing());
+        const QString folder = scratch.form().NotesFolder();
+        writeByRename(folder + name, noteBytes(QStringLiteral("Arrived"), QStringLiteral("hello")));
+        // A note that surely opens, after it: once it is open, the other has
+        // been looked at too.
+        writeByRename(folder + QStringLiteral("marker.pnf"), noteBytes(QStringLiteral("Marker"), QStringLiteral("m")));
+        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("marker.pnf")), ResolveMs);
+        if (opens)
+            QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(name), ResolveMs);
+        TFR_NOTE *note = NoteCollection::findOpen(name);
+        QCOMPARE(bool(note), opens);
+        if (note) {
+            QCOMPARE(note->Title(), QStringLiteral("Arrived"));
+            QVERIFY(note->isVisible());
+        }
+        QVERIFY(QFile::exists(folder + name));
+    }
+
+    // A writer that needs several steps: the half-written file is no damaged
+    // note, it is looked at again and opens once complete.
+    void aFileWrittenInStepsOpensWhenComplete()
+    {
+        MainFormOverScratch &scratch = *m_scratch;
+        NotesFolderSync *sync = startFollowing();
+        QVERIFY(sync);
+        QSignalSpy unreadable(sync, &NotesFolderSync::unreadable);
+        const QString path = scratch.form().NotesFolder() + QStringLiteral("slow.pnf");
+        const QByteArray whole = noteBytes(QStringLiteral("Slow"), QStringLiteral("all of it"));
+        writeInPlace(path, whole.left(20));
+        QTRY_VERIFY_WITH_TIMEOUT(unreadable.count() >= 1, ResolveMs);
+        QVERIFY(!NoteCollection::findOpen(QStringLiteral("slow.pnf")));
+        QCOMPARE(fileBytes(path), whole.left(20));
+        writeInPlace(path, whole);
+        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("slow.pnf")), ResolveMs);
+        QCOMPARE(textOf(NoteCollection::findOpen(QStringLiteral("slow.pnf"))), QStringLiteral("all of it"));
+    }
+
+    void ownWritesAreNoOutsideChange()
+    {
+        MainFormOverScratch &scratch = *m_scratch;
+        NotesFolderSync *sync = startFollowing();
+        QVERIFY(sync);
+        QSignalSpy settled(sync, &NotesFolderSync::settled);
+        TFR_NOTE *note = scratch.newNote();
+        QSignalSpy saved(note, &TFR_NOTE::saved);
+        QTest::keyClicks(note->reEdit, QStringLiteral("typed"));
+        QTRY_VERIFY_WITH_TIMEOUT(saved.count() == 1, ResolveMs);
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({note->FileName}), ResolveMs);
+        // A reload would have emptied the undo history.
+        QVERIFY(note->reEdit->document()->isUndoAvailable());
+        QCOMPARE(otherNotes(note).size(), 0);
+        QCOMPARE(noteFilesIn(scratch.form()), QStringList{note->FileName});
+
+        // A note closed before its first autosave is no new note either.
+        TFR_NOTE *quick = scratch.newNote(QStringLiteral("quick"));
+        const QString quickName = quick->FileName;
+        quick->close();
+        flushDeletes();
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({quickName}), ResolveMs);
+        QVERIFY(!NoteCollection::findOpen(quickName));
+    }
+
+private:
+    // Opens the stored notes the way start-up does, which starts following
+    // the folder.
+    NotesFolderSync *startFollowing()
+    {
+        m_scratch->form().ShowAllNotes();
+        return m_scratch->form().findChild<NotesFolderSync *>();
+    }
+
+    std::unique_ptr<MainFormOverScratch> m_scratch;
+};
+
+PAPERLET_NOTES_TEST_MAIN(TestFolderSync)
+#include "tst_folder_sync.moc"

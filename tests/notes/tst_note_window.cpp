@@ -1,0 +1,687 @@
+// The note window on the offscreen platform: defaults, look, moving and
+// sizing, title editing, closing, its file and the note collection.
+#include "framework/application.h"
+#include "core/error.h"
+#include "app/main_form.h"
+#include "core/note_colors.h"
+#include "notes/note_editor.h"
+#include "core/note_file.h"
+#include "notes/note_window.h"
+#include "notes/rescue_log.h"
+#include "../common/scratch_tmpfs.h"
+
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+// Answers the error boxes that the program shows, keeping their texts.
+class ModalCatcher final : public QObject
+{
+public:
+    ModalCatcher()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                texts.append(box->text());
+                box->accept();
+            }
+        });
+        m_timer.start(20);
+    }
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int alpha(const QWidget *window)
+{
+    return qRound(window->windowOpacity() * 255);
+}
+
+void mouse(QWidget *target, QEvent::Type type, const QPoint &global)
+{
+    QMouseEvent event(type, target->mapFromGlobal(global), global, Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+void drag(QWidget *target, const QPoint &from, const QPoint &to)
+{
+    mouse(target, QEvent::MouseButtonPress, from);
+    mouse(target, QEvent::MouseMove, to);
+    mouse(target, QEvent::MouseButtonRelease, to);
+}
+
+} // namespace
+
+class TestNoteWindow final : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+    TFR_PLT_MAIN *m_main = nullptr;
+
+    QString notesFolder() const { return m_main->NotesFolder(); }
+
+    TFR_NOTE *newNote()
+    {
+        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        note->InitNewNote();
+        return note;
+    }
+
+    // Destroys every note the way teardown does, then waits for closed ones.
+    void destroyNotes()
+    {
+        for (TFR_NOTE *note : Application::instance()->formsOf<TFR_NOTE>())
+            delete note;
+    }
+
+    void writeNote(const QString &name, const QString &title, const QString &content,
+                   const QRect &bounds = QRect(100, 100, 200, 200))
+    {
+        NoteRecord record;
+        record.bounds = bounds;
+        record.color = 0x99FFFF;
+        record.title = title;
+        record.content = content;
+        NoteFile::writeAtomically(notesFolder() + name, NoteFile::encode(record));
+    }
+
+    QStringList openNames() const
+    {
+        QStringList names;
+        for (const TFR_NOTE *note : Application::instance()->formsOf<TFR_NOTE>())
+            names.append(note->FileName);
+        return names;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        m_main = Application::instance()->createForm<TFR_PLT_MAIN>(m_home->path());
+        QDir(notesFolder()).removeRecursively();
+        m_main->EnsureNotesFolder();
+    }
+
+    void cleanup()
+    {
+        destroyNotes();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete m_main;
+        m_main = nullptr;
+        m_home.reset();
+    }
+
+    void newNoteTakesTheDefaults()
+    {
+        m_main->DefaultOpacity = 70;
+        m_main->DefaultColor = 0x99FFFF;
+        m_main->DefaultTitle = 0;
+        TFR_NOTE *note = newNote();
+        QCOMPARE(note->Opacity(), 70);
+        QCOMPARE(alpha(note), 178);
+        QCOMPARE(note->NoteColor(), 0x99FFFF);
+        QCOMPARE(note->Title(), QStringLiteral("New Note"));
+        QCOMPARE(note->size(), QSize(200, 200));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QPoint centre(screen.width() / 2 - 100, screen.height() / 2 - 100);
+        QVERIFY(note->x() >= centre.x() - 29 && note->x() <= centre.x() + 10);
+        QVERIFY(note->y() >= centre.y() - 29 && note->y() <= centre.y() + 10);
+        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9]+\\.pnf$")).match(note->FileName).hasMatch(),
+                 qPrintable(note->FileName));
+        // No file until there is something to keep.
+        QVERIFY(!QFile::exists(note->FilePath()));
+    }
+
+    void otherTitleStylesKeepTheDesignTitle()
+    {
+        m_main->DefaultTitle = 7;
+        QCOMPARE(newNote()->Title(), QStringLiteral("Notes"));
+    }
+
+    void notesCreatedTogetherGetTheirOwnFiles()
+    {
+        TFR_NOTE *first = newNote();
+        TFR_NOTE *second = newNote();
+        QVERIFY(first->FileName != second->FileName);
+        first->reEdit->setPlainText(QStringLiteral("one"));
+        second->reEdit->setPlainText(QStringLiteral("two"));
+        destroyNotes();
+        QCOMPARE(QDir(notesFolder()).entryList({"*.pnf"}).size(), 2);
+    }
+
+    void paintsItsColours()
+    {
+        TFR_NOTE *note = newNote();
+        note->ApplyColor(0x99FFFF);
+        note->show();
+        const QImage shot = note->grab().toImage();
+        const auto at = [&shot](int x, int y) { return Color::fromQColor(QColor(shot.pixel(x, y))).value(); };
+        QCOMPARE(at(0, 0), 0x94FAFA);                            // frame
+        QCOMPARE(at(5, 5), 0x94FAFA);                            // title bar
+        QCOMPARE(at(5, shot.height() - 3), 0x99FFFF);            // bottom bar
+        QCOMPARE(at(shot.width() / 2, shot.height() / 2), 0x99FFFF); // editor
+        QCOMPARE(at(shot.width() - 1, shot.height() - 1), 0x94FAFA);
+        // The grip sits 2 pixels from the bottom bar's right end.
+        const QPoint grip = note->imSize->mapTo(note, QPoint(8, 8));
+        QCOMPARE(grip, QPoint(shot.width() - 1 - 2 - 2, shot.height() - 1 - 14 + 2 + 8));
+        QCOMPARE(at(grip.x(), grip.y()), 0x49AFAF);
+    }
+
+    void resolvesSystemColours()
+    {
+        TFR_NOTE *note = newNote();
+        note->ApplyColor(int(0xFF000005));
+        QVERIFY((quint32(note->NoteColor()) & 0xFF000000u) == 0);
+    }
+
+    void appliesOpacity_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<int>("alpha");
+        QTest::addColumn<int>("item");
+        QTest::newRow("10") << 10 << 25 << 10;
+        QTest::newRow("25") << 25 << 63 << 30;
+        QTest::newRow("50") << 50 << 127 << 50;
+        QTest::newRow("75") << 75 << 191 << 80;
+        QTest::newRow("90") << 90 << 229 << 90;
+        QTest::newRow("100") << 100 << 255 << 100;
+    }
+
+    void appliesOpacity()
+    {
+        QFETCH(int, percent);
+        QFETCH(int, alpha);
+        QFETCH(int, item);
+        TFR_NOTE *note = newNote();
+        note->SetOpacity(percent);
+        QCOMPARE(note->Opacity(), percent);
+        QCOMPARE(::alpha(note), alpha);
+        QCOMPARE(TFR_NOTE::OpacityMenuValue(percent), item);
+    }
+
+    void movesByTheTitleBarAndSnaps()
+    {
+        TFR_NOTE *note = newNote();
+        note->show();
+        const QRect area = note->screen()->availableGeometry();
+        const QPoint grab = note->pnBar->mapToGlobal(QPoint(5, 5));
+        const QPoint offset = grab - note->pos();
+        drag(note->pnTitlePanel, grab, QPoint(area.left() + 6, 300) + offset);
+        QCOMPARE(note->pos(), QPoint(area.left(), 300));
+        drag(note->pnBar, note->pnBar->mapToGlobal(QPoint(5, 5)), QPoint(area.left() + 12, 300) + offset);
+        QCOMPARE(note->pos(), QPoint(area.left() + 12, 300));
+    }
+
+    void resizesByTheGripDownToTheMinimum()
+    {
+        TFR_NOTE *note = newNote();
+        note->show();
+        const QPoint topLeft = note->pos();
+        const QPoint grip = note->imSize->mapToGlobal(QPoint(5, 5));
+        drag(note->imSize, grip, grip + QPoint(60, 40));
+        QCOMPARE(note->size(), QSize(260, 240));
+        QCOMPARE(note->pos(), topLeft);
+        const QPoint grip2 = note->imSize->mapToGlobal(QPoint(5, 5));
+        drag(note->imSize, grip2, grip2 - QPoint(220, 0));
+        QCOMPARE(note->size(), QSize(100, 240));
+        QCOMPARE(note->pos(), topLeft);
+        // The grip follows the bottom bar's right end.
+        QCOMPARE(note->imSize->x(), note->pnBottom->width() - 12);
+    }
+
+    void editsTheTitle_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("blanks give No Name") << "   " << "No Name";
+        QTest::newRow("empty gives No Name") << "" << "No Name";
+        QTest::newRow("blanks around a word stay") << "  word  " << "  word  ";
+    }
+
+    void editsTheTitle()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, title);
+        TFR_NOTE *note = newNote();
+        note->show();
+        QTest::mouseDClick(note->pnTitlePanel, Qt::LeftButton);
+        QVERIFY(note->edTitle->isVisible());
+        QVERIFY(note->pnTitlePanel->toolTip().isEmpty());
+        note->edTitle->setText(typed);
+        QTest::keyClick(note->edTitle, Qt::Key_Return);
+        QCOMPARE(note->Title(), title);
+        QVERIFY(!note->edTitle->isVisible());
+        QCOMPARE(note->pnTitlePanel->toolTip(), QStringLiteral("Double click to edit title"));
+    }
+
+    // A shown note with the title edit open and "Typed" in it, the edit
+    // holding the focus.
+    TFR_NOTE *noteEditingTitle()
+    {
+        TFR_NOTE *note = newNote();
+        note->show();
+        note->activateWindow();
+        if (!QTest::qWaitForWindowActive(note))
+            return nullptr;
+        QTest::mouseDClick(note->pnTitlePanel, Qt::LeftButton);
+        note->edTitle->setText(QStringLiteral("Typed"));
+        return note;
+    }
+
+    // The edit's own context menu borrows the focus: the edit stays open
+    // through it and ends at the next real loss of focus.
+    void titleEditSurvivesItsOwnContextMenu()
+    {
+        TFR_NOTE *note = noteEditingTitle();
+        QVERIFY(note);
+        QTRY_VERIFY(note->edTitle->hasFocus());
+        const QPoint at = note->edTitle->rect().center();
+        QContextMenuEvent context(QContextMenuEvent::Mouse, at, note->edTitle->mapToGlobal(at));
+        QApplication::sendEvent(note->edTitle, &context);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QPointer<QWidget> menu = QApplication::activePopupWidget();
+        QVERIFY(note->edTitle->isVisible());
+        QCOMPARE(note->Title(), QStringLiteral("New Note"));
+
+        menu->close();
+        QTRY_VERIFY(note->edTitle->hasFocus());
+        QVERIFY(note->edTitle->isVisible());
+        note->reEdit->setFocus();
+        QVERIFY(!note->edTitle->isVisible());
+        QCOMPARE(note->Title(), QStringLiteral("Typed"));
+    }
+
+    void otherFocusLossEndsTheTitleEdit_data()
+    {
+        QTest::addColumn<int>("loss");
+        QTest::newRow("text area takes the focus") << 0;
+        QTest::newRow("a popup of the note itself") << 1;
+        QTest::newRow("another window is activated") << 2;
+    }
+    void otherFocusLossEndsTheTitleEdit()
+    {
+        QFETCH(int, loss);
+        TFR_NOTE *note = noteEditingTitle();
+        QVERIFY(note);
+        QTRY_VERIFY(note->edTitle->hasFocus());
+        QMenu popup(note);
+        popup.addAction(QStringLiteral("item"));
+        QWidget other;
+        switch (loss) {
+        case 0:
+            note->reEdit->setFocus();
+            break;
+        case 1:
+            popup.popup(note->mapToGlobal(QPoint(10, 10)));
+            QTRY_VERIFY(QApplication::activePopupWidget() == &popup);
+            break;
+        default:
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            break;
+        }
+        QTRY_VERIFY(!note->edTitle->isVisible());
+        QCOMPARE(note->Title(), QStringLiteral("Typed"));
+        popup.close();
+    }
+
+    void escapeInTheTitleKeepsTheEditAndClosesAtOnce()
+    {
+        TFR_NOTE *note = newNote();
+        note->reEdit->setPlainText(QStringLiteral("text"));
+        note->show();
+        const QString path = note->FilePath();
+        QPointer<TFR_NOTE> alive(note);
+        QTest::mouseDClick(note->pnTitlePanel, Qt::LeftButton);
+        note->edTitle->setText(QStringLiteral("Edited"));
+        QTest::keyClick(note->edTitle, Qt::Key_Escape);
+        QVERIFY(!note->isVisible());
+        QTRY_VERIFY(alive.isNull());
+        QCOMPARE(NoteFile::decode(fileBytes(path)).title, QStringLiteral("Edited"));
+    }
+
+    void escapeInTheEditorClosesAtOnce()
+    {
+        TFR_NOTE *note = newNote();
+        note->show();
+        QTest::keyClick(note->reEdit, Qt::Key_Escape);
+        QVERIFY(!note->isVisible());
+        QVERIFY(!note->tmCloseTimer.isActive());
+    }
+
+    void fadesOutAndCloses_data()
+    {
+        QTest::addColumn<int>("opacity");
+        QTest::addColumn<int>("step");
+        QTest::newRow("100") << 100 << 5;
+        QTest::newRow("30") << 30 << 1;
+        QTest::newRow("10 still closes") << 10 << 1;
+    }
+
+    void fadesOutAndCloses()
+    {
+        QFETCH(int, opacity);
+        QFETCH(int, step);
+        TFR_NOTE *note = newNote();
+        note->SetOpacity(opacity);
+        note->show();
+        QPointer<TFR_NOTE> alive(note);
+        note->sbClose->click();
+        QCOMPARE(note->FadeStep, step);
+        QVERIFY(note->tmCloseTimer.isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(alive.isNull(), 5000);
+    }
+
+    void aSecondCloseClickRestartsTheFade()
+    {
+        TFR_NOTE *note = newNote();
+        note->show();
+        note->CloseFading();
+        QTRY_VERIFY(note->FadeLevel < 80);
+        note->CloseFading();
+        QCOMPARE(note->FadeLevel, 100);
+    }
+
+    void hideAllClosesWithoutFading()
+    {
+        TFR_NOTE *note = newNote();
+        note->show();
+        m_main->mnHideAllNotesClick();
+        QVERIFY(!note->isVisible());
+        QVERIFY(!note->FadeOnClose);
+    }
+
+    void destructionWritesOrRemovesTheFile_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("deleted");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("text is written") << "milk" << false << true;
+        QTest::newRow("blanks and line breaks remove it") << " \n\t \n" << false << false;
+        QTest::newRow("deleted with text removes it") << "milk" << true << false;
+    }
+
+    void destructionWritesOrRemovesTheFile()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, deleted);
+        QFETCH(bool, stored);
+        writeNote(QStringLiteral("1.pnf"), QStringLiteral("Title stays out of it"), QStringLiteral("old"));
+        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        note->LoadNote(QStringLiteral("1.pnf"));
+        note->reEdit->setPlainText(text);
+        note->Deleted = deleted;
+        delete note;
+        QCOMPARE(QFile::exists(notesFolder() + QStringLiteral("1.pnf")), stored);
+    }
+
+    void aNewEmptyNoteLeavesNoFile()
+    {
+        TFR_NOTE *note = newNote();
+        note->show();
+        note->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(QDir(notesFolder()).entryList(QDir::Files).isEmpty());
+    }
+
+    void comesBackAsItWas()
+    {
+        TFR_NOTE *note = newNote();
+        note->reEdit->setPlainText(QStringLiteral("milk\nbread"));
+        note->SetTitle(QStringLiteral("  Shopping"));
+        note->ApplyColor(0xC0FFC0);
+        note->SetOpacity(25);
+        note->setGeometry(150, 120, 260, 180);
+        const QString name = note->FileName;
+        delete note;
+        const QByteArray first = fileBytes(notesFolder() + name);
+
+        auto *back = Application::instance()->createForm<TFR_NOTE>();
+        back->LoadNote(name);
+        QCOMPARE(back->FileName, name);
+        QCOMPARE(back->reEdit->toPlainText(), QStringLiteral("milk\nbread"));
+        QCOMPARE(back->Title(), QStringLiteral("  Shopping"));
+        QCOMPARE(back->NoteColor(), 0xC0FFC0);
+        QCOMPARE(back->Opacity(), 25);
+        QCOMPARE(back->geometry(), QRect(150, 120, 260, 180));
+        delete back;
+        // Nothing changed: the second file is the first, byte for byte.
+        QCOMPARE(fileBytes(notesFolder() + name), first);
+    }
+
+    void anUntouchedNoteIsNotRewritten()
+    {
+        const QString path = notesFolder() + QStringLiteral("hand.pnf");
+        const QByteArray handMade("0001400000f00000c80000c800005a99ffff\nHand made\nplain words\n");
+        NoteFile::writeAtomically(path, handMade);
+        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        note->LoadNote(QStringLiteral("hand.pnf"));
+        note->show();
+        QCoreApplication::processEvents();
+        delete note;
+        QCOMPARE(fileBytes(path), handMade);
+    }
+
+    void savingKeepsNotesOnTheScreen()
+    {
+        TFR_NOTE *note = newNote();
+        note->reEdit->setPlainText(QStringLiteral("x"));
+        note->move(-40, 10);
+        note->SaveNote();
+        QCOMPARE(note->pos(), QPoint(0, 10));
+        QVERIFY(fileBytes(note->FilePath()).mid(3).startsWith("00000000000A"));
+    }
+
+    void loadsStoredBoundsOntoTheScreen()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        writeNote(QStringLiteral("far.pnf"), QStringLiteral("t"), QStringLiteral("x"),
+                  QRect(screen.width() + 500, 40, 50, 3000));
+        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        note->LoadNote(QStringLiteral("far.pnf"));
+        QCOMPARE(note->width(), 100);
+        QCOMPARE(note->height(), screen.height());
+        QCOMPARE(note->x(), screen.width() - 50);
+    }
+
+    void aFileThatFailsToLoadIsLeftAlone()
+    {
+        const QString path = notesFolder() + QStringLiteral("bad.pnf");
+        const QByteArray broken("0001400000F00000C80000C8\r\nonly a broken header\r\n");
+        NoteFile::writeAtomically(path, broken);
+        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        QVERIFY_THROWS_EXCEPTION(PaperletError, note->LoadNote(QStringLiteral("bad.pnf")));
+        QCOMPARE(note->FileName, QStringLiteral("bad.pnf"));
+        QVERIFY(note->LoadFailed());
+        note->reEdit->setPlainText(QStringLiteral("typed into a window that never showed"));
+        delete note;
+        QCOMPARE(fileBytes(path), broken);
+    }
+
+    void aFailedCloseKeepsTheNoteOpenAndSaysWhy()
+    {
+        ModalCatcher catcher;
+        TFR_NOTE *note = newNote();
+        note->reEdit->setPlainText(QStringLiteral("precious"));
+        note->show();
+        // A folder where the file should be: the write cannot succeed, even as root.
+        QVERIFY(QDir().mkpath(note->FilePath()));
+        QVERIFY(!note->close());
+        QVERIFY(note->isVisible());
+        QTRY_COMPARE(catcher.texts.size(), 1);
+        QVERIFY2(catcher.texts.first().contains(note->FileName), qPrintable(catcher.texts.first()));
+        const QString path = note->FilePath();
+        QVERIFY(QDir(path).removeRecursively());
+        QVERIFY(note->close());
+        QVERIFY(NoteFile::decode(fileBytes(path)).content.contains(QStringLiteral("precious")));
+    }
+
+    void teardownWritesEveryNoteAndRescuesTheOnesItCannot()
+    {
+        TFR_NOTE *blocked = newNote();
+        blocked->reEdit->setPlainText(QStringLiteral("rescue me"));
+        TFR_NOTE *fine = newNote();
+        fine->reEdit->setPlainText(QStringLiteral("fine"));
+        const QString blockedName = blocked->FileName;
+        const QString fineName = fine->FileName;
+        QVERIFY(QDir().mkpath(blocked->FilePath()));
+        const QString rescued = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+            + QStringLiteral("/Rescued notes/") + blockedName;
+        QFile::remove(rescued);
+        RescueLog::takeReport();
+        // Newest first, as at exit: the blocked one is destroyed last.
+        delete fine;
+        delete blocked;
+        QVERIFY(QFile::exists(notesFolder() + fineName));
+        QVERIFY(NoteFile::decode(fileBytes(rescued)).content.contains(QStringLiteral("rescue me")));
+        // The next start tells where the copy went, once.
+        const QString report = RescueLog::takeReport();
+        QVERIFY2(report.contains(QDir::toNativeSeparators(rescued)), qPrintable(report));
+        QVERIFY(!report.contains(fineName));
+        QCOMPARE(RescueLog::takeReport(), QString());
+    }
+
+    void autosavesShortlyAfterAChange()
+    {
+        TFR_NOTE *note = newNote();
+        note->show();
+        QSignalSpy saved(note, &TFR_NOTE::saved);
+        QTest::keyClicks(note->reEdit, QStringLiteral("typed"));
+        QVERIFY(saved.wait(3000));
+        const NoteRecord record = NoteFile::decode(fileBytes(note->FilePath()));
+        QVERIFY(record.content.contains(QStringLiteral("typed")));
+        // An empty note is never autosaved, and idle notes write nothing.
+        TFR_NOTE *empty = newNote();
+        empty->show();
+        empty->SetTitle(QStringLiteral("title only"));
+        QVERIFY(!saved.wait(2500));
+        QVERIFY(!QFile::exists(empty->FilePath()));
+    }
+
+    void aFullDiskKeepsTheOldFileAndTheTypedText()
+    {
+        const ScratchTmpfs disk;
+        if (!disk.skip().isEmpty())
+            QSKIP(qPrintable(disk.skip()));
+        // The program's folder, and so its Notes folder, on the small disk.
+        delete m_main;
+        m_main = Application::instance()->createForm<TFR_PLT_MAIN>(disk.path());
+        m_main->EnsureNotesFolder();
+        TFR_NOTE *note = newNote();
+        note->show();
+        note->reEdit->setPlainText(QStringLiteral("first words"));
+        note->SaveNote();
+        const QString path = note->FilePath();
+        const QByteArray old = fileBytes(path);
+        QVERIFY(NoteFile::decode(old).content.contains(QStringLiteral("first words")));
+        QVERIFY(disk.fill());
+
+        ModalCatcher catcher;
+        note->reEdit->moveCursor(QTextCursor::End);
+        QTest::keyClicks(note->reEdit, QStringLiteral(" and more"));
+        // The autosave fails and says so, once; the file is the old one.
+        QTRY_COMPARE_WITH_TIMEOUT(catcher.texts.size(), 1, 10000);
+        QVERIFY2(catcher.texts.first().contains(QDir::toNativeSeparators(path)), qPrintable(catcher.texts.first()));
+        QCOMPARE(fileBytes(path), old);
+        QVERIFY(note->isVisible());
+        QVERIFY(note->reEdit->toPlainText().endsWith(QStringLiteral("first words and more")));
+
+        // Closing fails the same way and keeps the note open.
+        QVERIFY(!note->close());
+        QVERIFY(note->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(catcher.texts.size(), 2, 10000);
+        QCOMPARE(fileBytes(path), old);
+
+        // At exit the text goes to a rescue copy elsewhere.
+        const QString rescued = RescueLog::folder() + note->FileName;
+        QFile::remove(rescued);
+        RescueLog::takeReport();
+        delete note;
+        QCOMPARE(fileBytes(path), old);
+        QVERIFY(NoteFile::decode(fileBytes(rescued)).content.contains(QStringLiteral("first words and more")));
+        QVERIFY(RescueLog::takeReport().contains(QDir::toNativeSeparators(rescued)));
+        // The main form goes before the disk it lives on.
+        delete m_main;
+        m_main = nullptr;
+    }
+
+    void showAllOpensInNameOrderOnce()
+    {
+        for (const QString &name : {QStringLiteral("2.pnf"), QStringLiteral("10.pnf"), QStringLiteral("1.pnf")})
+            writeNote(name, name, QStringLiteral("text of ") + name);
+        writeNote(QStringLiteral(".hidden.pnf"), QStringLiteral("h"), QStringLiteral("h"));
+        writeNote(QStringLiteral("other.txt"), QStringLiteral("o"), QStringLiteral("o"));
+        QSignalSpy balloon(m_main, &TFR_PLT_MAIN::balloonShown);
+        m_main->ShowAllNotes();
+        QCOMPARE(openNames(), (QStringList{"1.pnf", "10.pnf", "2.pnf"}));
+        for (const TFR_NOTE *note : Application::instance()->formsOf<TFR_NOTE>())
+            QVERIFY(note->isVisible());
+        m_main->ShowAllNotes();
+        QCOMPARE(openNames().size(), 3);
+        QCOMPARE(balloon.size(), 0);
+
+        m_main->mnHideAllNotesClick();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(openNames().isEmpty());
+        m_main->ShowAllNotes();
+        QCOMPARE(openNames(), (QStringList{"1.pnf", "10.pnf", "2.pnf"}));
+        QCOMPARE(Application::instance()->formsOf<TFR_NOTE>().at(1)->reEdit->toPlainText().trimmed(),
+                 QStringLiteral("text of 10.pnf"));
+    }
+
+    void showAllSkipsDamagedFiles()
+    {
+        writeNote(QStringLiteral("1.pnf"), QStringLiteral("a"), QStringLiteral("a"));
+        NoteFile::writeAtomically(notesFolder() + QStringLiteral("2.pnf"), "one line only");
+        writeNote(QStringLiteral("3.pnf"), QStringLiteral("c"), QStringLiteral("c"));
+        m_main->ShowAllNotes();
+        QCOMPARE(openNames(), (QStringList{"1.pnf", "3.pnf"}));
+        QCOMPARE(fileBytes(notesFolder() + QStringLiteral("2.pnf")), QByteArray("one line only"));
+    }
+
+    void anEmptyFolderShowsTheBalloon()
+    {
+        QSignalSpy balloon(m_main, &TFR_PLT_MAIN::balloonShown);
+        newNote()->show();
+        m_main->ShowAllNotes();
+        QCOMPARE(balloon.size(), 1);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    Application app(argc, argv);
+    TestNoteWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_note_window.moc"
