@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/guarded.h"
 #include "app/note_color_set.h"
+#include "app/late_tray_icon.h"
 #include "app/tray_activations.h"
 #include "app/tray_balloon.h"
 #include "app/tray_images.h"
@@ -75,9 +76,10 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
         if (m_dblClickAttached)
             tiTrayDblClick();
     });
-    connect(tiTray, &QSystemTrayIcon::activated, this,
-            guarded([this](QSystemTrayIcon::ActivationReason reason) { onTrayActivated(reason); }));
+    const auto onActivated = guarded([this](QSystemTrayIcon::ActivationReason reason) { onTrayActivated(reason); });
+    connect(tiTray, &QSystemTrayIcon::activated, this, onActivated);
     tiTray->show();
+    connect(new LateTrayIcon(tiTray->icon(), TrayTip, this), &LateTrayIcon::activated, this, onActivated);
 
     try {
         // 2. and 3. Built-in defaults, then settings.ini over them.

@@ -134,5 +134,15 @@ TrayPresence::~TrayPresence() = default;
 
 bool TrayPresence::isPresent() const
 {
-    return m_watch->xembedTray() || m_watch->statusNotifierHost();
+    return hasXEmbedTray() || hasStatusNotifierHost();
+}
+
+bool TrayPresence::hasXEmbedTray() const
+{
+    return m_watch->xembedTray();
+}
+
+bool TrayPresence::hasStatusNotifierHost() const
+{
+    return m_watch->statusNotifierHost();
 }

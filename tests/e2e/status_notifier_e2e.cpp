@@ -8,11 +8,14 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 
 namespace {
@@ -21,6 +24,46 @@ const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 const QString NewNoteTitle = QStringLiteral("New Note");
 const QString WatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString WatcherPath = QStringLiteral("/StatusNotifierWatcher");
+const QString ItemInterface = QStringLiteral("org.kde.StatusNotifierItem");
+
+// An item as the watcher lists it, "service/path" or just "service".
+QString itemService(const QString &item)
+{
+    return item.section(QLatin1Char('/'), 0, 0);
+}
+
+QString itemPath(const QString &item)
+{
+    const qsizetype slash = item.indexOf(QLatin1Char('/'));
+    return slash < 0 ? QStringLiteral("/StatusNotifierItem") : item.mid(slash);
+}
+
+// The sizes of the pictures an item offers its host.
+QList<QSize> iconSizes(QDBusConnection &bus, const QString &item)
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(itemService(item), itemPath(item),
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    get << ItemInterface << QStringLiteral("IconPixmap");
+    const QDBusMessage reply = bus.call(get);
+    QList<QSize> sizes;
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return sizes;
+    const QDBusArgument pixmaps = reply.arguments().first().value<QDBusVariant>().variant().value<QDBusArgument>();
+    pixmaps.beginArray();
+    while (!pixmaps.atEnd()) {
+        int width = 0;
+        int height = 0;
+        QByteArray argb;
+        pixmaps.beginStructure();
+        pixmaps >> width >> height >> argb;
+        pixmaps.endStructure();
+        if (argb.size() == qsizetype(width) * height * 4)
+            sizes.append(QSize(width, height));
+    }
+    pixmaps.endArray();
+    return sizes;
+}
 
 // One panel along the top: a spacer, then the systray plugin.
 const QByteArray PanelConfig = R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -70,6 +113,7 @@ public:
 
     ~Desktop()
     {
+        E2eSession::stopProcess(m_watcher);
         E2eSession::stopProcess(m_panel);
         E2eSession::stopProcess(m_recorder);
         if (!m_connection)
@@ -96,6 +140,23 @@ public:
         m_panel.setProcessChannelMode(QProcess::MergedChannels);
         m_panel.start(QStringLiteral("xfce4-panel"), {QStringLiteral("--disable-wm-check")});
         return m_panel.waitForStarted();
+    }
+
+    // A tray that is only a status-notifier host, with no XEmbed side.
+    bool startWatcher()
+    {
+        m_watcher.setProcessEnvironment(m_env);
+        m_watcher.start(qEnvironmentVariable("PAPERLET_E2E_WATCHER"), {});
+        return E2eSession::waitFor([this] {
+            return m_watcher.state() == QProcess::NotRunning || m_watcher.peek(6) == "ready\n";
+        }) && m_watcher.state() == QProcess::Running;
+    }
+
+    bool hasService(const QString &prefix)
+    {
+        QDBusConnectionInterface *names = bus().interface();
+        const QStringList services = names ? names->registeredServiceNames().value() : QStringList();
+        return std::any_of(services.cbegin(), services.cend(), [&](const QString &name) { return name.startsWith(prefix); });
     }
 
     bool hostRegistered()
@@ -143,6 +204,7 @@ private:
     std::unique_ptr<QDBusConnection> m_connection;
     QProcess m_recorder;
     QProcess m_panel;
+    QProcess m_watcher;
     QByteArray m_notifications;
 };
 
@@ -154,6 +216,7 @@ class TestStatusNotifier final : public QObject
 private Q_SLOTS:
     void hostBeforeProgram();
     void hostAfterProgram();
+    void statusNotifierHostAfterProgram();
 };
 
 // A private display, desktop and program session.
@@ -179,12 +242,7 @@ void TestStatusNotifier::hostBeforeProgram()
         return desktop.notifications().contains("Paperlet|Double click for new note!\n");
     }), desktop.notifications().constData());
 
-    // "service/path": the item the host clicks.
-    const QString item = items.first();
-    const int slash = item.indexOf(QLatin1Char('/'));
-    const QString service = slash < 0 ? item : item.left(slash);
-    const QString path = slash < 0 ? QStringLiteral("/StatusNotifierItem") : item.mid(slash);
-    QDBusInterface icon(service, path, QStringLiteral("org.kde.StatusNotifierItem"), desktop.bus());
+    QDBusInterface icon(itemService(items.first()), itemPath(items.first()), ItemInterface, desktop.bus());
     QVERIFY(icon.isValid());
     // A double click on the icon: the host's two activations, as fast as a hand.
     icon.asyncCall(QStringLiteral("Activate"), 0, 0);
@@ -213,6 +271,38 @@ void TestStatusNotifier::hostAfterProgram()
     QVERIFY(E2eSession::waitFor([&] { return app.shownWindows().size() == before + 1; }));
 
     QVERIFY(session.rightClickTray());
+    QVERIFY(app.waitForPopupMenu());
+    E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
+    QVERIFY(app.waitForExit());
+    QCOMPARE(app.exitCode(), 0);
+    QCOMPARE(app.shownWindows().size(), 0);
+}
+
+// A panel that is only a status-notifier host and comes up after the
+// program has made its tray icon: Qt has taken the XEmbed path by then, and
+// the program shows an item of its own.
+void TestStatusNotifier::statusNotifierHostAfterProgram()
+{
+    DESKTOP_SESSION(session, desktop);
+    E2eProgram &app = session.start();
+    // Its command service comes after the tray icon.
+    QVERIFY(E2eSession::waitFor([&] { return desktop.hasService(QStringLiteral("example.paperlet.")); }));
+    QVERIFY(desktop.startWatcher());
+    QStringList items;
+    QVERIFY(E2eSession::waitFor([&] { return !(items = desktop.items()).isEmpty(); }));
+    QCOMPARE(items.size(), 1);
+    QVERIFY2(iconSizes(desktop.bus(), items.first()).contains(QSize(22, 22)), qPrintable(items.first()));
+
+    QDBusInterface icon(itemService(items.first()), itemPath(items.first()), ItemInterface, desktop.bus());
+    QVERIFY(icon.isValid());
+    const int before = app.shownWindows().size();
+    icon.asyncCall(QStringLiteral("Activate"), 0, 0);
+    icon.asyncCall(QStringLiteral("Activate"), 0, 0);
+    QVERIFY(app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly));
+    QVERIFY(E2eSession::waitFor([&] { return app.shownWindows().size() == before + 1; }));
+
+    // No exported menu: the host's right click comes as Context, and the program opens its own.
+    icon.asyncCall(QStringLiteral("ContextMenu"), 0, 0);
     QVERIFY(app.waitForPopupMenu());
     E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
     QVERIFY(app.waitForExit());
