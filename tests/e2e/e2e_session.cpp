@@ -485,14 +485,15 @@ bool E2eDisplay::startTray()
 
 // --- E2eBus -----------------------------------------------------------------
 
-E2eBus::E2eBus(const QProcessEnvironment &env)
+E2eBus::E2eBus(const QProcessEnvironment &env, const QString &configFile)
     : m_daemon(std::make_unique<QProcess>())
 {
     m_daemon->setProcessEnvironment(env);
     // The address is its first line, written once the bus listens.
     m_address = startAndReadLine(*m_daemon, QStringLiteral("dbus-daemon"),
-                                 {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                  QStringLiteral("--print-address=1")});
+                                 {configFile.isEmpty() ? QStringLiteral("--session")
+                                                       : QStringLiteral("--config-file=") + configFile,
+                                  QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
 }
 
 E2eBus::~E2eBus()
