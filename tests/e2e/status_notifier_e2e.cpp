@@ -264,6 +264,9 @@ void TestStatusNotifier::hostAfterProgram()
     E2eProgram &app = session.start();
     QVERIFY(desktop.startPanel());
     QVERIFY(app.waitForTrayIcon());
+    // The panel is both kinds of tray: the XEmbed icon is the only one.
+    QVERIFY(desktop.hostRegistered());
+    QVERIFY2(E2eSession::waitFor([&] { return desktop.items().isEmpty(); }), qPrintable(desktop.items().join(' ')));
 
     // An XEmbed double click (Trigger, then DoubleClick) makes one note.
     const int before = app.shownWindows().size();
