@@ -1,5 +1,5 @@
-// A Wayland session: a headless sway with XWayland, optionally with its bar
-// as the tray. sway will not run as root, so it runs as "nobody"; its X side
+// Wayland sessions. A headless sway with XWayland, optionally with its bar
+// as the tray, and a headless mutter with XWayland for stored places. sway will not run as root, so it runs as "nobody"; its X side
 // lets this test's user in, and a bus of the test's own serves both users.
 // sway places every window itself (a tiling desktop), so what is checked is
 // what such a desktop allows: the program starts as an X client, its notes
@@ -24,6 +24,7 @@
 #include <unistd.h>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -88,48 +89,123 @@ void collectWindows(const QJsonObject &node, QList<QJsonObject> &windows)
             collectWindows(child.toObject(), windows);
 }
 
+// What every compositor run here has: a folder of its own with its runtime
+// folder, its X display made the display of this test process while it
+// lives, and the processes it started, found by that runtime folder.
+class WaylandRun final
+{
+public:
+    WaylandRun()
+        : m_runtime(QDir(m_folder.path()).filePath(QStringLiteral("runtime")))
+        , m_previousDisplay(qgetenv("DISPLAY"))
+        , m_previousAuthority(qgetenv("XAUTHORITY"))
+    {
+        QDir().mkpath(m_runtime);
+        QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    ~WaylandRun()
+    {
+        // Its X server and helpers are no children of the compositor (they
+        // were forked twice) and outlive it for a moment.
+        if (!E2eSession::waitFor([this] { return processes().isEmpty(); }, 5000))
+            for (const pid_t process : processes())
+                ::kill(process, SIGTERM);
+        for (const auto &[name, value] : {std::pair{"DISPLAY", m_previousDisplay}, {"XAUTHORITY", m_previousAuthority}})
+            value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
+    }
+
+    QString folder() const { return m_folder.path(); }
+    QString runtime() const { return m_runtime; }
+    QString inRuntime(const QString &name) const { return QDir(m_runtime).filePath(name); }
+    // The first entry of the runtime folder that matches, as a full path.
+    QString findInRuntime(const QString &pattern) const
+    {
+        const QStringList found = QDir(m_runtime).entryList({pattern}, QDir::System | QDir::Hidden | QDir::Files);
+        return found.isEmpty() ? QString() : inRuntime(found.first());
+    }
+
+    void useDisplay(const QString &display, const QString &wayland, const QString &authority = QString())
+    {
+        m_display = display;
+        m_wayland = wayland;
+        m_authority = authority;
+        qputenv("DISPLAY", display.toLatin1());
+        authority.isEmpty() ? qunsetenv("XAUTHORITY") : qputenv("XAUTHORITY", authority.toLocal8Bit());
+    }
+    bool hasDisplay() const { return !m_display.isEmpty() && !m_wayland.isEmpty(); }
+
+    // What a program of this session gets: the compositor's sockets and the bus.
+    void enter(E2eSession &session, const QString &busAddress) const
+    {
+        session.setEnvironment(QStringLiteral("DISPLAY"), m_display);
+        session.setEnvironment(QStringLiteral("XAUTHORITY"), m_authority);
+        session.setEnvironment(QStringLiteral("WAYLAND_DISPLAY"), m_wayland);
+        session.setEnvironment(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
+        // The program chooses its platform itself, as on a user's desktop.
+        session.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QString());
+    }
+
+private:
+    // The processes that live in this runtime folder.
+    QList<pid_t> processes() const
+    {
+        const QByteArray mark = "XDG_RUNTIME_DIR=" + m_runtime.toLocal8Bit();
+        QList<pid_t> found;
+        for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            const pid_t pid = pid_t(entry.toInt());
+            if (pid > 0 && pid != ::getpid()
+                && readFile(QStringLiteral("/proc/%1/environ").arg(pid)).split('\0').contains(mark))
+                found.append(pid);
+        }
+        return found;
+    }
+
+    QTemporaryDir m_folder{QDir::tempPath() + QStringLiteral("/paperlet-wayland-XXXXXX")};
+    QString m_runtime;
+    QByteArray m_previousDisplay;
+    QByteArray m_previousAuthority;
+    QString m_display;
+    QString m_wayland;
+    QString m_authority;
+};
+
 // The desktop: sway (and its bar) as an unprivileged user on a bus of its
 // own; every process it starts is stopped by its id when it goes.
 class SwayDesktop final
 {
 public:
     explicit SwayDesktop(bool withBar)
-        : m_busConfig(QDir(m_folder.path()).filePath(QStringLiteral("bus.conf")))
+        : m_busConfig(QDir(m_run.folder()).filePath(QStringLiteral("bus.conf")))
         , m_bus((writeFile(m_busConfig, BusConfig), QProcessEnvironment::systemEnvironment()), m_busConfig)
-        , m_runtime(QDir(m_folder.path()).filePath(QStringLiteral("runtime")))
-        , m_previousDisplay(qgetenv("DISPLAY"))
     {
         const passwd *user = ::getpwnam(qPrintable(DesktopUser));
         if (!user || m_bus.address().isEmpty())
             return;
-        QDir().mkpath(m_runtime);
-        writeFile(QDir(m_runtime).filePath(QStringLiteral("sway.conf")), SwayConfig + (withBar ? BarConfig : QByteArray()));
-        for (const QString &path : {m_folder.path(), m_runtime, QDir(m_runtime).filePath(QStringLiteral("sway.conf"))})
+        const QString config = m_run.inRuntime(QStringLiteral("sway.conf"));
+        writeFile(config, SwayConfig + (withBar ? BarConfig : QByteArray()));
+        for (const QString &path : {m_run.folder(), m_run.runtime(), config})
             if (::chown(qPrintable(path), user->pw_uid, user->pw_gid) != 0)
                 return;
-        QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         m_sway.setProcessEnvironment(userEnvironment());
         m_sway.setProcessChannelMode(QProcess::MergedChannels);
-        m_sway.start(QStringLiteral("setpriv"), asUser({QStringLiteral("sway"), QStringLiteral("-c"),
-                                                         QDir(m_runtime).filePath(QStringLiteral("sway.conf"))}));
-        const QString displayFile = QDir(m_runtime).filePath(QStringLiteral("display"));
+        m_sway.start(QStringLiteral("setpriv"), asUser({QStringLiteral("sway"), QStringLiteral("-c"), config}));
+        const QString displayFile = m_run.inRuntime(QStringLiteral("display"));
         if (!E2eSession::waitFor([&] { return QFile::exists(displayFile) || m_sway.state() == QProcess::NotRunning; }))
             return;
-        m_display = QString::fromLatin1(readFile(displayFile)).trimmed();
+        const QString display = QString::fromLatin1(readFile(displayFile)).trimmed();
         // The X server lets in its own user only; this test and the program are root.
         QProcess xhost;
         QProcessEnvironment env = userEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), m_display);
+        env.insert(QStringLiteral("DISPLAY"), display);
         xhost.setProcessEnvironment(env);
         xhost.start(QStringLiteral("setpriv"), asUser({QStringLiteral("xhost"), QStringLiteral("+si:localuser:root")}));
-        if (m_display.isEmpty() || !xhost.waitForFinished(20000) || xhost.exitCode() != 0)
+        if (display.isEmpty() || !xhost.waitForFinished(20000) || xhost.exitCode() != 0)
             return;
-        qputenv("DISPLAY", m_display.toLatin1());
-        const QStringList sockets = QDir(m_runtime).entryList({QStringLiteral("wayland-?")}, QDir::System);
-        m_wayland = sockets.isEmpty() ? QString() : QDir(m_runtime).filePath(sockets.first());
-        const QStringList ipc = QDir(m_runtime).entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
-        m_ipc = ipc.isEmpty() ? QString() : QDir(m_runtime).filePath(ipc.first());
+        m_run.useDisplay(display, m_run.findInRuntime(QStringLiteral("wayland-?")));
+        m_ipc = m_run.findInRuntime(QStringLiteral("sway-ipc.*.sock"));
         m_connection = std::make_unique<QDBusConnection>(
             QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("e2e-sway")));
     }
@@ -140,39 +216,19 @@ public:
             swaymsg({QStringLiteral("exit")});
         if (!m_sway.waitForFinished(5000))
             E2eSession::stopProcess(m_sway);
-        // Its X server, bar and background are no children of it (they were
-        // forked twice) and outlive it for a moment.
-        if (!E2eSession::waitFor([this] { return helpers().isEmpty(); }, 5000))
-            for (const pid_t helper : helpers())
-                ::kill(helper, SIGTERM);
         if (m_connection)
             QDBusConnection::disconnectFromBus(m_connection->name());
-        if (m_previousDisplay.isEmpty())
-            qunsetenv("DISPLAY");
-        else
-            qputenv("DISPLAY", m_previousDisplay);
     }
 
     bool isUp() const
     {
         return m_connection && m_connection->isConnected() && m_sway.state() == QProcess::Running
-            && !m_wayland.isEmpty() && !m_ipc.isEmpty();
+            && m_run.hasDisplay() && !m_ipc.isEmpty();
     }
     QString log() { return QString::fromLocal8Bit(m_sway.readAll()); }
-
-    // What a program of this session gets: sway's sockets and the bus.
-    void enter(E2eSession &session) const
-    {
-        session.setEnvironment(QStringLiteral("DISPLAY"), m_display);
-        session.setEnvironment(QStringLiteral("WAYLAND_DISPLAY"), m_wayland);
-        session.setEnvironment(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
-        session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
-        // The program chooses its platform itself, as on a user's desktop.
-        session.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QString());
-    }
+    void enter(E2eSession &session) const { m_run.enter(session, m_bus.address()); }
 
     QDBusConnection &bus() { return *m_connection; }
-    QString busAddress() const { return m_bus.address(); }
 
     bool hostRegistered()
     {
@@ -202,7 +258,7 @@ public:
     // The whole output as the compositor shows it.
     QImage screenshot()
     {
-        const QString path = QDir(m_runtime).filePath(QStringLiteral("shot.png"));
+        const QString path = m_run.inRuntime(QStringLiteral("shot.png"));
         QFile::remove(path);
         QProcess grim;
         grim.setProcessEnvironment(userEnvironment());
@@ -216,30 +272,18 @@ private:
     {
         QProcessEnvironment env;
         env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
-        env.insert(QStringLiteral("HOME"), m_runtime);
+        env.insert(QStringLiteral("HOME"), m_run.runtime());
         env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_run.runtime());
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
         env.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
         env.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
         env.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
         env.insert(QStringLiteral("WLR_HEADLESS_OUTPUTS"), QStringLiteral("1"));
-        if (!m_wayland.isEmpty())
-            env.insert(QStringLiteral("WAYLAND_DISPLAY"), m_wayland);
+        const QString wayland = m_run.findInRuntime(QStringLiteral("wayland-?"));
+        if (!wayland.isEmpty())
+            env.insert(QStringLiteral("WAYLAND_DISPLAY"), wayland);
         return env;
-    }
-
-    // The processes that sway started: those living in its runtime folder.
-    QList<pid_t> helpers() const
-    {
-        const QByteArray mark = "XDG_RUNTIME_DIR=" + m_runtime.toLocal8Bit();
-        QList<pid_t> found;
-        for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-            const pid_t pid = pid_t(entry.toInt());
-            if (pid > 0 && readFile(QStringLiteral("/proc/%1/environ").arg(pid)).split('\0').contains(mark))
-                found.append(pid);
-        }
-        return found;
     }
 
     // setpriv runs the command in its own process: the id QProcess knows is the command's.
@@ -258,16 +302,69 @@ private:
         return msg.readAllStandardOutput();
     }
 
-    QTemporaryDir m_folder{QDir::tempPath() + QStringLiteral("/paperlet-sway-XXXXXX")};
+    WaylandRun m_run;
     QString m_busConfig;
     E2eBus m_bus;
-    QString m_runtime;
-    QByteArray m_previousDisplay;
     QProcess m_sway;
-    QString m_display;
-    QString m_wayland;
     QString m_ipc;
     std::unique_ptr<QDBusConnection> m_connection;
+};
+
+// A desktop that lets X clients place their windows: the GNOME compositor,
+// headless with one virtual monitor and XWayland, on a bus of its own (it
+// runs as root).
+class MutterDesktop final
+{
+public:
+    MutterDesktop()
+        : m_bus(busEnvironment())
+    {
+        if (m_bus.address().isEmpty())
+            return;
+        QProcessEnvironment env = busEnvironment();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
+        m_mutter.setProcessEnvironment(env);
+        m_mutter.setProcessChannelMode(QProcess::MergedChannels);
+        m_mutter.start(QStringLiteral("mutter"), {QStringLiteral("--headless"), QStringLiteral("--virtual-monitor"),
+                                                  QStringLiteral("1280x800"), QStringLiteral("--wayland")});
+        // "Using public X11 display :1, (using :2 for managed services)"
+        const QByteArray marker = "Using public X11 display ";
+        if (!E2eSession::waitFor([&] {
+                m_log += m_mutter.readAll();
+                return m_log.contains(marker) || m_mutter.state() == QProcess::NotRunning;
+            }))
+            return;
+        const qsizetype at = m_log.indexOf(marker);
+        if (at < 0)
+            return;
+        const QByteArray rest = m_log.mid(at + marker.size());
+        const QString display = QString::fromLatin1(rest.left(rest.indexOf(',')));
+        m_run.useDisplay(display, m_run.findInRuntime(QStringLiteral("wayland-?")),
+                         m_run.findInRuntime(QStringLiteral(".mutter-Xwaylandauth.*")));
+    }
+
+    ~MutterDesktop() { E2eSession::stopProcess(m_mutter); }
+
+    bool isUp() const { return m_mutter.state() == QProcess::Running && m_run.hasDisplay(); }
+    QString log() { return QString::fromLocal8Bit(m_log + m_mutter.readAll()); }
+    void enter(E2eSession &session) const { m_run.enter(session, m_bus.address()); }
+
+private:
+    // The bus hands it to the services it starts, which so count as this run's.
+    QProcessEnvironment busEnvironment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_run.runtime());
+        env.insert(QStringLiteral("HOME"), m_run.folder());
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        return env;
+    }
+
+    WaylandRun m_run;
+    E2eBus m_bus;
+    QProcess m_mutter;
+    QByteArray m_log;
 };
 
 bool waitForSwayWindows(SwayDesktop &desktop, const E2eProgram &app, int count)
@@ -298,6 +395,7 @@ class TestWayland final : public QObject
 private Q_SLOTS:
     void notesAndCommandLine();
     void trayInSwayBar();
+    void storedPlacesUnderMutter();
 };
 
 #define SWAY_SESSION(session, desktop, withBar)                                   \
@@ -358,6 +456,35 @@ void TestWayland::trayInSwayBar()
     icon.asyncCall(QStringLiteral("ContextMenu"), 0, 0);
     QVERIFY(app.waitForPopupMenu());
     E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
+    QVERIFY(app.waitForExit());
+    QCOMPARE(app.exitCode(), 0);
+}
+
+// Where the compositor lets X clients place their windows, notes reopen
+// at their stored places and sizes.
+void TestWayland::storedPlacesUnderMutter()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("mutter")).isEmpty())
+        QSKIP("no mutter (scripts/setup.sh installs it)");
+    MutterDesktop desktop;
+    QVERIFY2(desktop.isUp(), qPrintable(QStringLiteral("mutter did not come up: ") + desktop.log()));
+    E2eSession session;
+    desktop.enter(session);
+    session.seedSettings(QuietSettings);
+    session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(320, 240, "First", "first text"));
+    session.seedNote(QStringLiteral("2.pnf"), E2eSession::noteFile(700, 420, "Second", "second text"));
+    E2eProgram &app = session.start();
+    const XWindow first = app.waitForWindow(QStringLiteral("First"), E2eProgram::ViewableOnly);
+    const XWindow second = app.waitForWindow(QStringLiteral("Second"), E2eProgram::ViewableOnly);
+    QVERIFY(first && second);
+    // The compositor manages X windows (it could move them), and leaves them where asked.
+    QVERIFY(E2eSession::run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                .contains(QLatin1String("window id")));
+    QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(first) == QRect(320, 240, 200, 200); }));
+    QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(second) == QRect(700, 420, 200, 200); }));
+
+    E2eProgram &exit = session.start({QStringLiteral("--exit")});
+    QVERIFY(exit.waitForExit());
     QVERIFY(app.waitForExit());
     QCOMPARE(app.exitCode(), 0);
 }
