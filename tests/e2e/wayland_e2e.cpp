@@ -1,9 +1,10 @@
-// Wayland sessions. A headless sway with XWayland, optionally with its bar
-// as the tray, and a headless mutter with XWayland for stored places. sway will not run as root, so it runs as "nobody"; its X side
-// lets this test's user in, and a bus of the test's own serves both users.
-// sway places every window itself (a tiling desktop), so what is checked is
-// what such a desktop allows: the program starts as an X client, its notes
-// open as sway's windows, the command line works, the tray works in the bar.
+// Wayland sessions: a headless sway with XWayland, optionally with its bar
+// as the tray, and a headless mutter with XWayland for stored places.
+// sway will not run as root, so it runs as "nobody"; its X side lets this
+// test's user in, and a bus of the test's own serves both users. sway places
+// every window itself (a tiling desktop), so what is checked there is what
+// such a desktop allows: the program starts as an X client, its notes open
+// as sway's windows, the command line works, the tray works in the bar.
 
 #include "e2e_session.h"
 
