@@ -4,12 +4,11 @@
 // made, and the XEmbed path otherwise; both are run here.
 
 #include "e2e_session.h"
+#include "e2e_status_notifier.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
-#include <QDBusMessage>
-#include <QDBusVariant>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -22,49 +21,6 @@ namespace {
 
 const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 const QString NewNoteTitle = QStringLiteral("New Note");
-const QString WatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
-const QString WatcherPath = QStringLiteral("/StatusNotifierWatcher");
-const QString ItemInterface = QStringLiteral("org.kde.StatusNotifierItem");
-
-// An item as the watcher lists it, "service/path" or just "service".
-QString itemService(const QString &item)
-{
-    return item.section(QLatin1Char('/'), 0, 0);
-}
-
-QString itemPath(const QString &item)
-{
-    const qsizetype slash = item.indexOf(QLatin1Char('/'));
-    return slash < 0 ? QStringLiteral("/StatusNotifierItem") : item.mid(slash);
-}
-
-// The sizes of the pictures an item offers its host.
-QList<QSize> iconSizes(QDBusConnection &bus, const QString &item)
-{
-    QDBusMessage get = QDBusMessage::createMethodCall(itemService(item), itemPath(item),
-                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                      QStringLiteral("Get"));
-    get << ItemInterface << QStringLiteral("IconPixmap");
-    const QDBusMessage reply = bus.call(get);
-    QList<QSize> sizes;
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return sizes;
-    const QDBusArgument pixmaps = reply.arguments().first().value<QDBusVariant>().variant().value<QDBusArgument>();
-    pixmaps.beginArray();
-    while (!pixmaps.atEnd()) {
-        int width = 0;
-        int height = 0;
-        QByteArray argb;
-        pixmaps.beginStructure();
-        pixmaps >> width >> height >> argb;
-        pixmaps.endStructure();
-        if (argb.size() == qsizetype(width) * height * 4)
-            sizes.append(QSize(width, height));
-    }
-    pixmaps.endArray();
-    return sizes;
-}
-
 // One panel along the top: a spacer, then the systray plugin.
 const QByteArray PanelConfig = R"(<?xml version="1.0" encoding="UTF-8"?>
 <channel name="xfce4-panel" version="1.0">
@@ -159,17 +115,8 @@ public:
         return std::any_of(services.cbegin(), services.cend(), [&](const QString &name) { return name.startsWith(prefix); });
     }
 
-    bool hostRegistered()
-    {
-        QDBusInterface watcher(WatcherService, WatcherPath, WatcherService, bus());
-        return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
-    }
-
-    QStringList items()
-    {
-        QDBusInterface watcher(WatcherService, WatcherPath, WatcherService, bus());
-        return watcher.property("RegisteredStatusNotifierItems").toStringList();
-    }
+    bool hostRegistered() { return E2eStatusNotifier::hostRegistered(bus()); }
+    QStringList items() { return E2eStatusNotifier::items(bus()); }
 
     // What the notification service was handed, one "summary|body" a line.
     QByteArray notifications()
@@ -242,16 +189,13 @@ void TestStatusNotifier::hostBeforeProgram()
         return desktop.notifications().contains("Paperlet|Double click for new note!\n");
     }), desktop.notifications().constData());
 
-    QDBusInterface icon(itemService(items.first()), itemPath(items.first()), ItemInterface, desktop.bus());
-    QVERIFY(icon.isValid());
-    // A double click on the icon: the host's two activations, as fast as a hand.
-    icon.asyncCall(QStringLiteral("Activate"), 0, 0);
-    icon.asyncCall(QStringLiteral("Activate"), 0, 0);
+    E2eTrayItem icon(desktop.bus(), items.first());
+    QVERIFY(icon.doubleClick());
     QVERIFY(app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly));
     QCOMPARE(app.shownWindows().size(), 1);
 
     // The host that only reports a right click: the program's own menu.
-    icon.asyncCall(QStringLiteral("ContextMenu"), 0, 0);
+    QVERIFY(icon.rightClick());
     QVERIFY(app.waitForPopupMenu());
     E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
     QVERIFY(app.waitForExit());
@@ -294,18 +238,16 @@ void TestStatusNotifier::statusNotifierHostAfterProgram()
     QStringList items;
     QVERIFY(E2eSession::waitFor([&] { return !(items = desktop.items()).isEmpty(); }));
     QCOMPARE(items.size(), 1);
-    QVERIFY2(iconSizes(desktop.bus(), items.first()).contains(QSize(22, 22)), qPrintable(items.first()));
+    QVERIFY2(E2eStatusNotifier::iconSizes(desktop.bus(), items.first()).contains(QSize(22, 22)), qPrintable(items.first()));
 
-    QDBusInterface icon(itemService(items.first()), itemPath(items.first()), ItemInterface, desktop.bus());
-    QVERIFY(icon.isValid());
+    E2eTrayItem icon(desktop.bus(), items.first());
     const int before = app.shownWindows().size();
-    icon.asyncCall(QStringLiteral("Activate"), 0, 0);
-    icon.asyncCall(QStringLiteral("Activate"), 0, 0);
+    QVERIFY(icon.doubleClick());
     QVERIFY(app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly));
     QVERIFY(E2eSession::waitFor([&] { return app.shownWindows().size() == before + 1; }));
 
     // No exported menu: the host's right click comes as Context, and the program opens its own.
-    icon.asyncCall(QStringLiteral("ContextMenu"), 0, 0);
+    QVERIFY(icon.rightClick());
     QVERIFY(app.waitForPopupMenu());
     E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
     QVERIFY(app.waitForExit());

@@ -7,6 +7,7 @@
 // as sway's windows, the command line works, the tray works in the bar.
 
 #include "e2e_session.h"
+#include "e2e_status_notifier.h"
 
 #include <QDBusConnection>
 #include <QDBusInterface>
@@ -32,8 +33,6 @@ namespace {
 const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 const QString NewNoteTitle = QStringLiteral("New Note");
 const QString DesktopUser = QStringLiteral("nobody");
-const QString WatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
-const QString WatcherPath = QStringLiteral("/StatusNotifierWatcher");
 const QColor NoteYellow(0xFF, 0xE8, 0x5C);   // the tray icon's paper
 constexpr int BarHeight = 28;
 
@@ -231,17 +230,8 @@ public:
 
     QDBusConnection &bus() { return *m_connection; }
 
-    bool hostRegistered()
-    {
-        QDBusInterface watcher(WatcherService, WatcherPath, WatcherService, bus());
-        return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
-    }
-
-    QStringList items()
-    {
-        QDBusInterface watcher(WatcherService, WatcherPath, WatcherService, bus());
-        return watcher.property("RegisteredStatusNotifierItems").toStringList();
-    }
+    bool hostRegistered() { return E2eStatusNotifier::hostRegistered(bus()); }
+    QStringList items() { return E2eStatusNotifier::items(bus()); }
 
     // The windows sway manages for this process.
     QList<QJsonObject> windowsOf(qint64 pid)
@@ -443,18 +433,13 @@ void TestWayland::trayInSwayBar()
     QVERIFY(E2eSession::waitFor([&] { return barShowsIcon(shot = desktop.screenshot()); }));
 
     // What the bar sends on a double click: two activations.
-    const QString item = items.first();
-    const qsizetype slash = item.indexOf(QLatin1Char('/'));
-    QDBusInterface icon(item.left(slash), slash < 0 ? QStringLiteral("/StatusNotifierItem") : item.mid(slash),
-                        QStringLiteral("org.kde.StatusNotifierItem"), desktop.bus());
-    QVERIFY(icon.isValid());
-    icon.asyncCall(QStringLiteral("Activate"), 0, 0);
-    icon.asyncCall(QStringLiteral("Activate"), 0, 0);
+    E2eTrayItem icon(desktop.bus(), items.first());
+    QVERIFY(icon.doubleClick());
     QVERIFY(app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly));
     QVERIFY(waitForSwayWindows(desktop, app, 1));
 
     // The bar reports a right click only as Context: the program's own menu.
-    icon.asyncCall(QStringLiteral("ContextMenu"), 0, 0);
+    QVERIFY(icon.rightClick());
     QVERIFY(app.waitForPopupMenu());
     E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
     QVERIFY(app.waitForExit());
