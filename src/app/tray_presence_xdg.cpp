@@ -87,7 +87,8 @@ private:
     void watchX11()
     {
         auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-        if (!x11)
+        // Offscreen, the interface may be there without a connection.
+        if (!x11 || !x11->connection())
             return;
         m_connection = x11->connection();
         m_manager = internAtom(m_connection, "MANAGER");
