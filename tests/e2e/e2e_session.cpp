@@ -150,8 +150,8 @@ XWindow E2eProgram::trayIcon() const
         if (parent.isEmpty() || parent.contains(QLatin1String("the root window")))
             continue;
         const auto rect = E2eSession::geometry(window);
-        // Embedded by the tray host: small (not square at 2x), mapped.
-        if (rect && rect->width() <= 64 && rect->height() <= 64
+        // Embedded by the tray host: small, mapped, square (at 2x Qt asks for twice the width).
+        if (rect && rect->height() <= 64 && (rect->width() == rect->height() || rect->width() == 2 * rect->height())
             && E2eSession::isViewable(window))
             return window;
     }
