@@ -11,6 +11,7 @@
 #include "notes/note_collection.h"
 #include "notes/note_window.h"
 #include "notes/notes_folder_sync.h"
+#include "platform/late_tray_icon.h"
 #include "theme/ide_theme.h"
 #include "theme/note_color_set.h"
 #include "theme/tray_images.h"
@@ -75,9 +76,10 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
         if (m_dblClickAttached)
             tiTrayDblClick();
     });
-    connect(tiTray, &QSystemTrayIcon::activated, this,
-            guarded([this](QSystemTrayIcon::ActivationReason reason) { onTrayActivated(reason); }));
+    const auto onActivated = guarded([this](QSystemTrayIcon::ActivationReason reason) { onTrayActivated(reason); });
+    connect(tiTray, &QSystemTrayIcon::activated, this, onActivated);
     tiTray->show();
+    connect(new LateTrayIcon(tiTray->icon(), TrayTip, this), &LateTrayIcon::activated, this, onActivated);
 
     try {
         // 2. and 3. Built-in defaults, then settings.ini over them.

@@ -17,6 +17,9 @@ public:
     ~TrayPresence() override;
 
     bool isPresent() const;
+    // Which kind is up: an XEmbed tray manager, a status-notifier host.
+    bool hasXEmbedTray() const;
+    bool hasStatusNotifierHost() const;
 
 Q_SIGNALS:
     // A tray may have come up; isPresent() tells.

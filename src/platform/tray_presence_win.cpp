@@ -17,3 +17,13 @@ bool TrayPresence::isPresent() const
 {
     return true;
 }
+
+bool TrayPresence::hasXEmbedTray() const
+{
+    return true;
+}
+
+bool TrayPresence::hasStatusNotifierHost() const
+{
+    return false;
+}

@@ -82,7 +82,8 @@ private:
     void watchX11()
     {
         auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-        if (!x11)
+        // Offscreen, the interface may be there without a connection.
+        if (!x11 || !x11->connection())
             return;
         m_connection = x11->connection();
         m_manager = internAtom(m_connection, "MANAGER");
@@ -129,5 +130,15 @@ TrayPresence::~TrayPresence() = default;
 
 bool TrayPresence::isPresent() const
 {
-    return m_watch->xembedTray() || m_watch->statusNotifierHost();
+    return hasXEmbedTray() || hasStatusNotifierHost();
+}
+
+bool TrayPresence::hasXEmbedTray() const
+{
+    return m_watch->xembedTray();
+}
+
+bool TrayPresence::hasStatusNotifierHost() const
+{
+    return m_watch->statusNotifierHost();
 }

@@ -107,12 +107,25 @@ class PaintedIconEngine final : public QIconEngine
 public:
     explicit PaintedIconEngine(int index) : m_index(index) {}
 
+    // The pictures are square. Given another shape (at 2x, Qt asks a tray
+    // 22 pixels high for an icon window twice as wide), they take the
+    // largest square in its middle instead of stretching.
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        return {side, side};
+    }
+
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
     {
+        const int side = qMin(rect.width(), rect.height());
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->translate(rect.topLeft());
-        painter->scale(rect.width() / 16.0, rect.height() / 16.0);
+        // On whole device pixels, or every edge blurs.
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        const auto middle = [ratio](int room) { return std::round(room * ratio / 2) / ratio; };
+        painter->translate(rect.x() + middle(rect.width() - side), rect.y() + middle(rect.height() - side));
+        painter->scale(side / 16.0, side / 16.0);
         if (mode == QIcon::Disabled)
             painter->setOpacity(0.4);
         switch (m_index) {

@@ -153,8 +153,8 @@ XWindow E2eProgram::trayIcon() const
         if (parent.isEmpty() || parent.contains(QLatin1String("the root window")))
             continue;
         const auto rect = E2eSession::geometry(window);
-        // Embedded by the tray host: a small square, mapped.
-        if (rect && rect->width() == rect->height() && rect->width() <= 64
+        // Embedded by the tray host: small, mapped, square (at 2x Qt asks for twice the width).
+        if (rect && rect->height() <= 64 && (rect->width() == rect->height() || rect->width() == 2 * rect->height())
             && E2eSession::isViewable(window))
             return window;
     }
@@ -538,14 +538,15 @@ bool E2eDisplay::setMonitors(const QList<QRect> &monitors, int primary)
 
 // --- E2eBus -----------------------------------------------------------------
 
-E2eBus::E2eBus(const QProcessEnvironment &env)
+E2eBus::E2eBus(const QProcessEnvironment &env, const QString &configFile)
     : m_daemon(std::make_unique<QProcess>())
 {
     m_daemon->setProcessEnvironment(env);
     // The address is its first line, written once the bus listens.
     m_address = startAndReadLine(*m_daemon, QStringLiteral("dbus-daemon"),
-                                 {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                  QStringLiteral("--print-address=1")});
+                                 {configFile.isEmpty() ? QStringLiteral("--session")
+                                                       : QStringLiteral("--config-file=") + configFile,
+                                  QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
 }
 
 E2eBus::~E2eBus()

@@ -255,8 +255,10 @@ class E2eBus final
 {
 public:
     // env: the environment of the daemon, which it hands to the services it
-    // starts on demand (a desktop's settings daemon, say).
-    explicit E2eBus(const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
+    // starts on demand (a desktop's settings daemon, say). configFile: the
+    // daemon's configuration instead of the usual session bus's.
+    explicit E2eBus(const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+                    const QString &configFile = QString());
     ~E2eBus();
     E2eBus(const E2eBus &) = delete;
     E2eBus &operator=(const E2eBus &) = delete;

@@ -4,6 +4,7 @@
 // made, and the XEmbed path otherwise; both are run here.
 
 #include "e2e_session.h"
+#include "e2e_status_notifier.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -13,15 +14,13 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 
 namespace {
 
 const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 const QString NewNoteTitle = QStringLiteral("New Note");
-const QString WatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
-const QString WatcherPath = QStringLiteral("/StatusNotifierWatcher");
-
 // One panel along the top: a spacer, then the systray plugin.
 const QByteArray PanelConfig = R"(<?xml version="1.0" encoding="UTF-8"?>
 <channel name="xfce4-panel" version="1.0">
@@ -70,6 +69,7 @@ public:
 
     ~Desktop()
     {
+        E2eSession::stopProcess(m_watcher);
         E2eSession::stopProcess(m_panel);
         E2eSession::stopProcess(m_recorder);
         if (!m_connection)
@@ -98,17 +98,25 @@ public:
         return m_panel.waitForStarted();
     }
 
-    bool hostRegistered()
+    // A tray that is only a status-notifier host, with no XEmbed side.
+    bool startWatcher()
     {
-        QDBusInterface watcher(WatcherService, WatcherPath, WatcherService, bus());
-        return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
+        m_watcher.setProcessEnvironment(m_env);
+        m_watcher.start(qEnvironmentVariable("PAPERLET_E2E_WATCHER"), {});
+        return E2eSession::waitFor([this] {
+            return m_watcher.state() == QProcess::NotRunning || m_watcher.peek(6) == "ready\n";
+        }) && m_watcher.state() == QProcess::Running;
     }
 
-    QStringList items()
+    bool hasService(const QString &prefix)
     {
-        QDBusInterface watcher(WatcherService, WatcherPath, WatcherService, bus());
-        return watcher.property("RegisteredStatusNotifierItems").toStringList();
+        QDBusConnectionInterface *names = bus().interface();
+        const QStringList services = names ? names->registeredServiceNames().value() : QStringList();
+        return std::any_of(services.cbegin(), services.cend(), [&](const QString &name) { return name.startsWith(prefix); });
     }
+
+    bool hostRegistered() { return E2eStatusNotifier::hostRegistered(bus()); }
+    QStringList items() { return E2eStatusNotifier::items(bus()); }
 
     // What the notification service was handed, one "summary|body" a line.
     QByteArray notifications()
@@ -143,6 +151,7 @@ private:
     std::unique_ptr<QDBusConnection> m_connection;
     QProcess m_recorder;
     QProcess m_panel;
+    QProcess m_watcher;
     QByteArray m_notifications;
 };
 
@@ -154,6 +163,7 @@ class TestStatusNotifier final : public QObject
 private Q_SLOTS:
     void hostBeforeProgram();
     void hostAfterProgram();
+    void statusNotifierHostAfterProgram();
 };
 
 // A private display, desktop and program session.
@@ -179,21 +189,13 @@ void TestStatusNotifier::hostBeforeProgram()
         return desktop.notifications().contains("Paperlet|Double click for new note!\n");
     }), desktop.notifications().constData());
 
-    // "service/path": the item the host clicks.
-    const QString item = items.first();
-    const int slash = item.indexOf(QLatin1Char('/'));
-    const QString service = slash < 0 ? item : item.left(slash);
-    const QString path = slash < 0 ? QStringLiteral("/StatusNotifierItem") : item.mid(slash);
-    QDBusInterface icon(service, path, QStringLiteral("org.kde.StatusNotifierItem"), desktop.bus());
-    QVERIFY(icon.isValid());
-    // A double click on the icon: the host's two activations, as fast as a hand.
-    icon.asyncCall(QStringLiteral("Activate"), 0, 0);
-    icon.asyncCall(QStringLiteral("Activate"), 0, 0);
+    E2eTrayItem icon(desktop.bus(), items.first());
+    QVERIFY(icon.doubleClick());
     QVERIFY(app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly));
     QCOMPARE(app.shownWindows().size(), 1);
 
     // The host that only reports a right click: the program's own menu.
-    icon.asyncCall(QStringLiteral("ContextMenu"), 0, 0);
+    QVERIFY(icon.rightClick());
     QVERIFY(app.waitForPopupMenu());
     E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
     QVERIFY(app.waitForExit());
@@ -206,6 +208,9 @@ void TestStatusNotifier::hostAfterProgram()
     E2eProgram &app = session.start();
     QVERIFY(desktop.startPanel());
     QVERIFY(app.waitForTrayIcon());
+    // The panel is both kinds of tray: the XEmbed icon is the only one.
+    QVERIFY(desktop.hostRegistered());
+    QVERIFY2(E2eSession::waitFor([&] { return desktop.items().isEmpty(); }), qPrintable(desktop.items().join(' ')));
 
     // An XEmbed double click (Trigger, then DoubleClick) makes one note.
     const int before = app.shownWindows().size();
@@ -213,6 +218,36 @@ void TestStatusNotifier::hostAfterProgram()
     QVERIFY(E2eSession::waitFor([&] { return app.shownWindows().size() == before + 1; }));
 
     QVERIFY(session.rightClickTray());
+    QVERIFY(app.waitForPopupMenu());
+    E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
+    QVERIFY(app.waitForExit());
+    QCOMPARE(app.exitCode(), 0);
+    QCOMPARE(app.shownWindows().size(), 0);
+}
+
+// A panel that is only a status-notifier host and comes up after the
+// program has made its tray icon: Qt has taken the XEmbed path by then, and
+// the program shows an item of its own.
+void TestStatusNotifier::statusNotifierHostAfterProgram()
+{
+    DESKTOP_SESSION(session, desktop);
+    E2eProgram &app = session.start();
+    // Its command service comes after the tray icon.
+    QVERIFY(E2eSession::waitFor([&] { return desktop.hasService(QStringLiteral("example.paperlet.")); }));
+    QVERIFY(desktop.startWatcher());
+    QStringList items;
+    QVERIFY(E2eSession::waitFor([&] { return !(items = desktop.items()).isEmpty(); }));
+    QCOMPARE(items.size(), 1);
+    QVERIFY2(E2eStatusNotifier::iconSizes(desktop.bus(), items.first()).contains(QSize(22, 22)), qPrintable(items.first()));
+
+    E2eTrayItem icon(desktop.bus(), items.first());
+    const int before = app.shownWindows().size();
+    QVERIFY(icon.doubleClick());
+    QVERIFY(app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly));
+    QVERIFY(E2eSession::waitFor([&] { return app.shownWindows().size() == before + 1; }));
+
+    // No exported menu: the host's right click comes as Context, and the program opens its own.
+    QVERIFY(icon.rightClick());
     QVERIFY(app.waitForPopupMenu());
     E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
     QVERIFY(app.waitForExit());
