@@ -7,6 +7,7 @@
 
 #include <QActionEvent>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QWidgetAction>
 
 namespace {
@@ -119,9 +120,13 @@ bool TTBXPopupMenu::event(QEvent *event)
     case QEvent::KeyPress:
         m_hoverKind = HOVER_KEYBOARD;
         break;
-    case QEvent::MouseMove:
+    case QEvent::MouseMove: {
         m_hoverKind = HOVER_MOUSE;
-        break;
+        m_movingPointer = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        const bool handled = QMenu::event(event);
+        m_movingPointer.reset();
+        return handled;
+    }
     case QEvent::Show:
     case QEvent::Hide:
         m_lastHot = nullptr;

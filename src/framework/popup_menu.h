@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QPointer>
 
+#include <optional>
+
 class TImageList;
 
 // A popup menu painted entirely by the current theme (see TTBXThemeRegistry).
@@ -48,6 +50,10 @@ public:
     // How the current item became hot: HOVER_MOUSE or HOVER_KEYBOARD.
     quint8 HoverKind() const { return m_hoverKind; }
     int ImageStripWidth() const;
+    // While the menu handles a mouse move: where the pointer is (global).
+    // Empty otherwise, so an item made hot by a key never looks at a pointer
+    // position from an earlier opening.
+    std::optional<QPoint> MovingPointer() const { return m_movingPointer; }
 
 Q_SIGNALS:
     // The hot item moved onto `action` from a lower index (fromAbove true),
@@ -64,4 +70,5 @@ private:
     QPointer<TImageList> m_images;
     QPointer<QAction> m_lastHot;
     quint8 m_hoverKind = 2;
+    std::optional<QPoint> m_movingPointer;
 };

@@ -14,6 +14,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 const QPoint kNoCell{-1, 0};
@@ -25,9 +26,14 @@ TTBXToolViewer::TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent) : Q
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (auto *themed = qobject_cast<TTBXPopupMenu *>(parent)) {
-        connect(themed, &TTBXPopupMenu::ItemEntered, this, [this](QAction *action, bool had, bool fromAbove) {
+        connect(themed, &TTBXPopupMenu::ItemEntered, this, [this, themed](QAction *action, bool had, bool fromAbove) {
             if (action == FItem) {
                 Entering(had, fromAbove);
+                // Entered by the mouse: the pointer decides at once. Only the
+                // move being handled counts; after a key nothing under the
+                // pointer is hot until it moves.
+                if (const std::optional<QPoint> pointer = themed->MovingPointer())
+                    trackMouse(mapFromGlobal(*pointer));
                 // QMenu gives a widget item the keyboard only when the item
                 // was reached by a key press, not when its submenu opened on it.
                 setFocus(Qt::TabFocusReason);
@@ -152,9 +158,6 @@ void TTBXToolViewer::Entering(bool hadPrevious, bool fromAbove)
         }
     }
     SetHotCell(hot);
-    // Entered by the mouse: the pointer decides at once.
-    if (FMouseInside)
-        trackMouse(FLastMousePos);
 }
 
 bool TTBXToolViewer::HandleKey(int key)
@@ -235,9 +238,7 @@ void TTBXToolViewer::trackMouse(QPoint pos)
 
 void TTBXToolViewer::mouseMoveEvent(QMouseEvent *event)
 {
-    FMouseInside = true;
-    FLastMousePos = event->position().toPoint();
-    trackMouse(FLastMousePos);
+    trackMouse(event->position().toPoint());
     // The menu still tracks its hot item.
     event->ignore();
 }
@@ -266,7 +267,6 @@ void TTBXToolViewer::mouseReleaseEvent(QMouseEvent *event)
 
 void TTBXToolViewer::leaveEvent(QEvent *event)
 {
-    FMouseInside = false;
     if (!FMouseDown && menu() && menu()->activeAction() != FItem)
         SetHotCell(kNoCell);
     QWidget::leaveEvent(event);

@@ -65,6 +65,4 @@ private:
     int FImageStripWidth = 0;
     QPoint FHotCell{-1, 0};
     bool FMouseDown = false;
-    bool FMouseInside = false;
-    QPoint FLastMousePos;
 };

@@ -172,8 +172,8 @@ void TestEditorCommands::formatRecolourFadeAndDelete()
     const int borderX = (palette->width() - 177) / 2;
     const int borderY = (palette->height() - 3 * 18) / 2;
     const QPoint last(palette->left() + borderX + 30 + 7 * 18 + 9, palette->top() + borderY + 2 * 18 + 9);
-    E2eSession::moveMouse(last);
-    QTest::qWait(100);
+    // The click moves the pointer there first; X delivers that motion to the
+    // palette before the press.
     E2eSession::click(last);
     QVERIFY2(waitForFile(session, [](const QByteArray &f) { return headerField(f, 5) == noteColor(7, 2); }),
              onlyNote(session).left(40).constData());
@@ -201,7 +201,8 @@ void TestEditorCommands::formatRecolourFadeAndDelete()
         E2eSession::key(answer);
         QVERIFY(app.waitForWindowGone(box));
         if (answer == QLatin1String("Escape")) {
-            QTest::qWait(300);
+            // Whatever No set off has been handled once the tray menu has.
+            QVERIFY(session.settleWithTrayMenu());
             QVERIFY(E2eSession::isViewable(note));
             QCOMPARE(session.noteFiles(), QStringList{file});
         }

@@ -119,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(session.noteFiles(), (QStringList{"1.pnf", "2.pnf"}));
 
         // The closed menu hands the pointer grab back first.
-        QTest::qWait(500);
+        QVERIFY(E2eSession::waitForGrab(false));
         QVERIFY(session.rightClickTray());
         QVERIFY(app.waitForPopupMenu());
         E2eSession::pickMenuItem(1); // Show All Notes

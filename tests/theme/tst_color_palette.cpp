@@ -370,6 +370,66 @@ private Q_SLOTS:
         QTRY_VERIFY(!menu.isVisible());
     }
 
+    // Closed with Escape while the pointer was over a cell, then reopened by
+    // keyboard: wherever the pointer now rests, nothing is hot until it
+    // moves, and keys start from the marked colour.
+    void reopeningForgetsThePointer_data()
+    {
+        QTest::addColumn<QPoint>("restsOver");   // (-1, 0): away from the palette
+        QTest::newRow("pointer elsewhere") << QPoint(-1, 0);
+        QTest::newRow("pointer over another cell") << QPoint(1, 4);
+        QTest::newRow("pointer over the same cell") << QPoint(3, 1);
+    }
+    void reopeningForgetsThePointer()
+    {
+        QFETCH(QPoint, restsOver);
+        const QPoint hoveredBefore(3, 1);
+        TTBXPopupMenu menu;
+        QAction *first = menu.AddItem(QStringLiteral("First"));
+        TTBXPopupMenu *color = menu.AddSubmenu(QStringLiteral("Color"));
+        auto *palette = new TTBXColorPalette(color);
+        color->addAction(palette);
+        palette->PresetColor(0xFFCC00);   // Sky Blue (5, 3)
+        TColor picked = clNone;
+        connect(palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = palette->Color(); });
+        QCursor::setPos(QPoint(700, 700));
+        menu.popup(QPoint(20, 20));
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+
+        // Down onto "Color" (a key does not open it), Right opens it.
+        const auto openByKeyboard = [&] {
+            QTest::keyClick(menu.windowHandle(), Qt::Key_Right);
+            return QTest::qWaitForWindowExposed(color) && color->activeAction() == palette;
+        };
+        menu.setActiveAction(first);
+        QTest::keyClick(menu.windowHandle(), Qt::Key_Down);
+        QCOMPARE(menu.activeAction(), color->menuAction());
+        QVERIFY(openByKeyboard());
+        auto *viewer = color->findChild<TTBXToolViewer *>();
+        QVERIFY(viewer);
+        const auto centreOf = [&](QPoint cell) { return viewer->CellRect(cell).toQRect().center(); };
+        QTest::mouseMove(viewer, centreOf(hoveredBefore));
+        QTRY_COMPARE(viewer->HotCell(), hoveredBefore);
+        const QPoint restAt = restsOver.x() < 0 ? QPoint(700, 700) : viewer->mapToGlobal(centreOf(restsOver));
+        QTest::keyClick(color->windowHandle(), Qt::Key_Escape);
+        QTRY_VERIFY(!color->isVisible());
+        QVERIFY(menu.isVisible());
+        QCursor::setPos(restAt);   // nothing is shown there now
+        QCoreApplication::processEvents();   // the move lands before the reopening
+
+        QVERIFY(openByKeyboard());
+        QCOMPARE(color->findChild<TTBXToolViewer *>(), viewer);
+        QCOMPARE(viewer->HotCell(), QPoint(-1, 0));
+        const QImage img = viewer->grab().toImage();
+        const TRect stale = viewer->CellRect(hoveredBefore);
+        QCOMPARE(pixel(img, stale.Left + 1, stale.Top + 1), TColor(0xF0F0F0));   // not drawn hot
+        QTest::keyClick(color->windowHandle(), Qt::Key_Right);
+        QCOMPARE(viewer->HotCell(), QPoint(6, 3));
+        QTest::keyClick(color->windowHandle(), Qt::Key_Return);
+        QCOMPARE(picked, TColor(0x663399));   // Plum
+        QTRY_VERIFY(!menu.isVisible());
+    }
+
     // Moving between cells repaints the two cells only.
     void hoverInvalidatesTwoCells()
     {

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QTest>
 
+#include <utility>
+
 namespace {
 
 QRgb rgb(int r, int g, int b)
@@ -14,6 +16,29 @@ QRgb rgb(int r, int g, int b)
 QRgb at(const QImage &img, int x, int y)
 {
     return (img.pixel(x, y) & 0xFFFFFF) | 0xFF000000;
+}
+
+bool oneColour(const QImage &img)
+{
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (at(img, x, y) != at(img, 0, 0))
+                return false;
+    return true;
+}
+
+// The window's picture once the program has painted it: captured until two
+// captures in a row agree and show more than one colour.
+QImage paintedWindow(XWindow window, const QString &shot)
+{
+    QImage previous;
+    QImage img;
+    E2eSession::waitFor([&] {
+        E2eSession::run(QStringLiteral("import"), {QStringLiteral("-window"), QString::number(window), shot});
+        previous = std::exchange(img, QImage(shot));
+        return !img.isNull() && img == previous && !oneColour(img);
+    }, 10000);
+    return img;
 }
 
 } // namespace
@@ -30,10 +55,8 @@ private Q_SLOTS:
         QVERIFY(session.rightClickTray());
         const XWindow menu = app.waitForPopupMenu();
         QVERIFY(menu);
-        QTest::qWait(300);   // let it paint
         const QString shot = session.appFolder() + QStringLiteral("/menu.png");
-        E2eSession::run(QStringLiteral("import"), {QStringLiteral("-window"), QString::number(menu), shot});
-        QImage img(shot);
+        const QImage img = paintedWindow(menu, shot);
         QVERIFY2(!img.isNull(), qPrintable(shot));
         QVERIFY(img.width() > 60 && img.height() > 100);
 
