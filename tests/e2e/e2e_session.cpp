@@ -572,6 +572,19 @@ bool E2eSession::rightClickTray()
     return true;
 }
 
+bool E2eSession::openTrayMenu()
+{
+    // A right-click that arrives while Qt is still taking down the previous
+    // popup is swallowed by it (seen on a busy machine); a person clicks again.
+    for (int tries = 0; tries < 3 && !m_programs.empty(); ++tries) {
+        if (!rightClickTray())
+            return false;
+        if (program().waitForPopupMenu(4000))
+            return true;
+    }
+    return false;
+}
+
 bool E2eSession::doubleClickTray()
 {
     const QPoint at = trayCenter();
@@ -706,7 +719,7 @@ bool E2eSession::waitFor(const std::function<bool()> &condition, int timeoutMs)
 
 bool E2eSession::settleWithTrayMenu()
 {
-    if (m_programs.empty() || !rightClickTray() || !program().waitForPopupMenu())
+    if (m_programs.empty() || !openTrayMenu())
         return false;
     key(QStringLiteral("Escape"));
     return waitForGrab(false);

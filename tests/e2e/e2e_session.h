@@ -152,6 +152,9 @@ public:
 
     // The first started copy's tray icon (waitForTrayIcon first).
     bool rightClickTray();
+    // Right-clicks the tray until the program's menu holds the grab (a few
+    // tries); false when it never does.
+    bool openTrayMenu();
     bool doubleClickTray();
     QPoint trayCenter() const;
     // Opens and closes the first copy's tray menu. The program handles input

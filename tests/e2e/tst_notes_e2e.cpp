@@ -120,8 +120,7 @@ private Q_SLOTS:
 
         // The closed menu hands the pointer grab back first.
         QVERIFY(E2eSession::waitForGrab(false));
-        QVERIFY(session.rightClickTray());
-        QVERIFY(app.waitForPopupMenu());
+        QVERIFY(session.openTrayMenu());
         E2eSession::pickMenuItem(1); // Show All Notes
         QVERIFY(app.waitForWindow(QStringLiteral("First"), E2eProgram::ViewableOnly));
         QVERIFY(app.waitForWindow(QStringLiteral("Second"), E2eProgram::ViewableOnly));
