@@ -63,13 +63,17 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     setWindowTitle(QStringLiteral("Paperlet"));
     move(306, 148);
     resize(142, 85);
+    tmDblClick.setObjectName(QStringLiteral("tmDblClick"));
+    tmChecker.setObjectName(QStringLiteral("tmChecker"));
     tmDblClick.setInterval(DblClickGuardMs);
     tmChecker.setInterval(CheckerHandOverMs);
     connect(&tmDblClick, &QTimer::timeout, this, guarded(this, &TFR_PLT_MAIN::tmDblClickTimer));
     connect(&tmChecker, &QTimer::timeout, this, guarded(this, &TFR_PLT_MAIN::tmCheckerTimer));
     tbxSwitch = new TTBXSwitcher(this);
+    tbxSwitch->setObjectName(QStringLiteral("tbxSwitch"));
     buildTrayMenu();
     tiTray = new QSystemTrayIcon(TrayImages::icon(TrayImages::Note), this);
+    tiTray->setObjectName(QStringLiteral("tiTray"));
     tiTray->setToolTip(TrayTip);
     m_activations = new TrayActivations(this);
     connect(m_activations, &TrayActivations::doubleClick, this, [this] {
@@ -120,24 +124,31 @@ void TFR_PLT_MAIN::SaveSettings()
 void TFR_PLT_MAIN::buildTrayMenu()
 {
     pmPopup = new TTBXPopupMenu(this);
-    const auto item = [this](const QString &caption, int image, void (TFR_PLT_MAIN::*handler)()) {
+    pmPopup->setObjectName(QStringLiteral("pmPopup"));
+    const auto item = [this](const char *name, const QString &caption, int image, void (TFR_PLT_MAIN::*handler)()) {
         QAction *action = pmPopup->addAction(caption);
+        action->setObjectName(QLatin1String(name));
         if (image >= 0)
             action->setIcon(TrayImages::icon(image));
         connect(action, &QAction::triggered, this, guarded(this, handler));
         return action;
     };
-    mnAddNote = item(QStringLiteral("New Note"), TrayImages::Plus, &TFR_PLT_MAIN::mnAddNoteClick);
+    mnAddNote = item("mnAddNote", QStringLiteral("New Note"), TrayImages::Plus, &TFR_PLT_MAIN::mnAddNoteClick);
     pmPopup->addSeparator(); // N1
-    mnShowAllNotes = item(QStringLiteral("Show All Notes"), -1, &TFR_PLT_MAIN::mnShowAllNotesClick);
-    mnHideAllNotes = item(QStringLiteral("Hide All Notes"), -1, &TFR_PLT_MAIN::mnHideAllNotesClick);
+    mnShowAllNotes = item("mnShowAllNotes", QStringLiteral("Show All Notes"), -1, &TFR_PLT_MAIN::mnShowAllNotesClick);
+    mnHideAllNotes = item("mnHideAllNotes", QStringLiteral("Hide All Notes"), -1, &TFR_PLT_MAIN::mnHideAllNotesClick);
     pmPopup->addSeparator(); // N2
-    mnSettings = item(QStringLiteral("Settings"), TrayImages::SettingsWindow, &TFR_PLT_MAIN::mnSettingsClick);
+    mnSettings = item("mnSettings", QStringLiteral("Settings"), TrayImages::SettingsWindow, &TFR_PLT_MAIN::mnSettingsClick);
     pmPopup->addSeparator(); // N3
-    tbCheckForUpdates = item(QStringLiteral("Check for updates"), -1, &TFR_PLT_MAIN::tbCheckForUpdatesClick);
-    mnAbout = item(QStringLiteral("About"), -1, &TFR_PLT_MAIN::mnAboutClick);
+    tbCheckForUpdates = item("tbCheckForUpdates", QStringLiteral("Check for updates"), -1, &TFR_PLT_MAIN::tbCheckForUpdatesClick);
+    mnAbout = item("mnAbout", QStringLiteral("About"), -1, &TFR_PLT_MAIN::mnAboutClick);
     pmPopup->addSeparator(); // N4
-    mnCLOSE = item(QStringLiteral("Exit"), -1, &TFR_PLT_MAIN::mnCLOSEClick);
+    mnCLOSE = item("mnCLOSE", QStringLiteral("Exit"), -1, &TFR_PLT_MAIN::mnCLOSEClick);
+}
+
+QList<QAction *> TFR_PLT_MAIN::trayCommands() const
+{
+    return {mnShowAllNotes, mnHideAllNotes, mnSettings, tbCheckForUpdates, mnAbout, mnCLOSE};
 }
 
 void TFR_PLT_MAIN::onTrayActivated(int reason)
@@ -234,12 +245,12 @@ void TFR_PLT_MAIN::mnHideAllNotesClick()
 void TFR_PLT_MAIN::mnSettingsClick()
 {
     // A fresh modal dialog at every opening; it destroys itself when closed.
-    Application::instance()->createForm<TFR_SETTINGS>()->exec();
+    Application::instance()->createForm<TFR_SETTINGS>(*this)->exec();
 }
 
 void TFR_PLT_MAIN::mnAboutClick()
 {
-    Application::instance()->createForm<TFR_ABOUT>()->exec();
+    Application::instance()->createForm<TFR_ABOUT>(*this)->exec();
 }
 
 void TFR_PLT_MAIN::tbCheckForUpdatesClick()

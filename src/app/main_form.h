@@ -57,6 +57,43 @@ public:
     // dismissed; null when there is none.
     TUpdateChecker *updateCheck() const { return m_updateCheck.get(); }
 
+    // The tray menu's commands below "New Note", in menu order, for a
+    // window that carries them where there is no tray.
+    QList<QAction *> trayCommands() const;
+
+    // Set while the result of a finished check is being shown.
+    TUpdateChecker *Checker = nullptr;
+
+public Q_SLOTS:
+    // The commands that the command line and the no-tray mode also give.
+    void mnAddNoteClick();
+    void mnShowAllNotesClick();
+    void mnHideAllNotesClick();
+    void mnSettingsClick();
+    void mnAboutClick();
+    void mnCLOSEClick();
+
+Q_SIGNALS:
+    // The tray balloon was asked for (tests observe it; offscreen has no tray).
+    void balloonShown();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private Q_SLOTS:
+    void tbCheckForUpdatesClick();
+    void tiTrayDblClick();
+    void tmDblClickTimer();
+    void tmCheckerTimer();
+    // Receives OnResult, queued onto the GUI thread.
+    void UpdateCheckDone(TUpdateChecker *checker);
+
+private:
+    void buildTrayMenu();
+    void onTrayActivated(int reason);
+    void updateCheckFinished(quint64 serial);
+    void releaseUpdateCheck();
+
     QSystemTrayIcon *tiTray = nullptr;
     TTBXSwitcher *tbxSwitch = nullptr;   // selects the theme of every menu
     QMenu *pmPopup = nullptr;            // a TTBXPopupMenu
@@ -67,36 +104,8 @@ public:
     QAction *tbCheckForUpdates = nullptr;
     QAction *mnAbout = nullptr;
     QAction *mnCLOSE = nullptr;
-    QTimer tmDblClick;
-    QTimer tmChecker;
-    TUpdateChecker *Checker = nullptr;
-
-public Q_SLOTS:
-    void mnAddNoteClick();
-    void mnShowAllNotesClick();
-    void mnHideAllNotesClick();
-    void mnSettingsClick();
-    void mnAboutClick();
-    void tbCheckForUpdatesClick();
-    void mnCLOSEClick();
-    void tiTrayDblClick();
-    void tmDblClickTimer();
-    void tmCheckerTimer();
-    // Receives OnResult, queued onto the GUI thread.
-    void UpdateCheckDone(TUpdateChecker *checker);
-
-Q_SIGNALS:
-    // The tray balloon was asked for (tests observe it; offscreen has no tray).
-    void balloonShown();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void buildTrayMenu();
-    void onTrayActivated(int reason);
-    void updateCheckFinished(quint64 serial);
-    void releaseUpdateCheck();
+    QTimer tmDblClick{this};
+    QTimer tmChecker{this};
 
     SettingsStore m_store;
     TrayActivations *m_activations = nullptr;

@@ -56,8 +56,7 @@ void NoTrayMode::watchNote(QWidget *form)
 
 QList<QAction *> NoTrayMode::trayCommands() const
 {
-    return {m_separator,      m_form.mnShowAllNotes, m_form.mnHideAllNotes, m_form.mnSettings,
-            m_form.tbCheckForUpdates, m_form.mnAbout, m_form.mnCLOSE};
+    return QList<QAction *>{m_separator} + m_form.trayCommands();
 }
 
 void NoTrayMode::fitMenu(QMenu *menu) const

@@ -17,7 +17,7 @@ const QString Copyright = QStringLiteral("Copyright \u00A9 2024 The Paperlet dev
 
 } // namespace
 
-TFR_ABOUT::TFR_ABOUT(QWidget *parent)
+TFR_ABOUT::TFR_ABOUT(NoteHost &host, QWidget *parent)
     : FixedDialog(QStringLiteral("About"), QSize(406, 249), parent)
 {
     setObjectName(QStringLiteral("FR_ABOUT"));
@@ -38,7 +38,7 @@ TFR_ABOUT::TFR_ABOUT(QWidget *parent)
     bold.setBold(true);
     lbProgram->setFont(bold);
     lbProgram->adjustSize();
-    lbVersion = addLabel(QStringLiteral("Version ") + NoteHost::current()->settings().Version, Panel1, 47, 52);
+    lbVersion = addLabel(QStringLiteral("Version ") + host.settings().Version, Panel1, 47, 52);
     lbCopyright = addLabel(Copyright, Panel1, 47, 71);
 
     // An etched line along the bottom edge of its 392 x 9 box.
@@ -56,6 +56,10 @@ TFR_ABOUT::TFR_ABOUT(QWidget *parent)
     btOK = new QPushButton(QStringLiteral("OK"), this);
     btOK->setGeometry(167, 215, 75, 25);
     btOK->setFocus();
+
+    nameControls({{Panel1, "Panel1"}, {Image1, "Image1"}, {lbProgram, "lbProgram"}, {lbVersion, "lbVersion"},
+                  {lbCopyright, "lbCopyright"}, {bvLine, "bvLine"}, {lbWebSite, "lbWebSite"}, {lbMail, "lbMail"},
+                  {btOK, "btOK"}});
 
     connect(btOK, &QPushButton::clicked, this, guarded(this, &TFR_ABOUT::btOKClick));
     connect(lbWebSite, &ClickLabel::clicked, this, guarded(this, &TFR_ABOUT::lbWebSiteClick));

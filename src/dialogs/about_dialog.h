@@ -3,6 +3,7 @@
 #include "dialogs/fixed_dialog.h"
 
 class ClickLabel;
+class NoteHost;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -14,12 +15,14 @@ class TFR_ABOUT final : public FixedDialog
 {
     Q_OBJECT
 public:
-    explicit TFR_ABOUT(QWidget *parent = nullptr);
+    // The version shown is that of `host`'s settings.
+    explicit TFR_ABOUT(NoteHost &host, QWidget *parent = nullptr);
 
     // The maker's addresses, as the links show and open them.
     static QString webSite();
     static QString mailAddress();
 
+private:
     QWidget *Panel1 = nullptr;
     QLabel *Image1 = nullptr;
     QLabel *lbProgram = nullptr;
@@ -30,7 +33,7 @@ public:
     ClickLabel *lbMail = nullptr;
     QPushButton *btOK = nullptr;
 
-public Q_SLOTS:
+private Q_SLOTS:
     void btOKClick();
     void lbWebSiteClick();
     void lbMailClick();

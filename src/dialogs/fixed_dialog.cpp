@@ -39,3 +39,9 @@ QLabel *FixedDialog::addLabel(const QString &text, QWidget *parent, int left, in
     label->adjustSize();
     return label;
 }
+
+void FixedDialog::nameControls(std::initializer_list<std::pair<QObject *, const char *>> controls)
+{
+    for (const auto &[control, name] : controls)
+        control->setObjectName(QLatin1String(name));
+}

@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+#include <utility>
+
 class QLabel;
 
 // The frame both dialogs share: a captioned, fixed-size dialog that stays on
@@ -16,6 +19,8 @@ public:
 protected:
     // A label sized to its text at (left, top) of parent.
     static QLabel *addLabel(const QString &text, QWidget *parent, int left, int top);
+    // Gives each control its name, for tests and accessibility tools.
+    static void nameControls(std::initializer_list<std::pair<QObject *, const char *>> controls);
 
     void showEvent(QShowEvent *event) override;
 

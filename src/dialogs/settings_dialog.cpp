@@ -64,8 +64,9 @@ QPushButton *button(const QString &caption, QWidget *parent, int left)
 
 } // namespace
 
-TFR_SETTINGS::TFR_SETTINGS(QWidget *parent)
+TFR_SETTINGS::TFR_SETTINGS(NoteHost &host, QWidget *parent)
     : FixedDialog(QStringLiteral("Settings"), QSize(387, 462), parent)
+    , m_host(host)
     , m_autostart(Autostart::create())
 {
     setObjectName(QStringLiteral("FR_SETTINGS"));
@@ -118,16 +119,12 @@ void TFR_SETTINGS::buildControls()
     btOK->setEnabled(false);
     btClose = button(QStringLiteral("Close"), this, 302);
 
-    // The design's names, for tests and accessibility tools.
-    const std::pair<QObject *, const char *> names[] = {
-        {pcGeneral, "pcGeneral"}, {tsPage, "tsPage"}, {gbGeneral, "gbGeneral"},
-        {cbAutoStart, "cbAutoStart"}, {cbCheckUpdates, "cbCheckUpdates"}, {gbDefault, "gbDefault"},
-        {lbTtile, "lbTtile"}, {cbTitle, "cbTitle"}, {lbOpacity, "lbOpacity"},
-        {cbOpacity, "cbOpacity"}, {lbColor, "lbColor"}, {pnColor, "pnColor"}, {lbFont, "lbFont"},
-        {pnFont, "pnFont"}, {Label1, "Label1"}, {pnFontColor, "pnFontColor"}, {btOK, "btOK"},
-        {btClose, "btClose"}};
-    for (const auto &[object, name] : names)
-        object->setObjectName(QLatin1String(name));
+    nameControls({{pcGeneral, "pcGeneral"}, {tsPage, "tsPage"}, {gbGeneral, "gbGeneral"},
+                  {cbAutoStart, "cbAutoStart"}, {cbCheckUpdates, "cbCheckUpdates"}, {gbDefault, "gbDefault"},
+                  {lbTtile, "lbTtile"}, {cbTitle, "cbTitle"}, {lbOpacity, "lbOpacity"},
+                  {cbOpacity, "cbOpacity"}, {lbColor, "lbColor"}, {pnColor, "pnColor"}, {lbFont, "lbFont"},
+                  {pnFont, "pnFont"}, {Label1, "Label1"}, {pnFontColor, "pnFontColor"}, {btOK, "btOK"},
+                  {btClose, "btClose"}});
 
     for (QCheckBox *box : {cbAutoStart, cbCheckUpdates})
         connect(box, &QCheckBox::toggled, this, guarded(this, &TFR_SETTINGS::cbChangeSettings));
@@ -166,6 +163,10 @@ void TFR_SETTINGS::buildPopups()
     connect(cpFontColorPalette, &TTBXColorPalette::selectionChanged, this, guarded(this, &TFR_SETTINGS::cpFontColorChange));
     tbFontColor->addAction(cpFontColorPalette);
     connect(tbFontColor, &QMenu::aboutToShow, this, guarded(this, &TFR_SETTINGS::tbFontColorPopup));
+
+    nameControls({{tbPopupMenu, "tbPopupMenu"}, {csColorSet, "csColorSet"}, {tbColor, "tbColor"},
+                  {cpColorPalette, "cpColorPalette"}, {tbFontColor, "tbFontColor"},
+                  {cpFontColorPalette, "cpFontColorPalette"}});
 }
 
 void TFR_SETTINGS::setTabOrder()
@@ -178,7 +179,7 @@ void TFR_SETTINGS::setTabOrder()
 
 void TFR_SETTINGS::loadSettings()
 {
-    ProgramSettings &main = NoteHost::current()->settings();
+    ProgramSettings &main = m_host.settings();
     pnFont->setFont(fontFromSettings(main));
     cbTitle->setCurrentIndex(main.DefaultTitle);
     setNoteColor(main.DefaultColor);
@@ -276,8 +277,7 @@ void TFR_SETTINGS::btOKClick()
     else
         m_autostart->remove();
 
-    NoteHost &host = *NoteHost::current();
-    ProgramSettings &main = host.settings();
+    ProgramSettings &main = m_host.settings();
     main.DefaultColor = m_noteColor;
     main.DefaultOpacity = (cbOpacity->currentIndex() + 1) * 10;
     main.DefaultTitle = cbTitle->currentIndex();
@@ -287,7 +287,7 @@ void TFR_SETTINGS::btOKClick()
     main.DefaultFontColor = m_fontColor;
     main.DefaultFontStyle = FontStyle::bitsOf(font);
     main.CheckForUpdates = cbCheckUpdates->isChecked();
-    host.SaveSettings();
+    m_host.SaveSettings();
     accept();
 }
 

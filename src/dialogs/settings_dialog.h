@@ -7,6 +7,7 @@
 
 class Autostart;
 class FontChooser;
+class NoteHost;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -27,12 +28,13 @@ class TFR_SETTINGS final : public FixedDialog
     Q_OBJECT
 public:
     // Throws PaperletError when the autostart entry cannot be read.
-    explicit TFR_SETTINGS(QWidget *parent = nullptr);
+    explicit TFR_SETTINGS(NoteHost &host, QWidget *parent = nullptr);
     ~TFR_SETTINGS() override;
 
     // The full path of this executable, as the autostart entry stores it.
     static QString executablePath();
 
+private:
     QTabWidget *pcGeneral = nullptr;
     QWidget *tsPage = nullptr;
     QGroupBox *gbGeneral = nullptr;
@@ -60,13 +62,14 @@ public:
     TTBXColorSet *csColorSet = nullptr;
     FontChooser *fdFontDialog = nullptr;   // made on first use
 
+public:
     // The colours the swatches stand for, kept as stored (system colours
     // stay symbolic).
     TColor noteColor() const { return m_noteColor; }
     TColor fontColor() const { return m_fontColor; }
     QFont previewFont() const;
 
-public Q_SLOTS:
+private Q_SLOTS:
     void cbChangeSettings();
     void pnColorClick();
     void tbColorPopup();
@@ -93,6 +96,7 @@ private:
     // Opens a colour popup at the pointer, or under the panel from the keyboard.
     void popUp(TTBXPopupMenu *menu, const SwatchPanel *panel);
 
+    NoteHost &m_host;
     std::unique_ptr<Autostart> m_autostart;
     TColor m_noteColor = 0;
     TColor m_fontColor = 0;

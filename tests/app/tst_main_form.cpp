@@ -1,6 +1,8 @@
 // The hidden main form: its tray icon and menu, the double-click guard, a
 // failed construction, and the standard error display of the application.
 
+#include "../common/find_child.h"
+
 #include "app/main_form.h"
 #include "app/tray_balloon.h"
 #include "core/error.h"
@@ -105,7 +107,9 @@ private Q_SLOTS:
 
 private:
     int notes() const { return Application::instance()->formsOf<TFR_NOTE>().size(); }
-    void doubleClickTray() { Q_EMIT m_form->tiTray->activated(QSystemTrayIcon::DoubleClick); }
+    QSystemTrayIcon *tray() const { return child<QSystemTrayIcon>(m_form, "tiTray"); }
+    QTimer *dblClickGuard() const { return child<QTimer>(m_form, "tmDblClick"); }
+    void doubleClickTray() { Q_EMIT tray()->activated(QSystemTrayIcon::DoubleClick); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     TFR_PLT_MAIN *m_form = nullptr;
@@ -130,14 +134,14 @@ void TestMainForm::hiddenFormWithTrayIcon()
 {
     QVERIFY(!m_form->isVisible());
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Paperlet"));
-    QVERIFY(m_form->tiTray->isVisible());
-    QCOMPARE(m_form->tiTray->toolTip(), QStringLiteral("Paperlet\nDouble click for new note!"));
-    QVERIFY(!m_form->tiTray->icon().isNull());
+    QVERIFY(tray()->isVisible());
+    QCOMPARE(tray()->toolTip(), QStringLiteral("Paperlet\nDouble click for new note!"));
+    QVERIFY(!tray()->icon().isNull());
     // Our own menu opens on a right-click, never one drawn by the tray host.
-    QCOMPARE(m_form->tiTray->contextMenu(), nullptr);
-    QCOMPARE(m_form->tmDblClick.interval(), 1500);
-    QVERIFY(!m_form->tmDblClick.isActive());
-    QVERIFY(!m_form->tmChecker.isActive());
+    QCOMPARE(tray()->contextMenu(), nullptr);
+    QCOMPARE(dblClickGuard()->interval(), 1500);
+    QVERIFY(!dblClickGuard()->isActive());
+    QVERIFY(!child<QTimer>(m_form, "tmChecker")->isActive());
     // The constructor loaded (here: wrote) the settings and made the notes folder.
     QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("settings.ini"))));
     QVERIFY(QFileInfo(m_form->NotesFolder()).isDir());
@@ -147,16 +151,17 @@ void TestMainForm::hiddenFormWithTrayIcon()
 void TestMainForm::trayMenuItems()
 {
     QStringList rows;
-    for (QAction *action : m_form->pmPopup->actions())
+    for (QAction *action : child<QMenu>(m_form, "pmPopup")->actions())
         rows << (action->isSeparator() ? QStringLiteral("-")
                                        : action->text() + (action->icon().isNull() ? "" : " [image]"));
     QCOMPARE(rows, QStringList({"New Note [image]", "-", "Show All Notes", "Hide All Notes", "-",
                                 "Settings [image]", "-", "Check for updates", "About", "-", "Exit"}));
-    const QList<QAction *> named{m_form->mnAddNote, m_form->mnShowAllNotes, m_form->mnHideAllNotes,
-                                 m_form->mnSettings, m_form->tbCheckForUpdates, m_form->mnAbout,
-                                 m_form->mnCLOSE};
+    QList<QAction *> named;
+    for (const char *name : {"mnAddNote", "mnShowAllNotes", "mnHideAllNotes", "mnSettings", "tbCheckForUpdates",
+                             "mnAbout", "mnCLOSE"})
+        named << child<QAction>(m_form, name);
     QList<QAction *> items;
-    for (QAction *action : m_form->pmPopup->actions())
+    for (QAction *action : child<QMenu>(m_form, "pmPopup")->actions())
         if (!action->isSeparator())
             items << action;
     QCOMPARE(items, named);
@@ -201,9 +206,9 @@ void TestMainForm::threeQuickDoubleClicksMakeOneNote()
     for (int i = 0; i < 3; ++i)
         doubleClickTray();
     QCOMPARE(notes(), 1);
-    QVERIFY(m_form->tmDblClick.isActive());
+    QVERIFY(dblClickGuard()->isActive());
     // A single click or a right-click makes nothing.
-    Q_EMIT m_form->tiTray->activated(QSystemTrayIcon::Trigger);
+    Q_EMIT tray()->activated(QSystemTrayIcon::Trigger);
     QCOMPARE(notes(), 1);
 }
 
@@ -213,7 +218,7 @@ void TestMainForm::doubleClickAfterGuardMakesAnother()
     clock.start();
     doubleClickTray();
     QCOMPARE(notes(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(!m_form->tmDblClick.isActive(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(!dblClickGuard()->isActive(), 3000);
     QVERIFY2(clock.elapsed() >= 1400, qPrintable(QString::number(clock.elapsed())));
     doubleClickTray();
     QCOMPARE(notes(), 2);
@@ -223,18 +228,18 @@ void TestMainForm::directCallDoesNotRestartGuard()
 {
     doubleClickTray();
     // Part of the guard has run.
-    QTRY_VERIFY(m_form->tmDblClick.remainingTime() <= 1000);
+    QTRY_VERIFY(dblClickGuard()->remainingTime() <= 1000);
     // A note's own "New Note" calls the handler directly: always a note, and
     // the running guard keeps its end.
-    m_form->tiTrayDblClick();
+    m_form->makeNewNote();
     QCOMPARE(notes(), 2);
-    QVERIFY(m_form->tmDblClick.isActive());
-    QVERIFY2(m_form->tmDblClick.remainingTime() <= 1000, qPrintable(QString::number(m_form->tmDblClick.remainingTime())));
+    QVERIFY(dblClickGuard()->isActive());
+    QVERIFY2(dblClickGuard()->remainingTime() <= 1000, qPrintable(QString::number(dblClickGuard()->remainingTime())));
     // With no guard running, the direct call starts one.
-    QTRY_VERIFY_WITH_TIMEOUT(!m_form->tmDblClick.isActive(), 3000);
-    m_form->tiTrayDblClick();
+    QTRY_VERIFY_WITH_TIMEOUT(!dblClickGuard()->isActive(), 3000);
+    m_form->makeNewNote();
     QCOMPARE(notes(), 3);
-    QVERIFY(m_form->tmDblClick.isActive());
+    QVERIFY(dblClickGuard()->isActive());
     doubleClickTray();
     QCOMPARE(notes(), 3);
 }
@@ -242,12 +247,12 @@ void TestMainForm::directCallDoesNotRestartGuard()
 void TestMainForm::menuNewNoteIsUnguarded()
 {
     for (int i = 0; i < 3; ++i)
-        m_form->mnAddNote->trigger();
+        child<QAction>(m_form, "mnAddNote")->trigger();
     QCOMPARE(notes(), 3);
-    QVERIFY(!m_form->tmDblClick.isActive());
+    QVERIFY(!dblClickGuard()->isActive());
     // While the tray guard runs, the menu still makes notes.
     doubleClickTray();
-    m_form->mnAddNote->trigger();
+    child<QAction>(m_form, "mnAddNote")->trigger();
     QCOMPARE(notes(), 5);
 }
 
@@ -318,7 +323,7 @@ void TestMainForm::failedConstructionLeavesNothing()
 
 void TestMainForm::exitEndsTheLoop()
 {
-    QTimer::singleShot(0, m_form->mnCLOSE, &QAction::trigger);
+    QTimer::singleShot(0, child<QAction>(m_form, "mnCLOSE"), &QAction::trigger);
     QCOMPARE(QApplication::exec(), 0);
     // Exit writes no settings: only the first write at construction happened.
     QFile file(m_dir->filePath(QStringLiteral("settings.ini")));
@@ -415,20 +420,21 @@ void TestMainForm::menuWorksAfterACommandFailed()
     // Without the notes folder "Show All Notes" fails with an error.
     const QString folder = m_form->NotesFolder();
     QVERIFY(QDir(folder).removeRecursively());
-    QMenu *menu = m_form->pmPopup;
+    QMenu *menu = child<QMenu>(m_form, "pmPopup");
     QSignalSpy triggered(menu, &QMenu::triggered);
     for (int round = 1; round <= 3; ++round) {
         BoxSeen seen;
         answerNextBox(seen);
         menu->popup(QPoint(100, 100));
         QTRY_VERIFY(menu->isVisible());
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(m_form->mnShowAllNotes).center());
+        QAction *showAll = child<QAction>(m_form, "mnShowAllNotes");
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(showAll).center());
         QTRY_VERIFY(seen.shown);
         QCOMPARE(seen.text, QStringLiteral("Cannot open the notes folder \"%1\".").arg(QDir::toNativeSeparators(folder)));
         // The menu finished its own work after the error: it reports the
         // command and closes, every time.
         QCOMPARE(triggered.count(), round);
-        QCOMPARE(triggered.last().constFirst().value<QAction *>(), m_form->mnShowAllNotes);
+        QCOMPARE(triggered.last().constFirst().value<QAction *>(), showAll);
         QTRY_VERIFY(!menu->isVisible());
     }
 }

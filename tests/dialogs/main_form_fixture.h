@@ -1,13 +1,16 @@
 #pragma once
 
+#include "../common/find_child.h"
 #include "../common/modal_answer.h"
 
 #include "app/main_form.h"
 #include "core/error.h"
 #include "framework/application.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -50,6 +53,25 @@ inline QString errorOf(const std::function<void()> &action)
         return error.message();
     }
     return QString();
+}
+
+// The text of the error box that `step` shows (and that is answered at
+// once); empty when it shows none. The box opens before the step returns.
+inline QString shownErrorOf(const std::function<void()> &step)
+{
+    QString text;
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&text] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        text = box->text();
+        box->accept();
+    });
+    answer.start();
+    step();
+    return text;
 }
 
 // Runs `answer` on the modal window or popup that the next step opens, so

@@ -60,7 +60,7 @@ void TestAboutDialog::cleanup()
 
 void TestAboutDialog::hasTheLayout()
 {
-    m_dialog = new TFR_ABOUT;
+    m_dialog = new TFR_ABOUT(m_fixture->form());
     TFR_ABOUT *d = m_dialog;
     d->show();
     QCOMPARE(d->windowTitle(), QStringLiteral("About"));
@@ -70,21 +70,21 @@ void TestAboutDialog::hasTheLayout()
     QVERIFY(flags & Qt::WindowStaysOnTopHint);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(d->Panel1->geometry(), QRect(0, 0, 406, 209));
-    QCOMPARE(d->Panel1->palette().color(QPalette::Window), QColor(Qt::white));
-    QVERIFY(d->Panel1->autoFillBackground());
-    QCOMPARE(d->Image1->pixmap().size(), QSize(32, 32));
-    QCOMPARE(d->lbProgram->text(), QStringLiteral("Paperlet"));
-    QVERIFY(d->lbProgram->font().bold());
-    QVERIFY(d->lbCopyright->text().startsWith(QStringLiteral("Copyright")));
-    QCOMPARE(d->bvLine->frameShape(), QFrame::HLine);
-    QCOMPARE(d->btOK->text(), QStringLiteral("OK"));
-    QCOMPARE(d->btOK->geometry(), QRect(167, 215, 75, 25));
+    QCOMPARE(child<QWidget>(d, "Panel1")->geometry(), QRect(0, 0, 406, 209));
+    QCOMPARE(child<QWidget>(d, "Panel1")->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(child<QWidget>(d, "Panel1")->autoFillBackground());
+    QCOMPARE(child<QLabel>(d, "Image1")->pixmap().size(), QSize(32, 32));
+    QCOMPARE(child<QLabel>(d, "lbProgram")->text(), QStringLiteral("Paperlet"));
+    QVERIFY(child<QLabel>(d, "lbProgram")->font().bold());
+    QVERIFY(child<QLabel>(d, "lbCopyright")->text().startsWith(QStringLiteral("Copyright")));
+    QCOMPARE(child<QFrame>(d, "bvLine")->frameShape(), QFrame::HLine);
+    QCOMPARE(child<QPushButton>(d, "btOK")->text(), QStringLiteral("OK"));
+    QCOMPARE(child<QPushButton>(d, "btOK")->geometry(), QRect(167, 215, 75, 25));
     QVERIFY(TFR_ABOUT::webSite().startsWith(QStringLiteral("http")));
     QVERIFY(TFR_ABOUT::mailAddress().contains(u'@'));
-    QCOMPARE(d->lbWebSite->text(), TFR_ABOUT::webSite());
-    QCOMPARE(d->lbMail->text(), TFR_ABOUT::mailAddress());
-    for (const ClickLabel *link : {d->lbWebSite, d->lbMail}) {
+    QCOMPARE(child<ClickLabel>(d, "lbWebSite")->text(), TFR_ABOUT::webSite());
+    QCOMPARE(child<ClickLabel>(d, "lbMail")->text(), TFR_ABOUT::mailAddress());
+    for (const ClickLabel *link : {child<ClickLabel>(d, "lbWebSite"), child<ClickLabel>(d, "lbMail")}) {
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
         QVERIFY(link->font().underline());
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
@@ -105,18 +105,18 @@ void TestAboutDialog::showsTheMainFormsVersion()
     QFETCH(QString, version);
     QFETCH(QString, line);
     m_fixture->form().Version = version;
-    m_dialog = new TFR_ABOUT;
-    QCOMPARE(m_dialog->lbVersion->text(), line);
+    m_dialog = new TFR_ABOUT(m_fixture->form());
+    QCOMPARE(child<QLabel>(m_dialog, "lbVersion")->text(), line);
 }
 
 void TestAboutDialog::linksOpenBrowserAndMailAndLeaveItOpen()
 {
-    m_dialog = new TFR_ABOUT;
+    m_dialog = new TFR_ABOUT(m_fixture->form());
     m_dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
-    QTest::mouseClick(m_dialog->lbWebSite, Qt::LeftButton);
-    QTest::mouseClick(m_dialog->lbMail, Qt::LeftButton);
-    QTest::mouseClick(m_dialog->lbWebSite, Qt::LeftButton);
+    QTest::mouseClick(child<ClickLabel>(m_dialog, "lbWebSite"), Qt::LeftButton);
+    QTest::mouseClick(child<ClickLabel>(m_dialog, "lbMail"), Qt::LeftButton);
+    QTest::mouseClick(child<ClickLabel>(m_dialog, "lbWebSite"), Qt::LeftButton);
     QCOMPARE(m_recorder.urls,
              QList<QUrl>({QUrl(TFR_ABOUT::webSite()), QUrl(QStringLiteral("mailto:") + TFR_ABOUT::mailAddress()),
                           QUrl(TFR_ABOUT::webSite())}));
@@ -133,12 +133,12 @@ void TestAboutDialog::closesAndDestroysItself_data()
 void TestAboutDialog::closesAndDestroysItself()
 {
     QFETCH(bool, closeBox);
-    m_dialog = new TFR_ABOUT;
+    m_dialog = new TFR_ABOUT(m_fixture->form());
     m_dialog->show();
     if (closeBox)
         m_dialog->close();
     else
-        QTest::mouseClick(m_dialog->btOK, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(m_dialog, "btOK"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(m_dialog.isNull());
 }
@@ -153,10 +153,10 @@ void TestAboutDialog::trayMenuOpensAFreshModalDialog()
             modal->close();
             return;
         }
-        version = opened->lbVersion->text();
-        QTest::mouseClick(opened->btOK, Qt::LeftButton);
+        version = child<QLabel>(opened, "lbVersion")->text();
+        QTest::mouseClick(child<QPushButton>(opened, "btOK"), Qt::LeftButton);
     });
-    m_fixture->form().mnAboutClick();
+    child<QAction>(&m_fixture->form(), "mnAbout")->trigger();
     QCOMPARE(version, QStringLiteral("Version 1.1"));
     QVERIFY(opened.isNull());
     QVERIFY(Application::instance()->formsOf<TFR_ABOUT>().isEmpty());

@@ -90,7 +90,7 @@ void TestSettingsDialog::cleanup()
 
 TFR_SETTINGS *TestSettingsDialog::openDialog()
 {
-    m_dialog = new TFR_SETTINGS;
+    m_dialog = new TFR_SETTINGS(m_fixture->form());
     m_dialog->show();
     return m_dialog;
 }
@@ -103,34 +103,34 @@ void TestSettingsDialog::hasTheLayoutAndCaptions()
     QCOMPARE(d->minimumSize(), d->maximumSize());
     QVERIFY(d->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(d->testAttribute(Qt::WA_DeleteOnClose));
-    QCOMPARE(d->pcGeneral->tabText(0), QStringLiteral("General"));
-    QCOMPARE(d->gbGeneral->title(), QString());
-    QCOMPARE(d->gbDefault->title(), QStringLiteral("Default Note"));
-    QCOMPARE(d->cbAutoStart->text(), QStringLiteral("Load on startup"));
-    QCOMPARE(d->cbCheckUpdates->text(), QStringLiteral("Check updates automatically"));
-    const QList<QLabel *> labels{d->lbTtile, d->lbOpacity, d->lbColor, d->lbFont, d->Label1};
+    QCOMPARE(child<QTabWidget>(d, "pcGeneral")->tabText(0), QStringLiteral("General"));
+    QCOMPARE(child<QGroupBox>(d, "gbGeneral")->title(), QString());
+    QCOMPARE(child<QGroupBox>(d, "gbDefault")->title(), QStringLiteral("Default Note"));
+    QCOMPARE(child<QCheckBox>(d, "cbAutoStart")->text(), QStringLiteral("Load on startup"));
+    QCOMPARE(child<QCheckBox>(d, "cbCheckUpdates")->text(), QStringLiteral("Check updates automatically"));
+    const QList<QLabel *> labels{child<QLabel>(d, "lbTtile"), child<QLabel>(d, "lbOpacity"), child<QLabel>(d, "lbColor"), child<QLabel>(d, "lbFont"), child<QLabel>(d, "Label1")};
     QStringList captions;
     for (const QLabel *label : labels)
         captions << label->text();
     QCOMPARE(captions, QStringList({"Title:", "Opacity:", "Color:", "Font:", "Font Color:"}));
     QStringList titles;
-    for (int i = 0; i < d->cbTitle->count(); ++i)
-        titles << d->cbTitle->itemText(i);
+    for (int i = 0; i < child<QComboBox>(d, "cbTitle")->count(); ++i)
+        titles << child<QComboBox>(d, "cbTitle")->itemText(i);
     QCOMPARE(titles, QStringList({"New Note", "Date", "Date Time", "Time"}));
     QStringList opacities;
-    for (int i = 0; i < d->cbOpacity->count(); ++i)
-        opacities << d->cbOpacity->itemText(i);
+    for (int i = 0; i < child<QComboBox>(d, "cbOpacity")->count(); ++i)
+        opacities << child<QComboBox>(d, "cbOpacity")->itemText(i);
     QCOMPARE(opacities, QStringList({"10 %", "20 %", "30 %", "40 %", "50 %", "60 %", "70 %", "80 %",
                                      "90 %", "100 %"}));
-    QVERIFY(!d->cbTitle->isEditable());
-    QVERIFY(!d->cbOpacity->isEditable());
-    QCOMPARE(d->pnFont->text(), QStringLiteral("Example"));
-    QCOMPARE(d->btOK->text(), QStringLiteral("OK"));
-    QVERIFY(d->btOK->font().bold());
-    QCOMPARE(d->btClose->text(), QStringLiteral("Close"));
-    QCOMPARE(d->btOK->geometry(), QRect(221, 425, 75, 25));
-    QCOMPARE(d->pnFont->geometry(), QRect(80, 129, 233, 72));
-    for (const SwatchPanel *panel : {d->pnColor, d->pnFont, d->pnFontColor})
+    QVERIFY(!child<QComboBox>(d, "cbTitle")->isEditable());
+    QVERIFY(!child<QComboBox>(d, "cbOpacity")->isEditable());
+    QCOMPARE(child<SwatchPanel>(d, "pnFont")->text(), QStringLiteral("Example"));
+    QCOMPARE(child<QPushButton>(d, "btOK")->text(), QStringLiteral("OK"));
+    QVERIFY(child<QPushButton>(d, "btOK")->font().bold());
+    QCOMPARE(child<QPushButton>(d, "btClose")->text(), QStringLiteral("Close"));
+    QCOMPARE(child<QPushButton>(d, "btOK")->geometry(), QRect(221, 425, 75, 25));
+    QCOMPARE(child<SwatchPanel>(d, "pnFont")->geometry(), QRect(80, 129, 233, 72));
+    for (const SwatchPanel *panel : {child<SwatchPanel>(d, "pnColor"), child<SwatchPanel>(d, "pnFont"), child<SwatchPanel>(d, "pnFontColor")})
         QCOMPARE(panel->cursor().shape(), Qt::PointingHandCursor);
 
 }
@@ -140,12 +140,12 @@ void TestSettingsDialog::tabKeyFollowsTheDesignedOrder()
     TFR_SETTINGS *d = openDialog();
     QApplication::setActiveWindow(d);
     QVERIFY(QTest::qWaitForWindowActive(d));
-    d->btOK->setEnabled(true);
+    child<QPushButton>(d, "btOK")->setEnabled(true);
     // The page's tab comes first.
     QVERIFY(d->focusWidget());
-    QCOMPARE(d->focusWidget()->parentWidget(), d->pcGeneral);
-    const QList<QWidget *> expected{d->cbAutoStart, d->cbCheckUpdates, d->cbTitle, d->cbOpacity,
-                                    d->pnColor, d->pnFont, d->pnFontColor, d->btOK, d->btClose};
+    QCOMPARE(d->focusWidget()->parentWidget(), child<QTabWidget>(d, "pcGeneral"));
+    const QList<QWidget *> expected{child<QCheckBox>(d, "cbAutoStart"), child<QCheckBox>(d, "cbCheckUpdates"), child<QComboBox>(d, "cbTitle"), child<QComboBox>(d, "cbOpacity"),
+                                    child<SwatchPanel>(d, "pnColor"), child<SwatchPanel>(d, "pnFont"), child<SwatchPanel>(d, "pnFontColor"), child<QPushButton>(d, "btOK"), child<QPushButton>(d, "btClose")};
     QList<QWidget *> order;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -202,8 +202,8 @@ void TestSettingsDialog::loadsSettingsKeepingTheirQuirks()
     const QByteArray before = m_fixture->settingsBytes();
 
     TFR_SETTINGS *d = openDialog();
-    QCOMPARE(d->cbOpacity->currentText(), shownOpacity);
-    QCOMPARE(d->cbTitle->currentIndex(), shownTitle);
+    QCOMPARE(child<QComboBox>(d, "cbOpacity")->currentText(), shownOpacity);
+    QCOMPARE(child<QComboBox>(d, "cbTitle")->currentIndex(), shownTitle);
     // The title follows the list at once, before any OK.
     QCOMPARE(main.DefaultTitle, shownTitle);
     QCOMPARE(main.DefaultOpacity, opacity);
@@ -214,11 +214,11 @@ void TestSettingsDialog::loadsSettingsKeepingTheirQuirks()
     QCOMPARE(font.italic(), bool(style & 2));
     QCOMPARE(font.underline(), bool(style & 4));
     QCOMPARE(font.strikeOut(), bool(style & 8));
-    QVERIFY(!d->btOK->isEnabled());
+    QVERIFY(!child<QPushButton>(d, "btOK")->isEnabled());
     QCOMPARE(m_fixture->settingsBytes(), before);
 
-    d->cbChangeSettings();
-    d->btOKClick();
+    QVERIFY(QMetaObject::invokeMethod(d, "cbChangeSettings"));
+    QTest::mouseClick(child<QPushButton>(d, "btOK"), Qt::LeftButton);
     QCOMPARE(main.DefaultOpacity, storedOpacity);
     QCOMPARE(main.DefaultTitle, shownTitle);
     QCOMPARE(main.DefaultFontStyle, style);
@@ -230,9 +230,9 @@ void TestSettingsDialog::opensWithOkDisabledThoughBoxesAreTicked()
     XdgAutostart().write(TFR_SETTINGS::executablePath());
     m_fixture->form().CheckForUpdates = true;
     TFR_SETTINGS *d = openDialog();
-    QVERIFY(d->cbAutoStart->isChecked());
-    QVERIFY(d->cbCheckUpdates->isChecked());
-    QVERIFY(!d->btOK->isEnabled());
+    QVERIFY(child<QCheckBox>(d, "cbAutoStart")->isChecked());
+    QVERIFY(child<QCheckBox>(d, "cbCheckUpdates")->isChecked());
+    QVERIFY(!child<QPushButton>(d, "btOK")->isEnabled());
 }
 
 void TestSettingsDialog::userChangesEnableOk_data()
@@ -251,7 +251,7 @@ void TestSettingsDialog::userChangesEnableOk()
     QFETCH(QString, control);
     TFR_SETTINGS *d = openDialog();
     QVERIFY(QTest::qWaitForWindowExposed(d));
-    QVERIFY(!d->btOK->isEnabled());
+    QVERIFY(!child<QPushButton>(d, "btOK")->isEnabled());
     const TColor noteColor = d->noteColor();
     const TColor fontColor = d->fontColor();
 
@@ -271,7 +271,7 @@ void TestSettingsDialog::userChangesEnableOk()
         QTest::mouseClick(widget, Qt::LeftButton);
         QVERIFY(popupShown);
     }
-    QVERIFY(d->btOK->isEnabled());
+    QVERIFY(child<QPushButton>(d, "btOK")->isEnabled());
     // A popup closed without a pick changes no colour.
     QCOMPARE(d->noteColor(), noteColor);
     QCOMPARE(d->fontColor(), fontColor);
@@ -286,31 +286,31 @@ void TestSettingsDialog::colourPopupsPresetWithoutChangeAndApplyPicks()
     QPoint marked;
     bool okWhileOpen = true;
     whenModalOpens([&](QWidget *popup) {
-        marked = d->cpColorPalette->SelectedCell();
-        okWhileOpen = d->btOK->isEnabled();
-        d->cpColorPalette->ClickCell(0, 0);   // "Red"
+        marked = child<TTBXColorPalette>(d, "cpColorPalette")->SelectedCell();
+        okWhileOpen = child<QPushButton>(d, "btOK")->isEnabled();
+        child<TTBXColorPalette>(d, "cpColorPalette")->ClickCell(0, 0);   // "Red"
         popup->close();
     });
-    d->pnColorClick();
+    QTest::mouseClick(child<SwatchPanel>(d, "pnColor"), Qt::LeftButton);
     QCOMPARE(marked, QPoint(2, 2));
     QVERIFY(!okWhileOpen);
     QCOMPARE(d->noteColor(), Red);
-    QCOMPARE(d->pnColor->color(), QColor(255, 0, 0));
-    QCOMPARE(d->pnFont->color(), QColor(255, 0, 0));
-    QVERIFY(d->btOK->isEnabled());
+    QCOMPARE(child<SwatchPanel>(d, "pnColor")->color(), QColor(255, 0, 0));
+    QCOMPARE(child<SwatchPanel>(d, "pnFont")->color(), QColor(255, 0, 0));
+    QVERIFY(child<QPushButton>(d, "btOK")->isEnabled());
 
     whenModalOpens([&](QWidget *popup) {
-        marked = d->cpFontColorPalette->SelectedCell();
-        d->cpFontColorPalette->ClickCell(5, 0);   // "Dark blue"
+        marked = child<TTBXColorPalette>(d, "cpFontColorPalette")->SelectedCell();
+        child<TTBXColorPalette>(d, "cpFontColorPalette")->ClickCell(5, 0);   // "Dark blue"
         popup->close();
     });
-    d->pnFontColorClick();
+    QTest::mouseClick(child<SwatchPanel>(d, "pnFontColor"), Qt::LeftButton);
     QCOMPARE(marked, QPoint(0, 0));   // black, the first cell of the default set
     QCOMPARE(d->fontColor(), DarkBlue);
-    QCOMPARE(d->pnFontColor->color(), QColor(0, 0, 0x80));
-    QCOMPARE(d->pnFont->textColor(), QColor(0, 0, 0x80));
+    QCOMPARE(child<SwatchPanel>(d, "pnFontColor")->color(), QColor(0, 0, 0x80));
+    QCOMPARE(child<SwatchPanel>(d, "pnFont")->textColor(), QColor(0, 0, 0x80));
     // The note colour stays as picked.
-    QCOMPARE(d->pnFont->color(), QColor(255, 0, 0));
+    QCOMPARE(child<SwatchPanel>(d, "pnFont")->color(), QColor(255, 0, 0));
 }
 
 void TestSettingsDialog::fontChooserTakesFaceSizeAndStyle_data()
@@ -342,20 +342,20 @@ void TestSettingsDialog::fontChooserTakesFaceSizeAndStyle()
         chooser->setCurrentFont(font);
         confirm ? chooser->accept() : chooser->reject();
     });
-    d->pnFontClick();
+    QTest::mouseClick(child<SwatchPanel>(d, "pnFont"), Qt::LeftButton);
     QVERIFY(isChooser);
 
     const QFont font = d->previewFont();
     if (!confirm) {
         QCOMPARE(font, before);
-        QVERIFY(!d->btOK->isEnabled());
+        QVERIFY(!child<QPushButton>(d, "btOK")->isEnabled());
         return;
     }
     QCOMPARE(font.family(), family);
     QCOMPARE(font.pointSize(), 14);
     QVERIFY(font.bold());
     QVERIFY(font.underline());
-    QVERIFY(d->btOK->isEnabled());
+    QVERIFY(child<QPushButton>(d, "btOK")->isEnabled());
 }
 
 void TestSettingsDialog::fontChooserKeepsAFaceThatIsNotInstalled_data()
@@ -395,9 +395,9 @@ void TestSettingsDialog::fontChooserKeepsAFaceThatIsNotInstalled()
         }
         chooser->accept();
     });
-    d->pnFontClick();
-    QVERIFY(d->btOK->isEnabled());
-    d->btOKClick();
+    QTest::mouseClick(child<SwatchPanel>(d, "pnFont"), Qt::LeftButton);
+    QVERIFY(child<QPushButton>(d, "btOK")->isEnabled());
+    QTest::mouseClick(child<QPushButton>(d, "btOK"), Qt::LeftButton);
 
     QCOMPARE(main.DefaultFontName, face);
     QCOMPARE(main.DefaultFontSize, newSize ? newSize : 10);
@@ -447,19 +447,19 @@ void TestSettingsDialog::fontChooserRefusesSizesAbove36()
 void TestSettingsDialog::okAppliesEveryFieldAndSavesSettingsByteForByte()
 {
     TFR_SETTINGS *d = openDialog();
-    d->cbTitle->setCurrentIndex(2);
-    d->cbOpacity->setCurrentIndex(4);
-    d->cpColorPalette->ClickCell(0, 0);
-    d->cpFontColorPalette->ClickCell(5, 0);
+    child<QComboBox>(d, "cbTitle")->setCurrentIndex(2);
+    child<QComboBox>(d, "cbOpacity")->setCurrentIndex(4);
+    child<TTBXColorPalette>(d, "cpColorPalette")->ClickCell(0, 0);
+    child<TTBXColorPalette>(d, "cpFontColorPalette")->ClickCell(5, 0);
     QFont font(QStringLiteral("Courier New"), 14);
     font.setBold(true);
     font.setItalic(true);
-    d->pnFont->setFont(font);
-    d->cbCheckUpdates->setChecked(false);
-    d->cbAutoStart->setChecked(true);
-    QVERIFY(d->btOK->isEnabled());
+    child<SwatchPanel>(d, "pnFont")->setFont(font);
+    child<QCheckBox>(d, "cbCheckUpdates")->setChecked(false);
+    child<QCheckBox>(d, "cbAutoStart")->setChecked(true);
+    QVERIFY(child<QPushButton>(d, "btOK")->isEnabled());
 
-    QTest::mouseClick(d->btOK, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(d, "btOK"), Qt::LeftButton);
 
     const TFR_PLT_MAIN &main = m_fixture->form();
     QCOMPARE(main.DefaultColor, Red);
@@ -483,9 +483,9 @@ void TestSettingsDialog::okRemovesTheAutostartEntryWhenUnticked()
     // An entry for the program at another place (moved, or other letter case).
     XdgAutostart().write(TFR_SETTINGS::executablePath().toUpper());
     TFR_SETTINGS *d = openDialog();
-    QVERIFY(!d->cbAutoStart->isChecked());
-    d->cbChangeSettings();
-    d->btOKClick();
+    QVERIFY(!child<QCheckBox>(d, "cbAutoStart")->isChecked());
+    QVERIFY(QMetaObject::invokeMethod(d, "cbChangeSettings"));
+    QTest::mouseClick(child<QPushButton>(d, "btOK"), Qt::LeftButton);
     QCOMPARE(XdgAutostart().command(), QStringList());
     // The defaults were saved unchanged.
     QCOMPARE(m_fixture->settingsBytes(),
@@ -505,14 +505,14 @@ void TestSettingsDialog::closingAppliesNothing()
     QFETCH(bool, closeBox);
     const QByteArray before = m_fixture->settingsBytes();
     TFR_SETTINGS *d = openDialog();
-    d->cbOpacity->setCurrentIndex(2);
-    d->cpColorPalette->ClickCell(0, 0);
-    d->cbAutoStart->setChecked(true);
-    d->cbCheckUpdates->setChecked(false);
+    child<QComboBox>(d, "cbOpacity")->setCurrentIndex(2);
+    child<TTBXColorPalette>(d, "cpColorPalette")->ClickCell(0, 0);
+    child<QCheckBox>(d, "cbAutoStart")->setChecked(true);
+    child<QCheckBox>(d, "cbCheckUpdates")->setChecked(false);
     if (closeBox)
         d->close();
     else
-        QTest::mouseClick(d->btClose, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(d, "btClose"), Qt::LeftButton);
     processDeferredDeletes();
     QVERIFY(m_dialog.isNull());
 
@@ -528,10 +528,10 @@ void TestSettingsDialog::enterAndEscapeAreNotBound()
 {
     TFR_SETTINGS *d = openDialog();
     QVERIFY(QTest::qWaitForWindowExposed(d));
-    d->cpColorPalette->ClickCell(0, 0);
-    d->cbChangeSettings();
-    for (QWidget *focus : {static_cast<QWidget *>(d->btOK), static_cast<QWidget *>(d->btClose),
-                           static_cast<QWidget *>(d->cbAutoStart)}) {
+    child<TTBXColorPalette>(d, "cpColorPalette")->ClickCell(0, 0);
+    QVERIFY(QMetaObject::invokeMethod(d, "cbChangeSettings"));
+    for (QWidget *focus : {static_cast<QWidget *>(child<QPushButton>(d, "btOK")), static_cast<QWidget *>(child<QPushButton>(d, "btClose")),
+                           static_cast<QWidget *>(child<QCheckBox>(d, "cbAutoStart"))}) {
         focus->setFocus();
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
             QTest::keyClick(focus, key);
@@ -551,9 +551,9 @@ void TestSettingsDialog::unwritableAutostartKeepsEverythingAndStaysOpen()
     const QByteArray before = m_fixture->settingsBytes();
 
     TFR_SETTINGS *d = openDialog();
-    d->cpColorPalette->ClickCell(0, 0);
-    d->cbAutoStart->setChecked(true);
-    QCOMPARE(errorOf([d] { d->btOKClick(); }), QStringLiteral("Failed to set data for 'Paperlet'"));
+    child<TTBXColorPalette>(d, "cpColorPalette")->ClickCell(0, 0);
+    child<QCheckBox>(d, "cbAutoStart")->setChecked(true);
+    QCOMPARE(shownErrorOf([d] { QTest::mouseClick(child<QPushButton>(d, "btOK"), Qt::LeftButton); }), QStringLiteral("Failed to set data for 'Paperlet'"));
     QCOMPARE(m_fixture->form().DefaultColor, 0x99FFFF);
     QCOMPARE(m_fixture->settingsBytes(), before);
     processDeferredDeletes();
@@ -564,8 +564,8 @@ void TestSettingsDialog::unwritableAutostartKeepsEverythingAndStaysOpen()
 void TestSettingsDialog::unreadableAutostartStopsTheDialogOpening()
 {
     QVERIFY(QDir().mkpath(XdgAutostart().entryPath()));
-    QCOMPARE(errorOf([] { TFR_SETTINGS dialog; }), QStringLiteral("Invalid data type for 'Paperlet'"));
-    QCOMPARE(errorOf([this] { m_fixture->form().mnSettingsClick(); }),
+    QCOMPARE(errorOf([this] { TFR_SETTINGS dialog(m_fixture->form()); }), QStringLiteral("Invalid data type for 'Paperlet'"));
+    QCOMPARE(shownErrorOf([this] { child<QAction>(&m_fixture->form(), "mnSettings")->trigger(); }),
              QStringLiteral("Invalid data type for 'Paperlet'"));
     QVERIFY(Application::instance()->formsOf<TFR_SETTINGS>().isEmpty());
 }
@@ -581,7 +581,7 @@ void TestSettingsDialog::trayMenuOpensAFreshModalDialogEachTime()
             QVERIFY(opened.first().isNull() || opened.size() == 1);
             modal->close();
         });
-        m_fixture->form().mnSettingsClick();
+        child<QAction>(&m_fixture->form(), "mnSettings")->trigger();
     }
     QCOMPARE(opened.size(), 2);
     processDeferredDeletes();

@@ -1,3 +1,4 @@
+#include "../common/find_child.h"
 #include "framework/popup_menu.h"
 #include "note_test_fixture.h"
 #include "theme/color_palette.h"
@@ -248,7 +249,7 @@ void TestNoteMenu::closeIsImmediateAndKeepsFile()
 
 void TestNoteMenu::newNoteIgnoresTrayGuard()
 {
-    m_main->form().tiTrayDblClick();   // arms the tray's double-click guard
+    m_main->form().makeNewNote();   // arms the tray's double-click guard
     QCOMPARE(Application::instance()->formsOf<TFR_NOTE>().size(), 1);
     TFR_NOTE *first = Application::instance()->formsOf<TFR_NOTE>().first();
     const QString firstTitle = first->Title();
@@ -256,7 +257,7 @@ void TestNoteMenu::newNoteIgnoresTrayGuard()
     const auto notes = Application::instance()->formsOf<TFR_NOTE>();
     QCOMPARE(notes.size(), 2);
     QVERIFY(notes.last()->isVisible());
-    QVERIFY(m_main->form().tmDblClick.isActive());
+    QVERIFY(child<QTimer>(&m_main->form(), "tmDblClick")->isActive());
     QCOMPARE(first->Title(), firstTitle);
 }
 

@@ -8,6 +8,7 @@
 #include "core/note_file.h"
 #include "notes/note_window.h"
 #include "notes/rescue_log.h"
+#include "../common/find_child.h"
 #include "../common/scratch_tmpfs.h"
 
 #include <QContextMenuEvent>
@@ -415,7 +416,7 @@ private Q_SLOTS:
     {
         TFR_NOTE *note = newNote();
         note->show();
-        m_main->mnHideAllNotesClick();
+        child<QAction>(m_main, "mnHideAllNotes")->trigger();
         QVERIFY(!note->isVisible());
         QVERIFY(!note->FadeOnClose);
     }
@@ -649,7 +650,7 @@ private Q_SLOTS:
         QCOMPARE(openNames().size(), 3);
         QCOMPARE(balloon.size(), 0);
 
-        m_main->mnHideAllNotesClick();
+        child<QAction>(m_main, "mnHideAllNotes")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(openNames().isEmpty());
         m_main->ShowAllNotes();

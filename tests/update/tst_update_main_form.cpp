@@ -1,3 +1,4 @@
+#include "../common/find_child.h"
 #include "app/main_form.h"
 #include "framework/application.h"
 #include "test_http_server.h"
@@ -138,7 +139,7 @@ void UpdateMainFormTest::settle()
 {
     QTRY_VERIFY_WITH_TIMEOUT(!m_form->updateCheck(), 10000);
     // The finished worker is handed over by the timer: wait for that too.
-    QTRY_VERIFY_WITH_TIMEOUT(!m_form->tmChecker.isActive() && m_form->Checker == nullptr, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!child<QTimer>(m_form.get(), "tmChecker")->isActive() && m_form->Checker == nullptr, 10000);
 }
 
 void UpdateMainFormTest::showsTheResult_data()
@@ -183,7 +184,7 @@ void UpdateMainFormTest::showsTheResult()
     UrlCatcher urls;
 
     if (interactive)
-        m_form->tbCheckForUpdates->trigger();
+        child<QAction>(m_form.get(), "tbCheckForUpdates")->trigger();
     else
         m_form->StartUpdateCheck(false);
     settle();
@@ -223,7 +224,7 @@ void UpdateMainFormTest::handOverArmsTheTimerAndReleasesTheWorker()
     QTRY_COMPARE(m_http->heldCount(), 1);
     const QPointer<TUpdateChecker> worker = m_form->updateCheck();
     QVERIFY(worker);
-    QVERIFY(!m_form->tmChecker.isActive());
+    QVERIFY(!child<QTimer>(m_form.get(), "tmChecker")->isActive());
 
     // Queued after the form's own receiver: sees the state the hand-over left.
     const TUpdateChecker *handed = nullptr;
@@ -231,7 +232,7 @@ void UpdateMainFormTest::handOverArmsTheTimerAndReleasesTheWorker()
     QObject context;
     connect(worker, &TUpdateChecker::OnResult, &context, [&] {
         handed = m_form->Checker;
-        armed = m_form->tmChecker.isActive();
+        armed = child<QTimer>(m_form.get(), "tmChecker")->isActive();
     }, Qt::QueuedConnection);
     m_http->setHolding(false);
     m_http->releaseHeld();
@@ -239,11 +240,11 @@ void UpdateMainFormTest::handOverArmsTheTimerAndReleasesTheWorker()
     QTRY_VERIFY(handed);
     QCOMPARE(handed, worker.data());
     QVERIFY(armed);
-    QCOMPARE(m_form->tmChecker.interval(), 100);
+    QCOMPARE(child<QTimer>(m_form.get(), "tmChecker")->interval(), 100);
     QTRY_VERIFY(worker.isNull());
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen.constFirst().text, upToDate());
-    QVERIFY(!m_form->tmChecker.isActive());
+    QVERIFY(!child<QTimer>(m_form.get(), "tmChecker")->isActive());
     QCOMPARE(m_form->Checker, nullptr);
     QCOMPARE(m_form->updateCheck(), nullptr);
 }
