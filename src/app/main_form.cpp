@@ -138,9 +138,11 @@ void TFR_PLT_MAIN::buildTrayMenu()
     mnShowAllNotes = item("mnShowAllNotes", QStringLiteral("Show All Notes"), -1, &TFR_PLT_MAIN::mnShowAllNotesClick);
     mnHideAllNotes = item("mnHideAllNotes", QStringLiteral("Hide All Notes"), -1, &TFR_PLT_MAIN::mnHideAllNotesClick);
     pmPopup->addSeparator(); // N2
-    mnSettings = item("mnSettings", QStringLiteral("Settings"), TrayImages::SettingsWindow, &TFR_PLT_MAIN::mnSettingsClick);
+    mnSettings = item("mnSettings", QStringLiteral("Settings"), TrayImages::SettingsWindow,
+                      &TFR_PLT_MAIN::mnSettingsClick);
     pmPopup->addSeparator(); // N3
-    tbCheckForUpdates = item("tbCheckForUpdates", QStringLiteral("Check for updates"), -1, &TFR_PLT_MAIN::tbCheckForUpdatesClick);
+    tbCheckForUpdates = item("tbCheckForUpdates", QStringLiteral("Check for updates"), -1,
+                             &TFR_PLT_MAIN::tbCheckForUpdatesClick);
     mnAbout = item("mnAbout", QStringLiteral("About"), -1, &TFR_PLT_MAIN::mnAboutClick);
     pmPopup->addSeparator(); // N4
     mnCLOSE = item("mnCLOSE", QStringLiteral("Exit"), -1, &TFR_PLT_MAIN::mnCLOSEClick);

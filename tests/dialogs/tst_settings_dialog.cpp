@@ -108,10 +108,9 @@ void TestSettingsDialog::hasTheLayoutAndCaptions()
     QCOMPARE(child<QGroupBox>(d, "gbDefault")->title(), QStringLiteral("Default Note"));
     QCOMPARE(child<QCheckBox>(d, "cbAutoStart")->text(), QStringLiteral("Load on startup"));
     QCOMPARE(child<QCheckBox>(d, "cbCheckUpdates")->text(), QStringLiteral("Check updates automatically"));
-    const QList<QLabel *> labels{child<QLabel>(d, "lbTtile"), child<QLabel>(d, "lbOpacity"), child<QLabel>(d, "lbColor"), child<QLabel>(d, "lbFont"), child<QLabel>(d, "Label1")};
     QStringList captions;
-    for (const QLabel *label : labels)
-        captions << label->text();
+    for (const char *label : {"lbTtile", "lbOpacity", "lbColor", "lbFont", "Label1"})
+        captions << child<QLabel>(d, label)->text();
     QCOMPARE(captions, QStringList({"Title:", "Opacity:", "Color:", "Font:", "Font Color:"}));
     QStringList titles;
     for (int i = 0; i < child<QComboBox>(d, "cbTitle")->count(); ++i)
@@ -130,8 +129,8 @@ void TestSettingsDialog::hasTheLayoutAndCaptions()
     QCOMPARE(child<QPushButton>(d, "btClose")->text(), QStringLiteral("Close"));
     QCOMPARE(child<QPushButton>(d, "btOK")->geometry(), QRect(221, 425, 75, 25));
     QCOMPARE(child<SwatchPanel>(d, "pnFont")->geometry(), QRect(80, 129, 233, 72));
-    for (const SwatchPanel *panel : {child<SwatchPanel>(d, "pnColor"), child<SwatchPanel>(d, "pnFont"), child<SwatchPanel>(d, "pnFontColor")})
-        QCOMPARE(panel->cursor().shape(), Qt::PointingHandCursor);
+    for (const char *panel : {"pnColor", "pnFont", "pnFontColor"})
+        QCOMPARE(child<SwatchPanel>(d, panel)->cursor().shape(), Qt::PointingHandCursor);
 
 }
 
@@ -144,8 +143,10 @@ void TestSettingsDialog::tabKeyFollowsTheDesignedOrder()
     // The page's tab comes first.
     QVERIFY(d->focusWidget());
     QCOMPARE(d->focusWidget()->parentWidget(), child<QTabWidget>(d, "pcGeneral"));
-    const QList<QWidget *> expected{child<QCheckBox>(d, "cbAutoStart"), child<QCheckBox>(d, "cbCheckUpdates"), child<QComboBox>(d, "cbTitle"), child<QComboBox>(d, "cbOpacity"),
-                                    child<SwatchPanel>(d, "pnColor"), child<SwatchPanel>(d, "pnFont"), child<SwatchPanel>(d, "pnFontColor"), child<QPushButton>(d, "btOK"), child<QPushButton>(d, "btClose")};
+    QList<QWidget *> expected;
+    for (const char *control : {"cbAutoStart", "cbCheckUpdates", "cbTitle", "cbOpacity", "pnColor", "pnFont",
+                                "pnFontColor", "btOK", "btClose"})
+        expected << child<QWidget>(d, control);
     QList<QWidget *> order;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -530,8 +531,8 @@ void TestSettingsDialog::enterAndEscapeAreNotBound()
     QVERIFY(QTest::qWaitForWindowExposed(d));
     child<TTBXColorPalette>(d, "cpColorPalette")->ClickCell(0, 0);
     QVERIFY(QMetaObject::invokeMethod(d, "cbChangeSettings"));
-    for (QWidget *focus : {static_cast<QWidget *>(child<QPushButton>(d, "btOK")), static_cast<QWidget *>(child<QPushButton>(d, "btClose")),
-                           static_cast<QWidget *>(child<QCheckBox>(d, "cbAutoStart"))}) {
+    for (const char *control : {"btOK", "btClose", "cbAutoStart"}) {
+        QWidget *focus = child<QWidget>(d, control);
         focus->setFocus();
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
             QTest::keyClick(focus, key);
@@ -553,7 +554,8 @@ void TestSettingsDialog::unwritableAutostartKeepsEverythingAndStaysOpen()
     TFR_SETTINGS *d = openDialog();
     child<TTBXColorPalette>(d, "cpColorPalette")->ClickCell(0, 0);
     child<QCheckBox>(d, "cbAutoStart")->setChecked(true);
-    QCOMPARE(shownErrorOf([d] { QTest::mouseClick(child<QPushButton>(d, "btOK"), Qt::LeftButton); }), QStringLiteral("Failed to set data for 'Paperlet'"));
+    QCOMPARE(shownErrorOf([d] { QTest::mouseClick(child<QPushButton>(d, "btOK"), Qt::LeftButton); }),
+             QStringLiteral("Failed to set data for 'Paperlet'"));
     QCOMPARE(m_fixture->form().DefaultColor, 0x99FFFF);
     QCOMPARE(m_fixture->settingsBytes(), before);
     processDeferredDeletes();
@@ -564,7 +566,8 @@ void TestSettingsDialog::unwritableAutostartKeepsEverythingAndStaysOpen()
 void TestSettingsDialog::unreadableAutostartStopsTheDialogOpening()
 {
     QVERIFY(QDir().mkpath(XdgAutostart().entryPath()));
-    QCOMPARE(errorOf([this] { TFR_SETTINGS dialog(m_fixture->form()); }), QStringLiteral("Invalid data type for 'Paperlet'"));
+    QCOMPARE(errorOf([this] { TFR_SETTINGS dialog(m_fixture->form()); }),
+             QStringLiteral("Invalid data type for 'Paperlet'"));
     QCOMPARE(shownErrorOf([this] { child<QAction>(&m_fixture->form(), "mnSettings")->trigger(); }),
              QStringLiteral("Invalid data type for 'Paperlet'"));
     QVERIFY(Application::instance()->formsOf<TFR_SETTINGS>().isEmpty());

@@ -139,7 +139,8 @@ void UpdateMainFormTest::settle()
 {
     QTRY_VERIFY_WITH_TIMEOUT(!m_form->updateCheck(), 10000);
     // The finished worker is handed over by the timer: wait for that too.
-    QTRY_VERIFY_WITH_TIMEOUT(!child<QTimer>(m_form.get(), "tmChecker")->isActive() && m_form->Checker == nullptr, 10000);
+    const QTimer *checkerTimer = child<QTimer>(m_form.get(), "tmChecker");
+    QTRY_VERIFY_WITH_TIMEOUT(!checkerTimer->isActive() && m_form->Checker == nullptr, 10000);
 }
 
 void UpdateMainFormTest::showsTheResult_data()
