@@ -44,6 +44,23 @@ private:
     std::unique_ptr<TFR_PLT_MAIN> m_form;
 };
 
+// A second host in the process with settings of its own, to show that a
+// dialog keeps to the host it was given.
+class StandInHost final : public NoteHost
+{
+public:
+    ProgramSettings &settings() override { return m_settings; }
+    void SaveSettings() override { ++saves; }
+    QString NotesFolder() const override { return QString(); }
+    void EnsureNotesFolder() const override {}
+    void makeNewNote() override {}
+
+    int saves = 0;
+
+private:
+    ProgramSettings m_settings;
+};
+
 // The message of the PaperletError that `action` throws; empty when none.
 inline QString errorOf(const std::function<void()> &action)
 {

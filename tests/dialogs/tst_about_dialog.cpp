@@ -31,6 +31,7 @@ private Q_SLOTS:
     void hasTheLayout();
     void showsTheMainFormsVersion_data();
     void showsTheMainFormsVersion();
+    void showsTheVersionOfTheHostItIsGiven();
     void linksOpenBrowserAndMailAndLeaveItOpen();
     void closesAndDestroysItself_data();
     void closesAndDestroysItself();
@@ -107,6 +108,17 @@ void TestAboutDialog::showsTheMainFormsVersion()
     m_fixture->form().Version = version;
     m_dialog = new TFR_ABOUT(m_fixture->form());
     QCOMPARE(child<QLabel>(m_dialog, "lbVersion")->text(), line);
+}
+
+void TestAboutDialog::showsTheVersionOfTheHostItIsGiven()
+{
+    StandInHost other;
+    other.settings().Version = QStringLiteral("9.9");
+    m_dialog = new TFR_ABOUT(m_fixture->form());
+    QCOMPARE(child<QLabel>(m_dialog, "lbVersion")->text(), QStringLiteral("Version 1.1"));
+    delete m_dialog.data();
+    m_dialog = new TFR_ABOUT(other);
+    QCOMPARE(child<QLabel>(m_dialog, "lbVersion")->text(), QStringLiteral("Version 9.9"));
 }
 
 void TestAboutDialog::linksOpenBrowserAndMailAndLeaveItOpen()

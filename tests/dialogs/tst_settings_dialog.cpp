@@ -59,6 +59,7 @@ private Q_SLOTS:
     void fontChooserRefusesSizesAbove36();
     void okAppliesEveryFieldAndSavesSettingsByteForByte();
     void okRemovesTheAutostartEntryWhenUnticked();
+    void readsAndSavesTheHostItIsGiven();
     void closingAppliesNothing_data();
     void closingAppliesNothing();
     void enterAndEscapeAreNotBound();
@@ -492,6 +493,25 @@ void TestSettingsDialog::okRemovesTheAutostartEntryWhenUnticked()
     QCOMPARE(m_fixture->settingsBytes(),
              QByteArray("Color=10092543\r\nOpacity=100\r\nTitle=0\r\nCheckForUpdates=1\r\n"
                         "FontName=Tahoma\r\nFontSize=10\r\nFontColor=0\r\nFontStyle=0\r\n"));
+}
+
+void TestSettingsDialog::readsAndSavesTheHostItIsGiven()
+{
+    TFR_PLT_MAIN &main = m_fixture->form();
+    main.DefaultOpacity = 30;
+    StandInHost other;
+    other.settings().DefaultOpacity = 70;
+    TFR_SETTINGS *d = openDialog();
+    QComboBox *opacity = child<QComboBox>(d, "cbOpacity");
+    QCOMPARE(opacity->currentText(), QStringLiteral("30 %"));
+
+    opacity->setCurrentIndex(4);
+    QVERIFY(QMetaObject::invokeMethod(d, "cbChangeSettings"));
+    QTest::mouseClick(child<QPushButton>(d, "btOK"), Qt::LeftButton);
+    QCOMPARE(main.DefaultOpacity, 50);
+    QVERIFY(m_fixture->settingsBytes().contains("\r\nOpacity=50\r\n"));
+    QCOMPARE(other.settings().DefaultOpacity, 70);
+    QCOMPARE(other.saves, 0);
 }
 
 void TestSettingsDialog::closingAppliesNothing_data()
