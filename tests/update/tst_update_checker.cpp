@@ -55,6 +55,11 @@ sockaddr_storage ipv4(const char *text)
     return address;
 }
 
+HostAddress literal(const char *text)
+{
+    return HostAddress::fromLiteral(QString::fromLatin1(text)).value();
+}
+
 // A listening socket that never accepts, with its one-place queue taken by a
 // connection of its own: further connection attempts get no answer at all,
 // as from an address whose packets are dropped.
@@ -299,7 +304,7 @@ void UpdateCheckerTest::silentAddressLeavesTimeForTheNext()
     QElapsedTimer clock;
     clock.start();
     const std::unique_ptr<QThread> worker(QThread::create([&] {
-        response = httpGet(url, {ipv4("127.0.0.2"), ipv4("127.0.0.1")}, QDeadlineTimer(4000), 1024);
+        response = httpGet(url, {literal("127.0.0.2"), literal("127.0.0.1")}, QDeadlineTimer(4000), 1024);
     }));
     worker->start();
     QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished(), 10000);
