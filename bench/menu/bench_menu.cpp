@@ -22,7 +22,7 @@ void fillMenu(TTBXPopupMenu &menu, TImageList &images)
     menu.SetImages(&images);
     for (int i = 0; i < 20; ++i) {
         if (i % 5 == 4) {
-            menu.AddSeparator();
+            menu.addSeparator();
             continue;
         }
         QAction *a = menu.AddItem(QStringLiteral("Menu item number %1").arg(i), i % 3 == 0 ? 0 : -1);

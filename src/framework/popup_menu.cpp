@@ -65,22 +65,12 @@ QAction *TTBXPopupMenu::AddItem(const QString &caption, int imageIndex)
     return action;
 }
 
-QAction *TTBXPopupMenu::AddSeparator()
-{
-    return addSeparator();
-}
-
 TTBXPopupMenu *TTBXPopupMenu::AddSubmenu(const QString &caption, int imageIndex)
 {
     auto *submenu = new TTBXPopupMenu(caption, this);
     addMenu(submenu);
     SetImageIndex(submenu->menuAction(), imageIndex);
     return submenu;
-}
-
-void TTBXPopupMenu::Popup(const QPoint &screenPoint)
-{
-    popup(screenPoint);
 }
 
 void TTBXPopupMenu::CloseAllMenus()

@@ -18,11 +18,11 @@ class TImageList;
 //                QActionGroup it is a radio item
 //   enabled      setEnabled
 //   click        connect to QAction::triggered
-// Separators: AddSeparator() (or QMenu::addSeparator).
+// Separators: QMenu::addSeparator.
 // Submenus: AddSubmenu() returns a TTBXPopupMenu that shares the image list;
 //   its aboutToShow() signal is the event raised before it opens.
 // Hosted controls (the colour palette): QWidgetAction items, addAction().
-// Open with Popup(screenPoint) (returns at once) or exec(screenPoint)
+// Open with popup(screenPoint) (returns at once) or exec(screenPoint)
 // (returns when the menu has closed); a pick closes the whole chain.
 class TTBXPopupMenu : public QMenu
 {
@@ -37,10 +37,8 @@ public:
     TImageList *Images() const;
 
     QAction *AddItem(const QString &caption, int imageIndex = -1);
-    QAction *AddSeparator();
     TTBXPopupMenu *AddSubmenu(const QString &caption, int imageIndex = -1);
 
-    void Popup(const QPoint &screenPoint);
     // Closes this menu and every popup menu open above or below it.
     static void CloseAllMenus();
 

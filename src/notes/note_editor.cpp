@@ -133,12 +133,12 @@ void NoteEditor::buildMenu()
     pmRichTextEditor = new TTBXPopupMenu(this);
     pmRichTextEditor->SetImages(images());
     mnUndo = addCommand(QStringLiteral("Undo"), EditorImages::Undo, &QTextEdit::undo);
-    pmRichTextEditor->AddSeparator();
+    pmRichTextEditor->addSeparator();
     mnCut = addCommand(QStringLiteral("Cut"), EditorImages::Cut, &QTextEdit::cut);
     mnCopy = addCommand(QStringLiteral("Copy"), EditorImages::Copy, &QTextEdit::copy);
     mnPaste = addCommand(QStringLiteral("Paste"), EditorImages::Paste, &QTextEdit::paste);
     mnDelete = addCommand(QStringLiteral("Delete"), EditorImages::Delete, &NoteEditor::mnDeleteClick);
-    pmRichTextEditor->AddSeparator();
+    pmRichTextEditor->addSeparator();
     mnColor = pmRichTextEditor->AddSubmenu(QStringLiteral("Font Color..."), EditorImages::FontColor);
     tbTextColor = new TTBXColorPalette(mnColor);
     tbTextColor->SetPaletteOptions(tbTextColor->PaletteOptions() | tpoCustomImages);
@@ -146,14 +146,14 @@ void NoteEditor::buildMenu()
     mnColor->addAction(tbTextColor);
     connect(mnColor, &QMenu::aboutToShow, this, guarded(this, &NoteEditor::mnColorPopup));
     mnFont = addCommand(QStringLiteral("Font..."), EditorImages::Font, &NoteEditor::mnFontClick);
-    pmRichTextEditor->AddSeparator();
+    pmRichTextEditor->addSeparator();
     mnNumbering = addCommand(QStringLiteral("Bullets..."), EditorImages::Bullets, &NoteEditor::mnNumberingClick);
-    pmRichTextEditor->AddSeparator();
+    pmRichTextEditor->addSeparator();
     mnBold = addCommand(QStringLiteral("Bold"), EditorImages::Bold, &NoteEditor::mnBoldClick);
     mnItalic = addCommand(QStringLiteral("Italic"), EditorImages::Italic, &NoteEditor::mnItalicClick);
     mnUnderline = addCommand(QStringLiteral("Underline"), EditorImages::Underline, &NoteEditor::mnUnderlineClick);
     mnStrikeout = addCommand(QStringLiteral("Strikeout"), EditorImages::Strikeout, &NoteEditor::mnStrikeoutClick);
-    pmRichTextEditor->AddSeparator();
+    pmRichTextEditor->addSeparator();
     mnLeftJ = pmRichTextEditor->AddItem(QStringLiteral("Left Justify"), EditorImages::LeftJustify);
     mnRightJ = pmRichTextEditor->AddItem(QStringLiteral("Right Justify"), EditorImages::RightJustify);
     mnCenterJ = pmRichTextEditor->AddItem(QStringLiteral("Center"), EditorImages::Center);
@@ -448,7 +448,7 @@ void NoteEditor::setBullets(bool on)
 
 void NoteEditor::contextMenuEvent(QContextMenuEvent *event)
 {
-    richTextMenu()->Popup(event->globalPos());
+    richTextMenu()->popup(event->globalPos());
     event->accept();
 }
 

@@ -33,7 +33,7 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     pmSettings->SetImages(m_editor.images());
     tbNewNote = pmSettings->AddItem(QStringLiteral("New Note"), EditorImages::NewNote);
     connect(tbNewNote, &QAction::triggered, this, guarded(this, &NoteMenu::tbNewNoteClick));
-    pmSettings->AddSeparator();
+    pmSettings->addSeparator();
 
     tbColor = pmSettings->AddSubmenu(QStringLiteral("Color"));
     cpColorPalette = new TTBXColorPalette(tbColor);
@@ -55,16 +55,16 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     connect(opacityGroup, &QActionGroup::triggered, &note, guarded(&note, &TFR_NOTE::OpacityClick));
     connect(&note, &TFR_NOTE::opacityChanged, this, &NoteMenu::tickOpacity);
     tickOpacity(note.Opacity());
-    pmSettings->AddSeparator();
+    pmSettings->addSeparator();
 
     tbDelete = pmSettings->AddItem(QStringLiteral("Delete"), EditorImages::Delete);
     connect(tbDelete, &QAction::triggered, this, guarded(this, &NoteMenu::mnDeleteNoteClick));
-    pmSettings->AddSeparator();
+    pmSettings->addSeparator();
     tbPrint = pmSettings->AddItem(QStringLiteral("Print"), EditorImages::Print);
     connect(tbPrint, &QAction::triggered, this, guarded(this, &NoteMenu::mnPrintClick));
     tbSendMail = pmSettings->AddItem(QStringLiteral("Send Mail"), EditorImages::SendMail);
     connect(tbSendMail, &QAction::triggered, this, guarded(this, &NoteMenu::tbSendMailClick));
-    pmSettings->AddSeparator();
+    pmSettings->addSeparator();
     tbExit = pmSettings->AddItem(QStringLiteral("Close"));
     connect(tbExit, &QAction::triggered, this, guarded(this, &NoteMenu::mnExitClick));
 

@@ -40,7 +40,7 @@ struct TrayLikeMenu
         images.Add(square(Qt::red));
         menu.SetImages(&images);
         newNote = menu.AddItem(QStringLiteral("New Note"), 0);
-        separator = menu.AddSeparator();
+        separator = menu.addSeparator();
         show = menu.AddItem(QStringLiteral("Show All Notes"));
         checked = menu.AddItem(QStringLiteral("Checked"));
         checked->setCheckable(true);
