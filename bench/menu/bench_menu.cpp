@@ -13,12 +13,12 @@
 
 namespace {
 
-void fillMenu(TTBXPopupMenu &menu, TImageList &images)
+void fillMenu(TTBXPopupMenu &menu, ImageList &images)
 {
     QImage img(16, 16, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter(&img).fillRect(3, 3, 10, 10, Qt::darkGreen);
-    images.Add(img);
+    images.add(img);
     menu.SetImages(&images);
     for (int i = 0; i < 20; ++i) {
         if (i % 5 == 4) {
@@ -36,7 +36,7 @@ void fillMenu(TTBXPopupMenu &menu, TImageList &images)
 void BM_PaintMenu20(benchmark::State &state)
 {
     TTBXPopupMenu menu;
-    TImageList images;
+    ImageList images;
     fillMenu(menu, images);
     menu.popup(QPoint(10, 10));
     menu.setActiveAction(menu.actions().at(2));

@@ -48,11 +48,11 @@ TTBXItemInfo TTBXMenuStyle::ItemInfo(const QStyleOptionMenuItem &option, const Q
         info.ItemFlags |= IO_SUBMENUITEM;
     const QAction *action = actionOf(option, menu);
     info.PopupOpen = action && action->menu() && action->menu()->isVisible();
-    const TImageList *images = MenuMetrics::ImagesOf(menu);
+    const ImageList *images = MenuMetrics::ImagesOf(menu);
     const int index = TTBXPopupMenu::ImageIndex(action);
-    info.HasImage = (images && index >= 0 && index < images->Count()) || !option.icon.isNull();
-    info.ImageWidth = images ? images->Width() : 16;
-    info.ImageHeight = images ? images->Height() : 16;
+    info.HasImage = (images && index >= 0 && index < images->count()) || !option.icon.isNull();
+    info.ImageWidth = images ? images->width() : 16;
+    info.ImageHeight = images ? images->height() : 16;
     info.ImageStripWidth = MenuMetrics::ImageStripWidth(menu, images, CurrentTheme());
     return info;
 }
@@ -103,7 +103,7 @@ QSize TTBXMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *opt
         return QProxyStyle::sizeFromContents(type, option, size, widget);
 
     const auto *menu = qobject_cast<const QMenu *>(widget);
-    const TImageList *images = MenuMetrics::ImagesOf(menu);
+    const ImageList *images = MenuMetrics::ImagesOf(menu);
     const int strip = MenuMetrics::ImageStripWidth(widget, images, theme);
     if (item->menuItemType == QStyleOptionMenuItem::Separator)
         return QSize(strip + 16, theme->GetIntegerMetrics(TMI_MENU_SEPARATORSIZE));
@@ -190,11 +190,11 @@ void TTBXMenuStyle::drawMenuItem(TTBXTheme &theme, const QStyleOptionMenuItem &o
     const int top = box.Top + (box.Height() - info.ImageHeight) / 2;
     const TRect imageRect{left, top, left + info.ImageWidth, top + info.ImageHeight};
     if (info.HasImage) {
-        const TImageList *images = MenuMetrics::ImagesOf(menu);
+        const ImageList *images = MenuMetrics::ImagesOf(menu);
         int index = TTBXPopupMenu::ImageIndex(actionOf(option, menu));
-        TImageList iconList(info.ImageWidth, info.ImageHeight);
-        if (!images || index < 0 || index >= images->Count()) {
-            index = iconList.Add(option.icon.pixmap(info.ImageWidth, info.ImageHeight).toImage());
+        ImageList iconList(info.ImageWidth, info.ImageHeight);
+        if (!images || index < 0 || index >= images->count()) {
+            index = iconList.add(option.icon.pixmap(info.ImageWidth, info.ImageHeight).toImage());
             images = &iconList;
         }
         const QPoint shift = theme.GetImageOffset(painter, info, images);

@@ -44,13 +44,13 @@ void TTBXPopupMenu::init()
     connect(this, &QMenu::hovered, this, &TTBXPopupMenu::onHovered);
 }
 
-void TTBXPopupMenu::SetImages(TImageList *images)
+void TTBXPopupMenu::SetImages(ImageList *images)
 {
     m_images = images;
     update();
 }
 
-TImageList *TTBXPopupMenu::Images() const
+ImageList *TTBXPopupMenu::Images() const
 {
     if (m_images)
         return m_images;

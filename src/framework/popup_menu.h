@@ -5,7 +5,7 @@
 
 #include <optional>
 
-class TImageList;
+class ImageList;
 
 // A popup menu painted entirely by the current theme (see TTBXThemeRegistry).
 //
@@ -33,8 +33,8 @@ public:
     ~TTBXPopupMenu() override;
 
     // Not owned. A submenu without a list of its own uses its parent menu's.
-    void SetImages(TImageList *images);
-    TImageList *Images() const;
+    void SetImages(ImageList *images);
+    ImageList *Images() const;
 
     QAction *AddItem(const QString &caption, int imageIndex = -1);
     TTBXPopupMenu *AddSubmenu(const QString &caption, int imageIndex = -1);
@@ -65,7 +65,7 @@ private:
     void init();
     void onHovered(QAction *action);
 
-    QPointer<TImageList> m_images;
+    QPointer<ImageList> m_images;
     QPointer<QAction> m_lastHot;
     quint8 m_hoverKind = 2;
     std::optional<QPoint> m_movingPointer;

@@ -112,10 +112,10 @@ QAction *NoteEditor::addCommand(const QString &caption, int image, void (NoteEdi
     return item;
 }
 
-TImageList *NoteEditor::images()
+ImageList *NoteEditor::images()
 {
     if (!ilEditor) {
-        ilEditor = new TImageList(16, 16, this);
+        ilEditor = new ImageList(16, 16, this);
         EditorImages::fill(*ilEditor);
     }
     return ilEditor;

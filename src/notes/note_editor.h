@@ -10,7 +10,7 @@
 
 class QFontDialog;
 class QPrinter;
-class TImageList;
+class ImageList;
 class TTBXColorPalette;
 class TTBXPopupMenu;
 
@@ -54,14 +54,14 @@ public:
     void printTo(QPrinter &printer) const;
 
     // ilEditor, shared with the note menu; made on first use.
-    TImageList *images();
+    ImageList *images();
 
     // pmRichTextEditor, made on first use: a menu costs more memory than the
     // rest of a note, and most notes never have theirs opened. Its items
     // below stay null until then.
     TTBXPopupMenu *richTextMenu();
 
-    TImageList *ilEditor = nullptr;
+    ImageList *ilEditor = nullptr;
     TTBXPopupMenu *pmRichTextEditor = nullptr;
     QAction *mnUndo = nullptr;
     QAction *mnCut = nullptr;

@@ -319,7 +319,7 @@ TTBXMargins TTBXIdeTheme::GetMargins(int marginID) const
     }
 }
 
-QPoint TTBXIdeTheme::GetImageOffset(QPainter &, const TTBXItemInfo &info, const TImageList *images) const
+QPoint TTBXIdeTheme::GetImageOffset(QPainter &, const TTBXItemInfo &info, const ImageList *images) const
 {
     // Every image list of this program is a plain one; the shift applies.
     if (images && info.Enabled && info.Hover != HOVER_NONE && !info.Checked && (!info.Pushed || info.PopupOpen))

@@ -58,7 +58,7 @@ QMenu *TTBXToolViewer::menu() const
     return qobject_cast<QMenu *>(parentWidget());
 }
 
-const TImageList *TTBXToolViewer::images() const
+const ImageList *TTBXToolViewer::images() const
 {
     return MenuMetrics::ImagesOf(parentWidget());
 }
@@ -80,8 +80,8 @@ void TTBXToolViewer::Layout()
         return;
     FColCount = FItem->ColCount();
     FRowCount = FItem->RowCount();
-    const TImageList *list = images();
-    const QSize listSize = list ? QSize(list->Width(), list->Height()) : QSize(16, 16);
+    const ImageList *list = images();
+    const QSize listSize = list ? QSize(list->width(), list->height()) : QSize(16, 16);
     FImageSize = FItem->CellImageSize(listSize);
     FCellSize = FImageSize + QSize(6, 6);
     const TTBXTheme *theme = CurrentTheme();
@@ -319,7 +319,7 @@ void TTBXToolViewer::paintEvent(QPaintEvent *)
     if (isHotItem())
         hover = FItem->isEnabled() ? quint8(HOVER_MOUSE) : quint8(HOVER_NONE);
 
-    const TImageList *list = images();
+    const ImageList *list = images();
     for (int row = 0; row < FRowCount; ++row) {
         for (int col = 0; col < FColCount; ++col) {
             const QPoint cell(col, row);
@@ -337,7 +337,7 @@ void TTBXToolViewer::paintEvent(QPaintEvent *)
             const int top = (r.Top + r.Bottom - FImageSize.height()) / 2;
             const TRect imageRect{left, top, left + FImageSize.width(), top + FImageSize.height()};
             const int index = col + row * FColCount;
-            if (!(FItem->PaletteOptions() & tpoCustomImages) && list && index < list->Count() && theme)
+            if (!(FItem->PaletteOptions() & tpoCustomImages) && list && index < list->count() && theme)
                 theme->PaintImage(p, imageRect, cellInfo, list, index);
             FItem->DrawCellImage(p, imageRect, col, row, cellInfo);
         }

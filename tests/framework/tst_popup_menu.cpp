@@ -27,7 +27,7 @@ QImage square(QColor c)
 // The tray menu's shape: image item, separators, plain, checked, disabled, submenu.
 struct TrayLikeMenu
 {
-    TImageList images;
+    ImageList images;
     TTBXPopupMenu menu;
     QAction *newNote, *separator, *show, *checked, *disabled, *exit;
     TTBXPopupMenu *submenu;
@@ -37,7 +37,7 @@ struct TrayLikeMenu
         QFont font = menu.font();
         font.setPixelSize(11);
         menu.setFont(font);
-        images.Add(square(Qt::red));
+        images.add(square(Qt::red));
         menu.SetImages(&images);
         newNote = menu.AddItem(QStringLiteral("New Note"), 0);
         separator = menu.addSeparator();
@@ -74,7 +74,7 @@ private Q_SLOTS:
         QCOMPARE(TTBXPopupMenu::ImageIndex(a), 3);
         QCOMPARE(TTBXPopupMenu::ImageIndex(menu.AddItem(QStringLiteral("Plain"))), -1);
         QCOMPARE(a->data().toInt(), 42);
-        TImageList images;
+        ImageList images;
         menu.SetImages(&images);
         TTBXPopupMenu *sub = menu.AddSubmenu(QStringLiteral("Sub"));
         QCOMPARE(sub->Images(), &images);   // shared with the parent
@@ -91,7 +91,7 @@ private Q_SLOTS:
         // Border: one pixel at the sides, two above the first item.
         QCOMPARE(m.geometry(m.newNote).topLeft(), QPoint(1, 2));
         // Larger images widen the strip: (22 * 30 / 30) with 24 x 24 images.
-        TImageList big(24, 24);
+        ImageList big(24, 24);
         m.menu.SetImages(&big);
         QCOMPARE(m.menu.ImageStripWidth(), 30);
     }
