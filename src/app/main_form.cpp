@@ -119,7 +119,7 @@ void TFR_PLT_MAIN::SaveSettings()
 
 void TFR_PLT_MAIN::buildTrayMenu()
 {
-    pmPopup = new TTBXPopupMenu(this);
+    pmPopup = new PopupMenu(this);
     const auto item = [this](const QString &caption, int image, void (TFR_PLT_MAIN::*handler)()) {
         QAction *action = pmPopup->addAction(caption);
         if (image >= 0)

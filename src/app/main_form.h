@@ -59,7 +59,7 @@ public:
 
     QSystemTrayIcon *tiTray = nullptr;
     TTBXSwitcher *tbxSwitch = nullptr;   // selects the theme of every menu
-    QMenu *pmPopup = nullptr;            // a TTBXPopupMenu
+    QMenu *pmPopup = nullptr;            // a PopupMenu
     QAction *mnAddNote = nullptr;
     QAction *mnShowAllNotes = nullptr;
     QAction *mnHideAllNotes = nullptr;

@@ -50,8 +50,8 @@ int ItemHeight(const QWidget *menu, const ImageList *images, const TTBXTheme *th
 
 const ImageList *ImagesOf(const QWidget *menu)
 {
-    const auto *themed = qobject_cast<const TTBXPopupMenu *>(menu);
-    return themed ? themed->Images() : nullptr;
+    const auto *themed = qobject_cast<const PopupMenu *>(menu);
+    return themed ? themed->images() : nullptr;
 }
 
 } // namespace MenuMetrics

@@ -38,8 +38,8 @@ TTBXItemInfo TTBXMenuStyle::ItemInfo(const QStyleOptionMenuItem &option, const Q
     info.ViewKind = VT_POPUPMENU;
     info.Enabled = option.state & QStyle::State_Enabled;
     if (option.state & QStyle::State_Selected) {
-        const auto *themed = qobject_cast<const TTBXPopupMenu *>(menu);
-        info.Hover = themed ? themed->HoverKind() : quint8(HOVER_MOUSE);
+        const auto *themed = qobject_cast<const PopupMenu *>(menu);
+        info.Hover = themed ? themed->hoverKind() : quint8(HOVER_MOUSE);
     }
     info.Checked = option.checkType != QStyleOptionMenuItem::NotCheckable && option.checked;
     if (option.checkType == QStyleOptionMenuItem::Exclusive)
@@ -49,7 +49,7 @@ TTBXItemInfo TTBXMenuStyle::ItemInfo(const QStyleOptionMenuItem &option, const Q
     const QAction *action = actionOf(option, menu);
     info.PopupOpen = action && action->menu() && action->menu()->isVisible();
     const ImageList *images = MenuMetrics::ImagesOf(menu);
-    const int index = TTBXPopupMenu::ImageIndex(action);
+    const int index = PopupMenu::imageIndex(action);
     info.HasImage = (images && index >= 0 && index < images->count()) || !option.icon.isNull();
     info.ImageWidth = images ? images->width() : 16;
     info.ImageHeight = images ? images->height() : 16;
@@ -191,7 +191,7 @@ void TTBXMenuStyle::drawMenuItem(TTBXTheme &theme, const QStyleOptionMenuItem &o
     const TRect imageRect{left, top, left + info.ImageWidth, top + info.ImageHeight};
     if (info.HasImage) {
         const ImageList *images = MenuMetrics::ImagesOf(menu);
-        int index = TTBXPopupMenu::ImageIndex(actionOf(option, menu));
+        int index = PopupMenu::imageIndex(actionOf(option, menu));
         ImageList iconList(info.ImageWidth, info.ImageHeight);
         if (!images || index < 0 || index >= images->count()) {
             index = iconList.add(option.icon.pixmap(info.ImageWidth, info.ImageHeight).toImage());

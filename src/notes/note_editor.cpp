@@ -107,7 +107,7 @@ NoteEditor::~NoteEditor() = default;
 
 QAction *NoteEditor::addCommand(const QString &caption, int image, void (NoteEditor::*handler)())
 {
-    QAction *item = pmRichTextEditor->AddItem(caption, image);
+    QAction *item = pmRichTextEditor->addItem(caption, image);
     connect(item, &QAction::triggered, this, guarded(this, handler));
     return item;
 }
@@ -121,7 +121,7 @@ ImageList *NoteEditor::images()
     return ilEditor;
 }
 
-TTBXPopupMenu *NoteEditor::richTextMenu()
+PopupMenu *NoteEditor::richTextMenu()
 {
     if (!pmRichTextEditor)
         buildMenu();
@@ -130,8 +130,8 @@ TTBXPopupMenu *NoteEditor::richTextMenu()
 
 void NoteEditor::buildMenu()
 {
-    pmRichTextEditor = new TTBXPopupMenu(this);
-    pmRichTextEditor->SetImages(images());
+    pmRichTextEditor = new PopupMenu(this);
+    pmRichTextEditor->setImages(images());
     mnUndo = addCommand(QStringLiteral("Undo"), EditorImages::Undo, &QTextEdit::undo);
     pmRichTextEditor->addSeparator();
     mnCut = addCommand(QStringLiteral("Cut"), EditorImages::Cut, &QTextEdit::cut);
@@ -139,7 +139,7 @@ void NoteEditor::buildMenu()
     mnPaste = addCommand(QStringLiteral("Paste"), EditorImages::Paste, &QTextEdit::paste);
     mnDelete = addCommand(QStringLiteral("Delete"), EditorImages::Delete, &NoteEditor::mnDeleteClick);
     pmRichTextEditor->addSeparator();
-    mnColor = pmRichTextEditor->AddSubmenu(QStringLiteral("Font Color..."), EditorImages::FontColor);
+    mnColor = pmRichTextEditor->addSubmenu(QStringLiteral("Font Color..."), EditorImages::FontColor);
     tbTextColor = new TTBXColorPalette(mnColor);
     tbTextColor->SetPaletteOptions(tbTextColor->PaletteOptions() | tpoCustomImages);
     connect(tbTextColor, &TTBXColorPalette::selectionChanged, this, guarded(this, &NoteEditor::tbTextColorChange));
@@ -154,9 +154,9 @@ void NoteEditor::buildMenu()
     mnUnderline = addCommand(QStringLiteral("Underline"), EditorImages::Underline, &NoteEditor::mnUnderlineClick);
     mnStrikeout = addCommand(QStringLiteral("Strikeout"), EditorImages::Strikeout, &NoteEditor::mnStrikeoutClick);
     pmRichTextEditor->addSeparator();
-    mnLeftJ = pmRichTextEditor->AddItem(QStringLiteral("Left Justify"), EditorImages::LeftJustify);
-    mnRightJ = pmRichTextEditor->AddItem(QStringLiteral("Right Justify"), EditorImages::RightJustify);
-    mnCenterJ = pmRichTextEditor->AddItem(QStringLiteral("Center"), EditorImages::Center);
+    mnLeftJ = pmRichTextEditor->addItem(QStringLiteral("Left Justify"), EditorImages::LeftJustify);
+    mnRightJ = pmRichTextEditor->addItem(QStringLiteral("Right Justify"), EditorImages::RightJustify);
+    mnCenterJ = pmRichTextEditor->addItem(QStringLiteral("Center"), EditorImages::Center);
     auto *alignment = new QActionGroup(pmRichTextEditor);
     for (QAction *item : {mnLeftJ, mnRightJ, mnCenterJ})
         alignment->addAction(item);

@@ -12,7 +12,7 @@ class QFontDialog;
 class QPrinter;
 class ImageList;
 class TTBXColorPalette;
-class TTBXPopupMenu;
+class PopupMenu;
 
 // reEdit: the rich-text body of a note, with its own context menu of
 // clipboard, font, colour, bullet, style and alignment commands that act on
@@ -59,16 +59,16 @@ public:
     // pmRichTextEditor, made on first use: a menu costs more memory than the
     // rest of a note, and most notes never have theirs opened. Its items
     // below stay null until then.
-    TTBXPopupMenu *richTextMenu();
+    PopupMenu *richTextMenu();
 
     ImageList *ilEditor = nullptr;
-    TTBXPopupMenu *pmRichTextEditor = nullptr;
+    PopupMenu *pmRichTextEditor = nullptr;
     QAction *mnUndo = nullptr;
     QAction *mnCut = nullptr;
     QAction *mnCopy = nullptr;
     QAction *mnPaste = nullptr;
     QAction *mnDelete = nullptr;
-    TTBXPopupMenu *mnColor = nullptr;
+    PopupMenu *mnColor = nullptr;
     TTBXColorPalette *tbTextColor = nullptr;
     QAction *mnFont = nullptr;
     QAction *mnNumbering = nullptr;

@@ -25,14 +25,14 @@ TTBXToolViewer::TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent) : Q
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    if (auto *themed = qobject_cast<TTBXPopupMenu *>(parent)) {
-        connect(themed, &TTBXPopupMenu::ItemEntered, this, [this, themed](QAction *action, bool had, bool fromAbove) {
+    if (auto *themed = qobject_cast<PopupMenu *>(parent)) {
+        connect(themed, &PopupMenu::itemEntered, this, [this, themed](QAction *action, bool had, bool fromAbove) {
             if (action == FItem) {
                 Entering(had, fromAbove);
                 // Entered by the mouse: the pointer decides at once. Only the
                 // move being handled counts; after a key nothing under the
                 // pointer is hot until it moves.
-                if (const std::optional<QPoint> pointer = themed->MovingPointer())
+                if (const std::optional<QPoint> pointer = themed->movingPointer())
                     trackMouse(mapFromGlobal(*pointer));
                 // QMenu gives a widget item the keyboard only when the item
                 // was reached by a key press, not when its submenu opened on it.
@@ -260,7 +260,7 @@ void TTBXToolViewer::mouseReleaseEvent(QMouseEvent *event)
         FItem->ClickCell(cell.x(), cell.y());
     event->accept();
     // Whether or not a cell was hit, the whole menu finishes as after a click.
-    TTBXPopupMenu::CloseAllMenus();
+    PopupMenu::closeAllMenus();
     if (self)
         update();
 }
