@@ -67,7 +67,7 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     tmChecker.setInterval(CheckerHandOverMs);
     connect(&tmDblClick, &QTimer::timeout, this, guarded(this, &TFR_PLT_MAIN::tmDblClickTimer));
     connect(&tmChecker, &QTimer::timeout, this, guarded(this, &TFR_PLT_MAIN::tmCheckerTimer));
-    tbxSwitch = new TTBXSwitcher(this);
+    tbxSwitch = new ThemeSwitcher(this);
     buildTrayMenu();
     tiTray = new QSystemTrayIcon(TrayImages::icon(TrayImages::Note), this);
     tiTray->setToolTip(TrayTip);
@@ -86,9 +86,9 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
         setBuiltInDefaults();
         LoadSettings();
         // 4. The menu theme, registered once per run.
-        if (!TTBXThemeRegistry::Instance()->IsRegistered(QStringLiteral("Ide")))
+        if (!ThemeRegistry::instance()->isRegistered(QStringLiteral("Ide")))
             RegisterIdeTheme();
-        tbxSwitch->SetTheme(QStringLiteral("Ide"));
+        tbxSwitch->setTheme(QStringLiteral("Ide"));
         // 5. The notes folder.
         EnsureNotesFolder();
     } catch (...) {

@@ -14,7 +14,7 @@ class NotesFolderSync;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
-class TTBXSwitcher;
+class ThemeSwitcher;
 class TUpdateChecker;
 class TrayActivations;
 class TrayImages;
@@ -58,7 +58,7 @@ public:
     TUpdateChecker *updateCheck() const { return m_updateCheck.get(); }
 
     QSystemTrayIcon *tiTray = nullptr;
-    TTBXSwitcher *tbxSwitch = nullptr;   // selects the theme of every menu
+    ThemeSwitcher *tbxSwitch = nullptr;   // selects the theme of every menu
     QMenu *pmPopup = nullptr;            // a PopupMenu
     QAction *mnAddNote = nullptr;
     QAction *mnShowAllNotes = nullptr;

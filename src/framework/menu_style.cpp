@@ -53,13 +53,13 @@ TTBXItemInfo TTBXMenuStyle::ItemInfo(const QStyleOptionMenuItem &option, const Q
     info.HasImage = (images && index >= 0 && index < images->count()) || !option.icon.isNull();
     info.ImageWidth = images ? images->width() : 16;
     info.ImageHeight = images ? images->height() : 16;
-    info.ImageStripWidth = MenuMetrics::ImageStripWidth(menu, images, CurrentTheme());
+    info.ImageStripWidth = MenuMetrics::ImageStripWidth(menu, images, currentTheme());
     return info;
 }
 
 int TTBXMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
-    if (const TTBXTheme *theme = CurrentTheme()) {
+    if (const TTBXTheme *theme = currentTheme()) {
         const QPoint border = theme->GetViewBorder(VT_POPUPMENU);
         switch (metric) {
         case PM_MenuPanelWidth:
@@ -97,7 +97,7 @@ int TTBXMenuStyle::styleHint(StyleHint hint, const QStyleOption *option, const Q
 QSize TTBXMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
                                       const QWidget *widget) const
 {
-    const TTBXTheme *theme = CurrentTheme();
+    const TTBXTheme *theme = currentTheme();
     const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
     if (type != CT_MenuItem || !theme || !item)
         return QProxyStyle::sizeFromContents(type, option, size, widget);
@@ -123,7 +123,7 @@ QSize TTBXMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *opt
 void TTBXMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                   const QWidget *widget) const
 {
-    TTBXTheme *theme = CurrentTheme();
+    TTBXTheme *theme = currentTheme();
     if (theme && (element == PE_PanelMenu || element == PE_FrameMenu)) {
         // The frame pass runs clipped to the border ring, so painting the
         // whole non-client area again touches only the frame.
@@ -139,7 +139,7 @@ void TTBXMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *
 void TTBXMenuStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                                 const QWidget *widget) const
 {
-    TTBXTheme *theme = CurrentTheme();
+    TTBXTheme *theme = currentTheme();
     const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
     if (!theme || !item)
         return QProxyStyle::drawControl(element, option, painter, widget);

@@ -28,9 +28,9 @@ PopupMenu::~PopupMenu() = default;
 
 void PopupMenu::init()
 {
-    if (TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance()) {
-        setStyle(registry->MenuStyle());
-        connect(registry, &TTBXThemeRegistry::ThemeChanged, this, [this] {
+    if (ThemeRegistry *registry = ThemeRegistry::instance()) {
+        setStyle(registry->menuStyle());
+        connect(registry, &ThemeRegistry::themeChanged, this, [this] {
             // Sizes depend on the theme's margins.
             QActionEvent relayout(QEvent::ActionChanged, menuAction());
             QCoreApplication::sendEvent(this, &relayout);
@@ -38,7 +38,7 @@ void PopupMenu::init()
         });
     }
     // Shadow kind 0 asks for none; otherwise the platform's popup shadow.
-    if (const TTBXTheme *theme = CurrentTheme(); theme && theme->GetPopupShadowType() == 0)
+    if (const TTBXTheme *theme = currentTheme(); theme && theme->GetPopupShadowType() == 0)
         setWindowFlag(Qt::NoDropShadowWindowHint, true);
     setMouseTracking(true);
     connect(this, &QMenu::hovered, this, &PopupMenu::onHovered);
@@ -101,7 +101,7 @@ int PopupMenu::imageIndex(const QAction *action)
 
 int PopupMenu::ImageStripWidth() const
 {
-    return MenuMetrics::ImageStripWidth(this, images(), CurrentTheme());
+    return MenuMetrics::ImageStripWidth(this, images(), currentTheme());
 }
 
 bool PopupMenu::event(QEvent *event)

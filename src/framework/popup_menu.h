@@ -7,7 +7,7 @@
 
 class ImageList;
 
-// A popup menu painted entirely by the current theme (see TTBXThemeRegistry).
+// A popup menu painted entirely by the current theme (see ThemeRegistry).
 //
 // Items are ordinary QActions:
 //   caption      QAction::text (a '&' marks the access key)

@@ -48,8 +48,8 @@ TTBXToolViewer::TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent) : Q
             Layout();
         });
     }
-    if (TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance())
-        connect(registry, &TTBXThemeRegistry::ThemeChanged, this, &TTBXToolViewer::Layout);
+    if (ThemeRegistry *registry = ThemeRegistry::instance())
+        connect(registry, &ThemeRegistry::themeChanged, this, &TTBXToolViewer::Layout);
     Layout();
 }
 
@@ -84,7 +84,7 @@ void TTBXToolViewer::Layout()
     const QSize listSize = list ? QSize(list->width(), list->height()) : QSize(16, 16);
     FImageSize = FItem->CellImageSize(listSize);
     FCellSize = FImageSize + QSize(6, 6);
-    const TTBXTheme *theme = CurrentTheme();
+    const TTBXTheme *theme = currentTheme();
     if (isPopup()) {
         FImageStripWidth = MenuMetrics::ImageStripWidth(parentWidget(), list, theme);
         const int m32 = theme ? theme->GetIntegerMetrics(TMI_MENU_IMGTEXTSPACE) : 3;
@@ -296,7 +296,7 @@ void TTBXToolViewer::paintEvent(QPaintEvent *)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
-    TTBXTheme *theme = CurrentTheme();
+    TTBXTheme *theme = currentTheme();
     const TRect whole = TRect::fromQRect(rect());
 
     TTBXItemInfo info;

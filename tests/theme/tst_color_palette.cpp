@@ -466,7 +466,7 @@ private Q_SLOTS:
         QCOMPARE(open.menu.activeAction(), open.palette);   // the move reached the menu too
         const QImage img = open.viewer->grab().toImage();
         const TRect cell = open.viewer->CellRect(QPoint(3, 3));
-        const auto &hot = static_cast<TTBXIdeTheme *>(CurrentTheme())->Colors().BtnItemColors[bisHot];
+        const auto &hot = static_cast<TTBXIdeTheme *>(currentTheme())->Colors().BtnItemColors[bisHot];
         QCOMPARE(pixel(img, cell.Left, cell.Top), hot[ipFrame]);
         QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), hot[ipBody]);
         QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), TColor(0x00FF00));   // Bright Green
@@ -581,7 +581,7 @@ private Q_SLOTS:
         QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), enabled ? TColor(0x003399) : TColor(0xF0F0F0));
         QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), TColor(0xF0F0F0));   // normal: no background
         const TRect checked = open.viewer->CellRect(QPoint(0, 2));
-        const auto *theme = static_cast<TTBXIdeTheme *>(CurrentTheme());
+        const auto *theme = static_cast<TTBXIdeTheme *>(currentTheme());
         if (enabled) {
             QCOMPARE(pixel(img, checked.Left, checked.Top), TColor(TTBXIdeTheme::HotColor));
             QCOMPARE(pixel(img, checked.Left + 1, checked.Top + 1),

@@ -395,11 +395,11 @@ private Q_SLOTS:
 
     void registryKnowsIde()
     {
-        TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance();
+        ThemeRegistry *registry = ThemeRegistry::instance();
         UseIdeTheme();
-        QVERIFY(registry->IsRegistered(QStringLiteral("Ide")));
-        QCOMPARE(registry->CurrentThemeName(), QStringLiteral("Ide"));
-        QVERIFY(qobject_cast<TTBXIdeTheme *>(CurrentTheme()));
+        QVERIFY(registry->isRegistered(QStringLiteral("Ide")));
+        QCOMPARE(registry->currentThemeName(), QStringLiteral("Ide"));
+        QVERIFY(qobject_cast<TTBXIdeTheme *>(currentTheme()));
     }
 
 private:
