@@ -186,17 +186,17 @@ void UpdateCheckerTest::asksForTheVersionPageWithTwoSlashes()
 
 void UpdateCheckerTest::pagesFollowTheServerSetting()
 {
-    QCOMPARE(TUpdateChecker::VersionPageUrl(QStringLiteral("http://host.test:8080")).toString(),
+    QCOMPARE(TUpdateChecker::versionPageUrl(QStringLiteral("http://host.test:8080")).toString(),
              QStringLiteral("http://host.test:8080//version.aspx"));
-    QCOMPARE(TUpdateChecker::DownloadPageUrl(QStringLiteral("http://host.test")).toString(),
+    QCOMPARE(TUpdateChecker::downloadPageUrl(QStringLiteral("http://host.test")).toString(),
              QStringLiteral("http://host.test/download.aspx"));
     // The build-time server is a plain http origin without a path.
-    const QUrl server(TUpdateChecker::DefaultServer());
+    const QUrl server(TUpdateChecker::defaultServer());
     QCOMPARE(server.scheme(), QStringLiteral("http"));
     QVERIFY(!server.host().isEmpty());
     QVERIFY(server.path().isEmpty());
     const TUpdateChecker checker(QStringLiteral("1.1"), false);
-    QCOMPARE(checker.DownloadPageUrl(), TUpdateChecker::DownloadPageUrl(TUpdateChecker::DefaultServer()));
+    QCOMPARE(checker.downloadPageUrl(), TUpdateChecker::downloadPageUrl(TUpdateChecker::defaultServer()));
 }
 
 void UpdateCheckerTest::deletingARunningCheckAbortsPromptly_data()
