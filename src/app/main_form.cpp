@@ -223,12 +223,12 @@ void TFR_PLT_MAIN::ShowAllNotes()
     if (names.isEmpty())
         showBalloon();
     else
-        NoteCollection::ShowAll(names);
+        NoteCollection::showAll(names);
 }
 
 void TFR_PLT_MAIN::mnHideAllNotesClick()
 {
-    NoteCollection::HideAll();
+    NoteCollection::hideAll();
 }
 
 void TFR_PLT_MAIN::mnSettingsClick()
