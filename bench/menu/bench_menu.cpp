@@ -13,19 +13,19 @@
 
 namespace {
 
-void fillMenu(TTBXPopupMenu &menu, TImageList &images)
+void fillMenu(PopupMenu &menu, ImageList &images)
 {
     QImage img(16, 16, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter(&img).fillRect(3, 3, 10, 10, Qt::darkGreen);
-    images.Add(img);
-    menu.SetImages(&images);
+    images.add(img);
+    menu.setImages(&images);
     for (int i = 0; i < 20; ++i) {
         if (i % 5 == 4) {
-            menu.AddSeparator();
+            menu.addSeparator();
             continue;
         }
-        QAction *a = menu.AddItem(QStringLiteral("Menu item number %1").arg(i), i % 3 == 0 ? 0 : -1);
+        QAction *a = menu.addItem(QStringLiteral("Menu item number %1").arg(i), i % 3 == 0 ? 0 : -1);
         a->setCheckable(i % 4 == 1);
         a->setChecked(i % 4 == 1);
         a->setEnabled(i != 7);
@@ -35,8 +35,8 @@ void fillMenu(TTBXPopupMenu &menu, TImageList &images)
 // Every item, frame and background: what one full repaint costs.
 void BM_PaintMenu20(benchmark::State &state)
 {
-    TTBXPopupMenu menu;
-    TImageList images;
+    PopupMenu menu;
+    ImageList images;
     fillMenu(menu, images);
     menu.popup(QPoint(10, 10));
     menu.setActiveAction(menu.actions().at(2));
@@ -53,7 +53,7 @@ BENCHMARK(BM_PaintMenu20)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintPalette(benchmark::State &state)
 {
-    TTBXPopupMenu menu;
+    PopupMenu menu;
     auto *palette = new TTBXColorPalette(&menu);
     menu.addAction(palette);
     palette->SetColor(0x99FFFF);

@@ -69,7 +69,7 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     tmChecker.setInterval(CheckerHandOverMs);
     connect(&tmDblClick, &QTimer::timeout, this, guarded(this, &TFR_PLT_MAIN::tmDblClickTimer));
     connect(&tmChecker, &QTimer::timeout, this, guarded(this, &TFR_PLT_MAIN::tmCheckerTimer));
-    tbxSwitch = new TTBXSwitcher(this);
+    tbxSwitch = new ThemeSwitcher(this);
     tbxSwitch->setObjectName(QStringLiteral("tbxSwitch"));
     buildTrayMenu();
     tiTray = new QSystemTrayIcon(TrayImages::icon(TrayImages::Note), this);
@@ -90,9 +90,9 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
         setBuiltInDefaults();
         LoadSettings();
         // 4. The menu theme, registered once per run.
-        if (!TTBXThemeRegistry::Instance()->IsRegistered(QStringLiteral("Ide")))
+        if (!ThemeRegistry::instance()->isRegistered(QStringLiteral("Ide")))
             RegisterIdeTheme();
-        tbxSwitch->SetTheme(QStringLiteral("Ide"));
+        tbxSwitch->setTheme(QStringLiteral("Ide"));
         // 5. The notes folder.
         EnsureNotesFolder();
     } catch (...) {
@@ -123,7 +123,7 @@ void TFR_PLT_MAIN::SaveSettings()
 
 void TFR_PLT_MAIN::buildTrayMenu()
 {
-    pmPopup = new TTBXPopupMenu(this);
+    pmPopup = new PopupMenu(this);
     pmPopup->setObjectName(QStringLiteral("pmPopup"));
     const auto item = [this](const char *name, const QString &caption, int image, void (TFR_PLT_MAIN::*handler)()) {
         QAction *action = pmPopup->addAction(caption);
@@ -236,12 +236,12 @@ void TFR_PLT_MAIN::ShowAllNotes()
     if (names.isEmpty())
         showBalloon();
     else
-        NoteCollection::ShowAll(names);
+        NoteCollection::showAll(names);
 }
 
 void TFR_PLT_MAIN::mnHideAllNotesClick()
 {
-    NoteCollection::HideAll();
+    NoteCollection::hideAll();
 }
 
 void TFR_PLT_MAIN::mnSettingsClick()

@@ -14,7 +14,7 @@ class NotesFolderSync;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
-class TTBXSwitcher;
+class ThemeSwitcher;
 class TUpdateChecker;
 class TrayActivations;
 class TrayImages;
@@ -95,8 +95,8 @@ private:
     void releaseUpdateCheck();
 
     QSystemTrayIcon *tiTray = nullptr;
-    TTBXSwitcher *tbxSwitch = nullptr;   // selects the theme of every menu
-    QMenu *pmPopup = nullptr;            // a TTBXPopupMenu
+    ThemeSwitcher *tbxSwitch = nullptr;   // selects the theme of every menu
+    QMenu *pmPopup = nullptr;            // a PopupMenu
     QAction *mnAddNote = nullptr;
     QAction *mnShowAllNotes = nullptr;
     QAction *mnHideAllNotes = nullptr;

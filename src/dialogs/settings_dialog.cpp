@@ -145,11 +145,11 @@ void TFR_SETTINGS::buildControls()
 
 void TFR_SETTINGS::buildPopups()
 {
-    tbPopupMenu = new TTBXPopupMenu(this);
+    tbPopupMenu = new PopupMenu(this);
     csColorSet = new TTBXColorSet(NoteColorSet::GetNoteColorInfo, this);
     csColorSet->UpdateSize(NoteColorSet::ColCount, NoteColorSet::RowCount);
 
-    tbColor = tbPopupMenu->AddSubmenu(QString());
+    tbColor = tbPopupMenu->addSubmenu(QString());
     cpColorPalette = new TTBXColorPalette(tbColor);
     cpColorPalette->SetColorSet(csColorSet);
     cpColorPalette->SetPaletteOptions(tpoCustomImages);
@@ -157,7 +157,7 @@ void TFR_SETTINGS::buildPopups()
     tbColor->addAction(cpColorPalette);
     connect(tbColor, &QMenu::aboutToShow, this, guarded(this, &TFR_SETTINGS::tbColorPopup));
 
-    tbFontColor = tbPopupMenu->AddSubmenu(QString());
+    tbFontColor = tbPopupMenu->addSubmenu(QString());
     cpFontColorPalette = new TTBXColorPalette(tbFontColor);
     cpFontColorPalette->SetPaletteOptions(tpoCustomImages);
     connect(cpFontColorPalette, &TTBXColorPalette::selectionChanged, this, guarded(this, &TFR_SETTINGS::cpFontColorChange));
@@ -218,7 +218,7 @@ void TFR_SETTINGS::cbChangeSettings()
     btOK->setEnabled(true);
 }
 
-void TFR_SETTINGS::popUp(TTBXPopupMenu *menu, const SwatchPanel *panel)
+void TFR_SETTINGS::popUp(PopupMenu *menu, const SwatchPanel *panel)
 {
     const QPoint at = m_popupAtPanel ? panel->mapToGlobal(QPoint(0, panel->height())) : QCursor::pos();
     m_popupAtPanel = false;

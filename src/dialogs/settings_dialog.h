@@ -17,7 +17,7 @@ class QTabWidget;
 class SwatchPanel;
 class TTBXColorPalette;
 class TTBXColorSet;
-class TTBXPopupMenu;
+class PopupMenu;
 
 // FR_SETTINGS: the defaults of new notes, the update switch and start at
 // log-in. It reads the NoteHost's settings when it is built and writes them
@@ -54,10 +54,10 @@ private:
     QPushButton *btOK = nullptr;
     QPushButton *btClose = nullptr;
 
-    TTBXPopupMenu *tbPopupMenu = nullptr;
-    TTBXPopupMenu *tbColor = nullptr;
+    PopupMenu *tbPopupMenu = nullptr;
+    PopupMenu *tbColor = nullptr;
     TTBXColorPalette *cpColorPalette = nullptr;
-    TTBXPopupMenu *tbFontColor = nullptr;
+    PopupMenu *tbFontColor = nullptr;
     TTBXColorPalette *cpFontColorPalette = nullptr;
     TTBXColorSet *csColorSet = nullptr;
     FontChooser *fdFontDialog = nullptr;   // made on first use
@@ -94,7 +94,7 @@ private:
     void setNoteColor(TColor color);
     void setFontColor(TColor color);
     // Opens a colour popup at the pointer, or under the panel from the keyboard.
-    void popUp(TTBXPopupMenu *menu, const SwatchPanel *panel);
+    void popUp(PopupMenu *menu, const SwatchPanel *panel);
 
     NoteHost &m_host;
     std::unique_ptr<Autostart> m_autostart;

@@ -2,21 +2,21 @@
 
 #include <QPainter>
 
-TImageList::TImageList(int width, int height, QObject *parent)
+ImageList::ImageList(int width, int height, QObject *parent)
     : QObject(parent), m_width(width), m_height(height)
 {
 }
 
-int TImageList::Add(const QImage &image)
+int ImageList::add(const QImage &image)
 {
     QImage img = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (img.size() != QSize(m_width, m_height))
         img = img.scaled(m_width, m_height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_images.append(img);
-    return Count() - 1;
+    return count() - 1;
 }
 
-void TImageList::AddStrip(const QImage &strip, const QColor &transparent)
+void ImageList::addStrip(const QImage &strip, const QColor &transparent)
 {
     QImage argb = strip.convertToFormat(QImage::Format_ARGB32);
     if (transparent.isValid()) {
@@ -29,16 +29,16 @@ void TImageList::AddStrip(const QImage &strip, const QColor &transparent)
         }
     }
     for (int x = 0; x + m_width <= argb.width(); x += m_width)
-        Add(argb.copy(x, 0, m_width, std::min(m_height, argb.height())));
+        add(argb.copy(x, 0, m_width, std::min(m_height, argb.height())));
 }
 
-QImage TImageList::Image(int index) const
+QImage ImageList::image(int index) const
 {
-    return index >= 0 && index < Count() ? m_images.at(index) : QImage();
+    return index >= 0 && index < count() ? m_images.at(index) : QImage();
 }
 
-void TImageList::Draw(QPainter &painter, int x, int y, int index) const
+void ImageList::draw(QPainter &painter, int x, int y, int index) const
 {
-    if (index >= 0 && index < Count())
+    if (index >= 0 && index < count())
         painter.drawImage(x, y, m_images.at(index));
 }

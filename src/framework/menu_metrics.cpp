@@ -17,12 +17,12 @@ struct Inputs
     int w = 16, h = 16, m = 6, t = 13;
 };
 
-Inputs inputs(const QWidget *menu, const TImageList *images, const TTBXTheme *theme)
+Inputs inputs(const QWidget *menu, const ImageList *images, const TTBXTheme *theme)
 {
     Inputs in;
     if (images) {
-        in.w = images->Width();
-        in.h = images->Height();
+        in.w = images->width();
+        in.h = images->height();
     }
     if (theme) {
         const TTBXMargins margins = theme->GetMargins(MID_MENUITEM);
@@ -35,23 +35,23 @@ Inputs inputs(const QWidget *menu, const TImageList *images, const TTBXTheme *th
 
 } // namespace
 
-int ImageStripWidth(const QWidget *menu, const TImageList *images, const TTBXTheme *theme)
+int ImageStripWidth(const QWidget *menu, const ImageList *images, const TTBXTheme *theme)
 {
     const Inputs in = inputs(menu, images, theme);
     const int height = std::max(in.t + in.m, in.h + in.m);
     return height * (in.w + in.m) / std::max(1, in.h + in.m);
 }
 
-int ItemHeight(const QWidget *menu, const TImageList *images, const TTBXTheme *theme)
+int ItemHeight(const QWidget *menu, const ImageList *images, const TTBXTheme *theme)
 {
     const Inputs in = inputs(menu, images, theme);
     return std::max(in.t + in.m, in.h + in.m);
 }
 
-const TImageList *ImagesOf(const QWidget *menu)
+const ImageList *ImagesOf(const QWidget *menu)
 {
-    const auto *themed = qobject_cast<const TTBXPopupMenu *>(menu);
-    return themed ? themed->Images() : nullptr;
+    const auto *themed = qobject_cast<const PopupMenu *>(menu);
+    return themed ? themed->images() : nullptr;
 }
 
 } // namespace MenuMetrics

@@ -1,7 +1,7 @@
 #pragma once
 
 class QWidget;
-class TImageList;
+class ImageList;
 class TTBXTheme;
 
 // Sizes of popup menu items, shared by the menu style and items that lay
@@ -11,10 +11,10 @@ namespace MenuMetrics {
 // Width of the image column: with images w x h (16 x 16 without a list),
 // the vertical item margins m and the menu font's height plus leading t,
 // max(t + m, h + m) * (w + m) / (h + m).
-int ImageStripWidth(const QWidget *menu, const TImageList *images, const TTBXTheme *theme);
+int ImageStripWidth(const QWidget *menu, const ImageList *images, const TTBXTheme *theme);
 // Height of an ordinary item: max(t + m, h + m).
-int ItemHeight(const QWidget *menu, const TImageList *images, const TTBXTheme *theme);
+int ItemHeight(const QWidget *menu, const ImageList *images, const TTBXTheme *theme);
 // The image list of a themed menu (nullptr for other widgets).
-const TImageList *ImagesOf(const QWidget *menu);
+const ImageList *ImagesOf(const QWidget *menu);
 
 } // namespace MenuMetrics

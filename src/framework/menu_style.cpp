@@ -38,8 +38,8 @@ TTBXItemInfo TTBXMenuStyle::ItemInfo(const QStyleOptionMenuItem &option, const Q
     info.ViewKind = VT_POPUPMENU;
     info.Enabled = option.state & QStyle::State_Enabled;
     if (option.state & QStyle::State_Selected) {
-        const auto *themed = qobject_cast<const TTBXPopupMenu *>(menu);
-        info.Hover = themed ? themed->HoverKind() : quint8(HOVER_MOUSE);
+        const auto *themed = qobject_cast<const PopupMenu *>(menu);
+        info.Hover = themed ? themed->hoverKind() : quint8(HOVER_MOUSE);
     }
     info.Checked = option.checkType != QStyleOptionMenuItem::NotCheckable && option.checked;
     if (option.checkType == QStyleOptionMenuItem::Exclusive)
@@ -48,18 +48,18 @@ TTBXItemInfo TTBXMenuStyle::ItemInfo(const QStyleOptionMenuItem &option, const Q
         info.ItemFlags |= IO_SUBMENUITEM;
     const QAction *action = actionOf(option, menu);
     info.PopupOpen = action && action->menu() && action->menu()->isVisible();
-    const TImageList *images = MenuMetrics::ImagesOf(menu);
-    const int index = TTBXPopupMenu::ImageIndex(action);
-    info.HasImage = (images && index >= 0 && index < images->Count()) || !option.icon.isNull();
-    info.ImageWidth = images ? images->Width() : 16;
-    info.ImageHeight = images ? images->Height() : 16;
-    info.ImageStripWidth = MenuMetrics::ImageStripWidth(menu, images, CurrentTheme());
+    const ImageList *images = MenuMetrics::ImagesOf(menu);
+    const int index = PopupMenu::imageIndex(action);
+    info.HasImage = (images && index >= 0 && index < images->count()) || !option.icon.isNull();
+    info.ImageWidth = images ? images->width() : 16;
+    info.ImageHeight = images ? images->height() : 16;
+    info.ImageStripWidth = MenuMetrics::ImageStripWidth(menu, images, currentTheme());
     return info;
 }
 
 int TTBXMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
-    if (const TTBXTheme *theme = CurrentTheme()) {
+    if (const TTBXTheme *theme = currentTheme()) {
         const QPoint border = theme->GetViewBorder(VT_POPUPMENU);
         switch (metric) {
         case PM_MenuPanelWidth:
@@ -97,13 +97,13 @@ int TTBXMenuStyle::styleHint(StyleHint hint, const QStyleOption *option, const Q
 QSize TTBXMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
                                       const QWidget *widget) const
 {
-    const TTBXTheme *theme = CurrentTheme();
+    const TTBXTheme *theme = currentTheme();
     const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
     if (type != CT_MenuItem || !theme || !item)
         return QProxyStyle::sizeFromContents(type, option, size, widget);
 
     const auto *menu = qobject_cast<const QMenu *>(widget);
-    const TImageList *images = MenuMetrics::ImagesOf(menu);
+    const ImageList *images = MenuMetrics::ImagesOf(menu);
     const int strip = MenuMetrics::ImageStripWidth(widget, images, theme);
     if (item->menuItemType == QStyleOptionMenuItem::Separator)
         return QSize(strip + 16, theme->GetIntegerMetrics(TMI_MENU_SEPARATORSIZE));
@@ -123,7 +123,7 @@ QSize TTBXMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *opt
 void TTBXMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                   const QWidget *widget) const
 {
-    TTBXTheme *theme = CurrentTheme();
+    TTBXTheme *theme = currentTheme();
     if (theme && (element == PE_PanelMenu || element == PE_FrameMenu)) {
         // The frame pass runs clipped to the border ring, so painting the
         // whole non-client area again touches only the frame.
@@ -139,7 +139,7 @@ void TTBXMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *
 void TTBXMenuStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                                 const QWidget *widget) const
 {
-    TTBXTheme *theme = CurrentTheme();
+    TTBXTheme *theme = currentTheme();
     const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
     if (!theme || !item)
         return QProxyStyle::drawControl(element, option, painter, widget);
@@ -190,11 +190,11 @@ void TTBXMenuStyle::drawMenuItem(TTBXTheme &theme, const QStyleOptionMenuItem &o
     const int top = box.Top + (box.Height() - info.ImageHeight) / 2;
     const TRect imageRect{left, top, left + info.ImageWidth, top + info.ImageHeight};
     if (info.HasImage) {
-        const TImageList *images = MenuMetrics::ImagesOf(menu);
-        int index = TTBXPopupMenu::ImageIndex(actionOf(option, menu));
-        TImageList iconList(info.ImageWidth, info.ImageHeight);
-        if (!images || index < 0 || index >= images->Count()) {
-            index = iconList.Add(option.icon.pixmap(info.ImageWidth, info.ImageHeight).toImage());
+        const ImageList *images = MenuMetrics::ImagesOf(menu);
+        int index = PopupMenu::imageIndex(actionOf(option, menu));
+        ImageList iconList(info.ImageWidth, info.ImageHeight);
+        if (!images || index < 0 || index >= images->count()) {
+            index = iconList.add(option.icon.pixmap(info.ImageWidth, info.ImageHeight).toImage());
             images = &iconList;
         }
         const QPoint shift = theme.GetImageOffset(painter, info, images);

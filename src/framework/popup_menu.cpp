@@ -14,23 +14,23 @@ namespace {
 const char kImageIndexProperty[] = "tbxImageIndex";
 }
 
-TTBXPopupMenu::TTBXPopupMenu(QWidget *parent) : QMenu(parent)
+PopupMenu::PopupMenu(QWidget *parent) : QMenu(parent)
 {
     init();
 }
 
-TTBXPopupMenu::TTBXPopupMenu(const QString &title, QWidget *parent) : QMenu(title, parent)
+PopupMenu::PopupMenu(const QString &title, QWidget *parent) : QMenu(title, parent)
 {
     init();
 }
 
-TTBXPopupMenu::~TTBXPopupMenu() = default;
+PopupMenu::~PopupMenu() = default;
 
-void TTBXPopupMenu::init()
+void PopupMenu::init()
 {
-    if (TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance()) {
-        setStyle(registry->MenuStyle());
-        connect(registry, &TTBXThemeRegistry::ThemeChanged, this, [this] {
+    if (ThemeRegistry *registry = ThemeRegistry::instance()) {
+        setStyle(registry->menuStyle());
+        connect(registry, &ThemeRegistry::themeChanged, this, [this] {
             // Sizes depend on the theme's margins.
             QActionEvent relayout(QEvent::ActionChanged, menuAction());
             QCoreApplication::sendEvent(this, &relayout);
@@ -38,52 +38,42 @@ void TTBXPopupMenu::init()
         });
     }
     // Shadow kind 0 asks for none; otherwise the platform's popup shadow.
-    if (const TTBXTheme *theme = CurrentTheme(); theme && theme->GetPopupShadowType() == 0)
+    if (const TTBXTheme *theme = currentTheme(); theme && theme->GetPopupShadowType() == 0)
         setWindowFlag(Qt::NoDropShadowWindowHint, true);
     setMouseTracking(true);
-    connect(this, &QMenu::hovered, this, &TTBXPopupMenu::onHovered);
+    connect(this, &QMenu::hovered, this, &PopupMenu::onHovered);
 }
 
-void TTBXPopupMenu::SetImages(TImageList *images)
+void PopupMenu::setImages(ImageList *images)
 {
     m_images = images;
     update();
 }
 
-TImageList *TTBXPopupMenu::Images() const
+ImageList *PopupMenu::images() const
 {
     if (m_images)
         return m_images;
-    const auto *parentMenu = qobject_cast<const TTBXPopupMenu *>(parentWidget());
-    return parentMenu ? parentMenu->Images() : nullptr;
+    const auto *parentMenu = qobject_cast<const PopupMenu *>(parentWidget());
+    return parentMenu ? parentMenu->images() : nullptr;
 }
 
-QAction *TTBXPopupMenu::AddItem(const QString &caption, int imageIndex)
+QAction *PopupMenu::addItem(const QString &caption, int imageIndex)
 {
     QAction *action = addAction(caption);
-    SetImageIndex(action, imageIndex);
+    setImageIndex(action, imageIndex);
     return action;
 }
 
-QAction *TTBXPopupMenu::AddSeparator()
+PopupMenu *PopupMenu::addSubmenu(const QString &caption, int imageIndex)
 {
-    return addSeparator();
-}
-
-TTBXPopupMenu *TTBXPopupMenu::AddSubmenu(const QString &caption, int imageIndex)
-{
-    auto *submenu = new TTBXPopupMenu(caption, this);
+    auto *submenu = new PopupMenu(caption, this);
     addMenu(submenu);
-    SetImageIndex(submenu->menuAction(), imageIndex);
+    setImageIndex(submenu->menuAction(), imageIndex);
     return submenu;
 }
 
-void TTBXPopupMenu::Popup(const QPoint &screenPoint)
-{
-    popup(screenPoint);
-}
-
-void TTBXPopupMenu::CloseAllMenus()
+void PopupMenu::closeAllMenus()
 {
     // Popups stack; closing the top one activates the next.
     for (int guard = 0; guard < 64; ++guard) {
@@ -94,13 +84,13 @@ void TTBXPopupMenu::CloseAllMenus()
     }
 }
 
-void TTBXPopupMenu::SetImageIndex(QAction *action, int index)
+void PopupMenu::setImageIndex(QAction *action, int index)
 {
     if (action)
         action->setProperty(kImageIndexProperty, index);
 }
 
-int TTBXPopupMenu::ImageIndex(const QAction *action)
+int PopupMenu::imageIndex(const QAction *action)
 {
     if (!action)
         return -1;
@@ -109,12 +99,12 @@ int TTBXPopupMenu::ImageIndex(const QAction *action)
     return ok ? index : -1;
 }
 
-int TTBXPopupMenu::ImageStripWidth() const
+int PopupMenu::ImageStripWidth() const
 {
-    return MenuMetrics::ImageStripWidth(this, Images(), CurrentTheme());
+    return MenuMetrics::ImageStripWidth(this, images(), currentTheme());
 }
 
-bool TTBXPopupMenu::event(QEvent *event)
+bool PopupMenu::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -137,7 +127,7 @@ bool TTBXPopupMenu::event(QEvent *event)
     return QMenu::event(event);
 }
 
-void TTBXPopupMenu::onHovered(QAction *action)
+void PopupMenu::onHovered(QAction *action)
 {
     if (action == m_lastHot)
         return;
@@ -145,5 +135,5 @@ void TTBXPopupMenu::onHovered(QAction *action)
     const bool hadPrevious = m_lastHot != nullptr;
     const bool fromAbove = hadPrevious && list.indexOf(m_lastHot) < list.indexOf(action);
     m_lastHot = action;
-    Q_EMIT ItemEntered(action, hadPrevious, fromAbove);
+    Q_EMIT itemEntered(action, hadPrevious, fromAbove);
 }

@@ -6,8 +6,8 @@ TTBXTheme::TTBXTheme(const QString &name) : FName(name)
 {
     // Every theme hears about system colour changes, whether or not the
     // registry made it.
-    if (TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance())
-        connect(registry, &TTBXThemeRegistry::SysCommand, this, [this](int code) { TBXSysCommand(code); });
+    if (ThemeRegistry *registry = ThemeRegistry::instance())
+        connect(registry, &ThemeRegistry::sysCommand, this, [this](int code) { TBXSysCommand(code); });
 }
 
 TTBXTheme::~TTBXTheme() = default;

@@ -7,7 +7,7 @@
 #include <QString>
 
 class QPainter;
-class TImageList;
+class ImageList;
 
 // View kinds (TTBXItemInfo::ViewKind and the view arguments below).
 enum : int {
@@ -124,7 +124,7 @@ public:
 
     const QString &Name() const { return FName; }
 
-    virtual QPoint GetImageOffset(QPainter &canvas, const TTBXItemInfo &info, const TImageList *images) const = 0;
+    virtual QPoint GetImageOffset(QPainter &canvas, const TTBXItemInfo &info, const ImageList *images) const = 0;
     virtual TColor GetItemColor(const TTBXItemInfo &info) const = 0;
     virtual TColor GetItemTextColor(const TTBXItemInfo &info) const = 0;
     virtual TColor GetItemImageBackground(const TTBXItemInfo &info) const = 0;
@@ -145,7 +145,7 @@ public:
     virtual void PaintCheckMark(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
     virtual void PaintDropDownArrow(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
     virtual void PaintFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
-    virtual void PaintImage(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, const TImageList *images,
+    virtual void PaintImage(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, const ImageList *images,
                             int imageIndex) = 0;
     virtual void PaintMenuItem(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
     virtual void PaintMenuItemFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;

@@ -11,29 +11,29 @@ namespace {
 const char kObjectName[] = "paperlet_theme_registry";
 }
 
-TTBXThemeRegistry::TTBXThemeRegistry(QObject *parent) : QObject(parent)
+ThemeRegistry::ThemeRegistry(QObject *parent) : QObject(parent)
 {
     setObjectName(QLatin1String(kObjectName));
     parent->installEventFilter(this);
 }
 
-TTBXThemeRegistry::~TTBXThemeRegistry()
+ThemeRegistry::~ThemeRegistry()
 {
     m_current = nullptr;
     // Themes go before the style that may still point at them.
     m_entries.clear();
 }
 
-TTBXThemeRegistry *TTBXThemeRegistry::Instance()
+ThemeRegistry *ThemeRegistry::instance()
 {
     QCoreApplication *app = QCoreApplication::instance();
     if (!app)
         return nullptr;
-    auto *registry = app->findChild<TTBXThemeRegistry *>(QLatin1String(kObjectName), Qt::FindDirectChildrenOnly);
-    return registry ? registry : new TTBXThemeRegistry(app);
+    auto *registry = app->findChild<ThemeRegistry *>(QLatin1String(kObjectName), Qt::FindDirectChildrenOnly);
+    return registry ? registry : new ThemeRegistry(app);
 }
 
-void TTBXThemeRegistry::RegisterTheme(const QString &name, Factory factory)
+void ThemeRegistry::registerTheme(const QString &name, Factory factory)
 {
     if (name.isEmpty() || !factory)
         throw PaperletError(QStringLiteral("Cannot register theme"));
@@ -42,12 +42,12 @@ void TTBXThemeRegistry::RegisterTheme(const QString &name, Factory factory)
     m_entries[name].factory = std::move(factory);
 }
 
-bool TTBXThemeRegistry::IsRegistered(const QString &name) const
+bool ThemeRegistry::isRegistered(const QString &name) const
 {
     return m_entries.count(name) > 0;
 }
 
-QStringList TTBXThemeRegistry::Names() const
+QStringList ThemeRegistry::names() const
 {
     QStringList names;
     for (const auto &entry : m_entries)
@@ -55,7 +55,7 @@ QStringList TTBXThemeRegistry::Names() const
     return names;
 }
 
-TTBXThemeRegistry::Entry &TTBXThemeRegistry::entry(const QString &name)
+ThemeRegistry::Entry &ThemeRegistry::entry(const QString &name)
 {
     auto it = m_entries.find(name);
     if (it == m_entries.end())
@@ -63,7 +63,7 @@ TTBXThemeRegistry::Entry &TTBXThemeRegistry::entry(const QString &name)
     return it->second;
 }
 
-TTBXTheme *TTBXThemeRegistry::AcquireTheme(const QString &name)
+TTBXTheme *ThemeRegistry::acquireTheme(const QString &name)
 {
     Entry &e = entry(name);
     if (!e.theme) {
@@ -75,7 +75,7 @@ TTBXTheme *TTBXThemeRegistry::AcquireTheme(const QString &name)
     return e.theme.get();
 }
 
-void TTBXThemeRegistry::ReleaseTheme(const QString &name)
+void ThemeRegistry::releaseTheme(const QString &name)
 {
     Entry &e = entry(name);
     if (e.uses == 0)
@@ -89,31 +89,31 @@ void TTBXThemeRegistry::ReleaseTheme(const QString &name)
     }
 }
 
-int TTBXThemeRegistry::UseCount(const QString &name) const
+int ThemeRegistry::useCount(const QString &name) const
 {
     const auto it = m_entries.find(name);
     return it == m_entries.end() ? 0 : it->second.uses;
 }
 
-QString TTBXThemeRegistry::CurrentThemeName() const
+QString ThemeRegistry::currentThemeName() const
 {
     return m_currentName;
 }
 
-void TTBXThemeRegistry::SelectTheme(const QString &name)
+void ThemeRegistry::selectTheme(const QString &name)
 {
     if (name == m_currentName && m_current)
         return;
-    TTBXTheme *theme = AcquireTheme(name);   // throws before anything changes
+    TTBXTheme *theme = acquireTheme(name);   // throws before anything changes
     const QString previous = m_currentName;
     m_current = theme;
     m_currentName = name;
     if (!previous.isEmpty())
-        ReleaseTheme(previous);
-    Q_EMIT ThemeChanged();
+        releaseTheme(previous);
+    Q_EMIT themeChanged();
 }
 
-QStyle *TTBXThemeRegistry::MenuStyle()
+QStyle *ThemeRegistry::menuStyle()
 {
     if (!m_style) {
         m_style = new TTBXMenuStyle;
@@ -122,50 +122,50 @@ QStyle *TTBXThemeRegistry::MenuStyle()
     return m_style;
 }
 
-bool TTBXThemeRegistry::eventFilter(QObject *watched, QEvent *event)
+bool ThemeRegistry::eventFilter(QObject *watched, QEvent *event)
 {
     // The palette change reaches every widget too; the application object
     // itself gets it once.
     if (event->type() == QEvent::ApplicationPaletteChange && watched == parent()) {
         for (int code : {TSC_BEFOREVIEWCHANGE, TSC_VIEWCHANGE, TSC_AFTERVIEWCHANGE})
-            Q_EMIT SysCommand(code);
+            Q_EMIT sysCommand(code);
     }
     return QObject::eventFilter(watched, event);
 }
 
-void RegisterTbxTheme(const QString &name, TTBXThemeRegistry::Factory factory)
+void registerTbxTheme(const QString &name, ThemeRegistry::Factory factory)
 {
-    TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance();
+    ThemeRegistry *registry = ThemeRegistry::instance();
     if (!registry)
         throw PaperletError(QStringLiteral("Cannot register theme"));
-    registry->RegisterTheme(name, std::move(factory));
+    registry->registerTheme(name, std::move(factory));
 }
 
-TTBXTheme *CurrentTheme()
+TTBXTheme *currentTheme()
 {
-    TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance();
-    return registry ? registry->CurrentTheme() : nullptr;
+    ThemeRegistry *registry = ThemeRegistry::instance();
+    return registry ? registry->currentTheme() : nullptr;
 }
 
-TTBXSwitcher::TTBXSwitcher(QObject *parent) : QObject(parent) {}
+ThemeSwitcher::ThemeSwitcher(QObject *parent) : QObject(parent) {}
 
-TTBXSwitcher::~TTBXSwitcher()
+ThemeSwitcher::~ThemeSwitcher()
 {
-    TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance();
-    if (registry && !m_theme.isEmpty() && registry->IsRegistered(m_theme))
-        registry->ReleaseTheme(m_theme);
+    ThemeRegistry *registry = ThemeRegistry::instance();
+    if (registry && !m_theme.isEmpty() && registry->isRegistered(m_theme))
+        registry->releaseTheme(m_theme);
 }
 
-void TTBXSwitcher::SetTheme(const QString &name)
+void ThemeSwitcher::setTheme(const QString &name)
 {
     if (name == m_theme)
         return;
-    TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance();
+    ThemeRegistry *registry = ThemeRegistry::instance();
     if (!registry)
         throw PaperletError(QStringLiteral("Unknown theme ") + name);
-    registry->AcquireTheme(name);   // the switcher's own use
-    registry->SelectTheme(name);
+    registry->acquireTheme(name);   // the switcher's own use
+    registry->selectTheme(name);
     if (!m_theme.isEmpty())
-        registry->ReleaseTheme(m_theme);
+        registry->releaseTheme(m_theme);
     m_theme = name;
 }

@@ -17,47 +17,47 @@ class TTBXTheme;
 //
 // Errors are PaperletError: "Cannot register theme" (empty name or no
 // factory), "Theme <name> is already registered", "Unknown theme <name>".
-class TTBXThemeRegistry final : public QObject
+class ThemeRegistry final : public QObject
 {
     Q_OBJECT
 public:
     using Factory = std::function<std::unique_ptr<TTBXTheme>(const QString &name)>;
 
     // nullptr before a QCoreApplication exists.
-    static TTBXThemeRegistry *Instance();
-    ~TTBXThemeRegistry() override;
+    static ThemeRegistry *instance();
+    ~ThemeRegistry() override;
 
-    void RegisterTheme(const QString &name, Factory factory);
-    bool IsRegistered(const QString &name) const;
-    QStringList Names() const;
+    void registerTheme(const QString &name, Factory factory);
+    bool isRegistered(const QString &name) const;
+    QStringList names() const;
 
     // The theme object of `name`, created on first use; every call counts
-    // one use, which ReleaseTheme gives back (the object goes at zero).
-    TTBXTheme *AcquireTheme(const QString &name);
-    void ReleaseTheme(const QString &name);
-    int UseCount(const QString &name) const;
+    // one use, which releaseTheme gives back (the object goes at zero).
+    TTBXTheme *acquireTheme(const QString &name);
+    void releaseTheme(const QString &name);
+    int useCount(const QString &name) const;
 
     // The theme that paints the menus; nullptr until one is selected.
-    TTBXTheme *CurrentTheme() const { return m_current; }
-    QString CurrentThemeName() const;
+    TTBXTheme *currentTheme() const { return m_current; }
+    QString currentThemeName() const;
     // Makes `name` current (acquired; the previous one released).
-    void SelectTheme(const QString &name);
+    void selectTheme(const QString &name);
 
     // The style all themed menus share; it hands every request to the
     // current theme.
-    QStyle *MenuStyle();
+    QStyle *menuStyle();
 
 Q_SIGNALS:
-    void ThemeChanged();
+    void themeChanged();
     // The system-change notification: codes 1, 2 and 3 in turn when the
     // system colours change (TSC_* in tbx_theme.h).
-    void SysCommand(int code);
+    void sysCommand(int code);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit TTBXThemeRegistry(QObject *parent);
+    explicit ThemeRegistry(QObject *parent);
 
     struct Entry
     {
@@ -73,23 +73,23 @@ private:
     QStyle *m_style = nullptr;
 };
 
-// Shorthand for TTBXThemeRegistry::Instance()->RegisterTheme.
-void RegisterTbxTheme(const QString &name, TTBXThemeRegistry::Factory factory);
+// Shorthand for ThemeRegistry::instance()->registerTheme.
+void registerTbxTheme(const QString &name, ThemeRegistry::Factory factory);
 // The current theme, or nullptr.
-TTBXTheme *CurrentTheme();
+TTBXTheme *currentTheme();
 
 // The theme switcher component of a form (`tbxSwitch`): setting its theme
 // makes that theme current for the whole program; the switcher keeps its
 // use until it is destroyed.
-class TTBXSwitcher final : public QObject
+class ThemeSwitcher final : public QObject
 {
     Q_OBJECT
 public:
-    explicit TTBXSwitcher(QObject *parent = nullptr);
-    ~TTBXSwitcher() override;
+    explicit ThemeSwitcher(QObject *parent = nullptr);
+    ~ThemeSwitcher() override;
 
-    QString Theme() const { return m_theme; }
-    void SetTheme(const QString &name);
+    QString theme() const { return m_theme; }
+    void setTheme(const QString &name);
 
 private:
     QString m_theme;

@@ -260,8 +260,8 @@ QIcon EditorImages::icon(int index)
     return icon;
 }
 
-void EditorImages::fill(TImageList &list)
+void EditorImages::fill(ImageList &list)
 {
     for (int i = 0; i < Count; ++i)
-        list.Add(image(i, list.Width()));
+        list.add(image(i, list.width()));
 }

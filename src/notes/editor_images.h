@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QImage>
 
-class TImageList;
+class ImageList;
 
 // ilEditor: the 16 x 16 pictures of the editor's context menu and the note
 // menu, drawn as vectors.
@@ -22,5 +22,5 @@ public:
     // The picture as an icon, sharp at 16 and 32 pixels.
     static QIcon icon(int index);
     // Appends all Count pictures, in index order.
-    static void fill(TImageList &list);
+    static void fill(ImageList &list);
 };

@@ -53,7 +53,7 @@ TFR_NOTE *open(const QString &fileName)
     return note;
 }
 
-void ShowAll(const QStringList &names)
+void showAll(const QStringList &names)
 {
     for (const QString &name : names) {
         if (TFR_NOTE *open = findOpen(name)) {
@@ -66,7 +66,7 @@ void ShowAll(const QStringList &names)
     }
 }
 
-void HideAll()
+void hideAll()
 {
     const auto notes = Application::instance()->formsOf<TFR_NOTE>();
     for (TFR_NOTE *note : notes) {

@@ -24,9 +24,9 @@ TFR_NOTE *open(const QString &fileName);
 // Brings forward the open notes of `names` (bare file names, in order) and
 // opens the others. A file that cannot be loaded is skipped silently and its
 // file left alone.
-void ShowAll(const QStringList &names);
+void showAll(const QStringList &names);
 
 // Closes every note at once, without fading; each writes or removes its file.
-void HideAll();
+void hideAll();
 
 } // namespace NoteCollection

@@ -107,21 +107,21 @@ NoteEditor::~NoteEditor() = default;
 
 QAction *NoteEditor::addCommand(const QString &caption, int image, void (NoteEditor::*handler)())
 {
-    QAction *item = pmRichTextEditor->AddItem(caption, image);
+    QAction *item = pmRichTextEditor->addItem(caption, image);
     connect(item, &QAction::triggered, this, guarded(this, handler));
     return item;
 }
 
-TImageList *NoteEditor::images()
+ImageList *NoteEditor::images()
 {
     if (!ilEditor) {
-        ilEditor = new TImageList(16, 16, this);
+        ilEditor = new ImageList(16, 16, this);
         EditorImages::fill(*ilEditor);
     }
     return ilEditor;
 }
 
-TTBXPopupMenu *NoteEditor::richTextMenu()
+PopupMenu *NoteEditor::richTextMenu()
 {
     if (!pmRichTextEditor)
         buildMenu();
@@ -130,33 +130,33 @@ TTBXPopupMenu *NoteEditor::richTextMenu()
 
 void NoteEditor::buildMenu()
 {
-    pmRichTextEditor = new TTBXPopupMenu(this);
-    pmRichTextEditor->SetImages(images());
+    pmRichTextEditor = new PopupMenu(this);
+    pmRichTextEditor->setImages(images());
     mnUndo = addCommand(QStringLiteral("Undo"), EditorImages::Undo, &QTextEdit::undo);
-    pmRichTextEditor->AddSeparator();
+    pmRichTextEditor->addSeparator();
     mnCut = addCommand(QStringLiteral("Cut"), EditorImages::Cut, &QTextEdit::cut);
     mnCopy = addCommand(QStringLiteral("Copy"), EditorImages::Copy, &QTextEdit::copy);
     mnPaste = addCommand(QStringLiteral("Paste"), EditorImages::Paste, &QTextEdit::paste);
     mnDelete = addCommand(QStringLiteral("Delete"), EditorImages::Delete, &NoteEditor::mnDeleteClick);
-    pmRichTextEditor->AddSeparator();
-    mnColor = pmRichTextEditor->AddSubmenu(QStringLiteral("Font Color..."), EditorImages::FontColor);
+    pmRichTextEditor->addSeparator();
+    mnColor = pmRichTextEditor->addSubmenu(QStringLiteral("Font Color..."), EditorImages::FontColor);
     tbTextColor = new TTBXColorPalette(mnColor);
     tbTextColor->SetPaletteOptions(tbTextColor->PaletteOptions() | tpoCustomImages);
     connect(tbTextColor, &TTBXColorPalette::selectionChanged, this, guarded(this, &NoteEditor::tbTextColorChange));
     mnColor->addAction(tbTextColor);
     connect(mnColor, &QMenu::aboutToShow, this, guarded(this, &NoteEditor::mnColorPopup));
     mnFont = addCommand(QStringLiteral("Font..."), EditorImages::Font, &NoteEditor::mnFontClick);
-    pmRichTextEditor->AddSeparator();
+    pmRichTextEditor->addSeparator();
     mnNumbering = addCommand(QStringLiteral("Bullets..."), EditorImages::Bullets, &NoteEditor::mnNumberingClick);
-    pmRichTextEditor->AddSeparator();
+    pmRichTextEditor->addSeparator();
     mnBold = addCommand(QStringLiteral("Bold"), EditorImages::Bold, &NoteEditor::mnBoldClick);
     mnItalic = addCommand(QStringLiteral("Italic"), EditorImages::Italic, &NoteEditor::mnItalicClick);
     mnUnderline = addCommand(QStringLiteral("Underline"), EditorImages::Underline, &NoteEditor::mnUnderlineClick);
     mnStrikeout = addCommand(QStringLiteral("Strikeout"), EditorImages::Strikeout, &NoteEditor::mnStrikeoutClick);
-    pmRichTextEditor->AddSeparator();
-    mnLeftJ = pmRichTextEditor->AddItem(QStringLiteral("Left Justify"), EditorImages::LeftJustify);
-    mnRightJ = pmRichTextEditor->AddItem(QStringLiteral("Right Justify"), EditorImages::RightJustify);
-    mnCenterJ = pmRichTextEditor->AddItem(QStringLiteral("Center"), EditorImages::Center);
+    pmRichTextEditor->addSeparator();
+    mnLeftJ = pmRichTextEditor->addItem(QStringLiteral("Left Justify"), EditorImages::LeftJustify);
+    mnRightJ = pmRichTextEditor->addItem(QStringLiteral("Right Justify"), EditorImages::RightJustify);
+    mnCenterJ = pmRichTextEditor->addItem(QStringLiteral("Center"), EditorImages::Center);
     auto *alignment = new QActionGroup(pmRichTextEditor);
     for (QAction *item : {mnLeftJ, mnRightJ, mnCenterJ})
         alignment->addAction(item);
@@ -448,7 +448,7 @@ void NoteEditor::setBullets(bool on)
 
 void NoteEditor::contextMenuEvent(QContextMenuEvent *event)
 {
-    richTextMenu()->Popup(event->globalPos());
+    richTextMenu()->popup(event->globalPos());
     event->accept();
 }
 

@@ -10,9 +10,9 @@
 
 class QFontDialog;
 class QPrinter;
-class TImageList;
+class ImageList;
 class TTBXColorPalette;
-class TTBXPopupMenu;
+class PopupMenu;
 
 // reEdit: the rich-text body of a note, with its own context menu of
 // clipboard, font, colour, bullet, style and alignment commands that act on
@@ -54,21 +54,21 @@ public:
     void printTo(QPrinter &printer) const;
 
     // ilEditor, shared with the note menu; made on first use.
-    TImageList *images();
+    ImageList *images();
 
     // pmRichTextEditor, made on first use: a menu costs more memory than the
     // rest of a note, and most notes never have theirs opened. Its items
     // below stay null until then.
-    TTBXPopupMenu *richTextMenu();
+    PopupMenu *richTextMenu();
 
-    TImageList *ilEditor = nullptr;
-    TTBXPopupMenu *pmRichTextEditor = nullptr;
+    ImageList *ilEditor = nullptr;
+    PopupMenu *pmRichTextEditor = nullptr;
     QAction *mnUndo = nullptr;
     QAction *mnCut = nullptr;
     QAction *mnCopy = nullptr;
     QAction *mnPaste = nullptr;
     QAction *mnDelete = nullptr;
-    TTBXPopupMenu *mnColor = nullptr;
+    PopupMenu *mnColor = nullptr;
     TTBXColorPalette *tbTextColor = nullptr;
     QAction *mnFont = nullptr;
     QAction *mnNumbering = nullptr;

@@ -29,13 +29,13 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     csColorSet = new TTBXColorSet(NoteColorSet::GetNoteColorInfo, this);
     csColorSet->UpdateSize(NoteColorSet::ColCount, NoteColorSet::RowCount);
 
-    pmSettings = new TTBXPopupMenu(&note);
-    pmSettings->SetImages(m_editor.images());
-    tbNewNote = pmSettings->AddItem(QStringLiteral("New Note"), EditorImages::NewNote);
+    pmSettings = new PopupMenu(&note);
+    pmSettings->setImages(m_editor.images());
+    tbNewNote = pmSettings->addItem(QStringLiteral("New Note"), EditorImages::NewNote);
     connect(tbNewNote, &QAction::triggered, this, guarded(this, &NoteMenu::tbNewNoteClick));
-    pmSettings->AddSeparator();
+    pmSettings->addSeparator();
 
-    tbColor = pmSettings->AddSubmenu(QStringLiteral("Color"));
+    tbColor = pmSettings->addSubmenu(QStringLiteral("Color"));
     cpColorPalette = new TTBXColorPalette(tbColor);
     cpColorPalette->SetColorSet(csColorSet);
     cpColorPalette->SetPaletteOptions(cpColorPalette->PaletteOptions() | tpoCustomImages);
@@ -43,10 +43,10 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     tbColor->addAction(cpColorPalette);
     connect(tbColor, &QMenu::aboutToShow, this, guarded(this, &NoteMenu::tbColorPopup));
 
-    tbTransparent = pmSettings->AddSubmenu(QStringLiteral("Opacity         "));
+    tbTransparent = pmSettings->addSubmenu(QStringLiteral("Opacity         "));
     opacityGroup = new QActionGroup(tbTransparent);
     for (int percent = OpacityStep; percent <= 100; percent += OpacityStep) {
-        QAction *item = tbTransparent->AddItem(QString::number(percent) + QStringLiteral(" %"));
+        QAction *item = tbTransparent->addItem(QString::number(percent) + QStringLiteral(" %"));
         item->setObjectName(QStringLiteral("N") + QString::number(percent));
         item->setData(percent);
         item->setCheckable(true);
@@ -55,17 +55,17 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     connect(opacityGroup, &QActionGroup::triggered, &note, guarded(&note, &TFR_NOTE::OpacityClick));
     connect(&note, &TFR_NOTE::opacityChanged, this, &NoteMenu::tickOpacity);
     tickOpacity(note.Opacity());
-    pmSettings->AddSeparator();
+    pmSettings->addSeparator();
 
-    tbDelete = pmSettings->AddItem(QStringLiteral("Delete"), EditorImages::Delete);
+    tbDelete = pmSettings->addItem(QStringLiteral("Delete"), EditorImages::Delete);
     connect(tbDelete, &QAction::triggered, this, guarded(this, &NoteMenu::mnDeleteNoteClick));
-    pmSettings->AddSeparator();
-    tbPrint = pmSettings->AddItem(QStringLiteral("Print"), EditorImages::Print);
+    pmSettings->addSeparator();
+    tbPrint = pmSettings->addItem(QStringLiteral("Print"), EditorImages::Print);
     connect(tbPrint, &QAction::triggered, this, guarded(this, &NoteMenu::mnPrintClick));
-    tbSendMail = pmSettings->AddItem(QStringLiteral("Send Mail"), EditorImages::SendMail);
+    tbSendMail = pmSettings->addItem(QStringLiteral("Send Mail"), EditorImages::SendMail);
     connect(tbSendMail, &QAction::triggered, this, guarded(this, &NoteMenu::tbSendMailClick));
-    pmSettings->AddSeparator();
-    tbExit = pmSettings->AddItem(QStringLiteral("Close"));
+    pmSettings->addSeparator();
+    tbExit = pmSettings->addItem(QStringLiteral("Close"));
     connect(tbExit, &QAction::triggered, this, guarded(this, &NoteMenu::mnExitClick));
 
     connect(pmSettings, &QMenu::aboutToShow, &note,

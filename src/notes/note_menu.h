@@ -10,7 +10,7 @@ class NoteEditor;
 class TFR_NOTE;
 class TTBXColorPalette;
 class TTBXColorSet;
-class TTBXPopupMenu;
+class PopupMenu;
 
 // pmSettings: the menu of one note (New Note, Color, Opacity, Delete, Print,
 // Send Mail, Close) with the handlers of its commands.
@@ -34,11 +34,11 @@ public:
     bool printNote(QPrinter &printer);
 
     TTBXColorSet *csColorSet = nullptr;          // the 24 note colours
-    TTBXPopupMenu *pmSettings = nullptr;
+    PopupMenu *pmSettings = nullptr;
     QAction *tbNewNote = nullptr;
-    TTBXPopupMenu *tbColor = nullptr;
+    PopupMenu *tbColor = nullptr;
     TTBXColorPalette *cpColorPalette = nullptr;
-    TTBXPopupMenu *tbTransparent = nullptr;
+    PopupMenu *tbTransparent = nullptr;
     QActionGroup *opacityGroup = nullptr;         // N10 ... N100, the percent in data()
     QAction *tbDelete = nullptr;
     QAction *tbPrint = nullptr;

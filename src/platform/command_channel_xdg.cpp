@@ -54,7 +54,7 @@ bool waitForService(QDBusConnection &bus, const QString &name)
 
 } // namespace
 
-// The object on the bus: one method per command.
+// The object on the bus: one method per command, named as D-Bus names methods.
 class CommandReceiver::Endpoint final : public QObject
 {
     Q_OBJECT

@@ -56,6 +56,15 @@ std::vector<sockaddr_storage> lookUp(const std::string &host, int flags)
     return addresses;
 }
 
+std::vector<HostAddress> hostAddresses(const std::vector<sockaddr_storage> &found)
+{
+    std::vector<HostAddress> addresses;
+    addresses.reserve(found.size());
+    for (const sockaddr_storage &address : found)
+        addresses.emplace_back(QByteArray(reinterpret_cast<const char *>(&address), sizeof address));
+    return addresses;
+}
+
 void runLookup(const std::shared_ptr<Lookup> &lookup, const std::string &host)
 {
     lookup->addresses = lookUp(host, 0);
@@ -64,15 +73,22 @@ void runLookup(const std::shared_ptr<Lookup> &lookup, const std::string &host)
 
 } // namespace
 
-std::optional<std::vector<sockaddr_storage>> resolveHost(const QString &asciiHost,
-                                                         const QDeadlineTimer &deadline)
+std::optional<HostAddress> HostAddress::fromLiteral(const QString &text)
+{
+    const std::vector<sockaddr_storage> found = lookUp(text.toStdString(), AI_NUMERICHOST);
+    if (found.empty())
+        return std::nullopt;
+    return hostAddresses(found).front();
+}
+
+std::optional<std::vector<HostAddress>> resolveHost(const QString &asciiHost, const QDeadlineTimer &deadline)
 {
     if (asciiHost.isEmpty())
         return std::nullopt;
     const std::string host = asciiHost.toStdString();
     // A literal address needs no resolver and no thread.
     if (std::vector<sockaddr_storage> literal = lookUp(host, AI_NUMERICHOST); !literal.empty())
-        return literal;
+        return hostAddresses(literal);
 
     auto lookup = std::make_shared<Lookup>();
     std::thread(runLookup, lookup, host).detach();
@@ -83,5 +99,5 @@ std::optional<std::vector<sockaddr_storage>> resolveHost(const QString &asciiHos
     }
     if (lookup->addresses.empty())
         return std::nullopt;
-    return std::move(lookup->addresses);
+    return hostAddresses(lookup->addresses);
 }

@@ -89,17 +89,17 @@ bool TcpStream::waitUntilReady(Direction direction, const QDeadlineTimer &deadli
     return false;
 }
 
-bool TcpStream::connectTo(const sockaddr *address, std::uint16_t port, const QDeadlineTimer &deadline)
+bool TcpStream::connectTo(const HostAddress &address, std::uint16_t port, const QDeadlineTimer &deadline)
 {
+    const QByteArray &bytes = address.socketAddress();
     sockaddr_storage target{};
+    std::memcpy(&target, bytes.constData(), std::min(std::size_t(bytes.size()), sizeof target));
     socklen_t length = 0;
-    if (address->sa_family == AF_INET) {
+    if (target.ss_family == AF_INET && std::size_t(bytes.size()) >= sizeof(sockaddr_in)) {
         length = sizeof(sockaddr_in);
-        std::memcpy(&target, address, length);
         reinterpret_cast<sockaddr_in *>(&target)->sin_port = htons(port);
-    } else if (address->sa_family == AF_INET6) {
+    } else if (target.ss_family == AF_INET6 && std::size_t(bytes.size()) >= sizeof(sockaddr_in6)) {
         length = sizeof(sockaddr_in6);
-        std::memcpy(&target, address, length);
         reinterpret_cast<sockaddr_in6 *>(&target)->sin6_port = htons(port);
     } else {
         return false;

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "platform/host_lookup.h"
 #include "platform/socket_session.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
 
 #include <cstdint>
-
-struct sockaddr;
 
 // One TCP connection on a plain socket, driven by the calling thread: every
 // wait ends at the deadline or soon after the calling QThread is asked to
@@ -22,8 +21,7 @@ public:
     TcpStream(const TcpStream &) = delete;
     TcpStream &operator=(const TcpStream &) = delete;
 
-    // address: an IPv4 or IPv6 socket address (its port is replaced).
-    bool connectTo(const sockaddr *address, std::uint16_t port, const QDeadlineTimer &deadline);
+    bool connectTo(const HostAddress &address, std::uint16_t port, const QDeadlineTimer &deadline);
     bool sendAll(const QByteArray &bytes, const QDeadlineTimer &deadline);
 
     enum class Read { Data, Closed, Failed };

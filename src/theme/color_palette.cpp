@@ -68,12 +68,12 @@ QString TTBXCustomToolPalette::GetCellHint(int, int)
     return QString();
 }
 
-bool TTBXCustomToolPalette::IsCellValid(QPoint cell, const TImageList *images)
+bool TTBXCustomToolPalette::IsCellValid(QPoint cell, const ImageList *images)
 {
     const int col = cell.x(), row = cell.y();
     if (col < 0 || col >= FColCount || row < 0 || row >= FRowCount)
         return false;
-    if (!(FPaletteOptions & tpoCustomImages) && images && col + row * FColCount >= images->Count())
+    if (!(FPaletteOptions & tpoCustomImages) && images && col + row * FColCount >= images->count())
         return false;
     return IsCellVisible(col, row);
 }

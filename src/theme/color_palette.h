@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QWidgetAction>
 
-class TImageList;
+class ImageList;
 
 enum TTBXToolPaletteOption {
     tpoCustomImages = 0x1,   // cells are drawn by the item only, never from the menu's image list
@@ -61,7 +61,7 @@ public:
     virtual void DrawCellImage(QPainter &canvas, const TRect &rect, int ACol, int ARow, const TTBXItemInfo &info);
     virtual QString GetCellHint(int ACol, int ARow);
     // In the grid, within the image list when cells come from it, visible.
-    bool IsCellValid(QPoint cell, const TImageList *images);
+    bool IsCellValid(QPoint cell, const ImageList *images);
 
 Q_SIGNALS:
     // A cell was picked, or the selection was set.

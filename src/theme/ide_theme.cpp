@@ -319,7 +319,7 @@ TTBXMargins TTBXIdeTheme::GetMargins(int marginID) const
     }
 }
 
-QPoint TTBXIdeTheme::GetImageOffset(QPainter &, const TTBXItemInfo &info, const TImageList *images) const
+QPoint TTBXIdeTheme::GetImageOffset(QPainter &, const TTBXItemInfo &info, const ImageList *images) const
 {
     // Every image list of this program is a plain one; the shift applies.
     if (images && info.Enabled && info.Hover != HOVER_NONE && !info.Checked && (!info.Pushed || info.PopupOpen))
@@ -363,16 +363,16 @@ bool TTBXIdeTheme::GetBooleanMetrics(int index) const
 
 void RegisterIdeTheme()
 {
-    RegisterTbxTheme(QStringLiteral("Ide"),
+    registerTbxTheme(QStringLiteral("Ide"),
                      [](const QString &name) { return std::make_unique<TTBXIdeTheme>(name); });
 }
 
 void UseIdeTheme()
 {
-    TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance();
+    ThemeRegistry *registry = ThemeRegistry::instance();
     if (!registry)
         return;
-    if (!registry->IsRegistered(QStringLiteral("Ide")))
+    if (!registry->isRegistered(QStringLiteral("Ide")))
         RegisterIdeTheme();
-    registry->SelectTheme(QStringLiteral("Ide"));
+    registry->selectTheme(QStringLiteral("Ide"));
 }

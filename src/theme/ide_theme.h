@@ -2,7 +2,7 @@
 
 #include "framework/tbx_theme.h"
 
-class TImageList;
+class ImageList;
 
 // Colour rules of the Ide theme.
 int ColorIntensity(TColor c);
@@ -50,7 +50,7 @@ public:
     TColor GetPartColor(const TTBXItemInfo &info, TItemPart part) const;
     static TBtnItemState GetButtonState(const TTBXItemInfo &info);
 
-    QPoint GetImageOffset(QPainter &canvas, const TTBXItemInfo &info, const TImageList *images) const override;
+    QPoint GetImageOffset(QPainter &canvas, const TTBXItemInfo &info, const ImageList *images) const override;
     TColor GetItemColor(const TTBXItemInfo &info) const override;
     TColor GetItemTextColor(const TTBXItemInfo &info) const override;
     TColor GetItemImageBackground(const TTBXItemInfo &info) const override;
@@ -68,7 +68,7 @@ public:
     void PaintCheckMark(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
     void PaintDropDownArrow(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
     void PaintFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
-    void PaintImage(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, const TImageList *images,
+    void PaintImage(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, const ImageList *images,
                     int imageIndex) override;
     void PaintMenuItem(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
     void PaintMenuItemFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;

@@ -205,11 +205,11 @@ void TTBXIdeTheme::PaintCaption(QPainter &canvas, const TRect &rect, const TTBXI
 }
 
 void TTBXIdeTheme::PaintImage(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info,
-                              const TImageList *images, int imageIndex)
+                              const ImageList *images, int imageIndex)
 {
     if (!images)
         return;
-    const QImage image = images->Image(imageIndex);
+    const QImage image = images->image(imageIndex);
     if (image.isNull())
         return;
     const bool dark = ColorIntensity(GetItemImageBackground(info)) < 80;

@@ -25,14 +25,14 @@ TTBXToolViewer::TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent) : Q
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    if (auto *themed = qobject_cast<TTBXPopupMenu *>(parent)) {
-        connect(themed, &TTBXPopupMenu::ItemEntered, this, [this, themed](QAction *action, bool had, bool fromAbove) {
+    if (auto *themed = qobject_cast<PopupMenu *>(parent)) {
+        connect(themed, &PopupMenu::itemEntered, this, [this, themed](QAction *action, bool had, bool fromAbove) {
             if (action == FItem) {
                 Entering(had, fromAbove);
                 // Entered by the mouse: the pointer decides at once. Only the
                 // move being handled counts; after a key nothing under the
                 // pointer is hot until it moves.
-                if (const std::optional<QPoint> pointer = themed->MovingPointer())
+                if (const std::optional<QPoint> pointer = themed->movingPointer())
                     trackMouse(mapFromGlobal(*pointer));
                 // QMenu gives a widget item the keyboard only when the item
                 // was reached by a key press, not when its submenu opened on it.
@@ -48,8 +48,8 @@ TTBXToolViewer::TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent) : Q
             Layout();
         });
     }
-    if (TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance())
-        connect(registry, &TTBXThemeRegistry::ThemeChanged, this, &TTBXToolViewer::Layout);
+    if (ThemeRegistry *registry = ThemeRegistry::instance())
+        connect(registry, &ThemeRegistry::themeChanged, this, &TTBXToolViewer::Layout);
     Layout();
 }
 
@@ -58,7 +58,7 @@ QMenu *TTBXToolViewer::menu() const
     return qobject_cast<QMenu *>(parentWidget());
 }
 
-const TImageList *TTBXToolViewer::images() const
+const ImageList *TTBXToolViewer::images() const
 {
     return MenuMetrics::ImagesOf(parentWidget());
 }
@@ -80,11 +80,11 @@ void TTBXToolViewer::Layout()
         return;
     FColCount = FItem->ColCount();
     FRowCount = FItem->RowCount();
-    const TImageList *list = images();
-    const QSize listSize = list ? QSize(list->Width(), list->Height()) : QSize(16, 16);
+    const ImageList *list = images();
+    const QSize listSize = list ? QSize(list->width(), list->height()) : QSize(16, 16);
     FImageSize = FItem->CellImageSize(listSize);
     FCellSize = FImageSize + QSize(6, 6);
-    const TTBXTheme *theme = CurrentTheme();
+    const TTBXTheme *theme = currentTheme();
     if (isPopup()) {
         FImageStripWidth = MenuMetrics::ImageStripWidth(parentWidget(), list, theme);
         const int m32 = theme ? theme->GetIntegerMetrics(TMI_MENU_IMGTEXTSPACE) : 3;
@@ -260,7 +260,7 @@ void TTBXToolViewer::mouseReleaseEvent(QMouseEvent *event)
         FItem->ClickCell(cell.x(), cell.y());
     event->accept();
     // Whether or not a cell was hit, the whole menu finishes as after a click.
-    TTBXPopupMenu::CloseAllMenus();
+    PopupMenu::closeAllMenus();
     if (self)
         update();
 }
@@ -296,7 +296,7 @@ void TTBXToolViewer::paintEvent(QPaintEvent *)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
-    TTBXTheme *theme = CurrentTheme();
+    TTBXTheme *theme = currentTheme();
     const TRect whole = TRect::fromQRect(rect());
 
     TTBXItemInfo info;
@@ -319,7 +319,7 @@ void TTBXToolViewer::paintEvent(QPaintEvent *)
     if (isHotItem())
         hover = FItem->isEnabled() ? quint8(HOVER_MOUSE) : quint8(HOVER_NONE);
 
-    const TImageList *list = images();
+    const ImageList *list = images();
     for (int row = 0; row < FRowCount; ++row) {
         for (int col = 0; col < FColCount; ++col) {
             const QPoint cell(col, row);
@@ -337,7 +337,7 @@ void TTBXToolViewer::paintEvent(QPaintEvent *)
             const int top = (r.Top + r.Bottom - FImageSize.height()) / 2;
             const TRect imageRect{left, top, left + FImageSize.width(), top + FImageSize.height()};
             const int index = col + row * FColCount;
-            if (!(FItem->PaletteOptions() & tpoCustomImages) && list && index < list->Count() && theme)
+            if (!(FItem->PaletteOptions() & tpoCustomImages) && list && index < list->count() && theme)
                 theme->PaintImage(p, imageRect, cellInfo, list, index);
             FItem->DrawCellImage(p, imageRect, col, row, cellInfo);
         }

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 class QMenu;
-class TImageList;
+class ImageList;
 class TTBXCustomToolPalette;
 
 // The widget that shows a palette item inside one open menu: lays the grid
@@ -49,7 +49,7 @@ protected:
 
 private:
     QMenu *menu() const;
-    const TImageList *images() const;
+    const ImageList *images() const;
     bool isPopup() const;
     bool isHotItem() const;
     void trackMouse(QPoint pos);

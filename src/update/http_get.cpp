@@ -34,12 +34,12 @@ struct Exchange
     std::optional<HttpResponse> response;
 };
 
-Exchange exchange(const sockaddr_storage &address, quint16 port, const QByteArray &request,
+Exchange exchange(const HostAddress &address, quint16 port, const QByteArray &request,
                   const QDeadlineTimer &connectDeadline, const QDeadlineTimer &deadline, qint64 maxBytes)
 {
     Exchange result;
     TcpStream stream;
-    if (!stream.connectTo(reinterpret_cast<const sockaddr *>(&address), port, connectDeadline))
+    if (!stream.connectTo(address, port, connectDeadline))
         return result;
     result.connected = true;
     if (!stream.sendAll(request, deadline))
@@ -69,14 +69,14 @@ std::optional<HttpResponse> httpGet(const QUrl &url, int timeoutMs, qint64 maxBy
     if (url.scheme() != QLatin1String("http") || url.host().isEmpty())
         return std::nullopt;
     const QDeadlineTimer deadline(timeoutMs);
-    const std::optional<std::vector<sockaddr_storage>> addresses =
+    const std::optional<std::vector<HostAddress>> addresses =
         resolveHost(url.host(QUrl::FullyEncoded), deadline);
     if (!addresses)
         return std::nullopt;
     return httpGet(url, *addresses, deadline, maxBytes);
 }
 
-std::optional<HttpResponse> httpGet(const QUrl &url, const std::vector<sockaddr_storage> &addresses,
+std::optional<HttpResponse> httpGet(const QUrl &url, const std::vector<HostAddress> &addresses,
                                     const QDeadlineTimer &deadline, qint64 maxBytes)
 {
     const QByteArray request = requestFor(url);

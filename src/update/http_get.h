@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/http_response.h"
+#include "platform/host_lookup.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -10,12 +11,6 @@
 #include <optional>
 #include <utility>
 #include <vector>
-
-#ifdef _WIN32
-#include <winsock2.h>
-#else
-#include <sys/socket.h>
-#endif
 
 // One GET of an http:// URL on a socket of its own, sent exactly as the URL
 // spells its path (a general-purpose client would fold "//version.aspx" into
@@ -28,5 +23,5 @@ std::optional<HttpResponse> httpGet(const QUrl &url, int timeoutMs, qint64 maxBy
 // The same GET on the given addresses of the URL's host, tried in turn until
 // one takes the connection; each may use its share of the time left for
 // connecting, so one that never answers does not use up the deadline.
-std::optional<HttpResponse> httpGet(const QUrl &url, const std::vector<sockaddr_storage> &addresses,
+std::optional<HttpResponse> httpGet(const QUrl &url, const std::vector<HostAddress> &addresses,
                                     const QDeadlineTimer &deadline, qint64 maxBytes);

@@ -62,7 +62,7 @@ TUpdateChecker::TUpdateChecker(QString localVersion, bool interactive, const QSt
     : QThread(parent)
     , LocalVersion(std::move(localVersion))
     , Interactive(interactive)
-    , m_server(server.isEmpty() ? DefaultServer() : server)
+    , m_server(server.isEmpty() ? defaultServer() : server)
 {
     setObjectName(QStringLiteral("UpdateChecker"));
 }
@@ -77,23 +77,23 @@ TUpdateChecker::~TUpdateChecker()
     wait();
 }
 
-QString TUpdateChecker::DefaultServer()
+QString TUpdateChecker::defaultServer()
 {
     return QStringLiteral(PAPERLET_UPDATE_SERVER);
 }
 
-QUrl TUpdateChecker::VersionPageUrl(const QString &server)
+QUrl TUpdateChecker::versionPageUrl(const QString &server)
 {
     // The two slashes are what the server has always been asked for.
     return QUrl(server + QStringLiteral("//version.aspx"));
 }
 
-QUrl TUpdateChecker::DownloadPageUrl(const QString &server)
+QUrl TUpdateChecker::downloadPageUrl(const QString &server)
 {
     return QUrl(server + QStringLiteral("/download.aspx"));
 }
 
-bool TUpdateChecker::IsPlausibleVersion(const QString &reply)
+bool TUpdateChecker::isPlausibleVersion(const QString &reply)
 {
     // One line break at the end is still a version as the server sends it.
     QStringView line(reply);
@@ -112,10 +112,10 @@ bool TUpdateChecker::IsPlausibleVersion(const QString &reply)
 
 void TUpdateChecker::RunCheck()
 {
-    const std::optional<QString> reply = fetchText(VersionPageUrl(m_server), m_timeoutMs);
+    const std::optional<QString> reply = fetchText(versionPageUrl(m_server), m_timeoutMs);
     // A page that is no version text (a portal's login page, binary) is a
     // failed check, not a newer version.
-    if (!reply || !IsPlausibleVersion(*reply))
+    if (!reply || !isPlausibleVersion(*reply))
         return;
     if (*reply != LocalVersion) {
         UpToDate = false;

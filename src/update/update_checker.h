@@ -23,10 +23,10 @@ public:
                    QObject *parent = nullptr);
     ~TUpdateChecker() override;
 
-    static QString DefaultServer();
-    static QUrl VersionPageUrl(const QString &server);
-    static QUrl DownloadPageUrl(const QString &server);
-    QUrl DownloadPageUrl() const { return DownloadPageUrl(m_server); }
+    static QString defaultServer();
+    static QUrl versionPageUrl(const QString &server);
+    static QUrl downloadPageUrl(const QString &server);
+    QUrl downloadPageUrl() const { return downloadPageUrl(m_server); }
 
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
 
@@ -35,7 +35,7 @@ public:
 
     // Whether a reply can be a version text: one short line (a line break at
     // its end allowed) without markup, control characters or undecodable bytes.
-    static bool IsPlausibleVersion(const QString &reply);
+    static bool isPlausibleVersion(const QString &reply);
 
     // Written by the worker before OnResult; read by the receiver afterwards.
     bool UpToDate = false;

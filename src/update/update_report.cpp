@@ -31,7 +31,7 @@ void show(const TUpdateChecker &checker, const QString &ownVersion)
     const QMessageBox::StandardButton answer = exec(QMessageBox::Question, questionText(ownVersion, checker.RemoteVersion),
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
-        QDesktopServices::openUrl(checker.DownloadPageUrl());
+        QDesktopServices::openUrl(checker.downloadPageUrl());
 }
 
 } // namespace UpdateReport

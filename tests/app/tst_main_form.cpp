@@ -444,9 +444,9 @@ void TestMainForm::menuWorksAfterACommandFailed()
 // left the parent deaf for good.
 void TestMainForm::submenuWorksAfterACommandFailed()
 {
-    TTBXPopupMenu menu;
-    TTBXPopupMenu *submenu = menu.AddSubmenu(QStringLiteral("Opacity"));
-    QAction *item = submenu->AddItem(QStringLiteral("50 %"));
+    PopupMenu menu;
+    PopupMenu *submenu = menu.addSubmenu(QStringLiteral("Opacity"));
+    QAction *item = submenu->addItem(QStringLiteral("50 %"));
     int runs = 0;
     connect(item, &QAction::triggered, item, guarded([&runs] {
         ++runs;

@@ -267,7 +267,7 @@ void TestSettingsDialog::userChangesEnableOk()
     } else {
         bool popupShown = false;
         whenModalOpens([&](QWidget *popup) {
-            popupShown = qobject_cast<TTBXPopupMenu *>(popup) != nullptr;
+            popupShown = qobject_cast<PopupMenu *>(popup) != nullptr;
             popup->close();
         });
         QTest::mouseClick(widget, Qt::LeftButton);

@@ -27,29 +27,29 @@ QImage square(QColor c)
 // The tray menu's shape: image item, separators, plain, checked, disabled, submenu.
 struct TrayLikeMenu
 {
-    TImageList images;
-    TTBXPopupMenu menu;
+    ImageList images;
+    PopupMenu menu;
     QAction *newNote, *separator, *show, *checked, *disabled, *exit;
-    TTBXPopupMenu *submenu;
+    PopupMenu *submenu;
 
     TrayLikeMenu()
     {
         QFont font = menu.font();
         font.setPixelSize(11);
         menu.setFont(font);
-        images.Add(square(Qt::red));
-        menu.SetImages(&images);
-        newNote = menu.AddItem(QStringLiteral("New Note"), 0);
-        separator = menu.AddSeparator();
-        show = menu.AddItem(QStringLiteral("Show All Notes"));
-        checked = menu.AddItem(QStringLiteral("Checked"));
+        images.add(square(Qt::red));
+        menu.setImages(&images);
+        newNote = menu.addItem(QStringLiteral("New Note"), 0);
+        separator = menu.addSeparator();
+        show = menu.addItem(QStringLiteral("Show All Notes"));
+        checked = menu.addItem(QStringLiteral("Checked"));
         checked->setCheckable(true);
         checked->setChecked(true);
-        disabled = menu.AddItem(QStringLiteral("Disabled"));
+        disabled = menu.addItem(QStringLiteral("Disabled"));
         disabled->setEnabled(false);
-        submenu = menu.AddSubmenu(QStringLiteral("More"));
-        submenu->AddItem(QStringLiteral("Inside"));
-        exit = menu.AddItem(QStringLiteral("Exit"));
+        submenu = menu.addSubmenu(QStringLiteral("More"));
+        submenu->addItem(QStringLiteral("Inside"));
+        exit = menu.addItem(QStringLiteral("Exit"));
         menu.popup(QPoint(20, 20));
         // Constructors cannot QVERIFY: each case checks `exposed`.
         exposed = QTest::qWaitForWindowExposed(&menu);
@@ -68,16 +68,16 @@ private Q_SLOTS:
 
     void itemsCarryTheirData()
     {
-        TTBXPopupMenu menu;
-        QAction *a = menu.AddItem(QStringLiteral("Item"), 3);
+        PopupMenu menu;
+        QAction *a = menu.addItem(QStringLiteral("Item"), 3);
         a->setData(42);
-        QCOMPARE(TTBXPopupMenu::ImageIndex(a), 3);
-        QCOMPARE(TTBXPopupMenu::ImageIndex(menu.AddItem(QStringLiteral("Plain"))), -1);
+        QCOMPARE(PopupMenu::imageIndex(a), 3);
+        QCOMPARE(PopupMenu::imageIndex(menu.addItem(QStringLiteral("Plain"))), -1);
         QCOMPARE(a->data().toInt(), 42);
-        TImageList images;
-        menu.SetImages(&images);
-        TTBXPopupMenu *sub = menu.AddSubmenu(QStringLiteral("Sub"));
-        QCOMPARE(sub->Images(), &images);   // shared with the parent
+        ImageList images;
+        menu.setImages(&images);
+        PopupMenu *sub = menu.addSubmenu(QStringLiteral("Sub"));
+        QCOMPARE(sub->images(), &images);   // shared with the parent
         QCOMPARE(sub->style(), menu.style());
     }
 
@@ -91,8 +91,8 @@ private Q_SLOTS:
         // Border: one pixel at the sides, two above the first item.
         QCOMPARE(m.geometry(m.newNote).topLeft(), QPoint(1, 2));
         // Larger images widen the strip: (22 * 30 / 30) with 24 x 24 images.
-        TImageList big(24, 24);
-        m.menu.SetImages(&big);
+        ImageList big(24, 24);
+        m.menu.setImages(&big);
         QCOMPARE(m.menu.ImageStripWidth(), 30);
     }
 

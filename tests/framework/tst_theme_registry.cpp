@@ -36,50 +36,50 @@ class TestThemeRegistry : public QObject
 private Q_SLOTS:
     void errors()
     {
-        TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance();
-        QCOMPARE(errorOf([&] { registry->RegisterTheme(QString(), countedIde); }),
+        ThemeRegistry *registry = ThemeRegistry::instance();
+        QCOMPARE(errorOf([&] { registry->registerTheme(QString(), countedIde); }),
                  QStringLiteral("Cannot register theme"));
-        QCOMPARE(errorOf([&] { registry->RegisterTheme(QStringLiteral("X"), nullptr); }),
+        QCOMPARE(errorOf([&] { registry->registerTheme(QStringLiteral("X"), nullptr); }),
                  QStringLiteral("Cannot register theme"));
-        registry->RegisterTheme(QStringLiteral("Counted"), countedIde);
-        QCOMPARE(errorOf([&] { registry->RegisterTheme(QStringLiteral("Counted"), countedIde); }),
+        registry->registerTheme(QStringLiteral("Counted"), countedIde);
+        QCOMPARE(errorOf([&] { registry->registerTheme(QStringLiteral("Counted"), countedIde); }),
                  QStringLiteral("Theme Counted is already registered"));
-        QCOMPARE(errorOf([&] { registry->SelectTheme(QStringLiteral("Nope")); }),
+        QCOMPARE(errorOf([&] { registry->selectTheme(QStringLiteral("Nope")); }),
                  QStringLiteral("Unknown theme Nope"));
-        QCOMPARE(errorOf([&] { TTBXSwitcher().SetTheme(QStringLiteral("Nope")); }),
+        QCOMPARE(errorOf([&] { ThemeSwitcher().setTheme(QStringLiteral("Nope")); }),
                  QStringLiteral("Unknown theme Nope"));
-        QVERIFY(registry->CurrentTheme() == nullptr);   // a failed selection changes nothing
+        QVERIFY(registry->currentTheme() == nullptr);   // a failed selection changes nothing
     }
 
     // Made on first use, kept while used, freed at the last release.
     void useCounting()
     {
-        TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance();
+        ThemeRegistry *registry = ThemeRegistry::instance();
         QCOMPARE(liveThemes, 0);
         {
-            TTBXSwitcher tbxSwitch;
-            tbxSwitch.SetTheme(QStringLiteral("Counted"));
+            ThemeSwitcher tbxSwitch;
+            tbxSwitch.setTheme(QStringLiteral("Counted"));
             QCOMPARE(liveThemes, 1);
-            QCOMPARE(registry->CurrentThemeName(), QStringLiteral("Counted"));
-            QCOMPARE(registry->UseCount(QStringLiteral("Counted")), 2);   // the switcher and "current"
-            TTBXTheme *again = registry->AcquireTheme(QStringLiteral("Counted"));
-            QCOMPARE(again, registry->CurrentTheme());
+            QCOMPARE(registry->currentThemeName(), QStringLiteral("Counted"));
+            QCOMPARE(registry->useCount(QStringLiteral("Counted")), 2);   // the switcher and "current"
+            TTBXTheme *again = registry->acquireTheme(QStringLiteral("Counted"));
+            QCOMPARE(again, registry->currentTheme());
             QCOMPARE(liveThemes, 1);
-            registry->ReleaseTheme(QStringLiteral("Counted"));
+            registry->releaseTheme(QStringLiteral("Counted"));
         }
-        QCOMPARE(registry->UseCount(QStringLiteral("Counted")), 1);
+        QCOMPARE(registry->useCount(QStringLiteral("Counted")), 1);
         RegisterIdeTheme();
-        registry->SelectTheme(QStringLiteral("Ide"));
+        registry->selectTheme(QStringLiteral("Ide"));
         QCOMPARE(liveThemes, 0);   // the previous current theme was released
-        QCOMPARE(registry->CurrentTheme()->Name(), QStringLiteral("Ide"));
-        QCOMPARE(registry->Names(), (QStringList{QStringLiteral("Counted"), QStringLiteral("Ide")}));
+        QCOMPARE(registry->currentTheme()->Name(), QStringLiteral("Ide"));
+        QCOMPARE(registry->names(), (QStringList{QStringLiteral("Counted"), QStringLiteral("Ide")}));
     }
 
     // ApplicationPaletteChange arrives as codes 1, 2 and 3, once each.
     void paletteChangeBroadcast()
     {
         QList<int> codes;
-        auto connection = connect(TTBXThemeRegistry::Instance(), &TTBXThemeRegistry::SysCommand,
+        auto connection = connect(ThemeRegistry::instance(), &ThemeRegistry::sysCommand,
                                   [&](int code) { codes.append(code); });
         QWidget someWidget;
         someWidget.show();

@@ -70,7 +70,7 @@ inline void checkMenuItems(const QMenu &menu, const QList<MenuRow> &expected)
         if (items[i]->isSeparator())
             continue;
         QCOMPARE(items[i]->text(), expected[i].caption);
-        QCOMPARE(TTBXPopupMenu::ImageIndex(items[i]), expected[i].image);
+        QCOMPARE(PopupMenu::imageIndex(items[i]), expected[i].image);
         QVERIFY(items[i]->shortcut().isEmpty());
     }
 }

@@ -18,7 +18,7 @@ namespace {
 // A palette in an open themed menu, with its viewer.
 struct OpenPalette
 {
-    TTBXPopupMenu menu;
+    PopupMenu menu;
     TTBXColorPalette *palette = nullptr;
     TTBXToolViewer *viewer = nullptr;
 
@@ -338,11 +338,11 @@ private Q_SLOTS:
     // and leaves the rest to the menu.
     void keyboardThroughTheMenu()
     {
-        TTBXPopupMenu menu;
-        QAction *above = menu.AddItem(QStringLiteral("Above"));
+        PopupMenu menu;
+        QAction *above = menu.addItem(QStringLiteral("Above"));
         auto *palette = new TTBXColorPalette(&menu);
         menu.addAction(palette);
-        QAction *below = menu.AddItem(QStringLiteral("Below"));
+        QAction *below = menu.addItem(QStringLiteral("Below"));
         TColor picked = clNone;
         connect(palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = palette->Color(); });
         menu.popup(QPoint(40, 40));
@@ -384,9 +384,9 @@ private Q_SLOTS:
     {
         QFETCH(QPoint, restsOver);
         const QPoint hoveredBefore(3, 1);
-        TTBXPopupMenu menu;
-        QAction *first = menu.AddItem(QStringLiteral("First"));
-        TTBXPopupMenu *color = menu.AddSubmenu(QStringLiteral("Color"));
+        PopupMenu menu;
+        QAction *first = menu.addItem(QStringLiteral("First"));
+        PopupMenu *color = menu.addSubmenu(QStringLiteral("Color"));
         auto *palette = new TTBXColorPalette(color);
         color->addAction(palette);
         palette->PresetColor(0xFFCC00);   // Sky Blue (5, 3)
@@ -466,7 +466,7 @@ private Q_SLOTS:
         QCOMPARE(open.menu.activeAction(), open.palette);   // the move reached the menu too
         const QImage img = open.viewer->grab().toImage();
         const TRect cell = open.viewer->CellRect(QPoint(3, 3));
-        const auto &hot = static_cast<TTBXIdeTheme *>(CurrentTheme())->Colors().BtnItemColors[bisHot];
+        const auto &hot = static_cast<TTBXIdeTheme *>(currentTheme())->Colors().BtnItemColors[bisHot];
         QCOMPARE(pixel(img, cell.Left, cell.Top), hot[ipFrame]);
         QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), hot[ipBody]);
         QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), TColor(0x00FF00));   // Bright Green
@@ -485,9 +485,9 @@ private Q_SLOTS:
     // In a submenu the pick closes the parent menu too.
     void pickClosesWholeChain()
     {
-        TTBXPopupMenu menu;
-        menu.AddItem(QStringLiteral("First"));
-        TTBXPopupMenu *color = menu.AddSubmenu(QStringLiteral("Color"));
+        PopupMenu menu;
+        menu.addItem(QStringLiteral("First"));
+        PopupMenu *color = menu.addSubmenu(QStringLiteral("Color"));
         auto *palette = new TTBXColorPalette(color);
         color->addAction(palette);
         menu.popup(QPoint(20, 20));
@@ -581,7 +581,7 @@ private Q_SLOTS:
         QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), enabled ? TColor(0x003399) : TColor(0xF0F0F0));
         QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), TColor(0xF0F0F0));   // normal: no background
         const TRect checked = open.viewer->CellRect(QPoint(0, 2));
-        const auto *theme = static_cast<TTBXIdeTheme *>(CurrentTheme());
+        const auto *theme = static_cast<TTBXIdeTheme *>(currentTheme());
         if (enabled) {
             QCOMPARE(pixel(img, checked.Left, checked.Top), TColor(TTBXIdeTheme::HotColor));
             QCOMPARE(pixel(img, checked.Left + 1, checked.Top + 1),

@@ -195,7 +195,7 @@ private Q_SLOTS:
 
     void imageOffset()
     {
-        TImageList images;
+        ImageList images;
         QImage canvas = canvasImage(4, 4);
         QPainter p(&canvas);
         QCOMPARE(theme->GetImageOffset(p, menuItem(true, HOVER_MOUSE), &images), QPoint(-1, -1));
@@ -377,11 +377,11 @@ private Q_SLOTS:
 
     void disabledImageIsShadowed()
     {
-        TImageList images;
+        ImageList images;
         QImage black(16, 16, QImage::Format_ARGB32);
         black.fill(Qt::transparent);
         black.setPixelColor(5, 5, Qt::black);
-        images.Add(black);
+        images.add(black);
         QImage img = canvasImage(16, 16, 0xC8C8C8);
         {
             QPainter p(&img);
@@ -395,11 +395,11 @@ private Q_SLOTS:
 
     void registryKnowsIde()
     {
-        TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance();
+        ThemeRegistry *registry = ThemeRegistry::instance();
         UseIdeTheme();
-        QVERIFY(registry->IsRegistered(QStringLiteral("Ide")));
-        QCOMPARE(registry->CurrentThemeName(), QStringLiteral("Ide"));
-        QVERIFY(qobject_cast<TTBXIdeTheme *>(CurrentTheme()));
+        QVERIFY(registry->isRegistered(QStringLiteral("Ide")));
+        QCOMPARE(registry->currentThemeName(), QStringLiteral("Ide"));
+        QVERIFY(qobject_cast<TTBXIdeTheme *>(currentTheme()));
     }
 
 private:

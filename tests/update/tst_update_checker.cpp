@@ -55,6 +55,11 @@ sockaddr_storage ipv4(const char *text)
     return address;
 }
 
+HostAddress literal(const char *text)
+{
+    return HostAddress::fromLiteral(QString::fromLatin1(text)).value();
+}
+
 // A listening socket that never accepts, with its one-place queue taken by a
 // connection of its own: further connection attempts get no answer at all,
 // as from an address whose packets are dropped.
@@ -181,17 +186,17 @@ void UpdateCheckerTest::asksForTheVersionPageWithTwoSlashes()
 
 void UpdateCheckerTest::pagesFollowTheServerSetting()
 {
-    QCOMPARE(TUpdateChecker::VersionPageUrl(QStringLiteral("http://host.test:8080")).toString(),
+    QCOMPARE(TUpdateChecker::versionPageUrl(QStringLiteral("http://host.test:8080")).toString(),
              QStringLiteral("http://host.test:8080//version.aspx"));
-    QCOMPARE(TUpdateChecker::DownloadPageUrl(QStringLiteral("http://host.test")).toString(),
+    QCOMPARE(TUpdateChecker::downloadPageUrl(QStringLiteral("http://host.test")).toString(),
              QStringLiteral("http://host.test/download.aspx"));
     // The build-time server is a plain http origin without a path.
-    const QUrl server(TUpdateChecker::DefaultServer());
+    const QUrl server(TUpdateChecker::defaultServer());
     QCOMPARE(server.scheme(), QStringLiteral("http"));
     QVERIFY(!server.host().isEmpty());
     QVERIFY(server.path().isEmpty());
     const TUpdateChecker checker(QStringLiteral("1.1"), false);
-    QCOMPARE(checker.DownloadPageUrl(), TUpdateChecker::DownloadPageUrl(TUpdateChecker::DefaultServer()));
+    QCOMPARE(checker.downloadPageUrl(), TUpdateChecker::downloadPageUrl(TUpdateChecker::defaultServer()));
 }
 
 void UpdateCheckerTest::deletingARunningCheckAbortsPromptly_data()
@@ -299,7 +304,7 @@ void UpdateCheckerTest::silentAddressLeavesTimeForTheNext()
     QElapsedTimer clock;
     clock.start();
     const std::unique_ptr<QThread> worker(QThread::create([&] {
-        response = httpGet(url, {ipv4("127.0.0.2"), ipv4("127.0.0.1")}, QDeadlineTimer(4000), 1024);
+        response = httpGet(url, {literal("127.0.0.2"), literal("127.0.0.1")}, QDeadlineTimer(4000), 1024);
     }));
     worker->start();
     QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished(), 10000);
