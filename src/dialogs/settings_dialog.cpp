@@ -7,6 +7,7 @@
 #include "framework/font_pick.h"
 #include "framework/guarded.h"
 #include "framework/popup_menu.h"
+#include "framework/system_metrics.h"
 #include "platform/autostart.h"
 #include "theme/color_palette.h"
 #include "theme/color_sets.h"
@@ -198,18 +199,18 @@ QFont TFR_SETTINGS::previewFont() const
     return pnFont->font();
 }
 
-void TFR_SETTINGS::setNoteColor(TColor color)
+void TFR_SETTINGS::setNoteColor(Color color)
 {
     m_noteColor = color;
-    pnColor->setColor(toQColor(color));
-    pnFont->setColor(toQColor(color));
+    pnColor->setColor(color.resolved(sysColor).toQColor());
+    pnFont->setColor(color.resolved(sysColor).toQColor());
 }
 
-void TFR_SETTINGS::setFontColor(TColor color)
+void TFR_SETTINGS::setFontColor(Color color)
 {
     m_fontColor = color;
-    pnFont->setTextColor(toQColor(color));
-    pnFontColor->setColor(toQColor(color));
+    pnFont->setTextColor(color.resolved(sysColor).toQColor());
+    pnFontColor->setColor(color.resolved(sysColor).toQColor());
 }
 
 void TFR_SETTINGS::cbChangeSettings()

@@ -203,11 +203,11 @@ void TTBXMenuStyle::drawMenuItem(TTBXTheme &theme, const QStyleOptionMenuItem &o
         theme.PaintCheckMark(painter, imageRect, info);
     }
 
-    const TColor textColor = theme.GetItemTextColor(info);
-    if (textColor == clNone)
+    const Color textColor = theme.GetItemTextColor(info);
+    if (textColor.isNone())
         painter.setPen(Qt::NoPen);
     else
-        painter.setPen(toQColor(textColor));
+        painter.setPen(textColor.resolved(sysColor).toQColor());
     painter.setFont(option.font);
     const int captionLeft = strip + theme.GetIntegerMetrics(TMI_MENU_IMGTEXTSPACE)
         + theme.GetIntegerMetrics(TMI_MENU_LCAPTIONMARGIN);

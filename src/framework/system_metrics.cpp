@@ -55,12 +55,12 @@ QStyle *currentStyle()
 
 } // namespace
 
-TColor GetSysColor(int index)
+Color sysColor(int index)
 {
     for (const RoleOf &r : kRoles)
         if (r.index == index)
-            return fromQColor(QGuiApplication::palette().color(r.group, r.role));
-    return clBlack;
+            return Color::fromQColor(QGuiApplication::palette().color(r.group, r.role));
+    return Color::black();
 }
 
 int GetSystemMetrics(int index)

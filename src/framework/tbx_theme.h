@@ -125,18 +125,18 @@ public:
     const QString &Name() const { return FName; }
 
     virtual QPoint GetImageOffset(QPainter &canvas, const TTBXItemInfo &info, const TImageList *images) const = 0;
-    virtual TColor GetItemColor(const TTBXItemInfo &info) const = 0;
-    virtual TColor GetItemTextColor(const TTBXItemInfo &info) const = 0;
-    virtual TColor GetItemImageBackground(const TTBXItemInfo &info) const = 0;
+    virtual Color GetItemColor(const TTBXItemInfo &info) const = 0;
+    virtual Color GetItemTextColor(const TTBXItemInfo &info) const = 0;
+    virtual Color GetItemImageBackground(const TTBXItemInfo &info) const = 0;
     virtual TTBXMargins GetMargins(int marginID) const = 0;
     virtual int GetPopupShadowType() const = 0;
     // (horizontal, vertical) border size of a view.
     virtual QPoint GetViewBorder(int viewType) const = 0;
-    virtual TColor GetViewColor(int viewType) const = 0;
+    virtual Color GetViewColor(int viewType) const = 0;
     virtual TTBXMargins GetViewMargins(int viewType) const = 0;
 
     virtual void PaintBackgnd(QPainter &canvas, const TRect &dockRect, const TRect &rect, const TRect &clipRect,
-                              TColor color, bool transparent, int viewType) = 0;
+                              Color color, bool transparent, int viewType) = 0;
     virtual void PaintButton(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
     // flags: Qt::AlignmentFlag | Qt::TextFlag. The pen colour of the canvas is
     // the text colour; with Qt::NoPen the theme picks the item's text colour.

@@ -1,21 +1,10 @@
 #pragma once
 
-#include <QColor>
+#include "core/color.h"
+
 #include <QRect>
 
-#include <cstdint>
-
-// Colours are 32-bit values 0x00BBGGRR (red in the low byte), the form the
-// note files and settings.ini store. 0xFF0000nn names system colour nn and is
-// resolved where it is drawn or compared; clNone means "no colour".
-using TColor = qint32;
-
-constexpr TColor clNone = 0x1FFFFFFF;
-constexpr TColor clBlack = 0x000000;
-constexpr TColor clWhite = 0xFFFFFF;
-constexpr TColor clRed = 0x0000FF;
-
-// System colour indices the menus use.
+// System colour indices the menus use (Color::system(index)).
 enum : int {
     COLOR_SCROLLBAR = 0,
     COLOR_MENU = 4,
@@ -31,23 +20,6 @@ enum : int {
     COLOR_BTNTEXT = 18,
     COLOR_BTNHIGHLIGHT = 20,
 };
-
-constexpr TColor SysColor(int index) { return TColor(0xFF000000u | (unsigned(index) & 0xFFu)); }
-constexpr bool IsSysColor(TColor c) { return (quint32(c) & 0xFF000000u) == 0xFF000000u; }
-constexpr TColor RGBColor(int r, int g, int b)
-{
-    return TColor((unsigned(r) & 0xFF) | ((unsigned(g) & 0xFF) << 8) | ((unsigned(b) & 0xFF) << 16));
-}
-constexpr int GetRValue(TColor c) { return int(quint32(c) & 0xFF); }
-constexpr int GetGValue(TColor c) { return int((quint32(c) >> 8) & 0xFF); }
-constexpr int GetBValue(TColor c) { return int((quint32(c) >> 16) & 0xFF); }
-
-// System colour resolved to 0x00BBGGRR; clNone and plain colours unchanged.
-TColor ColorToRGB(TColor c);
-// Invalid QColor for clNone; system colours resolved.
-QColor toQColor(TColor c);
-// Invalid QColor gives clNone; alpha is dropped.
-TColor fromQColor(const QColor &c);
 
 // A rectangle with exclusive right and bottom edges, the way the drawing
 // rules of the theme are written; QRect's inclusive right() would make every

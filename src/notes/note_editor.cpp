@@ -6,6 +6,7 @@
 #include "framework/guarded.h"
 #include "framework/image_list.h"
 #include "framework/popup_menu.h"
+#include "framework/system_metrics.h"
 #include "notes/editor_images.h"
 #include "theme/color_palette.h"
 
@@ -340,13 +341,13 @@ void NoteEditor::mnDeleteClick()
 void NoteEditor::mnColorPopup()
 {
     // Marking the selection's colour is not a pick.
-    tbTextColor->PresetColor(fromQColor(selectionColor()));
+    tbTextColor->PresetColor(Color::fromQColor(selectionColor()));
 }
 
 void NoteEditor::tbTextColorChange()
 {
     QTextCharFormat format;
-    format.setForeground(toQColor(tbTextColor->Color()));
+    format.setForeground(tbTextColor->Color().resolved(sysColor).toQColor());
     mergeCurrentCharFormat(format);
 }
 

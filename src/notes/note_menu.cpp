@@ -85,7 +85,7 @@ void NoteMenu::tickOpacity(int percent)
 void NoteMenu::tbColorPopup()
 {
     // Marking the note's colour is not a pick.
-    cpColorPalette->PresetColor(fromQColor(m_editor.backgroundColor()));
+    cpColorPalette->PresetColor(Color::fromQColor(m_editor.backgroundColor()));
 }
 
 void NoteMenu::cpColorPaletteChange()

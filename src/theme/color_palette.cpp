@@ -3,6 +3,7 @@
 #include "framework/canvas.h"
 #include "framework/image_list.h"
 #include "framework/menu_metrics.h"
+#include "framework/system_metrics.h"
 #include "theme/tool_viewer.h"
 
 #include <QActionEvent>
@@ -121,13 +122,13 @@ TTBXCustomColorSet &TTBXColorPalette::activeSet()
     return FColorSet ? *FColorSet : static_cast<TTBXCustomColorSet &>(FDefaultSet);
 }
 
-void TTBXColorPalette::SetColor(TColor value)
+void TTBXColorPalette::SetColor(::Color value)
 {
     FColor = value;
     SetSelectedCell(FindCell(value));
 }
 
-void TTBXColorPalette::PresetColor(TColor value)
+void TTBXColorPalette::PresetColor(::Color value)
 {
     const QSignalBlocker quiet(this);
     SetColor(value);
@@ -147,20 +148,17 @@ void TTBXColorPalette::SetColorSet(TTBXCustomColorSet *value)
     Relayout();
 }
 
-TColor TTBXColorPalette::GetCellColor(int ACol, int ARow)
+::Color TTBXColorPalette::GetCellColor(int ACol, int ARow)
 {
     return activeSet().GetColor(ACol, ARow);
 }
 
-QPoint TTBXColorPalette::FindCell(TColor color)
+QPoint TTBXColorPalette::FindCell(::Color color)
 {
-    const TColor wanted = color == clNone ? clNone : ColorToRGB(color);
+    const ::Color wanted = color.resolved(sysColor);
     for (int row = 0; row < RowCount(); ++row) {
         for (int col = 0; col < ColCount(); ++col) {
-            TColor cell = GetCellColor(col, row);
-            if (cell != clNone)
-                cell = ColorToRGB(cell);
-            if (cell == wanted)
+            if (GetCellColor(col, row).resolved(sysColor) == wanted)
                 return QPoint(col, row);
         }
     }
@@ -174,14 +172,14 @@ QSize TTBXColorPalette::CellImageSize(QSize) const
 
 bool TTBXColorPalette::IsCellVisible(int ACol, int ARow)
 {
-    return GetCellColor(ACol, ARow) != clNone;
+    return GetCellColor(ACol, ARow) != ::Color::none();
 }
 
 void TTBXColorPalette::DrawCellImage(QPainter &canvas, const TRect &rect, int ACol, int ARow,
                                      const TTBXItemInfo &info)
 {
     TRect r = rect;
-    Canvas::FrameRect(canvas, r, SysColor(COLOR_BTNSHADOW));
+    Canvas::FrameRect(canvas, r, ::Color::system(COLOR_BTNSHADOW));
     // A disabled palette shows empty frames.
     if (info.Enabled)
         Canvas::FillRect(canvas, r, GetCellColor(ACol, ARow));

@@ -99,17 +99,17 @@ public:
     explicit TTBXColorPalette(QObject *parent = nullptr);
     ~TTBXColorPalette() override;
 
-    TColor Color() const { return FColor; }
-    void SetColor(TColor value);
+    ::Color Color() const { return FColor; }
+    void SetColor(::Color value);
     // SetColor without the change signal.
-    void PresetColor(TColor value);
+    void PresetColor(::Color value);
     TTBXCustomColorSet *ColorSet() const { return FColorSet; }
     void SetColorSet(TTBXCustomColorSet *value);
 
-    TColor GetCellColor(int ACol, int ARow);
+    ::Color GetCellColor(int ACol, int ARow);
     // First cell, row by row, whose colour equals `color` (system colours
     // resolved); (-1, 0) when none.
-    QPoint FindCell(TColor color);
+    QPoint FindCell(::Color color);
 
     QSize CellImageSize(QSize listImageSize) const override;
     bool IsCellVisible(int ACol, int ARow) override;
@@ -120,7 +120,7 @@ public:
 private:
     TTBXCustomColorSet &activeSet();
 
-    TColor FColor = clNone;
+    ::Color FColor = ::Color::none();
     QPointer<TTBXCustomColorSet> FColorSet;
     TTBXDefaultColorSet FDefaultSet;
 };

@@ -29,7 +29,7 @@ enum class ImageLook { Normal, Shadow, Silhouette, Brighten, Faded };
 QImage recolor(const QImage &source, ImageLook look)
 {
     QImage img = source.convertToFormat(QImage::Format_ARGB32);
-    const QRgb shadow = toQColor(SysColor(COLOR_BTNSHADOW)).rgb();
+    const QRgb shadow = sysColor(COLOR_BTNSHADOW).toQColor().rgb();
     for (int y = 0; y < img.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
@@ -70,7 +70,7 @@ QImage recolor(const QImage &source, ImageLook look)
     return img;
 }
 
-void fillTriangleArrow(QPainter &canvas, int cx, int cy, int size, int kind, TColor color)
+void fillTriangleArrow(QPainter &canvas, int cx, int cy, int size, int kind, Color color)
 {
     switch (kind) {
     case PSBT_UP:
@@ -102,7 +102,7 @@ void TTBXIdeTheme::PaintPopupNCArea(QPainter &canvas, const TRect &rect, const T
 }
 
 void TTBXIdeTheme::PaintBackgnd(QPainter &canvas, const TRect &dockRect, const TRect &rect, const TRect &clipRect,
-                                TColor color, bool transparent, int viewType)
+                                Color color, bool transparent, int viewType)
 {
     if (transparent)
         return;
@@ -114,13 +114,13 @@ void TTBXIdeTheme::PaintBackgnd(QPainter &canvas, const TRect &dockRect, const T
         if (horizontal)
             GradientFill(canvas, r.Inflated(0, 1), StripDarkColor, StripLightColor, tgTopBottom);
         else
-            GradientFill(canvas, r.Inflated(1, 0), 0xFCF7F4, 0xFAECE9, tgLeftRight);
+            GradientFill(canvas, r.Inflated(1, 0), Color::fromValue(0xFCF7F4), Color::fromValue(0xFAECE9), tgLeftRight);
         return;
     }
     if (dockRect == rect)
         Canvas::FillRect(canvas, r, color);
     else
-        GradientFill(canvas, r, 0xFCF7F4, 0xFAECE9, tgLeftRight);
+        GradientFill(canvas, r, Color::fromValue(0xFCF7F4), Color::fromValue(0xFAECE9), tgLeftRight);
 }
 
 void TTBXIdeTheme::PaintMenuItemFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
@@ -130,7 +130,7 @@ void TTBXIdeTheme::PaintMenuItemFrame(QPainter &canvas, const TRect &rect, const
         const TRect strip{rect.Left, rect.Top, rect.Left + info.ImageStripWidth + 2, rect.Bottom};
         GradientFill(canvas, strip, StripDarkColor, StripLightColor, tgLeftRight);
         Canvas::Line(canvas, strip.Right, rect.Top, strip.Right, rect.Bottom, LineColor);
-        Canvas::Line(canvas, strip.Right + 1, rect.Top, strip.Right + 1, rect.Bottom, clWhite);
+        Canvas::Line(canvas, strip.Right + 1, rect.Top, strip.Right + 1, rect.Bottom, Color::white());
         handed = {rect.Left + 1, rect.Top, rect.Right - 1, rect.Bottom};
     }
     PaintFrame(canvas, handed, info);
@@ -141,7 +141,7 @@ void TTBXIdeTheme::PaintFrame(QPainter &canvas, const TRect &rect, const TTBXIte
     if (!info.Enabled || info.Hover == HOVER_NONE)
         return;
     const TRect r{rect.Left + 1, rect.Top, rect.Right - 1, rect.Bottom};
-    GradientFill(canvas, r, 0xF6E4BA, 0xFEFDFC, tgTopBottom);
+    GradientFill(canvas, r, Color::fromValue(0xF6E4BA), Color::fromValue(0xFEFDFC), tgTopBottom);
     Canvas::FrameRectConst(canvas, r, HotColor);
     // Rounded-off corners.
     Canvas::SetPixel(canvas, r.Left, r.Top, FColors.PopupColor);
@@ -153,10 +153,10 @@ void TTBXIdeTheme::PaintFrame(QPainter &canvas, const TRect &rect, const TTBXIte
 void TTBXIdeTheme::PaintMenuItem(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
 {
     const int w = GetSystemMetrics(SM_CXMENUCHECK);
-    const TColor text = GetPartColor(info, ipText);
+    const Color text = GetPartColor(info, ipText);
     PaintMenuItemFrame(canvas, rect, info);
     if (info.ItemFlags & IO_COMBO) {
-        TColor divider = FColors.SplitLineColor;
+        Color divider = FColors.SplitLineColor;
         if (!info.Enabled)
             divider = text;
         else if (info.Hover == HOVER_MOUSE)
@@ -191,7 +191,7 @@ void TTBXIdeTheme::PaintCaption(QPainter &canvas, const TRect &rect, const TTBXI
     const TRect r{rect.Left, rect.Top - 1, rect.Right, rect.Bottom};
     canvas.save();
     if (canvas.pen().style() == Qt::NoPen)
-        canvas.setPen(toQColor(GetPartColor(info, ipText)));
+        canvas.setPen(GetPartColor(info, ipText).resolved(sysColor).toQColor());
     canvas.setBackgroundMode(Qt::TransparentMode);
     if (rotated) {
         // Vertical bars read from top to bottom.
@@ -220,7 +220,7 @@ void TTBXIdeTheme::PaintImage(QPainter &canvas, const TRect &rect, const TTBXIte
         look = dark ? ImageLook::Brighten : ImageLook::Normal;
     } else if (dark) {
         look = ImageLook::Brighten;
-    } else if (ScreenColorDepth() < 12 || ColorToRGB(SysColor(COLOR_BTNFACE)) == clWhite) {
+    } else if (ScreenColorDepth() < 12 || sysColor(COLOR_BTNFACE) == Color::white()) {
         look = ImageLook::Normal;
     } else {
         look = ImageLook::Faded;
@@ -237,7 +237,7 @@ void TTBXIdeTheme::PaintButton(QPainter &canvas, const TRect &rect, const TTBXIt
     TRect r{rect.Left, rect.Top, rect.Right, rect.Bottom - 1};
     if ((info.ItemFlags & IO_DESIGNING) && !info.Checked) {
         TRect design = info.SplitPart == 3 ? r.Offset(-1, 0) : r;
-        Canvas::FrameRect(canvas, design, clRed);
+        Canvas::FrameRect(canvas, design, Color::rgb(255, 0, 0));
     } else {
         Canvas::FrameRect(canvas, r, GetBtnColor(info, ipFrame));
         if (info.SplitPart == 2 && info.PopupOpen)
@@ -247,9 +247,9 @@ void TTBXIdeTheme::PaintButton(QPainter &canvas, const TRect &rect, const TTBXIt
         if (info.Checked && (info.ViewKind & VT_TOOLBAR)) {
             Canvas::FillRect(canvas, r, GetBtnColor(info, ipBody));
         } else if (hasAll(info.ViewKind, VT_TOOLBAR | TVT_MENUBAR) && info.Hover != HOVER_NONE) {
-            GradientFill(canvas, r, 0xE6CA92, 0xFCF7EA, tgTopBottom);
-            Canvas::FrameRectConst(canvas, r, 0xFF9929);
-            Canvas::FrameRectConst(canvas, r.Inflated(1, 1), clWhite);
+            GradientFill(canvas, r, Color::fromValue(0xE6CA92), Color::fromValue(0xFCF7EA), tgTopBottom);
+            Canvas::FrameRectConst(canvas, r, Color::fromValue(0xFF9929));
+            Canvas::FrameRectConst(canvas, r.Inflated(1, 1), Color::white());
         } else {
             Canvas::FillRect(canvas, r, GetBtnColor(info, ipBody));
         }
@@ -260,7 +260,7 @@ void TTBXIdeTheme::PaintButton(QPainter &canvas, const TRect &rect, const TTBXIt
 
 void TTBXIdeTheme::PaintDropDownArrow(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
 {
-    const TColor color = GetPartColor(info, ipText);
+    const Color color = GetPartColor(info, ipText);
     const int cx = (rect.Left + rect.Right) / 2, cy = (rect.Top + rect.Bottom) / 2 - 1;
     if (info.Vertical)
         Canvas::FillTriangle(canvas, {cx, cy + 2}, {cx, cy - 2}, {cx - 2, cy}, color);
@@ -277,7 +277,7 @@ void TTBXIdeTheme::PaintSeparator(QPainter &canvas, const TRect &rect, const TTB
             && !(info.ItemFlags & IO_TOOLBARSTYLE)) {
             const int x = info.ImageStripWidth + 2;
             Canvas::Line(canvas, x, r.Top, x, r.Bottom, LineColor);
-            Canvas::Line(canvas, x + 1, r.Top, x + 1, r.Bottom, clWhite);
+            Canvas::Line(canvas, x + 1, r.Top, x + 1, r.Bottom, Color::white());
             GradientFill(canvas, TRect{r.Left, r.Top, x, r.Bottom}, StripDarkColor, StripLightColor, tgLeftRight);
             r.Left += info.ImageStripWidth + 9;
         }
@@ -289,7 +289,7 @@ void TTBXIdeTheme::PaintSeparator(QPainter &canvas, const TRect &rect, const TTB
         } else {
             const int y = r.Bottom / 2;
             Canvas::Line(canvas, r.Left + 4, y, r.Right - 2, y, LineColor);
-            Canvas::Line(canvas, r.Left + 4, y + 1, r.Right - 2, y + 1, clWhite);
+            Canvas::Line(canvas, r.Left + 4, y + 1, r.Right - 2, y + 1, Color::white());
         }
     } else if (info.Enabled) {
         const int x = r.Right / 2 - 1;
@@ -300,9 +300,9 @@ void TTBXIdeTheme::PaintSeparator(QPainter &canvas, const TRect &rect, const TTB
 void TTBXIdeTheme::PaintPageScrollButton(QPainter &canvas, const TRect &rect, int buttonType, bool hot)
 {
     TRect r = rect;
-    const TColor (&hotColors)[3] = FColors.BtnItemColors[bisHot];
-    Canvas::FrameRect(canvas, r, hot ? hotColors[ipFrame] : SysColor(COLOR_BTNSHADOW));
-    Canvas::FillRect(canvas, r, hot ? hotColors[ipBody] : SysColor(COLOR_BTNFACE));
+    const Color (&hotColors)[3] = FColors.BtnItemColors[bisHot];
+    Canvas::FrameRect(canvas, r, hot ? hotColors[ipFrame] : Color::system(COLOR_BTNSHADOW));
+    Canvas::FillRect(canvas, r, hot ? hotColors[ipBody] : Color::system(COLOR_BTNFACE));
     const int cx = (rect.Left + rect.Right) / 2, cy = (rect.Top + rect.Bottom) / 2;
     const int size = std::min(cx - rect.Left, cy - rect.Top) * 3 / 4;
     fillTriangleArrow(canvas, cx, cy, size, buttonType,

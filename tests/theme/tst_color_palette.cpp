@@ -1,4 +1,5 @@
 #include "framework/popup_menu.h"
+#include "framework/system_metrics.h"
 #include "framework/theme_registry.h"
 #include "theme/color_palette.h"
 #include "theme/ide_theme.h"
@@ -44,15 +45,15 @@ struct OpenPalette
 };
 
 // 8 x 2 where (3, 0) repeats (1, 0), (0, 1) is the button face and (7, 1) a gap.
-void gappySet(TTBXCustomColorSet *, int col, int row, TColor &color, QString &name)
+void gappySet(TTBXCustomColorSet *, int col, int row, Color &color, QString &name)
 {
     if (row == 1 && col == 7)
         return;
-    color = row == 0 && col == 3 ? 0x112233 : RGBColor(col * 20, row * 50, 7);
+    color = row == 0 && col == 3 ? Color::fromValue(0x112233) : Color::rgb(col * 20, row * 50, 7);
     if (row == 0 && col == 1)
-        color = 0x112233;
+        color = Color::fromValue(0x112233);
     if (row == 1 && col == 0)
-        color = 0xF0F0F0;
+        color = Color::fromValue(0xF0F0F0);
     name = QStringLiteral("c%1r%2").arg(col).arg(row);
 }
 
@@ -92,8 +93,8 @@ private Q_SLOTS:
         QTest::newRow("lower-case b") << 5 << 0 << 0x800000 << "Dark blue";
         QTest::newRow("gray 50") << 7 << 1 << 0x808080 << "Gray-50%";
         QTest::newRow("last") << 7 << 4 << 0xFFFFFF << "White";
-        QTest::newRow("outside") << 8 << 0 << int(clNone) << "";
-        QTest::newRow("below") << 0 << 5 << int(clNone) << "";
+        QTest::newRow("outside") << 8 << 0 << Color::none().value() << "";
+        QTest::newRow("below") << 0 << 5 << Color::none().value() << "";
     }
     void defaultSetNames()
     {
@@ -104,7 +105,7 @@ private Q_SLOTS:
         TTBXDefaultColorSet set;
         QCOMPARE(set.ColCount(), 8);
         QCOMPARE(set.RowCount(), 5);
-        QCOMPARE(set.GetColor(col, row), color);
+        QCOMPARE(set.GetColor(col, row), Color::fromValue(color));
         QCOMPARE(set.GetName(col, row), name);
     }
 
@@ -119,9 +120,9 @@ private Q_SLOTS:
         QTest::newRow("(1, 1)") << 1 << 1 << 0x00CCFF << "Gold";
         QTest::newRow("default note colour") << 2 << 2 << 0x99FFFF << "Light Yellow";
         QTest::newRow("(7, 0)") << 7 << 0 << 0x969696 << "Dark Gray";
-        QTest::newRow("row 3") << 0 << 3 << int(clNone) << "";
-        QTest::newRow("column 8") << 8 << 0 << int(clNone) << "";
-        QTest::newRow("negative") << -1 << 0 << int(clNone) << "";
+        QTest::newRow("row 3") << 0 << 3 << Color::none().value() << "";
+        QTest::newRow("column 8") << 8 << 0 << Color::none().value() << "";
+        QTest::newRow("negative") << -1 << 0 << Color::none().value() << "";
     }
     void noteColours()
     {
@@ -132,7 +133,7 @@ private Q_SLOTS:
         TTBXColorSet set(NoteColorSet::GetNoteColorInfo);
         set.SetColCount(8);
         set.SetRowCount(3);
-        QCOMPARE(set.GetColor(col, row), color);
+        QCOMPARE(set.GetColor(col, row), Color::fromValue(color));
         QCOMPARE(set.GetName(col, row), name);
     }
 
@@ -144,9 +145,9 @@ private Q_SLOTS:
         palette.SetColorSet(&set);
         QCOMPARE(palette.ColCount(), 8);
         QCOMPARE(palette.RowCount(), 3);
-        palette.SetColor(0x99FFFF);
+        palette.SetColor(Color::fromValue(0x99FFFF));
         QCOMPARE(palette.SelectedCell(), QPoint(2, 2));
-        palette.SetColor(0x123456);
+        palette.SetColor(Color::fromValue(0x123456));
         QCOMPARE(palette.SelectedCell(), QPoint(-1, 0));
     }
 
@@ -155,9 +156,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("color");
         QTest::addColumn<QPoint>("cell");
         QTest::newRow("duplicate: first in row order") << 0x112233 << QPoint(1, 0);
-        QTest::newRow("system colour resolved") << int(SysColor(COLOR_BTNFACE)) << QPoint(0, 1);
+        QTest::newRow("system colour resolved") << Color::system(COLOR_BTNFACE).value() << QPoint(0, 1);
         QTest::newRow("absent") << 0x010101 << QPoint(-1, 0);
-        QTest::newRow("none finds the gap") << int(clNone) << QPoint(7, 1);
+        QTest::newRow("none finds the gap") << Color::none().value() << QPoint(7, 1);
     }
     void findCell()
     {
@@ -167,7 +168,7 @@ private Q_SLOTS:
         set.UpdateSize(8, 2);
         TTBXColorPalette palette;
         palette.SetColorSet(&set);
-        QCOMPARE(palette.FindCell(color), cell);
+        QCOMPARE(palette.FindCell(Color::fromValue(color)), cell);
     }
 
     // Setting Color is a pick: it signals, even for a colour not in the set.
@@ -179,33 +180,33 @@ private Q_SLOTS:
             QCOMPARE(sender(), &palette);
             ++changes;
         });
-        palette.SetColor(0x99FFFF);
+        palette.SetColor(Color::fromValue(0x99FFFF));
         QCOMPARE(changes, 1);
         QCOMPARE(palette.SelectedCell(), QPoint(2, 4));
-        palette.SetColor(0x99FFFF);
+        palette.SetColor(Color::fromValue(0x99FFFF));
         QCOMPARE(changes, 2);
-        palette.SetColor(0x010203);
+        palette.SetColor(Color::fromValue(0x010203));
         QCOMPARE(changes, 3);
         QCOMPARE(palette.SelectedCell(), QPoint(-1, 0));
-        QCOMPARE(palette.Color(), TColor(0x010203));
+        QCOMPARE(palette.Color(), Color::fromValue(0x010203));
         // A preset reports nothing.
-        palette.PresetColor(0x000000);
+        palette.PresetColor(Color::fromValue(0x000000));
         QCOMPARE(changes, 3);
     }
 
     void clickCell()
     {
         TTBXColorPalette palette;
-        TColor picked = clNone;
+        Color picked = Color::none();
         connect(&palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = palette.Color(); });
         palette.ClickCell(1, 0);
-        QCOMPARE(picked, TColor(0x003399));
+        QCOMPARE(picked, Color::fromValue(0x003399));
         QCOMPARE(palette.SelectedCell(), QPoint(1, 0));
         // The filter may redirect the click...
         ClickFilter redirect(QPoint(0, 4), true);
         palette.SetCellClickFilter(&redirect);
         palette.ClickCell(1, 0);
-        QCOMPARE(picked, TColor(0xCC99FF));
+        QCOMPARE(picked, Color::fromValue(0xCC99FF));
         // ...or forbid it.
         ClickFilter refuse(QPoint(-1, 0), false);
         palette.SetCellClickFilter(&refuse);
@@ -220,10 +221,10 @@ private Q_SLOTS:
     void colorToString()
     {
         TTBXDefaultColorSet set;
-        QCOMPARE(set.ColorToString(clNone), QStringLiteral("None"));
-        QCOMPARE(set.ColorToString(0x800000), QStringLiteral("Dark blue"));
-        QCOMPARE(set.ColorToString(0x0A0B0C), QStringLiteral("#0C0B0A"));
-        QCOMPARE(set.ColorToString(SysColor(COLOR_WINDOW)), QStringLiteral("White"));
+        QCOMPARE(set.ColorToString(Color::none()), QStringLiteral("None"));
+        QCOMPARE(set.ColorToString(Color::fromValue(0x800000)), QStringLiteral("Dark blue"));
+        QCOMPARE(set.ColorToString(Color::fromValue(0x0A0B0C)), QStringLiteral("#0C0B0A"));
+        QCOMPARE(set.ColorToString(Color::system(COLOR_WINDOW)), QStringLiteral("White"));
     }
 
     void colorSetLifetime()
@@ -307,7 +308,7 @@ private Q_SLOTS:
         QVERIFY(!open.viewer->HandleKey(Qt::Key_Escape));
         // The selected cell is the start when nothing is hot.
         OpenPalette second;
-        second.palette->PresetColor(0xFFCC00);   // Sky Blue (5, 3)
+        second.palette->PresetColor(Color::fromValue(0xFFCC00));   // Sky Blue (5, 3)
         QVERIFY(second.viewer->HandleKey(Qt::Key_Left));
         QCOMPARE(second.viewer->HotCell(), QPoint(4, 3));
     }
@@ -317,7 +318,7 @@ private Q_SLOTS:
         OpenPalette open;
         open.viewer->SetHotCell(QPoint(1, 2));
         QVERIFY(!open.viewer->HandleKey(Qt::Key_Return));   // the menu then closes
-        QCOMPARE(open.palette->Color(), TColor(0x0099FF));
+        QCOMPARE(open.palette->Color(), Color::fromValue(0x0099FF));
     }
 
     void enteringFromAboveAndBelow()
@@ -343,7 +344,7 @@ private Q_SLOTS:
         auto *palette = new TTBXColorPalette(&menu);
         menu.addAction(palette);
         QAction *below = menu.AddItem(QStringLiteral("Below"));
-        TColor picked = clNone;
+        Color picked = Color::none();
         connect(palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = palette->Color(); });
         menu.popup(QPoint(40, 40));
         QTRY_VERIFY(menu.windowHandle() && menu.isVisible());
@@ -366,7 +367,7 @@ private Q_SLOTS:
         QTest::keyClick(window, Qt::Key_Down);
         QTest::keyClick(window, Qt::Key_Right);
         QTest::keyClick(window, Qt::Key_Return);
-        QCOMPARE(picked, TColor(0x003399));            // Brown
+        QCOMPARE(picked, Color::fromValue(0x003399));            // Brown
         QTRY_VERIFY(!menu.isVisible());
     }
 
@@ -389,8 +390,8 @@ private Q_SLOTS:
         TTBXPopupMenu *color = menu.AddSubmenu(QStringLiteral("Color"));
         auto *palette = new TTBXColorPalette(color);
         color->addAction(palette);
-        palette->PresetColor(0xFFCC00);   // Sky Blue (5, 3)
-        TColor picked = clNone;
+        palette->PresetColor(Color::fromValue(0xFFCC00));   // Sky Blue (5, 3)
+        Color picked = Color::none();
         connect(palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = palette->Color(); });
         QCursor::setPos(QPoint(700, 700));
         menu.popup(QPoint(20, 20));
@@ -422,11 +423,11 @@ private Q_SLOTS:
         QCOMPARE(viewer->HotCell(), QPoint(-1, 0));
         const QImage img = viewer->grab().toImage();
         const TRect stale = viewer->CellRect(hoveredBefore);
-        QCOMPARE(pixel(img, stale.Left + 1, stale.Top + 1), TColor(0xF0F0F0));   // not drawn hot
+        QCOMPARE(pixel(img, stale.Left + 1, stale.Top + 1), Color::fromValue(0xF0F0F0));   // not drawn hot
         QTest::keyClick(color->windowHandle(), Qt::Key_Right);
         QCOMPARE(viewer->HotCell(), QPoint(6, 3));
         QTest::keyClick(color->windowHandle(), Qt::Key_Return);
-        QCOMPARE(picked, TColor(0x663399));   // Plum
+        QCOMPARE(picked, Color::fromValue(0x663399));   // Plum
         QTRY_VERIFY(!menu.isVisible());
     }
 
@@ -469,16 +470,16 @@ private Q_SLOTS:
         const auto &hot = static_cast<TTBXIdeTheme *>(CurrentTheme())->Colors().BtnItemColors[bisHot];
         QCOMPARE(pixel(img, cell.Left, cell.Top), hot[ipFrame]);
         QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), hot[ipBody]);
-        QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), TColor(0x00FF00));   // Bright Green
+        QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), Color::fromValue(0x00FF00));   // Bright Green
     }
 
     void releaseOnCellPicksAndCloses()
     {
         OpenPalette open;
-        TColor picked = clNone;
+        Color picked = Color::none();
         connect(open.palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = open.palette->Color(); });
         QTest::mouseClick(open.viewer, Qt::LeftButton, {}, open.centreOf(QPoint(4, 4)));
-        QCOMPARE(picked, TColor(0xFFFFCC));   // Light Turquoise
+        QCOMPARE(picked, Color::fromValue(0xFFFFCC));   // Light Turquoise
         QTRY_VERIFY(!open.menu.isVisible());
     }
 
@@ -497,7 +498,7 @@ private Q_SLOTS:
         QTRY_VERIFY(color->isVisible());
         auto *viewer = color->findChild<TTBXToolViewer *>();
         QTest::mouseClick(viewer, Qt::LeftButton, {}, viewer->CellRect(QPoint(0, 0)).toQRect().center());
-        QCOMPARE(palette->Color(), TColor(0x000000));
+        QCOMPARE(palette->Color(), Color::fromValue(0x000000));
         QTRY_VERIFY(!color->isVisible());
         QTRY_VERIFY(!menu.isVisible());
     }
@@ -572,24 +573,24 @@ private Q_SLOTS:
         QFETCH(bool, enabled);
         OpenPalette open;
         open.palette->setEnabled(enabled);
-        open.palette->PresetColor(0x0000FF);   // Red (0, 2), checked
+        open.palette->PresetColor(Color::fromValue(0x0000FF));   // Red (0, 2), checked
         const QImage img = open.viewer->grab().toImage();
         const TRect cell = open.viewer->CellRect(QPoint(1, 0));   // Brown
-        const TColor shadow = ColorToRGB(SysColor(COLOR_BTNSHADOW));
+        const Color shadow = sysColor(COLOR_BTNSHADOW);
         QCOMPARE(pixel(img, cell.Left + 3, cell.Top + 3), shadow);
         QCOMPARE(pixel(img, cell.Left + 14, cell.Top + 14), shadow);
-        QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), enabled ? TColor(0x003399) : TColor(0xF0F0F0));
-        QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), TColor(0xF0F0F0));   // normal: no background
+        QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), enabled ? Color::fromValue(0x003399) : Color::fromValue(0xF0F0F0));
+        QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), Color::fromValue(0xF0F0F0));   // normal: no background
         const TRect checked = open.viewer->CellRect(QPoint(0, 2));
         const auto *theme = static_cast<TTBXIdeTheme *>(CurrentTheme());
         if (enabled) {
-            QCOMPARE(pixel(img, checked.Left, checked.Top), TColor(TTBXIdeTheme::HotColor));
+            QCOMPARE(pixel(img, checked.Left, checked.Top), Color(TTBXIdeTheme::HotColor));
             QCOMPARE(pixel(img, checked.Left + 1, checked.Top + 1),
                      theme->Colors().BtnItemColors[bisSelected][ipBody]);
-            QCOMPARE(pixel(img, checked.Left + 4, checked.Top + 4), TColor(0x0000FF));
+            QCOMPARE(pixel(img, checked.Left + 4, checked.Top + 4), Color::fromValue(0x0000FF));
         }
         // The strip runs beside the grid.
-        QCOMPARE(pixel(img, 24, 5), TColor(TTBXIdeTheme::LineColor));
+        QCOMPARE(pixel(img, 24, 5), Color(TTBXIdeTheme::LineColor));
     }
 };
 
