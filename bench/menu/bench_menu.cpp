@@ -56,7 +56,7 @@ void BM_PaintPalette(benchmark::State &state)
     TTBXPopupMenu menu;
     auto *palette = new TTBXColorPalette(&menu);
     menu.addAction(palette);
-    palette->SetColor(Color::fromValue(0x99FFFF));
+    palette->setColor(Color::fromValue(0x99FFFF));
     menu.popup(QPoint(10, 10));
     QCoreApplication::processEvents();
     QImage target(menu.size(), QImage::Format_ARGB32_Premultiplied);

@@ -155,15 +155,15 @@ void TFR_SETTINGS::buildPopups()
 
     tbColor = tbPopupMenu->AddSubmenu(QString());
     cpColorPalette = new TTBXColorPalette(tbColor);
-    cpColorPalette->SetColorSet(csColorSet);
-    cpColorPalette->SetPaletteOptions(tpoCustomImages);
+    cpColorPalette->setColorSet(csColorSet);
+    cpColorPalette->setPaletteOptions(tpoCustomImages);
     connect(cpColorPalette, &TTBXColorPalette::selectionChanged, this, guarded(this, &TFR_SETTINGS::cpColorPaletteChange));
     tbColor->addAction(cpColorPalette);
     connect(tbColor, &QMenu::aboutToShow, this, guarded(this, &TFR_SETTINGS::tbColorPopup));
 
     tbFontColor = tbPopupMenu->AddSubmenu(QString());
     cpFontColorPalette = new TTBXColorPalette(tbFontColor);
-    cpFontColorPalette->SetPaletteOptions(tpoCustomImages);
+    cpFontColorPalette->setPaletteOptions(tpoCustomImages);
     connect(cpFontColorPalette, &TTBXColorPalette::selectionChanged, this, guarded(this, &TFR_SETTINGS::cpFontColorChange));
     tbFontColor->addAction(cpFontColorPalette);
     connect(tbFontColor, &QMenu::aboutToShow, this, guarded(this, &TFR_SETTINGS::tbFontColorPopup));
@@ -234,7 +234,7 @@ void TFR_SETTINGS::pnColorClick()
 
 void TFR_SETTINGS::tbColorPopup()
 {
-    cpColorPalette->PresetColor(m_noteColor);
+    cpColorPalette->presetColor(m_noteColor);
 }
 
 void TFR_SETTINGS::cpColorPaletteChange()
@@ -249,7 +249,7 @@ void TFR_SETTINGS::pnFontColorClick()
 
 void TFR_SETTINGS::tbFontColorPopup()
 {
-    cpFontColorPalette->PresetColor(m_fontColor);
+    cpFontColorPalette->presetColor(m_fontColor);
 }
 
 void TFR_SETTINGS::cpFontColorChange()

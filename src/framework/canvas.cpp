@@ -10,37 +10,37 @@
 
 namespace Canvas {
 
-void FillRect(QPainter &p, const TRect &r, Color c)
+void fillRect(QPainter &p, const Rect &r, Color c)
 {
-    if (c.isNone() || r.IsEmpty())
+    if (c.isNone() || r.isEmpty())
         return;
     p.fillRect(r.toQRect(), c.resolved(sysColor).toQColor());
 }
 
-void FrameRectConst(QPainter &p, const TRect &r, Color c)
+void frameRectConst(QPainter &p, const Rect &r, Color c)
 {
-    if (c.isNone() || r.IsEmpty())
+    if (c.isNone() || r.isEmpty())
         return;
     const QColor q = c.resolved(sysColor).toQColor();
-    p.fillRect(QRect(r.Left, r.Top, r.Width(), 1), q);
-    p.fillRect(QRect(r.Left, r.Bottom - 1, r.Width(), 1), q);
-    p.fillRect(QRect(r.Left, r.Top, 1, r.Height()), q);
-    p.fillRect(QRect(r.Right - 1, r.Top, 1, r.Height()), q);
+    p.fillRect(QRect(r.left, r.top, r.width(), 1), q);
+    p.fillRect(QRect(r.left, r.bottom - 1, r.width(), 1), q);
+    p.fillRect(QRect(r.left, r.top, 1, r.height()), q);
+    p.fillRect(QRect(r.right - 1, r.top, 1, r.height()), q);
 }
 
-void FrameRect(QPainter &p, TRect &r, Color c)
+void frameRect(QPainter &p, Rect &r, Color c)
 {
-    FrameRectConst(p, r, c);
-    r = r.Inflated(-1, -1);
+    frameRectConst(p, r, c);
+    r = r.inflated(-1, -1);
 }
 
-void SetPixel(QPainter &p, int x, int y, Color c)
+void setPixel(QPainter &p, int x, int y, Color c)
 {
     if (!c.isNone())
         p.fillRect(QRect(x, y, 1, 1), c.resolved(sysColor).toQColor());
 }
 
-void Line(QPainter &p, int x1, int y1, int x2, int y2, Color c)
+void line(QPainter &p, int x1, int y1, int x2, int y2, Color c)
 {
     if (c.isNone())
         return;
@@ -73,17 +73,17 @@ void Line(QPainter &p, int x1, int y1, int x2, int y2, Color c)
     }
 }
 
-void Polyline(QPainter &p, std::initializer_list<QPoint> points, Color c)
+void polyline(QPainter &p, std::initializer_list<QPoint> points, Color c)
 {
     const QPoint *prev = nullptr;
     for (const QPoint &pt : points) {
         if (prev)
-            Line(p, prev->x(), prev->y(), pt.x(), pt.y(), c);
+            line(p, prev->x(), prev->y(), pt.x(), pt.y(), c);
         prev = &pt;
     }
 }
 
-void FillTriangle(QPainter &p, QPoint a, QPoint b, QPoint c, Color color)
+void fillTriangle(QPainter &p, QPoint a, QPoint b, QPoint c, Color color)
 {
     if (color.isNone())
         return;

@@ -13,8 +13,8 @@ namespace MenuMetrics {
 // max(t + m, h + m) * (w + m) / (h + m).
 int ImageStripWidth(const QWidget *menu, const TImageList *images, const TTBXTheme *theme);
 // Height of an ordinary item: max(t + m, h + m).
-int ItemHeight(const QWidget *menu, const TImageList *images, const TTBXTheme *theme);
+int itemHeight(const QWidget *menu, const TImageList *images, const TTBXTheme *theme);
 // The image list of a themed menu (nullptr for other widgets).
-const TImageList *ImagesOf(const QWidget *menu);
+const TImageList *imagesOf(const QWidget *menu);
 
 } // namespace MenuMetrics

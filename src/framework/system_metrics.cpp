@@ -63,7 +63,7 @@ Color sysColor(int index)
     return Color::black();
 }
 
-int GetSystemMetrics(int index)
+int systemMetric(int index)
 {
     QStyle *style = currentStyle();
     switch (index) {
@@ -81,7 +81,7 @@ int GetSystemMetrics(int index)
     }
 }
 
-int ScreenColorDepth()
+int screenColorDepth()
 {
     const QScreen *screen = qobject_cast<QGuiApplication *>(QCoreApplication::instance())
                                 ? QGuiApplication::primaryScreen()

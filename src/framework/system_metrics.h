@@ -17,6 +17,6 @@ enum : int {
 
 // 0x00BBGGRR of system colour `index`; black for an index without a mapping.
 Color sysColor(int index);
-int GetSystemMetrics(int index);
+int systemMetric(int index);
 // Bits per pixel of the primary screen (24 when there is no screen).
-int ScreenColorDepth();
+int screenColorDepth();

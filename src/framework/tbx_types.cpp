@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-TRect TRect::Intersected(const TRect &o) const
+Rect Rect::intersected(const Rect &o) const
 {
-    TRect r{std::max(Left, o.Left), std::max(Top, o.Top), std::min(Right, o.Right), std::min(Bottom, o.Bottom)};
-    if (r.IsEmpty())
+    Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right), std::min(bottom, o.bottom)};
+    if (r.isEmpty())
         return {};
     return r;
 }

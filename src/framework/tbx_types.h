@@ -24,25 +24,25 @@ enum : int {
 // A rectangle with exclusive right and bottom edges, the way the drawing
 // rules of the theme are written; QRect's inclusive right() would make every
 // rule off by one.
-struct TRect
+struct Rect
 {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
 
-    constexpr int Width() const { return Right - Left; }
-    constexpr int Height() const { return Bottom - Top; }
-    constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-    constexpr TRect Inflated(int dx, int dy) const { return {Left - dx, Top - dy, Right + dx, Bottom + dy}; }
-    constexpr TRect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
-    TRect Intersected(const TRect &o) const;
-    constexpr bool operator==(const TRect &o) const
+    constexpr int width() const { return right - left; }
+    constexpr int height() const { return bottom - top; }
+    constexpr bool isEmpty() const { return right <= left || bottom <= top; }
+    constexpr Rect inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
+    constexpr Rect translated(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    Rect intersected(const Rect &o) const;
+    constexpr bool operator==(const Rect &o) const
     {
-        return Left == o.Left && Top == o.Top && Right == o.Right && Bottom == o.Bottom;
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
-    constexpr bool operator!=(const TRect &o) const { return !(*this == o); }
+    constexpr bool operator!=(const Rect &o) const { return !(*this == o); }
 
-    QRect toQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
-    static TRect fromQRect(const QRect &r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+    QRect toQRect() const { return QRect(left, top, right - left, bottom - top); }
+    static Rect fromQRect(const QRect &r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 };

@@ -116,7 +116,7 @@ void TTBXThemeRegistry::SelectTheme(const QString &name)
 QStyle *TTBXThemeRegistry::MenuStyle()
 {
     if (!m_style) {
-        m_style = new TTBXMenuStyle;
+        m_style = new ::MenuStyle;
         m_style->setParent(this);
     }
     return m_style;

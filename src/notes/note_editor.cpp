@@ -142,7 +142,7 @@ void NoteEditor::buildMenu()
     pmRichTextEditor->AddSeparator();
     mnColor = pmRichTextEditor->AddSubmenu(QStringLiteral("Font Color..."), EditorImages::FontColor);
     tbTextColor = new TTBXColorPalette(mnColor);
-    tbTextColor->SetPaletteOptions(tbTextColor->PaletteOptions() | tpoCustomImages);
+    tbTextColor->setPaletteOptions(tbTextColor->PaletteOptions() | tpoCustomImages);
     connect(tbTextColor, &TTBXColorPalette::selectionChanged, this, guarded(this, &NoteEditor::tbTextColorChange));
     mnColor->addAction(tbTextColor);
     connect(mnColor, &QMenu::aboutToShow, this, guarded(this, &NoteEditor::mnColorPopup));
@@ -341,7 +341,7 @@ void NoteEditor::mnDeleteClick()
 void NoteEditor::mnColorPopup()
 {
     // Marking the selection's colour is not a pick.
-    tbTextColor->PresetColor(Color::fromQColor(selectionColor()));
+    tbTextColor->presetColor(Color::fromQColor(selectionColor()));
 }
 
 void NoteEditor::tbTextColorChange()

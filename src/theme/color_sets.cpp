@@ -35,10 +35,10 @@ TTBXCustomColorSet::TTBXCustomColorSet(QObject *parent) : QObject(parent) {}
 TTBXCustomColorSet::~TTBXCustomColorSet()
 {
     // Palettes fall back to the default set.
-    const auto palettes = FPalettes;
+    const auto palettes = m_palettes;
     for (const QPointer<TTBXColorPalette> &palette : palettes)
         if (palette && palette->ColorSet() == this)
-            palette->SetColorSet(nullptr);
+            palette->setColorSet(nullptr);
 }
 
 void TTBXCustomColorSet::GetColorInfo(int, int, ::Color &Color, QString &Name)
@@ -65,13 +65,13 @@ QString TTBXCustomColorSet::GetName(int Col, int Row)
 
 void TTBXCustomColorSet::UpdateSize(int NewColCount, int NewRowCount)
 {
-    FColCount = NewColCount;
-    FRowCount = NewRowCount;
-    const auto palettes = FPalettes;
+    m_colCount = NewColCount;
+    m_rowCount = NewRowCount;
+    const auto palettes = m_palettes;
     for (const QPointer<TTBXColorPalette> &palette : palettes) {
         if (palette) {
-            palette->SetColCount(FColCount);
-            palette->SetRowCount(FRowCount);
+            palette->setColCount(m_colCount);
+            palette->setRowCount(m_rowCount);
         }
     }
 }
@@ -104,27 +104,27 @@ QString TTBXCustomColorSet::ColorToString(::Color Color)
 
 void TTBXCustomColorSet::attach(TTBXColorPalette *palette)
 {
-    FPalettes.removeAll(nullptr);
-    if (!FPalettes.contains(palette))
-        FPalettes.append(palette);
+    m_palettes.removeAll(nullptr);
+    if (!m_palettes.contains(palette))
+        m_palettes.append(palette);
 }
 
 void TTBXCustomColorSet::detach(TTBXColorPalette *palette)
 {
-    FPalettes.removeAll(palette);
-    FPalettes.removeAll(nullptr);
+    m_palettes.removeAll(palette);
+    m_palettes.removeAll(nullptr);
 }
 
 TTBXColorSet::TTBXColorSet(TCSGetColorInfo getColorInfo, QObject *parent)
-    : TTBXCustomColorSet(parent), FGetColorInfo(getColorInfo)
+    : TTBXCustomColorSet(parent), m_getColorInfo(getColorInfo)
 {
 }
 
 void TTBXColorSet::GetColorInfo(int Col, int Row, ::Color &Color, QString &Name)
 {
     TTBXCustomColorSet::GetColorInfo(Col, Row, Color, Name);
-    if (FGetColorInfo)
-        FGetColorInfo(this, Col, Row, Color, Name);
+    if (m_getColorInfo)
+        m_getColorInfo(this, Col, Row, Color, Name);
 }
 
 TTBXDefaultColorSet::TTBXDefaultColorSet(QObject *parent) : TTBXCustomColorSet(parent)

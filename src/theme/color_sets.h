@@ -22,8 +22,8 @@ public:
     explicit TTBXCustomColorSet(QObject *parent = nullptr);
     ~TTBXCustomColorSet() override;
 
-    int ColCount() const { return FColCount; }
-    int RowCount() const { return FRowCount; }
+    int ColCount() const { return m_colCount; }
+    int RowCount() const { return m_rowCount; }
 
     // Color::none() and "" and then the cell's own colour and name.
     virtual void GetColorInfo(int Col, int Row, ::Color &Color, QString &Name);
@@ -40,9 +40,9 @@ private:
     void attach(TTBXColorPalette *palette);
     void detach(TTBXColorPalette *palette);
 
-    int FColCount = 0;
-    int FRowCount = 0;
-    QList<QPointer<TTBXColorPalette>> FPalettes;
+    int m_colCount = 0;
+    int m_rowCount = 0;
+    QList<QPointer<TTBXColorPalette>> m_palettes;
 };
 
 // A colour set whose cells come from a table function bound at creation
@@ -52,12 +52,12 @@ class TTBXColorSet final : public TTBXCustomColorSet
     Q_OBJECT
 public:
     explicit TTBXColorSet(TCSGetColorInfo getColorInfo, QObject *parent = nullptr);
-    void SetColCount(int value) { UpdateSize(value, ColCount()); }
-    void SetRowCount(int value) { UpdateSize(ColCount(), value); }
+    void setColCount(int value) { UpdateSize(value, ColCount()); }
+    void setRowCount(int value) { UpdateSize(ColCount(), value); }
     void GetColorInfo(int Col, int Row, ::Color &Color, QString &Name) override;
 
 private:
-    const TCSGetColorInfo FGetColorInfo;
+    const TCSGetColorInfo m_getColorInfo;
 };
 
 // The forty named colours, 8 x 5, that a palette without a colour set shows.

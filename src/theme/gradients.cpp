@@ -32,22 +32,22 @@ Color step(const Rgb &s, const Rgb &e, int i, int n)
 }
 
 // Line `i` of the rectangle across the gradient direction.
-TRect lineOf(const TRect &r, int i, TGradDir direction)
+Rect lineOf(const Rect &r, int i, TGradDir direction)
 {
-    return direction == tgTopBottom ? TRect{r.Left, r.Top + i, r.Right, r.Top + i + 1}
-                                    : TRect{r.Left + i, r.Top, r.Left + i + 1, r.Bottom};
+    return direction == tgTopBottom ? Rect{r.left, r.top + i, r.right, r.top + i + 1}
+                                    : Rect{r.left + i, r.top, r.left + i + 1, r.bottom};
 }
 
 } // namespace
 
-void GradientFill(QPainter &canvas, const TRect &rect, Color startColor, Color endColor, TGradDir direction)
+void GradientFill(QPainter &canvas, const Rect &rect, Color startColor, Color endColor, TGradDir direction)
 {
-    const int n = direction == tgTopBottom ? rect.Height() : rect.Width();
-    if (n < 1 || rect.IsEmpty())
+    const int n = direction == tgTopBottom ? rect.height() : rect.width();
+    if (n < 1 || rect.isEmpty())
         return;
     const Rgb s = channels(startColor), e = channels(endColor);
     for (int i = 1; i <= n; ++i)
-        Canvas::FillRect(canvas, lineOf(rect, i - 1, direction), step(s, e, i, n));
+        Canvas::fillRect(canvas, lineOf(rect, i - 1, direction), step(s, e, i, n));
 }
 
 Color MixColors(Color c1, Color c2, int weight)

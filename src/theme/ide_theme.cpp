@@ -119,11 +119,11 @@ void TTBXIdeTheme::SetupColorCache()
         EnsureContrast(color, background, threshold);
         return color;
     };
-    ColorCache &k = FColors;
-    k.GripColors[0] = StripDarkColor;
-    k.GripColors[1] = btnShadow;
-    k.GripColors[2] = btnHighlight;
-    k.GripColors[3] = MixColors(btnShadow, StripDarkColor, 95);
+    ColorCache &k = m_colors;
+    k.gripColors[0] = StripDarkColor;
+    k.gripColors[1] = btnShadow;
+    k.gripColors[2] = btnHighlight;
+    k.gripColors[3] = MixColors(btnShadow, StripDarkColor, 95);
 
     k.MenubarColor = k.ToolbarColor = MixColors(StripDarkColor, StripLightColor, 50);
     k.PopupColor = k.DockPanelColor = Color::fromValue(0xF0F0F0);
@@ -174,7 +174,7 @@ void TTBXIdeTheme::SetupColorCache()
     k.StatusFrameColor = contrast(MixColors(window, btnFace, 30), btnFace, 30);
 
     // Every entry as the screen shows it.
-    const int depth = ScreenColorDepth();
+    const int depth = screenColorDepth();
     const auto fix = [depth](Color &c) { c = displayable(c, depth); };
     for (Color *c : {&k.MenubarColor, &k.ToolbarColor, &k.PopupColor, &k.DockPanelColor, &k.PopupFrameColor,
                       &k.SplitLineColor, &k.SeparatorColor, &k.StatusFrameColor})
@@ -187,7 +187,7 @@ void TTBXIdeTheme::SetupColorCache()
         std::for_each(std::begin(state), std::end(state), fix);
     for (auto &state : k.BtnItemColors)
         std::for_each(std::begin(state), std::end(state), fix);
-    std::for_each(std::begin(k.GripColors), std::end(k.GripColors), fix);
+    std::for_each(std::begin(k.gripColors), std::end(k.gripColors), fix);
 }
 
 void TTBXIdeTheme::TBXSysCommand(int code)
@@ -196,7 +196,7 @@ void TTBXIdeTheme::TBXSysCommand(int code)
         SetupColorCache();
 }
 
-TBtnItemState TTBXIdeTheme::GetButtonState(const TTBXItemInfo &info)
+TBtnItemState TTBXIdeTheme::buttonState(const TTBXItemInfo &info)
 {
     if (!info.Enabled)
         return info.Hover == HOVER_KEYBOARD ? bisDisabledHot : bisDisabled;
@@ -236,7 +236,7 @@ Color embeddedFallback(Color color, const TTBXItemInfo &info, TItemPart part, Co
 
 Color TTBXIdeTheme::GetBtnColor(const TTBXItemInfo &info, TItemPart part) const
 {
-    return embeddedFallback(FColors.BtnItemColors[GetButtonState(info)][part], info, part, FColors.ToolbarColor);
+    return embeddedFallback(m_colors.BtnItemColors[buttonState(info)][part], info, part, m_colors.ToolbarColor);
 }
 
 Color TTBXIdeTheme::GetPartColor(const TTBXItemInfo &info, TItemPart part) const
@@ -247,13 +247,13 @@ Color TTBXIdeTheme::GetPartColor(const TTBXItemInfo &info, TItemPart part) const
             state = info.Hover != HOVER_NONE ? misHot : misNormal;
         else
             state = info.Hover == HOVER_KEYBOARD ? misDisabledHot : misDisabled;
-        return FColors.MenuItemColors[state][part];
+        return m_colors.MenuItemColors[state][part];
     }
     // A toolbar with 0x0200 only ever swaps an empty frame, checked or not.
-    Color color = FColors.BtnItemColors[GetButtonState(info)][part];
+    Color color = m_colors.BtnItemColors[buttonState(info)][part];
     if (hasAll(info.ViewKind, VT_TOOLBAR | TVT_EMBEDDED)) {
         if (part == ipBody && color.isNone())
-            color = FColors.ToolbarColor;
+            color = m_colors.ToolbarColor;
         else if (part == ipFrame && color.isNone())
             color = Color::system(COLOR_BTNSHADOW);
     }
@@ -280,11 +280,11 @@ Color TTBXIdeTheme::GetItemImageBackground(const TTBXItemInfo &info) const
 Color TTBXIdeTheme::GetViewColor(int viewType) const
 {
     if (viewType & VT_TOOLBAR)
-        return hasAll(viewType, VT_TOOLBAR | TVT_MENUBAR) ? FColors.MenubarColor : FColors.ToolbarColor;
+        return hasAll(viewType, VT_TOOLBAR | TVT_MENUBAR) ? m_colors.MenubarColor : m_colors.ToolbarColor;
     if (viewType & VT_POPUP)
-        return hasAll(viewType, VT_POPUP | PVT_LISTBOX) ? Color::system(COLOR_WINDOW) : FColors.PopupColor;
+        return hasAll(viewType, VT_POPUP | PVT_LISTBOX) ? Color::system(COLOR_WINDOW) : m_colors.PopupColor;
     if (viewType & VT_DOCKPANEL)
-        return FColors.DockPanelColor;
+        return m_colors.DockPanelColor;
     return Color::system(COLOR_BTNFACE);
 }
 
@@ -293,8 +293,8 @@ QPoint TTBXIdeTheme::GetViewBorder(int viewType) const
     if (viewType & (VT_TOOLBAR | VT_DOCKPANEL)) {
         if (viewType & TVT_FLOATING) {
             if (viewType & TVT_RESIZABLE)
-                return QPoint(GetSystemMetrics(SM_CXFRAME) - 1, GetSystemMetrics(SM_CYFRAME) - 1);
-            return QPoint(GetSystemMetrics(SM_CXDLGFRAME) - 1, GetSystemMetrics(SM_CYDLGFRAME) - 1);
+                return QPoint(systemMetric(SM_CXFRAME) - 1, systemMetric(SM_CYFRAME) - 1);
+            return QPoint(systemMetric(SM_CXDLGFRAME) - 1, systemMetric(SM_CYDLGFRAME) - 1);
         }
         return QPoint(2, 2);
     }

@@ -41,14 +41,14 @@ public:
         Color SplitLineColor = Color::none();
         Color SeparatorColor = Color::none();
         Color StatusFrameColor = Color::none();
-        Color GripColors[4] = {};           // toolbar drag grips
+        Color gripColors[4] = {};           // toolbar drag grips
     };
-    const ColorCache &Colors() const { return FColors; }
+    const ColorCache &colors() const { return m_colors; }
     void SetupColorCache();
 
     Color GetBtnColor(const TTBXItemInfo &info, TItemPart part) const;
     Color GetPartColor(const TTBXItemInfo &info, TItemPart part) const;
-    static TBtnItemState GetButtonState(const TTBXItemInfo &info);
+    static TBtnItemState buttonState(const TTBXItemInfo &info);
 
     QPoint GetImageOffset(QPainter &canvas, const TTBXItemInfo &info, const TImageList *images) const override;
     Color GetItemColor(const TTBXItemInfo &info) const override;
@@ -60,21 +60,21 @@ public:
     Color GetViewColor(int viewType) const override;
     TTBXMargins GetViewMargins(int) const override { return {}; }
 
-    void PaintBackgnd(QPainter &canvas, const TRect &dockRect, const TRect &rect, const TRect &clipRect,
+    void PaintBackgnd(QPainter &canvas, const Rect &dockRect, const Rect &rect, const Rect &clipRect,
                       Color color, bool transparent, int viewType) override;
-    void PaintButton(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
-    void PaintCaption(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, const QString &caption,
+    void PaintButton(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info) override;
+    void PaintCaption(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info, const QString &caption,
                       int flags, bool rotated) override;
-    void PaintCheckMark(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
-    void PaintDropDownArrow(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
-    void PaintFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
-    void PaintImage(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, const TImageList *images,
+    void PaintCheckMark(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info) override;
+    void PaintDropDownArrow(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info) override;
+    void PaintFrame(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info) override;
+    void PaintImage(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info, const TImageList *images,
                     int imageIndex) override;
-    void PaintMenuItem(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
-    void PaintMenuItemFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) override;
-    void PaintPageScrollButton(QPainter &canvas, const TRect &rect, int buttonType, bool hot) override;
-    void PaintPopupNCArea(QPainter &canvas, const TRect &rect, const TTBXPopupInfo &info) override;
-    void PaintSeparator(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, bool horizontal,
+    void PaintMenuItem(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info) override;
+    void PaintMenuItemFrame(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info) override;
+    void PaintPageScrollButton(QPainter &canvas, const Rect &rect, int buttonType, bool hot) override;
+    void PaintPopupNCArea(QPainter &canvas, const Rect &rect, const TTBXPopupInfo &info) override;
+    void PaintSeparator(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info, bool horizontal,
                         bool lineOnly) override;
 
     int GetIntegerMetrics(int index) const override;
@@ -82,7 +82,7 @@ public:
     void TBXSysCommand(int code) override;
 
 private:
-    ColorCache FColors;
+    ColorCache m_colors;
 };
 
 // Registers "Ide" with the theme registry (throws if it already is).

@@ -29,14 +29,14 @@ struct OpenPalette
         font.setPixelSize(11);   // 13 pixels of text: the strip is 22 wide
         menu.setFont(font);
         palette = new TTBXColorPalette(&menu);
-        palette->SetColorSet(set);
+        palette->setColorSet(set);
         menu.addAction(palette);
         menu.popup(QPoint(50, 50));
         // Constructors cannot QVERIFY: the cases check viewer themselves.
         if (QTest::qWaitForWindowExposed(&menu))
             viewer = menu.findChild<TTBXToolViewer *>();
     }
-    QPoint centreOf(QPoint cell) const { return viewer->CellRect(cell).toQRect().center(); }
+    QPoint centreOf(QPoint cell) const { return viewer->cellRect(cell).toQRect().center(); }
     void moveTo(QPoint pos) const
     {
         QMouseEvent move(QEvent::MouseMove, pos, viewer->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, {});
@@ -58,10 +58,10 @@ void gappySet(TTBXCustomColorSet *, int col, int row, Color &color, QString &nam
 }
 
 // Sends a click to `to` (when it is a cell) and allows or refuses it.
-struct ClickFilter final : TTBXCellClickFilter
+struct ClickFilter final : CellClickFilter
 {
     ClickFilter(QPoint to, bool allow) : to(to), allow(allow) {}
-    bool CellClick(TTBXCustomToolPalette &, int &col, int &row) override
+    bool cellClick(TTBXCustomToolPalette &, int &col, int &row) override
     {
         if (to.x() >= 0)
             col = to.x(), row = to.y();
@@ -131,8 +131,8 @@ private Q_SLOTS:
         QFETCH(int, color);
         QFETCH(QString, name);
         TTBXColorSet set(NoteColorSet::GetNoteColorInfo);
-        set.SetColCount(8);
-        set.SetRowCount(3);
+        set.setColCount(8);
+        set.setRowCount(3);
         QCOMPARE(set.GetColor(col, row), Color::fromValue(color));
         QCOMPARE(set.GetName(col, row), name);
     }
@@ -142,12 +142,12 @@ private Q_SLOTS:
         TTBXColorSet set(NoteColorSet::GetNoteColorInfo);
         set.UpdateSize(8, 3);
         TTBXColorPalette palette;
-        palette.SetColorSet(&set);
+        palette.setColorSet(&set);
         QCOMPARE(palette.ColCount(), 8);
         QCOMPARE(palette.RowCount(), 3);
-        palette.SetColor(Color::fromValue(0x99FFFF));
+        palette.setColor(Color::fromValue(0x99FFFF));
         QCOMPARE(palette.SelectedCell(), QPoint(2, 2));
-        palette.SetColor(Color::fromValue(0x123456));
+        palette.setColor(Color::fromValue(0x123456));
         QCOMPARE(palette.SelectedCell(), QPoint(-1, 0));
     }
 
@@ -167,7 +167,7 @@ private Q_SLOTS:
         TTBXColorSet set(gappySet);
         set.UpdateSize(8, 2);
         TTBXColorPalette palette;
-        palette.SetColorSet(&set);
+        palette.setColorSet(&set);
         QCOMPARE(palette.FindCell(Color::fromValue(color)), cell);
     }
 
@@ -180,17 +180,17 @@ private Q_SLOTS:
             QCOMPARE(sender(), &palette);
             ++changes;
         });
-        palette.SetColor(Color::fromValue(0x99FFFF));
+        palette.setColor(Color::fromValue(0x99FFFF));
         QCOMPARE(changes, 1);
         QCOMPARE(palette.SelectedCell(), QPoint(2, 4));
-        palette.SetColor(Color::fromValue(0x99FFFF));
+        palette.setColor(Color::fromValue(0x99FFFF));
         QCOMPARE(changes, 2);
-        palette.SetColor(Color::fromValue(0x010203));
+        palette.setColor(Color::fromValue(0x010203));
         QCOMPARE(changes, 3);
         QCOMPARE(palette.SelectedCell(), QPoint(-1, 0));
         QCOMPARE(palette.Color(), Color::fromValue(0x010203));
         // A preset reports nothing.
-        palette.PresetColor(Color::fromValue(0x000000));
+        palette.presetColor(Color::fromValue(0x000000));
         QCOMPARE(changes, 3);
     }
 
@@ -204,16 +204,16 @@ private Q_SLOTS:
         QCOMPARE(palette.SelectedCell(), QPoint(1, 0));
         // The filter may redirect the click...
         ClickFilter redirect(QPoint(0, 4), true);
-        palette.SetCellClickFilter(&redirect);
+        palette.setCellClickFilter(&redirect);
         palette.ClickCell(1, 0);
         QCOMPARE(picked, Color::fromValue(0xCC99FF));
         // ...or forbid it.
         ClickFilter refuse(QPoint(-1, 0), false);
-        palette.SetCellClickFilter(&refuse);
+        palette.setCellClickFilter(&refuse);
         palette.ClickCell(7, 4);
         QCOMPARE(palette.SelectedCell(), QPoint(0, 4));
-        palette.SetCellClickFilter(nullptr);
-        palette.SetPaletteOptions(palette.PaletteOptions() | tpoNoAutoSelect);
+        palette.setCellClickFilter(nullptr);
+        palette.setPaletteOptions(palette.PaletteOptions() | tpoNoAutoSelect);
         palette.ClickCell(7, 4);
         QCOMPARE(palette.SelectedCell(), QPoint(0, 4));
     }
@@ -233,7 +233,7 @@ private Q_SLOTS:
         {
             TTBXColorSet set(NoteColorSet::GetNoteColorInfo);
             set.UpdateSize(8, 3);
-            palette.SetColorSet(&set);
+            palette.setColorSet(&set);
             QCOMPARE(palette.RowCount(), 3);
             set.UpdateSize(300, 2);   // counts are bytes
             QCOMPARE(palette.ColCount(), 300 & 0xFF);
@@ -260,7 +260,7 @@ private Q_SLOTS:
         QVERIFY(open.viewer);
         QCOMPARE(open.menu.ImageStripWidth(), 22);
         QCOMPARE(open.viewer->GridLeft(), 30);
-        QCOMPARE(open.viewer->CellSize(), QSize(18, 18));
+        QCOMPARE(open.viewer->cellSize(), QSize(18, 18));
         QCOMPARE(open.viewer->sizeHint(), size);
         QCOMPARE(open.menu.actionGeometry(open.palette).size(), size);
     }
@@ -291,8 +291,8 @@ private Q_SLOTS:
         QFETCH(int, key);
         QFETCH(QPoint, target);
         OpenPalette open;
-        open.viewer->SetHotCell(start);
-        const bool taken = open.viewer->HandleKey(key);
+        open.viewer->setHotCell(start);
+        const bool taken = open.viewer->handleKey(key);
         QCOMPARE(taken, target.x() >= 0);
         QCOMPARE(open.viewer->HotCell(), taken ? target : start);
     }
@@ -303,21 +303,21 @@ private Q_SLOTS:
     {
         OpenPalette open;
         QCOMPARE(open.viewer->HotCell(), QPoint(-1, 0));
-        QVERIFY(open.viewer->HandleKey(Qt::Key_Escape));
+        QVERIFY(open.viewer->handleKey(Qt::Key_Escape));
         QCOMPARE(open.viewer->HotCell(), QPoint(0, 0));
-        QVERIFY(!open.viewer->HandleKey(Qt::Key_Escape));
+        QVERIFY(!open.viewer->handleKey(Qt::Key_Escape));
         // The selected cell is the start when nothing is hot.
         OpenPalette second;
-        second.palette->PresetColor(Color::fromValue(0xFFCC00));   // Sky Blue (5, 3)
-        QVERIFY(second.viewer->HandleKey(Qt::Key_Left));
+        second.palette->presetColor(Color::fromValue(0xFFCC00));   // Sky Blue (5, 3)
+        QVERIFY(second.viewer->handleKey(Qt::Key_Left));
         QCOMPARE(second.viewer->HotCell(), QPoint(4, 3));
     }
 
     void enterPicksHotCell()
     {
         OpenPalette open;
-        open.viewer->SetHotCell(QPoint(1, 2));
-        QVERIFY(!open.viewer->HandleKey(Qt::Key_Return));   // the menu then closes
+        open.viewer->setHotCell(QPoint(1, 2));
+        QVERIFY(!open.viewer->handleKey(Qt::Key_Return));   // the menu then closes
         QCOMPARE(open.palette->Color(), Color::fromValue(0x0099FF));
     }
 
@@ -326,12 +326,12 @@ private Q_SLOTS:
         TTBXColorSet set(gappySet);
         set.UpdateSize(8, 2);
         OpenPalette open(&set);
-        open.viewer->Entering(true, true);
+        open.viewer->entering(true, true);
         QCOMPARE(open.viewer->HotCell(), QPoint(0, 0));
         // From below: the last cell, moved left past the gap at (7, 1).
-        open.viewer->Entering(true, false);
+        open.viewer->entering(true, false);
         QCOMPARE(open.viewer->HotCell(), QPoint(6, 1));
-        open.viewer->Entering(false, false);
+        open.viewer->entering(false, false);
         QCOMPARE(open.viewer->HotCell(), QPoint(-1, 0));
     }
 
@@ -390,7 +390,7 @@ private Q_SLOTS:
         TTBXPopupMenu *color = menu.AddSubmenu(QStringLiteral("Color"));
         auto *palette = new TTBXColorPalette(color);
         color->addAction(palette);
-        palette->PresetColor(Color::fromValue(0xFFCC00));   // Sky Blue (5, 3)
+        palette->presetColor(Color::fromValue(0xFFCC00));   // Sky Blue (5, 3)
         Color picked = Color::none();
         connect(palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = palette->Color(); });
         QCursor::setPos(QPoint(700, 700));
@@ -408,7 +408,7 @@ private Q_SLOTS:
         QVERIFY(openByKeyboard());
         auto *viewer = color->findChild<TTBXToolViewer *>();
         QVERIFY(viewer);
-        const auto centreOf = [&](QPoint cell) { return viewer->CellRect(cell).toQRect().center(); };
+        const auto centreOf = [&](QPoint cell) { return viewer->cellRect(cell).toQRect().center(); };
         QTest::mouseMove(viewer, centreOf(hoveredBefore));
         QTRY_COMPARE(viewer->HotCell(), hoveredBefore);
         const QPoint restAt = restsOver.x() < 0 ? QPoint(700, 700) : viewer->mapToGlobal(centreOf(restsOver));
@@ -422,8 +422,8 @@ private Q_SLOTS:
         QCOMPARE(color->findChild<TTBXToolViewer *>(), viewer);
         QCOMPARE(viewer->HotCell(), QPoint(-1, 0));
         const QImage img = viewer->grab().toImage();
-        const TRect stale = viewer->CellRect(hoveredBefore);
-        QCOMPARE(pixel(img, stale.Left + 1, stale.Top + 1), Color::fromValue(0xF0F0F0));   // not drawn hot
+        const Rect stale = viewer->cellRect(hoveredBefore);
+        QCOMPARE(pixel(img, stale.left + 1, stale.top + 1), Color::fromValue(0xF0F0F0));   // not drawn hot
         QTest::keyClick(color->windowHandle(), Qt::Key_Right);
         QCOMPARE(viewer->HotCell(), QPoint(6, 3));
         QTest::keyClick(color->windowHandle(), Qt::Key_Return);
@@ -448,7 +448,7 @@ private Q_SLOTS:
         } spy;
         spy.region = &painted;
         open.viewer->installEventFilter(&spy);
-        const QRegion first(open.viewer->CellRect(QPoint(1, 1)).toQRect());
+        const QRegion first(open.viewer->cellRect(QPoint(1, 1)).toQRect());
         open.moveTo(open.centreOf(QPoint(1, 1)));
         QCOMPARE(open.viewer->HotCell(), QPoint(1, 1));
         // Whatever the opening still had to paint comes first.
@@ -456,7 +456,7 @@ private Q_SLOTS:
         painted = QRegion();
         open.moveTo(open.centreOf(QPoint(2, 1)));
         QCOMPARE(open.viewer->HotCell(), QPoint(2, 1));
-        const QRegion expected = first + open.viewer->CellRect(QPoint(2, 1)).toQRect();
+        const QRegion expected = first + open.viewer->cellRect(QPoint(2, 1)).toQRect();
         QTRY_COMPARE(painted, expected);
     }
 
@@ -466,11 +466,11 @@ private Q_SLOTS:
         open.moveTo(open.centreOf(QPoint(3, 3)));
         QCOMPARE(open.menu.activeAction(), open.palette);   // the move reached the menu too
         const QImage img = open.viewer->grab().toImage();
-        const TRect cell = open.viewer->CellRect(QPoint(3, 3));
-        const auto &hot = static_cast<TTBXIdeTheme *>(CurrentTheme())->Colors().BtnItemColors[bisHot];
-        QCOMPARE(pixel(img, cell.Left, cell.Top), hot[ipFrame]);
-        QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), hot[ipBody]);
-        QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), Color::fromValue(0x00FF00));   // Bright Green
+        const Rect cell = open.viewer->cellRect(QPoint(3, 3));
+        const auto &hot = static_cast<TTBXIdeTheme *>(CurrentTheme())->colors().BtnItemColors[bisHot];
+        QCOMPARE(pixel(img, cell.left, cell.top), hot[ipFrame]);
+        QCOMPARE(pixel(img, cell.left + 1, cell.top + 1), hot[ipBody]);
+        QCOMPARE(pixel(img, cell.left + 4, cell.top + 4), Color::fromValue(0x00FF00));   // Bright Green
     }
 
     void releaseOnCellPicksAndCloses()
@@ -497,7 +497,7 @@ private Q_SLOTS:
         QTest::keyClick(menu.windowHandle(), Qt::Key_Right);
         QTRY_VERIFY(color->isVisible());
         auto *viewer = color->findChild<TTBXToolViewer *>();
-        QTest::mouseClick(viewer, Qt::LeftButton, {}, viewer->CellRect(QPoint(0, 0)).toQRect().center());
+        QTest::mouseClick(viewer, Qt::LeftButton, {}, viewer->cellRect(QPoint(0, 0)).toQRect().center());
         QCOMPARE(palette->Color(), Color::fromValue(0x000000));
         QTRY_VERIFY(!color->isVisible());
         QTRY_VERIFY(!menu.isVisible());
@@ -543,7 +543,7 @@ private Q_SLOTS:
         QFETCH(bool, valid);
         OpenPalette open;
         QCOMPARE(open.viewer->CellFromPoint(at.x(), at.y()), cell);
-        QCOMPARE(open.viewer->IsValid(cell), valid);
+        QCOMPARE(open.viewer->isValid(cell), valid);
     }
 
     void tooltipNamesTheCell()
@@ -573,21 +573,21 @@ private Q_SLOTS:
         QFETCH(bool, enabled);
         OpenPalette open;
         open.palette->setEnabled(enabled);
-        open.palette->PresetColor(Color::fromValue(0x0000FF));   // Red (0, 2), checked
+        open.palette->presetColor(Color::fromValue(0x0000FF));   // Red (0, 2), checked
         const QImage img = open.viewer->grab().toImage();
-        const TRect cell = open.viewer->CellRect(QPoint(1, 0));   // Brown
+        const Rect cell = open.viewer->cellRect(QPoint(1, 0));   // Brown
         const Color shadow = sysColor(COLOR_BTNSHADOW);
-        QCOMPARE(pixel(img, cell.Left + 3, cell.Top + 3), shadow);
-        QCOMPARE(pixel(img, cell.Left + 14, cell.Top + 14), shadow);
-        QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), enabled ? Color::fromValue(0x003399) : Color::fromValue(0xF0F0F0));
-        QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), Color::fromValue(0xF0F0F0));   // normal: no background
-        const TRect checked = open.viewer->CellRect(QPoint(0, 2));
+        QCOMPARE(pixel(img, cell.left + 3, cell.top + 3), shadow);
+        QCOMPARE(pixel(img, cell.left + 14, cell.top + 14), shadow);
+        QCOMPARE(pixel(img, cell.left + 4, cell.top + 4), enabled ? Color::fromValue(0x003399) : Color::fromValue(0xF0F0F0));
+        QCOMPARE(pixel(img, cell.left + 1, cell.top + 1), Color::fromValue(0xF0F0F0));   // normal: no background
+        const Rect checked = open.viewer->cellRect(QPoint(0, 2));
         const auto *theme = static_cast<TTBXIdeTheme *>(CurrentTheme());
         if (enabled) {
-            QCOMPARE(pixel(img, checked.Left, checked.Top), Color(TTBXIdeTheme::HotColor));
-            QCOMPARE(pixel(img, checked.Left + 1, checked.Top + 1),
-                     theme->Colors().BtnItemColors[bisSelected][ipBody]);
-            QCOMPARE(pixel(img, checked.Left + 4, checked.Top + 4), Color::fromValue(0x0000FF));
+            QCOMPARE(pixel(img, checked.left, checked.top), Color(TTBXIdeTheme::HotColor));
+            QCOMPARE(pixel(img, checked.left + 1, checked.top + 1),
+                     theme->colors().BtnItemColors[bisSelected][ipBody]);
+            QCOMPARE(pixel(img, checked.left + 4, checked.top + 4), Color::fromValue(0x0000FF));
         }
         // The strip runs beside the grid.
         QCOMPARE(pixel(img, 24, 5), Color(TTBXIdeTheme::LineColor));

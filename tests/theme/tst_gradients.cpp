@@ -56,7 +56,7 @@ private Q_SLOTS:
         QImage img = canvasImage(20, 20);
         {
             QPainter p(&img);
-            const TRect r = d == tgTopBottom ? TRect{2, 3, 12, 3 + length} : TRect{2, 3, 2 + length, 13};
+            const Rect r = d == tgTopBottom ? Rect{2, 3, 12, 3 + length} : Rect{2, 3, 2 + length, 13};
             GradientFill(p, r, Color::fromValue(0x000000), Color::fromValue(0x0A6496), d);   // red 150, green 100, blue 10
         }
         for (int i = 1; i <= length; ++i) {
@@ -75,9 +75,9 @@ private Q_SLOTS:
         QImage img = canvasImage(10, 10);
         {
             QPainter p(&img);
-            GradientFill(p, TRect{5, 5, 2, 8}, Color::fromValue(0x000000), Color::fromValue(0xFFFFFF), tgTopBottom);   // inverted
-            GradientFill(p, TRect{1, 1, 5, 1}, Color::fromValue(0x000000), Color::fromValue(0xFFFFFF), tgTopBottom);   // empty
-            GradientFill(p, TRect{0, 6, 10, 10}, Color::fromValue(0x445566), Color::fromValue(0x445566), tgLeftRight); // even
+            GradientFill(p, Rect{5, 5, 2, 8}, Color::fromValue(0x000000), Color::fromValue(0xFFFFFF), tgTopBottom);   // inverted
+            GradientFill(p, Rect{1, 1, 5, 1}, Color::fromValue(0x000000), Color::fromValue(0xFFFFFF), tgTopBottom);   // empty
+            GradientFill(p, Rect{0, 6, 10, 10}, Color::fromValue(0x445566), Color::fromValue(0x445566), tgLeftRight); // even
         }
         for (int x = 0; x < 10; ++x)
             for (int y = 0; y < 6; ++y)
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QImage img = canvasImage(4, 4);
         {
             QPainter p(&img);
-            GradientFill(p, TRect{0, 0, 4, 4}, Color::system(COLOR_WINDOW), Color::system(COLOR_WINDOW), tgTopBottom);
+            GradientFill(p, Rect{0, 0, 4, 4}, Color::system(COLOR_WINDOW), Color::system(COLOR_WINDOW), tgTopBottom);
         }
         QCOMPARE(pixel(img, 0, 0), Color::fromValue(0xFFFFFF));
     }

@@ -39,7 +39,7 @@ QImage paintedItem(TTBXIdeTheme &theme, const TTBXItemInfo &info)
 {
     QImage img = canvasImage(80, 22, kPopup);
     QPainter p(&img);
-    theme.PaintMenuItem(p, TRect{0, 0, 80, 22}, info);
+    theme.PaintMenuItem(p, Rect{0, 0, 80, 22}, info);
     return img;
 }
 
@@ -71,7 +71,7 @@ private Q_SLOTS:
         EnsureContrast(c, Color::fromValue(0xFFFFFF), 180);
         QCOMPARE(c, Color::fromValue(0x000000));
         // The split line stands far enough from the popup colour already.
-        QCOMPARE(theme->Colors().SplitLineColor, Color::fromValue(0xB4A0A0));
+        QCOMPARE(theme->colors().SplitLineColor, Color::fromValue(0xB4A0A0));
     }
 
     // White text on the light hot body is pulled toward black until it
@@ -98,7 +98,7 @@ private Q_SLOTS:
 
     void colorCache()
     {
-        const auto &k = theme->Colors();
+        const auto &k = theme->colors();
         QCOMPARE(k.MenubarColor, Color::fromValue(0xECE3DF));
         QCOMPARE(k.ToolbarColor, Color::fromValue(0xECE3DF));
         QCOMPARE(k.PopupColor, kPopup);
@@ -149,7 +149,7 @@ private Q_SLOTS:
         QFETCH(int, menuState);
         const TTBXItemInfo info = menuItem(enabled, quint8(hover));
         for (int part = 0; part < 3; ++part)
-            QCOMPARE(theme->GetPartColor(info, TItemPart(part)), theme->Colors().MenuItemColors[menuState][part]);
+            QCOMPARE(theme->GetPartColor(info, TItemPart(part)), theme->colors().MenuItemColors[menuState][part]);
     }
 
     void buttonStates_data()
@@ -174,8 +174,8 @@ private Q_SLOTS:
         TTBXItemInfo info = menuItem(true, quint8(hover));
         info.Checked = checked;
         info.Pushed = pushed;
-        QCOMPARE(int(TTBXIdeTheme::GetButtonState(info)), state);
-        QCOMPARE(theme->GetBtnColor(info, ipBody), theme->Colors().BtnItemColors[state][ipBody]);
+        QCOMPARE(int(TTBXIdeTheme::buttonState(info)), state);
+        QCOMPARE(theme->GetBtnColor(info, ipBody), theme->colors().BtnItemColors[state][ipBody]);
     }
 
     void metrics()
@@ -209,12 +209,12 @@ private Q_SLOTS:
     // A palette change is the system-change notification: the cache follows.
     void paletteChangeRebuildsCache()
     {
-        QCOMPARE(theme->Colors().BtnItemColors[bisPopupParent][ipBody], Color::fromValue(0xFCFCFC));
+        QCOMPARE(theme->colors().BtnItemColors[bisPopupParent][ipBody], Color::fromValue(0xFCFCFC));
         QPalette p = QApplication::palette();
         p.setColor(QPalette::Button, QColor(0, 0, 0));
         QApplication::setPalette(p);
         // 18.3 % black, 81.7 % white: (255 * 817 + 500) / 1000 = 208.
-        QCOMPARE(theme->Colors().BtnItemColors[bisPopupParent][ipBody], Color::fromValue(0xD0D0D0));
+        QCOMPARE(theme->colors().BtnItemColors[bisPopupParent][ipBody], Color::fromValue(0xD0D0D0));
     }
 
     void popupFrameAndBody()
@@ -222,7 +222,7 @@ private Q_SLOTS:
         QImage img = canvasImage(30, 20);
         {
             QPainter p(&img);
-            theme->PaintPopupNCArea(p, TRect{0, 0, 30, 20}, {});
+            theme->PaintPopupNCArea(p, Rect{0, 0, 30, 20}, {});
         }
         for (QPoint pt : {QPoint(0, 0), QPoint(29, 0), QPoint(0, 19), QPoint(15, 19), QPoint(29, 10)})
             QCOMPARE(pixel(img, pt.x(), pt.y()), Color::fromValue(0xB4A0A0));
@@ -236,7 +236,7 @@ private Q_SLOTS:
         QImage img = canvasImage(80, 22, kPopup);
         {
             QPainter p(&img);
-            theme->PaintMenuItemFrame(p, TRect{0, 0, 80, 22}, menuItem());
+            theme->PaintMenuItemFrame(p, Rect{0, 0, 80, 22}, menuItem());
         }
         QCOMPARE(pixel(img, 0, 5), gradientStep(Color::fromValue(0xDBCBC4), Color::fromValue(0xFDFAFA), 1, 24));
         QCOMPARE(pixel(img, 23, 5), Color::fromValue(0xFDFAFA));
@@ -276,9 +276,9 @@ private Q_SLOTS:
         QImage img = paintedItem(*theme, info);
         {
             QPainter p(&img);
-            theme->PaintCheckMark(p, TRect{4, 3, 20, 19}, info);   // centre (12, 11)
+            theme->PaintCheckMark(p, Rect{4, 3, 20, 19}, info);   // centre (12, 11)
         }
-        const auto &selected = theme->Colors().BtnItemColors[bisSelected];
+        const auto &selected = theme->colors().BtnItemColors[bisSelected];
         QCOMPARE(pixel(img, 2, 1), selected[ipFrame]);
         QCOMPARE(pixel(img, 21, 20), selected[ipFrame]);
         QCOMPARE(pixel(img, 3, 2), selected[ipBody]);
@@ -296,7 +296,7 @@ private Q_SLOTS:
         QImage img = canvasImage(80, 3, kPopup);
         {
             QPainter p(&img);
-            theme->PaintSeparator(p, TRect{0, 0, 80, 3}, menuItem(), true, false);
+            theme->PaintSeparator(p, Rect{0, 0, 80, 3}, menuItem(), true, false);
         }
         for (int y = 0; y < 3; ++y) {
             QCOMPARE(pixel(img, 0, y), gradientStep(Color::fromValue(0xDBCBC4), Color::fromValue(0xFDFAFA), 1, 24));
@@ -317,7 +317,7 @@ private Q_SLOTS:
         TTBXItemInfo info = menuItem();
         info.ItemFlags = IO_SUBMENUITEM;
         const QImage img = paintedItem(*theme, info);
-        const int w = GetSystemMetrics(SM_CXMENUCHECK);
+        const int w = systemMetric(SM_CXMENUCHECK);
         const int x = 80 - (2 * w) / 3 - 1, y = 11;
         const Color text = theme->GetPartColor(info, ipText);
         for (int dy = -3; dy <= 3; ++dy)
@@ -354,9 +354,9 @@ private Q_SLOTS:
         QImage img = canvasImage(18, 18, kPopup);
         {
             QPainter p(&img);
-            theme->PaintButton(p, TRect{0, 0, 18, 18}, info);
+            theme->PaintButton(p, Rect{0, 0, 18, 18}, info);
         }
-        const auto &colors = theme->Colors().BtnItemColors[state];
+        const auto &colors = theme->colors().BtnItemColors[state];
         QCOMPARE(pixel(img, 0, 0), colors[ipFrame]);
         QCOMPARE(pixel(img, 17, 16), colors[ipFrame]);
         QCOMPARE(pixel(img, 1, 1), colors[ipBody]);
@@ -370,7 +370,7 @@ private Q_SLOTS:
         const QImage before = img;
         {
             QPainter p(&img);
-            theme->PaintButton(p, TRect{0, 0, 18, 18}, menuItem());
+            theme->PaintButton(p, Rect{0, 0, 18, 18}, menuItem());
         }
         QCOMPARE(img, before);
     }
@@ -385,7 +385,7 @@ private Q_SLOTS:
         QImage img = canvasImage(16, 16, Color::fromValue(0xC8C8C8));
         {
             QPainter p(&img);
-            theme->PaintImage(p, TRect{0, 0, 16, 16}, menuItem(false), &images, 0);
+            theme->PaintImage(p, Rect{0, 0, 16, 16}, menuItem(false), &images, 0);
         }
         // Black gives f = 170: the background is darkened to about 2/3.
         // (within the blend's rounding).
