@@ -73,7 +73,7 @@ BENCHMARK(BM_PaintPalette)->Unit(benchmark::kMicrosecond);
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    UseIdeTheme();
+    useIdeTheme();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -87,7 +87,7 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
         LoadSettings();
         // 4. The menu theme, registered once per run.
         if (!TTBXThemeRegistry::Instance()->IsRegistered(QStringLiteral("Ide")))
-            RegisterIdeTheme();
+            registerIdeTheme();
         tbxSwitch->SetTheme(QStringLiteral("Ide"));
         // 5. The notes folder.
         EnsureNotesFolder();

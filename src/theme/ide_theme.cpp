@@ -361,18 +361,18 @@ bool TTBXIdeTheme::GetBooleanMetrics(int index) const
     return index == 1 || index == 5 || index == 6 || index == 7;
 }
 
-void RegisterIdeTheme()
+void registerIdeTheme()
 {
     RegisterTbxTheme(QStringLiteral("Ide"),
                      [](const QString &name) { return std::make_unique<TTBXIdeTheme>(name); });
 }
 
-void UseIdeTheme()
+void useIdeTheme()
 {
     TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance();
     if (!registry)
         return;
     if (!registry->IsRegistered(QStringLiteral("Ide")))
-        RegisterIdeTheme();
+        registerIdeTheme();
     registry->SelectTheme(QStringLiteral("Ide"));
 }

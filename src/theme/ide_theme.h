@@ -86,7 +86,7 @@ private:
 };
 
 // Registers "Ide" with the theme registry (throws if it already is).
-void RegisterIdeTheme();
+void registerIdeTheme();
 // Registers "Ide" when needed and makes it the current theme; for programs
 // and tests that want the themed menus.
-void UseIdeTheme();
+void useIdeTheme();

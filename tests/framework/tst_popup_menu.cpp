@@ -64,7 +64,7 @@ class TestPopupMenu : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { UseIdeTheme(); }
+    void initTestCase() { useIdeTheme(); }
 
     void itemsCarryTheirData()
     {

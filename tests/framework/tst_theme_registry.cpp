@@ -68,7 +68,7 @@ private Q_SLOTS:
             registry->ReleaseTheme(QStringLiteral("Counted"));
         }
         QCOMPARE(registry->UseCount(QStringLiteral("Counted")), 1);
-        RegisterIdeTheme();
+        registerIdeTheme();
         registry->SelectTheme(QStringLiteral("Ide"));
         QCOMPARE(liveThemes, 0);   // the previous current theme was released
         QCOMPARE(registry->CurrentTheme()->Name(), QStringLiteral("Ide"));

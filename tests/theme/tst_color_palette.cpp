@@ -80,7 +80,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         ThemeTest::useClassicPalette();
-        UseIdeTheme();
+        useIdeTheme();
     }
 
     void defaultSetNames_data()

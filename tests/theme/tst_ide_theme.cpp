@@ -396,7 +396,7 @@ private Q_SLOTS:
     void registryKnowsIde()
     {
         TTBXThemeRegistry *registry = TTBXThemeRegistry::Instance();
-        UseIdeTheme();
+        useIdeTheme();
         QVERIFY(registry->IsRegistered(QStringLiteral("Ide")));
         QCOMPARE(registry->CurrentThemeName(), QStringLiteral("Ide"));
         QVERIFY(qobject_cast<TTBXIdeTheme *>(CurrentTheme()));
