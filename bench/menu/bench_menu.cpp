@@ -56,7 +56,7 @@ void BM_PaintPalette(benchmark::State &state)
     PopupMenu menu;
     auto *palette = new TTBXColorPalette(&menu);
     menu.addAction(palette);
-    palette->SetColor(0x99FFFF);
+    palette->setColor(Color::fromValue(0x99FFFF));
     menu.popup(QPoint(10, 10));
     QCoreApplication::processEvents();
     QImage target(menu.size(), QImage::Format_ARGB32_Premultiplied);
@@ -73,7 +73,7 @@ BENCHMARK(BM_PaintPalette)->Unit(benchmark::kMicrosecond);
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    UseIdeTheme();
+    useIdeTheme();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

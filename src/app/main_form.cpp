@@ -91,7 +91,7 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
         LoadSettings();
         // 4. The menu theme, registered once per run.
         if (!ThemeRegistry::instance()->isRegistered(QStringLiteral("Ide")))
-            RegisterIdeTheme();
+            registerIdeTheme();
         tbxSwitch->setTheme(QStringLiteral("Ide"));
         // 5. The notes folder.
         EnsureNotesFolder();

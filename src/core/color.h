@@ -20,6 +20,9 @@ public:
         return Color(qint32((unsigned(r) & 0xFF) | ((unsigned(g) & 0xFF) << 8) | ((unsigned(b) & 0xFF) << 16)));
     }
     static constexpr Color system(int index) { return Color(qint32(0xFF000000u | (unsigned(index) & 0xFFu))); }
+    static constexpr Color none() { return Color(); }
+    static constexpr Color black() { return rgb(0, 0, 0); }
+    static constexpr Color white() { return rgb(255, 255, 255); }
     // An invalid QColor gives no colour; alpha is dropped.
     static Color fromQColor(const QColor &color);
 

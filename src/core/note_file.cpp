@@ -54,7 +54,7 @@ QString header(const NoteRecord &record)
 {
     const QRect &b = record.bounds;
     return hexField(std::max(0, b.left())) + hexField(std::max(0, b.top())) + hexField(b.width())
-        + hexField(b.height()) + hexField(record.opacity) + hexField(record.color & MaxFieldValue);
+        + hexField(b.height()) + hexField(record.opacity) + hexField(record.color.value() & MaxFieldValue);
 }
 
 QString trimControls(const QString &text)
@@ -129,7 +129,7 @@ NoteRecord decode(const QByteArray &bytes)
         throw PaperletError(QStringLiteral("The header \"%1\" is too short.").arg(head));
 
     NoteRecord record;
-    record.color = headerField(head, 5);
+    record.color = Color::fromValue(headerField(head, 5));
     record.title = lines.at(1);
     record.bounds = QRect(headerField(head, 0), headerField(head, 1), headerField(head, 2), headerField(head, 3));
     // An invisible note would be a lost note.

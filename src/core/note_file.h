@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/color.h"
+
 #include <QByteArray>
 #include <QRect>
 #include <QString>
@@ -10,7 +12,7 @@ struct NoteRecord
 {
     QRect bounds;         // outer window geometry
     int opacity = 100;    // percent
-    qint32 color = 0;     // 0x00BBGGRR
+    Color color = Color::black();
     QString title;
     QString content;      // RTF (or plain text from hand-made files)
 

@@ -182,13 +182,13 @@ QByteArray SettingsStore::encode(const ProgramSettings &s)
 {
     const auto number = [](qint32 v) { return QString::number(v); };
     const std::pair<const char *, QString> lines[] = {
-        {"Color", number(s.DefaultColor)},
+        {"Color", number(s.DefaultColor.value())},
         {"Opacity", number(s.DefaultOpacity)},
         {"Title", number(s.DefaultTitle)},
         {"CheckForUpdates", number(s.CheckForUpdates ? 1 : 0)},
         {"FontName", s.DefaultFontName},
         {"FontSize", number(s.DefaultFontSize)},
-        {"FontColor", number(s.DefaultFontColor)},
+        {"FontColor", number(s.DefaultFontColor.value())},
         {"FontStyle", number(s.DefaultFontStyle)},
     };
     QString text;
@@ -223,13 +223,19 @@ void SettingsStore::LoadSettings(ProgramSettings &s) const
         field = *n;
         return true;
     };
-    if (!readInt("Color", s.DefaultColor) || !readInt("Opacity", s.DefaultOpacity)
+    const auto readColor = [&readInt](const char *key, Color &field) {
+        qint32 value = field.value();
+        const bool read = readInt(key, value);
+        field = Color::fromValue(value);
+        return read;
+    };
+    if (!readColor("Color", s.DefaultColor) || !readInt("Opacity", s.DefaultOpacity)
         || !readInt("Title", s.DefaultTitle))
         return;
     if (const auto name = lookup(text, u"FontName"); name && !isBlankOrControl(*name))
         s.DefaultFontName = *name;
     qint32 check = s.CheckForUpdates ? 1 : 0;
-    if (!readInt("FontSize", s.DefaultFontSize) || !readInt("FontColor", s.DefaultFontColor)
+    if (!readInt("FontSize", s.DefaultFontSize) || !readColor("FontColor", s.DefaultFontColor)
         || !readInt("FontStyle", s.DefaultFontStyle) || !readInt("CheckForUpdates", check))
         return;
     s.CheckForUpdates = check != 0;

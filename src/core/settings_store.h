@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/color.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -10,13 +12,13 @@
 // they have in settings.ini's documentation (DefaultColor, ...).
 struct ProgramSettings
 {
-    qint32 DefaultColor = 0x99FFFF;   // 0x00BBGGRR, "Light Yellow"
+    Color DefaultColor = Color::fromValue(0x99FFFF);   // "Light Yellow"
     qint32 DefaultOpacity = 100;      // percent
     qint32 DefaultTitle = 0;          // 0 "New Note", 1 date, 2 date and time, 3 time
     QString DefaultFontName = QStringLiteral("Tahoma");
     qint32 DefaultFontSize = 10;      // points
     qint32 DefaultFontStyle = 0;      // 1 bold, 2 italic, 4 underline, 8 strike-out
-    qint32 DefaultFontColor = 0;      // 0x00BBGGRR
+    Color DefaultFontColor = Color::black();
     QString Version;                  // set at start-up, never stored
     bool CheckForUpdates = true;
 

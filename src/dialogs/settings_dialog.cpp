@@ -7,6 +7,7 @@
 #include "framework/font_pick.h"
 #include "framework/guarded.h"
 #include "framework/popup_menu.h"
+#include "framework/system_metrics.h"
 #include "platform/autostart.h"
 #include "theme/color_palette.h"
 #include "theme/color_sets.h"
@@ -151,15 +152,15 @@ void TFR_SETTINGS::buildPopups()
 
     tbColor = tbPopupMenu->addSubmenu(QString());
     cpColorPalette = new TTBXColorPalette(tbColor);
-    cpColorPalette->SetColorSet(csColorSet);
-    cpColorPalette->SetPaletteOptions(tpoCustomImages);
+    cpColorPalette->setColorSet(csColorSet);
+    cpColorPalette->setPaletteOptions(tpoCustomImages);
     connect(cpColorPalette, &TTBXColorPalette::selectionChanged, this, guarded(this, &TFR_SETTINGS::cpColorPaletteChange));
     tbColor->addAction(cpColorPalette);
     connect(tbColor, &QMenu::aboutToShow, this, guarded(this, &TFR_SETTINGS::tbColorPopup));
 
     tbFontColor = tbPopupMenu->addSubmenu(QString());
     cpFontColorPalette = new TTBXColorPalette(tbFontColor);
-    cpFontColorPalette->SetPaletteOptions(tpoCustomImages);
+    cpFontColorPalette->setPaletteOptions(tpoCustomImages);
     connect(cpFontColorPalette, &TTBXColorPalette::selectionChanged, this, guarded(this, &TFR_SETTINGS::cpFontColorChange));
     tbFontColor->addAction(cpFontColorPalette);
     connect(tbFontColor, &QMenu::aboutToShow, this, guarded(this, &TFR_SETTINGS::tbFontColorPopup));
@@ -199,18 +200,18 @@ QFont TFR_SETTINGS::previewFont() const
     return pnFont->font();
 }
 
-void TFR_SETTINGS::setNoteColor(TColor color)
+void TFR_SETTINGS::setNoteColor(Color color)
 {
     m_noteColor = color;
-    pnColor->setColor(toQColor(color));
-    pnFont->setColor(toQColor(color));
+    pnColor->setColor(color.resolved(sysColor).toQColor());
+    pnFont->setColor(color.resolved(sysColor).toQColor());
 }
 
-void TFR_SETTINGS::setFontColor(TColor color)
+void TFR_SETTINGS::setFontColor(Color color)
 {
     m_fontColor = color;
-    pnFont->setTextColor(toQColor(color));
-    pnFontColor->setColor(toQColor(color));
+    pnFont->setTextColor(color.resolved(sysColor).toQColor());
+    pnFontColor->setColor(color.resolved(sysColor).toQColor());
 }
 
 void TFR_SETTINGS::cbChangeSettings()
@@ -234,7 +235,7 @@ void TFR_SETTINGS::pnColorClick()
 
 void TFR_SETTINGS::tbColorPopup()
 {
-    cpColorPalette->PresetColor(m_noteColor);
+    cpColorPalette->presetColor(m_noteColor);
 }
 
 void TFR_SETTINGS::cpColorPaletteChange()
@@ -249,7 +250,7 @@ void TFR_SETTINGS::pnFontColorClick()
 
 void TFR_SETTINGS::tbFontColorPopup()
 {
-    cpFontColorPalette->PresetColor(m_fontColor);
+    cpFontColorPalette->presetColor(m_fontColor);
 }
 
 void TFR_SETTINGS::cpFontColorChange()

@@ -65,8 +65,8 @@ private:
 public:
     // The colours the swatches stand for, kept as stored (system colours
     // stay symbolic).
-    TColor noteColor() const { return m_noteColor; }
-    TColor fontColor() const { return m_fontColor; }
+    Color noteColor() const { return m_noteColor; }
+    Color fontColor() const { return m_fontColor; }
     QFont previewFont() const;
 
 private Q_SLOTS:
@@ -91,14 +91,14 @@ private:
     void buildPopups();
     void setTabOrder();
     void loadSettings();
-    void setNoteColor(TColor color);
-    void setFontColor(TColor color);
+    void setNoteColor(Color color);
+    void setFontColor(Color color);
     // Opens a colour popup at the pointer, or under the panel from the keyboard.
     void popUp(PopupMenu *menu, const SwatchPanel *panel);
 
     NoteHost &m_host;
     std::unique_ptr<Autostart> m_autostart;
-    TColor m_noteColor = 0;
-    TColor m_fontColor = 0;
+    Color m_noteColor = Color::black();
+    Color m_fontColor = Color::black();
     bool m_popupAtPanel = false;   // the swatch was clicked from the keyboard
 };

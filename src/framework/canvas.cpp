@@ -1,5 +1,7 @@
 #include "framework/canvas.h"
 
+#include "framework/system_metrics.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -8,41 +10,41 @@
 
 namespace Canvas {
 
-void FillRect(QPainter &p, const TRect &r, TColor c)
+void fillRect(QPainter &p, const Rect &r, Color c)
 {
-    if (c == clNone || r.IsEmpty())
+    if (c.isNone() || r.isEmpty())
         return;
-    p.fillRect(r.toQRect(), toQColor(c));
+    p.fillRect(r.toQRect(), c.resolved(sysColor).toQColor());
 }
 
-void FrameRectConst(QPainter &p, const TRect &r, TColor c)
+void frameRectConst(QPainter &p, const Rect &r, Color c)
 {
-    if (c == clNone || r.IsEmpty())
+    if (c.isNone() || r.isEmpty())
         return;
-    const QColor q = toQColor(c);
-    p.fillRect(QRect(r.Left, r.Top, r.Width(), 1), q);
-    p.fillRect(QRect(r.Left, r.Bottom - 1, r.Width(), 1), q);
-    p.fillRect(QRect(r.Left, r.Top, 1, r.Height()), q);
-    p.fillRect(QRect(r.Right - 1, r.Top, 1, r.Height()), q);
+    const QColor q = c.resolved(sysColor).toQColor();
+    p.fillRect(QRect(r.left, r.top, r.width(), 1), q);
+    p.fillRect(QRect(r.left, r.bottom - 1, r.width(), 1), q);
+    p.fillRect(QRect(r.left, r.top, 1, r.height()), q);
+    p.fillRect(QRect(r.right - 1, r.top, 1, r.height()), q);
 }
 
-void FrameRect(QPainter &p, TRect &r, TColor c)
+void frameRect(QPainter &p, Rect &r, Color c)
 {
-    FrameRectConst(p, r, c);
-    r = r.Inflated(-1, -1);
+    frameRectConst(p, r, c);
+    r = r.inflated(-1, -1);
 }
 
-void SetPixel(QPainter &p, int x, int y, TColor c)
+void setPixel(QPainter &p, int x, int y, Color c)
 {
-    if (c != clNone)
-        p.fillRect(QRect(x, y, 1, 1), toQColor(c));
+    if (!c.isNone())
+        p.fillRect(QRect(x, y, 1, 1), c.resolved(sysColor).toQColor());
 }
 
-void Line(QPainter &p, int x1, int y1, int x2, int y2, TColor c)
+void line(QPainter &p, int x1, int y1, int x2, int y2, Color c)
 {
-    if (c == clNone)
+    if (c.isNone())
         return;
-    const QColor q = toQColor(c);
+    const QColor q = c.resolved(sysColor).toQColor();
     if (y1 == y2) {
         if (x1 != x2)
             p.fillRect(x1 < x2 ? QRect(x1, y1, x2 - x1, 1) : QRect(x2 + 1, y1, x1 - x2, 1), q);
@@ -71,19 +73,19 @@ void Line(QPainter &p, int x1, int y1, int x2, int y2, TColor c)
     }
 }
 
-void Polyline(QPainter &p, std::initializer_list<QPoint> points, TColor c)
+void polyline(QPainter &p, std::initializer_list<QPoint> points, Color c)
 {
     const QPoint *prev = nullptr;
     for (const QPoint &pt : points) {
         if (prev)
-            Line(p, prev->x(), prev->y(), pt.x(), pt.y(), c);
+            line(p, prev->x(), prev->y(), pt.x(), pt.y(), c);
         prev = &pt;
     }
 }
 
-void FillTriangle(QPainter &p, QPoint a, QPoint b, QPoint c, TColor color)
+void fillTriangle(QPainter &p, QPoint a, QPoint b, QPoint c, Color color)
 {
-    if (color == clNone)
+    if (color.isNone())
         return;
     const auto edge = [](QPoint u, QPoint v, int x, int y) {
         return (v.x() - u.x()) * (y - u.y()) - (v.y() - u.y()) * (x - u.x());
@@ -93,7 +95,7 @@ void FillTriangle(QPainter &p, QPoint a, QPoint b, QPoint c, TColor color)
         return;
     const int left = std::min({a.x(), b.x(), c.x()}), right = std::max({a.x(), b.x(), c.x()});
     const int top = std::min({a.y(), b.y(), c.y()}), bottom = std::max({a.y(), b.y(), c.y()});
-    const QColor q = toQColor(color);
+    const QColor q = color.resolved(sysColor).toQColor();
     for (int y = top; y <= bottom; ++y) {
         int from = right + 1, to = left - 1;
         for (int x = left; x <= right; ++x) {

@@ -26,7 +26,7 @@ Inputs inputs(const QWidget *menu, const ImageList *images, const TTBXTheme *the
     }
     if (theme) {
         const TTBXMargins margins = theme->GetMargins(MID_MENUITEM);
-        in.m = margins.TopHeight + margins.BottomHeight;
+        in.m = margins.topHeight + margins.bottomHeight;
     }
     const QFontMetrics fm = menu ? menu->fontMetrics() : QFontMetrics(QFont());
     in.t = fm.height() + fm.leading();
@@ -42,13 +42,13 @@ int ImageStripWidth(const QWidget *menu, const ImageList *images, const TTBXThem
     return height * (in.w + in.m) / std::max(1, in.h + in.m);
 }
 
-int ItemHeight(const QWidget *menu, const ImageList *images, const TTBXTheme *theme)
+int itemHeight(const QWidget *menu, const ImageList *images, const TTBXTheme *theme)
 {
     const Inputs in = inputs(menu, images, theme);
     return std::max(in.t + in.m, in.h + in.m);
 }
 
-const ImageList *ImagesOf(const QWidget *menu)
+const ImageList *imagesOf(const QWidget *menu)
 {
     const auto *themed = qobject_cast<const PopupMenu *>(menu);
     return themed ? themed->images() : nullptr;

@@ -13,8 +13,8 @@ namespace MenuMetrics {
 // max(t + m, h + m) * (w + m) / (h + m).
 int ImageStripWidth(const QWidget *menu, const ImageList *images, const TTBXTheme *theme);
 // Height of an ordinary item: max(t + m, h + m).
-int ItemHeight(const QWidget *menu, const ImageList *images, const TTBXTheme *theme);
+int itemHeight(const QWidget *menu, const ImageList *images, const TTBXTheme *theme);
 // The image list of a themed menu (nullptr for other widgets).
-const ImageList *ImagesOf(const QWidget *menu);
+const ImageList *imagesOf(const QWidget *menu);
 
 } // namespace MenuMetrics

@@ -30,9 +30,9 @@ int textFlags()
 
 } // namespace
 
-TTBXMenuStyle::TTBXMenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+MenuStyle::MenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-TTBXItemInfo TTBXMenuStyle::ItemInfo(const QStyleOptionMenuItem &option, const QMenu *menu)
+TTBXItemInfo MenuStyle::itemInfo(const QStyleOptionMenuItem &option, const QMenu *menu)
 {
     TTBXItemInfo info;
     info.ViewKind = VT_POPUPMENU;
@@ -48,7 +48,7 @@ TTBXItemInfo TTBXMenuStyle::ItemInfo(const QStyleOptionMenuItem &option, const Q
         info.ItemFlags |= IO_SUBMENUITEM;
     const QAction *action = actionOf(option, menu);
     info.PopupOpen = action && action->menu() && action->menu()->isVisible();
-    const ImageList *images = MenuMetrics::ImagesOf(menu);
+    const ImageList *images = MenuMetrics::imagesOf(menu);
     const int index = PopupMenu::imageIndex(action);
     info.HasImage = (images && index >= 0 && index < images->count()) || !option.icon.isNull();
     info.ImageWidth = images ? images->width() : 16;
@@ -57,7 +57,7 @@ TTBXItemInfo TTBXMenuStyle::ItemInfo(const QStyleOptionMenuItem &option, const Q
     return info;
 }
 
-int TTBXMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+int MenuStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
     if (const TTBXTheme *theme = currentTheme()) {
         const QPoint border = theme->GetViewBorder(VT_POPUPMENU);
@@ -77,7 +77,7 @@ int TTBXMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, c
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
-int TTBXMenuStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+int MenuStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                              QStyleHintReturn *returnData) const
 {
     switch (hint) {
@@ -94,7 +94,7 @@ int TTBXMenuStyle::styleHint(StyleHint hint, const QStyleOption *option, const Q
     }
 }
 
-QSize TTBXMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
                                       const QWidget *widget) const
 {
     const TTBXTheme *theme = currentTheme();
@@ -103,7 +103,7 @@ QSize TTBXMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *opt
         return QProxyStyle::sizeFromContents(type, option, size, widget);
 
     const auto *menu = qobject_cast<const QMenu *>(widget);
-    const ImageList *images = MenuMetrics::ImagesOf(menu);
+    const ImageList *images = MenuMetrics::imagesOf(menu);
     const int strip = MenuMetrics::ImageStripWidth(widget, images, theme);
     if (item->menuItemType == QStyleOptionMenuItem::Separator)
         return QSize(strip + 16, theme->GetIntegerMetrics(TMI_MENU_SEPARATORSIZE));
@@ -114,13 +114,13 @@ QSize TTBXMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *opt
     int width = strip + theme->GetIntegerMetrics(TMI_MENU_IMGTEXTSPACE)
         + theme->GetIntegerMetrics(TMI_MENU_LCAPTIONMARGIN)
         + fm.size(Qt::TextShowMnemonic | Qt::TextSingleLine, caption).width()
-        + theme->GetIntegerMetrics(TMI_MENU_RCAPTIONMARGIN) + GetSystemMetrics(SM_CXMENUCHECK) + 1;
+        + theme->GetIntegerMetrics(TMI_MENU_RCAPTIONMARGIN) + systemMetric(SM_CXMENUCHECK) + 1;
     if (!shortcut.isEmpty())
         width += kShortcutGap + fm.horizontalAdvance(shortcut);
-    return QSize(width, MenuMetrics::ItemHeight(widget, images, theme));
+    return QSize(width, MenuMetrics::itemHeight(widget, images, theme));
 }
 
-void TTBXMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+void MenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                   const QWidget *widget) const
 {
     TTBXTheme *theme = currentTheme();
@@ -129,14 +129,14 @@ void TTBXMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *
         // whole non-client area again touches only the frame.
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, false);
-        theme->PaintPopupNCArea(*painter, TRect::fromQRect(option->rect), TTBXPopupInfo{});
+        theme->PaintPopupNCArea(*painter, Rect::fromQRect(option->rect), TTBXPopupInfo{});
         painter->restore();
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
-void TTBXMenuStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+void MenuStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                                 const QWidget *widget) const
 {
     TTBXTheme *theme = currentTheme();
@@ -153,12 +153,12 @@ void TTBXMenuStyle::drawControl(ControlElement element, const QStyleOption *opti
     case CE_MenuHMargin:
     case CE_MenuVMargin:
     case CE_MenuEmptyArea: {
-        const TRect r = TRect::fromQRect(option->rect);
+        const Rect r = Rect::fromQRect(option->rect);
         theme->PaintBackgnd(*painter, r, r, r, theme->GetViewColor(VT_POPUPMENU), false, VT_POPUPMENU);
         break;
     }
     case CE_MenuScroller:
-        theme->PaintPageScrollButton(*painter, TRect::fromQRect(option->rect),
+        theme->PaintPageScrollButton(*painter, Rect::fromQRect(option->rect),
                                      (option->state & State_DownArrow) ? PSBT_DOWN : PSBT_UP,
                                      option->state & State_MouseOver);
         break;
@@ -171,12 +171,12 @@ void TTBXMenuStyle::drawControl(ControlElement element, const QStyleOption *opti
     painter->restore();
 }
 
-void TTBXMenuStyle::drawMenuItem(TTBXTheme &theme, const QStyleOptionMenuItem &option, QPainter &painter,
+void MenuStyle::drawMenuItem(TTBXTheme &theme, const QStyleOptionMenuItem &option, QPainter &painter,
                                  const QMenu *menu) const
 {
-    const TTBXItemInfo info = ItemInfo(option, menu);
+    const TTBXItemInfo info = itemInfo(option, menu);
     painter.translate(option.rect.topLeft());
-    const TRect r{0, 0, option.rect.width(), option.rect.height()};
+    const Rect r{0, 0, option.rect.width(), option.rect.height()};
     if (option.menuItemType == QStyleOptionMenuItem::Separator) {
         theme.PaintSeparator(painter, r, info, true, false);
         return;
@@ -185,12 +185,12 @@ void TTBXMenuStyle::drawMenuItem(TTBXTheme &theme, const QStyleOptionMenuItem &o
 
     // The image sits centred on the box that marks a checked item.
     const int strip = info.ImageStripWidth;
-    const TRect box{2, 1, strip, r.Bottom - 1};
-    const int left = box.Left + (box.Width() - info.ImageWidth) / 2;
-    const int top = box.Top + (box.Height() - info.ImageHeight) / 2;
-    const TRect imageRect{left, top, left + info.ImageWidth, top + info.ImageHeight};
+    const Rect box{2, 1, strip, r.bottom - 1};
+    const int left = box.left + (box.width() - info.ImageWidth) / 2;
+    const int top = box.top + (box.height() - info.ImageHeight) / 2;
+    const Rect imageRect{left, top, left + info.ImageWidth, top + info.ImageHeight};
     if (info.HasImage) {
-        const ImageList *images = MenuMetrics::ImagesOf(menu);
+        const ImageList *images = MenuMetrics::imagesOf(menu);
         int index = PopupMenu::imageIndex(actionOf(option, menu));
         ImageList iconList(info.ImageWidth, info.ImageHeight);
         if (!images || index < 0 || index >= images->count()) {
@@ -198,26 +198,26 @@ void TTBXMenuStyle::drawMenuItem(TTBXTheme &theme, const QStyleOptionMenuItem &o
             images = &iconList;
         }
         const QPoint shift = theme.GetImageOffset(painter, info, images);
-        theme.PaintImage(painter, imageRect.Offset(shift.x(), shift.y()), info, images, index);
+        theme.PaintImage(painter, imageRect.translated(shift.x(), shift.y()), info, images, index);
     } else if (info.Checked) {
         theme.PaintCheckMark(painter, imageRect, info);
     }
 
-    const TColor textColor = theme.GetItemTextColor(info);
-    if (textColor == clNone)
+    const Color textColor = theme.GetItemTextColor(info);
+    if (textColor.isNone())
         painter.setPen(Qt::NoPen);
     else
-        painter.setPen(toQColor(textColor));
+        painter.setPen(textColor.resolved(sysColor).toQColor());
     painter.setFont(option.font);
     const int captionLeft = strip + theme.GetIntegerMetrics(TMI_MENU_IMGTEXTSPACE)
         + theme.GetIntegerMetrics(TMI_MENU_LCAPTIONMARGIN);
-    const int captionRight = r.Right - theme.GetIntegerMetrics(TMI_MENU_RCAPTIONMARGIN)
-        - GetSystemMetrics(SM_CXMENUCHECK) - 1;
+    const int captionRight = r.right - theme.GetIntegerMetrics(TMI_MENU_RCAPTIONMARGIN)
+        - systemMetric(SM_CXMENUCHECK) - 1;
     const QString caption = option.text.section(QLatin1Char('\t'), 0, 0);
     const QString shortcut = option.text.section(QLatin1Char('\t'), 1);
-    theme.PaintCaption(painter, TRect{captionLeft, 0, captionRight, r.Bottom}, info, caption, textFlags(), false);
+    theme.PaintCaption(painter, Rect{captionLeft, 0, captionRight, r.bottom}, info, caption, textFlags(), false);
     if (!shortcut.isEmpty()) {
-        theme.PaintCaption(painter, TRect{captionLeft, 0, captionRight, r.Bottom}, info, shortcut,
+        theme.PaintCaption(painter, Rect{captionLeft, 0, captionRight, r.bottom}, info, shortcut,
                            (textFlags() & ~Qt::AlignLeft) | Qt::AlignRight, false);
     }
 }

@@ -10,14 +10,14 @@ class QStyleOptionMenuItem;
 // The style of every themed menu. It fills a TTBXItemInfo for each item and
 // hands every size, margin, colour and paint request to the current theme;
 // with no theme selected it falls back to the base style.
-class TTBXMenuStyle final : public QProxyStyle
+class MenuStyle final : public QProxyStyle
 {
     Q_OBJECT
 public:
-    TTBXMenuStyle();
+    MenuStyle();
 
     // The record the theme is given for one item of `menu` (public for tests).
-    static TTBXItemInfo ItemInfo(const QStyleOptionMenuItem &option, const QMenu *menu);
+    static TTBXItemInfo itemInfo(const QStyleOptionMenuItem &option, const QMenu *menu);
 
     int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
                     const QWidget *widget = nullptr) const override;

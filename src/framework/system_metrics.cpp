@@ -55,15 +55,15 @@ QStyle *currentStyle()
 
 } // namespace
 
-TColor GetSysColor(int index)
+Color sysColor(int index)
 {
     for (const RoleOf &r : kRoles)
         if (r.index == index)
-            return fromQColor(QGuiApplication::palette().color(r.group, r.role));
-    return clBlack;
+            return Color::fromQColor(QGuiApplication::palette().color(r.group, r.role));
+    return Color::black();
 }
 
-int GetSystemMetrics(int index)
+int systemMetric(int index)
 {
     QStyle *style = currentStyle();
     switch (index) {
@@ -81,7 +81,7 @@ int GetSystemMetrics(int index)
     }
 }
 
-int ScreenColorDepth()
+int screenColorDepth()
 {
     const QScreen *screen = qobject_cast<QGuiApplication *>(QCoreApplication::instance())
                                 ? QGuiApplication::primaryScreen()

@@ -16,7 +16,7 @@ enum : int {
 };
 
 // 0x00BBGGRR of system colour `index`; black for an index without a mapping.
-TColor GetSysColor(int index);
-int GetSystemMetrics(int index);
+Color sysColor(int index);
+int systemMetric(int index);
 // Bits per pixel of the primary screen (24 when there is no screen).
-int ScreenColorDepth();
+int screenColorDepth();

@@ -66,14 +66,14 @@ struct TTBXItemInfo
 
 struct TTBXMargins
 {
-    int LeftWidth = 0;
-    int RightWidth = 0;
-    int TopHeight = 0;
-    int BottomHeight = 0;
+    int leftWidth = 0;
+    int rightWidth = 0;
+    int topHeight = 0;
+    int bottomHeight = 0;
     bool operator==(const TTBXMargins &o) const
     {
-        return LeftWidth == o.LeftWidth && RightWidth == o.RightWidth && TopHeight == o.TopHeight
-            && BottomHeight == o.BottomHeight;
+        return leftWidth == o.leftWidth && rightWidth == o.rightWidth && topHeight == o.topHeight
+            && bottomHeight == o.bottomHeight;
     }
 };
 
@@ -107,8 +107,8 @@ enum : int { PSBT_UP = 1, PSBT_DOWN = 2, PSBT_LEFT = 3, PSBT_RIGHT = 4 };
 
 struct TTBXPopupInfo
 {
-    int WindowHandle = 0;
-    TRect ParentRect;
+    int windowHandle = 0;
+    Rect parentRect;
 };
 
 // The painter of every menu part. The framework (the themed popup menu and
@@ -125,33 +125,33 @@ public:
     const QString &Name() const { return FName; }
 
     virtual QPoint GetImageOffset(QPainter &canvas, const TTBXItemInfo &info, const ImageList *images) const = 0;
-    virtual TColor GetItemColor(const TTBXItemInfo &info) const = 0;
-    virtual TColor GetItemTextColor(const TTBXItemInfo &info) const = 0;
-    virtual TColor GetItemImageBackground(const TTBXItemInfo &info) const = 0;
+    virtual Color GetItemColor(const TTBXItemInfo &info) const = 0;
+    virtual Color GetItemTextColor(const TTBXItemInfo &info) const = 0;
+    virtual Color GetItemImageBackground(const TTBXItemInfo &info) const = 0;
     virtual TTBXMargins GetMargins(int marginID) const = 0;
     virtual int GetPopupShadowType() const = 0;
     // (horizontal, vertical) border size of a view.
     virtual QPoint GetViewBorder(int viewType) const = 0;
-    virtual TColor GetViewColor(int viewType) const = 0;
+    virtual Color GetViewColor(int viewType) const = 0;
     virtual TTBXMargins GetViewMargins(int viewType) const = 0;
 
-    virtual void PaintBackgnd(QPainter &canvas, const TRect &dockRect, const TRect &rect, const TRect &clipRect,
-                              TColor color, bool transparent, int viewType) = 0;
-    virtual void PaintButton(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
+    virtual void PaintBackgnd(QPainter &canvas, const Rect &dockRect, const Rect &rect, const Rect &clipRect,
+                              Color color, bool transparent, int viewType) = 0;
+    virtual void PaintButton(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info) = 0;
     // flags: Qt::AlignmentFlag | Qt::TextFlag. The pen colour of the canvas is
     // the text colour; with Qt::NoPen the theme picks the item's text colour.
-    virtual void PaintCaption(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, const QString &caption,
+    virtual void PaintCaption(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info, const QString &caption,
                               int flags, bool rotated) = 0;
-    virtual void PaintCheckMark(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
-    virtual void PaintDropDownArrow(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
-    virtual void PaintFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
-    virtual void PaintImage(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, const ImageList *images,
+    virtual void PaintCheckMark(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info) = 0;
+    virtual void PaintDropDownArrow(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info) = 0;
+    virtual void PaintFrame(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info) = 0;
+    virtual void PaintImage(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info, const ImageList *images,
                             int imageIndex) = 0;
-    virtual void PaintMenuItem(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
-    virtual void PaintMenuItemFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info) = 0;
-    virtual void PaintPageScrollButton(QPainter &canvas, const TRect &rect, int buttonType, bool hot) = 0;
-    virtual void PaintPopupNCArea(QPainter &canvas, const TRect &rect, const TTBXPopupInfo &info) = 0;
-    virtual void PaintSeparator(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, bool horizontal,
+    virtual void PaintMenuItem(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info) = 0;
+    virtual void PaintMenuItemFrame(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info) = 0;
+    virtual void PaintPageScrollButton(QPainter &canvas, const Rect &rect, int buttonType, bool hot) = 0;
+    virtual void PaintPopupNCArea(QPainter &canvas, const Rect &rect, const TTBXPopupInfo &info) = 0;
+    virtual void PaintSeparator(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info, bool horizontal,
                                 bool lineOnly) = 0;
 
     virtual int GetIntegerMetrics(int index) const = 0;

@@ -116,7 +116,7 @@ void ThemeRegistry::selectTheme(const QString &name)
 QStyle *ThemeRegistry::menuStyle()
 {
     if (!m_style) {
-        m_style = new TTBXMenuStyle;
+        m_style = new ::MenuStyle;
         m_style->setParent(this);
     }
     return m_style;

@@ -6,6 +6,7 @@
 #include "framework/guarded.h"
 #include "framework/image_list.h"
 #include "framework/popup_menu.h"
+#include "framework/system_metrics.h"
 #include "notes/editor_images.h"
 #include "theme/color_palette.h"
 
@@ -141,7 +142,7 @@ void NoteEditor::buildMenu()
     pmRichTextEditor->addSeparator();
     mnColor = pmRichTextEditor->addSubmenu(QStringLiteral("Font Color..."), EditorImages::FontColor);
     tbTextColor = new TTBXColorPalette(mnColor);
-    tbTextColor->SetPaletteOptions(tbTextColor->PaletteOptions() | tpoCustomImages);
+    tbTextColor->setPaletteOptions(tbTextColor->PaletteOptions() | tpoCustomImages);
     connect(tbTextColor, &TTBXColorPalette::selectionChanged, this, guarded(this, &NoteEditor::tbTextColorChange));
     mnColor->addAction(tbTextColor);
     connect(mnColor, &QMenu::aboutToShow, this, guarded(this, &NoteEditor::mnColorPopup));
@@ -340,13 +341,13 @@ void NoteEditor::mnDeleteClick()
 void NoteEditor::mnColorPopup()
 {
     // Marking the selection's colour is not a pick.
-    tbTextColor->PresetColor(fromQColor(selectionColor()));
+    tbTextColor->presetColor(Color::fromQColor(selectionColor()));
 }
 
 void NoteEditor::tbTextColorChange()
 {
     QTextCharFormat format;
-    format.setForeground(toQColor(tbTextColor->Color()));
+    format.setForeground(tbTextColor->Color().resolved(sysColor).toQColor());
     mergeCurrentCharFormat(format);
 }
 

@@ -37,8 +37,8 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
 
     tbColor = pmSettings->addSubmenu(QStringLiteral("Color"));
     cpColorPalette = new TTBXColorPalette(tbColor);
-    cpColorPalette->SetColorSet(csColorSet);
-    cpColorPalette->SetPaletteOptions(cpColorPalette->PaletteOptions() | tpoCustomImages);
+    cpColorPalette->setColorSet(csColorSet);
+    cpColorPalette->setPaletteOptions(cpColorPalette->PaletteOptions() | tpoCustomImages);
     connect(cpColorPalette, &TTBXColorPalette::selectionChanged, this, guarded(this, &NoteMenu::cpColorPaletteChange));
     tbColor->addAction(cpColorPalette);
     connect(tbColor, &QMenu::aboutToShow, this, guarded(this, &NoteMenu::tbColorPopup));
@@ -85,7 +85,7 @@ void NoteMenu::tickOpacity(int percent)
 void NoteMenu::tbColorPopup()
 {
     // Marking the note's colour is not a pick.
-    cpColorPalette->PresetColor(fromQColor(m_editor.backgroundColor()));
+    cpColorPalette->presetColor(Color::fromQColor(m_editor.backgroundColor()));
 }
 
 void NoteMenu::cpColorPaletteChange()

@@ -9,6 +9,7 @@
 #include "framework/application.h"
 #include "framework/guarded.h"
 #include "framework/font_style.h"
+#include "framework/system_metrics.h"
 #include "framework/tbx_types.h"
 #include "notes/note_discard.h"
 #include "notes/note_editor.h"
@@ -50,9 +51,9 @@ enum class Glyph { Chevron, Cross };
 
 // The plain colour a stored value stands for now: system colours resolved,
 // the top byte dropped.
-Color plainColor(qint32 stored)
+Color plainColor(Color stored)
 {
-    return Color::fromValue(ColorToRGB(stored) & NoteFile::MaxFieldValue);
+    return Color::fromValue(stored.resolved(sysColor).value() & NoteFile::MaxFieldValue);
 }
 
 // The two title-bar glyphs, drawn rather than shipped as images.
@@ -151,7 +152,7 @@ TFR_NOTE::TFR_NOTE(QWidget *parent)
     connect(&m_autosave, &QTimer::timeout, this, guarded(this, &TFR_NOTE::autosave));
     connect(reEdit->document(), &QTextDocument::contentsChanged, this, guarded(this, &TFR_NOTE::scheduleAutosave));
 
-    ApplyColor(DesignColor.value());
+    ApplyColor(DesignColor);
     SetOpacity(100);
 }
 
@@ -353,7 +354,7 @@ NoteRecord TFR_NOTE::currentRecord() const
     NoteRecord record;
     record.bounds = placeNow();
     record.opacity = m_opacity;
-    record.color = m_color.value();
+    record.color = m_color;
     record.title = Title();
     record.content = QString::fromLatin1(Rtf::save(*reEdit->document()));
     return record;
@@ -463,7 +464,7 @@ void TFR_NOTE::autosave()
     }
 }
 
-void TFR_NOTE::ApplyColor(qint32 c)
+void TFR_NOTE::ApplyColor(Color c)
 {
     m_color = plainColor(c);
     const QColor bar = m_color.shifted(-5).toQColor();

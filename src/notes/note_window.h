@@ -55,8 +55,8 @@ public:
     void fileRemovedElsewhere();
 
     // 0x00BBGGRR; a system colour is taken at its current RGB value.
-    void ApplyColor(qint32 c);
-    qint32 NoteColor() const { return m_color.value(); }
+    void ApplyColor(Color c);
+    Color NoteColor() const { return m_color; }
     void SetOpacity(int percent);
     int Opacity() const { return m_opacity; }
     // The Opacity item a percent ticks: 25 counts as 30 and 75 as 80.

@@ -3,6 +3,7 @@
 #include "framework/canvas.h"
 #include "framework/image_list.h"
 #include "framework/menu_metrics.h"
+#include "framework/system_metrics.h"
 #include "theme/tool_viewer.h"
 
 #include <QActionEvent>
@@ -16,44 +17,44 @@ TTBXCustomToolPalette::TTBXCustomToolPalette(QObject *parent) : QWidgetAction(pa
 
 TTBXCustomToolPalette::~TTBXCustomToolPalette() = default;
 
-void TTBXCustomToolPalette::SetColCount(int value)
+void TTBXCustomToolPalette::setColCount(int value)
 {
     const auto v = quint8(value);
-    if (v != FColCount) {
-        FColCount = v;
-        Relayout();
+    if (v != m_colCount) {
+        m_colCount = v;
+        relayout();
     }
 }
 
-void TTBXCustomToolPalette::SetRowCount(int value)
+void TTBXCustomToolPalette::setRowCount(int value)
 {
     const auto v = quint8(value);
-    if (v != FRowCount) {
-        FRowCount = v;
-        Relayout();
+    if (v != m_rowCount) {
+        m_rowCount = v;
+        relayout();
     }
 }
 
-void TTBXCustomToolPalette::SetPaletteOptions(TTBXToolPaletteOptions value)
+void TTBXCustomToolPalette::setPaletteOptions(TTBXToolPaletteOptions value)
 {
-    if (value != FPaletteOptions) {
-        FPaletteOptions = value;
-        Relayout();
+    if (value != m_paletteOptions) {
+        m_paletteOptions = value;
+        relayout();
     }
 }
 
-void TTBXCustomToolPalette::SetSelectedCell(QPoint cell)
+void TTBXCustomToolPalette::setSelectedCell(QPoint cell)
 {
-    FSelectedCell = cell;
-    Invalidate();
+    m_selectedCell = cell;
+    invalidate();
     NotifyChange();
 }
 
 void TTBXCustomToolPalette::ClickCell(int ACol, int ARow)
 {
-    const bool allowChange = !FCellClickFilter || FCellClickFilter->CellClick(*this, ACol, ARow);
-    if (allowChange && !(FPaletteOptions & tpoNoAutoSelect))
-        SetSelectedCell(QPoint(ACol, ARow));
+    const bool allowChange = !m_cellClickFilter || m_cellClickFilter->cellClick(*this, ACol, ARow);
+    if (allowChange && !(m_paletteOptions & tpoNoAutoSelect))
+        setSelectedCell(QPoint(ACol, ARow));
 }
 
 void TTBXCustomToolPalette::NotifyChange()
@@ -61,19 +62,19 @@ void TTBXCustomToolPalette::NotifyChange()
     Q_EMIT selectionChanged();
 }
 
-void TTBXCustomToolPalette::DrawCellImage(QPainter &, const TRect &, int, int, const TTBXItemInfo &) {}
+void TTBXCustomToolPalette::DrawCellImage(QPainter &, const Rect &, int, int, const TTBXItemInfo &) {}
 
 QString TTBXCustomToolPalette::GetCellHint(int, int)
 {
     return QString();
 }
 
-bool TTBXCustomToolPalette::IsCellValid(QPoint cell, const ImageList *images)
+bool TTBXCustomToolPalette::isCellValid(QPoint cell, const ImageList *images)
 {
     const int col = cell.x(), row = cell.y();
-    if (col < 0 || col >= FColCount || row < 0 || row >= FRowCount)
+    if (col < 0 || col >= m_colCount || row < 0 || row >= m_rowCount)
         return false;
-    if (!(FPaletteOptions & tpoCustomImages) && images && col + row * FColCount >= images->count())
+    if (!(m_paletteOptions & tpoCustomImages) && images && col + row * m_colCount >= images->count())
         return false;
     return IsCellVisible(col, row);
 }
@@ -83,17 +84,17 @@ QWidget *TTBXCustomToolPalette::createWidget(QWidget *parent)
     return new TTBXToolViewer(this, parent);
 }
 
-void TTBXCustomToolPalette::Invalidate()
+void TTBXCustomToolPalette::invalidate()
 {
     for (QWidget *viewer : createdWidgets())
         viewer->update();
 }
 
-void TTBXCustomToolPalette::Relayout()
+void TTBXCustomToolPalette::relayout()
 {
     for (QWidget *viewer : createdWidgets()) {
         if (auto *v = qobject_cast<TTBXToolViewer *>(viewer))
-            v->Layout();
+            v->layoutCells();
     }
     // The menus re-measure their items on ActionChanged.
     QActionEvent changed(QEvent::ActionChanged, this);
@@ -105,62 +106,59 @@ void TTBXCustomToolPalette::Relayout()
 
 TTBXColorPalette::TTBXColorPalette(QObject *parent) : TTBXCustomToolPalette(parent)
 {
-    SetColCount(FDefaultSet.ColCount());
-    SetRowCount(FDefaultSet.RowCount());
-    SetPaletteOptions(PaletteOptions() | tpoCustomImages);
+    setColCount(m_defaultSet.ColCount());
+    setRowCount(m_defaultSet.RowCount());
+    setPaletteOptions(PaletteOptions() | tpoCustomImages);
 }
 
 TTBXColorPalette::~TTBXColorPalette()
 {
-    if (FColorSet)
-        FColorSet->detach(this);
+    if (m_colorSet)
+        m_colorSet->detach(this);
 }
 
 TTBXCustomColorSet &TTBXColorPalette::activeSet()
 {
-    return FColorSet ? *FColorSet : static_cast<TTBXCustomColorSet &>(FDefaultSet);
+    return m_colorSet ? *m_colorSet : static_cast<TTBXCustomColorSet &>(m_defaultSet);
 }
 
-void TTBXColorPalette::SetColor(TColor value)
+void TTBXColorPalette::setColor(::Color value)
 {
-    FColor = value;
-    SetSelectedCell(FindCell(value));
+    m_color = value;
+    setSelectedCell(FindCell(value));
 }
 
-void TTBXColorPalette::PresetColor(TColor value)
+void TTBXColorPalette::presetColor(::Color value)
 {
     const QSignalBlocker quiet(this);
-    SetColor(value);
+    setColor(value);
 }
 
-void TTBXColorPalette::SetColorSet(TTBXCustomColorSet *value)
+void TTBXColorPalette::setColorSet(TTBXCustomColorSet *value)
 {
-    if (value == FColorSet)
+    if (value == m_colorSet)
         return;
-    if (FColorSet)
-        FColorSet->detach(this);
-    FColorSet = value;
-    if (FColorSet)
-        FColorSet->attach(this);
-    SetColCount(activeSet().ColCount());
-    SetRowCount(activeSet().RowCount());
-    Relayout();
+    if (m_colorSet)
+        m_colorSet->detach(this);
+    m_colorSet = value;
+    if (m_colorSet)
+        m_colorSet->attach(this);
+    setColCount(activeSet().ColCount());
+    setRowCount(activeSet().RowCount());
+    relayout();
 }
 
-TColor TTBXColorPalette::GetCellColor(int ACol, int ARow)
+::Color TTBXColorPalette::GetCellColor(int ACol, int ARow)
 {
     return activeSet().GetColor(ACol, ARow);
 }
 
-QPoint TTBXColorPalette::FindCell(TColor color)
+QPoint TTBXColorPalette::FindCell(::Color color)
 {
-    const TColor wanted = color == clNone ? clNone : ColorToRGB(color);
+    const ::Color wanted = color.resolved(sysColor);
     for (int row = 0; row < RowCount(); ++row) {
         for (int col = 0; col < ColCount(); ++col) {
-            TColor cell = GetCellColor(col, row);
-            if (cell != clNone)
-                cell = ColorToRGB(cell);
-            if (cell == wanted)
+            if (GetCellColor(col, row).resolved(sysColor) == wanted)
                 return QPoint(col, row);
         }
     }
@@ -174,17 +172,17 @@ QSize TTBXColorPalette::CellImageSize(QSize) const
 
 bool TTBXColorPalette::IsCellVisible(int ACol, int ARow)
 {
-    return GetCellColor(ACol, ARow) != clNone;
+    return GetCellColor(ACol, ARow) != ::Color::none();
 }
 
-void TTBXColorPalette::DrawCellImage(QPainter &canvas, const TRect &rect, int ACol, int ARow,
+void TTBXColorPalette::DrawCellImage(QPainter &canvas, const Rect &rect, int ACol, int ARow,
                                      const TTBXItemInfo &info)
 {
-    TRect r = rect;
-    Canvas::FrameRect(canvas, r, SysColor(COLOR_BTNSHADOW));
+    Rect r = rect;
+    Canvas::frameRect(canvas, r, ::Color::system(COLOR_BTNSHADOW));
     // A disabled palette shows empty frames.
     if (info.Enabled)
-        Canvas::FillRect(canvas, r, GetCellColor(ACol, ARow));
+        Canvas::fillRect(canvas, r, GetCellColor(ACol, ARow));
 }
 
 QString TTBXColorPalette::GetCellHint(int ACol, int ARow)
@@ -195,6 +193,6 @@ QString TTBXColorPalette::GetCellHint(int ACol, int ARow)
 void TTBXColorPalette::NotifyChange()
 {
     if (SelectedCell().x() >= 0)
-        FColor = GetCellColor(SelectedCell().x(), SelectedCell().y());
+        m_color = GetCellColor(SelectedCell().x(), SelectedCell().y());
     TTBXCustomToolPalette::NotifyChange();
 }

@@ -1,5 +1,6 @@
 #include "theme/color_sets.h"
 
+#include "framework/system_metrics.h"
 #include "theme/color_palette.h"
 
 #include <optional>
@@ -8,23 +9,23 @@ namespace {
 
 struct NamedColor
 {
-    TColor color;
+    Color color;
     const char *name;
 };
 
 constexpr int kDefaultCols = 8;
 constexpr int kDefaultRows = 5;
 constexpr NamedColor kDefaultColors[kDefaultRows][kDefaultCols] = {
-    {{0x000000, "Black"}, {0x003399, "Brown"}, {0x003333, "Olive Green"}, {0x003300, "Dark Green"},
-     {0x663300, "Dark Teal"}, {0x800000, "Dark blue"}, {0x993333, "Indigo"}, {0x333333, "Gray-80%"}},
-    {{0x000080, "Dark Red"}, {0x0066FF, "Orange"}, {0x008080, "Dark Yellow"}, {0x008000, "Green"},
-     {0x808000, "Teal"}, {0xFF0000, "Blue"}, {0x996666, "Blue-Gray"}, {0x808080, "Gray-50%"}},
-    {{0x0000FF, "Red"}, {0x0099FF, "Light Orange"}, {0x00CC99, "Lime"}, {0x669933, "Sea Green"},
-     {0xCCCC33, "Aqua"}, {0xFF6633, "Light Blue"}, {0x800080, "Violet"}, {0x969696, "Gray-40%"}},
-    {{0xFF00FF, "Pink"}, {0x00CCFF, "Gold"}, {0x00FFFF, "Yellow"}, {0x00FF00, "Bright Green"},
-     {0xFFFF00, "Turquoise"}, {0xFFCC00, "Sky Blue"}, {0x663399, "Plum"}, {0xC0C0C0, "Gray-25%"}},
-    {{0xCC99FF, "Rose"}, {0x99CCFF, "Tan"}, {0x99FFFF, "Light Yellow"}, {0xCCFFCC, "Light Green"},
-     {0xFFFFCC, "Light Turquoise"}, {0xFFCC99, "Pale Blue"}, {0xFF99CC, "Lavender"}, {0xFFFFFF, "White"}},
+    {{Color::fromValue(0x000000), "Black"}, {Color::fromValue(0x003399), "Brown"}, {Color::fromValue(0x003333), "Olive Green"}, {Color::fromValue(0x003300), "Dark Green"},
+     {Color::fromValue(0x663300), "Dark Teal"}, {Color::fromValue(0x800000), "Dark blue"}, {Color::fromValue(0x993333), "Indigo"}, {Color::fromValue(0x333333), "Gray-80%"}},
+    {{Color::fromValue(0x000080), "Dark Red"}, {Color::fromValue(0x0066FF), "Orange"}, {Color::fromValue(0x008080), "Dark Yellow"}, {Color::fromValue(0x008000), "Green"},
+     {Color::fromValue(0x808000), "Teal"}, {Color::fromValue(0xFF0000), "Blue"}, {Color::fromValue(0x996666), "Blue-Gray"}, {Color::fromValue(0x808080), "Gray-50%"}},
+    {{Color::fromValue(0x0000FF), "Red"}, {Color::fromValue(0x0099FF), "Light Orange"}, {Color::fromValue(0x00CC99), "Lime"}, {Color::fromValue(0x669933), "Sea Green"},
+     {Color::fromValue(0xCCCC33), "Aqua"}, {Color::fromValue(0xFF6633), "Light Blue"}, {Color::fromValue(0x800080), "Violet"}, {Color::fromValue(0x969696), "Gray-40%"}},
+    {{Color::fromValue(0xFF00FF), "Pink"}, {Color::fromValue(0x00CCFF), "Gold"}, {Color::fromValue(0x00FFFF), "Yellow"}, {Color::fromValue(0x00FF00), "Bright Green"},
+     {Color::fromValue(0xFFFF00), "Turquoise"}, {Color::fromValue(0xFFCC00), "Sky Blue"}, {Color::fromValue(0x663399), "Plum"}, {Color::fromValue(0xC0C0C0), "Gray-25%"}},
+    {{Color::fromValue(0xCC99FF), "Rose"}, {Color::fromValue(0x99CCFF), "Tan"}, {Color::fromValue(0x99FFFF), "Light Yellow"}, {Color::fromValue(0xCCFFCC), "Light Green"},
+     {Color::fromValue(0xFFFFCC), "Light Turquoise"}, {Color::fromValue(0xFFCC99), "Pale Blue"}, {Color::fromValue(0xFF99CC), "Lavender"}, {Color::fromValue(0xFFFFFF), "White"}},
 };
 
 } // namespace
@@ -34,21 +35,21 @@ TTBXCustomColorSet::TTBXCustomColorSet(QObject *parent) : QObject(parent) {}
 TTBXCustomColorSet::~TTBXCustomColorSet()
 {
     // Palettes fall back to the default set.
-    const auto palettes = FPalettes;
+    const auto palettes = m_palettes;
     for (const QPointer<TTBXColorPalette> &palette : palettes)
         if (palette && palette->ColorSet() == this)
-            palette->SetColorSet(nullptr);
+            palette->setColorSet(nullptr);
 }
 
-void TTBXCustomColorSet::GetColorInfo(int, int, TColor &Color, QString &Name)
+void TTBXCustomColorSet::GetColorInfo(int, int, ::Color &Color, QString &Name)
 {
-    Color = clNone;
+    Color = ::Color::none();
     Name.clear();
 }
 
-TColor TTBXCustomColorSet::GetColor(int Col, int Row)
+Color TTBXCustomColorSet::GetColor(int Col, int Row)
 {
-    TColor color;
+    Color color;
     QString name;
     GetColorInfo(Col, Row, color, name);
     return color;
@@ -56,7 +57,7 @@ TColor TTBXCustomColorSet::GetColor(int Col, int Row)
 
 QString TTBXCustomColorSet::GetName(int Col, int Row)
 {
-    TColor color;
+    Color color;
     QString name;
     GetColorInfo(Col, Row, color, name);
     return name;
@@ -64,29 +65,29 @@ QString TTBXCustomColorSet::GetName(int Col, int Row)
 
 void TTBXCustomColorSet::UpdateSize(int NewColCount, int NewRowCount)
 {
-    FColCount = NewColCount;
-    FRowCount = NewRowCount;
-    const auto palettes = FPalettes;
+    m_colCount = NewColCount;
+    m_rowCount = NewRowCount;
+    const auto palettes = m_palettes;
     for (const QPointer<TTBXColorPalette> &palette : palettes) {
         if (palette) {
-            palette->SetColCount(FColCount);
-            palette->SetRowCount(FRowCount);
+            palette->setColCount(m_colCount);
+            palette->setRowCount(m_rowCount);
         }
     }
 }
 
-QString TTBXCustomColorSet::ColorToString(TColor Color)
+QString TTBXCustomColorSet::ColorToString(::Color Color)
 {
-    if (Color == clNone)
+    if (Color.isNone())
         return QStringLiteral("None");
-    const TColor rgb = ColorToRGB(Color);
+    const ::Color rgb = Color.resolved(sysColor);
     const auto firstName = [&]() -> std::optional<QString> {
         for (int row = 0; row < RowCount(); ++row) {
             for (int col = 0; col < ColCount(); ++col) {
-                TColor cell;
+                ::Color cell;
                 QString name;
                 GetColorInfo(col, row, cell, name);
-                if (cell != clNone && ColorToRGB(cell) == rgb)
+                if (cell.resolved(sysColor) == rgb)
                     return name;
             }
         }
@@ -95,35 +96,35 @@ QString TTBXCustomColorSet::ColorToString(TColor Color)
     if (const std::optional<QString> name = firstName(); name && !name->isEmpty())
         return *name;
     return QStringLiteral("#%1%2%3")
-        .arg(GetRValue(rgb), 2, 16, QLatin1Char('0'))
-        .arg(GetGValue(rgb), 2, 16, QLatin1Char('0'))
-        .arg(GetBValue(rgb), 2, 16, QLatin1Char('0'))
+        .arg(rgb.red(), 2, 16, QLatin1Char('0'))
+        .arg(rgb.green(), 2, 16, QLatin1Char('0'))
+        .arg(rgb.blue(), 2, 16, QLatin1Char('0'))
         .toUpper();
 }
 
 void TTBXCustomColorSet::attach(TTBXColorPalette *palette)
 {
-    FPalettes.removeAll(nullptr);
-    if (!FPalettes.contains(palette))
-        FPalettes.append(palette);
+    m_palettes.removeAll(nullptr);
+    if (!m_palettes.contains(palette))
+        m_palettes.append(palette);
 }
 
 void TTBXCustomColorSet::detach(TTBXColorPalette *palette)
 {
-    FPalettes.removeAll(palette);
-    FPalettes.removeAll(nullptr);
+    m_palettes.removeAll(palette);
+    m_palettes.removeAll(nullptr);
 }
 
 TTBXColorSet::TTBXColorSet(TCSGetColorInfo getColorInfo, QObject *parent)
-    : TTBXCustomColorSet(parent), FGetColorInfo(getColorInfo)
+    : TTBXCustomColorSet(parent), m_getColorInfo(getColorInfo)
 {
 }
 
-void TTBXColorSet::GetColorInfo(int Col, int Row, TColor &Color, QString &Name)
+void TTBXColorSet::GetColorInfo(int Col, int Row, ::Color &Color, QString &Name)
 {
     TTBXCustomColorSet::GetColorInfo(Col, Row, Color, Name);
-    if (FGetColorInfo)
-        FGetColorInfo(this, Col, Row, Color, Name);
+    if (m_getColorInfo)
+        m_getColorInfo(this, Col, Row, Color, Name);
 }
 
 TTBXDefaultColorSet::TTBXDefaultColorSet(QObject *parent) : TTBXCustomColorSet(parent)
@@ -131,9 +132,9 @@ TTBXDefaultColorSet::TTBXDefaultColorSet(QObject *parent) : TTBXCustomColorSet(p
     UpdateSize(kDefaultCols, kDefaultRows);
 }
 
-void TTBXDefaultColorSet::GetColorInfo(int Col, int Row, TColor &Color, QString &Name)
+void TTBXDefaultColorSet::GetColorInfo(int Col, int Row, ::Color &Color, QString &Name)
 {
-    Color = clNone;
+    Color = ::Color::none();
     Name.clear();
     if (Col >= 0 && Col < kDefaultCols && Row >= 0 && Row < kDefaultRows) {
         Color = kDefaultColors[Row][Col].color;

@@ -10,9 +10,9 @@
 class TTBXColorPalette;
 class TTBXCustomColorSet;
 
-// Supplies the colour and name of one cell. Color and Name arrive as clNone
+// Supplies the colour and name of one cell. Color and Name arrive as Color::none()
 // and empty; a function that leaves them so makes the cell a gap.
-using TCSGetColorInfo = void (*)(TTBXCustomColorSet *Sender, int Col, int Row, TColor &Color, QString &Name);
+using TCSGetColorInfo = void (*)(TTBXCustomColorSet *Sender, int Col, int Row, ::Color &Color, QString &Name);
 
 // A grid of named colours that colour palettes show.
 class TTBXCustomColorSet : public QObject
@@ -22,27 +22,27 @@ public:
     explicit TTBXCustomColorSet(QObject *parent = nullptr);
     ~TTBXCustomColorSet() override;
 
-    int ColCount() const { return FColCount; }
-    int RowCount() const { return FRowCount; }
+    int ColCount() const { return m_colCount; }
+    int RowCount() const { return m_rowCount; }
 
-    // clNone and "" and then the cell's own colour and name.
-    virtual void GetColorInfo(int Col, int Row, TColor &Color, QString &Name);
-    TColor GetColor(int Col, int Row);
+    // Color::none() and "" and then the cell's own colour and name.
+    virtual void GetColorInfo(int Col, int Row, ::Color &Color, QString &Name);
+    Color GetColor(int Col, int Row);
     QString GetName(int Col, int Row);
     // Stores both counts and passes them on to every attached palette.
     void UpdateSize(int NewColCount, int NewRowCount);
-    // "None" for clNone; else the name of the first cell of that colour, or
+    // "None" for Color::none(); else the name of the first cell of that colour, or
     // "#RRGGBB" when there is none or its name is empty.
-    QString ColorToString(TColor Color);
+    QString ColorToString(::Color Color);
 
 private:
     friend class TTBXColorPalette;
     void attach(TTBXColorPalette *palette);
     void detach(TTBXColorPalette *palette);
 
-    int FColCount = 0;
-    int FRowCount = 0;
-    QList<QPointer<TTBXColorPalette>> FPalettes;
+    int m_colCount = 0;
+    int m_rowCount = 0;
+    QList<QPointer<TTBXColorPalette>> m_palettes;
 };
 
 // A colour set whose cells come from a table function bound at creation
@@ -52,12 +52,12 @@ class TTBXColorSet final : public TTBXCustomColorSet
     Q_OBJECT
 public:
     explicit TTBXColorSet(TCSGetColorInfo getColorInfo, QObject *parent = nullptr);
-    void SetColCount(int value) { UpdateSize(value, ColCount()); }
-    void SetRowCount(int value) { UpdateSize(ColCount(), value); }
-    void GetColorInfo(int Col, int Row, TColor &Color, QString &Name) override;
+    void setColCount(int value) { UpdateSize(value, ColCount()); }
+    void setRowCount(int value) { UpdateSize(ColCount(), value); }
+    void GetColorInfo(int Col, int Row, ::Color &Color, QString &Name) override;
 
 private:
-    const TCSGetColorInfo FGetColorInfo;
+    const TCSGetColorInfo m_getColorInfo;
 };
 
 // The forty named colours, 8 x 5, that a palette without a colour set shows.
@@ -66,5 +66,5 @@ class TTBXDefaultColorSet final : public TTBXCustomColorSet
     Q_OBJECT
 public:
     explicit TTBXDefaultColorSet(QObject *parent = nullptr);
-    void GetColorInfo(int Col, int Row, TColor &Color, QString &Name) override;
+    void GetColorInfo(int Col, int Row, ::Color &Color, QString &Name) override;
 };

@@ -1,6 +1,7 @@
 #include "theme/gradients.h"
 
 #include "framework/canvas.h"
+#include "framework/system_metrics.h"
 
 #include <QPainter>
 
@@ -13,46 +14,46 @@ struct Rgb
     int r, g, b;
 };
 
-Rgb channels(TColor c)
+Rgb channels(Color c)
 {
-    const TColor rgb = ColorToRGB(c);
-    return {GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)};
+    const Color rgb = c.resolved(sysColor);
+    return {rgb.red(), rgb.green(), rgb.blue()};
 }
 
-TColor clampedRgb(int r, int g, int b)
+Color clampedRgb(int r, int g, int b)
 {
-    return RGBColor(std::clamp(r, 0, 255), std::clamp(g, 0, 255), std::clamp(b, 0, 255));
+    return Color::rgb(std::clamp(r, 0, 255), std::clamp(g, 0, 255), std::clamp(b, 0, 255));
 }
 
 // start + (end - start) * i / n, channel by channel, truncating.
-TColor step(const Rgb &s, const Rgb &e, int i, int n)
+Color step(const Rgb &s, const Rgb &e, int i, int n)
 {
     return clampedRgb(s.r + (e.r - s.r) * i / n, s.g + (e.g - s.g) * i / n, s.b + (e.b - s.b) * i / n);
 }
 
 // Line `i` of the rectangle across the gradient direction.
-TRect lineOf(const TRect &r, int i, TGradDir direction)
+Rect lineOf(const Rect &r, int i, TGradDir direction)
 {
-    return direction == tgTopBottom ? TRect{r.Left, r.Top + i, r.Right, r.Top + i + 1}
-                                    : TRect{r.Left + i, r.Top, r.Left + i + 1, r.Bottom};
+    return direction == tgTopBottom ? Rect{r.left, r.top + i, r.right, r.top + i + 1}
+                                    : Rect{r.left + i, r.top, r.left + i + 1, r.bottom};
 }
 
 } // namespace
 
-void GradientFill(QPainter &canvas, const TRect &rect, TColor startColor, TColor endColor, TGradDir direction)
+void GradientFill(QPainter &canvas, const Rect &rect, Color startColor, Color endColor, TGradDir direction)
 {
-    const int n = direction == tgTopBottom ? rect.Height() : rect.Width();
-    if (n < 1 || rect.IsEmpty())
+    const int n = direction == tgTopBottom ? rect.height() : rect.width();
+    if (n < 1 || rect.isEmpty())
         return;
     const Rgb s = channels(startColor), e = channels(endColor);
     for (int i = 1; i <= n; ++i)
-        Canvas::FillRect(canvas, lineOf(rect, i - 1, direction), step(s, e, i, n));
+        Canvas::fillRect(canvas, lineOf(rect, i - 1, direction), step(s, e, i, n));
 }
 
-TColor MixColors(TColor c1, TColor c2, int weight)
+Color MixColors(Color c1, Color c2, int weight)
 {
     const Rgb a = channels(c1), b = channels(c2);
     const int d = weight < 100 ? 100 : 1000;
     const auto mix = [&](int x, int y) { return ((x * weight + y * (d - weight) + d / 2) / d) & 0xFF; };
-    return RGBColor(mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b));
+    return Color::rgb(mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b));
 }

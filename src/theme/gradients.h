@@ -13,8 +13,8 @@ enum TGradDir { tgLeftRight = 0, tgTopBottom = 1 };
 // from 1, gets start + (end - start) * i / n per channel, so the first row
 // is one step away from the start colour and the last is the end colour.
 // Empty or inverted rectangles draw nothing.
-void GradientFill(QPainter &canvas, const TRect &rect, TColor startColor, TColor endColor, TGradDir direction);
+void GradientFill(QPainter &canvas, const Rect &rect, Color startColor, Color endColor, TGradDir direction);
 
 // W per cent of c1 and the rest of c2 (weights of 100 and more are in tenths
 // of a per cent), rounded half up.
-TColor MixColors(TColor c1, TColor c2, int weight);
+Color MixColors(Color c1, Color c2, int weight);

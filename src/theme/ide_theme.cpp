@@ -18,10 +18,10 @@ struct Vec3
     float v[3];
 };
 
-Vec3 weighted(TColor c)
+Vec3 weighted(Color c)
 {
-    const TColor rgb = ColorToRGB(c);
-    return {{GetRValue(rgb) * kWeights[0], GetGValue(rgb) * kWeights[1], GetBValue(rgb) * kWeights[2]}};
+    const Color rgb = c.resolved(sysColor);
+    return {{rgb.red() * kWeights[0], rgb.green() * kWeights[1], rgb.blue() * kWeights[2]}};
 }
 
 float dot(const Vec3 &a, const Vec3 &b)
@@ -40,29 +40,29 @@ Vec3 mirrored(const Vec3 &a)
 }
 
 // The nearest colour the screen can show (unchanged on true-colour screens).
-TColor displayable(TColor c, int depth)
+Color displayable(Color c, int depth)
 {
-    if (c == clNone)
+    if (c.isNone())
         return c;
-    const TColor rgb = ColorToRGB(c);
+    const Color rgb = c.resolved(sysColor);
     if (depth >= 24)
         return rgb;
     const auto q = [](int channel, int bits) {
         const int levels = (1 << bits) - 1;
         return (channel * levels + 127) / 255 * 255 / levels;
     };
-    return RGBColor(q(GetRValue(rgb), 5), q(GetGValue(rgb), 6), q(GetBValue(rgb), 5));
+    return Color::rgb(q(rgb.red(), 5), q(rgb.green(), 6), q(rgb.blue(), 5));
 }
 
 } // namespace
 
-int ColorIntensity(TColor c)
+int ColorIntensity(Color c)
 {
-    const TColor rgb = ColorToRGB(c);
-    return (GetBValue(rgb) * 30 + GetGValue(rgb) * 150 + GetRValue(rgb) * 76) >> 8;
+    const Color rgb = c.resolved(sysColor);
+    return (rgb.blue() * 30 + rgb.green() * 150 + rgb.red() * 76) >> 8;
 }
 
-float ColorDistance(TColor a, TColor b)
+float ColorDistance(Color a, Color b)
 {
     const Vec3 x = weighted(a), y = weighted(b);
     float sum = 0.0f;
@@ -71,13 +71,13 @@ float ColorDistance(TColor a, TColor b)
     return std::sqrt(sum);
 }
 
-void EnsureContrast(TColor &c, TColor background, int threshold)
+void EnsureContrast(Color &c, Color background, int threshold)
 {
-    const float dK = ColorDistance(background, clBlack);
+    const float dK = ColorDistance(background, Color::black());
     const float t1 = adjustedThreshold(float(threshold), dK);
     if (ColorDistance(background, c) > t1)
         return;
-    const float dC = ColorDistance(c, clBlack);
+    const float dC = ColorDistance(c, Color::black());
     Vec3 cv = weighted(c), kv = weighted(background);
     const bool mirror = (dC > dK && 442.0f - t1 > dK) || (dC <= dK && dK < t1);
     if (mirror) {
@@ -100,7 +100,7 @@ void EnsureContrast(TColor &c, TColor background, int threshold)
         const float component = std::isnan(cv.v[i]) ? 0.0f : std::clamp(cv.v[i], 0.0f, kMaxima[i]);
         channel[i] = std::clamp(int(component / kWeights[i] + 0.5f), 0, 255);
     }
-    c = RGBColor(channel[0], channel[1], channel[2]);
+    c = Color::rgb(channel[0], channel[1], channel[2]);
 }
 
 TTBXIdeTheme::TTBXIdeTheme(const QString &name) : TTBXTheme(name)
@@ -112,26 +112,26 @@ TTBXIdeTheme::~TTBXIdeTheme() = default;
 
 void TTBXIdeTheme::SetupColorCache()
 {
-    const TColor btnFace = SysColor(COLOR_BTNFACE), btnShadow = SysColor(COLOR_BTNSHADOW);
-    const TColor btnText = SysColor(COLOR_BTNTEXT), btnHighlight = SysColor(COLOR_BTNHIGHLIGHT);
-    const TColor window = SysColor(COLOR_WINDOW), highlightText = SysColor(COLOR_HIGHLIGHTTEXT);
-    const auto contrast = [](TColor color, TColor background, int threshold) {
+    const Color btnFace = Color::system(COLOR_BTNFACE), btnShadow = Color::system(COLOR_BTNSHADOW);
+    const Color btnText = Color::system(COLOR_BTNTEXT), btnHighlight = Color::system(COLOR_BTNHIGHLIGHT);
+    const Color window = Color::system(COLOR_WINDOW), highlightText = Color::system(COLOR_HIGHLIGHTTEXT);
+    const auto contrast = [](Color color, Color background, int threshold) {
         EnsureContrast(color, background, threshold);
         return color;
     };
-    ColorCache &k = FColors;
-    k.GripColors[0] = StripDarkColor;
-    k.GripColors[1] = btnShadow;
-    k.GripColors[2] = btnHighlight;
-    k.GripColors[3] = MixColors(btnShadow, StripDarkColor, 95);
+    ColorCache &k = m_colors;
+    k.gripColors[0] = StripDarkColor;
+    k.gripColors[1] = btnShadow;
+    k.gripColors[2] = btnHighlight;
+    k.gripColors[3] = MixColors(btnShadow, StripDarkColor, 95);
 
     k.MenubarColor = k.ToolbarColor = MixColors(StripDarkColor, StripLightColor, 50);
-    k.PopupColor = k.DockPanelColor = 0xF0F0F0;
+    k.PopupColor = k.DockPanelColor = Color::fromValue(0xF0F0F0);
     k.PopupFrameColor = LineColor;
-    const TColor hotBody = MixColors(HotColor, window, 20);
-    const TColor softText = MixColors(btnText, StripLightColor, 50);
+    const Color hotBody = MixColors(HotColor, window, 20);
+    const Color softText = MixColors(btnText, StripLightColor, 50);
 
-    const TColor activeBorder = contrast(MixColors(btnText, btnShadow, 15), k.ToolbarColor, 120);
+    const Color activeBorder = contrast(MixColors(btnText, btnShadow, 15), k.ToolbarColor, 120);
     k.WinFrameColors[wfsActive][wfpBorder] = activeBorder;
     k.WinFrameColors[wfsActive][wfpCaption] = btnShadow;
     k.WinFrameColors[wfsActive][wfpCaptionText] = contrast(btnHighlight, btnShadow, 180);
@@ -145,38 +145,38 @@ void TTBXIdeTheme::SetupColorCache()
     k.PanelFrameColors[wfsInactive][wfpCaption] = btnFace;
     k.PanelFrameColors[wfsInactive][wfpCaptionText] = contrast(softText, btnFace, 120);
 
-    const auto set = [](TColor (&entry)[3], TColor body, TColor text, TColor frame) {
+    const auto set = [](Color (&entry)[3], Color body, Color text, Color frame) {
         entry[ipBody] = body;
         entry[ipText] = text;
         entry[ipFrame] = frame;
     };
-    const TColor normalText = contrast(btnText, k.ToolbarColor, 180);
-    set(k.BtnItemColors[bisNormal], clNone, normalText, clNone);
-    set(k.BtnItemColors[bisDisabled], clNone, softText, clNone);
+    const Color normalText = contrast(btnText, k.ToolbarColor, 180);
+    set(k.BtnItemColors[bisNormal], Color::none(), normalText, Color::none());
+    set(k.BtnItemColors[bisDisabled], Color::none(), softText, Color::none());
     set(k.BtnItemColors[bisSelected],
         contrast(MixColors(HotColor, MixColors(btnFace, window, 50), 10), k.ToolbarColor, 5), normalText, HotColor);
     set(k.BtnItemColors[bisPressed], MixColors(HotColor, window, 50), highlightText, HotColor);
-    set(k.BtnItemColors[bisHot], hotBody, contrast(SysColor(COLOR_MENUTEXT), hotBody, 180),
+    set(k.BtnItemColors[bisHot], hotBody, contrast(Color::system(COLOR_MENUTEXT), hotBody, 180),
         contrast(HotColor, k.ToolbarColor, 100));
     set(k.BtnItemColors[bisDisabledHot], hotBody, softText, HotColor);
-    const TColor selectedHotBody = contrast(MixColors(HotColor, window, 40), k.ToolbarColor, 30);
+    const Color selectedHotBody = contrast(MixColors(HotColor, window, 40), k.ToolbarColor, 30);
     set(k.BtnItemColors[bisSelectedHot], selectedHotBody, contrast(highlightText, selectedHotBody, 180), HotColor);
     set(k.BtnItemColors[bisPopupParent], MixColors(btnFace, window, 183), normalText, LineColor);
 
-    set(k.MenuItemColors[misNormal], clNone, contrast(SysColor(COLOR_WINDOWTEXT), k.PopupColor, 180), clNone);
-    set(k.MenuItemColors[misDisabled], clNone, softText, clNone);
+    set(k.MenuItemColors[misNormal], Color::none(), contrast(Color::system(COLOR_WINDOWTEXT), k.PopupColor, 180), Color::none());
+    set(k.MenuItemColors[misDisabled], Color::none(), softText, Color::none());
     std::copy(std::begin(k.BtnItemColors[bisHot]), std::end(k.BtnItemColors[bisHot]),
               std::begin(k.MenuItemColors[misHot]));
-    set(k.MenuItemColors[misDisabledHot], k.PopupColor, MixColors(SysColor(COLOR_GRAYTEXT), window, 70), HotColor);
+    set(k.MenuItemColors[misDisabledHot], k.PopupColor, MixColors(Color::system(COLOR_GRAYTEXT), window, 70), HotColor);
 
     k.SplitLineColor = contrast(LineColor, k.PopupColor, 50);
     k.SeparatorColor = LineColor;
     k.StatusFrameColor = contrast(MixColors(window, btnFace, 30), btnFace, 30);
 
     // Every entry as the screen shows it.
-    const int depth = ScreenColorDepth();
-    const auto fix = [depth](TColor &c) { c = displayable(c, depth); };
-    for (TColor *c : {&k.MenubarColor, &k.ToolbarColor, &k.PopupColor, &k.DockPanelColor, &k.PopupFrameColor,
+    const int depth = screenColorDepth();
+    const auto fix = [depth](Color &c) { c = displayable(c, depth); };
+    for (Color *c : {&k.MenubarColor, &k.ToolbarColor, &k.PopupColor, &k.DockPanelColor, &k.PopupFrameColor,
                       &k.SplitLineColor, &k.SeparatorColor, &k.StatusFrameColor})
         fix(*c);
     for (auto &state : k.WinFrameColors)
@@ -187,7 +187,7 @@ void TTBXIdeTheme::SetupColorCache()
         std::for_each(std::begin(state), std::end(state), fix);
     for (auto &state : k.BtnItemColors)
         std::for_each(std::begin(state), std::end(state), fix);
-    std::for_each(std::begin(k.GripColors), std::end(k.GripColors), fix);
+    std::for_each(std::begin(k.gripColors), std::end(k.gripColors), fix);
 }
 
 void TTBXIdeTheme::TBXSysCommand(int code)
@@ -196,7 +196,7 @@ void TTBXIdeTheme::TBXSysCommand(int code)
         SetupColorCache();
 }
 
-TBtnItemState TTBXIdeTheme::GetButtonState(const TTBXItemInfo &info)
+TBtnItemState TTBXIdeTheme::buttonState(const TTBXItemInfo &info)
 {
     if (!info.Enabled)
         return info.Hover == HOVER_KEYBOARD ? bisDisabledHot : bisDisabled;
@@ -217,29 +217,29 @@ bool hasAll(int value, int bits)
 }
 
 // Embedded toolbars give empty parts a body and a frame.
-TColor embeddedFallback(TColor color, const TTBXItemInfo &info, TItemPart part, TColor toolbarColor)
+Color embeddedFallback(Color color, const TTBXItemInfo &info, TItemPart part, Color toolbarColor)
 {
     if (!hasAll(info.ViewKind, VT_TOOLBAR | TVT_EMBEDDED))
         return color;
-    if (part == ipBody && color == clNone)
+    if (part == ipBody && color.isNone())
         return toolbarColor;
     if (part == ipFrame) {
         if (info.Checked)
-            return SysColor(COLOR_WINDOWFRAME);
-        if (color == clNone)
-            return SysColor(COLOR_BTNSHADOW);
+            return Color::system(COLOR_WINDOWFRAME);
+        if (color.isNone())
+            return Color::system(COLOR_BTNSHADOW);
     }
     return color;
 }
 
 } // namespace
 
-TColor TTBXIdeTheme::GetBtnColor(const TTBXItemInfo &info, TItemPart part) const
+Color TTBXIdeTheme::GetBtnColor(const TTBXItemInfo &info, TItemPart part) const
 {
-    return embeddedFallback(FColors.BtnItemColors[GetButtonState(info)][part], info, part, FColors.ToolbarColor);
+    return embeddedFallback(m_colors.BtnItemColors[buttonState(info)][part], info, part, m_colors.ToolbarColor);
 }
 
-TColor TTBXIdeTheme::GetPartColor(const TTBXItemInfo &info, TItemPart part) const
+Color TTBXIdeTheme::GetPartColor(const TTBXItemInfo &info, TItemPart part) const
 {
     if (hasAll(info.ViewKind, VT_POPUPMENU) && !(info.ItemFlags & IO_TOOLBARSTYLE)) {
         TMenuItemState state;
@@ -247,45 +247,45 @@ TColor TTBXIdeTheme::GetPartColor(const TTBXItemInfo &info, TItemPart part) cons
             state = info.Hover != HOVER_NONE ? misHot : misNormal;
         else
             state = info.Hover == HOVER_KEYBOARD ? misDisabledHot : misDisabled;
-        return FColors.MenuItemColors[state][part];
+        return m_colors.MenuItemColors[state][part];
     }
     // A toolbar with 0x0200 only ever swaps an empty frame, checked or not.
-    TColor color = FColors.BtnItemColors[GetButtonState(info)][part];
+    Color color = m_colors.BtnItemColors[buttonState(info)][part];
     if (hasAll(info.ViewKind, VT_TOOLBAR | TVT_EMBEDDED)) {
-        if (part == ipBody && color == clNone)
-            color = FColors.ToolbarColor;
-        else if (part == ipFrame && color == clNone)
-            color = SysColor(COLOR_BTNSHADOW);
+        if (part == ipBody && color.isNone())
+            color = m_colors.ToolbarColor;
+        else if (part == ipFrame && color.isNone())
+            color = Color::system(COLOR_BTNSHADOW);
     }
     return color;
 }
 
-TColor TTBXIdeTheme::GetItemColor(const TTBXItemInfo &info) const
+Color TTBXIdeTheme::GetItemColor(const TTBXItemInfo &info) const
 {
-    const TColor c = GetPartColor(info, ipBody);
-    return c == clNone ? GetViewColor(info.ViewKind) : c;
+    const Color c = GetPartColor(info, ipBody);
+    return c.isNone() ? GetViewColor(info.ViewKind) : c;
 }
 
-TColor TTBXIdeTheme::GetItemTextColor(const TTBXItemInfo &info) const
+Color TTBXIdeTheme::GetItemTextColor(const TTBXItemInfo &info) const
 {
     return GetPartColor(info, ipText);
 }
 
-TColor TTBXIdeTheme::GetItemImageBackground(const TTBXItemInfo &info) const
+Color TTBXIdeTheme::GetItemImageBackground(const TTBXItemInfo &info) const
 {
-    const TColor c = GetBtnColor(info, ipBody);
-    return c == clNone ? GetViewColor(info.ViewKind) : c;
+    const Color c = GetBtnColor(info, ipBody);
+    return c.isNone() ? GetViewColor(info.ViewKind) : c;
 }
 
-TColor TTBXIdeTheme::GetViewColor(int viewType) const
+Color TTBXIdeTheme::GetViewColor(int viewType) const
 {
     if (viewType & VT_TOOLBAR)
-        return hasAll(viewType, VT_TOOLBAR | TVT_MENUBAR) ? FColors.MenubarColor : FColors.ToolbarColor;
+        return hasAll(viewType, VT_TOOLBAR | TVT_MENUBAR) ? m_colors.MenubarColor : m_colors.ToolbarColor;
     if (viewType & VT_POPUP)
-        return hasAll(viewType, VT_POPUP | PVT_LISTBOX) ? SysColor(COLOR_WINDOW) : FColors.PopupColor;
+        return hasAll(viewType, VT_POPUP | PVT_LISTBOX) ? Color::system(COLOR_WINDOW) : m_colors.PopupColor;
     if (viewType & VT_DOCKPANEL)
-        return FColors.DockPanelColor;
-    return SysColor(COLOR_BTNFACE);
+        return m_colors.DockPanelColor;
+    return Color::system(COLOR_BTNFACE);
 }
 
 QPoint TTBXIdeTheme::GetViewBorder(int viewType) const
@@ -293,8 +293,8 @@ QPoint TTBXIdeTheme::GetViewBorder(int viewType) const
     if (viewType & (VT_TOOLBAR | VT_DOCKPANEL)) {
         if (viewType & TVT_FLOATING) {
             if (viewType & TVT_RESIZABLE)
-                return QPoint(GetSystemMetrics(SM_CXFRAME) - 1, GetSystemMetrics(SM_CYFRAME) - 1);
-            return QPoint(GetSystemMetrics(SM_CXDLGFRAME) - 1, GetSystemMetrics(SM_CYDLGFRAME) - 1);
+                return QPoint(systemMetric(SM_CXFRAME) - 1, systemMetric(SM_CYFRAME) - 1);
+            return QPoint(systemMetric(SM_CXDLGFRAME) - 1, systemMetric(SM_CYDLGFRAME) - 1);
         }
         return QPoint(2, 2);
     }
@@ -361,18 +361,18 @@ bool TTBXIdeTheme::GetBooleanMetrics(int index) const
     return index == 1 || index == 5 || index == 6 || index == 7;
 }
 
-void RegisterIdeTheme()
+void registerIdeTheme()
 {
     registerTbxTheme(QStringLiteral("Ide"),
                      [](const QString &name) { return std::make_unique<TTBXIdeTheme>(name); });
 }
 
-void UseIdeTheme()
+void useIdeTheme()
 {
     ThemeRegistry *registry = ThemeRegistry::instance();
     if (!registry)
         return;
     if (!registry->isRegistered(QStringLiteral("Ide")))
-        RegisterIdeTheme();
+        registerIdeTheme();
     registry->selectTheme(QStringLiteral("Ide"));
 }

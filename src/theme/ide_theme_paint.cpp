@@ -29,7 +29,7 @@ enum class ImageLook { Normal, Shadow, Silhouette, Brighten, Faded };
 QImage recolor(const QImage &source, ImageLook look)
 {
     QImage img = source.convertToFormat(QImage::Format_ARGB32);
-    const QRgb shadow = toQColor(SysColor(COLOR_BTNSHADOW)).rgb();
+    const QRgb shadow = sysColor(COLOR_BTNSHADOW).toQColor().rgb();
     for (int y = 0; y < img.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
@@ -70,141 +70,141 @@ QImage recolor(const QImage &source, ImageLook look)
     return img;
 }
 
-void fillTriangleArrow(QPainter &canvas, int cx, int cy, int size, int kind, TColor color)
+void fillTriangleArrow(QPainter &canvas, int cx, int cy, int size, int kind, Color color)
 {
     switch (kind) {
     case PSBT_UP:
         cy += size / 2;
-        Canvas::FillTriangle(canvas, {cx + size, cy}, {cx, cy - size}, {cx - size, cy}, color);
+        Canvas::fillTriangle(canvas, {cx + size, cy}, {cx, cy - size}, {cx - size, cy}, color);
         break;
     case PSBT_DOWN:
         cy -= size / 2;
-        Canvas::FillTriangle(canvas, {cx + size, cy}, {cx, cy + size}, {cx - size, cy}, color);
+        Canvas::fillTriangle(canvas, {cx + size, cy}, {cx, cy + size}, {cx - size, cy}, color);
         break;
     case PSBT_LEFT:
         cx += size / 2;
-        Canvas::FillTriangle(canvas, {cx, cy + size}, {cx - size, cy}, {cx, cy - size}, color);
+        Canvas::fillTriangle(canvas, {cx, cy + size}, {cx - size, cy}, {cx, cy - size}, color);
         break;
     default:
         cx -= size / 2;
-        Canvas::FillTriangle(canvas, {cx, cy + size}, {cx + size, cy}, {cx, cy - size}, color);
+        Canvas::fillTriangle(canvas, {cx, cy + size}, {cx + size, cy}, {cx, cy - size}, color);
         break;
     }
 }
 
 } // namespace
 
-void TTBXIdeTheme::PaintPopupNCArea(QPainter &canvas, const TRect &rect, const TTBXPopupInfo &)
+void TTBXIdeTheme::PaintPopupNCArea(QPainter &canvas, const Rect &rect, const TTBXPopupInfo &)
 {
-    TRect r = rect;
-    Canvas::FrameRect(canvas, r, FColors.PopupFrameColor);
-    Canvas::FillRect(canvas, r, FColors.PopupColor);
+    Rect r = rect;
+    Canvas::frameRect(canvas, r, m_colors.PopupFrameColor);
+    Canvas::fillRect(canvas, r, m_colors.PopupColor);
 }
 
-void TTBXIdeTheme::PaintBackgnd(QPainter &canvas, const TRect &dockRect, const TRect &rect, const TRect &clipRect,
-                                TColor color, bool transparent, int viewType)
+void TTBXIdeTheme::PaintBackgnd(QPainter &canvas, const Rect &dockRect, const Rect &rect, const Rect &clipRect,
+                                Color color, bool transparent, int viewType)
 {
     if (transparent)
         return;
-    TRect r = rect.Intersected(clipRect);
+    Rect r = rect.intersected(clipRect);
     const bool gradientBar = (hasAll(viewType, VT_TOOLBAR | 0x0001) && !(viewType & TVT_EMBEDDED))
         || hasAll(viewType, VT_TOOLBAR | TVT_TOOLBOX);
     if (gradientBar) {
-        const bool horizontal = dockRect == TRect{} ? rect.Right > rect.Bottom : r.Width() > r.Height();
+        const bool horizontal = dockRect == Rect{} ? rect.right > rect.bottom : r.width() > r.height();
         if (horizontal)
-            GradientFill(canvas, r.Inflated(0, 1), StripDarkColor, StripLightColor, tgTopBottom);
+            GradientFill(canvas, r.inflated(0, 1), StripDarkColor, StripLightColor, tgTopBottom);
         else
-            GradientFill(canvas, r.Inflated(1, 0), 0xFCF7F4, 0xFAECE9, tgLeftRight);
+            GradientFill(canvas, r.inflated(1, 0), Color::fromValue(0xFCF7F4), Color::fromValue(0xFAECE9), tgLeftRight);
         return;
     }
     if (dockRect == rect)
-        Canvas::FillRect(canvas, r, color);
+        Canvas::fillRect(canvas, r, color);
     else
-        GradientFill(canvas, r, 0xFCF7F4, 0xFAECE9, tgLeftRight);
+        GradientFill(canvas, r, Color::fromValue(0xFCF7F4), Color::fromValue(0xFAECE9), tgLeftRight);
 }
 
-void TTBXIdeTheme::PaintMenuItemFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+void TTBXIdeTheme::PaintMenuItemFrame(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info)
 {
-    TRect handed = rect;
+    Rect handed = rect;
     if (!hasAll(info.ViewKind, VT_POPUP | PVT_TOOLBOX)) {
-        const TRect strip{rect.Left, rect.Top, rect.Left + info.ImageStripWidth + 2, rect.Bottom};
+        const Rect strip{rect.left, rect.top, rect.left + info.ImageStripWidth + 2, rect.bottom};
         GradientFill(canvas, strip, StripDarkColor, StripLightColor, tgLeftRight);
-        Canvas::Line(canvas, strip.Right, rect.Top, strip.Right, rect.Bottom, LineColor);
-        Canvas::Line(canvas, strip.Right + 1, rect.Top, strip.Right + 1, rect.Bottom, clWhite);
-        handed = {rect.Left + 1, rect.Top, rect.Right - 1, rect.Bottom};
+        Canvas::line(canvas, strip.right, rect.top, strip.right, rect.bottom, LineColor);
+        Canvas::line(canvas, strip.right + 1, rect.top, strip.right + 1, rect.bottom, Color::white());
+        handed = {rect.left + 1, rect.top, rect.right - 1, rect.bottom};
     }
     PaintFrame(canvas, handed, info);
 }
 
-void TTBXIdeTheme::PaintFrame(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+void TTBXIdeTheme::PaintFrame(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info)
 {
     if (!info.Enabled || info.Hover == HOVER_NONE)
         return;
-    const TRect r{rect.Left + 1, rect.Top, rect.Right - 1, rect.Bottom};
-    GradientFill(canvas, r, 0xF6E4BA, 0xFEFDFC, tgTopBottom);
-    Canvas::FrameRectConst(canvas, r, HotColor);
+    const Rect r{rect.left + 1, rect.top, rect.right - 1, rect.bottom};
+    GradientFill(canvas, r, Color::fromValue(0xF6E4BA), Color::fromValue(0xFEFDFC), tgTopBottom);
+    Canvas::frameRectConst(canvas, r, HotColor);
     // Rounded-off corners.
-    Canvas::SetPixel(canvas, r.Left, r.Top, FColors.PopupColor);
-    Canvas::SetPixel(canvas, r.Right - 1, r.Top, FColors.PopupColor);
-    Canvas::SetPixel(canvas, r.Left, r.Bottom - 1, FColors.PopupColor);
-    Canvas::SetPixel(canvas, r.Right - 1, r.Bottom - 1, FColors.PopupColor);
+    Canvas::setPixel(canvas, r.left, r.top, m_colors.PopupColor);
+    Canvas::setPixel(canvas, r.right - 1, r.top, m_colors.PopupColor);
+    Canvas::setPixel(canvas, r.left, r.bottom - 1, m_colors.PopupColor);
+    Canvas::setPixel(canvas, r.right - 1, r.bottom - 1, m_colors.PopupColor);
 }
 
-void TTBXIdeTheme::PaintMenuItem(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+void TTBXIdeTheme::PaintMenuItem(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info)
 {
-    const int w = GetSystemMetrics(SM_CXMENUCHECK);
-    const TColor text = GetPartColor(info, ipText);
+    const int w = systemMetric(SM_CXMENUCHECK);
+    const Color text = GetPartColor(info, ipText);
     PaintMenuItemFrame(canvas, rect, info);
     if (info.ItemFlags & IO_COMBO) {
-        TColor divider = FColors.SplitLineColor;
+        Color divider = m_colors.SplitLineColor;
         if (!info.Enabled)
             divider = text;
         else if (info.Hover == HOVER_MOUSE)
             divider = GetPartColor(info, ipFrame);
-        const int x = rect.Right - w - 1;
-        Canvas::Line(canvas, x, rect.Top + 1, x, rect.Bottom - 1, divider);
+        const int x = rect.right - w - 1;
+        Canvas::line(canvas, x, rect.top + 1, x, rect.bottom - 1, divider);
     }
     if (info.ItemFlags & IO_SUBMENUITEM) {
-        const int y = rect.Bottom / 2;
-        const int x = rect.Right - (2 * w) / 3 - 1;
-        Canvas::FillTriangle(canvas, {x, y - 3}, {x, y + 3}, {x + 3, y}, text);
+        const int y = rect.bottom / 2;
+        const int x = rect.right - (2 * w) / 3 - 1;
+        Canvas::fillTriangle(canvas, {x, y - 3}, {x, y + 3}, {x + 3, y}, text);
     }
     if (info.Checked && info.Enabled) {
-        TRect box{rect.Left + 2, rect.Top + 1, rect.Left + info.ImageStripWidth, rect.Bottom - 1};
-        Canvas::FrameRect(canvas, box, GetBtnColor(info, ipFrame));
-        Canvas::FillRect(canvas, box, GetBtnColor(info, ipBody));
+        Rect box{rect.left + 2, rect.top + 1, rect.left + info.ImageStripWidth, rect.bottom - 1};
+        Canvas::frameRect(canvas, box, GetBtnColor(info, ipFrame));
+        Canvas::fillRect(canvas, box, GetBtnColor(info, ipBody));
     }
 }
 
-void TTBXIdeTheme::PaintCheckMark(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+void TTBXIdeTheme::PaintCheckMark(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info)
 {
-    const int cx = (rect.Left + rect.Right) / 2, cy = (rect.Top + rect.Bottom) / 2;
-    Canvas::Polyline(canvas,
+    const int cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2;
+    Canvas::polyline(canvas,
                      {{cx - 4, cy - 1}, {cx - 2, cy + 1}, {cx + 2, cy - 3}, {cx + 2, cy - 2}, {cx - 2, cy + 2},
                       {cx - 4, cy}, {cx - 4, cy - 1}},
                      GetBtnColor(info, ipText));
 }
 
-void TTBXIdeTheme::PaintCaption(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info,
+void TTBXIdeTheme::PaintCaption(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info,
                                 const QString &caption, int flags, bool rotated)
 {
-    const TRect r{rect.Left, rect.Top - 1, rect.Right, rect.Bottom};
+    const Rect r{rect.left, rect.top - 1, rect.right, rect.bottom};
     canvas.save();
     if (canvas.pen().style() == Qt::NoPen)
-        canvas.setPen(toQColor(GetPartColor(info, ipText)));
+        canvas.setPen(GetPartColor(info, ipText).resolved(sysColor).toQColor());
     canvas.setBackgroundMode(Qt::TransparentMode);
     if (rotated) {
         // Vertical bars read from top to bottom.
-        canvas.translate(r.Right, r.Top);
+        canvas.translate(r.right, r.top);
         canvas.rotate(90);
-        canvas.drawText(QRect(0, 0, r.Height(), r.Width()), flags, caption);
+        canvas.drawText(QRect(0, 0, r.height(), r.width()), flags, caption);
     } else {
         canvas.drawText(r.toQRect(), flags, caption);
     }
     canvas.restore();
 }
 
-void TTBXIdeTheme::PaintImage(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info,
+void TTBXIdeTheme::PaintImage(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info,
                               const ImageList *images, int imageIndex)
 {
     if (!images)
@@ -220,7 +220,7 @@ void TTBXIdeTheme::PaintImage(QPainter &canvas, const TRect &rect, const TTBXIte
         look = dark ? ImageLook::Brighten : ImageLook::Normal;
     } else if (dark) {
         look = ImageLook::Brighten;
-    } else if (ScreenColorDepth() < 12 || ColorToRGB(SysColor(COLOR_BTNFACE)) == clWhite) {
+    } else if (screenColorDepth() < 12 || sysColor(COLOR_BTNFACE) == Color::white()) {
         look = ImageLook::Normal;
     } else {
         look = ImageLook::Faded;
@@ -228,83 +228,83 @@ void TTBXIdeTheme::PaintImage(QPainter &canvas, const TRect &rect, const TTBXIte
     canvas.save();
     if (look == ImageLook::Shadow)
         canvas.setCompositionMode(QPainter::CompositionMode_Multiply);
-    canvas.drawImage(QPoint(rect.Left, rect.Top), recolor(image, look));
+    canvas.drawImage(QPoint(rect.left, rect.top), recolor(image, look));
     canvas.restore();
 }
 
-void TTBXIdeTheme::PaintButton(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+void TTBXIdeTheme::PaintButton(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info)
 {
-    TRect r{rect.Left, rect.Top, rect.Right, rect.Bottom - 1};
+    Rect r{rect.left, rect.top, rect.right, rect.bottom - 1};
     if ((info.ItemFlags & IO_DESIGNING) && !info.Checked) {
-        TRect design = info.SplitPart == 3 ? r.Offset(-1, 0) : r;
-        Canvas::FrameRect(canvas, design, clRed);
+        Rect design = info.SplitPart == 3 ? r.translated(-1, 0) : r;
+        Canvas::frameRect(canvas, design, Color::rgb(255, 0, 0));
     } else {
-        Canvas::FrameRect(canvas, r, GetBtnColor(info, ipFrame));
+        Canvas::frameRect(canvas, r, GetBtnColor(info, ipFrame));
         if (info.SplitPart == 2 && info.PopupOpen)
-            ++r.Right;
+            ++r.right;
         if (info.SplitPart == 3)
-            --r.Left;
+            --r.left;
         if (info.Checked && (info.ViewKind & VT_TOOLBAR)) {
-            Canvas::FillRect(canvas, r, GetBtnColor(info, ipBody));
+            Canvas::fillRect(canvas, r, GetBtnColor(info, ipBody));
         } else if (hasAll(info.ViewKind, VT_TOOLBAR | TVT_MENUBAR) && info.Hover != HOVER_NONE) {
-            GradientFill(canvas, r, 0xE6CA92, 0xFCF7EA, tgTopBottom);
-            Canvas::FrameRectConst(canvas, r, 0xFF9929);
-            Canvas::FrameRectConst(canvas, r.Inflated(1, 1), clWhite);
+            GradientFill(canvas, r, Color::fromValue(0xE6CA92), Color::fromValue(0xFCF7EA), tgTopBottom);
+            Canvas::frameRectConst(canvas, r, Color::fromValue(0xFF9929));
+            Canvas::frameRectConst(canvas, r.inflated(1, 1), Color::white());
         } else {
-            Canvas::FillRect(canvas, r, GetBtnColor(info, ipBody));
+            Canvas::fillRect(canvas, r, GetBtnColor(info, ipBody));
         }
     }
     if (info.SplitPart == 3)
         PaintDropDownArrow(canvas, r, info);
 }
 
-void TTBXIdeTheme::PaintDropDownArrow(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info)
+void TTBXIdeTheme::PaintDropDownArrow(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info)
 {
-    const TColor color = GetPartColor(info, ipText);
-    const int cx = (rect.Left + rect.Right) / 2, cy = (rect.Top + rect.Bottom) / 2 - 1;
+    const Color color = GetPartColor(info, ipText);
+    const int cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2 - 1;
     if (info.Vertical)
-        Canvas::FillTriangle(canvas, {cx, cy + 2}, {cx, cy - 2}, {cx - 2, cy}, color);
+        Canvas::fillTriangle(canvas, {cx, cy + 2}, {cx, cy - 2}, {cx - 2, cy}, color);
     else
-        Canvas::FillTriangle(canvas, {cx - 2, cy}, {cx + 2, cy}, {cx, cy + 2}, color);
+        Canvas::fillTriangle(canvas, {cx - 2, cy}, {cx + 2, cy}, {cx, cy + 2}, color);
 }
 
-void TTBXIdeTheme::PaintSeparator(QPainter &canvas, const TRect &rect, const TTBXItemInfo &info, bool horizontal,
+void TTBXIdeTheme::PaintSeparator(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info, bool horizontal,
                                   bool)
 {
-    TRect r = rect;
+    Rect r = rect;
     if (horizontal) {
         if (!hasAll(info.ViewKind, VT_POPUP | PVT_TOOLBOX) && (info.ViewKind & VT_POPUP)
             && !(info.ItemFlags & IO_TOOLBARSTYLE)) {
             const int x = info.ImageStripWidth + 2;
-            Canvas::Line(canvas, x, r.Top, x, r.Bottom, LineColor);
-            Canvas::Line(canvas, x + 1, r.Top, x + 1, r.Bottom, clWhite);
-            GradientFill(canvas, TRect{r.Left, r.Top, x, r.Bottom}, StripDarkColor, StripLightColor, tgLeftRight);
-            r.Left += info.ImageStripWidth + 9;
+            Canvas::line(canvas, x, r.top, x, r.bottom, LineColor);
+            Canvas::line(canvas, x + 1, r.top, x + 1, r.bottom, Color::white());
+            GradientFill(canvas, Rect{r.left, r.top, x, r.bottom}, StripDarkColor, StripLightColor, tgLeftRight);
+            r.left += info.ImageStripWidth + 9;
         }
         if (!info.Enabled)
             return;
         if (info.ViewKind & VT_TOOLBAR) {
-            const int y = r.Bottom / 2 - 1;
-            Canvas::Line(canvas, r.Left + 3, y, r.Right - 3, y, FColors.SeparatorColor);
+            const int y = r.bottom / 2 - 1;
+            Canvas::line(canvas, r.left + 3, y, r.right - 3, y, m_colors.SeparatorColor);
         } else {
-            const int y = r.Bottom / 2;
-            Canvas::Line(canvas, r.Left + 4, y, r.Right - 2, y, LineColor);
-            Canvas::Line(canvas, r.Left + 4, y + 1, r.Right - 2, y + 1, clWhite);
+            const int y = r.bottom / 2;
+            Canvas::line(canvas, r.left + 4, y, r.right - 2, y, LineColor);
+            Canvas::line(canvas, r.left + 4, y + 1, r.right - 2, y + 1, Color::white());
         }
     } else if (info.Enabled) {
-        const int x = r.Right / 2 - 1;
-        Canvas::Line(canvas, x, r.Top + 1, x, r.Bottom - 2, FColors.SeparatorColor);
+        const int x = r.right / 2 - 1;
+        Canvas::line(canvas, x, r.top + 1, x, r.bottom - 2, m_colors.SeparatorColor);
     }
 }
 
-void TTBXIdeTheme::PaintPageScrollButton(QPainter &canvas, const TRect &rect, int buttonType, bool hot)
+void TTBXIdeTheme::PaintPageScrollButton(QPainter &canvas, const Rect &rect, int buttonType, bool hot)
 {
-    TRect r = rect;
-    const TColor (&hotColors)[3] = FColors.BtnItemColors[bisHot];
-    Canvas::FrameRect(canvas, r, hot ? hotColors[ipFrame] : SysColor(COLOR_BTNSHADOW));
-    Canvas::FillRect(canvas, r, hot ? hotColors[ipBody] : SysColor(COLOR_BTNFACE));
-    const int cx = (rect.Left + rect.Right) / 2, cy = (rect.Top + rect.Bottom) / 2;
-    const int size = std::min(cx - rect.Left, cy - rect.Top) * 3 / 4;
+    Rect r = rect;
+    const Color (&hotColors)[3] = m_colors.BtnItemColors[bisHot];
+    Canvas::frameRect(canvas, r, hot ? hotColors[ipFrame] : Color::system(COLOR_BTNSHADOW));
+    Canvas::fillRect(canvas, r, hot ? hotColors[ipBody] : Color::system(COLOR_BTNFACE));
+    const int cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2;
+    const int size = std::min(cx - rect.left, cy - rect.top) * 3 / 4;
     fillTriangleArrow(canvas, cx, cy, size, buttonType,
-                      hot ? hotColors[ipText] : FColors.BtnItemColors[bisNormal][ipText]);
+                      hot ? hotColors[ipText] : m_colors.BtnItemColors[bisNormal][ipText]);
 }

@@ -13,7 +13,7 @@ constexpr int ColCount = 8;
 constexpr int RowCount = 3;
 
 // Sets Color and Name for a cell of the grid; any other cell leaves both as
-// they came in (clNone and empty from a colour set), so it shows no swatch.
-void GetNoteColorInfo(TTBXCustomColorSet *Sender, int Col, int Row, TColor &Color, QString &Name);
+// they came in (Color::none() and empty from a colour set), so it shows no swatch.
+void GetNoteColorInfo(TTBXCustomColorSet *Sender, int Col, int Row, ::Color &Color, QString &Name);
 
 } // namespace NoteColorSet

@@ -20,15 +20,15 @@ namespace {
 const QPoint kNoCell{-1, 0};
 }
 
-TTBXToolViewer::TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent) : QWidget(parent), FItem(item)
+TTBXToolViewer::TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent) : QWidget(parent), m_item(item)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (auto *themed = qobject_cast<PopupMenu *>(parent)) {
         connect(themed, &PopupMenu::itemEntered, this, [this, themed](QAction *action, bool had, bool fromAbove) {
-            if (action == FItem) {
-                Entering(had, fromAbove);
+            if (action == m_item) {
+                entering(had, fromAbove);
                 // Entered by the mouse: the pointer decides at once. Only the
                 // move being handled counts; after a key nothing under the
                 // pointer is hot until it moves.
@@ -44,13 +44,13 @@ TTBXToolViewer::TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent) : Q
     if (auto *m = qobject_cast<QMenu *>(parent)) {
         // Each opening lays out afresh: the menu's font or images may differ.
         connect(m, &QMenu::aboutToShow, this, [this] {
-            SetHotCell(kNoCell);
-            Layout();
+            setHotCell(kNoCell);
+            layoutCells();
         });
     }
     if (ThemeRegistry *registry = ThemeRegistry::instance())
-        connect(registry, &ThemeRegistry::themeChanged, this, &TTBXToolViewer::Layout);
-    Layout();
+        connect(registry, &ThemeRegistry::themeChanged, this, &TTBXToolViewer::layoutCells);
+    layoutCells();
 }
 
 QMenu *TTBXToolViewer::menu() const
@@ -60,7 +60,7 @@ QMenu *TTBXToolViewer::menu() const
 
 const ImageList *TTBXToolViewer::images() const
 {
-    return MenuMetrics::ImagesOf(parentWidget());
+    return MenuMetrics::imagesOf(parentWidget());
 }
 
 bool TTBXToolViewer::isPopup() const
@@ -71,30 +71,30 @@ bool TTBXToolViewer::isPopup() const
 bool TTBXToolViewer::isHotItem() const
 {
     const QMenu *m = menu();
-    return m && FItem && m->activeAction() == FItem;
+    return m && m_item && m->activeAction() == m_item;
 }
 
-void TTBXToolViewer::Layout()
+void TTBXToolViewer::layoutCells()
 {
-    if (!FItem)
+    if (!m_item)
         return;
-    FColCount = FItem->ColCount();
-    FRowCount = FItem->RowCount();
+    m_colCount = m_item->ColCount();
+    m_rowCount = m_item->RowCount();
     const ImageList *list = images();
     const QSize listSize = list ? QSize(list->width(), list->height()) : QSize(16, 16);
-    FImageSize = FItem->CellImageSize(listSize);
-    FCellSize = FImageSize + QSize(6, 6);
+    m_imageSize = m_item->CellImageSize(listSize);
+    m_cellSize = m_imageSize + QSize(6, 6);
     const TTBXTheme *theme = currentTheme();
     if (isPopup()) {
-        FImageStripWidth = MenuMetrics::ImageStripWidth(parentWidget(), list, theme);
+        m_imageStripWidth = MenuMetrics::ImageStripWidth(parentWidget(), list, theme);
         const int m32 = theme ? theme->GetIntegerMetrics(TMI_MENU_IMGTEXTSPACE) : 3;
         const int m33 = theme ? theme->GetIntegerMetrics(TMI_MENU_LCAPTIONMARGIN) : 8;
-        FRightGap = theme ? theme->GetIntegerMetrics(TMI_MENU_RCAPTIONMARGIN) : 3;
-        FGridLeft = m32 + FImageStripWidth + m33 - 3;
+        m_rightGap = theme ? theme->GetIntegerMetrics(TMI_MENU_RCAPTIONMARGIN) : 3;
+        m_gridLeft = m32 + m_imageStripWidth + m33 - 3;
     } else {
-        FImageStripWidth = 0;
-        FGridLeft = 0;
-        FRightGap = 0;
+        m_imageStripWidth = 0;
+        m_gridLeft = 0;
+        m_rightGap = 0;
     }
     updateGeometry();
     update();
@@ -102,39 +102,39 @@ void TTBXToolViewer::Layout()
 
 QSize TTBXToolViewer::sizeHint() const
 {
-    const int width = FCellSize.width() * FColCount + FGridLeft + FRightGap;
-    const int height = FCellSize.height() * FRowCount;
+    const int width = m_cellSize.width() * m_colCount + m_gridLeft + m_rightGap;
+    const int height = m_cellSize.height() * m_rowCount;
     return QSize(std::max(width, 8), std::max(height, 8));
 }
 
-TRect TTBXToolViewer::CellRect(QPoint cell) const
+Rect TTBXToolViewer::cellRect(QPoint cell) const
 {
-    const int left = FGridLeft + cell.x() * FCellSize.width();
-    const int top = cell.y() * FCellSize.height();
-    return {left, top, left + FCellSize.width(), top + FCellSize.height()};
+    const int left = m_gridLeft + cell.x() * m_cellSize.width();
+    const int top = cell.y() * m_cellSize.height();
+    return {left, top, left + m_cellSize.width(), top + m_cellSize.height()};
 }
 
 QPoint TTBXToolViewer::CellFromPoint(int x, int y) const
 {
-    if (FCellSize.width() == 0 || FCellSize.height() == 0)
+    if (m_cellSize.width() == 0 || m_cellSize.height() == 0)
         return QPoint(0, 0);
     // Rounded down, not toward zero: the strip left of the grid is no cell.
     const auto floorDiv = [](int a, int b) { return a / b - (a % b != 0 && a < 0); };
-    return QPoint(floorDiv(x - FGridLeft, FCellSize.width()), floorDiv(y, FCellSize.height()));
+    return QPoint(floorDiv(x - m_gridLeft, m_cellSize.width()), floorDiv(y, m_cellSize.height()));
 }
 
-bool TTBXToolViewer::IsValid(QPoint cell) const
+bool TTBXToolViewer::isValid(QPoint cell) const
 {
-    return FItem && cell.x() >= 0 && cell.x() < FColCount && cell.y() >= 0 && cell.y() < FRowCount
-        && FItem->IsCellValid(cell, images());
+    return m_item && cell.x() >= 0 && cell.x() < m_colCount && cell.y() >= 0 && cell.y() < m_rowCount
+        && m_item->isCellValid(cell, images());
 }
 
-void TTBXToolViewer::SetHotCell(QPoint cell)
+void TTBXToolViewer::setHotCell(QPoint cell)
 {
-    if (cell == FHotCell)
+    if (cell == m_hotCell)
         return;
-    const QPoint old = FHotCell;
-    FHotCell = cell;
+    const QPoint old = m_hotCell;
+    m_hotCell = cell;
     invalidateCell(old);
     invalidateCell(cell);
 }
@@ -142,31 +142,31 @@ void TTBXToolViewer::SetHotCell(QPoint cell)
 void TTBXToolViewer::invalidateCell(QPoint cell)
 {
     if (cell.x() >= 0 && !rect().isEmpty())
-        update(CellRect(cell).toQRect());
+        update(cellRect(cell).toQRect());
 }
 
-void TTBXToolViewer::Entering(bool hadPrevious, bool fromAbove)
+void TTBXToolViewer::entering(bool hadPrevious, bool fromAbove)
 {
     QPoint hot = kNoCell;
     if (hadPrevious && isPopup()) {
         if (fromAbove) {
             hot = QPoint(0, 0);
         } else {
-            hot = QPoint(FColCount - 1, FRowCount - 1);
-            while (hot.x() > 0 && !IsValid(hot))
+            hot = QPoint(m_colCount - 1, m_rowCount - 1);
+            while (hot.x() > 0 && !isValid(hot))
                 hot.rx()--;
         }
     }
-    SetHotCell(hot);
+    setHotCell(hot);
 }
 
-bool TTBXToolViewer::HandleKey(int key)
+bool TTBXToolViewer::handleKey(int key)
 {
     QPoint start = kNoCell;
-    if (IsValid(FHotCell))
-        start = FHotCell;
-    else if (FItem && IsValid(FItem->SelectedCell()))
-        start = FItem->SelectedCell();
+    if (isValid(m_hotCell))
+        start = m_hotCell;
+    else if (m_item && isValid(m_item->SelectedCell()))
+        start = m_item->SelectedCell();
 
     QPoint target;
     if (start.x() < 0) {
@@ -176,29 +176,29 @@ bool TTBXToolViewer::HandleKey(int key)
         switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (IsValid(FHotCell))
-                FItem->ClickCell(FHotCell.x(), FHotCell.y());
+            if (isValid(m_hotCell))
+                m_item->ClickCell(m_hotCell.x(), m_hotCell.y());
             return false;
         case Qt::Key_PageUp:
             target.setY(0);
             break;
         case Qt::Key_PageDown:
-            target.setY(FRowCount - 1);
+            target.setY(m_rowCount - 1);
             break;
         case Qt::Key_Home:
             target.setX(0);
             break;
         case Qt::Key_End:
-            target.setX(FColCount - 1);
+            target.setX(m_colCount - 1);
             break;
         case Qt::Key_Left:
             if (target.x() == 0)
-                target = QPoint(FColCount - 1, target.y() - 1);
+                target = QPoint(m_colCount - 1, target.y() - 1);
             else
                 target.rx()--;
             break;
         case Qt::Key_Right:
-            if (target.x() >= FColCount - 1)
+            if (target.x() >= m_colCount - 1)
                 target = QPoint(0, target.y() + 1);
             else
                 target.rx()++;
@@ -213,8 +213,8 @@ bool TTBXToolViewer::HandleKey(int key)
             return false;
         }
     }
-    if (target != start && IsValid(target)) {
-        SetHotCell(target);
+    if (target != start && isValid(target)) {
+        setHotCell(target);
         update();
         return true;
     }
@@ -223,7 +223,7 @@ bool TTBXToolViewer::HandleKey(int key)
 
 void TTBXToolViewer::keyPressEvent(QKeyEvent *event)
 {
-    if (HandleKey(event->key()))
+    if (handleKey(event->key()))
         event->accept();
     else
         event->ignore();   // the menu moves to the neighbouring item
@@ -232,8 +232,8 @@ void TTBXToolViewer::keyPressEvent(QKeyEvent *event)
 void TTBXToolViewer::trackMouse(QPoint pos)
 {
     const QPoint cell = CellFromPoint(pos.x(), pos.y());
-    const bool enabled = FItem && FItem->isEnabled();
-    SetHotCell(enabled && IsValid(cell) ? cell : kNoCell);
+    const bool enabled = m_item && m_item->isEnabled();
+    setHotCell(enabled && isValid(cell) ? cell : kNoCell);
 }
 
 void TTBXToolViewer::mouseMoveEvent(QMouseEvent *event)
@@ -245,7 +245,7 @@ void TTBXToolViewer::mouseMoveEvent(QMouseEvent *event)
 
 void TTBXToolViewer::mousePressEvent(QMouseEvent *event)
 {
-    FMouseDown = true;
+    m_mouseDown = true;
     trackMouse(event->position().toPoint());
     update();
     event->accept();
@@ -253,11 +253,11 @@ void TTBXToolViewer::mousePressEvent(QMouseEvent *event)
 
 void TTBXToolViewer::mouseReleaseEvent(QMouseEvent *event)
 {
-    FMouseDown = false;
+    m_mouseDown = false;
     const QPoint cell = CellFromPoint(event->position().toPoint().x(), event->position().toPoint().y());
     QPointer<TTBXToolViewer> self(this);
-    if (FItem && FItem->isEnabled() && IsValid(cell))
-        FItem->ClickCell(cell.x(), cell.y());
+    if (m_item && m_item->isEnabled() && isValid(cell))
+        m_item->ClickCell(cell.x(), cell.y());
     event->accept();
     // Whether or not a cell was hit, the whole menu finishes as after a click.
     PopupMenu::closeAllMenus();
@@ -267,8 +267,8 @@ void TTBXToolViewer::mouseReleaseEvent(QMouseEvent *event)
 
 void TTBXToolViewer::leaveEvent(QEvent *event)
 {
-    if (!FMouseDown && menu() && menu()->activeAction() != FItem)
-        SetHotCell(kNoCell);
+    if (!m_mouseDown && menu() && menu()->activeAction() != m_item)
+        setHotCell(kNoCell);
     QWidget::leaveEvent(event);
 }
 
@@ -277,10 +277,10 @@ bool TTBXToolViewer::event(QEvent *event)
     if (event->type() == QEvent::ToolTip) {
         auto *help = static_cast<QHelpEvent *>(event);
         const QPoint cell = CellFromPoint(help->pos().x(), help->pos().y());
-        if (FItem && IsValid(cell)) {
+        if (m_item && isValid(cell)) {
             // The tip belongs to one cell: entering another renews it.
-            QToolTip::showText(help->globalPos(), FItem->GetCellHint(cell.x(), cell.y()), this,
-                               CellRect(cell).toQRect());
+            QToolTip::showText(help->globalPos(), m_item->GetCellHint(cell.x(), cell.y()), this,
+                               cellRect(cell).toQRect());
         } else {
             QToolTip::hideText();
             event->ignore();
@@ -292,20 +292,20 @@ bool TTBXToolViewer::event(QEvent *event)
 
 void TTBXToolViewer::paintEvent(QPaintEvent *)
 {
-    if (!FItem)
+    if (!m_item)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
     TTBXTheme *theme = currentTheme();
-    const TRect whole = TRect::fromQRect(rect());
+    const Rect whole = Rect::fromQRect(rect());
 
     TTBXItemInfo info;
     info.ViewKind = isPopup() ? VT_POPUPMENU : VT_TOOLBAR;
-    info.Enabled = FItem->isEnabled();
+    info.Enabled = m_item->isEnabled();
     info.HasImage = true;
-    info.ImageWidth = FImageSize.width();
-    info.ImageHeight = FImageSize.height();
-    info.ImageStripWidth = FImageStripWidth;
+    info.ImageWidth = m_imageSize.width();
+    info.ImageHeight = m_imageSize.height();
+    info.ImageStripWidth = m_imageStripWidth;
 
     if (theme) {
         theme->PaintBackgnd(p, whole, whole, whole, theme->GetViewColor(info.ViewKind), false, info.ViewKind);
@@ -317,29 +317,29 @@ void TTBXToolViewer::paintEvent(QPaintEvent *)
 
     quint8 hover = HOVER_NONE;
     if (isHotItem())
-        hover = FItem->isEnabled() ? quint8(HOVER_MOUSE) : quint8(HOVER_NONE);
+        hover = m_item->isEnabled() ? quint8(HOVER_MOUSE) : quint8(HOVER_NONE);
 
     const ImageList *list = images();
-    for (int row = 0; row < FRowCount; ++row) {
-        for (int col = 0; col < FColCount; ++col) {
+    for (int row = 0; row < m_rowCount; ++row) {
+        for (int col = 0; col < m_colCount; ++col) {
             const QPoint cell(col, row);
-            if (!IsValid(cell))
+            if (!isValid(cell))
                 continue;
             TTBXItemInfo cellInfo = info;
-            const bool hot = cell == FHotCell;
+            const bool hot = cell == m_hotCell;
             cellInfo.Hover = hot ? hover : quint8(HOVER_NONE);
-            cellInfo.Pushed = hot && FMouseDown;
-            cellInfo.Checked = cell == FItem->SelectedCell();
-            const TRect r = CellRect(cell);
+            cellInfo.Pushed = hot && m_mouseDown;
+            cellInfo.Checked = cell == m_item->SelectedCell();
+            const Rect r = cellRect(cell);
             if (theme)
                 theme->PaintButton(p, r, cellInfo);
-            const int left = (r.Left + r.Right - FImageSize.width()) / 2;
-            const int top = (r.Top + r.Bottom - FImageSize.height()) / 2;
-            const TRect imageRect{left, top, left + FImageSize.width(), top + FImageSize.height()};
-            const int index = col + row * FColCount;
-            if (!(FItem->PaletteOptions() & tpoCustomImages) && list && index < list->count() && theme)
+            const int left = (r.left + r.right - m_imageSize.width()) / 2;
+            const int top = (r.top + r.bottom - m_imageSize.height()) / 2;
+            const Rect imageRect{left, top, left + m_imageSize.width(), top + m_imageSize.height()};
+            const int index = col + row * m_colCount;
+            if (!(m_item->PaletteOptions() & tpoCustomImages) && list && index < list->count() && theme)
                 theme->PaintImage(p, imageRect, cellInfo, list, index);
-            FItem->DrawCellImage(p, imageRect, col, row, cellInfo);
+            m_item->DrawCellImage(p, imageRect, col, row, cellInfo);
         }
     }
 }

@@ -19,21 +19,21 @@ class TTBXToolViewer final : public QWidget
 public:
     TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent);
 
-    QPoint HotCell() const { return FHotCell; }
-    void SetHotCell(QPoint cell);
-    int GridLeft() const { return FGridLeft; }
-    QSize CellSize() const { return FCellSize; }
+    QPoint HotCell() const { return m_hotCell; }
+    void setHotCell(QPoint cell);
+    int GridLeft() const { return m_gridLeft; }
+    QSize cellSize() const { return m_cellSize; }
     // Cell rectangle in widget coordinates.
-    TRect CellRect(QPoint cell) const;
+    Rect cellRect(QPoint cell) const;
     // The cell under (x, y) whether or not it is valid.
     QPoint CellFromPoint(int x, int y) const;
-    bool IsValid(QPoint cell) const;
+    bool isValid(QPoint cell) const;
 
     // The menu's hot item moved onto the palette.
-    void Entering(bool hadPrevious, bool fromAbove);
+    void entering(bool hadPrevious, bool fromAbove);
     // Runs the key table; returns true when the palette took the key.
-    bool HandleKey(int key);
-    void Layout();
+    bool handleKey(int key);
+    void layoutCells();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -55,14 +55,14 @@ private:
     void trackMouse(QPoint pos);
     void invalidateCell(QPoint cell);
 
-    QPointer<TTBXCustomToolPalette> FItem;
-    int FColCount = 0;
-    int FRowCount = 0;
-    QSize FImageSize{16, 16};
-    QSize FCellSize;
-    int FGridLeft = 0;
-    int FRightGap = 0;
-    int FImageStripWidth = 0;
-    QPoint FHotCell{-1, 0};
-    bool FMouseDown = false;
+    QPointer<TTBXCustomToolPalette> m_item;
+    int m_colCount = 0;
+    int m_rowCount = 0;
+    QSize m_imageSize{16, 16};
+    QSize m_cellSize;
+    int m_gridLeft = 0;
+    int m_rightGap = 0;
+    int m_imageStripWidth = 0;
+    QPoint m_hotCell{-1, 0};
+    bool m_mouseDown = false;
 };

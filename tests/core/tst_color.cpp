@@ -11,6 +11,8 @@ Color whiteForWindow(int index)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Color)
+
 class TestColor : public QObject
 {
     Q_OBJECT
@@ -68,6 +70,22 @@ private Q_SLOTS:
         QVERIFY(Color().resolved(whiteForWindow).isNone());
         // Unresolved, a system colour has no QColor of its own.
         QVERIFY(!Color::system(5).toQColor().isValid());
+    }
+
+    void shouldNameTheCommonColours_data()
+    {
+        QTest::addColumn<Color>("color");
+        QTest::addColumn<int>("value");
+        QTest::newRow("none") << Color::none() << 0x1FFFFFFF;
+        QTest::newRow("black") << Color::black() << 0x000000;
+        QTest::newRow("white") << Color::white() << 0xFFFFFF;
+    }
+    void shouldNameTheCommonColours()
+    {
+        QFETCH(Color, color);
+        QFETCH(int, value);
+        QCOMPARE(color.value(), value);
+        QCOMPARE(color, Color::fromValue(value));
     }
 
     // The shift itself is tabled with the note window's shades.

@@ -24,7 +24,7 @@ NoteRecord example()
     NoteRecord record;
     record.bounds = QRect(320, 240, 200, 200);
     record.opacity = 90;
-    record.color = 0x99FFFF;
+    record.color = Color::fromValue(0x99FFFF);
     record.title = QStringLiteral("Shopping");
     record.content = ExampleContent;
     return record;
@@ -57,7 +57,7 @@ private Q_SLOTS:
         const NoteRecord read = NoteFile::decode(exampleBytes());
         QCOMPARE(read.bounds, QRect(320, 240, 200, 200));
         QCOMPARE(read.opacity, 90);
-        QCOMPARE(read.color, 0x99FFFF);
+        QCOMPARE(read.color, Color::fromValue(0x99FFFF));
         QCOMPARE(read.title, QStringLiteral("Shopping"));
         // The content comes back with a line end after its last line.
         QCOMPARE(read.content, ExampleContent + QStringLiteral("\r\n"));
@@ -89,7 +89,7 @@ private Q_SLOTS:
         NoteRecord record;
         record.bounds = bounds;
         record.opacity = opacity;
-        record.color = color;
+        record.color = Color::fromValue(color);
         QCOMPARE(NoteFile::header(record), header);
     }
 
@@ -136,7 +136,7 @@ private Q_SLOTS:
         const NoteRecord read = NoteFile::decode((header + QStringLiteral("\r\ntitle\r\n")).toUtf8());
         QCOMPARE(read.bounds, bounds);
         QCOMPARE(read.opacity, opacity);
-        QCOMPARE(read.color, color);
+        QCOMPARE(read.color, Color::fromValue(color));
     }
 
     void rejectsBrokenFiles_data()
@@ -182,7 +182,7 @@ private Q_SLOTS:
         const NoteRecord read = NoteFile::decode(bytes);
         QCOMPARE(read.title, QStringLiteral("Caf\u00e9 \u20ac"));
         QCOMPARE(read.content, QStringLiteral("plain\r\n"));
-        QCOMPARE(read.color, 0x99FFFF);
+        QCOMPARE(read.color, Color::fromValue(0x99FFFF));
     }
 
     void splitsLines_data()

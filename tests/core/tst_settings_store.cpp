@@ -26,8 +26,8 @@ QString describe(const ProgramSettings &s)
 {
     return QStringLiteral("Color=%1 Opacity=%2 Title=%3 FontName=[%4] FontSize=%5 FontColor=%6 "
                           "FontStyle=%7 CheckForUpdates=%8")
-        .arg(s.DefaultColor).arg(s.DefaultOpacity).arg(s.DefaultTitle).arg(s.DefaultFontName)
-        .arg(s.DefaultFontSize).arg(s.DefaultFontColor).arg(s.DefaultFontStyle).arg(s.CheckForUpdates);
+        .arg(s.DefaultColor.value()).arg(s.DefaultOpacity).arg(s.DefaultTitle).arg(s.DefaultFontName)
+        .arg(s.DefaultFontSize).arg(s.DefaultFontColor.value()).arg(s.DefaultFontStyle).arg(s.CheckForUpdates);
 }
 
 ProgramSettings defaultsWith(const std::function<void(ProgramSettings &)> &change)
@@ -191,14 +191,14 @@ void TestSettingsStore::loadSettings_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<ProgramSettings>("expected");
     const ProgramSettings defaults;
-    const auto color = [](int c) { return defaultsWith([c](ProgramSettings &s) { s.DefaultColor = c; }); };
+    const auto color = [](int c) { return defaultsWith([c](ProgramSettings &s) { s.DefaultColor = Color::fromValue(c); }); };
 
     QTest::newRow("every key") << QByteArray("Color=1\r\nOpacity=50\r\nTitle=2\r\nCheckForUpdates=0\r\n"
                                              "FontName=Arial\r\nFontSize=12\r\nFontColor=255\r\nFontStyle=3\r\n")
                                << defaultsWith([](ProgramSettings &s) {
-                                      s.DefaultColor = 1; s.DefaultOpacity = 50; s.DefaultTitle = 2;
+                                      s.DefaultColor = Color::fromValue(1); s.DefaultOpacity = 50; s.DefaultTitle = 2;
                                       s.CheckForUpdates = false; s.DefaultFontName = QStringLiteral("Arial");
-                                      s.DefaultFontSize = 12; s.DefaultFontColor = 255; s.DefaultFontStyle = 3;
+                                      s.DefaultFontSize = 12; s.DefaultFontColor = Color::fromValue(255); s.DefaultFontStyle = 3;
                                   });
     QTest::newRow("empty file") << QByteArray() << defaults;
     QTest::newRow("lower-case key") << QByteArray("color=255\r\n") << color(255);
@@ -207,10 +207,10 @@ void TestSettingsStore::loadSettings_data()
     QTest::newRow("dollar hex") << QByteArray("Color=$0000FF\r\n") << color(255);
     QTest::newRow("first of two lines") << QByteArray("Color=1\r\nColor=2\r\n") << color(1);
     QTest::newRow("LF only") << QByteArray("Opacity=30\nColor=5\n") << defaultsWith([](ProgramSettings &s) {
-        s.DefaultColor = 5; s.DefaultOpacity = 30;
+        s.DefaultColor = Color::fromValue(5); s.DefaultOpacity = 30;
     });
     QTest::newRow("CR only") << QByteArray("Opacity=30\rColor=5\r") << defaultsWith([](ProgramSettings &s) {
-        s.DefaultColor = 5; s.DefaultOpacity = 30;
+        s.DefaultColor = Color::fromValue(5); s.DefaultOpacity = 30;
     });
     QTest::newRow("NUL ends the text") << QByteArray("Color=5\r\n") + '\0' + QByteArray("Opacity=30\r\n") << color(5);
     QTest::newRow("trailing blank on Color fails every key")
@@ -218,7 +218,7 @@ void TestSettingsStore::loadSettings_data()
     QTest::newRow("bad Title keeps it and every later key")
         << QByteArray("Color=1\r\nOpacity=50\r\nTitle=two\r\nFontName=Arial\r\nFontSize=12\r\n"
                       "FontColor=9\r\nFontStyle=1\r\nCheckForUpdates=0\r\n")
-        << defaultsWith([](ProgramSettings &s) { s.DefaultColor = 1; s.DefaultOpacity = 50; });
+        << defaultsWith([](ProgramSettings &s) { s.DefaultColor = Color::fromValue(1); s.DefaultOpacity = 50; });
     QTest::newRow("bad FontSize after FontName")
         << QByteArray("FontName=Arial\r\nFontSize=big\r\nFontStyle=1\r\nCheckForUpdates=0\r\n")
         << defaultsWith([](ProgramSettings &s) { s.DefaultFontName = QStringLiteral("Arial"); });
@@ -329,8 +329,8 @@ void TestSettingsStore::saveSettings_data()
     QTest::addColumn<QByteArray>("file");
     QTest::newRow("defaults") << ProgramSettings{} << DefaultFile;
     QTest::newRow("every field") << defaultsWith([](ProgramSettings &s) {
-        s.DefaultColor = -16777201; s.DefaultOpacity = 70; s.DefaultTitle = 3; s.CheckForUpdates = false;
-        s.DefaultFontName = QStringLiteral(" Comic Sans "); s.DefaultFontSize = 14; s.DefaultFontColor = 255;
+        s.DefaultColor = Color::fromValue(-16777201); s.DefaultOpacity = 70; s.DefaultTitle = 3; s.CheckForUpdates = false;
+        s.DefaultFontName = QStringLiteral(" Comic Sans "); s.DefaultFontSize = 14; s.DefaultFontColor = Color::fromValue(255);
         s.DefaultFontStyle = 15;
     }) << QByteArray("Color=-16777201\r\nOpacity=70\r\nTitle=3\r\nCheckForUpdates=0\r\n"
                      "FontName= Comic Sans \r\nFontSize=14\r\nFontColor=255\r\nFontStyle=15\r\n");
@@ -394,8 +394,8 @@ void TestSettingsStore::negativeColourRoundTrips()
     const SettingsStore store(m_dir->path());
     ProgramSettings settings;
     store.LoadSettings(settings);
-    QCOMPARE(settings.DefaultColor, qint32(0xFF00000F));
-    QCOMPARE(settings.DefaultFontColor, qint32(0xFF000008));
+    QCOMPARE(settings.DefaultColor, Color::fromValue(qint32(0xFF00000F)));
+    QCOMPARE(settings.DefaultFontColor, Color::fromValue(qint32(0xFF000008)));
     store.SaveSettings(settings);
     const QByteArray saved = readFile(path());
     QVERIFY2(saved.startsWith("Color=-16777201\r\n"), saved.constData());

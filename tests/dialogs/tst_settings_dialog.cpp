@@ -21,8 +21,8 @@
 
 namespace {
 
-constexpr TColor Red = 0x0000FF;
-constexpr TColor DarkBlue = 0x800000;
+constexpr Color Red = Color::fromValue(0x0000FF);
+constexpr Color DarkBlue = Color::fromValue(0x800000);
 
 QString autostartFolder()
 {
@@ -254,8 +254,8 @@ void TestSettingsDialog::userChangesEnableOk()
     TFR_SETTINGS *d = openDialog();
     QVERIFY(QTest::qWaitForWindowExposed(d));
     QVERIFY(!child<QPushButton>(d, "btOK")->isEnabled());
-    const TColor noteColor = d->noteColor();
-    const TColor fontColor = d->fontColor();
+    const Color noteColor = d->noteColor();
+    const Color fontColor = d->fontColor();
 
     QWidget *widget = d->findChild<QWidget *>(control);
     QVERIFY(widget);
@@ -539,7 +539,7 @@ void TestSettingsDialog::closingAppliesNothing()
 
     const TFR_PLT_MAIN &main = m_fixture->form();
     QCOMPARE(main.DefaultOpacity, 100);
-    QCOMPARE(main.DefaultColor, 0x99FFFF);
+    QCOMPARE(main.DefaultColor, Color::fromValue(0x99FFFF));
     QCOMPARE(main.CheckForUpdates, true);
     QCOMPARE(m_fixture->settingsBytes(), before);
     QVERIFY(!QFile::exists(XdgAutostart().entryPath()));
@@ -560,7 +560,7 @@ void TestSettingsDialog::enterAndEscapeAreNotBound()
     processDeferredDeletes();
     QVERIFY(!m_dialog.isNull());
     QVERIFY(d->isVisible());
-    QCOMPARE(m_fixture->form().DefaultColor, 0x99FFFF);
+    QCOMPARE(m_fixture->form().DefaultColor, Color::fromValue(0x99FFFF));
 }
 
 void TestSettingsDialog::unwritableAutostartKeepsEverythingAndStaysOpen()
@@ -576,7 +576,7 @@ void TestSettingsDialog::unwritableAutostartKeepsEverythingAndStaysOpen()
     child<QCheckBox>(d, "cbAutoStart")->setChecked(true);
     QCOMPARE(shownErrorOf([d] { QTest::mouseClick(child<QPushButton>(d, "btOK"), Qt::LeftButton); }),
              QStringLiteral("Failed to set data for 'Paperlet'"));
-    QCOMPARE(m_fixture->form().DefaultColor, 0x99FFFF);
+    QCOMPARE(m_fixture->form().DefaultColor, Color::fromValue(0x99FFFF));
     QCOMPARE(m_fixture->settingsBytes(), before);
     processDeferredDeletes();
     QVERIFY(!m_dialog.isNull());

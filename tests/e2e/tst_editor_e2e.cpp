@@ -63,10 +63,10 @@ std::optional<QRect> paletteMenu(const E2eProgram &app, int rows)
 
 int noteColor(int col, int row)
 {
-    TColor color = clNone;
+    Color color = Color::none();
     QString name;
     NoteColorSet::GetNoteColorInfo(nullptr, col, row, color, name);
-    return color;
+    return color.value();
 }
 
 QPoint cellOf(int color)

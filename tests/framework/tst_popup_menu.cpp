@@ -11,9 +11,9 @@
 
 namespace {
 
-TColor pixel(const QImage &img, int x, int y)
+Color pixel(const QImage &img, int x, int y)
 {
-    return fromQColor(img.pixelColor(x, y));
+    return Color::fromQColor(img.pixelColor(x, y));
 }
 
 QImage square(QColor c)
@@ -64,7 +64,7 @@ class TestPopupMenu : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { UseIdeTheme(); }
+    void initTestCase() { useIdeTheme(); }
 
     void itemsCarryTheirData()
     {
@@ -111,7 +111,7 @@ private Q_SLOTS:
             option.checked = a->isChecked();
             if (!a->isEnabled())
                 option.state &= ~QStyle::State_Enabled;
-            return TTBXMenuStyle::ItemInfo(option, &m.menu);
+            return MenuStyle::itemInfo(option, &m.menu);
         };
         const TTBXItemInfo image = infoOf(m.newNote);
         QCOMPARE(image.ViewKind, int(VT_POPUPMENU));
@@ -131,29 +131,29 @@ private Q_SLOTS:
         m.menu.setActiveAction(m.show);
         const QImage img = m.menu.grab().toImage();
         const int w = img.width();
-        QCOMPARE(pixel(img, 0, 0), TColor(0xB4A0A0));
-        QCOMPARE(pixel(img, w - 1, img.height() - 1), TColor(0xB4A0A0));
-        QCOMPARE(pixel(img, w - 2, 1), TColor(0xF0F0F0));   // the extra popup row
+        QCOMPARE(pixel(img, 0, 0), Color::fromValue(0xB4A0A0));
+        QCOMPARE(pixel(img, w - 1, img.height() - 1), Color::fromValue(0xB4A0A0));
+        QCOMPARE(pixel(img, w - 2, 1), Color::fromValue(0xF0F0F0));   // the extra popup row
         // Item rows: the strip from (1, y) over 24 columns, then the line pair.
         const QRect item = m.geometry(m.exit);
-        QCOMPARE(pixel(img, item.left() + 23, item.top() + 5), TColor(0xFDFAFA));
-        QCOMPARE(pixel(img, item.left() + 24, item.top() + 5), TColor(0xB4A0A0));
-        QCOMPARE(pixel(img, item.left() + 25, item.top() + 5), TColor(0xFFFFFF));
-        QCOMPARE(pixel(img, item.right() - 2, item.top() + 5), TColor(0xF0F0F0));
+        QCOMPARE(pixel(img, item.left() + 23, item.top() + 5), Color::fromValue(0xFDFAFA));
+        QCOMPARE(pixel(img, item.left() + 24, item.top() + 5), Color::fromValue(0xB4A0A0));
+        QCOMPARE(pixel(img, item.left() + 25, item.top() + 5), Color::fromValue(0xFFFFFF));
+        QCOMPARE(pixel(img, item.right() - 2, item.top() + 5), Color::fromValue(0xF0F0F0));
         // The separator's line pair.
         const QRect sep = m.geometry(m.separator);
-        QCOMPARE(pixel(img, sep.left() + 24, sep.top()), TColor(0xB4A0A0));
-        QCOMPARE(pixel(img, sep.left() + 35, sep.top() + 1), TColor(0xB4A0A0));
-        QCOMPARE(pixel(img, sep.left() + 35, sep.top() + 2), TColor(0xFFFFFF));
-        QCOMPARE(pixel(img, sep.left() + 34, sep.top() + 1), TColor(0xF0F0F0));
+        QCOMPARE(pixel(img, sep.left() + 24, sep.top()), Color::fromValue(0xB4A0A0));
+        QCOMPARE(pixel(img, sep.left() + 35, sep.top() + 1), Color::fromValue(0xB4A0A0));
+        QCOMPARE(pixel(img, sep.left() + 35, sep.top() + 2), Color::fromValue(0xFFFFFF));
+        QCOMPARE(pixel(img, sep.left() + 34, sep.top() + 1), Color::fromValue(0xF0F0F0));
         // The hot item: its frame with rounded corners.
         const QRect hot = m.geometry(m.show);
-        QCOMPARE(pixel(img, hot.left() + 2, hot.top()), TColor(0xF0F0F0));
-        QCOMPARE(pixel(img, hot.left() + 3, hot.top()), TColor(TTBXIdeTheme::HotColor));
-        QCOMPARE(pixel(img, hot.left() + 2, hot.top() + 5), TColor(TTBXIdeTheme::HotColor));
+        QCOMPARE(pixel(img, hot.left() + 2, hot.top()), Color::fromValue(0xF0F0F0));
+        QCOMPARE(pixel(img, hot.left() + 3, hot.top()), Color(TTBXIdeTheme::HotColor));
+        QCOMPARE(pixel(img, hot.left() + 2, hot.top() + 5), Color(TTBXIdeTheme::HotColor));
         // The image sits in the strip, red at its centre, faded by 255/256.
         const QRect note = m.geometry(m.newNote);
-        QCOMPARE(pixel(img, note.left() + 12, note.top() + 11), RGBColor(254, 0, 0));
+        QCOMPARE(pixel(img, note.left() + 12, note.top() + 11), Color::rgb(254, 0, 0));
     }
 
     // A disabled item under the pointer keeps the popup colour.
@@ -165,7 +165,7 @@ private Q_SLOTS:
         QCOMPARE(m.menu.activeAction(), m.disabled);
         const QImage img = m.menu.grab().toImage();
         const QRect r = m.geometry(m.disabled);
-        QCOMPARE(pixel(img, r.left() + 60, r.top() + 1), TColor(0xF0F0F0));
+        QCOMPARE(pixel(img, r.left() + 60, r.top() + 1), Color::fromValue(0xF0F0F0));
     }
 
     void pickClosesMenu()

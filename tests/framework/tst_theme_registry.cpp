@@ -68,7 +68,7 @@ private Q_SLOTS:
             registry->releaseTheme(QStringLiteral("Counted"));
         }
         QCOMPARE(registry->useCount(QStringLiteral("Counted")), 1);
-        RegisterIdeTheme();
+        registerIdeTheme();
         registry->selectTheme(QStringLiteral("Ide"));
         QCOMPARE(liveThemes, 0);   // the previous current theme was released
         QCOMPARE(registry->currentTheme()->Name(), QStringLiteral("Ide"));

@@ -161,7 +161,7 @@ void TestEditorFormatsFile::defaultFontSurvivesTheNoteFile()
     form.DefaultFontName = family(1);
     form.DefaultFontSize = size;
     form.DefaultFontStyle = style;
-    form.DefaultFontColor = color;
+    form.DefaultFontColor = Color::fromValue(color);
     TFR_NOTE *note = m_main->newNote();
     QTest::keyClicks(note->reEdit, QStringLiteral("typed"));
     QTest::keyClick(note->reEdit, Qt::Key_Return);
@@ -177,7 +177,7 @@ void TestEditorFormatsFile::defaultFontSurvivesTheNoteFile()
         QCOMPARE(look.italic, bool(style & 2));
         QCOMPARE(look.underline, bool(style & 4));
         QCOMPARE(look.strikeOut, bool(style & 8));
-        QCOMPARE(fromQColor(look.color), color);
+        QCOMPARE(Color::fromQColor(look.color), Color::fromValue(color));
         QCOMPARE(look, lookAt(*note->reEdit, pos));
     }
 }

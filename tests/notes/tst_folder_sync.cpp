@@ -30,7 +30,7 @@ QByteArray noteBytes(const QString &title, const QString &text, const QRect &bou
     NoteRecord record;
     record.bounds = bounds;
     record.opacity = opacity;
-    record.color = color;
+    record.color = Color::fromValue(color);
     record.title = title;
     record.content = text;
     return NoteFile::encode(record);
@@ -254,7 +254,7 @@ private Q_SLOTS:
             QCOMPARE(note->Title(), QStringLiteral("Theirs"));
             QCOMPARE(textOf(note), QStringLiteral("from elsewhere"));
             QCOMPARE(note->Opacity(), 70);
-            QCOMPARE(note->NoteColor(), 0xFFCCCC);
+            QCOMPARE(note->NoteColor(), Color::fromValue(0xFFCCCC));
             QCOMPARE(note->geometry(), place);
             QVERIFY(!note->hasUnsavedChanges());
             QCOMPARE(fileBytes(path), other);

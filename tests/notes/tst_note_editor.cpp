@@ -363,7 +363,7 @@ void TestNoteEditor::fontColorPresetIsNotAChange()
     editor.pmRichTextEditorPopup();
     QVERIFY(editor.mnColor->menuAction()->isEnabled());
     Q_EMIT editor.mnColor->aboutToShow();
-    QCOMPARE(editor.tbTextColor->Color(), clRed);
+    QCOMPARE(editor.tbTextColor->Color(), Color::rgb(255, 0, 0));
     QCOMPARE(editor.tbTextColor->SelectedCell(), QPoint(0, 2));
     QCOMPARE(editor.document()->availableUndoSteps(), undoSteps);
     QCOMPARE(formatAt(editor, 1).foreground().color(), QColor(255, 0, 0));

@@ -164,7 +164,7 @@ void TestNoteMenu::colorSubmenuMarksAndRecolours()
     TFR_NOTE *note = m_main->newNote(QStringLiteral("text"));
     NoteMenu &menu = MainFormOverScratch::menuOf(*note);
     const QPoint cell(3, 1);
-    const TColor inSet = menu.csColorSet->GetColor(cell.x(), cell.y());
+    const Color inSet = menu.csColorSet->GetColor(cell.x(), cell.y());
     note->ApplyColor(inSet);
 
     Q_EMIT menu.tbColor->aboutToShow();
@@ -172,14 +172,14 @@ void TestNoteMenu::colorSubmenuMarksAndRecolours()
     QCOMPARE(menu.cpColorPalette->SelectedCell(), menu.cpColorPalette->FindCell(inSet));
     QCOMPARE(note->NoteColor(), inSet);   // marking is not a pick
 
-    note->ApplyColor(0x123456);
+    note->ApplyColor(Color::fromValue(0x123456));
     Q_EMIT menu.tbColor->aboutToShow();
     QCOMPARE(menu.cpColorPalette->SelectedCell().x(), -1);
-    QCOMPARE(note->NoteColor(), 0x123456);
+    QCOMPARE(note->NoteColor(), Color::fromValue(0x123456));
 
     menu.cpColorPalette->ClickCell(cell.x(), cell.y());
     QCOMPARE(note->NoteColor(), inSet);
-    QCOMPARE(fromQColor(note->reEdit->backgroundColor()), inSet);
+    QCOMPARE(Color::fromQColor(note->reEdit->backgroundColor()), inSet);
     QVERIFY(note->isVisible());
 }
 

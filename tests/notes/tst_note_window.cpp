@@ -108,7 +108,7 @@ private:
     {
         NoteRecord record;
         record.bounds = bounds;
-        record.color = 0x99FFFF;
+        record.color = Color::fromValue(0x99FFFF);
         record.title = title;
         record.content = content;
         NoteFile::writeAtomically(notesFolder() + name, NoteFile::encode(record));
@@ -143,12 +143,12 @@ private Q_SLOTS:
     void newNoteTakesTheDefaults()
     {
         m_main->DefaultOpacity = 70;
-        m_main->DefaultColor = 0x99FFFF;
+        m_main->DefaultColor = Color::fromValue(0x99FFFF);
         m_main->DefaultTitle = 0;
         TFR_NOTE *note = newNote();
         QCOMPARE(note->Opacity(), 70);
         QCOMPARE(alpha(note), 178);
-        QCOMPARE(note->NoteColor(), 0x99FFFF);
+        QCOMPARE(note->NoteColor(), Color::fromValue(0x99FFFF));
         QCOMPARE(note->Title(), QStringLiteral("New Note"));
         QCOMPARE(note->size(), QSize(200, 200));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -181,7 +181,7 @@ private Q_SLOTS:
     void paintsItsColours()
     {
         TFR_NOTE *note = newNote();
-        note->ApplyColor(0x99FFFF);
+        note->ApplyColor(Color::fromValue(0x99FFFF));
         note->show();
         const QImage shot = note->grab().toImage();
         const auto at = [&shot](int x, int y) { return Color::fromQColor(QColor(shot.pixel(x, y))).value(); };
@@ -199,8 +199,8 @@ private Q_SLOTS:
     void resolvesSystemColours()
     {
         TFR_NOTE *note = newNote();
-        note->ApplyColor(int(0xFF000005));
-        QVERIFY((quint32(note->NoteColor()) & 0xFF000000u) == 0);
+        note->ApplyColor(Color::system(5));
+        QVERIFY((quint32(note->NoteColor().value()) & 0xFF000000u) == 0);
     }
 
     void appliesOpacity_data()
@@ -459,7 +459,7 @@ private Q_SLOTS:
         TFR_NOTE *note = newNote();
         note->reEdit->setPlainText(QStringLiteral("milk\nbread"));
         note->SetTitle(QStringLiteral("  Shopping"));
-        note->ApplyColor(0xC0FFC0);
+        note->ApplyColor(Color::fromValue(0xC0FFC0));
         note->SetOpacity(25);
         note->setGeometry(150, 120, 260, 180);
         const QString name = note->FileName;
@@ -471,7 +471,7 @@ private Q_SLOTS:
         QCOMPARE(back->FileName, name);
         QCOMPARE(back->reEdit->toPlainText(), QStringLiteral("milk\nbread"));
         QCOMPARE(back->Title(), QStringLiteral("  Shopping"));
-        QCOMPARE(back->NoteColor(), 0xC0FFC0);
+        QCOMPARE(back->NoteColor(), Color::fromValue(0xC0FFC0));
         QCOMPARE(back->Opacity(), 25);
         QCOMPARE(back->geometry(), QRect(150, 120, 260, 180));
         delete back;

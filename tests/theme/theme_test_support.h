@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/system_metrics.h"
 #include "framework/tbx_types.h"
 
 #include <QApplication>
@@ -10,16 +11,16 @@
 // 0x00BBGGRR, and a fixed system palette so that cached colours are known.
 namespace ThemeTest {
 
-inline QImage canvasImage(int w, int h, TColor fill = 0x123456)
+inline QImage canvasImage(int w, int h, Color fill = Color::fromValue(0x123456))
 {
     QImage img(w, h, QImage::Format_RGB32);
-    img.fill(toQColor(fill));
+    img.fill(fill.resolved(sysColor).toQColor());
     return img;
 }
 
-inline TColor pixel(const QImage &img, int x, int y)
+inline Color pixel(const QImage &img, int x, int y)
 {
-    return fromQColor(img.pixelColor(x, y));
+    return Color::fromQColor(img.pixelColor(x, y));
 }
 
 // The classic light desktop: button face 0xF0F0F0, window white, black text,

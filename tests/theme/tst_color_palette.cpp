@@ -1,4 +1,5 @@
 #include "framework/popup_menu.h"
+#include "framework/system_metrics.h"
 #include "framework/theme_registry.h"
 #include "theme/color_palette.h"
 #include "theme/ide_theme.h"
@@ -28,14 +29,14 @@ struct OpenPalette
         font.setPixelSize(11);   // 13 pixels of text: the strip is 22 wide
         menu.setFont(font);
         palette = new TTBXColorPalette(&menu);
-        palette->SetColorSet(set);
+        palette->setColorSet(set);
         menu.addAction(palette);
         menu.popup(QPoint(50, 50));
         // Constructors cannot QVERIFY: the cases check viewer themselves.
         if (QTest::qWaitForWindowExposed(&menu))
             viewer = menu.findChild<TTBXToolViewer *>();
     }
-    QPoint centreOf(QPoint cell) const { return viewer->CellRect(cell).toQRect().center(); }
+    QPoint centreOf(QPoint cell) const { return viewer->cellRect(cell).toQRect().center(); }
     void moveTo(QPoint pos) const
     {
         QMouseEvent move(QEvent::MouseMove, pos, viewer->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, {});
@@ -44,23 +45,23 @@ struct OpenPalette
 };
 
 // 8 x 2 where (3, 0) repeats (1, 0), (0, 1) is the button face and (7, 1) a gap.
-void gappySet(TTBXCustomColorSet *, int col, int row, TColor &color, QString &name)
+void gappySet(TTBXCustomColorSet *, int col, int row, Color &color, QString &name)
 {
     if (row == 1 && col == 7)
         return;
-    color = row == 0 && col == 3 ? 0x112233 : RGBColor(col * 20, row * 50, 7);
+    color = row == 0 && col == 3 ? Color::fromValue(0x112233) : Color::rgb(col * 20, row * 50, 7);
     if (row == 0 && col == 1)
-        color = 0x112233;
+        color = Color::fromValue(0x112233);
     if (row == 1 && col == 0)
-        color = 0xF0F0F0;
+        color = Color::fromValue(0xF0F0F0);
     name = QStringLiteral("c%1r%2").arg(col).arg(row);
 }
 
 // Sends a click to `to` (when it is a cell) and allows or refuses it.
-struct ClickFilter final : TTBXCellClickFilter
+struct ClickFilter final : CellClickFilter
 {
     ClickFilter(QPoint to, bool allow) : to(to), allow(allow) {}
-    bool CellClick(TTBXCustomToolPalette &, int &col, int &row) override
+    bool cellClick(TTBXCustomToolPalette &, int &col, int &row) override
     {
         if (to.x() >= 0)
             col = to.x(), row = to.y();
@@ -79,7 +80,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         ThemeTest::useClassicPalette();
-        UseIdeTheme();
+        useIdeTheme();
     }
 
     void defaultSetNames_data()
@@ -92,8 +93,8 @@ private Q_SLOTS:
         QTest::newRow("lower-case b") << 5 << 0 << 0x800000 << "Dark blue";
         QTest::newRow("gray 50") << 7 << 1 << 0x808080 << "Gray-50%";
         QTest::newRow("last") << 7 << 4 << 0xFFFFFF << "White";
-        QTest::newRow("outside") << 8 << 0 << int(clNone) << "";
-        QTest::newRow("below") << 0 << 5 << int(clNone) << "";
+        QTest::newRow("outside") << 8 << 0 << Color::none().value() << "";
+        QTest::newRow("below") << 0 << 5 << Color::none().value() << "";
     }
     void defaultSetNames()
     {
@@ -104,7 +105,7 @@ private Q_SLOTS:
         TTBXDefaultColorSet set;
         QCOMPARE(set.ColCount(), 8);
         QCOMPARE(set.RowCount(), 5);
-        QCOMPARE(set.GetColor(col, row), color);
+        QCOMPARE(set.GetColor(col, row), Color::fromValue(color));
         QCOMPARE(set.GetName(col, row), name);
     }
 
@@ -119,9 +120,9 @@ private Q_SLOTS:
         QTest::newRow("(1, 1)") << 1 << 1 << 0x00CCFF << "Gold";
         QTest::newRow("default note colour") << 2 << 2 << 0x99FFFF << "Light Yellow";
         QTest::newRow("(7, 0)") << 7 << 0 << 0x969696 << "Dark Gray";
-        QTest::newRow("row 3") << 0 << 3 << int(clNone) << "";
-        QTest::newRow("column 8") << 8 << 0 << int(clNone) << "";
-        QTest::newRow("negative") << -1 << 0 << int(clNone) << "";
+        QTest::newRow("row 3") << 0 << 3 << Color::none().value() << "";
+        QTest::newRow("column 8") << 8 << 0 << Color::none().value() << "";
+        QTest::newRow("negative") << -1 << 0 << Color::none().value() << "";
     }
     void noteColours()
     {
@@ -130,9 +131,9 @@ private Q_SLOTS:
         QFETCH(int, color);
         QFETCH(QString, name);
         TTBXColorSet set(NoteColorSet::GetNoteColorInfo);
-        set.SetColCount(8);
-        set.SetRowCount(3);
-        QCOMPARE(set.GetColor(col, row), color);
+        set.setColCount(8);
+        set.setRowCount(3);
+        QCOMPARE(set.GetColor(col, row), Color::fromValue(color));
         QCOMPARE(set.GetName(col, row), name);
     }
 
@@ -141,12 +142,12 @@ private Q_SLOTS:
         TTBXColorSet set(NoteColorSet::GetNoteColorInfo);
         set.UpdateSize(8, 3);
         TTBXColorPalette palette;
-        palette.SetColorSet(&set);
+        palette.setColorSet(&set);
         QCOMPARE(palette.ColCount(), 8);
         QCOMPARE(palette.RowCount(), 3);
-        palette.SetColor(0x99FFFF);
+        palette.setColor(Color::fromValue(0x99FFFF));
         QCOMPARE(palette.SelectedCell(), QPoint(2, 2));
-        palette.SetColor(0x123456);
+        palette.setColor(Color::fromValue(0x123456));
         QCOMPARE(palette.SelectedCell(), QPoint(-1, 0));
     }
 
@@ -155,9 +156,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("color");
         QTest::addColumn<QPoint>("cell");
         QTest::newRow("duplicate: first in row order") << 0x112233 << QPoint(1, 0);
-        QTest::newRow("system colour resolved") << int(SysColor(COLOR_BTNFACE)) << QPoint(0, 1);
+        QTest::newRow("system colour resolved") << Color::system(COLOR_BTNFACE).value() << QPoint(0, 1);
         QTest::newRow("absent") << 0x010101 << QPoint(-1, 0);
-        QTest::newRow("none finds the gap") << int(clNone) << QPoint(7, 1);
+        QTest::newRow("none finds the gap") << Color::none().value() << QPoint(7, 1);
     }
     void findCell()
     {
@@ -166,8 +167,8 @@ private Q_SLOTS:
         TTBXColorSet set(gappySet);
         set.UpdateSize(8, 2);
         TTBXColorPalette palette;
-        palette.SetColorSet(&set);
-        QCOMPARE(palette.FindCell(color), cell);
+        palette.setColorSet(&set);
+        QCOMPARE(palette.FindCell(Color::fromValue(color)), cell);
     }
 
     // Setting Color is a pick: it signals, even for a colour not in the set.
@@ -179,40 +180,40 @@ private Q_SLOTS:
             QCOMPARE(sender(), &palette);
             ++changes;
         });
-        palette.SetColor(0x99FFFF);
+        palette.setColor(Color::fromValue(0x99FFFF));
         QCOMPARE(changes, 1);
         QCOMPARE(palette.SelectedCell(), QPoint(2, 4));
-        palette.SetColor(0x99FFFF);
+        palette.setColor(Color::fromValue(0x99FFFF));
         QCOMPARE(changes, 2);
-        palette.SetColor(0x010203);
+        palette.setColor(Color::fromValue(0x010203));
         QCOMPARE(changes, 3);
         QCOMPARE(palette.SelectedCell(), QPoint(-1, 0));
-        QCOMPARE(palette.Color(), TColor(0x010203));
+        QCOMPARE(palette.Color(), Color::fromValue(0x010203));
         // A preset reports nothing.
-        palette.PresetColor(0x000000);
+        palette.presetColor(Color::fromValue(0x000000));
         QCOMPARE(changes, 3);
     }
 
     void clickCell()
     {
         TTBXColorPalette palette;
-        TColor picked = clNone;
+        Color picked = Color::none();
         connect(&palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = palette.Color(); });
         palette.ClickCell(1, 0);
-        QCOMPARE(picked, TColor(0x003399));
+        QCOMPARE(picked, Color::fromValue(0x003399));
         QCOMPARE(palette.SelectedCell(), QPoint(1, 0));
         // The filter may redirect the click...
         ClickFilter redirect(QPoint(0, 4), true);
-        palette.SetCellClickFilter(&redirect);
+        palette.setCellClickFilter(&redirect);
         palette.ClickCell(1, 0);
-        QCOMPARE(picked, TColor(0xCC99FF));
+        QCOMPARE(picked, Color::fromValue(0xCC99FF));
         // ...or forbid it.
         ClickFilter refuse(QPoint(-1, 0), false);
-        palette.SetCellClickFilter(&refuse);
+        palette.setCellClickFilter(&refuse);
         palette.ClickCell(7, 4);
         QCOMPARE(palette.SelectedCell(), QPoint(0, 4));
-        palette.SetCellClickFilter(nullptr);
-        palette.SetPaletteOptions(palette.PaletteOptions() | tpoNoAutoSelect);
+        palette.setCellClickFilter(nullptr);
+        palette.setPaletteOptions(palette.PaletteOptions() | tpoNoAutoSelect);
         palette.ClickCell(7, 4);
         QCOMPARE(palette.SelectedCell(), QPoint(0, 4));
     }
@@ -220,10 +221,10 @@ private Q_SLOTS:
     void colorToString()
     {
         TTBXDefaultColorSet set;
-        QCOMPARE(set.ColorToString(clNone), QStringLiteral("None"));
-        QCOMPARE(set.ColorToString(0x800000), QStringLiteral("Dark blue"));
-        QCOMPARE(set.ColorToString(0x0A0B0C), QStringLiteral("#0C0B0A"));
-        QCOMPARE(set.ColorToString(SysColor(COLOR_WINDOW)), QStringLiteral("White"));
+        QCOMPARE(set.ColorToString(Color::none()), QStringLiteral("None"));
+        QCOMPARE(set.ColorToString(Color::fromValue(0x800000)), QStringLiteral("Dark blue"));
+        QCOMPARE(set.ColorToString(Color::fromValue(0x0A0B0C)), QStringLiteral("#0C0B0A"));
+        QCOMPARE(set.ColorToString(Color::system(COLOR_WINDOW)), QStringLiteral("White"));
     }
 
     void colorSetLifetime()
@@ -232,7 +233,7 @@ private Q_SLOTS:
         {
             TTBXColorSet set(NoteColorSet::GetNoteColorInfo);
             set.UpdateSize(8, 3);
-            palette.SetColorSet(&set);
+            palette.setColorSet(&set);
             QCOMPARE(palette.RowCount(), 3);
             set.UpdateSize(300, 2);   // counts are bytes
             QCOMPARE(palette.ColCount(), 300 & 0xFF);
@@ -259,7 +260,7 @@ private Q_SLOTS:
         QVERIFY(open.viewer);
         QCOMPARE(open.menu.ImageStripWidth(), 22);
         QCOMPARE(open.viewer->GridLeft(), 30);
-        QCOMPARE(open.viewer->CellSize(), QSize(18, 18));
+        QCOMPARE(open.viewer->cellSize(), QSize(18, 18));
         QCOMPARE(open.viewer->sizeHint(), size);
         QCOMPARE(open.menu.actionGeometry(open.palette).size(), size);
     }
@@ -290,8 +291,8 @@ private Q_SLOTS:
         QFETCH(int, key);
         QFETCH(QPoint, target);
         OpenPalette open;
-        open.viewer->SetHotCell(start);
-        const bool taken = open.viewer->HandleKey(key);
+        open.viewer->setHotCell(start);
+        const bool taken = open.viewer->handleKey(key);
         QCOMPARE(taken, target.x() >= 0);
         QCOMPARE(open.viewer->HotCell(), taken ? target : start);
     }
@@ -302,22 +303,22 @@ private Q_SLOTS:
     {
         OpenPalette open;
         QCOMPARE(open.viewer->HotCell(), QPoint(-1, 0));
-        QVERIFY(open.viewer->HandleKey(Qt::Key_Escape));
+        QVERIFY(open.viewer->handleKey(Qt::Key_Escape));
         QCOMPARE(open.viewer->HotCell(), QPoint(0, 0));
-        QVERIFY(!open.viewer->HandleKey(Qt::Key_Escape));
+        QVERIFY(!open.viewer->handleKey(Qt::Key_Escape));
         // The selected cell is the start when nothing is hot.
         OpenPalette second;
-        second.palette->PresetColor(0xFFCC00);   // Sky Blue (5, 3)
-        QVERIFY(second.viewer->HandleKey(Qt::Key_Left));
+        second.palette->presetColor(Color::fromValue(0xFFCC00));   // Sky Blue (5, 3)
+        QVERIFY(second.viewer->handleKey(Qt::Key_Left));
         QCOMPARE(second.viewer->HotCell(), QPoint(4, 3));
     }
 
     void enterPicksHotCell()
     {
         OpenPalette open;
-        open.viewer->SetHotCell(QPoint(1, 2));
-        QVERIFY(!open.viewer->HandleKey(Qt::Key_Return));   // the menu then closes
-        QCOMPARE(open.palette->Color(), TColor(0x0099FF));
+        open.viewer->setHotCell(QPoint(1, 2));
+        QVERIFY(!open.viewer->handleKey(Qt::Key_Return));   // the menu then closes
+        QCOMPARE(open.palette->Color(), Color::fromValue(0x0099FF));
     }
 
     void enteringFromAboveAndBelow()
@@ -325,12 +326,12 @@ private Q_SLOTS:
         TTBXColorSet set(gappySet);
         set.UpdateSize(8, 2);
         OpenPalette open(&set);
-        open.viewer->Entering(true, true);
+        open.viewer->entering(true, true);
         QCOMPARE(open.viewer->HotCell(), QPoint(0, 0));
         // From below: the last cell, moved left past the gap at (7, 1).
-        open.viewer->Entering(true, false);
+        open.viewer->entering(true, false);
         QCOMPARE(open.viewer->HotCell(), QPoint(6, 1));
-        open.viewer->Entering(false, false);
+        open.viewer->entering(false, false);
         QCOMPARE(open.viewer->HotCell(), QPoint(-1, 0));
     }
 
@@ -343,7 +344,7 @@ private Q_SLOTS:
         auto *palette = new TTBXColorPalette(&menu);
         menu.addAction(palette);
         QAction *below = menu.addItem(QStringLiteral("Below"));
-        TColor picked = clNone;
+        Color picked = Color::none();
         connect(palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = palette->Color(); });
         menu.popup(QPoint(40, 40));
         QTRY_VERIFY(menu.windowHandle() && menu.isVisible());
@@ -366,7 +367,7 @@ private Q_SLOTS:
         QTest::keyClick(window, Qt::Key_Down);
         QTest::keyClick(window, Qt::Key_Right);
         QTest::keyClick(window, Qt::Key_Return);
-        QCOMPARE(picked, TColor(0x003399));            // Brown
+        QCOMPARE(picked, Color::fromValue(0x003399));            // Brown
         QTRY_VERIFY(!menu.isVisible());
     }
 
@@ -389,8 +390,8 @@ private Q_SLOTS:
         PopupMenu *color = menu.addSubmenu(QStringLiteral("Color"));
         auto *palette = new TTBXColorPalette(color);
         color->addAction(palette);
-        palette->PresetColor(0xFFCC00);   // Sky Blue (5, 3)
-        TColor picked = clNone;
+        palette->presetColor(Color::fromValue(0xFFCC00));   // Sky Blue (5, 3)
+        Color picked = Color::none();
         connect(palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = palette->Color(); });
         QCursor::setPos(QPoint(700, 700));
         menu.popup(QPoint(20, 20));
@@ -407,7 +408,7 @@ private Q_SLOTS:
         QVERIFY(openByKeyboard());
         auto *viewer = color->findChild<TTBXToolViewer *>();
         QVERIFY(viewer);
-        const auto centreOf = [&](QPoint cell) { return viewer->CellRect(cell).toQRect().center(); };
+        const auto centreOf = [&](QPoint cell) { return viewer->cellRect(cell).toQRect().center(); };
         QTest::mouseMove(viewer, centreOf(hoveredBefore));
         QTRY_COMPARE(viewer->HotCell(), hoveredBefore);
         const QPoint restAt = restsOver.x() < 0 ? QPoint(700, 700) : viewer->mapToGlobal(centreOf(restsOver));
@@ -421,12 +422,12 @@ private Q_SLOTS:
         QCOMPARE(color->findChild<TTBXToolViewer *>(), viewer);
         QCOMPARE(viewer->HotCell(), QPoint(-1, 0));
         const QImage img = viewer->grab().toImage();
-        const TRect stale = viewer->CellRect(hoveredBefore);
-        QCOMPARE(pixel(img, stale.Left + 1, stale.Top + 1), TColor(0xF0F0F0));   // not drawn hot
+        const Rect stale = viewer->cellRect(hoveredBefore);
+        QCOMPARE(pixel(img, stale.left + 1, stale.top + 1), Color::fromValue(0xF0F0F0));   // not drawn hot
         QTest::keyClick(color->windowHandle(), Qt::Key_Right);
         QCOMPARE(viewer->HotCell(), QPoint(6, 3));
         QTest::keyClick(color->windowHandle(), Qt::Key_Return);
-        QCOMPARE(picked, TColor(0x663399));   // Plum
+        QCOMPARE(picked, Color::fromValue(0x663399));   // Plum
         QTRY_VERIFY(!menu.isVisible());
     }
 
@@ -447,7 +448,7 @@ private Q_SLOTS:
         } spy;
         spy.region = &painted;
         open.viewer->installEventFilter(&spy);
-        const QRegion first(open.viewer->CellRect(QPoint(1, 1)).toQRect());
+        const QRegion first(open.viewer->cellRect(QPoint(1, 1)).toQRect());
         open.moveTo(open.centreOf(QPoint(1, 1)));
         QCOMPARE(open.viewer->HotCell(), QPoint(1, 1));
         // Whatever the opening still had to paint comes first.
@@ -455,7 +456,7 @@ private Q_SLOTS:
         painted = QRegion();
         open.moveTo(open.centreOf(QPoint(2, 1)));
         QCOMPARE(open.viewer->HotCell(), QPoint(2, 1));
-        const QRegion expected = first + open.viewer->CellRect(QPoint(2, 1)).toQRect();
+        const QRegion expected = first + open.viewer->cellRect(QPoint(2, 1)).toQRect();
         QTRY_COMPARE(painted, expected);
     }
 
@@ -465,20 +466,20 @@ private Q_SLOTS:
         open.moveTo(open.centreOf(QPoint(3, 3)));
         QCOMPARE(open.menu.activeAction(), open.palette);   // the move reached the menu too
         const QImage img = open.viewer->grab().toImage();
-        const TRect cell = open.viewer->CellRect(QPoint(3, 3));
-        const auto &hot = static_cast<TTBXIdeTheme *>(currentTheme())->Colors().BtnItemColors[bisHot];
-        QCOMPARE(pixel(img, cell.Left, cell.Top), hot[ipFrame]);
-        QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), hot[ipBody]);
-        QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), TColor(0x00FF00));   // Bright Green
+        const Rect cell = open.viewer->cellRect(QPoint(3, 3));
+        const auto &hot = static_cast<TTBXIdeTheme *>(currentTheme())->colors().BtnItemColors[bisHot];
+        QCOMPARE(pixel(img, cell.left, cell.top), hot[ipFrame]);
+        QCOMPARE(pixel(img, cell.left + 1, cell.top + 1), hot[ipBody]);
+        QCOMPARE(pixel(img, cell.left + 4, cell.top + 4), Color::fromValue(0x00FF00));   // Bright Green
     }
 
     void releaseOnCellPicksAndCloses()
     {
         OpenPalette open;
-        TColor picked = clNone;
+        Color picked = Color::none();
         connect(open.palette, &TTBXColorPalette::selectionChanged, this, [&] { picked = open.palette->Color(); });
         QTest::mouseClick(open.viewer, Qt::LeftButton, {}, open.centreOf(QPoint(4, 4)));
-        QCOMPARE(picked, TColor(0xFFFFCC));   // Light Turquoise
+        QCOMPARE(picked, Color::fromValue(0xFFFFCC));   // Light Turquoise
         QTRY_VERIFY(!open.menu.isVisible());
     }
 
@@ -496,8 +497,8 @@ private Q_SLOTS:
         QTest::keyClick(menu.windowHandle(), Qt::Key_Right);
         QTRY_VERIFY(color->isVisible());
         auto *viewer = color->findChild<TTBXToolViewer *>();
-        QTest::mouseClick(viewer, Qt::LeftButton, {}, viewer->CellRect(QPoint(0, 0)).toQRect().center());
-        QCOMPARE(palette->Color(), TColor(0x000000));
+        QTest::mouseClick(viewer, Qt::LeftButton, {}, viewer->cellRect(QPoint(0, 0)).toQRect().center());
+        QCOMPARE(palette->Color(), Color::fromValue(0x000000));
         QTRY_VERIFY(!color->isVisible());
         QTRY_VERIFY(!menu.isVisible());
     }
@@ -542,7 +543,7 @@ private Q_SLOTS:
         QFETCH(bool, valid);
         OpenPalette open;
         QCOMPARE(open.viewer->CellFromPoint(at.x(), at.y()), cell);
-        QCOMPARE(open.viewer->IsValid(cell), valid);
+        QCOMPARE(open.viewer->isValid(cell), valid);
     }
 
     void tooltipNamesTheCell()
@@ -572,24 +573,24 @@ private Q_SLOTS:
         QFETCH(bool, enabled);
         OpenPalette open;
         open.palette->setEnabled(enabled);
-        open.palette->PresetColor(0x0000FF);   // Red (0, 2), checked
+        open.palette->presetColor(Color::fromValue(0x0000FF));   // Red (0, 2), checked
         const QImage img = open.viewer->grab().toImage();
-        const TRect cell = open.viewer->CellRect(QPoint(1, 0));   // Brown
-        const TColor shadow = ColorToRGB(SysColor(COLOR_BTNSHADOW));
-        QCOMPARE(pixel(img, cell.Left + 3, cell.Top + 3), shadow);
-        QCOMPARE(pixel(img, cell.Left + 14, cell.Top + 14), shadow);
-        QCOMPARE(pixel(img, cell.Left + 4, cell.Top + 4), enabled ? TColor(0x003399) : TColor(0xF0F0F0));
-        QCOMPARE(pixel(img, cell.Left + 1, cell.Top + 1), TColor(0xF0F0F0));   // normal: no background
-        const TRect checked = open.viewer->CellRect(QPoint(0, 2));
+        const Rect cell = open.viewer->cellRect(QPoint(1, 0));   // Brown
+        const Color shadow = sysColor(COLOR_BTNSHADOW);
+        QCOMPARE(pixel(img, cell.left + 3, cell.top + 3), shadow);
+        QCOMPARE(pixel(img, cell.left + 14, cell.top + 14), shadow);
+        QCOMPARE(pixel(img, cell.left + 4, cell.top + 4), enabled ? Color::fromValue(0x003399) : Color::fromValue(0xF0F0F0));
+        QCOMPARE(pixel(img, cell.left + 1, cell.top + 1), Color::fromValue(0xF0F0F0));   // normal: no background
+        const Rect checked = open.viewer->cellRect(QPoint(0, 2));
         const auto *theme = static_cast<TTBXIdeTheme *>(currentTheme());
         if (enabled) {
-            QCOMPARE(pixel(img, checked.Left, checked.Top), TColor(TTBXIdeTheme::HotColor));
-            QCOMPARE(pixel(img, checked.Left + 1, checked.Top + 1),
-                     theme->Colors().BtnItemColors[bisSelected][ipBody]);
-            QCOMPARE(pixel(img, checked.Left + 4, checked.Top + 4), TColor(0x0000FF));
+            QCOMPARE(pixel(img, checked.left, checked.top), Color(TTBXIdeTheme::HotColor));
+            QCOMPARE(pixel(img, checked.left + 1, checked.top + 1),
+                     theme->colors().BtnItemColors[bisSelected][ipBody]);
+            QCOMPARE(pixel(img, checked.left + 4, checked.top + 4), Color::fromValue(0x0000FF));
         }
         // The strip runs beside the grid.
-        QCOMPARE(pixel(img, 24, 5), TColor(TTBXIdeTheme::LineColor));
+        QCOMPARE(pixel(img, 24, 5), Color(TTBXIdeTheme::LineColor));
     }
 };
 

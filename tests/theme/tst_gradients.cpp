@@ -27,7 +27,7 @@ private Q_SLOTS:
         QTest::newRow("weight 100 is ten per cent") << 0x0000FF << 0xFF0000 << 100 << 0xE6001A;
         // 18.3 % of 0xF0 and 81.7 % of 0xFF: (240*183 + 255*817 + 500) / 1000 = 252.
         QTest::newRow("tenths of a per cent") << 0xF0F0F0 << 0xFFFFFF << 183 << 0xFCFCFC;
-        QTest::newRow("system colour resolved") << int(SysColor(COLOR_BTNFACE)) << 0xF0F0F0 << 60 << 0xF0F0F0;
+        QTest::newRow("system colour resolved") << Color::system(COLOR_BTNFACE).value() << 0xF0F0F0 << 60 << 0xF0F0F0;
         QTest::newRow("zero weight is c2") << 0xFFFFFF << 0x010203 << 0 << 0x010203;
     }
     void mixColors()
@@ -36,7 +36,7 @@ private Q_SLOTS:
         QFETCH(int, c2);
         QFETCH(int, weight);
         QFETCH(int, expected);
-        QCOMPARE(MixColors(c1, c2, weight), expected);
+        QCOMPARE(MixColors(Color::fromValue(c1), Color::fromValue(c2), weight), Color::fromValue(expected));
     }
 
     void gradientFillRows_data()
@@ -56,18 +56,18 @@ private Q_SLOTS:
         QImage img = canvasImage(20, 20);
         {
             QPainter p(&img);
-            const TRect r = d == tgTopBottom ? TRect{2, 3, 12, 3 + length} : TRect{2, 3, 2 + length, 13};
-            GradientFill(p, r, 0x000000, 0x0A6496, d);   // red 150, green 100, blue 10
+            const Rect r = d == tgTopBottom ? Rect{2, 3, 12, 3 + length} : Rect{2, 3, 2 + length, 13};
+            GradientFill(p, r, Color::fromValue(0x000000), Color::fromValue(0x0A6496), d);   // red 150, green 100, blue 10
         }
         for (int i = 1; i <= length; ++i) {
             const int x = d == tgTopBottom ? 5 : 2 + i - 1;
             const int y = d == tgTopBottom ? 3 + i - 1 : 5;
-            const TColor expected = RGBColor(150 * i / length, 100 * i / length, 10 * i / length);
+            const Color expected = Color::rgb(150 * i / length, 100 * i / length, 10 * i / length);
             QCOMPARE(pixel(img, x, y), expected);
         }
         // Nothing outside the rectangle.
-        QCOMPARE(pixel(img, 1, 3), TColor(0x123456));
-        QCOMPARE(pixel(img, 5, 2), TColor(0x123456));
+        QCOMPARE(pixel(img, 1, 3), Color::fromValue(0x123456));
+        QCOMPARE(pixel(img, 5, 2), Color::fromValue(0x123456));
     }
 
     void gradientFillEdgeCases()
@@ -75,15 +75,15 @@ private Q_SLOTS:
         QImage img = canvasImage(10, 10);
         {
             QPainter p(&img);
-            GradientFill(p, TRect{5, 5, 2, 8}, 0x000000, 0xFFFFFF, tgTopBottom);   // inverted
-            GradientFill(p, TRect{1, 1, 5, 1}, 0x000000, 0xFFFFFF, tgTopBottom);   // empty
-            GradientFill(p, TRect{0, 6, 10, 10}, 0x445566, 0x445566, tgLeftRight); // even
+            GradientFill(p, Rect{5, 5, 2, 8}, Color::fromValue(0x000000), Color::fromValue(0xFFFFFF), tgTopBottom);   // inverted
+            GradientFill(p, Rect{1, 1, 5, 1}, Color::fromValue(0x000000), Color::fromValue(0xFFFFFF), tgTopBottom);   // empty
+            GradientFill(p, Rect{0, 6, 10, 10}, Color::fromValue(0x445566), Color::fromValue(0x445566), tgLeftRight); // even
         }
         for (int x = 0; x < 10; ++x)
             for (int y = 0; y < 6; ++y)
-                QCOMPARE(pixel(img, x, y), TColor(0x123456));
+                QCOMPARE(pixel(img, x, y), Color::fromValue(0x123456));
         for (int x = 0; x < 10; ++x)
-            QCOMPARE(pixel(img, x, 8), TColor(0x445566));
+            QCOMPARE(pixel(img, x, 8), Color::fromValue(0x445566));
     }
 
     void gradientFillResolvesSystemColours()
@@ -91,9 +91,9 @@ private Q_SLOTS:
         QImage img = canvasImage(4, 4);
         {
             QPainter p(&img);
-            GradientFill(p, TRect{0, 0, 4, 4}, SysColor(COLOR_WINDOW), SysColor(COLOR_WINDOW), tgTopBottom);
+            GradientFill(p, Rect{0, 0, 4, 4}, Color::system(COLOR_WINDOW), Color::system(COLOR_WINDOW), tgTopBottom);
         }
-        QCOMPARE(pixel(img, 0, 0), TColor(0xFFFFFF));
+        QCOMPARE(pixel(img, 0, 0), Color::fromValue(0xFFFFFF));
     }
 };
 

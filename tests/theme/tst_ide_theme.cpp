@@ -25,21 +25,21 @@ TTBXItemInfo menuItem(bool enabled = true, quint8 hover = HOVER_NONE)
 }
 
 // Colour of row i (from 1) of n of a GradientFill.
-TColor gradientStep(TColor from, TColor to, int i, int n)
+Color gradientStep(Color from, Color to, int i, int n)
 {
     const auto ch = [&](int a, int b) { return a + (b - a) * i / n; };
-    return RGBColor(ch(GetRValue(from), GetRValue(to)), ch(GetGValue(from), GetGValue(to)),
-                    ch(GetBValue(from), GetBValue(to)));
+    return Color::rgb(ch(from.red(), to.red()), ch(from.green(), to.green()),
+                    ch(from.blue(), to.blue()));
 }
 
-constexpr TColor kPopup = 0xF0F0F0;
+constexpr Color kPopup = Color::fromValue(0xF0F0F0);
 
 // An 80 x 22 item painted by PaintMenuItem on the popup colour.
 QImage paintedItem(TTBXIdeTheme &theme, const TTBXItemInfo &info)
 {
     QImage img = canvasImage(80, 22, kPopup);
     QPainter p(&img);
-    theme.PaintMenuItem(p, TRect{0, 0, 80, 22}, info);
+    theme.PaintMenuItem(p, Rect{0, 0, 80, 22}, info);
     return img;
 }
 
@@ -58,31 +58,31 @@ private Q_SLOTS:
 
     void colorIntensityAndDistance()
     {
-        QCOMPARE(ColorIntensity(0xFFFFFF), 255);   // (30 + 150 + 76) * 255 >> 8
-        QCOMPARE(ColorIntensity(0x0000FF), 75);    // red alone: 76 * 255 >> 8
-        QCOMPARE(ColorIntensity(0x000000), 0);
-        QVERIFY(qAbs(ColorDistance(0x000000, 0xFFFFFF) - 441.0f) < 0.5f);
-        QCOMPARE(ColorDistance(0x123456, 0x123456), 0.0f);
+        QCOMPARE(ColorIntensity(Color::fromValue(0xFFFFFF)), 255);   // (30 + 150 + 76) * 255 >> 8
+        QCOMPARE(ColorIntensity(Color::fromValue(0x0000FF)), 75);    // red alone: 76 * 255 >> 8
+        QCOMPARE(ColorIntensity(Color::fromValue(0x000000)), 0);
+        QVERIFY(qAbs(ColorDistance(Color::fromValue(0x000000), Color::fromValue(0xFFFFFF)) - 441.0f) < 0.5f);
+        QCOMPARE(ColorDistance(Color::fromValue(0x123456), Color::fromValue(0x123456)), 0.0f);
     }
 
     void ensureContrastLeavesDistantColours()
     {
-        TColor c = 0x000000;
-        EnsureContrast(c, 0xFFFFFF, 180);
-        QCOMPARE(c, TColor(0x000000));
+        Color c = Color::fromValue(0x000000);
+        EnsureContrast(c, Color::fromValue(0xFFFFFF), 180);
+        QCOMPARE(c, Color::fromValue(0x000000));
         // The split line stands far enough from the popup colour already.
-        QCOMPARE(theme->Colors().SplitLineColor, TColor(0xB4A0A0));
+        QCOMPARE(theme->colors().SplitLineColor, Color::fromValue(0xB4A0A0));
     }
 
     // White text on the light hot body is pulled toward black until it
     // stands the threshold away.
     void ensureContrastDarkensOnLightBackground()
     {
-        const TColor hotBody = MixColors(TTBXIdeTheme::HotColor, 0xFFFFFF, 20);
-        QCOMPARE(hotBody, TColor(0xFEF7EA));
-        TColor c = 0xFFFFFF;
+        const Color hotBody = MixColors(TTBXIdeTheme::HotColor, Color::fromValue(0xFFFFFF), 20);
+        QCOMPARE(hotBody, Color::fromValue(0xFEF7EA));
+        Color c = Color::fromValue(0xFFFFFF);
         EnsureContrast(c, hotBody, 180);
-        QVERIFY2(qAbs(ColorDistance(c, hotBody) - 180.0f) < 2.5f, qPrintable(QString::number(c, 16)));
+        QVERIFY2(qAbs(ColorDistance(c, hotBody) - 180.0f) < 2.5f, qPrintable(QString::number(c.value(), 16)));
         QVERIFY(ColorIntensity(c) < ColorIntensity(hotBody));
     }
 
@@ -90,41 +90,41 @@ private Q_SLOTS:
     // and the threshold grows (T * (2 - L / 220)).
     void ensureContrastLightensOnDarkBackground()
     {
-        TColor c = 0x202020;
-        EnsureContrast(c, 0x000000, 100);
-        QVERIFY2(qAbs(ColorDistance(c, 0x000000) - 200.0f) < 2.5f, qPrintable(QString::number(c, 16)));
-        QVERIFY(ColorIntensity(c) > ColorIntensity(0x202020));
+        Color c = Color::fromValue(0x202020);
+        EnsureContrast(c, Color::fromValue(0x000000), 100);
+        QVERIFY2(qAbs(ColorDistance(c, Color::fromValue(0x000000)) - 200.0f) < 2.5f, qPrintable(QString::number(c.value(), 16)));
+        QVERIFY(ColorIntensity(c) > ColorIntensity(Color::fromValue(0x202020)));
     }
 
     void colorCache()
     {
-        const auto &k = theme->Colors();
-        QCOMPARE(k.MenubarColor, TColor(0xECE3DF));
-        QCOMPARE(k.ToolbarColor, TColor(0xECE3DF));
+        const auto &k = theme->colors();
+        QCOMPARE(k.MenubarColor, Color::fromValue(0xECE3DF));
+        QCOMPARE(k.ToolbarColor, Color::fromValue(0xECE3DF));
         QCOMPARE(k.PopupColor, kPopup);
-        QCOMPARE(k.PopupFrameColor, TColor(0xB4A0A0));
-        QCOMPARE(k.BtnItemColors[bisHot][ipBody], TColor(0xFEF7EA));
-        QCOMPARE(k.BtnItemColors[bisPressed][ipBody], TColor(0xFCECCB));
-        QCOMPARE(k.BtnItemColors[bisPopupParent][ipBody], TColor(0xFCFCFC));   // 18.3 % button face
-        QCOMPARE(k.BtnItemColors[bisNormal][ipBody], clNone);
-        QCOMPARE(k.MenuItemColors[misNormal][ipText], TColor(0x000000));
-        QCOMPARE(k.MenuItemColors[misDisabled][ipText], RGBColor(125, 125, 127));   // soft text
-        QCOMPARE(k.MenuItemColors[misDisabledHot][ipText], TColor(0x999999));
+        QCOMPARE(k.PopupFrameColor, Color::fromValue(0xB4A0A0));
+        QCOMPARE(k.BtnItemColors[bisHot][ipBody], Color::fromValue(0xFEF7EA));
+        QCOMPARE(k.BtnItemColors[bisPressed][ipBody], Color::fromValue(0xFCECCB));
+        QCOMPARE(k.BtnItemColors[bisPopupParent][ipBody], Color::fromValue(0xFCFCFC));   // 18.3 % button face
+        QCOMPARE(k.BtnItemColors[bisNormal][ipBody], Color::none());
+        QCOMPARE(k.MenuItemColors[misNormal][ipText], Color::fromValue(0x000000));
+        QCOMPARE(k.MenuItemColors[misDisabled][ipText], Color::rgb(125, 125, 127));   // soft text
+        QCOMPARE(k.MenuItemColors[misDisabledHot][ipText], Color::fromValue(0x999999));
         QCOMPARE(k.MenuItemColors[misDisabledHot][ipBody], kPopup);
         // Copies take the finished values.
         for (int part = 0; part < 3; ++part)
             QCOMPARE(k.MenuItemColors[misHot][part], k.BtnItemColors[bisHot][part]);
         QCOMPARE(k.BtnItemColors[bisSelected][ipText], k.BtnItemColors[bisNormal][ipText]);
-        QCOMPARE(k.SeparatorColor, TColor(0xB4A0A0));
+        QCOMPARE(k.SeparatorColor, Color::fromValue(0xB4A0A0));
     }
 
     void viewColorsAndBorders()
     {
         QCOMPARE(theme->GetViewColor(VT_POPUPMENU), kPopup);
-        QCOMPARE(theme->GetViewColor(VT_POPUP | PVT_LISTBOX), SysColor(COLOR_WINDOW));   // unresolved
-        QCOMPARE(theme->GetViewColor(VT_TOOLBAR | TVT_MENUBAR), TColor(0xECE3DF));
+        QCOMPARE(theme->GetViewColor(VT_POPUP | PVT_LISTBOX), Color::system(COLOR_WINDOW));   // unresolved
+        QCOMPARE(theme->GetViewColor(VT_TOOLBAR | TVT_MENUBAR), Color::fromValue(0xECE3DF));
         QCOMPARE(theme->GetViewColor(VT_DOCKPANEL), kPopup);
-        QCOMPARE(theme->GetViewColor(0), SysColor(COLOR_BTNFACE));
+        QCOMPARE(theme->GetViewColor(0), Color::system(COLOR_BTNFACE));
         QCOMPARE(theme->GetViewBorder(VT_POPUPMENU), QPoint(1, 2));
         QCOMPARE(theme->GetViewBorder(VT_POPUP | PVT_LISTBOX), QPoint(2, 2));
         QCOMPARE(theme->GetViewBorder(VT_TOOLBAR), QPoint(2, 2));
@@ -149,7 +149,7 @@ private Q_SLOTS:
         QFETCH(int, menuState);
         const TTBXItemInfo info = menuItem(enabled, quint8(hover));
         for (int part = 0; part < 3; ++part)
-            QCOMPARE(theme->GetPartColor(info, TItemPart(part)), theme->Colors().MenuItemColors[menuState][part]);
+            QCOMPARE(theme->GetPartColor(info, TItemPart(part)), theme->colors().MenuItemColors[menuState][part]);
     }
 
     void buttonStates_data()
@@ -174,8 +174,8 @@ private Q_SLOTS:
         TTBXItemInfo info = menuItem(true, quint8(hover));
         info.Checked = checked;
         info.Pushed = pushed;
-        QCOMPARE(int(TTBXIdeTheme::GetButtonState(info)), state);
-        QCOMPARE(theme->GetBtnColor(info, ipBody), theme->Colors().BtnItemColors[state][ipBody]);
+        QCOMPARE(int(TTBXIdeTheme::buttonState(info)), state);
+        QCOMPARE(theme->GetBtnColor(info, ipBody), theme->colors().BtnItemColors[state][ipBody]);
     }
 
     void metrics()
@@ -209,12 +209,12 @@ private Q_SLOTS:
     // A palette change is the system-change notification: the cache follows.
     void paletteChangeRebuildsCache()
     {
-        QCOMPARE(theme->Colors().BtnItemColors[bisPopupParent][ipBody], TColor(0xFCFCFC));
+        QCOMPARE(theme->colors().BtnItemColors[bisPopupParent][ipBody], Color::fromValue(0xFCFCFC));
         QPalette p = QApplication::palette();
         p.setColor(QPalette::Button, QColor(0, 0, 0));
         QApplication::setPalette(p);
         // 18.3 % black, 81.7 % white: (255 * 817 + 500) / 1000 = 208.
-        QCOMPARE(theme->Colors().BtnItemColors[bisPopupParent][ipBody], TColor(0xD0D0D0));
+        QCOMPARE(theme->colors().BtnItemColors[bisPopupParent][ipBody], Color::fromValue(0xD0D0D0));
     }
 
     void popupFrameAndBody()
@@ -222,10 +222,10 @@ private Q_SLOTS:
         QImage img = canvasImage(30, 20);
         {
             QPainter p(&img);
-            theme->PaintPopupNCArea(p, TRect{0, 0, 30, 20}, {});
+            theme->PaintPopupNCArea(p, Rect{0, 0, 30, 20}, {});
         }
         for (QPoint pt : {QPoint(0, 0), QPoint(29, 0), QPoint(0, 19), QPoint(15, 19), QPoint(29, 10)})
-            QCOMPARE(pixel(img, pt.x(), pt.y()), TColor(0xB4A0A0));
+            QCOMPARE(pixel(img, pt.x(), pt.y()), Color::fromValue(0xB4A0A0));
         QCOMPARE(pixel(img, 1, 1), kPopup);
         QCOMPARE(pixel(img, 28, 18), kPopup);
     }
@@ -236,13 +236,13 @@ private Q_SLOTS:
         QImage img = canvasImage(80, 22, kPopup);
         {
             QPainter p(&img);
-            theme->PaintMenuItemFrame(p, TRect{0, 0, 80, 22}, menuItem());
+            theme->PaintMenuItemFrame(p, Rect{0, 0, 80, 22}, menuItem());
         }
-        QCOMPARE(pixel(img, 0, 5), gradientStep(0xDBCBC4, 0xFDFAFA, 1, 24));
-        QCOMPARE(pixel(img, 23, 5), TColor(0xFDFAFA));
-        QCOMPARE(pixel(img, 24, 0), TColor(0xB4A0A0));
-        QCOMPARE(pixel(img, 24, 21), TColor(0xB4A0A0));
-        QCOMPARE(pixel(img, 25, 10), TColor(0xFFFFFF));
+        QCOMPARE(pixel(img, 0, 5), gradientStep(Color::fromValue(0xDBCBC4), Color::fromValue(0xFDFAFA), 1, 24));
+        QCOMPARE(pixel(img, 23, 5), Color::fromValue(0xFDFAFA));
+        QCOMPARE(pixel(img, 24, 0), Color::fromValue(0xB4A0A0));
+        QCOMPARE(pixel(img, 24, 21), Color::fromValue(0xB4A0A0));
+        QCOMPARE(pixel(img, 25, 10), Color::fromValue(0xFFFFFF));
         QCOMPARE(pixel(img, 26, 10), kPopup);   // no highlight without hover
     }
 
@@ -252,13 +252,13 @@ private Q_SLOTS:
         // Highlight spans x 2..77; corners in the popup colour.
         for (QPoint corner : {QPoint(2, 0), QPoint(77, 0), QPoint(2, 21), QPoint(77, 21)})
             QCOMPARE(pixel(img, corner.x(), corner.y()), kPopup);
-        QCOMPARE(pixel(img, 3, 0), TColor(TTBXIdeTheme::HotColor));
-        QCOMPARE(pixel(img, 2, 10), TColor(TTBXIdeTheme::HotColor));
-        QCOMPARE(pixel(img, 77, 10), TColor(TTBXIdeTheme::HotColor));
-        QCOMPARE(pixel(img, 40, 21), TColor(TTBXIdeTheme::HotColor));
-        QCOMPARE(pixel(img, 40, 1), gradientStep(0xF6E4BA, 0xFEFDFC, 2, 22));
-        QCOMPARE(pixel(img, 40, 20), gradientStep(0xF6E4BA, 0xFEFDFC, 21, 22));
-        QCOMPARE(pixel(img, 1, 10), gradientStep(0xDBCBC4, 0xFDFAFA, 2, 24));   // strip left of it
+        QCOMPARE(pixel(img, 3, 0), Color(TTBXIdeTheme::HotColor));
+        QCOMPARE(pixel(img, 2, 10), Color(TTBXIdeTheme::HotColor));
+        QCOMPARE(pixel(img, 77, 10), Color(TTBXIdeTheme::HotColor));
+        QCOMPARE(pixel(img, 40, 21), Color(TTBXIdeTheme::HotColor));
+        QCOMPARE(pixel(img, 40, 1), gradientStep(Color::fromValue(0xF6E4BA), Color::fromValue(0xFEFDFC), 2, 22));
+        QCOMPARE(pixel(img, 40, 20), gradientStep(Color::fromValue(0xF6E4BA), Color::fromValue(0xFEFDFC), 21, 22));
+        QCOMPARE(pixel(img, 1, 10), gradientStep(Color::fromValue(0xDBCBC4), Color::fromValue(0xFDFAFA), 2, 24));   // strip left of it
         QCOMPARE(pixel(img, 78, 10), kPopup);
     }
 
@@ -266,7 +266,7 @@ private Q_SLOTS:
     {
         const QImage img = paintedItem(*theme, menuItem(false, HOVER_MOUSE));
         QCOMPARE(pixel(img, 40, 10), kPopup);
-        QCOMPARE(pixel(img, 3, 0), gradientStep(0xDBCBC4, 0xFDFAFA, 4, 24));
+        QCOMPARE(pixel(img, 3, 0), gradientStep(Color::fromValue(0xDBCBC4), Color::fromValue(0xFDFAFA), 4, 24));
     }
 
     void checkedItemBoxAndTick()
@@ -276,14 +276,14 @@ private Q_SLOTS:
         QImage img = paintedItem(*theme, info);
         {
             QPainter p(&img);
-            theme->PaintCheckMark(p, TRect{4, 3, 20, 19}, info);   // centre (12, 11)
+            theme->PaintCheckMark(p, Rect{4, 3, 20, 19}, info);   // centre (12, 11)
         }
-        const auto &selected = theme->Colors().BtnItemColors[bisSelected];
+        const auto &selected = theme->colors().BtnItemColors[bisSelected];
         QCOMPARE(pixel(img, 2, 1), selected[ipFrame]);
         QCOMPARE(pixel(img, 21, 20), selected[ipFrame]);
         QCOMPARE(pixel(img, 3, 2), selected[ipBody]);
         QCOMPARE(pixel(img, 20, 19), selected[ipBody]);
-        QCOMPARE(pixel(img, 22, 10), gradientStep(0xDBCBC4, 0xFDFAFA, 23, 24));   // box ends at the strip
+        QCOMPARE(pixel(img, 22, 10), gradientStep(Color::fromValue(0xDBCBC4), Color::fromValue(0xFDFAFA), 23, 24));   // box ends at the strip
         // The tick: two pixels thick from (8, 10) down to (10, 12) and up to (14, 8).
         for (QPoint pt : {QPoint(8, 10), QPoint(8, 11), QPoint(9, 11), QPoint(10, 12), QPoint(10, 13),
                           QPoint(12, 10), QPoint(14, 8), QPoint(14, 9)})
@@ -296,18 +296,18 @@ private Q_SLOTS:
         QImage img = canvasImage(80, 3, kPopup);
         {
             QPainter p(&img);
-            theme->PaintSeparator(p, TRect{0, 0, 80, 3}, menuItem(), true, false);
+            theme->PaintSeparator(p, Rect{0, 0, 80, 3}, menuItem(), true, false);
         }
         for (int y = 0; y < 3; ++y) {
-            QCOMPARE(pixel(img, 0, y), gradientStep(0xDBCBC4, 0xFDFAFA, 1, 24));
-            QCOMPARE(pixel(img, 24, y), TColor(0xB4A0A0));
-            QCOMPARE(pixel(img, 25, y), TColor(0xFFFFFF));
+            QCOMPARE(pixel(img, 0, y), gradientStep(Color::fromValue(0xDBCBC4), Color::fromValue(0xFDFAFA), 1, 24));
+            QCOMPARE(pixel(img, 24, y), Color::fromValue(0xB4A0A0));
+            QCOMPARE(pixel(img, 25, y), Color::fromValue(0xFFFFFF));
         }
         // The line pair in rows 1 and 2 from ImageStripWidth + 13 to the right edge - 2.
         QCOMPARE(pixel(img, 34, 1), kPopup);
-        QCOMPARE(pixel(img, 35, 1), TColor(0xB4A0A0));
-        QCOMPARE(pixel(img, 35, 2), TColor(0xFFFFFF));
-        QCOMPARE(pixel(img, 77, 1), TColor(0xB4A0A0));
+        QCOMPARE(pixel(img, 35, 1), Color::fromValue(0xB4A0A0));
+        QCOMPARE(pixel(img, 35, 2), Color::fromValue(0xFFFFFF));
+        QCOMPARE(pixel(img, 77, 1), Color::fromValue(0xB4A0A0));
         QCOMPARE(pixel(img, 78, 1), kPopup);
         QCOMPARE(pixel(img, 50, 0), kPopup);
     }
@@ -317,9 +317,9 @@ private Q_SLOTS:
         TTBXItemInfo info = menuItem();
         info.ItemFlags = IO_SUBMENUITEM;
         const QImage img = paintedItem(*theme, info);
-        const int w = GetSystemMetrics(SM_CXMENUCHECK);
+        const int w = systemMetric(SM_CXMENUCHECK);
         const int x = 80 - (2 * w) / 3 - 1, y = 11;
-        const TColor text = theme->GetPartColor(info, ipText);
+        const Color text = theme->GetPartColor(info, ipText);
         for (int dy = -3; dy <= 3; ++dy)
             QCOMPARE(pixel(img, x, y + dy), text);
         QCOMPARE(pixel(img, x, y - 4), kPopup);
@@ -354,9 +354,9 @@ private Q_SLOTS:
         QImage img = canvasImage(18, 18, kPopup);
         {
             QPainter p(&img);
-            theme->PaintButton(p, TRect{0, 0, 18, 18}, info);
+            theme->PaintButton(p, Rect{0, 0, 18, 18}, info);
         }
-        const auto &colors = theme->Colors().BtnItemColors[state];
+        const auto &colors = theme->colors().BtnItemColors[state];
         QCOMPARE(pixel(img, 0, 0), colors[ipFrame]);
         QCOMPARE(pixel(img, 17, 16), colors[ipFrame]);
         QCOMPARE(pixel(img, 1, 1), colors[ipBody]);
@@ -370,7 +370,7 @@ private Q_SLOTS:
         const QImage before = img;
         {
             QPainter p(&img);
-            theme->PaintButton(p, TRect{0, 0, 18, 18}, menuItem());
+            theme->PaintButton(p, Rect{0, 0, 18, 18}, menuItem());
         }
         QCOMPARE(img, before);
     }
@@ -382,21 +382,21 @@ private Q_SLOTS:
         black.fill(Qt::transparent);
         black.setPixelColor(5, 5, Qt::black);
         images.add(black);
-        QImage img = canvasImage(16, 16, 0xC8C8C8);
+        QImage img = canvasImage(16, 16, Color::fromValue(0xC8C8C8));
         {
             QPainter p(&img);
-            theme->PaintImage(p, TRect{0, 0, 16, 16}, menuItem(false), &images, 0);
+            theme->PaintImage(p, Rect{0, 0, 16, 16}, menuItem(false), &images, 0);
         }
         // Black gives f = 170: the background is darkened to about 2/3.
         // (within the blend's rounding).
-        QVERIFY(qAbs(GetRValue(pixel(img, 5, 5)) - 200 * 170 / 256) <= 1);
-        QCOMPARE(pixel(img, 6, 6), TColor(0xC8C8C8));
+        QVERIFY(qAbs(pixel(img, 5, 5).red() - 200 * 170 / 256) <= 1);
+        QCOMPARE(pixel(img, 6, 6), Color::fromValue(0xC8C8C8));
     }
 
     void registryKnowsIde()
     {
         ThemeRegistry *registry = ThemeRegistry::instance();
-        UseIdeTheme();
+        useIdeTheme();
         QVERIFY(registry->isRegistered(QStringLiteral("Ide")));
         QCOMPARE(registry->currentThemeName(), QStringLiteral("Ide"));
         QVERIFY(qobject_cast<TTBXIdeTheme *>(currentTheme()));
