@@ -29,6 +29,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -116,6 +117,7 @@ TImageList *NoteEditor::images()
 {
     if (!ilEditor) {
         ilEditor = new TImageList(16, 16, this);
+        ilEditor->setObjectName(QStringLiteral("ilEditor"));
         EditorImages::fill(*ilEditor);
     }
     return ilEditor;
@@ -167,6 +169,27 @@ void NoteEditor::buildMenu()
     for (QAction *item : {mnNumbering, mnBold, mnItalic, mnUnderline, mnStrikeout, mnLeftJ, mnRightJ, mnCenterJ})
         item->setCheckable(true);
     connect(pmRichTextEditor, &QMenu::aboutToShow, this, guarded(this, &NoteEditor::pmRichTextEditorPopup));
+    const std::pair<QObject *, const char *> controls[] = {
+        {pmRichTextEditor, "pmRichTextEditor"},
+        {mnUndo, "mnUndo"},
+        {mnCut, "mnCut"},
+        {mnCopy, "mnCopy"},
+        {mnPaste, "mnPaste"},
+        {mnDelete, "mnDelete"},
+        {mnColor, "mnColor"},
+        {tbTextColor, "tbTextColor"},
+        {mnFont, "mnFont"},
+        {mnNumbering, "mnNumbering"},
+        {mnBold, "mnBold"},
+        {mnItalic, "mnItalic"},
+        {mnUnderline, "mnUnderline"},
+        {mnStrikeout, "mnStrikeout"},
+        {mnLeftJ, "mnLeftJ"},
+        {mnRightJ, "mnRightJ"},
+        {mnCenterJ, "mnCenterJ"},
+    };
+    for (const auto &[control, name] : controls)
+        control->setObjectName(QLatin1String(name));
 
     // Enabled states follow the document, the selection and the clipboard.
     mnUndo->setEnabled(document()->isUndoAvailable());
@@ -283,6 +306,7 @@ QFontDialog *NoteEditor::fdFont()
 {
     if (!m_fontDialog) {
         m_fontDialog = new QFontDialog(this);
+        m_fontDialog->setObjectName(QStringLiteral("fdFont"));
         prepareFontDialog(*m_fontDialog);
     }
     return m_fontDialog;

@@ -74,9 +74,10 @@ QIcon glyphIcon(Glyph glyph)
     return QIcon(pixmap);
 }
 
-QToolButton *flatButton(QWidget *parent, int left, Glyph glyph, const QString &hint)
+QToolButton *flatButton(QWidget *parent, const QString &name, int left, Glyph glyph, const QString &hint)
 {
     auto *button = new QToolButton(parent);
+    button->setObjectName(name);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(left, 5, ButtonSize, ButtonSize);
@@ -92,14 +93,6 @@ QFont defaultNoteFont(const ProgramSettings &settings)
     font.setPointSize(settings.DefaultFontSize > 0 ? settings.DefaultFontSize : 10);
     FontStyle::apply(font, settings.DefaultFontStyle);
     return font;
-}
-
-NoteHost &noteHost()
-{
-    NoteHost *host = NoteHost::current();
-    if (!host)
-        throw PaperletError(QStringLiteral("The notes need the program's main form."));
-    return *host;
 }
 
 // The edit's own context menu takes the focus only for as long as it is open;
@@ -135,16 +128,18 @@ QList<QRect> monitorGeometries()
 
 } // namespace
 
-TFR_NOTE::TFR_NOTE(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::Tool)
+TFR_NOTE::TFR_NOTE(NoteHost &host, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::Tool), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setMinimumSize(MinSize, MinSize);
     setFont(QFont(FontFace, 8));
     buildGui();
 
-    tmCloseTimer.setInterval(FadeIntervalMs);
-    connect(&tmCloseTimer, &QTimer::timeout, this, guarded(this, &TFR_NOTE::tmCloseTimerTimer));
+    tmCloseTimer = new QTimer(this);
+    tmCloseTimer->setObjectName(QStringLiteral("tmCloseTimer"));
+    tmCloseTimer->setInterval(FadeIntervalMs);
+    connect(tmCloseTimer, &QTimer::timeout, this, guarded(this, &TFR_NOTE::tmCloseTimerTimer));
     // Debounced: idle notes cause no wake-ups at all.
     m_autosave.setSingleShot(true);
     m_autosave.setInterval(AutosaveDelayMs);
@@ -174,6 +169,7 @@ void TFR_NOTE::buildGui()
     layout->setSpacing(0);
     buildTitleBar();
     reEdit = new NoteEditor(this);
+    reEdit->setObjectName(QStringLiteral("reEdit"));
     reEdit->installEventFilter(this);
     buildBottomBar();
     layout->addWidget(pnBar);
@@ -184,6 +180,7 @@ void TFR_NOTE::buildGui()
 void TFR_NOTE::buildTitleBar()
 {
     pnBar = new QWidget(this);
+    pnBar->setObjectName(QStringLiteral("pnBar"));
     pnBar->setFixedHeight(BarHeight);
     QFont bold(FontFace, 8);
     bold.setBold(true);
@@ -191,6 +188,7 @@ void TFR_NOTE::buildTitleBar()
     pnBar->installEventFilter(this);
 
     pnTitlePanel = new QLabel(DesignTitle, pnBar);
+    pnTitlePanel->setObjectName(QStringLiteral("pnTitlePanel"));
     pnTitlePanel->setTextFormat(Qt::PlainText);
     pnTitlePanel->setAlignment(Qt::AlignCenter);
     pnTitlePanel->setMargin(3);
@@ -200,6 +198,7 @@ void TFR_NOTE::buildTitleBar()
     pnTitlePanel->installEventFilter(this);
 
     edTitle = new QLineEdit(pnTitlePanel);
+    edTitle->setObjectName(QStringLiteral("edTitle"));
     edTitle->hide();
     edTitle->setFrame(false);
     edTitle->setAlignment(Qt::AlignCenter);
@@ -207,9 +206,10 @@ void TFR_NOTE::buildTitleBar()
     edTitle->installEventFilter(this);
 
     pnButtons = new QWidget(pnBar);
+    pnButtons->setObjectName(QStringLiteral("pnButtons"));
     pnButtons->setFixedWidth(ButtonsWidth);
-    sbPopup = flatButton(pnButtons, 1, Glyph::Chevron, QStringLiteral("Menu"));
-    sbClose = flatButton(pnButtons, 20, Glyph::Cross, QStringLiteral("Close"));
+    sbPopup = flatButton(pnButtons, QStringLiteral("sbPopup"), 1, Glyph::Chevron, QStringLiteral("Menu"));
+    sbClose = flatButton(pnButtons, QStringLiteral("sbClose"), 20, Glyph::Cross, QStringLiteral("Close"));
     connect(sbPopup, &QToolButton::clicked, this, guarded(this, &TFR_NOTE::sbPopupClick));
     connect(sbClose, &QToolButton::clicked, this, guarded(this, &TFR_NOTE::sbCloseClick));
 
@@ -223,10 +223,12 @@ void TFR_NOTE::buildTitleBar()
 void TFR_NOTE::buildBottomBar()
 {
     pnBottom = new QWidget(this);
+    pnBottom->setObjectName(QStringLiteral("pnBottom"));
     pnBottom->setFixedHeight(BottomHeight);
     pnBottom->setAutoFillBackground(true);
     pnBottom->installEventFilter(this);
     imSize = new QLabel(pnBottom);
+    imSize->setObjectName(QStringLiteral("imSize"));
     imSize->setFixedSize(GripSize, GripSize);
     imSize->setCursor(Qt::SizeAllCursor);
     imSize->installEventFilter(this);
@@ -235,8 +237,7 @@ void TFR_NOTE::buildBottomBar()
 
 void TFR_NOTE::InitNewNote()
 {
-    NoteHost &host = noteHost();
-    const ProgramSettings &settings = host.settings();
+    const ProgramSettings &settings = m_host.settings();
     SetOpacity(settings.DefaultOpacity);
     ApplyColor(settings.DefaultColor);
     reEdit->setDefaultFormat(defaultNoteFont(settings), plainColor(settings.DefaultFontColor).toQColor());
@@ -249,7 +250,7 @@ void TFR_NOTE::InitNewNote()
     resize(NewNoteSize, NewNoteSize);
     move(NotePlacement::newNotePosition(primaryScreenGeometry(), size(), ProgramRandom::shared()));
 
-    host.EnsureNotesFolder();
+    m_host.EnsureNotesFolder();
     FileName = freshFileName(now);
     m_fingerprint = FileFingerprint();
     m_loadFailed = false;
@@ -258,7 +259,7 @@ void TFR_NOTE::InitNewNote()
 
 QString TFR_NOTE::freshFileName(const QDateTime &moment) const
 {
-    const QString folder = noteHost().NotesFolder();
+    const QString folder = m_host.NotesFolder();
     const auto taken = [this, &folder](const QString &name) {
         if (QFileInfo::exists(folder + name))
             return true;
@@ -345,7 +346,7 @@ QRect TFR_NOTE::placeNow() const
 
 QString TFR_NOTE::FilePath() const
 {
-    return noteHost().NotesFolder() + FileName;
+    return m_host.NotesFolder() + FileName;
 }
 
 NoteRecord TFR_NOTE::currentRecord() const
@@ -362,7 +363,7 @@ NoteRecord TFR_NOTE::currentRecord() const
 void TFR_NOTE::writeFile(const QByteArray &bytes)
 {
     // A Notes folder removed behind our back comes back rather than losing the note.
-    noteHost().EnsureNotesFolder();
+    m_host.EnsureNotesFolder();
     keepOthersVersion();
     NoteFile::writeAtomically(FilePath(), bytes);
     m_fingerprint = FileFingerprint::of(FilePath(), bytes);
@@ -545,7 +546,9 @@ QPoint TFR_NOTE::MenuPoint() const
 QMenu *TFR_NOTE::settingsMenu()
 {
     if (!pmSettings) {
-        new NoteMenu(*this);   // owned by this window; installs itself as pmSettings
+        auto *menu = new NoteMenu(*this, *reEdit, m_host);   // owned by this window
+        connect(menu, &NoteMenu::opacityPicked, this, guarded(this, &TFR_NOTE::OpacityClick));
+        pmSettings = menu->settingsMenu();
     }
     return pmSettings;
 }
@@ -572,7 +575,7 @@ void TFR_NOTE::CloseFading()
     // Below 20 % the step would be 0 and the note would never go.
     FadeStep = std::max(1, m_opacity / 20);
     FadeLevel = m_opacity;
-    tmCloseTimer.start();
+    tmCloseTimer->start();
 }
 
 void TFR_NOTE::tmCloseTimerTimer()
@@ -582,7 +585,7 @@ void TFR_NOTE::tmCloseTimerTimer()
         setAlpha(FadeLevel);
         return;
     }
-    tmCloseTimer.stop();
+    tmCloseTimer->stop();
     close();
 }
 
@@ -724,7 +727,7 @@ void TFR_NOTE::closeEvent(QCloseEvent *event)
 {
     edTitleExit();
     reEdit->setFocus();
-    tmCloseTimer.stop();
+    tmCloseTimer->stop();
     try {
         persist();
     } catch (const PaperletError &error) {

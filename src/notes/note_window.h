@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class NoteEditor;
+class NoteHost;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -31,7 +32,9 @@ public:
     static constexpr int FadeIntervalMs = 10;
     static constexpr int AutosaveDelayMs = 1500;
 
-    explicit TFR_NOTE(QWidget *parent = nullptr);
+    // `host` is the shell the note takes its defaults and its folder from;
+    // it must outlive the note.
+    explicit TFR_NOTE(NoteHost &host, QWidget *parent = nullptr);
     ~TFR_NOTE() override;
 
     // Default look, title, place and a new file name from the main form's settings.
@@ -83,30 +86,6 @@ public:
     int FadeStep = 0;          // percent taken off at each fade tick
     int FadeLevel = 0;         // current level of the fade
 
-    // Controls.
-    QWidget *pnBar = nullptr;
-    QWidget *pnButtons = nullptr;
-    QToolButton *sbPopup = nullptr;
-    QToolButton *sbClose = nullptr;
-    QLabel *pnTitlePanel = nullptr;
-    QLineEdit *edTitle = nullptr;
-    NoteEditor *reEdit = nullptr;
-    QWidget *pnBottom = nullptr;
-    QLabel *imSize = nullptr;
-    QTimer tmCloseTimer;
-    // The note menu, made on first use (NoteMenu installs itself here); null
-    // until then.
-    QMenu *pmSettings = nullptr;
-    QMenu *settingsMenu();
-
-public Q_SLOTS:
-    void sbPopupClick();
-    void sbCloseClick();
-    void OpacityClick(QAction *item);
-    void pnTitlePanelDblClick();
-    void edTitleExit();
-    void tmCloseTimerTimer();
-
 Q_SIGNALS:
     // The file was written (by autosave or on closing); tests wait for it.
     void saved();
@@ -124,7 +103,17 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
+private Q_SLOTS:
+    void sbPopupClick();
+    void sbCloseClick();
+    void OpacityClick(QAction *item);
+    void pnTitlePanelDblClick();
+    void edTitleExit();
+    void tmCloseTimerTimer();
+
 private:
+    // The note menu, made on first use.
+    QMenu *settingsMenu();
     bool filterChildEvent(QObject *watched, QEvent *event);
     void buildGui();
     void buildTitleBar();
@@ -159,6 +148,21 @@ private:
     // Qt's own geometry is asked first: only a note it believes moved costs
     // a round trip to the window system (hundreds of them slow an exit).
     bool isPlaceSaved() const { return frameGeometry() == m_savedGeometry || placeNow() == m_savedGeometry; }
+
+    NoteHost &m_host;
+
+    // Controls; each has its name as object name.
+    QWidget *pnBar = nullptr;
+    QWidget *pnButtons = nullptr;
+    QToolButton *sbPopup = nullptr;
+    QToolButton *sbClose = nullptr;
+    QLabel *pnTitlePanel = nullptr;
+    QLineEdit *edTitle = nullptr;
+    NoteEditor *reEdit = nullptr;
+    QWidget *pnBottom = nullptr;
+    QLabel *imSize = nullptr;
+    QTimer *tmCloseTimer = nullptr;
+    QMenu *pmSettings = nullptr;   // null until first used
 
     Color m_color = Color::fromValue(0);
     int m_opacity = 100;

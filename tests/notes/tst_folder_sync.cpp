@@ -65,7 +65,7 @@ QStringList noteFilesIn(const TFR_PLT_MAIN &form)
 // A note's text without the line break that plain-text content ends with.
 QString textOf(const TFR_NOTE *note)
 {
-    return note->reEdit->toPlainText().trimmed();
+    return editorOf(*note)->toPlainText().trimmed();
 }
 
 // The open notes other than `except`.
@@ -142,14 +142,14 @@ private Q_SLOTS:
         const QString folder = scratch.form().NotesFolder();
         const QString theirs = folder + QStringLiteral("1.pnf");
         writeInPlace(theirs, noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));
         note->show();
         QSignalSpy forked(note, &TFR_NOTE::forkedFrom);
 
         const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"));
         writeByRename(theirs, other);
-        note->reEdit->setPlainText(QStringLiteral("typed here"));
+        editorOf(*note)->setPlainText(QStringLiteral("typed here"));
         note->SaveNote();
 
         QCOMPARE(fileBytes(theirs), other);
@@ -173,12 +173,12 @@ private Q_SLOTS:
         MainFormOverScratch &scratch = *m_scratch;
         const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
         writeInPlace(path, noteBytes(QStringLiteral("Gone"), QStringLiteral("text")));
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));
         note->show();
         QVERIFY(QFile::remove(path));
         if (typed)
-            note->reEdit->setPlainText(QStringLiteral("kept"));
+            editorOf(*note)->setPlainText(QStringLiteral("kept"));
         note->close();
         flushDeletes();
         QCOMPARE(QFile::exists(path), typed);
@@ -191,7 +191,7 @@ private Q_SLOTS:
         MainFormOverScratch &scratch = *m_scratch;
         const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
         writeInPlace(path, noteBytes(QStringLiteral("Note"), QStringLiteral("old")));
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));
         const QByteArray other = noteBytes(QStringLiteral("Note"), QStringLiteral("newer, from elsewhere"));
         writeInPlace(path, other);
@@ -225,7 +225,7 @@ private Q_SLOTS:
         QVERIFY(note);
         QSignalSpy settled(sync, &NotesFolderSync::settled);
         if (typed)
-            note->reEdit->setPlainText(QStringLiteral("typed here"));
+            editorOf(*note)->setPlainText(QStringLiteral("typed here"));
 
         const QRect place(300, 200, 260, 240);
         const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"), place, 70,
@@ -336,11 +336,11 @@ private Q_SLOTS:
         QSignalSpy settled(sync, &NotesFolderSync::settled);
         TFR_NOTE *note = scratch.newNote();
         QSignalSpy saved(note, &TFR_NOTE::saved);
-        QTest::keyClicks(note->reEdit, QStringLiteral("typed"));
+        QTest::keyClicks(editorOf(*note), QStringLiteral("typed"));
         QTRY_VERIFY_WITH_TIMEOUT(saved.count() == 1, ResolveMs);
         QTRY_VERIFY_WITH_TIMEOUT(settled.contains({note->FileName}), ResolveMs);
         // A reload would have emptied the undo history.
-        QVERIFY(note->reEdit->document()->isUndoAvailable());
+        QVERIFY(editorOf(*note)->document()->isUndoAvailable());
         QCOMPARE(otherNotes(note).size(), 0);
         QCOMPARE(noteFilesIn(scratch.form()), QStringList{note->FileName});
 
