@@ -197,7 +197,7 @@ void TFR_PLT_MAIN::tmDblClickTimer()
 
 void TFR_PLT_MAIN::mnAddNoteClick()
 {
-    auto *note = Application::instance()->createForm<TFR_NOTE>();
+    auto *note = Application::instance()->createForm<TFR_NOTE>(*this);
     try {
         note->InitNewNote();
     } catch (...) {
@@ -232,11 +232,11 @@ void TFR_PLT_MAIN::ShowAllNotes()
     const QStringList names = NoteCollection::noteFiles(NotesFolder());
     // Before the notes open, so that it follows their writes.
     if (!m_folderSync)
-        m_folderSync = new NotesFolderSync(NotesFolder(), this);
+        m_folderSync = new NotesFolderSync(*this, this);
     if (names.isEmpty())
         showBalloon();
     else
-        NoteCollection::showAll(names);
+        NoteCollection::showAll(*this, names);
 }
 
 void TFR_PLT_MAIN::mnHideAllNotesClick()

@@ -6,16 +6,13 @@
 
 // What the notes and the dialogs need of the program's shell: the defaults
 // for new notes and the other program settings, the notes folder, and "make
-// a new note". The main form implements it; the windows below it ask this
-// interface instead of reaching up to the main form.
+// a new note". The main form implements it and hands itself to each window
+// it opens, so nothing below the shell reaches up to the main form.
 class NoteHost
 {
 public:
     NoteHost(const NoteHost &) = delete;
     NoteHost &operator=(const NoteHost &) = delete;
-
-    // The host of this process for as long as it exists, else null.
-    static NoteHost *current();
 
     virtual ProgramSettings &settings() = 0;
     // Writes settings() to settings.ini; throws PaperletError on failure.
@@ -27,7 +24,6 @@ public:
     virtual void makeNewNote() = 0;
 
 protected:
-    // A host registers itself for its lifetime; there is one per process.
-    NoteHost();
-    virtual ~NoteHost();
+    NoteHost() = default;
+    virtual ~NoteHost() = default;
 };

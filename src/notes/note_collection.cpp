@@ -39,9 +39,9 @@ TFR_NOTE *findOpen(const QString &fileName)
     return it == notes.end() ? nullptr : *it;
 }
 
-TFR_NOTE *open(const QString &fileName)
+TFR_NOTE *open(NoteHost &host, const QString &fileName)
 {
-    auto *note = Application::instance()->createForm<TFR_NOTE>();
+    auto *note = Application::instance()->createForm<TFR_NOTE>(host);
     try {
         note->LoadNote(fileName);
     } catch (const PaperletError &) {
@@ -53,7 +53,7 @@ TFR_NOTE *open(const QString &fileName)
     return note;
 }
 
-void showAll(const QStringList &names)
+void showAll(NoteHost &host, const QStringList &names)
 {
     for (const QString &name : names) {
         if (TFR_NOTE *open = findOpen(name)) {
@@ -62,7 +62,7 @@ void showAll(const QStringList &names)
             continue;
         }
         // One damaged file must not hide the notes after it.
-        open(name);
+        open(host, name);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class NoteHost;
 class TFR_NOTE;
 
 // The open notes are the application's TFR_NOTE forms, each known by its
@@ -17,14 +18,14 @@ QStringList noteFiles(const QString &folder);
 // The open note stored under `fileName` (exact comparison), or null.
 TFR_NOTE *findOpen(const QString &fileName);
 
-// Opens the stored note `fileName` (bare name) and shows it; null when its
-// file cannot be loaded (the file is left alone).
-TFR_NOTE *open(const QString &fileName);
+// Opens the stored note `fileName` (bare name) of `host`'s notes folder and
+// shows it; null when its file cannot be loaded (the file is left alone).
+TFR_NOTE *open(NoteHost &host, const QString &fileName);
 
 // Brings forward the open notes of `names` (bare file names, in order) and
 // opens the others. A file that cannot be loaded is skipped silently and its
 // file left alone.
-void showAll(const QStringList &names);
+void showAll(NoteHost &host, const QStringList &names);
 
 // Closes every note at once, without fading; each writes or removes its file.
 void hideAll();

@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -117,6 +118,7 @@ ImageList *NoteEditor::images()
 {
     if (!ilEditor) {
         ilEditor = new ImageList(16, 16, this);
+        ilEditor->setObjectName(QStringLiteral("ilEditor"));
         EditorImages::fill(*ilEditor);
     }
     return ilEditor;
@@ -168,6 +170,27 @@ void NoteEditor::buildMenu()
     for (QAction *item : {mnNumbering, mnBold, mnItalic, mnUnderline, mnStrikeout, mnLeftJ, mnRightJ, mnCenterJ})
         item->setCheckable(true);
     connect(pmRichTextEditor, &QMenu::aboutToShow, this, guarded(this, &NoteEditor::pmRichTextEditorPopup));
+    const std::pair<QObject *, const char *> controls[] = {
+        {pmRichTextEditor, "pmRichTextEditor"},
+        {mnUndo, "mnUndo"},
+        {mnCut, "mnCut"},
+        {mnCopy, "mnCopy"},
+        {mnPaste, "mnPaste"},
+        {mnDelete, "mnDelete"},
+        {mnColor, "mnColor"},
+        {tbTextColor, "tbTextColor"},
+        {mnFont, "mnFont"},
+        {mnNumbering, "mnNumbering"},
+        {mnBold, "mnBold"},
+        {mnItalic, "mnItalic"},
+        {mnUnderline, "mnUnderline"},
+        {mnStrikeout, "mnStrikeout"},
+        {mnLeftJ, "mnLeftJ"},
+        {mnRightJ, "mnRightJ"},
+        {mnCenterJ, "mnCenterJ"},
+    };
+    for (const auto &[control, name] : controls)
+        control->setObjectName(QLatin1String(name));
 
     // Enabled states follow the document, the selection and the clipboard.
     mnUndo->setEnabled(document()->isUndoAvailable());
@@ -284,6 +307,7 @@ QFontDialog *NoteEditor::fdFont()
 {
     if (!m_fontDialog) {
         m_fontDialog = new QFontDialog(this);
+        m_fontDialog->setObjectName(QStringLiteral("fdFont"));
         prepareFontDialog(*m_fontDialog);
     }
     return m_fontDialog;

@@ -56,11 +56,45 @@ public:
     // ilEditor, shared with the note menu; made on first use.
     ImageList *images();
 
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private Q_SLOTS:
+    // Enables and ticks the items from the selection; runs before the menu
+    // opens (and makes the menu when it does not exist yet).
+    void pmRichTextEditorPopup();
+    void mnDeleteClick();
+    void mnColorPopup();
+    void tbTextColorChange();
+    void mnFontClick();
+    void mnNumberingClick();
+    void mnBoldClick();
+    void mnItalicClick();
+    void mnUnderlineClick();
+    void mnStrikeoutClick();
+    void mnJustifyClick(QAction *item);
+
+private:
     // pmRichTextEditor, made on first use: a menu costs more memory than the
     // rest of a note, and most notes never have theirs opened. Its items
     // below stay null until then.
     PopupMenu *richTextMenu();
+    // fdFont, made on first use; tests answer it through the modal widget.
+    QFontDialog *fdFont();
+    void buildMenu();
+    QAction *addCommand(const QString &caption, int image, void (NoteEditor::*handler)());
+    void enableSelectionCommands(bool selected);
+    void enablePaste();
+    // Room left for new text when the selection is replaced.
+    int room() const;
+    void applyStyleFlag(QAction *item, int flag);
+    void applyAlignment(int tag);
+    void setBullets(bool on);
 
+    // Controls; each has its name as object name.
     ImageList *ilEditor = nullptr;
     PopupMenu *pmRichTextEditor = nullptr;
     QAction *mnUndo = nullptr;
@@ -79,41 +113,5 @@ public:
     QAction *mnLeftJ = nullptr;
     QAction *mnRightJ = nullptr;
     QAction *mnCenterJ = nullptr;
-
-    // fdFont, made on first use; tests answer it through the modal widget.
-    QFontDialog *fdFont();
-
-public Q_SLOTS:
-    // Enables and ticks the items from the selection; runs before the menu
-    // opens (and makes the menu when it does not exist yet).
-    void pmRichTextEditorPopup();
-    void mnDeleteClick();
-    void mnColorPopup();
-    void tbTextColorChange();
-    void mnFontClick();
-    void mnNumberingClick();
-    void mnBoldClick();
-    void mnItalicClick();
-    void mnUnderlineClick();
-    void mnStrikeoutClick();
-    void mnJustifyClick(QAction *item);
-
-protected:
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
-    void insertFromMimeData(const QMimeData *source) override;
-
-private:
-    void buildMenu();
-    QAction *addCommand(const QString &caption, int image, void (NoteEditor::*handler)());
-    void enableSelectionCommands(bool selected);
-    void enablePaste();
-    // Room left for new text when the selection is replaced.
-    int room() const;
-    void applyStyleFlag(QAction *item, int flag);
-    void applyAlignment(int tag);
-    void setBullets(bool on);
-
     QPointer<QFontDialog> m_fontDialog;
 };

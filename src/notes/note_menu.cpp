@@ -23,20 +23,25 @@ constexpr int OpacityStep = 10;
 
 } // namespace
 
-NoteMenu::NoteMenu(TFR_NOTE &note)
-    : QObject(&note), m_note(note), m_editor(*note.reEdit)
+NoteMenu::NoteMenu(TFR_NOTE &note, NoteEditor &editor, NoteHost &host)
+    : QObject(&note), m_note(note), m_editor(editor), m_host(host)
 {
     csColorSet = new TTBXColorSet(NoteColorSet::GetNoteColorInfo, this);
+    csColorSet->setObjectName(QStringLiteral("csColorSet"));
     csColorSet->UpdateSize(NoteColorSet::ColCount, NoteColorSet::RowCount);
 
     pmSettings = new PopupMenu(&note);
+    pmSettings->setObjectName(QStringLiteral("pmSettings"));
     pmSettings->setImages(m_editor.images());
     tbNewNote = pmSettings->addItem(QStringLiteral("New Note"), EditorImages::NewNote);
+    tbNewNote->setObjectName(QStringLiteral("tbNewNote"));
     connect(tbNewNote, &QAction::triggered, this, guarded(this, &NoteMenu::tbNewNoteClick));
     pmSettings->addSeparator();
 
     tbColor = pmSettings->addSubmenu(QStringLiteral("Color"));
+    tbColor->setObjectName(QStringLiteral("tbColor"));
     cpColorPalette = new TTBXColorPalette(tbColor);
+    cpColorPalette->setObjectName(QStringLiteral("cpColorPalette"));
     cpColorPalette->setColorSet(csColorSet);
     cpColorPalette->setPaletteOptions(cpColorPalette->PaletteOptions() | tpoCustomImages);
     connect(cpColorPalette, &TTBXColorPalette::selectionChanged, this, guarded(this, &NoteMenu::cpColorPaletteChange));
@@ -44,7 +49,9 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
     connect(tbColor, &QMenu::aboutToShow, this, guarded(this, &NoteMenu::tbColorPopup));
 
     tbTransparent = pmSettings->addSubmenu(QStringLiteral("Opacity         "));
+    tbTransparent->setObjectName(QStringLiteral("tbTransparent"));
     opacityGroup = new QActionGroup(tbTransparent);
+    opacityGroup->setObjectName(QStringLiteral("opacityGroup"));
     for (int percent = OpacityStep; percent <= 100; percent += OpacityStep) {
         QAction *item = tbTransparent->addItem(QString::number(percent) + QStringLiteral(" %"));
         item->setObjectName(QStringLiteral("N") + QString::number(percent));
@@ -52,32 +59,40 @@ NoteMenu::NoteMenu(TFR_NOTE &note)
         item->setCheckable(true);
         opacityGroup->addAction(item);
     }
-    connect(opacityGroup, &QActionGroup::triggered, &note, guarded(&note, &TFR_NOTE::OpacityClick));
+    connect(opacityGroup, &QActionGroup::triggered, this, &NoteMenu::opacityPicked);
     connect(&note, &TFR_NOTE::opacityChanged, this, &NoteMenu::tickOpacity);
     tickOpacity(note.Opacity());
     pmSettings->addSeparator();
 
     tbDelete = pmSettings->addItem(QStringLiteral("Delete"), EditorImages::Delete);
+    tbDelete->setObjectName(QStringLiteral("tbDelete"));
     connect(tbDelete, &QAction::triggered, this, guarded(this, &NoteMenu::mnDeleteNoteClick));
     pmSettings->addSeparator();
     tbPrint = pmSettings->addItem(QStringLiteral("Print"), EditorImages::Print);
+    tbPrint->setObjectName(QStringLiteral("tbPrint"));
     connect(tbPrint, &QAction::triggered, this, guarded(this, &NoteMenu::mnPrintClick));
     tbSendMail = pmSettings->addItem(QStringLiteral("Send Mail"), EditorImages::SendMail);
+    tbSendMail->setObjectName(QStringLiteral("tbSendMail"));
     connect(tbSendMail, &QAction::triggered, this, guarded(this, &NoteMenu::tbSendMailClick));
     pmSettings->addSeparator();
     tbExit = pmSettings->addItem(QStringLiteral("Close"));
+    tbExit->setObjectName(QStringLiteral("tbExit"));
     connect(tbExit, &QAction::triggered, this, guarded(this, &NoteMenu::mnExitClick));
 
     connect(pmSettings, &QMenu::aboutToShow, &note,
             [&note, menu = pmSettings] { Q_EMIT note.settingsMenuAboutToShow(menu); });
-    note.pmSettings = pmSettings;
 }
 
 NoteMenu::~NoteMenu() = default;
 
+QMenu *NoteMenu::settingsMenu() const
+{
+    return pmSettings;
+}
+
 void NoteMenu::tickOpacity(int percent)
 {
-    const int ticked = TFR_NOTE::OpacityMenuValue(percent);
+    const int ticked = TFR_NOTE::opacityMenuValue(percent);
     for (QAction *item : opacityGroup->actions())
         item->setChecked(item->data().toInt() == ticked);
 }
@@ -100,8 +115,7 @@ void NoteMenu::cpColorPaletteChange()
 
 void NoteMenu::tbNewNoteClick()
 {
-    if (NoteHost *host = NoteHost::current())
-        host->makeNewNote();
+    m_host.makeNewNote();
 }
 
 void NoteMenu::mnDeleteNoteClick()
@@ -120,7 +134,7 @@ bool NoteMenu::printNote(QPrinter &printer)
     QPrintDialog dialog(&printer, &m_note);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    printer.setDocName(m_note.Title());
+    printer.setDocName(m_note.title());
     m_editor.printTo(printer);
     return true;
 }
@@ -134,7 +148,7 @@ void NoteMenu::mnPrintClick()
 void NoteMenu::tbSendMailClick()
 {
     // No mail program is not the note's concern: the result is not looked at.
-    QDesktopServices::openUrl(MailUrl::url(m_note.Title(), m_editor.toPlainText()));
+    QDesktopServices::openUrl(MailUrl::url(m_note.title(), m_editor.toPlainText()));
 }
 
 void NoteMenu::mnExitClick()

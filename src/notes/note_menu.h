@@ -5,8 +5,10 @@
 
 class QAction;
 class QActionGroup;
+class QMenu;
 class QPrinter;
 class NoteEditor;
+class NoteHost;
 class TFR_NOTE;
 class TTBXColorPalette;
 class TTBXColorSet;
@@ -15,10 +17,10 @@ class PopupMenu;
 // pmSettings: the menu of one note (New Note, Color, Opacity, Delete, Print,
 // Send Mail, Close) with the handlers of its commands.
 //
-// Made once per note after the note's controls exist: `new NoteMenu(*this)`.
-// It is owned by the note, installs itself as the note's pmSettings (which
-// sbPopupClick opens; its N10 ... N100 items follow the note's opacity) and acts
-// on that note and its editor only.
+// Made once per note after the note's controls exist, owned by the note,
+// which shows settingsMenu() as its pmSettings; its N10 ... N100 items follow
+// the note's opacity. It acts on that note and its editor only, and asks
+// the host for new notes.
 class NoteMenu final : public QObject
 {
     Q_OBJECT
@@ -26,13 +28,33 @@ public:
     static inline const QString DeleteQuestion = QStringLiteral("Are you sure want to delete the note?");
     static inline const QString DeleteCaption = QStringLiteral("Delete Confirmation");
 
-    explicit NoteMenu(TFR_NOTE &note);
+    NoteMenu(TFR_NOTE &note, NoteEditor &editor, NoteHost &host);
     ~NoteMenu() override;
+
+    // pmSettings, the menu itself.
+    QMenu *settingsMenu() const;
 
     // Shows the print dialog, then prints the editor's content with the
     // note's title as the job's name. False when the dialog was cancelled.
     bool printNote(QPrinter &printer);
 
+Q_SIGNALS:
+    // One of the Opacity items was clicked; its percent is in data().
+    void opacityPicked(QAction *item);
+
+private Q_SLOTS:
+    // Ticks the item of that opacity (25 ticks 30 %, 75 80 %), or none.
+    void tickOpacity(int percent);
+    void tbNewNoteClick();
+    void tbColorPopup();
+    void cpColorPaletteChange();
+    void mnDeleteNoteClick();
+    void mnPrintClick();
+    void tbSendMailClick();
+    void mnExitClick();
+
+private:
+    // Controls; each has its name as object name.
     TTBXColorSet *csColorSet = nullptr;          // the 24 note colours
     PopupMenu *pmSettings = nullptr;
     QAction *tbNewNote = nullptr;
@@ -45,18 +67,7 @@ public:
     QAction *tbSendMail = nullptr;
     QAction *tbExit = nullptr;
 
-public Q_SLOTS:
-    // Ticks the item of that opacity (25 ticks 30 %, 75 80 %), or none.
-    void tickOpacity(int percent);
-    void tbNewNoteClick();
-    void tbColorPopup();
-    void cpColorPaletteChange();
-    void mnDeleteNoteClick();
-    void mnPrintClick();
-    void tbSendMailClick();
-    void mnExitClick();
-
-private:
     TFR_NOTE &m_note;
     NoteEditor &m_editor;
+    NoteHost &m_host;
 };

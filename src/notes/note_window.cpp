@@ -75,9 +75,10 @@ QIcon glyphIcon(Glyph glyph)
     return QIcon(pixmap);
 }
 
-QToolButton *flatButton(QWidget *parent, int left, Glyph glyph, const QString &hint)
+QToolButton *flatButton(QWidget *parent, const QString &name, int left, Glyph glyph, const QString &hint)
 {
     auto *button = new QToolButton(parent);
+    button->setObjectName(name);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(left, 5, ButtonSize, ButtonSize);
@@ -93,14 +94,6 @@ QFont defaultNoteFont(const ProgramSettings &settings)
     font.setPointSize(settings.DefaultFontSize > 0 ? settings.DefaultFontSize : 10);
     FontStyle::apply(font, settings.DefaultFontStyle);
     return font;
-}
-
-NoteHost &noteHost()
-{
-    NoteHost *host = NoteHost::current();
-    if (!host)
-        throw PaperletError(QStringLiteral("The notes need the program's main form."));
-    return *host;
 }
 
 // The edit's own context menu takes the focus only for as long as it is open;
@@ -136,16 +129,18 @@ QList<QRect> monitorGeometries()
 
 } // namespace
 
-TFR_NOTE::TFR_NOTE(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::Tool)
+TFR_NOTE::TFR_NOTE(NoteHost &host, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::Tool), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setMinimumSize(MinSize, MinSize);
     setFont(QFont(FontFace, 8));
     buildGui();
 
-    tmCloseTimer.setInterval(FadeIntervalMs);
-    connect(&tmCloseTimer, &QTimer::timeout, this, guarded(this, &TFR_NOTE::tmCloseTimerTimer));
+    tmCloseTimer = new QTimer(this);
+    tmCloseTimer->setObjectName(QStringLiteral("tmCloseTimer"));
+    tmCloseTimer->setInterval(FadeIntervalMs);
+    connect(tmCloseTimer, &QTimer::timeout, this, guarded(this, &TFR_NOTE::tmCloseTimerTimer));
     // Debounced: idle notes cause no wake-ups at all.
     m_autosave.setSingleShot(true);
     m_autosave.setInterval(AutosaveDelayMs);
@@ -175,6 +170,7 @@ void TFR_NOTE::buildGui()
     layout->setSpacing(0);
     buildTitleBar();
     reEdit = new NoteEditor(this);
+    reEdit->setObjectName(QStringLiteral("reEdit"));
     reEdit->installEventFilter(this);
     buildBottomBar();
     layout->addWidget(pnBar);
@@ -185,6 +181,7 @@ void TFR_NOTE::buildGui()
 void TFR_NOTE::buildTitleBar()
 {
     pnBar = new QWidget(this);
+    pnBar->setObjectName(QStringLiteral("pnBar"));
     pnBar->setFixedHeight(BarHeight);
     QFont bold(FontFace, 8);
     bold.setBold(true);
@@ -192,6 +189,7 @@ void TFR_NOTE::buildTitleBar()
     pnBar->installEventFilter(this);
 
     pnTitlePanel = new QLabel(DesignTitle, pnBar);
+    pnTitlePanel->setObjectName(QStringLiteral("pnTitlePanel"));
     pnTitlePanel->setTextFormat(Qt::PlainText);
     pnTitlePanel->setAlignment(Qt::AlignCenter);
     pnTitlePanel->setMargin(3);
@@ -201,6 +199,7 @@ void TFR_NOTE::buildTitleBar()
     pnTitlePanel->installEventFilter(this);
 
     edTitle = new QLineEdit(pnTitlePanel);
+    edTitle->setObjectName(QStringLiteral("edTitle"));
     edTitle->hide();
     edTitle->setFrame(false);
     edTitle->setAlignment(Qt::AlignCenter);
@@ -208,9 +207,10 @@ void TFR_NOTE::buildTitleBar()
     edTitle->installEventFilter(this);
 
     pnButtons = new QWidget(pnBar);
+    pnButtons->setObjectName(QStringLiteral("pnButtons"));
     pnButtons->setFixedWidth(ButtonsWidth);
-    sbPopup = flatButton(pnButtons, 1, Glyph::Chevron, QStringLiteral("Menu"));
-    sbClose = flatButton(pnButtons, 20, Glyph::Cross, QStringLiteral("Close"));
+    sbPopup = flatButton(pnButtons, QStringLiteral("sbPopup"), 1, Glyph::Chevron, QStringLiteral("Menu"));
+    sbClose = flatButton(pnButtons, QStringLiteral("sbClose"), 20, Glyph::Cross, QStringLiteral("Close"));
     connect(sbPopup, &QToolButton::clicked, this, guarded(this, &TFR_NOTE::sbPopupClick));
     connect(sbClose, &QToolButton::clicked, this, guarded(this, &TFR_NOTE::sbCloseClick));
 
@@ -224,10 +224,12 @@ void TFR_NOTE::buildTitleBar()
 void TFR_NOTE::buildBottomBar()
 {
     pnBottom = new QWidget(this);
+    pnBottom->setObjectName(QStringLiteral("pnBottom"));
     pnBottom->setFixedHeight(BottomHeight);
     pnBottom->setAutoFillBackground(true);
     pnBottom->installEventFilter(this);
     imSize = new QLabel(pnBottom);
+    imSize->setObjectName(QStringLiteral("imSize"));
     imSize->setFixedSize(GripSize, GripSize);
     imSize->setCursor(Qt::SizeAllCursor);
     imSize->installEventFilter(this);
@@ -236,8 +238,7 @@ void TFR_NOTE::buildBottomBar()
 
 void TFR_NOTE::InitNewNote()
 {
-    NoteHost &host = noteHost();
-    const ProgramSettings &settings = host.settings();
+    const ProgramSettings &settings = m_host.settings();
     SetOpacity(settings.DefaultOpacity);
     ApplyColor(settings.DefaultColor);
     reEdit->setDefaultFormat(defaultNoteFont(settings), plainColor(settings.DefaultFontColor).toQColor());
@@ -245,12 +246,12 @@ void TFR_NOTE::InitNewNote()
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
     if (const auto title = NoteNaming::titleFor(settings.DefaultTitle, now, locale))
-        SetTitle(*title);
+        setTitle(*title);
 
     resize(NewNoteSize, NewNoteSize);
     move(NotePlacement::newNotePosition(primaryScreenGeometry(), size(), ProgramRandom::shared()));
 
-    host.EnsureNotesFolder();
+    m_host.EnsureNotesFolder();
     FileName = freshFileName(now);
     m_fingerprint = FileFingerprint();
     m_loadFailed = false;
@@ -259,7 +260,7 @@ void TFR_NOTE::InitNewNote()
 
 QString TFR_NOTE::freshFileName(const QDateTime &moment) const
 {
-    const QString folder = noteHost().NotesFolder();
+    const QString folder = m_host.NotesFolder();
     const auto taken = [this, &folder](const QString &name) {
         if (QFileInfo::exists(folder + name))
             return true;
@@ -276,7 +277,7 @@ void TFR_NOTE::LoadNote(const QString &fileName)
     // Until the whole file is read, this window must never touch the file.
     m_loadFailed = true;
     m_ready = false;
-    const QString path = FilePath();
+    const QString path = filePath();
     NoteRecord record;
     FileFingerprint print;
     try {
@@ -306,7 +307,7 @@ void TFR_NOTE::applyRecord(const NoteRecord &record)
     // What the file says is no change to save.
     m_ready = false;
     ApplyColor(record.color);
-    SetTitle(record.title);
+    setTitle(record.title);
     setGeometry(NotePlacement::restoredBounds(record.bounds, monitorGeometries()));
     SetOpacity(record.opacity);
     Rtf::load(*reEdit->document(), record.content);
@@ -325,7 +326,7 @@ void TFR_NOTE::fileRemovedElsewhere()
 {
     if (m_loadFailed || Deleted)
         return;
-    if (hasUnsavedChanges() && HasText()) {
+    if (hasUnsavedChanges() && hasText()) {
         SaveNote();
         return;
     }
@@ -344,9 +345,9 @@ QRect TFR_NOTE::placeNow() const
     return place;
 }
 
-QString TFR_NOTE::FilePath() const
+QString TFR_NOTE::filePath() const
 {
-    return noteHost().NotesFolder() + FileName;
+    return m_host.NotesFolder() + FileName;
 }
 
 NoteRecord TFR_NOTE::currentRecord() const
@@ -355,7 +356,7 @@ NoteRecord TFR_NOTE::currentRecord() const
     record.bounds = placeNow();
     record.opacity = m_opacity;
     record.color = m_color;
-    record.title = Title();
+    record.title = title();
     record.content = QString::fromLatin1(Rtf::save(*reEdit->document()));
     return record;
 }
@@ -363,10 +364,10 @@ NoteRecord TFR_NOTE::currentRecord() const
 void TFR_NOTE::writeFile(const QByteArray &bytes)
 {
     // A Notes folder removed behind our back comes back rather than losing the note.
-    noteHost().EnsureNotesFolder();
+    m_host.EnsureNotesFolder();
     keepOthersVersion();
-    NoteFile::writeAtomically(FilePath(), bytes);
-    m_fingerprint = FileFingerprint::of(FilePath(), bytes);
+    NoteFile::writeAtomically(filePath(), bytes);
+    m_fingerprint = FileFingerprint::of(filePath(), bytes);
     m_lastWritten = bytes;
     m_savedGeometry = placeNow();
     m_dirty = false;
@@ -375,7 +376,7 @@ void TFR_NOTE::writeFile(const QByteArray &bytes)
 
 void TFR_NOTE::keepOthersVersion()
 {
-    const QString path = FilePath();
+    const QString path = filePath();
     // A file removed elsewhere while this note changed is written back;
     // something other than a file in its place is no version of it.
     if (!QFileInfo(path).isFile() || m_fingerprint.matchesFile(path))
@@ -396,7 +397,7 @@ void TFR_NOTE::SaveNote()
     writeFile(NoteFile::encode(currentRecord()));
 }
 
-bool TFR_NOTE::HasText() const
+bool TFR_NOTE::hasText() const
 {
     return !NoteFile::trimControls(reEdit->toPlainText()).isEmpty();
 }
@@ -405,7 +406,7 @@ void TFR_NOTE::persist()
 {
     if (m_loadFailed || m_removedElsewhere || FileName.isEmpty())
         return;
-    if (!Deleted && HasText()) {
+    if (!Deleted && hasText()) {
         // An untouched note's file already says all of it; rewriting
         // hundreds of them would only slow the exit down. An untouched note
         // whose file was removed elsewhere stays removed.
@@ -417,8 +418,8 @@ void TFR_NOTE::persist()
     // Someone else's newer version is not ours to remove. Not being able to
     // remove the file is not worth a message: it only means an empty or
     // deleted note comes back.
-    if (m_fingerprint.matchesFile(FilePath()))
-        NoteFile::discard(FilePath());
+    if (m_fingerprint.matchesFile(filePath()))
+        NoteFile::discard(filePath());
 }
 
 void TFR_NOTE::rescue(const QString &reason)
@@ -449,7 +450,7 @@ void TFR_NOTE::autosave()
 {
     // An emptied note keeps its last file until it is closed: the destruction
     // rule decides about removal.
-    if (!m_ready || m_loadFailed || Deleted || !HasText() || (!m_dirty && isPlaceSaved()))
+    if (!m_ready || m_loadFailed || Deleted || !hasText() || (!m_dirty && isPlaceSaved()))
         return;
     try {
         const QByteArray bytes = NoteFile::encode(currentRecord());
@@ -511,7 +512,7 @@ void TFR_NOTE::setAlpha(int percent)
     setWindowOpacity(alpha / 255.0);
 }
 
-int TFR_NOTE::OpacityMenuValue(int percent)
+int TFR_NOTE::opacityMenuValue(int percent)
 {
     if (percent == 25)
         return 30;
@@ -525,12 +526,12 @@ void TFR_NOTE::OpacityClick(QAction *item)
     SetOpacity(item->data().toInt());
 }
 
-QString TFR_NOTE::Title() const
+QString TFR_NOTE::title() const
 {
     return pnTitlePanel->text();
 }
 
-void TFR_NOTE::SetTitle(const QString &title)
+void TFR_NOTE::setTitle(const QString &title)
 {
     pnTitlePanel->setText(NoteFile::singleLine(title));
     // Pagers and window lists show it too.
@@ -538,7 +539,7 @@ void TFR_NOTE::SetTitle(const QString &title)
     scheduleAutosave();
 }
 
-QPoint TFR_NOTE::MenuPoint() const
+QPoint TFR_NOTE::menuPoint() const
 {
     return QPoint(x() + pnButtons->x(), y() + sbPopup->y() + sbPopup->height());
 }
@@ -546,7 +547,9 @@ QPoint TFR_NOTE::MenuPoint() const
 QMenu *TFR_NOTE::settingsMenu()
 {
     if (!pmSettings) {
-        new NoteMenu(*this);   // owned by this window; installs itself as pmSettings
+        auto *menu = new NoteMenu(*this, *reEdit, m_host);   // owned by this window
+        connect(menu, &NoteMenu::opacityPicked, this, guarded(this, &TFR_NOTE::OpacityClick));
+        pmSettings = menu->settingsMenu();
     }
     return pmSettings;
 }
@@ -555,7 +558,7 @@ void TFR_NOTE::sbPopupClick()
 {
     reEdit->setFocus();
     settingsMenu();
-    pmSettings->popup(MenuPoint());
+    pmSettings->popup(menuPoint());
 }
 
 void TFR_NOTE::sbCloseClick()
@@ -573,7 +576,7 @@ void TFR_NOTE::CloseFading()
     // Below 20 % the step would be 0 and the note would never go.
     FadeStep = std::max(1, m_opacity / 20);
     FadeLevel = m_opacity;
-    tmCloseTimer.start();
+    tmCloseTimer->start();
 }
 
 void TFR_NOTE::tmCloseTimerTimer()
@@ -583,7 +586,7 @@ void TFR_NOTE::tmCloseTimerTimer()
         setAlpha(FadeLevel);
         return;
     }
-    tmCloseTimer.stop();
+    tmCloseTimer->stop();
     close();
 }
 
@@ -591,7 +594,7 @@ void TFR_NOTE::pnTitlePanelDblClick()
 {
     m_editingTitle = true;
     pnTitlePanel->setToolTip(QString());
-    edTitle->setText(Title());
+    edTitle->setText(title());
     edTitle->setGeometry(pnTitlePanel->rect());
     edTitle->show();
     edTitle->setFocus();
@@ -607,7 +610,7 @@ void TFR_NOTE::edTitleExit()
     QString text = edTitle->text();
     if (NoteFile::trimControls(text).isEmpty())
         text = BlankTitle;
-    SetTitle(text);
+    setTitle(text);
     edTitle->hide();
 }
 
@@ -725,7 +728,7 @@ void TFR_NOTE::closeEvent(QCloseEvent *event)
 {
     edTitleExit();
     reEdit->setFocus();
-    tmCloseTimer.stop();
+    tmCloseTimer->stop();
     try {
         persist();
     } catch (const PaperletError &error) {

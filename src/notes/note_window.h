@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class NoteEditor;
+class NoteHost;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -31,7 +32,9 @@ public:
     static constexpr int FadeIntervalMs = 10;
     static constexpr int AutosaveDelayMs = 1500;
 
-    explicit TFR_NOTE(QWidget *parent = nullptr);
+    // `host` is the shell the note takes its defaults and its folder from;
+    // it must outlive the note.
+    explicit TFR_NOTE(NoteHost &host, QWidget *parent = nullptr);
     ~TFR_NOTE() override;
 
     // Default look, title, place and a new file name from the main form's settings.
@@ -56,56 +59,32 @@ public:
 
     // 0x00BBGGRR; a system colour is taken at its current RGB value.
     void ApplyColor(Color c);
-    Color NoteColor() const { return m_color; }
+    Color noteColor() const { return m_color; }
     void SetOpacity(int percent);
     int Opacity() const { return m_opacity; }
     // The Opacity item a percent ticks: 25 counts as 30 and 75 as 80.
-    static int OpacityMenuValue(int percent);
+    static int opacityMenuValue(int percent);
 
-    QString Title() const;
-    void SetTitle(const QString &title);
+    QString title() const;
+    void setTitle(const QString &title);
 
     // Closes with the fade-out when FadeOnClose is set, at once otherwise.
     void CloseFading();
 
     // The editor's plain text without leading and trailing blanks is not empty.
-    bool HasText() const;
+    bool hasText() const;
     // The full path of the note's file.
-    QString FilePath() const;
+    QString filePath() const;
     // Where the note menu opens: just below the Menu button, at the left edge
     // of the button panel.
-    QPoint MenuPoint() const;
-    bool LoadFailed() const { return m_loadFailed; }
+    QPoint menuPoint() const;
+    bool loadFailed() const { return m_loadFailed; }
 
     QString FileName;          // bare name with ".pnf", no folder
     bool FadeOnClose = true;   // the Close button fades the window out first
     bool Deleted = false;      // the user deleted the note: its file goes too
     int FadeStep = 0;          // percent taken off at each fade tick
     int FadeLevel = 0;         // current level of the fade
-
-    // Controls.
-    QWidget *pnBar = nullptr;
-    QWidget *pnButtons = nullptr;
-    QToolButton *sbPopup = nullptr;
-    QToolButton *sbClose = nullptr;
-    QLabel *pnTitlePanel = nullptr;
-    QLineEdit *edTitle = nullptr;
-    NoteEditor *reEdit = nullptr;
-    QWidget *pnBottom = nullptr;
-    QLabel *imSize = nullptr;
-    QTimer tmCloseTimer;
-    // The note menu, made on first use (NoteMenu installs itself here); null
-    // until then.
-    QMenu *pmSettings = nullptr;
-    QMenu *settingsMenu();
-
-public Q_SLOTS:
-    void sbPopupClick();
-    void sbCloseClick();
-    void OpacityClick(QAction *item);
-    void pnTitlePanelDblClick();
-    void edTitleExit();
-    void tmCloseTimerTimer();
 
 Q_SIGNALS:
     // The file was written (by autosave or on closing); tests wait for it.
@@ -124,7 +103,17 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
+private Q_SLOTS:
+    void sbPopupClick();
+    void sbCloseClick();
+    void OpacityClick(QAction *item);
+    void pnTitlePanelDblClick();
+    void edTitleExit();
+    void tmCloseTimerTimer();
+
 private:
+    // The note menu, made on first use.
+    QMenu *settingsMenu();
     bool filterChildEvent(QObject *watched, QEvent *event);
     void buildGui();
     void buildTitleBar();
@@ -159,6 +148,21 @@ private:
     // Qt's own geometry is asked first: only a note it believes moved costs
     // a round trip to the window system (hundreds of them slow an exit).
     bool isPlaceSaved() const { return frameGeometry() == m_savedGeometry || placeNow() == m_savedGeometry; }
+
+    NoteHost &m_host;
+
+    // Controls; each has its name as object name.
+    QWidget *pnBar = nullptr;
+    QWidget *pnButtons = nullptr;
+    QToolButton *sbPopup = nullptr;
+    QToolButton *sbClose = nullptr;
+    QLabel *pnTitlePanel = nullptr;
+    QLineEdit *edTitle = nullptr;
+    NoteEditor *reEdit = nullptr;
+    QWidget *pnBottom = nullptr;
+    QLabel *imSize = nullptr;
+    QTimer *tmCloseTimer = nullptr;
+    QMenu *pmSettings = nullptr;   // null until first used
 
     Color m_color = Color::fromValue(0);
     int m_opacity = 100;

@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/file_fingerprint.h"
 #include "core/note_file.h"
+#include "core/note_host.h"
 #include "framework/application.h"
 #include "framework/guarded.h"
 #include "notes/note_collection.h"
@@ -30,10 +31,11 @@ std::optional<NoteRecord> noteIn(const FileFingerprint &print, const QByteArray 
 
 } // namespace
 
-NotesFolderSync::NotesFolderSync(const QString &folder, QObject *parent)
+NotesFolderSync::NotesFolderSync(NoteHost &host, QObject *parent)
     : QObject(parent)
-    , m_folder(QDir(folder).absolutePath() + QLatin1Char('/'))
-    , m_watcher(folder)
+    , m_host(host)
+    , m_folder(QDir(host.NotesFolder()).absolutePath() + QLatin1Char('/'))
+    , m_watcher(host.NotesFolder())
 {
     m_known = m_watcher.names();
     connect(&m_watcher, &NotesFolderWatcher::fileSettled, this, guarded(this, &NotesFolderSync::fileSettled));
@@ -59,7 +61,7 @@ void NotesFolderSync::openNote(const QString &name)
 {
     m_known.insert(name);
     if (!NoteCollection::findOpen(name))
-        NoteCollection::open(name);
+        NoteCollection::open(m_host, name);
 }
 
 void NotesFolderSync::lookAgainLater(const QString &name)

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 
+class NoteHost;
 class TFR_NOTE;
 
 // Keeps the open notes in step with a notes folder that other programs also
@@ -25,7 +26,8 @@ public:
     // waiting for its next change.
     static constexpr int MaxLooksAtUnreadable = 8;
 
-    NotesFolderSync(const QString &folder, QObject *parent = nullptr);
+    // Follows `host`'s notes folder and opens its new notes for it.
+    NotesFolderSync(NoteHost &host, QObject *parent = nullptr);
 
 Q_SIGNALS:
     // A change to `name` was looked at and dealt with (tests wait for it).
@@ -40,6 +42,7 @@ private:
     void openNote(const QString &name);
     void lookAgainLater(const QString &name);
 
+    NoteHost &m_host;
     const QString m_folder;   // with a trailing separator
     NotesFolderWatcher m_watcher;
     // Note files this program has seen or written: those that appear

@@ -11,11 +11,48 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTimer>
 #include <QtTest>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
+
+// The child of `parent` named `name` (with a null name: the one of type T).
+// A missing control is a broken build of the window, not a finding of the
+// test, so the run stops there.
+template<class T = QAction>
+T *child(const QObject &parent, const char *name)
+{
+    T *found = name ? parent.findChild<T *>(QLatin1String(name)) : parent.findChild<T *>();
+    if (!found)
+        qFatal("%s has no %s named \"%s\"", parent.metaObject()->className(), T::staticMetaObject.className(),
+               name ? name : "");
+    return found;
+}
+
+// The children of `parent` with these names, in this order.
+template<class T = QAction>
+QList<T *> namedChildren(const QObject &parent, std::initializer_list<const char *> names)
+{
+    QList<T *> found;
+    for (const char *name : names)
+        found.append(child<T>(parent, name));
+    return found;
+}
+
+inline NoteEditor *editorOf(const TFR_NOTE &note)
+{
+    return child<NoteEditor>(note, "reEdit");
+}
+
+// Runs what opening the editor's context menu runs before it shows (and
+// makes the menu the first time).
+inline void prepareEditorMenu(NoteEditor &editor)
+{
+    QVERIFY(QMetaObject::invokeMethod(&editor, "pmRichTextEditorPopup"));
+}
 
 // A real main form over a scratch folder, so that notes read its defaults
 // and keep their files in its Notes folder.
@@ -32,20 +69,22 @@ public:
     // A new note as the tray makes it, shown, with `text` typed in.
     TFR_NOTE *newNote(const QString &text = QString())
     {
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        auto *note = Application::instance()->createForm<TFR_NOTE>(*m_form);
         note->InitNewNote();
         note->show();
         if (!text.isEmpty())
-            note->reEdit->setPlainText(text);
+            editorOf(*note)->setPlainText(text);
         return note;
     }
 
+    // The note's menu, made as opening it makes it; the menu is closed again.
     static NoteMenu &menuOf(TFR_NOTE &note)
     {
-        note.settingsMenu();
-        auto *menu = note.findChild<NoteMenu *>();
-        Q_ASSERT(menu);
-        return *menu;
+        if (!note.findChild<NoteMenu *>()) {
+            child<QToolButton>(note, "sbPopup")->click();
+            child<QMenu>(note, "pmSettings")->close();
+        }
+        return *child<NoteMenu>(note, nullptr);
     }
 
 private:

@@ -53,7 +53,7 @@ void select(NoteEditor &editor, int from, int to)
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
     editor.setTextCursor(cursor);
-    editor.pmRichTextEditorPopup();
+    prepareEditorMenu(editor);
 }
 
 QString family(int index)
@@ -83,7 +83,7 @@ private:
     TFR_NOTE *reopen(TFR_NOTE &note)
     {
         note.SaveNote();
-        auto *copy = Application::instance()->createForm<TFR_NOTE>();
+        auto *copy = Application::instance()->createForm<TFR_NOTE>(m_main->form());
         copy->LoadNote(note.FileName);
         return copy;
     }
@@ -94,32 +94,32 @@ private:
 void TestEditorFormatsFile::everyFormatSurvivesTheNoteFile()
 {
     TFR_NOTE *note = m_main->newNote(QStringLiteral("bold italic under strike\ncolour font\nright\ncentre\nbullet one\nbullet two"));
-    NoteEditor &editor = *note->reEdit;
+    NoteEditor &editor = *editorOf(*note);
     select(editor, 0, 4);
-    editor.mnBold->trigger();
+    child(editor, "mnBold")->trigger();
     select(editor, 5, 11);
-    editor.mnItalic->trigger();
+    child(editor, "mnItalic")->trigger();
     select(editor, 12, 17);
-    editor.mnUnderline->trigger();
+    child(editor, "mnUnderline")->trigger();
     select(editor, 18, 24);
-    editor.mnStrikeout->trigger();
+    child(editor, "mnStrikeout")->trigger();
     select(editor, 25, 31);
-    Q_EMIT editor.mnColor->aboutToShow();
-    editor.tbTextColor->ClickCell(1, 1);   // "Orange"
+    Q_EMIT child<QMenu>(editor, "mnColor")->aboutToShow();
+    child<TTBXColorPalette>(editor, "tbTextColor")->ClickCell(1, 1);   // "Orange"
     QTextCharFormat face;
     face.setFontFamilies({family(2)});
     face.setFontPointSize(17);
     select(editor, 32, 36);
     editor.mergeCurrentCharFormat(face);
     select(editor, 38, 39);
-    editor.mnRightJ->trigger();
+    child(editor, "mnRightJ")->trigger();
     select(editor, 45, 46);
-    editor.mnCenterJ->trigger();
+    child(editor, "mnCenterJ")->trigger();
     select(editor, 53, 62);
-    editor.mnNumbering->trigger();
+    child(editor, "mnNumbering")->trigger();
 
     TFR_NOTE *copy = reopen(*note);
-    NoteEditor &loaded = *copy->reEdit;
+    NoteEditor &loaded = *editorOf(*copy);
     QCOMPARE(loaded.toPlainText(), editor.toPlainText());
     for (int pos = 0; pos < editor.textLength(); ++pos)
         QVERIFY2(lookAt(loaded, pos) == lookAt(editor, pos), qPrintable(QString::number(pos)));
@@ -163,14 +163,14 @@ void TestEditorFormatsFile::defaultFontSurvivesTheNoteFile()
     form.DefaultFontStyle = style;
     form.DefaultFontColor = Color::fromValue(color);
     TFR_NOTE *note = m_main->newNote();
-    QTest::keyClicks(note->reEdit, QStringLiteral("typed"));
-    QTest::keyClick(note->reEdit, Qt::Key_Return);
-    QTest::keyClicks(note->reEdit, QStringLiteral("more"));
+    QTest::keyClicks(editorOf(*note), QStringLiteral("typed"));
+    QTest::keyClick(editorOf(*note), Qt::Key_Return);
+    QTest::keyClicks(editorOf(*note), QStringLiteral("more"));
 
     TFR_NOTE *copy = reopen(*note);
-    QCOMPARE(copy->reEdit->toPlainText(), QStringLiteral("typed\nmore"));
+    QCOMPARE(editorOf(*copy)->toPlainText(), QStringLiteral("typed\nmore"));
     for (int pos : {0, 4, 6, 9}) {
-        const CharLook look = lookAt(*copy->reEdit, pos);
+        const CharLook look = lookAt(*editorOf(*copy), pos);
         QCOMPARE(look.family, family(1));
         QCOMPARE(look.size, qreal(size));
         QCOMPARE(look.bold, bool(style & 1));
@@ -178,7 +178,7 @@ void TestEditorFormatsFile::defaultFontSurvivesTheNoteFile()
         QCOMPARE(look.underline, bool(style & 4));
         QCOMPARE(look.strikeOut, bool(style & 8));
         QCOMPARE(Color::fromQColor(look.color), Color::fromValue(color));
-        QCOMPARE(look, lookAt(*note->reEdit, pos));
+        QCOMPARE(look, lookAt(*editorOf(*note), pos));
     }
 }
 

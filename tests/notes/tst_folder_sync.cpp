@@ -65,7 +65,7 @@ QStringList noteFilesIn(const TFR_PLT_MAIN &form)
 // A note's text without the line break that plain-text content ends with.
 QString textOf(const TFR_NOTE *note)
 {
-    return note->reEdit->toPlainText().trimmed();
+    return editorOf(*note)->toPlainText().trimmed();
 }
 
 // The open notes other than `except`.
@@ -142,21 +142,21 @@ private Q_SLOTS:
         const QString folder = scratch.form().NotesFolder();
         const QString theirs = folder + QStringLiteral("1.pnf");
         writeInPlace(theirs, noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));
         note->show();
         QSignalSpy forked(note, &TFR_NOTE::forkedFrom);
 
         const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"));
         writeByRename(theirs, other);
-        note->reEdit->setPlainText(QStringLiteral("typed here"));
+        editorOf(*note)->setPlainText(QStringLiteral("typed here"));
         note->SaveNote();
 
         QCOMPARE(fileBytes(theirs), other);
         QCOMPARE(forked.count(), 1);
         QCOMPARE(forked.first().first().toString(), QStringLiteral("1.pnf"));
         QVERIFY(note->FileName != QStringLiteral("1.pnf"));
-        QVERIFY(fileBytes(note->FilePath()).contains("typed here"));
+        QVERIFY(fileBytes(note->filePath()).contains("typed here"));
         QCOMPARE(noteFilesIn(scratch.form()).size(), 2);
     }
 
@@ -173,12 +173,12 @@ private Q_SLOTS:
         MainFormOverScratch &scratch = *m_scratch;
         const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
         writeInPlace(path, noteBytes(QStringLiteral("Gone"), QStringLiteral("text")));
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));
         note->show();
         QVERIFY(QFile::remove(path));
         if (typed)
-            note->reEdit->setPlainText(QStringLiteral("kept"));
+            editorOf(*note)->setPlainText(QStringLiteral("kept"));
         note->close();
         flushDeletes();
         QCOMPARE(QFile::exists(path), typed);
@@ -191,7 +191,7 @@ private Q_SLOTS:
         MainFormOverScratch &scratch = *m_scratch;
         const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
         writeInPlace(path, noteBytes(QStringLiteral("Note"), QStringLiteral("old")));
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));
         const QByteArray other = noteBytes(QStringLiteral("Note"), QStringLiteral("newer, from elsewhere"));
         writeInPlace(path, other);
@@ -225,7 +225,7 @@ private Q_SLOTS:
         QVERIFY(note);
         QSignalSpy settled(sync, &NotesFolderSync::settled);
         if (typed)
-            note->reEdit->setPlainText(QStringLiteral("typed here"));
+            editorOf(*note)->setPlainText(QStringLiteral("typed here"));
 
         const QRect place(300, 200, 260, 240);
         const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"), place, 70,
@@ -251,10 +251,10 @@ private Q_SLOTS:
         if (!typed) {
             // Shown as if just opened; nothing written.
             QCOMPARE(note->FileName, QStringLiteral("1.pnf"));
-            QCOMPARE(note->Title(), QStringLiteral("Theirs"));
+            QCOMPARE(note->title(), QStringLiteral("Theirs"));
             QCOMPARE(textOf(note), QStringLiteral("from elsewhere"));
             QCOMPARE(note->Opacity(), 70);
-            QCOMPARE(note->NoteColor(), Color::fromValue(0xFFCCCC));
+            QCOMPARE(note->noteColor(), Color::fromValue(0xFFCCCC));
             QCOMPARE(note->geometry(), place);
             QVERIFY(!note->hasUnsavedChanges());
             QCOMPARE(fileBytes(path), other);
@@ -264,7 +264,7 @@ private Q_SLOTS:
         // Both kept: the typed note in a file of its own, theirs beside it.
         QVERIFY(note->FileName != QStringLiteral("1.pnf"));
         QCOMPARE(textOf(note), QStringLiteral("typed here"));
-        QVERIFY(fileBytes(note->FilePath()).contains("typed here"));
+        QVERIFY(fileBytes(note->filePath()).contains("typed here"));
         QCOMPARE(fileBytes(path), other);
         QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("1.pnf")), ResolveMs);
         TFR_NOTE *theirs = NoteCollection::findOpen(QStringLiteral("1.pnf"));
@@ -303,7 +303,7 @@ private Q_SLOTS:
         TFR_NOTE *note = NoteCollection::findOpen(name);
         QCOMPARE(bool(note), opens);
         if (note) {
-            QCOMPARE(note->Title(), QStringLiteral("Arrived"));
+            QCOMPARE(note->title(), QStringLiteral("Arrived"));
             QVERIFY(note->isVisible());
         }
         QVERIFY(QFile::exists(folder + name));
@@ -336,11 +336,11 @@ private Q_SLOTS:
         QSignalSpy settled(sync, &NotesFolderSync::settled);
         TFR_NOTE *note = scratch.newNote();
         QSignalSpy saved(note, &TFR_NOTE::saved);
-        QTest::keyClicks(note->reEdit, QStringLiteral("typed"));
+        QTest::keyClicks(editorOf(*note), QStringLiteral("typed"));
         QTRY_VERIFY_WITH_TIMEOUT(saved.count() == 1, ResolveMs);
         QTRY_VERIFY_WITH_TIMEOUT(settled.contains({note->FileName}), ResolveMs);
         // A reload would have emptied the undo history.
-        QVERIFY(note->reEdit->document()->isUndoAvailable());
+        QVERIFY(editorOf(*note)->document()->isUndoAvailable());
         QCOMPARE(otherNotes(note).size(), 0);
         QCOMPARE(noteFilesIn(scratch.form()), QStringList{note->FileName});
 

@@ -110,19 +110,22 @@ void TestNoteEditor::menuHasItemsInOrderWithImagesAndNoShortcuts()
         {"Left Justify", 11}, {"Right Justify", 12}, {"Center", 10},
     };
     // Made when first asked for, never with the editor.
-    QVERIFY(!editor.pmRichTextEditor);
-    QVERIFY(!editor.mnBold);
-    checkMenuItems(*editor.richTextMenu(), expected);
+    QVERIFY(!editor.findChild<QMenu *>(QStringLiteral("pmRichTextEditor")));
+    QVERIFY(!editor.findChild<QAction *>(QStringLiteral("mnBold")));
+    prepareEditorMenu(editor);
+    checkMenuItems(*child<QMenu>(editor, "pmRichTextEditor"), expected);
     if (QTest::currentTestFailed())
         return;
-    const QList<QAction *> items = editor.pmRichTextEditor->actions();
-    QCOMPARE(items[7]->menu(), editor.mnColor);
-    QVERIFY(editor.mnColor->actions().contains(editor.tbTextColor));
-    QCOMPARE(editor.tbTextColor->ColorSet(), nullptr);
-    QCOMPARE(editor.tbTextColor->ColCount() * editor.tbTextColor->RowCount(), 40);
-    QCOMPARE(editor.mnLeftJ->data().toInt(), 0);
-    QCOMPARE(editor.mnRightJ->data().toInt(), 1);
-    QCOMPARE(editor.mnCenterJ->data().toInt(), 2);
+    const QList<QAction *> items = child<QMenu>(editor, "pmRichTextEditor")->actions();
+    QMenu *colorMenu = child<QMenu>(editor, "mnColor");
+    auto *textColor = child<TTBXColorPalette>(editor, "tbTextColor");
+    QCOMPARE(items[7]->menu(), colorMenu);
+    QVERIFY(colorMenu->actions().contains(textColor));
+    QCOMPARE(textColor->ColorSet(), nullptr);
+    QCOMPARE(textColor->ColCount() * textColor->RowCount(), 40);
+    QCOMPARE(child(editor, "mnLeftJ")->data().toInt(), 0);
+    QCOMPARE(child(editor, "mnRightJ")->data().toInt(), 1);
+    QCOMPARE(child(editor, "mnCenterJ")->data().toInt(), 2);
 }
 
 void TestNoteEditor::withoutSelectionOnlyAlignmentIsEnabled_data()
@@ -144,22 +147,23 @@ void TestNoteEditor::withoutSelectionOnlyAlignmentIsEnabled()
     format.setAlignment(Qt::Alignment(alignment));
     QTextCursor(editor.document()->findBlockByNumber(1)).mergeBlockFormat(format);
     select(editor, 5, 5);
-    editor.pmRichTextEditorPopup();
+    prepareEditorMenu(editor);
 
-    for (QAction *item : {editor.mnCut, editor.mnCopy, editor.mnDelete, editor.mnBold, editor.mnItalic,
-                          editor.mnUnderline, editor.mnStrikeout, editor.mnColor->menuAction(),
-                          editor.mnFont, editor.mnNumbering})
+    QAction *colorItem = child<QMenu>(editor, "mnColor")->menuAction();
+    const QList<QAction *> needSelection = namedChildren(editor, {"mnCut", "mnCopy", "mnDelete", "mnBold", "mnItalic",
+                                                                  "mnUnderline", "mnStrikeout", "mnFont", "mnNumbering"});
+    for (const QAction *item : needSelection + QList<QAction *>{colorItem})
         QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
-    const QList<QAction *> align = {editor.mnLeftJ, editor.mnRightJ, editor.mnCenterJ};
+    const QList<QAction *> align = namedChildren(editor, {"mnLeftJ", "mnRightJ", "mnCenterJ"});
     for (int i = 0; i < 3; ++i) {
         QVERIFY(align[i]->isEnabled());
         QCOMPARE(align[i]->isChecked(), i == ticked);
     }
 
     select(editor, 4, 6);
-    editor.pmRichTextEditorPopup();
-    for (QAction *item : {editor.mnCut, editor.mnCopy, editor.mnDelete, editor.mnBold, editor.mnFont,
-                          editor.mnColor->menuAction(), editor.mnNumbering})
+    prepareEditorMenu(editor);
+    const QList<QAction *> nowEnabled = namedChildren(editor, {"mnCut", "mnCopy", "mnDelete", "mnBold", "mnFont", "mnNumbering"});
+    for (const QAction *item : nowEnabled + QList<QAction *>{colorItem})
         QVERIFY2(item->isEnabled(), qPrintable(item->text()));
 }
 
@@ -192,19 +196,19 @@ void TestNoteEditor::pasteFollowsClipboardText()
         clipboard->setMimeData(data);
     }
     NoteEditor editor;
-    editor.pmRichTextEditorPopup();
-    QCOMPARE(editor.mnPaste->isEnabled(), enabled);
+    prepareEditorMenu(editor);
+    QCOMPARE(child(editor, "mnPaste")->isEnabled(), enabled);
 }
 
 void TestNoteEditor::undoFollowsDocument()
 {
     NoteEditor editor;
-    editor.pmRichTextEditorPopup();
-    QVERIFY(!editor.mnUndo->isEnabled());
+    prepareEditorMenu(editor);
+    QVERIFY(!child(editor, "mnUndo")->isEnabled());
     QTest::keyClicks(&editor, QStringLiteral("abc"));
-    editor.pmRichTextEditorPopup();
-    QVERIFY(editor.mnUndo->isEnabled());
-    editor.mnUndo->trigger();
+    prepareEditorMenu(editor);
+    QVERIFY(child(editor, "mnUndo")->isEnabled());
+    child(editor, "mnUndo")->trigger();
     QCOMPARE(editor.toPlainText(), QString());
 }
 
@@ -237,9 +241,9 @@ void TestNoteEditor::styleCommandsWriteAllFourFlags()
     styleRange(editor, 0, 5, alphaStyle);
     styleRange(editor, 6, 10, betaStyle);
     select(editor, 0, selectionEnd);
-    editor.pmRichTextEditorPopup();
+    prepareEditorMenu(editor);
     QAction *item = nullptr;
-    for (QAction *a : editor.pmRichTextEditor->actions())
+    for (QAction *a : child<QMenu>(editor, "pmRichTextEditor")->actions())
         if (a->text() == command)
             item = a;
     QVERIFY(item);
@@ -256,28 +260,28 @@ void TestNoteEditor::boldTwiceRestoresBold()
     editor.setPlainText(QStringLiteral("word"));
     styleRange(editor, 0, 4, B);
     select(editor, 0, 4);
-    editor.pmRichTextEditorPopup();
-    QVERIFY(editor.mnBold->isChecked());
-    editor.mnBold->trigger();
+    prepareEditorMenu(editor);
+    QVERIFY(child(editor, "mnBold")->isChecked());
+    child(editor, "mnBold")->trigger();
     QCOMPARE(styleAt(editor, 1), 0);
-    editor.pmRichTextEditorPopup();
-    QVERIFY(!editor.mnBold->isChecked());
-    editor.mnBold->trigger();
+    prepareEditorMenu(editor);
+    QVERIFY(!child(editor, "mnBold")->isChecked());
+    child(editor, "mnBold")->trigger();
     QCOMPARE(styleAt(editor, 1), int(B));
 }
 
 void TestNoteEditor::alignmentAppliesToTouchedParagraphs_data()
 {
-    QTest::addColumn<QAction *NoteEditor::*>("item");
+    QTest::addColumn<QByteArray>("item");
     QTest::addColumn<int>("alignment");
-    QTest::newRow("right") << &NoteEditor::mnRightJ << int(Qt::AlignRight);
-    QTest::newRow("centre") << &NoteEditor::mnCenterJ << int(Qt::AlignHCenter);
-    QTest::newRow("left again") << &NoteEditor::mnLeftJ << int(Qt::AlignLeft);
+    QTest::newRow("right") << QByteArray("mnRightJ") << int(Qt::AlignRight);
+    QTest::newRow("centre") << QByteArray("mnCenterJ") << int(Qt::AlignHCenter);
+    QTest::newRow("left again") << QByteArray("mnLeftJ") << int(Qt::AlignLeft);
 }
 
 void TestNoteEditor::alignmentAppliesToTouchedParagraphs()
 {
-    QFETCH(QAction *NoteEditor::*, item);
+    QFETCH(QByteArray, item);
     QFETCH(int, alignment);
     NoteEditor editor;
     editor.setPlainText(QStringLiteral("one\ntwo\nthree"));
@@ -285,16 +289,16 @@ void TestNoteEditor::alignmentAppliesToTouchedParagraphs()
     centred.setAlignment(Qt::AlignHCenter);
     QTextCursor(editor.document()->lastBlock()).mergeBlockFormat(centred);
     select(editor, 2, 5);   // touches "one" and "two", not "three"
-    editor.pmRichTextEditorPopup();
-    (editor.*item)->trigger();
+    prepareEditorMenu(editor);
+    child(editor, item.constData())->trigger();
     auto alignOf = [&](int n) {
         return int(editor.document()->findBlockByNumber(n).blockFormat().alignment() & Qt::AlignHorizontal_Mask);
     };
     QCOMPARE(alignOf(0), alignment);
     QCOMPARE(alignOf(1), alignment);
     QCOMPARE(alignOf(2), int(Qt::AlignHCenter));
-    editor.pmRichTextEditorPopup();
-    QVERIFY((editor.*item)->isChecked());
+    prepareEditorMenu(editor);
+    QVERIFY(child(editor, item.constData())->isChecked());
 }
 
 void TestNoteEditor::bulletsOnAndOff()
@@ -302,9 +306,9 @@ void TestNoteEditor::bulletsOnAndOff()
     NoteEditor editor;
     editor.setPlainText(QStringLiteral("milk\nbread\nbutter"));
     select(editor, 1, 7);   // milk and bread
-    editor.pmRichTextEditorPopup();
-    QVERIFY(!editor.mnNumbering->isChecked());
-    editor.mnNumbering->trigger();
+    prepareEditorMenu(editor);
+    QVERIFY(!child(editor, "mnNumbering")->isChecked());
+    child(editor, "mnNumbering")->trigger();
 
     const QTextBlock milk = editor.document()->findBlockByNumber(0);
     const QTextBlock bread = milk.next();
@@ -319,9 +323,9 @@ void TestNoteEditor::bulletsOnAndOff()
     QCOMPARE(milk.textList()->format().indent(), 1);
     QCOMPARE(editor.toPlainText(), QStringLiteral("milk\nbread\nbutter"));
 
-    editor.pmRichTextEditorPopup();
-    QVERIFY(editor.mnNumbering->isChecked());
-    editor.mnNumbering->trigger();
+    prepareEditorMenu(editor);
+    QVERIFY(child(editor, "mnNumbering")->isChecked());
+    child(editor, "mnNumbering")->trigger();
     for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next()) {
         QVERIFY(!block.textList());
         QCOMPARE(block.blockFormat().indent(), 0);
@@ -342,9 +346,9 @@ void TestNoteEditor::bulletsKeepDeeperLevel()
     numbered.setIndent(3);
     QTextCursor(editor.document()->firstBlock()).createList(numbered);
     select(editor, 0, 3);
-    editor.pmRichTextEditorPopup();
-    QVERIFY(!editor.mnNumbering->isChecked());   // numbers are not bullets
-    editor.mnNumbering->trigger();
+    prepareEditorMenu(editor);
+    QVERIFY(!child(editor, "mnNumbering")->isChecked());   // numbers are not bullets
+    child(editor, "mnNumbering")->trigger();
     const QTextList *list = editor.document()->firstBlock().textList();
     QVERIFY(list);
     QCOMPARE(list->format().style(), QTextListFormat::ListDisc);
@@ -360,17 +364,19 @@ void TestNoteEditor::fontColorPresetIsNotAChange()
     formatRange(editor, 0, 3, red);
     select(editor, 0, 3);
     const int undoSteps = editor.document()->availableUndoSteps();
-    editor.pmRichTextEditorPopup();
-    QVERIFY(editor.mnColor->menuAction()->isEnabled());
-    Q_EMIT editor.mnColor->aboutToShow();
-    QCOMPARE(editor.tbTextColor->Color(), Color::rgb(255, 0, 0));
-    QCOMPARE(editor.tbTextColor->SelectedCell(), QPoint(0, 2));
+    prepareEditorMenu(editor);
+    QMenu *colorMenu = child<QMenu>(editor, "mnColor");
+    auto *textColor = child<TTBXColorPalette>(editor, "tbTextColor");
+    QVERIFY(colorMenu->menuAction()->isEnabled());
+    Q_EMIT colorMenu->aboutToShow();
+    QCOMPARE(textColor->Color(), Color::rgb(255, 0, 0));
+    QCOMPARE(textColor->SelectedCell(), QPoint(0, 2));
     QCOMPARE(editor.document()->availableUndoSteps(), undoSteps);
     QCOMPARE(formatAt(editor, 1).foreground().color(), QColor(255, 0, 0));
-    QVERIFY(!editor.tbTextColor->signalsBlocked());
+    QVERIFY(!textColor->signalsBlocked());
 
     // Picking "Dark blue" recolours the selection only.
-    editor.tbTextColor->ClickCell(5, 0);
+    textColor->ClickCell(5, 0);
     QCOMPARE(formatAt(editor, 0).foreground().color(), QColor(0, 0, 0x80));
     QCOMPARE(formatAt(editor, 2).foreground().color(), QColor(0, 0, 0x80));
     QVERIFY(formatAt(editor, 5).foreground().color() != QColor(0, 0, 0x80));
@@ -408,8 +414,8 @@ void TestNoteEditor::fontDialogPresetAndApply()
         dialog->setCurrentFont(chosen);
         dialog->accept();
     });
-    editor.pmRichTextEditorPopup();
-    editor.mnFont->trigger();
+    prepareEditorMenu(editor);
+    child(editor, "mnFont")->trigger();
 
     QCOMPARE(preset.family(), from);
     QCOMPARE(preset.pointSize(), 12);
@@ -438,7 +444,8 @@ void TestNoteEditor::fontDialogCancelChangesNothing()
         dialog->setCurrentFont(other);
         dialog->reject();
     });
-    editor.mnFontClick();
+    prepareEditorMenu(editor);
+    child(editor, "mnFont")->trigger();
     QCOMPARE(editor.toHtml(), before);
 }
 
@@ -479,8 +486,8 @@ void TestNoteEditor::fontDialogKeepsAFaceThatIsNotInstalled()
         }
         dialog->accept();
     });
-    editor.pmRichTextEditorPopup();
-    editor.mnFont->trigger();
+    prepareEditorMenu(editor);
+    child(editor, "mnFont")->trigger();
 
     const QTextCharFormat after = formatAt(editor, 1);
     QCOMPARE(after.fontFamilies().toStringList(), QStringList{face});
@@ -536,9 +543,9 @@ void TestNoteEditor::pasteIsCutToLimit()
     NoteEditor editor;
     editor.setPlainText(QString(filled, u'x'));
     select(editor, filled - selected, filled);
-    editor.pmRichTextEditorPopup();
-    QVERIFY(editor.mnPaste->isEnabled());
-    editor.mnPaste->trigger();
+    prepareEditorMenu(editor);
+    QVERIFY(child(editor, "mnPaste")->isEnabled());
+    child(editor, "mnPaste")->trigger();
     QVERIFY(editor.textLength() <= NoteEditor::MaxLength);
     QVERIFY2(editor.toPlainText().endsWith(expectedTail), qPrintable(editor.toPlainText().right(12)));
     if (rich)
@@ -552,24 +559,24 @@ void TestNoteEditor::cutCopyPasteDelete()
     editor.setPlainText(QStringLiteral("milk and bread"));
     styleRange(editor, 0, 4, B);
     select(editor, 0, 4);
-    editor.pmRichTextEditorPopup();
-    editor.mnCopy->trigger();
+    prepareEditorMenu(editor);
+    child(editor, "mnCopy")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("milk"));
-    editor.mnCut->trigger();
+    child(editor, "mnCut")->trigger();
     QCOMPARE(editor.toPlainText(), QStringLiteral(" and bread"));
     editor.moveCursor(QTextCursor::End);
-    editor.pmRichTextEditorPopup();
-    editor.mnPaste->trigger();
+    prepareEditorMenu(editor);
+    child(editor, "mnPaste")->trigger();
     QCOMPARE(editor.toPlainText(), QStringLiteral(" and breadmilk"));
     QCOMPARE(styleAt(editor, 11), int(B));   // pasted as rich text
 
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
     select(editor, 0, 4);
-    editor.pmRichTextEditorPopup();
-    editor.mnDelete->trigger();
+    prepareEditorMenu(editor);
+    child(editor, "mnDelete")->trigger();
     QCOMPARE(editor.toPlainText(), QStringLiteral(" breadmilk"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
-    editor.mnUndo->trigger();
+    child(editor, "mnUndo")->trigger();
     QCOMPARE(editor.toPlainText(), QStringLiteral(" and breadmilk"));
 }
 

@@ -95,24 +95,26 @@ void TestNoteMenu::itemsInOrder()
 {
     TFR_NOTE *note = m_main->newNote();
     NoteMenu &menu = MainFormOverScratch::menuOf(*note);
-    QCOMPARE(note->pmSettings, menu.pmSettings);
+    QCOMPARE(child<QMenu>(*note, "pmSettings"), menu.settingsMenu());
 
     const QList<MenuRow> expected = {
         {"New Note", 17}, {"", -1}, {"Color", -1}, {"Opacity         ", -1}, {"", -1}, {"Delete", 4},
         {"", -1}, {"Print", 5}, {"Send Mail", 18}, {"", -1}, {"Close", -1},
     };
-    checkMenuItems(*menu.pmSettings, expected);
+    checkMenuItems(*child<QMenu>(*note, "pmSettings"), expected);
     if (QTest::currentTestFailed())
         return;
-    const QList<QAction *> items = menu.pmSettings->actions();
-    QCOMPARE(items[2]->menu(), menu.tbColor);
-    QCOMPARE(items[3]->menu(), menu.tbTransparent);
-    QCOMPARE(menu.cpColorPalette->ColorSet(), menu.csColorSet);
-    QCOMPARE(menu.cpColorPalette->ColCount(), 8);
-    QCOMPARE(menu.cpColorPalette->RowCount(), 3);
-    QCOMPARE(menu.csColorSet->GetName(0, 0).isEmpty(), false);
+    const QList<QAction *> items = child<QMenu>(*note, "pmSettings")->actions();
+    QCOMPARE(items[2]->menu(), child<QMenu>(*note, "tbColor"));
+    QCOMPARE(items[3]->menu(), child<QMenu>(*note, "tbTransparent"));
+    const auto *palette = child<TTBXColorPalette>(*note, "cpColorPalette");
+    auto *colorSet = child<TTBXColorSet>(*note, "csColorSet");
+    QCOMPARE(palette->ColorSet(), colorSet);
+    QCOMPARE(palette->ColCount(), 8);
+    QCOMPARE(palette->RowCount(), 3);
+    QCOMPARE(colorSet->GetName(0, 0).isEmpty(), false);
 
-    const QList<QAction *> opacity = menu.tbTransparent->actions();
+    const QList<QAction *> opacity = child<QMenu>(*note, "tbTransparent")->actions();
     QCOMPARE(opacity.size(), 10);
     for (int i = 0; i < 10; ++i) {
         const int percent = (i + 1) * 10;
@@ -143,12 +145,12 @@ void TestNoteMenu::opacityTicksAndClicks()
     TFR_NOTE *note = m_main->newNote();
     if (menuMadeLater) {
         note->SetOpacity(percent);
-        QVERIFY(!note->pmSettings);
+        QVERIFY(!note->findChild<QMenu *>(QStringLiteral("pmSettings")));
     }
-    NoteMenu &menu = MainFormOverScratch::menuOf(*note);
+    MainFormOverScratch::menuOf(*note);
     if (!menuMadeLater)
         note->SetOpacity(percent);
-    const QList<QAction *> items = menu.opacityGroup->actions();
+    const QList<QAction *> items = child<QActionGroup>(*note, "opacityGroup")->actions();
     for (QAction *item : items)
         QCOMPARE(item->isChecked(), item->objectName() == ticked);
 
@@ -162,24 +164,26 @@ void TestNoteMenu::opacityTicksAndClicks()
 void TestNoteMenu::colorSubmenuMarksAndRecolours()
 {
     TFR_NOTE *note = m_main->newNote(QStringLiteral("text"));
-    NoteMenu &menu = MainFormOverScratch::menuOf(*note);
+    MainFormOverScratch::menuOf(*note);
+    auto *palette = child<TTBXColorPalette>(*note, "cpColorPalette");
+    QMenu *colorMenu = child<QMenu>(*note, "tbColor");
     const QPoint cell(3, 1);
-    const Color inSet = menu.csColorSet->GetColor(cell.x(), cell.y());
+    const Color inSet = child<TTBXColorSet>(*note, "csColorSet")->GetColor(cell.x(), cell.y());
     note->ApplyColor(inSet);
 
-    Q_EMIT menu.tbColor->aboutToShow();
-    QCOMPARE(menu.cpColorPalette->Color(), inSet);
-    QCOMPARE(menu.cpColorPalette->SelectedCell(), menu.cpColorPalette->FindCell(inSet));
-    QCOMPARE(note->NoteColor(), inSet);   // marking is not a pick
+    Q_EMIT colorMenu->aboutToShow();
+    QCOMPARE(palette->Color(), inSet);
+    QCOMPARE(palette->SelectedCell(), palette->FindCell(inSet));
+    QCOMPARE(note->noteColor(), inSet);   // marking is not a pick
 
     note->ApplyColor(Color::fromValue(0x123456));
-    Q_EMIT menu.tbColor->aboutToShow();
-    QCOMPARE(menu.cpColorPalette->SelectedCell().x(), -1);
-    QCOMPARE(note->NoteColor(), Color::fromValue(0x123456));
+    Q_EMIT colorMenu->aboutToShow();
+    QCOMPARE(palette->SelectedCell().x(), -1);
+    QCOMPARE(note->noteColor(), Color::fromValue(0x123456));
 
-    menu.cpColorPalette->ClickCell(cell.x(), cell.y());
-    QCOMPARE(note->NoteColor(), inSet);
-    QCOMPARE(Color::fromQColor(note->reEdit->backgroundColor()), inSet);
+    palette->ClickCell(cell.x(), cell.y());
+    QCOMPARE(note->noteColor(), inSet);
+    QCOMPARE(Color::fromQColor(editorOf(*note)->backgroundColor()), inSet);
     QVERIFY(note->isVisible());
 }
 
@@ -187,9 +191,9 @@ void TestNoteMenu::deleteAnsweredNoThenYes()
 {
     TFR_NOTE *note = m_main->newNote(QStringLiteral("milk"));
     note->SaveNote();
-    const QString path = note->FilePath();
+    const QString path = note->filePath();
     QVERIFY(QFile::exists(path));
-    NoteMenu &menu = MainFormOverScratch::menuOf(*note);
+    MainFormOverScratch::menuOf(*note);
     QPointer<TFR_NOTE> alive(note);
 
     QString text, caption;
@@ -204,7 +208,7 @@ void TestNoteMenu::deleteAnsweredNoThenYes()
         buttons = box->standardButtons();
         box->button(QMessageBox::No)->click();
     });
-    menu.tbDelete->trigger();
+    child(*note, "tbDelete")->trigger();
     QCOMPARE(text, NoteMenu::DeleteQuestion);
     QCOMPARE(caption, NoteMenu::DeleteCaption);
     QCOMPARE(icon, QMessageBox::Question);
@@ -215,8 +219,8 @@ void TestNoteMenu::deleteAnsweredNoThenYes()
     QVERIFY(QFile::exists(path));
 
     answerModal([](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
-    menu.tbDelete->trigger();
-    QVERIFY(!note->tmCloseTimer.isActive() || !alive);   // no fade
+    child(*note, "tbDelete")->trigger();
+    QVERIFY(!child<QTimer>(*note, "tmCloseTimer")->isActive() || !alive);   // no fade
     flushDeletes();
     QVERIFY(!alive);
     QVERIFY(!QFile::exists(path));
@@ -225,10 +229,11 @@ void TestNoteMenu::deleteAnsweredNoThenYes()
 void TestNoteMenu::deletingUnsavedNoteLeavesNoFile()
 {
     TFR_NOTE *note = m_main->newNote(QStringLiteral("never written"));
-    const QString path = note->FilePath();
+    const QString path = note->filePath();
     QPointer<TFR_NOTE> alive(note);
     answerModal([](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
-    MainFormOverScratch::menuOf(*note).mnDeleteNoteClick();
+    MainFormOverScratch::menuOf(*note);
+    child(*note, "tbDelete")->trigger();
     flushDeletes();
     QVERIFY(!alive);
     QVERIFY(!QFile::exists(path));
@@ -238,9 +243,10 @@ void TestNoteMenu::deletingUnsavedNoteLeavesNoFile()
 void TestNoteMenu::closeIsImmediateAndKeepsFile()
 {
     TFR_NOTE *note = m_main->newNote(QStringLiteral("keep me"));
-    const QString path = note->FilePath();
+    const QString path = note->filePath();
     QPointer<TFR_NOTE> alive(note);
-    MainFormOverScratch::menuOf(*note).tbExit->trigger();
+    MainFormOverScratch::menuOf(*note);
+    child(*note, "tbExit")->trigger();
     QVERIFY(!alive || !alive->isVisible());   // closed at once, no fade
     flushDeletes();
     QVERIFY(!alive);
@@ -252,13 +258,14 @@ void TestNoteMenu::newNoteIgnoresTrayGuard()
     m_main->form().makeNewNote();   // arms the tray's double-click guard
     QCOMPARE(Application::instance()->formsOf<TFR_NOTE>().size(), 1);
     TFR_NOTE *first = Application::instance()->formsOf<TFR_NOTE>().first();
-    const QString firstTitle = first->Title();
-    MainFormOverScratch::menuOf(*first).tbNewNote->trigger();
+    const QString firstTitle = first->title();
+    MainFormOverScratch::menuOf(*first);
+    child(*first, "tbNewNote")->trigger();
     const auto notes = Application::instance()->formsOf<TFR_NOTE>();
     QCOMPARE(notes.size(), 2);
     QVERIFY(notes.last()->isVisible());
     QVERIFY(child<QTimer>(&m_main->form(), "tmDblClick")->isActive());
-    QCOMPARE(first->Title(), firstTitle);
+    QCOMPARE(first->title(), firstTitle);
 }
 
 void TestNoteMenu::printsContentToPdf()
@@ -266,11 +273,11 @@ void TestNoteMenu::printsContentToPdf()
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("note.pdf"));
     TFR_NOTE *note = m_main->newNote();
-    note->SetTitle(QStringLiteral("Shopping"));
+    note->setTitle(QStringLiteral("Shopping"));
     QStringList lines;
     for (int i = 0; i < 150; ++i)
         lines << QStringLiteral("line %1 of the list").arg(i);
-    note->reEdit->setPlainText(lines.join(u'\n'));
+    editorOf(*note)->setPlainText(lines.join(u'\n'));
 
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -317,7 +324,7 @@ void TestNoteMenu::printHonoursThePageRange()
     QStringList lines;
     for (int i = 0; i < 300; ++i)
         lines << QStringLiteral("line %1 of the list").arg(i);
-    note->reEdit->setPlainText(lines.join(u'\n'));
+    editorOf(*note)->setPlainText(lines.join(u'\n'));
 
     // The whole note first, to know what each page holds.
     const QString whole = out.filePath(QStringLiteral("whole.pdf"));
@@ -370,8 +377,9 @@ void TestNoteMenu::sendMailOpensEncodedUrl()
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
     TFR_NOTE *note = m_main->newNote(QStringLiteral("milk & honey\nbread #2"));
-    note->SetTitle(QStringLiteral("Q&A #2"));
-    MainFormOverScratch::menuOf(*note).tbSendMail->trigger();
+    note->setTitle(QStringLiteral("Q&A #2"));
+    MainFormOverScratch::menuOf(*note);
+    child(*note, "tbSendMail")->trigger();
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QCOMPARE(catcher.urls.size(), 1);
     QCOMPARE(catcher.urls.first().toEncoded(),

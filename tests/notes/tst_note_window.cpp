@@ -10,6 +10,7 @@
 #include "notes/rescue_log.h"
 #include "../common/find_child.h"
 #include "../common/scratch_tmpfs.h"
+#include "note_test_fixture.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -91,7 +92,7 @@ private:
 
     TFR_NOTE *newNote()
     {
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
         note->InitNewNote();
         return note;
     }
@@ -148,8 +149,8 @@ private Q_SLOTS:
         TFR_NOTE *note = newNote();
         QCOMPARE(note->Opacity(), 70);
         QCOMPARE(alpha(note), 178);
-        QCOMPARE(note->NoteColor(), Color::fromValue(0x99FFFF));
-        QCOMPARE(note->Title(), QStringLiteral("New Note"));
+        QCOMPARE(note->noteColor(), Color::fromValue(0x99FFFF));
+        QCOMPARE(note->title(), QStringLiteral("New Note"));
         QCOMPARE(note->size(), QSize(200, 200));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const QPoint centre(screen.width() / 2 - 100, screen.height() / 2 - 100);
@@ -158,13 +159,13 @@ private Q_SLOTS:
         QVERIFY2(QRegularExpression(QStringLiteral("^[0-9]+\\.pnf$")).match(note->FileName).hasMatch(),
                  qPrintable(note->FileName));
         // No file until there is something to keep.
-        QVERIFY(!QFile::exists(note->FilePath()));
+        QVERIFY(!QFile::exists(note->filePath()));
     }
 
     void otherTitleStylesKeepTheDesignTitle()
     {
         m_main->DefaultTitle = 7;
-        QCOMPARE(newNote()->Title(), QStringLiteral("Notes"));
+        QCOMPARE(newNote()->title(), QStringLiteral("Notes"));
     }
 
     void notesCreatedTogetherGetTheirOwnFiles()
@@ -172,8 +173,8 @@ private Q_SLOTS:
         TFR_NOTE *first = newNote();
         TFR_NOTE *second = newNote();
         QVERIFY(first->FileName != second->FileName);
-        first->reEdit->setPlainText(QStringLiteral("one"));
-        second->reEdit->setPlainText(QStringLiteral("two"));
+        editorOf(*first)->setPlainText(QStringLiteral("one"));
+        editorOf(*second)->setPlainText(QStringLiteral("two"));
         destroyNotes();
         QCOMPARE(QDir(notesFolder()).entryList({"*.pnf"}).size(), 2);
     }
@@ -191,7 +192,7 @@ private Q_SLOTS:
         QCOMPARE(at(shot.width() / 2, shot.height() / 2), 0x99FFFF); // editor
         QCOMPARE(at(shot.width() - 1, shot.height() - 1), 0x94FAFA);
         // The grip sits 2 pixels from the bottom bar's right end.
-        const QPoint grip = note->imSize->mapTo(note, QPoint(8, 8));
+        const QPoint grip = child<QLabel>(*note, "imSize")->mapTo(note, QPoint(8, 8));
         QCOMPARE(grip, QPoint(shot.width() - 1 - 2 - 2, shot.height() - 1 - 14 + 2 + 8));
         QCOMPARE(at(grip.x(), grip.y()), 0x49AFAF);
     }
@@ -200,7 +201,7 @@ private Q_SLOTS:
     {
         TFR_NOTE *note = newNote();
         note->ApplyColor(Color::system(5));
-        QVERIFY((quint32(note->NoteColor().value()) & 0xFF000000u) == 0);
+        QVERIFY((quint32(note->noteColor().value()) & 0xFF000000u) == 0);
     }
 
     void appliesOpacity_data()
@@ -225,37 +226,39 @@ private Q_SLOTS:
         note->SetOpacity(percent);
         QCOMPARE(note->Opacity(), percent);
         QCOMPARE(::alpha(note), alpha);
-        QCOMPARE(TFR_NOTE::OpacityMenuValue(percent), item);
+        QCOMPARE(TFR_NOTE::opacityMenuValue(percent), item);
     }
 
     void movesByTheTitleBarAndSnaps()
     {
         TFR_NOTE *note = newNote();
+        QWidget *pnBar = child<QWidget>(*note, "pnBar");
         note->show();
         const QRect area = note->screen()->availableGeometry();
-        const QPoint grab = note->pnBar->mapToGlobal(QPoint(5, 5));
+        const QPoint grab = pnBar->mapToGlobal(QPoint(5, 5));
         const QPoint offset = grab - note->pos();
-        drag(note->pnTitlePanel, grab, QPoint(area.left() + 6, 300) + offset);
+        drag(child<QLabel>(*note, "pnTitlePanel"), grab, QPoint(area.left() + 6, 300) + offset);
         QCOMPARE(note->pos(), QPoint(area.left(), 300));
-        drag(note->pnBar, note->pnBar->mapToGlobal(QPoint(5, 5)), QPoint(area.left() + 12, 300) + offset);
+        drag(pnBar, pnBar->mapToGlobal(QPoint(5, 5)), QPoint(area.left() + 12, 300) + offset);
         QCOMPARE(note->pos(), QPoint(area.left() + 12, 300));
     }
 
     void resizesByTheGripDownToTheMinimum()
     {
         TFR_NOTE *note = newNote();
+        QLabel *imSize = child<QLabel>(*note, "imSize");
         note->show();
         const QPoint topLeft = note->pos();
-        const QPoint grip = note->imSize->mapToGlobal(QPoint(5, 5));
-        drag(note->imSize, grip, grip + QPoint(60, 40));
+        const QPoint grip = imSize->mapToGlobal(QPoint(5, 5));
+        drag(imSize, grip, grip + QPoint(60, 40));
         QCOMPARE(note->size(), QSize(260, 240));
         QCOMPARE(note->pos(), topLeft);
-        const QPoint grip2 = note->imSize->mapToGlobal(QPoint(5, 5));
-        drag(note->imSize, grip2, grip2 - QPoint(220, 0));
+        const QPoint grip2 = imSize->mapToGlobal(QPoint(5, 5));
+        drag(imSize, grip2, grip2 - QPoint(220, 0));
         QCOMPARE(note->size(), QSize(100, 240));
         QCOMPARE(note->pos(), topLeft);
         // The grip follows the bottom bar's right end.
-        QCOMPARE(note->imSize->x(), note->pnBottom->width() - 12);
+        QCOMPARE(imSize->x(), child<QWidget>(*note, "pnBottom")->width() - 12);
     }
 
     void editsTheTitle_data()
@@ -272,15 +275,17 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, title);
         TFR_NOTE *note = newNote();
+        QLabel *pnTitlePanel = child<QLabel>(*note, "pnTitlePanel");
+        QLineEdit *edTitle = child<QLineEdit>(*note, "edTitle");
         note->show();
-        QTest::mouseDClick(note->pnTitlePanel, Qt::LeftButton);
-        QVERIFY(note->edTitle->isVisible());
-        QVERIFY(note->pnTitlePanel->toolTip().isEmpty());
-        note->edTitle->setText(typed);
-        QTest::keyClick(note->edTitle, Qt::Key_Return);
-        QCOMPARE(note->Title(), title);
-        QVERIFY(!note->edTitle->isVisible());
-        QCOMPARE(note->pnTitlePanel->toolTip(), QStringLiteral("Double click to edit title"));
+        QTest::mouseDClick(pnTitlePanel, Qt::LeftButton);
+        QVERIFY(edTitle->isVisible());
+        QVERIFY(pnTitlePanel->toolTip().isEmpty());
+        edTitle->setText(typed);
+        QTest::keyClick(edTitle, Qt::Key_Return);
+        QCOMPARE(note->title(), title);
+        QVERIFY(!edTitle->isVisible());
+        QCOMPARE(pnTitlePanel->toolTip(), QStringLiteral("Double click to edit title"));
     }
 
     // A shown note with the title edit open and "Typed" in it, the edit
@@ -292,8 +297,8 @@ private Q_SLOTS:
         note->activateWindow();
         if (!QTest::qWaitForWindowActive(note))
             return nullptr;
-        QTest::mouseDClick(note->pnTitlePanel, Qt::LeftButton);
-        note->edTitle->setText(QStringLiteral("Typed"));
+        QTest::mouseDClick(child<QLabel>(*note, "pnTitlePanel"), Qt::LeftButton);
+        child<QLineEdit>(*note, "edTitle")->setText(QStringLiteral("Typed"));
         return note;
     }
 
@@ -302,22 +307,23 @@ private Q_SLOTS:
     void titleEditSurvivesItsOwnContextMenu()
     {
         TFR_NOTE *note = noteEditingTitle();
+        QLineEdit *edTitle = child<QLineEdit>(*note, "edTitle");
         QVERIFY(note);
-        QTRY_VERIFY(note->edTitle->hasFocus());
-        const QPoint at = note->edTitle->rect().center();
-        QContextMenuEvent context(QContextMenuEvent::Mouse, at, note->edTitle->mapToGlobal(at));
-        QApplication::sendEvent(note->edTitle, &context);
+        QTRY_VERIFY(edTitle->hasFocus());
+        const QPoint at = edTitle->rect().center();
+        QContextMenuEvent context(QContextMenuEvent::Mouse, at, edTitle->mapToGlobal(at));
+        QApplication::sendEvent(edTitle, &context);
         QTRY_VERIFY(QApplication::activePopupWidget());
         QPointer<QWidget> menu = QApplication::activePopupWidget();
-        QVERIFY(note->edTitle->isVisible());
-        QCOMPARE(note->Title(), QStringLiteral("New Note"));
+        QVERIFY(edTitle->isVisible());
+        QCOMPARE(note->title(), QStringLiteral("New Note"));
 
         menu->close();
-        QTRY_VERIFY(note->edTitle->hasFocus());
-        QVERIFY(note->edTitle->isVisible());
-        note->reEdit->setFocus();
-        QVERIFY(!note->edTitle->isVisible());
-        QCOMPARE(note->Title(), QStringLiteral("Typed"));
+        QTRY_VERIFY(edTitle->hasFocus());
+        QVERIFY(edTitle->isVisible());
+        editorOf(*note)->setFocus();
+        QVERIFY(!edTitle->isVisible());
+        QCOMPARE(note->title(), QStringLiteral("Typed"));
     }
 
     void otherFocusLossEndsTheTitleEdit_data()
@@ -331,14 +337,15 @@ private Q_SLOTS:
     {
         QFETCH(int, loss);
         TFR_NOTE *note = noteEditingTitle();
+        QLineEdit *edTitle = child<QLineEdit>(*note, "edTitle");
         QVERIFY(note);
-        QTRY_VERIFY(note->edTitle->hasFocus());
+        QTRY_VERIFY(edTitle->hasFocus());
         QMenu popup(note);
         popup.addAction(QStringLiteral("item"));
         QWidget other;
         switch (loss) {
         case 0:
-            note->reEdit->setFocus();
+            editorOf(*note)->setFocus();
             break;
         case 1:
             popup.popup(note->mapToGlobal(QPoint(10, 10)));
@@ -350,21 +357,22 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowActive(&other));
             break;
         }
-        QTRY_VERIFY(!note->edTitle->isVisible());
-        QCOMPARE(note->Title(), QStringLiteral("Typed"));
+        QTRY_VERIFY(!edTitle->isVisible());
+        QCOMPARE(note->title(), QStringLiteral("Typed"));
         popup.close();
     }
 
     void escapeInTheTitleKeepsTheEditAndClosesAtOnce()
     {
         TFR_NOTE *note = newNote();
-        note->reEdit->setPlainText(QStringLiteral("text"));
+        QLineEdit *edTitle = child<QLineEdit>(*note, "edTitle");
+        editorOf(*note)->setPlainText(QStringLiteral("text"));
         note->show();
-        const QString path = note->FilePath();
+        const QString path = note->filePath();
         QPointer<TFR_NOTE> alive(note);
-        QTest::mouseDClick(note->pnTitlePanel, Qt::LeftButton);
-        note->edTitle->setText(QStringLiteral("Edited"));
-        QTest::keyClick(note->edTitle, Qt::Key_Escape);
+        QTest::mouseDClick(child<QLabel>(*note, "pnTitlePanel"), Qt::LeftButton);
+        edTitle->setText(QStringLiteral("Edited"));
+        QTest::keyClick(edTitle, Qt::Key_Escape);
         QVERIFY(!note->isVisible());
         QTRY_VERIFY(alive.isNull());
         QCOMPARE(NoteFile::decode(fileBytes(path)).title, QStringLiteral("Edited"));
@@ -374,9 +382,9 @@ private Q_SLOTS:
     {
         TFR_NOTE *note = newNote();
         note->show();
-        QTest::keyClick(note->reEdit, Qt::Key_Escape);
+        QTest::keyClick(editorOf(*note), Qt::Key_Escape);
         QVERIFY(!note->isVisible());
-        QVERIFY(!note->tmCloseTimer.isActive());
+        QVERIFY(!child<QTimer>(*note, "tmCloseTimer")->isActive());
     }
 
     void fadesOutAndCloses_data()
@@ -396,9 +404,9 @@ private Q_SLOTS:
         note->SetOpacity(opacity);
         note->show();
         QPointer<TFR_NOTE> alive(note);
-        note->sbClose->click();
+        child<QToolButton>(*note, "sbClose")->click();
         QCOMPARE(note->FadeStep, step);
-        QVERIFY(note->tmCloseTimer.isActive());
+        QVERIFY(child<QTimer>(*note, "tmCloseTimer")->isActive());
         QTRY_VERIFY_WITH_TIMEOUT(alive.isNull(), 5000);
     }
 
@@ -437,9 +445,9 @@ private Q_SLOTS:
         QFETCH(bool, deleted);
         QFETCH(bool, stored);
         writeNote(QStringLiteral("1.pnf"), QStringLiteral("Title stays out of it"), QStringLiteral("old"));
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
         note->LoadNote(QStringLiteral("1.pnf"));
-        note->reEdit->setPlainText(text);
+        editorOf(*note)->setPlainText(text);
         note->Deleted = deleted;
         delete note;
         QCOMPARE(QFile::exists(notesFolder() + QStringLiteral("1.pnf")), stored);
@@ -457,8 +465,8 @@ private Q_SLOTS:
     void comesBackAsItWas()
     {
         TFR_NOTE *note = newNote();
-        note->reEdit->setPlainText(QStringLiteral("milk\nbread"));
-        note->SetTitle(QStringLiteral("  Shopping"));
+        editorOf(*note)->setPlainText(QStringLiteral("milk\nbread"));
+        note->setTitle(QStringLiteral("  Shopping"));
         note->ApplyColor(Color::fromValue(0xC0FFC0));
         note->SetOpacity(25);
         note->setGeometry(150, 120, 260, 180);
@@ -466,12 +474,12 @@ private Q_SLOTS:
         delete note;
         const QByteArray first = fileBytes(notesFolder() + name);
 
-        auto *back = Application::instance()->createForm<TFR_NOTE>();
+        auto *back = Application::instance()->createForm<TFR_NOTE>(*m_main);
         back->LoadNote(name);
         QCOMPARE(back->FileName, name);
-        QCOMPARE(back->reEdit->toPlainText(), QStringLiteral("milk\nbread"));
-        QCOMPARE(back->Title(), QStringLiteral("  Shopping"));
-        QCOMPARE(back->NoteColor(), Color::fromValue(0xC0FFC0));
+        QCOMPARE(editorOf(*back)->toPlainText(), QStringLiteral("milk\nbread"));
+        QCOMPARE(back->title(), QStringLiteral("  Shopping"));
+        QCOMPARE(back->noteColor(), Color::fromValue(0xC0FFC0));
         QCOMPARE(back->Opacity(), 25);
         QCOMPARE(back->geometry(), QRect(150, 120, 260, 180));
         delete back;
@@ -484,7 +492,7 @@ private Q_SLOTS:
         const QString path = notesFolder() + QStringLiteral("hand.pnf");
         const QByteArray handMade("0001400000f00000c80000c800005a99ffff\nHand made\nplain words\n");
         NoteFile::writeAtomically(path, handMade);
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
         note->LoadNote(QStringLiteral("hand.pnf"));
         note->show();
         QCoreApplication::processEvents();
@@ -495,11 +503,11 @@ private Q_SLOTS:
     void savingKeepsNotesOnTheScreen()
     {
         TFR_NOTE *note = newNote();
-        note->reEdit->setPlainText(QStringLiteral("x"));
+        editorOf(*note)->setPlainText(QStringLiteral("x"));
         note->move(-40, 10);
         note->SaveNote();
         QCOMPARE(note->pos(), QPoint(0, 10));
-        QVERIFY(fileBytes(note->FilePath()).mid(3).startsWith("00000000000A"));
+        QVERIFY(fileBytes(note->filePath()).mid(3).startsWith("00000000000A"));
     }
 
     void loadsStoredBoundsOntoTheScreen()
@@ -507,7 +515,7 @@ private Q_SLOTS:
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         writeNote(QStringLiteral("far.pnf"), QStringLiteral("t"), QStringLiteral("x"),
                   QRect(screen.width() + 500, 40, 50, 3000));
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
         note->LoadNote(QStringLiteral("far.pnf"));
         QCOMPARE(note->width(), 100);
         QCOMPARE(note->height(), screen.height());
@@ -519,11 +527,11 @@ private Q_SLOTS:
         const QString path = notesFolder() + QStringLiteral("bad.pnf");
         const QByteArray broken("0001400000F00000C80000C8\r\nonly a broken header\r\n");
         NoteFile::writeAtomically(path, broken);
-        auto *note = Application::instance()->createForm<TFR_NOTE>();
+        auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
         QVERIFY_THROWS_EXCEPTION(PaperletError, note->LoadNote(QStringLiteral("bad.pnf")));
         QCOMPARE(note->FileName, QStringLiteral("bad.pnf"));
-        QVERIFY(note->LoadFailed());
-        note->reEdit->setPlainText(QStringLiteral("typed into a window that never showed"));
+        QVERIFY(note->loadFailed());
+        editorOf(*note)->setPlainText(QStringLiteral("typed into a window that never showed"));
         delete note;
         QCOMPARE(fileBytes(path), broken);
     }
@@ -532,15 +540,15 @@ private Q_SLOTS:
     {
         ModalCatcher catcher;
         TFR_NOTE *note = newNote();
-        note->reEdit->setPlainText(QStringLiteral("precious"));
+        editorOf(*note)->setPlainText(QStringLiteral("precious"));
         note->show();
         // A folder where the file should be: the write cannot succeed, even as root.
-        QVERIFY(QDir().mkpath(note->FilePath()));
+        QVERIFY(QDir().mkpath(note->filePath()));
         QVERIFY(!note->close());
         QVERIFY(note->isVisible());
         QTRY_COMPARE(catcher.texts.size(), 1);
         QVERIFY2(catcher.texts.first().contains(note->FileName), qPrintable(catcher.texts.first()));
-        const QString path = note->FilePath();
+        const QString path = note->filePath();
         QVERIFY(QDir(path).removeRecursively());
         QVERIFY(note->close());
         QVERIFY(NoteFile::decode(fileBytes(path)).content.contains(QStringLiteral("precious")));
@@ -549,12 +557,12 @@ private Q_SLOTS:
     void teardownWritesEveryNoteAndRescuesTheOnesItCannot()
     {
         TFR_NOTE *blocked = newNote();
-        blocked->reEdit->setPlainText(QStringLiteral("rescue me"));
+        editorOf(*blocked)->setPlainText(QStringLiteral("rescue me"));
         TFR_NOTE *fine = newNote();
-        fine->reEdit->setPlainText(QStringLiteral("fine"));
+        editorOf(*fine)->setPlainText(QStringLiteral("fine"));
         const QString blockedName = blocked->FileName;
         const QString fineName = fine->FileName;
-        QVERIFY(QDir().mkpath(blocked->FilePath()));
+        QVERIFY(QDir().mkpath(blocked->filePath()));
         const QString rescued = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
             + QStringLiteral("/Rescued notes/") + blockedName;
         QFile::remove(rescued);
@@ -576,16 +584,16 @@ private Q_SLOTS:
         TFR_NOTE *note = newNote();
         note->show();
         QSignalSpy saved(note, &TFR_NOTE::saved);
-        QTest::keyClicks(note->reEdit, QStringLiteral("typed"));
+        QTest::keyClicks(editorOf(*note), QStringLiteral("typed"));
         QVERIFY(saved.wait(3000));
-        const NoteRecord record = NoteFile::decode(fileBytes(note->FilePath()));
+        const NoteRecord record = NoteFile::decode(fileBytes(note->filePath()));
         QVERIFY(record.content.contains(QStringLiteral("typed")));
         // An empty note is never autosaved, and idle notes write nothing.
         TFR_NOTE *empty = newNote();
         empty->show();
-        empty->SetTitle(QStringLiteral("title only"));
+        empty->setTitle(QStringLiteral("title only"));
         QVERIFY(!saved.wait(2500));
-        QVERIFY(!QFile::exists(empty->FilePath()));
+        QVERIFY(!QFile::exists(empty->filePath()));
     }
 
     void aFullDiskKeepsTheOldFileAndTheTypedText()
@@ -599,22 +607,22 @@ private Q_SLOTS:
         m_main->EnsureNotesFolder();
         TFR_NOTE *note = newNote();
         note->show();
-        note->reEdit->setPlainText(QStringLiteral("first words"));
+        editorOf(*note)->setPlainText(QStringLiteral("first words"));
         note->SaveNote();
-        const QString path = note->FilePath();
+        const QString path = note->filePath();
         const QByteArray old = fileBytes(path);
         QVERIFY(NoteFile::decode(old).content.contains(QStringLiteral("first words")));
         QVERIFY(disk.fill());
 
         ModalCatcher catcher;
-        note->reEdit->moveCursor(QTextCursor::End);
-        QTest::keyClicks(note->reEdit, QStringLiteral(" and more"));
+        editorOf(*note)->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editorOf(*note), QStringLiteral(" and more"));
         // The autosave fails and says so, once; the file is the old one.
         QTRY_COMPARE_WITH_TIMEOUT(catcher.texts.size(), 1, 10000);
         QVERIFY2(catcher.texts.first().contains(QDir::toNativeSeparators(path)), qPrintable(catcher.texts.first()));
         QCOMPARE(fileBytes(path), old);
         QVERIFY(note->isVisible());
-        QVERIFY(note->reEdit->toPlainText().endsWith(QStringLiteral("first words and more")));
+        QVERIFY(editorOf(*note)->toPlainText().endsWith(QStringLiteral("first words and more")));
 
         // Closing fails the same way and keeps the note open.
         QVERIFY(!note->close());
@@ -655,7 +663,7 @@ private Q_SLOTS:
         QVERIFY(openNames().isEmpty());
         m_main->ShowAllNotes();
         QCOMPARE(openNames(), (QStringList{"1.pnf", "10.pnf", "2.pnf"}));
-        QCOMPARE(Application::instance()->formsOf<TFR_NOTE>().at(1)->reEdit->toPlainText().trimmed(),
+        QCOMPARE(editorOf(*Application::instance()->formsOf<TFR_NOTE>().at(1))->toPlainText().trimmed(),
                  QStringLiteral("text of 10.pnf"));
     }
 
