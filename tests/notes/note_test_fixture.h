@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../common/find_child.h"
 #include "../common/modal_answer.h"
 
 #include "app/main_form.h"
@@ -18,19 +19,6 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-
-// The child of `parent` named `name` (with a null name: the one of type T).
-// A missing control is a broken build of the window, not a finding of the
-// test, so the run stops there.
-template<class T = QAction>
-T *child(const QObject &parent, const char *name)
-{
-    T *found = name ? parent.findChild<T *>(QLatin1String(name)) : parent.findChild<T *>();
-    if (!found)
-        qFatal("%s has no %s named \"%s\"", parent.metaObject()->className(), T::staticMetaObject.className(),
-               name ? name : "");
-    return found;
-}
 
 // The children of `parent` with these names, in this order.
 template<class T = QAction>
