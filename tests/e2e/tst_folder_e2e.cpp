@@ -170,6 +170,42 @@ private Q_SLOTS:
         QCOMPARE(app.windows(Mine, E2eProgram::ViewableOnly), QList<XWindow>{note});
         QCOMPARE(session.noteFiles().size(), 2);
     }
+
+    // The notes folder removed or renamed away and made again by another
+    // program: the program follows the new folder without a restart.
+    void aFolderMadeAgain_data()
+    {
+        QTest::addColumn<bool>("renamed");
+        QTest::newRow("removed") << false;
+        QTest::newRow("renamed away") << true;
+    }
+
+    void aFolderMadeAgain()
+    {
+        QFETCH(bool, renamed);
+        E2E_SESSION(session);
+        E2eProgram *started = nullptr;
+        const XWindow note = startWithStoredNote(session, started, Mine.toLatin1(), "first");
+        QVERIFY(note);
+        E2eProgram &app = *started;
+        const QString folder = QDir::cleanPath(session.notesFolder());
+        if (renamed)
+            QVERIFY(QDir().rename(folder, folder + QStringLiteral(".old")));
+        else
+            QVERIFY(QDir(folder).removeRecursively());
+        // Its file went with the folder: the unchanged note closes.
+        QVERIFY(app.waitForWindowGone(note, ResolveMs));
+        QVERIFY(QDir().mkpath(folder));
+        writeNote(QDir(folder).filePath(QStringLiteral("1.pnf")), E2eSession::noteFile(300, 100, "Theirs", "back"),
+                  Write::ByRename);
+        const XWindow back = app.waitForWindow(Theirs, E2eProgram::ViewableOnly, ResolveMs);
+        QVERIFY(back);
+        QCOMPARE(E2eSession::geometry(back)->topLeft(), QPoint(300, 100));
+        // Later changes in the new folder are followed as well.
+        writeNote(QDir(folder).filePath(QStringLiteral("1.pnf")), E2eSession::noteFile(300, 100, "Again", "later"),
+                  Write::InPlace);
+        QCOMPARE(app.waitForWindow(QStringLiteral("Again"), E2eProgram::ViewableOnly, ResolveMs), back);
+    }
 };
 
 PAPERLET_E2E_MAIN(TestFolder)

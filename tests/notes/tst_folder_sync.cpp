@@ -12,6 +12,9 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QSignalSpy>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -77,6 +80,26 @@ QList<TFR_NOTE *> otherNotes(const TFR_NOTE *except)
 }
 
 enum class Change { RenameOver, InPlace, Remove };
+
+// How another program takes a whole folder away.
+enum class Takeaway { Remove, RenameAway };
+
+void takeAway(const QString &folder, Takeaway how)
+{
+    const QString path = QDir::cleanPath(folder);
+    if (how == Takeaway::Remove)
+        QVERIFY(QDir(path).removeRecursively());
+    else
+        QVERIFY(QDir().rename(path, path + QStringLiteral(".old")));
+    QVERIFY(!QFileInfo::exists(path));
+}
+
+// No settling wait is running: a watcher with nothing to do stays asleep.
+bool idle(const QObject &watcher)
+{
+    const QList<QTimer *> timers = watcher.findChildren<QTimer *>();
+    return std::none_of(timers.begin(), timers.end(), [](const QTimer *timer) { return timer->isActive(); });
+}
 
 } // namespace
 
@@ -351,6 +374,122 @@ private Q_SLOTS:
         flushDeletes();
         QTRY_VERIFY_WITH_TIMEOUT(settled.contains({quickName}), ResolveMs);
         QVERIFY(!NoteCollection::findOpen(quickName));
+    }
+
+    // A notes folder removed or renamed away and made again (a sync tool or
+    // the user replacing it) is followed again, without restarting.
+    void aFolderMadeAgainIsFollowed_data()
+    {
+        QTest::addColumn<Takeaway>("how");
+        QTest::addColumn<bool>("atOnce");
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("removed, made again later") << Takeaway::Remove << false << false;
+        QTest::newRow("renamed away, made again later") << Takeaway::RenameAway << false << false;
+        QTest::newRow("removed, made again at once") << Takeaway::Remove << true << false;
+        QTest::newRow("renamed away, made again at once") << Takeaway::RenameAway << true << false;
+        QTest::newRow("removed under a typed note") << Takeaway::Remove << false << true;
+    }
+
+    void aFolderMadeAgainIsFollowed()
+    {
+        QFETCH(Takeaway, how);
+        QFETCH(bool, atOnce);
+        QFETCH(bool, typed);
+        MainFormOverScratch &scratch = *m_scratch;
+        const QString folder = scratch.form().NotesFolder();
+        const QString path = folder + QStringLiteral("1.pnf");
+        writeInPlace(path, noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
+        NotesFolderSync *sync = startFollowing();
+        QVERIFY(sync);
+        QPointer<TFR_NOTE> note = NoteCollection::findOpen(QStringLiteral("1.pnf"));
+        QVERIFY(note);
+        QSignalSpy settled(sync, &NotesFolderSync::settled);
+        if (typed)
+            editorOf(*note)->setPlainText(QStringLiteral("typed here"));
+
+        takeAway(folder, how);
+        const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"));
+        if (!atOnce) {
+            QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("1.pnf")}), ResolveMs);
+            flushDeletes();
+            if (typed) {
+                // Its text is kept, and written back where it belongs.
+                QVERIFY(note);
+                QCOMPARE(textOf(note), QStringLiteral("typed here"));
+                QVERIFY(fileBytes(path).contains("typed here"));
+            } else {
+                // Gone with its folder, as any file removed elsewhere.
+                QVERIFY(!note);
+                QVERIFY(QDir().mkpath(folder));
+                writeByRename(path, other);
+            }
+        } else {
+            QVERIFY(QDir().mkpath(folder));
+            writeByRename(path, other);
+        }
+
+        if (!typed) {
+            // The note shows their version, in the same window when it
+            // never went.
+            QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("1.pnf"))
+                                         && NoteCollection::findOpen(QStringLiteral("1.pnf"))->title()
+                                                == QStringLiteral("Theirs"),
+                                     ResolveMs);
+            TFR_NOTE *shown = NoteCollection::findOpen(QStringLiteral("1.pnf"));
+            QCOMPARE(textOf(shown), QStringLiteral("from elsewhere"));
+            QVERIFY(shown->isVisible());
+            if (atOnce)
+                QCOMPARE(shown, note.data());
+            QCOMPARE(fileBytes(path), other);
+        }
+        // And later arrivals in the new folder are seen too.
+        writeByRename(folder + QStringLiteral("2.pnf"), noteBytes(QStringLiteral("Later"), QStringLiteral("l")));
+        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("2.pnf")), ResolveMs);
+        QCOMPARE(NoteCollection::findOpen(QStringLiteral("2.pnf"))->title(), QStringLiteral("Later"));
+        if (how == Takeaway::RenameAway)
+            QVERIFY(fileBytes(QDir::cleanPath(folder) + QStringLiteral(".old/1.pnf")).contains("first"));
+    }
+
+    // The folders above the notes folder may go and come back too; while
+    // they are away, nothing runs.
+    void theWatcherWaitsForItsFolder_data()
+    {
+        QTest::addColumn<QString>("gone");
+        QTest::addColumn<Takeaway>("how");
+        QTest::newRow("the folder removed") << QStringLiteral("a/b/Notes") << Takeaway::Remove;
+        QTest::newRow("the folder renamed away") << QStringLiteral("a/b/Notes") << Takeaway::RenameAway;
+        QTest::newRow("two folders above it removed") << QStringLiteral("a") << Takeaway::Remove;
+    }
+
+    void theWatcherWaitsForItsFolder()
+    {
+        QFETCH(QString, gone);
+        QFETCH(Takeaway, how);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("a/b/Notes/"));
+        QVERIFY(QDir().mkpath(folder));
+        writeInPlace(folder + QStringLiteral("old.pnf"), "x");
+        NotesFolderWatcher watcher(folder);
+        QVERIFY(watcher.watchingFolder());
+        QCOMPARE(watcher.names(), QSet<QString>{QStringLiteral("old.pnf")});
+        QSignalSpy settled(&watcher, &NotesFolderWatcher::fileSettled);
+
+        takeAway(dir.filePath(gone), how);
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("old.pnf")}), ResolveMs);
+        QVERIFY(!watcher.watchingFolder());
+        QVERIFY(watcher.names().isEmpty());
+        QVERIFY(idle(watcher));
+
+        QVERIFY(QDir().mkpath(folder));
+        writeInPlace(folder + QStringLiteral("new.pnf"), "y");
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("new.pnf")}), ResolveMs);
+        QVERIFY(watcher.watchingFolder());
+        QCOMPARE(watcher.names(), QSet<QString>{QStringLiteral("new.pnf")});
+        // Changes to a file already there are seen as before.
+        settled.clear();
+        writeInPlace(folder + QStringLiteral("new.pnf"), "changed");
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("new.pnf")}), ResolveMs);
+        QTRY_VERIFY_WITH_TIMEOUT(idle(watcher), ResolveMs);
     }
 
 private:
