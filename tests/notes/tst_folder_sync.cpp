@@ -241,14 +241,11 @@ private Q_SLOTS:
         QFETCH(bool, typed);
         MainFormOverScratch &scratch = *m_scratch;
         const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
-        writeInPlace(path, noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
-        NotesFolderSync *sync = startFollowing();
-        QVERIFY(sync);
-        QPointer<TFR_NOTE> note = NoteCollection::findOpen(QStringLiteral("1.pnf"));
-        QVERIFY(note);
-        QSignalSpy settled(sync, &NotesFolderSync::settled);
-        if (typed)
-            editorOf(*note)->setPlainText(QStringLiteral("typed here"));
+        Followed mine = followMine(typed);
+        QVERIFY(mine.sync);
+        QVERIFY(mine.note);
+        QPointer<TFR_NOTE> &note = mine.note;
+        QSignalSpy settled(mine.sync, &NotesFolderSync::settled);
 
         const QRect place(300, 200, 260, 240);
         const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"), place, 70,
@@ -395,17 +392,13 @@ private Q_SLOTS:
         QFETCH(Takeaway, how);
         QFETCH(bool, atOnce);
         QFETCH(bool, typed);
-        MainFormOverScratch &scratch = *m_scratch;
-        const QString folder = scratch.form().NotesFolder();
+        const QString folder = m_scratch->form().NotesFolder();
         const QString path = folder + QStringLiteral("1.pnf");
-        writeInPlace(path, noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
-        NotesFolderSync *sync = startFollowing();
-        QVERIFY(sync);
-        QPointer<TFR_NOTE> note = NoteCollection::findOpen(QStringLiteral("1.pnf"));
-        QVERIFY(note);
-        QSignalSpy settled(sync, &NotesFolderSync::settled);
-        if (typed)
-            editorOf(*note)->setPlainText(QStringLiteral("typed here"));
+        Followed mine = followMine(typed);
+        QVERIFY(mine.sync);
+        QVERIFY(mine.note);
+        QPointer<TFR_NOTE> &note = mine.note;
+        QSignalSpy settled(mine.sync, &NotesFolderSync::settled);
 
         takeAway(folder, how);
         const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"));
@@ -493,6 +486,24 @@ private Q_SLOTS:
     }
 
 private:
+    struct Followed
+    {
+        NotesFolderSync *sync = nullptr;
+        QPointer<TFR_NOTE> note;
+    };
+
+    // "Mine" stored as 1.pnf and opened with the folder followed; `typed`
+    // adds typing not saved yet.
+    Followed followMine(bool typed)
+    {
+        writeInPlace(m_scratch->form().NotesFolder() + QStringLiteral("1.pnf"),
+                     noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
+        Followed mine{startFollowing(), NoteCollection::findOpen(QStringLiteral("1.pnf"))};
+        if (typed && mine.note)
+            editorOf(*mine.note)->setPlainText(QStringLiteral("typed here"));
+        return mine;
+    }
+
     // Opens the stored notes the way start-up does, which starts following
     // the folder.
     NotesFolderSync *startFollowing()
