@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev dpkg-dev file)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools dpkg-dev file)
 scripts/install-packages.sh "${packages[@]}"
 
 # Debian's hardening flags (fortified functions, immediate binding, ...),

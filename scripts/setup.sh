@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libxcb1-dev
+  qt6-base-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools
   libbenchmark-dev clang libclang-rt-14-dev
   xvfb trayer openbox xcompmgr xdotool x11-utils x11-xserver-utils imagemagick poppler-utils
   libx11-dev libxdamage-dev python3 syncthing

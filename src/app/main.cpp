@@ -64,9 +64,11 @@ int handOver(int argc, char *argv[], const QString &instanceCaption, Command com
 
 int main(int argc, char *argv[])
 {
-    const std::optional<Command> command = CommandLine::parse(argumentsOf(argc, argv));
+    QString commandLineError;
+    const std::optional<Command> command = CommandLine::parse(argumentsOf(argc, argv), &commandLineError);
     const QString programName = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QString();
     if (!command) {
+        print(stderr, programName + QStringLiteral(": ") + commandLineError + QLatin1Char('\n'));
         print(stderr, CommandLine::usage(programName));
         return 2;
     }
@@ -100,8 +102,8 @@ int main(int argc, char *argv[])
         QString error;
         if (CommandSender::send(instanceCaption, Command::Start, &error) == CommandSender::Result::Done)
             return 0;
-        Messages::exec({QMessageBox::Warning, QStringLiteral("Warning"),
-                        QStringLiteral("Paperlet Already Running!")});
+        Messages::exec({QMessageBox::Warning, QCoreApplication::translate("main", "Warning"),
+                        QCoreApplication::translate("main", "Paperlet Already Running!")});
         return 0;
     }
 
@@ -134,7 +136,7 @@ int main(int argc, char *argv[])
         QTimer::singleShot(0, &app, [] {
             const QString report = RescueLog::takeReport();
             if (!report.isEmpty())
-                Messages::exec({QMessageBox::Warning, RescueLog::Caption, report});
+                Messages::exec({QMessageBox::Warning, RescueLog::caption(), report});
         });
         // 9. The message loop.
         app.exec();

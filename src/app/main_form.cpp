@@ -32,9 +32,9 @@ TFR_PLT_MAIN *FR_PLT_MAIN = nullptr;
 
 namespace {
 
-const QString TrayTip = QStringLiteral("Paperlet\nDouble click for new note!");
-const QString BalloonTitle = QStringLiteral("Paperlet");
-const QString BalloonText = QStringLiteral("Double click for new note!");
+const char *const TrayTip = QT_TRANSLATE_NOOP("TFR_PLT_MAIN", "Paperlet\nDouble click for new note!");
+const char *const BalloonTitle = QT_TRANSLATE_NOOP("TFR_PLT_MAIN", "Paperlet");
+const char *const BalloonText = QT_TRANSLATE_NOOP("TFR_PLT_MAIN", "Double click for new note!");
 constexpr int BalloonMs = 3000;
 constexpr int DblClickGuardMs = 1500;
 constexpr int CheckerHandOverMs = 100;
@@ -60,7 +60,7 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     GlobalGuard guard;
 
     // 1. The form from its layout: tray icon with tip and menu, timers off.
-    setWindowTitle(QStringLiteral("Paperlet"));
+    setWindowTitle(tr("Paperlet"));
     move(306, 148);
     resize(142, 85);
     tmDblClick.setObjectName(QStringLiteral("tmDblClick"));
@@ -74,7 +74,7 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     buildTrayMenu();
     tiTray = new QSystemTrayIcon(TrayImages::icon(TrayImages::Note), this);
     tiTray->setObjectName(QStringLiteral("tiTray"));
-    tiTray->setToolTip(TrayTip);
+    tiTray->setToolTip(tr(TrayTip));
     m_activations = new TrayActivations(this);
     connect(m_activations, &TrayActivations::doubleClick, this, [this] {
         if (m_dblClickAttached)
@@ -83,7 +83,7 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     const auto onActivated = guarded([this](QSystemTrayIcon::ActivationReason reason) { onTrayActivated(reason); });
     connect(tiTray, &QSystemTrayIcon::activated, this, onActivated);
     tiTray->show();
-    connect(new LateTrayIcon(tiTray->icon(), TrayTip, this), &LateTrayIcon::activated, this, onActivated);
+    connect(new LateTrayIcon(tiTray->icon(), tr(TrayTip), this), &LateTrayIcon::activated, this, onActivated);
 
     try {
         // 2. and 3. Built-in defaults, then settings.ini over them.
@@ -133,19 +133,19 @@ void TFR_PLT_MAIN::buildTrayMenu()
         connect(action, &QAction::triggered, this, guarded(this, handler));
         return action;
     };
-    mnAddNote = item("mnAddNote", QStringLiteral("New Note"), TrayImages::Plus, &TFR_PLT_MAIN::mnAddNoteClick);
+    mnAddNote = item("mnAddNote", tr("New Note"), TrayImages::Plus, &TFR_PLT_MAIN::mnAddNoteClick);
     pmPopup->addSeparator(); // N1
-    mnShowAllNotes = item("mnShowAllNotes", QStringLiteral("Show All Notes"), -1, &TFR_PLT_MAIN::mnShowAllNotesClick);
-    mnHideAllNotes = item("mnHideAllNotes", QStringLiteral("Hide All Notes"), -1, &TFR_PLT_MAIN::mnHideAllNotesClick);
+    mnShowAllNotes = item("mnShowAllNotes", tr("Show All Notes"), -1, &TFR_PLT_MAIN::mnShowAllNotesClick);
+    mnHideAllNotes = item("mnHideAllNotes", tr("Hide All Notes"), -1, &TFR_PLT_MAIN::mnHideAllNotesClick);
     pmPopup->addSeparator(); // N2
-    mnSettings = item("mnSettings", QStringLiteral("Settings"), TrayImages::SettingsWindow,
+    mnSettings = item("mnSettings", tr("Settings"), TrayImages::SettingsWindow,
                       &TFR_PLT_MAIN::mnSettingsClick);
     pmPopup->addSeparator(); // N3
-    tbCheckForUpdates = item("tbCheckForUpdates", QStringLiteral("Check for updates"), -1,
+    tbCheckForUpdates = item("tbCheckForUpdates", tr("Check for updates"), -1,
                              &TFR_PLT_MAIN::tbCheckForUpdatesClick);
-    mnAbout = item("mnAbout", QStringLiteral("About"), -1, &TFR_PLT_MAIN::mnAboutClick);
+    mnAbout = item("mnAbout", tr("About"), -1, &TFR_PLT_MAIN::mnAboutClick);
     pmPopup->addSeparator(); // N4
-    mnCLOSE = item("mnCLOSE", QStringLiteral("Exit"), -1, &TFR_PLT_MAIN::mnCLOSEClick);
+    mnCLOSE = item("mnCLOSE", tr("Exit"), -1, &TFR_PLT_MAIN::mnCLOSEClick);
 }
 
 QList<QAction *> TFR_PLT_MAIN::trayCommands() const
@@ -211,11 +211,11 @@ void TFR_PLT_MAIN::showBalloon()
 {
     const QIcon icon = TrayImages::icon(TrayImages::Information);
     if (TrayBalloon::desktopShowsMessages()) {
-        tiTray->showMessage(BalloonTitle, BalloonText, icon, BalloonMs);
+        tiTray->showMessage(tr(BalloonTitle), tr(BalloonText), icon, BalloonMs);
     } else {
         // One balloon at a time, as the desktop's own would do.
         delete m_balloon;
-        m_balloon = new TrayBalloon(icon, BalloonTitle, BalloonText, [tray = tiTray] { return tray->geometry(); },
+        m_balloon = new TrayBalloon(icon, tr(BalloonTitle), tr(BalloonText), [tray = tiTray] { return tray->geometry(); },
                                     BalloonMs, this);
         m_balloon->show();
     }

@@ -13,8 +13,9 @@ enum class Command { Start, NewNote, ShowAll, HideAll, Settings, About, Exit, Ve
 namespace CommandLine {
 
 // The arguments after the program's name; nullopt when they are not
-// understood (the caller prints the usage to stderr and exits with 2).
-std::optional<Command> parse(const QStringList &arguments);
+// understood, with error saying which argument was wrong (the caller prints
+// it and the usage to stderr and exits with 2).
+std::optional<Command> parse(const QStringList &arguments, QString *error = nullptr);
 QString usage(const QString &program);
 
 // Whether the command goes to a running copy when there is one.

@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/file_replace.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
@@ -36,7 +37,7 @@ int headerField(const QString &header, int index)
         ok = ok && isxdigit(c.toLatin1()) && c.unicode() < 0x80;
     const int value = ok ? digits.toInt(&ok, 16) : 0;
     if (!ok)
-        throw PaperletError(QStringLiteral("The header field \"%1\" is not a hexadecimal number.").arg(digits));
+        throw PaperletError(QCoreApplication::translate("NoteFile", "The header field \"%1\" is not a hexadecimal number.").arg(digits));
     return value;
 }
 
@@ -123,10 +124,10 @@ NoteRecord decode(const QByteArray &bytes)
 {
     const QStringList lines = splitLines(decodeText(bytes));
     if (lines.size() < 2)
-        throw PaperletError(QStringLiteral("The note file has fewer than two lines."));
+        throw PaperletError(QCoreApplication::translate("NoteFile", "The note file has fewer than two lines."));
     const QString &head = lines.at(0);
     if (head.size() < MinHeaderLength)
-        throw PaperletError(QStringLiteral("The header \"%1\" is too short.").arg(head));
+        throw PaperletError(QCoreApplication::translate("NoteFile", "The header \"%1\" is too short.").arg(head));
 
     NoteRecord record;
     record.color = Color::fromValue(headerField(head, 5));
@@ -161,18 +162,18 @@ QRect fitToScreen(const QRect &stored, const QSize &screen)
 
 void writeAtomically(const QString &path, const QByteArray &bytes)
 {
-    replaceFile(path, bytes, QStringLiteral("Cannot write the note file \"%1\": %2"));
+    replaceFile(path, bytes, QCoreApplication::translate("NoteFile", "Cannot write the note file \"%1\": %2"));
 }
 
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw PaperletError(QStringLiteral("Cannot open the note file \"%1\": %2")
+        throw PaperletError(QCoreApplication::translate("NoteFile", "Cannot open the note file \"%1\": %2")
                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw PaperletError(QStringLiteral("Cannot read the note file \"%1\": %2")
+        throw PaperletError(QCoreApplication::translate("NoteFile", "Cannot read the note file \"%1\": %2")
                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
     return bytes;
 }

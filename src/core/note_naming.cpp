@@ -1,5 +1,7 @@
 #include "core/note_naming.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Removes the time-zone tokens ("t", "tt"...) of a QLocale time format, with
@@ -82,7 +84,7 @@ std::optional<QString> titleFor(int style, const QDateTime &moment, const QLocal
 {
     switch (style) {
     case 0:
-        return QStringLiteral("New Note");
+        return QCoreApplication::translate("NoteNaming", "New Note");
     case 1:
         return dateText(moment.date(), locale);
     case 2:

@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/file_replace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -243,5 +244,5 @@ void SettingsStore::LoadSettings(ProgramSettings &s) const
 
 void SettingsStore::SaveSettings(const ProgramSettings &s) const
 {
-    replaceFile(settingsPath(), encode(s), QStringLiteral("Cannot create file \"%1\". %2"));
+    replaceFile(settingsPath(), encode(s), QCoreApplication::translate("SettingsStore", "Cannot create file \"%1\". %2"));
 }

@@ -13,12 +13,12 @@
 
 namespace {
 
-const QString Copyright = QStringLiteral("Copyright \u00A9 2024 The Paperlet developers");
+const char *const Copyright = QT_TRANSLATE_NOOP("TFR_ABOUT", "Copyright © 2024 The Paperlet developers");
 
 } // namespace
 
 TFR_ABOUT::TFR_ABOUT(NoteHost &host, QWidget *parent)
-    : FixedDialog(QStringLiteral("About"), QSize(406, 249), parent)
+    : FixedDialog(tr("About"), QSize(406, 249), parent)
 {
     setObjectName(QStringLiteral("FR_ABOUT"));
 
@@ -33,13 +33,13 @@ TFR_ABOUT::TFR_ABOUT(NoteHost &host, QWidget *parent)
     Image1->setGeometry(8, 14, 32, 32);
     Image1->setPixmap(TrayImages::icon(TrayImages::Note).pixmap(32, 32));
 
-    lbProgram = addLabel(QStringLiteral("Paperlet"), Panel1, 46, 25);
+    lbProgram = addLabel(tr("Paperlet"), Panel1, 46, 25);
     QFont bold = lbProgram->font();
     bold.setBold(true);
     lbProgram->setFont(bold);
     lbProgram->adjustSize();
-    lbVersion = addLabel(QStringLiteral("Version ") + host.settings().Version, Panel1, 47, 52);
-    lbCopyright = addLabel(Copyright, Panel1, 47, 71);
+    lbVersion = addLabel(tr("Version %1").arg(host.settings().Version), Panel1, 47, 52);
+    lbCopyright = addLabel(tr(Copyright), Panel1, 47, 71);
 
     // An etched line along the bottom edge of its 392 x 9 box.
     bvLine = new QFrame(Panel1);
@@ -53,7 +53,7 @@ TFR_ABOUT::TFR_ABOUT(NoteHost &host, QWidget *parent)
     lbMail->move(8, 162);
     lbMail->adjustSize();
 
-    btOK = new QPushButton(QStringLiteral("OK"), this);
+    btOK = new QPushButton(tr("OK"), this);
     btOK->setGeometry(167, 215, 75, 25);
     btOK->setFocus();
 

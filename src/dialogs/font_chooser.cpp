@@ -42,7 +42,7 @@ void FontChooser::done(int result)
     const QFont font = currentFont();
     if (result == QDialog::Accepted && font.pointSize() > MaxPointSize) {
         Messages::exec({QMessageBox::Warning, windowTitle(),
-                        QStringLiteral("Size must be between 1 and %1.").arg(MaxPointSize)},
+                        tr("Size must be between 1 and %1.").arg(MaxPointSize)},
                        this);
         return;
     }

@@ -66,7 +66,7 @@ QPushButton *button(const QString &caption, QWidget *parent, int left)
 } // namespace
 
 TFR_SETTINGS::TFR_SETTINGS(NoteHost &host, QWidget *parent)
-    : FixedDialog(QStringLiteral("Settings"), QSize(387, 462), parent)
+    : FixedDialog(tr("Settings"), QSize(387, 462), parent)
     , m_host(host)
     , m_autostart(Autostart::create())
 {
@@ -88,37 +88,37 @@ void TFR_SETTINGS::buildControls()
 {
     pcGeneral = place(new QTabWidget(this), 8, 8, 369, 401);
     tsPage = new QWidget;
-    pcGeneral->addTab(tsPage, QStringLiteral("General"));
+    pcGeneral->addTab(tsPage, tr("General"));
 
     gbGeneral = place(new QGroupBox(tsPage), 15, 8, 330, 97);
-    cbAutoStart = place(new QCheckBox(QStringLiteral("Load on startup"), gbGeneral), 12, 24, 209, 17);
-    cbCheckUpdates = place(new QCheckBox(QStringLiteral("Check updates automatically"), gbGeneral),
+    cbAutoStart = place(new QCheckBox(tr("Load on startup"), gbGeneral), 12, 24, 209, 17);
+    cbCheckUpdates = place(new QCheckBox(tr("Check updates automatically"), gbGeneral),
                            12, 61, 209, 17);
 
-    gbDefault = place(new QGroupBox(QStringLiteral("Default Note"), tsPage), 15, 111, 330, 250);
-    lbTtile = addLabel(QStringLiteral("Title:"), gbDefault, 12, 24);
+    gbDefault = place(new QGroupBox(tr("Default Note"), tsPage), 15, 111, 330, 250);
+    lbTtile = addLabel(tr("Title:"), gbDefault, 12, 24);
     cbTitle = place(new QComboBox(gbDefault), 80, 24, 141, 21);
-    cbTitle->addItems({QStringLiteral("New Note"), QStringLiteral("Date"), QStringLiteral("Date Time"),
-                       QStringLiteral("Time")});
-    lbOpacity = addLabel(QStringLiteral("Opacity:"), gbDefault, 12, 59);
+    cbTitle->addItems({tr("New Note"), tr("Date"), tr("Date Time"),
+                       tr("Time")});
+    lbOpacity = addLabel(tr("Opacity:"), gbDefault, 12, 59);
     cbOpacity = place(new QComboBox(gbDefault), 80, 59, 65, 21);
     for (int i = 1; i <= OpacityEntries; ++i)
-        cbOpacity->addItem(QStringLiteral("%1 %").arg(i * 10));
+        cbOpacity->addItem(tr("%1 %").arg(i * 10));
     cbOpacity->setCurrentIndex(OpacityEntries - 1);
-    lbColor = addLabel(QStringLiteral("Color:"), gbDefault, 12, 96);
+    lbColor = addLabel(tr("Color:"), gbDefault, 12, 96);
     pnColor = place(new SwatchPanel(gbDefault), 80, 96, 19, 19);
-    lbFont = addLabel(QStringLiteral("Font:"), gbDefault, 12, 127);
+    lbFont = addLabel(tr("Font:"), gbDefault, 12, 127);
     pnFont = place(new SwatchPanel(gbDefault), 80, 129, 233, 72);
-    pnFont->setText(QStringLiteral("Example"));
-    Label1 = addLabel(QStringLiteral("Font Color:"), gbDefault, 12, 215);
+    pnFont->setText(tr("Example"));
+    Label1 = addLabel(tr("Font Color:"), gbDefault, 12, 215);
     pnFontColor = place(new SwatchPanel(gbDefault), 80, 215, 19, 19);
 
-    btOK = button(QStringLiteral("OK"), this, 221);
+    btOK = button(tr("OK"), this, 221);
     QFont bold = btOK->font();
     bold.setBold(true);
     btOK->setFont(bold);
     btOK->setEnabled(false);
-    btClose = button(QStringLiteral("Close"), this, 302);
+    btClose = button(tr("Close"), this, 302);
 
     nameControls({{pcGeneral, "pcGeneral"}, {tsPage, "tsPage"}, {gbGeneral, "gbGeneral"},
                   {cbAutoStart, "cbAutoStart"}, {cbCheckUpdates, "cbCheckUpdates"}, {gbDefault, "gbDefault"},

@@ -3,7 +3,9 @@
 #include "core/error.h"
 #include "framework/message_box.h"
 
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -11,6 +13,10 @@ Application::Application(int &argc, char **argv)
     setApplicationName(Title);
     // The program lives in the tray: closing its last note must not end it.
     setQuitOnLastWindowClosed(false);
+    // The texts in the user's language, where the program carries them.
+    auto *translator = new QTranslator(this);
+    if (translator->load(QLocale(), QStringLiteral("paperlet"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        installTranslator(translator);
 }
 
 Application::~Application()
@@ -85,7 +91,7 @@ QString Application::errorText(const std::exception *error)
         return own->message();
     const QString what = error ? QString::fromLocal8Bit(error->what()) : QString();
     // Never an empty box: the user must see that something failed.
-    return what.isEmpty() ? QStringLiteral("An unexpected error occurred.") : what;
+    return what.isEmpty() ? tr("An unexpected error occurred.") : what;
 }
 
 void Application::reportLater(const QString &message)
@@ -98,6 +104,6 @@ void Application::reportLater(const QString &message)
 
 void Application::showException(const std::exception *error)
 {
-    Messages::exec({QMessageBox::Critical, Title, errorText(error), QMessageBox::Ok, QMessageBox::NoButton,
+    Messages::exec({QMessageBox::Critical, tr("Paperlet"), errorText(error), QMessageBox::Ok, QMessageBox::NoButton,
                     Qt::PlainText});
 }

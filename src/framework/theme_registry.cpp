@@ -36,9 +36,9 @@ ThemeRegistry *ThemeRegistry::instance()
 void ThemeRegistry::registerTheme(const QString &name, Factory factory)
 {
     if (name.isEmpty() || !factory)
-        throw PaperletError(QStringLiteral("Cannot register theme"));
+        throw PaperletError(QCoreApplication::translate("ThemeRegistry", "Cannot register theme"));
     if (m_entries.count(name) > 0)
-        throw PaperletError(QStringLiteral("Theme %1 is already registered").arg(name));
+        throw PaperletError(QCoreApplication::translate("ThemeRegistry", "Theme %1 is already registered").arg(name));
     m_entries[name].factory = std::move(factory);
 }
 
@@ -59,7 +59,7 @@ ThemeRegistry::Entry &ThemeRegistry::entry(const QString &name)
 {
     auto it = m_entries.find(name);
     if (it == m_entries.end())
-        throw PaperletError(QStringLiteral("Unknown theme ") + name);
+        throw PaperletError(QCoreApplication::translate("ThemeRegistry", "Unknown theme %1").arg(name));
     return it->second;
 }
 
@@ -69,7 +69,7 @@ TTBXTheme *ThemeRegistry::acquireTheme(const QString &name)
     if (!e.theme) {
         e.theme = e.factory(name);
         if (!e.theme)
-            throw PaperletError(QStringLiteral("Cannot register theme"));
+            throw PaperletError(QCoreApplication::translate("ThemeRegistry", "Cannot register theme"));
     }
     ++e.uses;
     return e.theme.get();
@@ -137,7 +137,7 @@ void registerTbxTheme(const QString &name, ThemeRegistry::Factory factory)
 {
     ThemeRegistry *registry = ThemeRegistry::instance();
     if (!registry)
-        throw PaperletError(QStringLiteral("Cannot register theme"));
+        throw PaperletError(QCoreApplication::translate("ThemeRegistry", "Cannot register theme"));
     registry->registerTheme(name, std::move(factory));
 }
 
@@ -162,7 +162,7 @@ void ThemeSwitcher::setTheme(const QString &name)
         return;
     ThemeRegistry *registry = ThemeRegistry::instance();
     if (!registry)
-        throw PaperletError(QStringLiteral("Unknown theme ") + name);
+        throw PaperletError(QCoreApplication::translate("ThemeRegistry", "Unknown theme %1").arg(name));
     registry->acquireTheme(name);   // the switcher's own use
     registry->selectTheme(name);
     if (!m_theme.isEmpty())

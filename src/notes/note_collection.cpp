@@ -5,6 +5,7 @@
 #include "notes/note_window.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -16,7 +17,7 @@ QStringList noteFiles(const QString &folder)
 {
     const QDir dir(folder);
     if (!dir.exists() || !dir.isReadable())
-        throw PaperletError(QStringLiteral("Cannot open the notes folder \"%1\".").arg(QDir::toNativeSeparators(folder)));
+        throw PaperletError(QCoreApplication::translate("NoteCollection", "Cannot open the notes folder \"%1\".").arg(QDir::toNativeSeparators(folder)));
     // Matched by hand: a name filter compiles a regular expression whose
     // matcher then stays in memory for the rest of the run.
     QStringList names = dir.entryList(QDir::Files, QDir::NoSort);

@@ -33,12 +33,12 @@ NoteMenu::NoteMenu(TFR_NOTE &note, NoteEditor &editor, NoteHost &host)
     pmSettings = new PopupMenu(&note);
     pmSettings->setObjectName(QStringLiteral("pmSettings"));
     pmSettings->setImages(m_editor.images());
-    tbNewNote = pmSettings->addItem(QStringLiteral("New Note"), EditorImages::NewNote);
+    tbNewNote = pmSettings->addItem(tr("New Note"), EditorImages::NewNote);
     tbNewNote->setObjectName(QStringLiteral("tbNewNote"));
     connect(tbNewNote, &QAction::triggered, this, guarded(this, &NoteMenu::tbNewNoteClick));
     pmSettings->addSeparator();
 
-    tbColor = pmSettings->addSubmenu(QStringLiteral("Color"));
+    tbColor = pmSettings->addSubmenu(tr("Color"));
     tbColor->setObjectName(QStringLiteral("tbColor"));
     cpColorPalette = new TTBXColorPalette(tbColor);
     cpColorPalette->setObjectName(QStringLiteral("cpColorPalette"));
@@ -48,12 +48,12 @@ NoteMenu::NoteMenu(TFR_NOTE &note, NoteEditor &editor, NoteHost &host)
     tbColor->addAction(cpColorPalette);
     connect(tbColor, &QMenu::aboutToShow, this, guarded(this, &NoteMenu::tbColorPopup));
 
-    tbTransparent = pmSettings->addSubmenu(QStringLiteral("Opacity         "));
+    tbTransparent = pmSettings->addSubmenu(tr("Opacity         "));
     tbTransparent->setObjectName(QStringLiteral("tbTransparent"));
     opacityGroup = new QActionGroup(tbTransparent);
     opacityGroup->setObjectName(QStringLiteral("opacityGroup"));
     for (int percent = OpacityStep; percent <= 100; percent += OpacityStep) {
-        QAction *item = tbTransparent->addItem(QString::number(percent) + QStringLiteral(" %"));
+        QAction *item = tbTransparent->addItem(tr("%1 %").arg(percent));
         item->setObjectName(QStringLiteral("N") + QString::number(percent));
         item->setData(percent);
         item->setCheckable(true);
@@ -64,18 +64,18 @@ NoteMenu::NoteMenu(TFR_NOTE &note, NoteEditor &editor, NoteHost &host)
     tickOpacity(note.Opacity());
     pmSettings->addSeparator();
 
-    tbDelete = pmSettings->addItem(QStringLiteral("Delete"), EditorImages::Delete);
+    tbDelete = pmSettings->addItem(tr("Delete"), EditorImages::Delete);
     tbDelete->setObjectName(QStringLiteral("tbDelete"));
     connect(tbDelete, &QAction::triggered, this, guarded(this, &NoteMenu::mnDeleteNoteClick));
     pmSettings->addSeparator();
-    tbPrint = pmSettings->addItem(QStringLiteral("Print"), EditorImages::Print);
+    tbPrint = pmSettings->addItem(tr("Print"), EditorImages::Print);
     tbPrint->setObjectName(QStringLiteral("tbPrint"));
     connect(tbPrint, &QAction::triggered, this, guarded(this, &NoteMenu::mnPrintClick));
-    tbSendMail = pmSettings->addItem(QStringLiteral("Send Mail"), EditorImages::SendMail);
+    tbSendMail = pmSettings->addItem(tr("Send Mail"), EditorImages::SendMail);
     tbSendMail->setObjectName(QStringLiteral("tbSendMail"));
     connect(tbSendMail, &QAction::triggered, this, guarded(this, &NoteMenu::tbSendMailClick));
     pmSettings->addSeparator();
-    tbExit = pmSettings->addItem(QStringLiteral("Close"));
+    tbExit = pmSettings->addItem(tr("Close"));
     tbExit->setObjectName(QStringLiteral("tbExit"));
     connect(tbExit, &QAction::triggered, this, guarded(this, &NoteMenu::mnExitClick));
 
@@ -120,7 +120,7 @@ void NoteMenu::tbNewNoteClick()
 
 void NoteMenu::mnDeleteNoteClick()
 {
-    const auto answer = Messages::exec({QMessageBox::Question, DeleteCaption, DeleteQuestion,
+    const auto answer = Messages::exec({QMessageBox::Question, DeleteCaption(), DeleteQuestion(),
                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes},
                                        &m_note);
     if (answer != QMessageBox::Yes)

@@ -25,8 +25,8 @@ class NoteMenu final : public QObject
 {
     Q_OBJECT
 public:
-    static inline const QString DeleteQuestion = QStringLiteral("Are you sure want to delete the note?");
-    static inline const QString DeleteCaption = QStringLiteral("Delete Confirmation");
+    static QString DeleteQuestion() { return tr("Are you sure want to delete the note?"); }
+    static QString DeleteCaption() { return tr("Delete Confirmation"); }
 
     NoteMenu(TFR_NOTE &note, NoteEditor &editor, NoteHost &host);
     ~NoteMenu() override;

@@ -37,9 +37,9 @@
 
 namespace {
 
-const QString DesignTitle = QStringLiteral("Notes");
-const QString TitleHint = QStringLiteral("Double click to edit title");
-const QString BlankTitle = QStringLiteral("No Name");
+const char *const DesignTitle = QT_TRANSLATE_NOOP("TFR_NOTE", "Notes");
+const char *const TitleHint = QT_TRANSLATE_NOOP("TFR_NOTE", "Double click to edit title");
+const char *const BlankTitle = QT_TRANSLATE_NOOP("TFR_NOTE", "No Name");
 const QString FontFace = QStringLiteral("Tahoma");
 constexpr Color DesignColor = Color::fromValue(0x99FFFF);
 constexpr Color TitleTextColor = Color::fromValue(0x3F3F3F);
@@ -188,12 +188,12 @@ void TFR_NOTE::buildTitleBar()
     pnBar->setFont(bold);
     pnBar->installEventFilter(this);
 
-    pnTitlePanel = new QLabel(DesignTitle, pnBar);
+    pnTitlePanel = new QLabel(tr(DesignTitle), pnBar);
     pnTitlePanel->setObjectName(QStringLiteral("pnTitlePanel"));
     pnTitlePanel->setTextFormat(Qt::PlainText);
     pnTitlePanel->setAlignment(Qt::AlignCenter);
     pnTitlePanel->setMargin(3);
-    pnTitlePanel->setToolTip(TitleHint);
+    pnTitlePanel->setToolTip(tr(TitleHint));
     // A long title must not widen the note.
     pnTitlePanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     pnTitlePanel->installEventFilter(this);
@@ -209,8 +209,8 @@ void TFR_NOTE::buildTitleBar()
     pnButtons = new QWidget(pnBar);
     pnButtons->setObjectName(QStringLiteral("pnButtons"));
     pnButtons->setFixedWidth(ButtonsWidth);
-    sbPopup = flatButton(pnButtons, QStringLiteral("sbPopup"), 1, Glyph::Chevron, QStringLiteral("Menu"));
-    sbClose = flatButton(pnButtons, QStringLiteral("sbClose"), 20, Glyph::Cross, QStringLiteral("Close"));
+    sbPopup = flatButton(pnButtons, QStringLiteral("sbPopup"), 1, Glyph::Chevron, tr("Menu"));
+    sbClose = flatButton(pnButtons, QStringLiteral("sbClose"), 20, Glyph::Cross, tr("Close"));
     connect(sbPopup, &QToolButton::clicked, this, guarded(this, &TFR_NOTE::sbPopupClick));
     connect(sbClose, &QToolButton::clicked, this, guarded(this, &TFR_NOTE::sbCloseClick));
 
@@ -285,7 +285,7 @@ void TFR_NOTE::LoadNote(const QString &fileName)
         print = FileFingerprint::of(path, bytes);
         record = NoteFile::decode(bytes);
     } catch (const PaperletError &error) {
-        throw PaperletError(QStringLiteral("Cannot load the note file \"%1\": %2")
+        throw PaperletError(tr("Cannot load the note file \"%1\": %2")
                                 .arg(QDir::toNativeSeparators(path), error.message()));
     }
     // Stored notes open in numbers at start-up; none of them should take the focus.
@@ -428,7 +428,7 @@ void TFR_NOTE::rescue(const QString &reason)
     const QString copy = folder + FileName;
     try {
         if (!QDir().mkpath(folder))
-            throw PaperletError(QStringLiteral("Cannot create \"%1\".").arg(QDir::toNativeSeparators(folder)));
+            throw PaperletError(tr("Cannot create \"%1\".").arg(QDir::toNativeSeparators(folder)));
         NoteFile::writeAtomically(copy, NoteFile::encode(currentRecord()));
         RescueLog::add(copy, reason);
         qCritical("%s\nA copy of the note was saved as \"%s\".", qPrintable(reason),
@@ -606,10 +606,10 @@ void TFR_NOTE::edTitleExit()
     if (!m_editingTitle)
         return;
     m_editingTitle = false;
-    pnTitlePanel->setToolTip(TitleHint);
+    pnTitlePanel->setToolTip(tr(TitleHint));
     QString text = edTitle->text();
     if (NoteFile::trimControls(text).isEmpty())
-        text = BlankTitle;
+        text = tr(BlankTitle);
     setTitle(text);
     edTitle->hide();
 }
@@ -735,7 +735,7 @@ void TFR_NOTE::closeEvent(QCloseEvent *event)
         // The text stays on screen rather than being lost with the window.
         event->ignore();
         setAlpha(m_opacity);
-        Application::reportLater(error.message() + QStringLiteral("\nThe note stays open so that its text is not lost."));
+        Application::reportLater(error.message() + tr("\nThe note stays open so that its text is not lost."));
         return;
     }
     m_persisted = true;

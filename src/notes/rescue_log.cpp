@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "platform/data_place.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -32,8 +33,13 @@ void add(const QString &copyPath, const QString &reason)
         (QDir::toNativeSeparators(copyPath) + QLatin1Char('\n') + oneLineReason + QLatin1Char('\n')).toUtf8();
     if (!list.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text | QIODevice::Unbuffered)
         || list.write(entry) != entry.size())
-        throw PaperletError(QStringLiteral("Cannot add to the list of rescued notes \"%1\": %2")
+        throw PaperletError(QCoreApplication::translate("RescueLog", "Cannot add to the list of rescued notes \"%1\": %2")
                                 .arg(QDir::toNativeSeparators(listPath()), list.errorString()));
+}
+
+QString caption()
+{
+    return QCoreApplication::translate("RescueLog", "Rescued Notes");
 }
 
 QString takeReport()
@@ -46,8 +52,8 @@ QString takeReport()
     list.remove();
     if (lines.isEmpty())
         return {};
-    QString report = QStringLiteral("Some notes could not be saved in their own files when Paperlet last closed. "
-                                    "Their copies were saved here:\n");
+    QString report = QCoreApplication::translate("RescueLog", "Some notes could not be saved in their own files when Paperlet last closed. "
+                                                 "Their copies were saved here:\n");
     for (qsizetype i = 0; i + 1 < lines.size(); i += 2)
         report += QStringLiteral("\n%1\n(%2)\n").arg(lines.at(i), lines.at(i + 1));
     return report;

@@ -9,7 +9,7 @@
 namespace RescueLog {
 
 // The caption of the box that reports the copies.
-inline const QString Caption = QStringLiteral("Rescued Notes");
+QString caption();
 
 // Where the copies go, with a trailing separator.
 QString folder();

@@ -2,12 +2,14 @@
 
 #include "core/error.h"
 
+#include <QCoreApplication>
+
 void Autostart::failWrite()
 {
-    throw PaperletError(QStringLiteral("Failed to set data for '%1'").arg(EntryName));
+    throw PaperletError(QCoreApplication::translate("Autostart", "Failed to set data for '%1'").arg(EntryName));
 }
 
 void Autostart::failRead()
 {
-    throw PaperletError(QStringLiteral("Invalid data type for '%1'").arg(EntryName));
+    throw PaperletError(QCoreApplication::translate("Autostart", "Invalid data type for '%1'").arg(EntryName));
 }

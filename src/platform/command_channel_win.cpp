@@ -1,5 +1,7 @@
 #include "platform/command_channel.h"
 
+#include <QCoreApplication>
+
 // Windows has no session message bus: the program runs without a command
 // line there, and a new start says so instead of pretending.
 
@@ -24,7 +26,7 @@ namespace CommandSender {
 
 Result send(const QString &, Command, QString *error)
 {
-    *error = QStringLiteral("commands to the running copy are not supported on this system");
+    *error = QCoreApplication::translate("CommandSender", "commands to the running copy are not supported on this system");
     return Result::Failed;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/command_channel.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -130,20 +131,20 @@ Result send(const QString &instanceKey, Command command, QString *error)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        *error = QStringLiteral("no D-Bus session bus to reach the running copy (%1)")
+        *error = QCoreApplication::translate("CommandSender", "no D-Bus session bus to reach the running copy (%1)")
                      .arg(bus.lastError().message());
         return Result::Failed;
     }
     const QString name = serviceName(instanceKey);
     if (!waitForService(bus, name)) {
-        *error = QStringLiteral("the running copy does not answer on the D-Bus session bus");
+        *error = QCoreApplication::translate("CommandSender", "the running copy does not answer on the D-Bus session bus");
         return Result::Failed;
     }
     const QDBusMessage reply = bus.call(
         QDBusMessage::createMethodCall(name, ObjectPath, Interface, QLatin1String(methodOf(command))),
         QDBus::Block, AnswerTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage) {
-        *error = QStringLiteral("the running copy did not take the command: %1").arg(reply.errorMessage());
+        *error = QCoreApplication::translate("CommandSender", "the running copy did not take the command: %1").arg(reply.errorMessage());
         return Result::Failed;
     }
     if (command == Command::Start && !reply.arguments().value(0).toBool())

@@ -3,6 +3,8 @@
 #include "framework/system_metrics.h"
 #include "theme/color_palette.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace {
@@ -16,16 +18,16 @@ struct NamedColor
 constexpr int kDefaultCols = 8;
 constexpr int kDefaultRows = 5;
 constexpr NamedColor kDefaultColors[kDefaultRows][kDefaultCols] = {
-    {{Color::fromValue(0x000000), "Black"}, {Color::fromValue(0x003399), "Brown"}, {Color::fromValue(0x003333), "Olive Green"}, {Color::fromValue(0x003300), "Dark Green"},
-     {Color::fromValue(0x663300), "Dark Teal"}, {Color::fromValue(0x800000), "Dark blue"}, {Color::fromValue(0x993333), "Indigo"}, {Color::fromValue(0x333333), "Gray-80%"}},
-    {{Color::fromValue(0x000080), "Dark Red"}, {Color::fromValue(0x0066FF), "Orange"}, {Color::fromValue(0x008080), "Dark Yellow"}, {Color::fromValue(0x008000), "Green"},
-     {Color::fromValue(0x808000), "Teal"}, {Color::fromValue(0xFF0000), "Blue"}, {Color::fromValue(0x996666), "Blue-Gray"}, {Color::fromValue(0x808080), "Gray-50%"}},
-    {{Color::fromValue(0x0000FF), "Red"}, {Color::fromValue(0x0099FF), "Light Orange"}, {Color::fromValue(0x00CC99), "Lime"}, {Color::fromValue(0x669933), "Sea Green"},
-     {Color::fromValue(0xCCCC33), "Aqua"}, {Color::fromValue(0xFF6633), "Light Blue"}, {Color::fromValue(0x800080), "Violet"}, {Color::fromValue(0x969696), "Gray-40%"}},
-    {{Color::fromValue(0xFF00FF), "Pink"}, {Color::fromValue(0x00CCFF), "Gold"}, {Color::fromValue(0x00FFFF), "Yellow"}, {Color::fromValue(0x00FF00), "Bright Green"},
-     {Color::fromValue(0xFFFF00), "Turquoise"}, {Color::fromValue(0xFFCC00), "Sky Blue"}, {Color::fromValue(0x663399), "Plum"}, {Color::fromValue(0xC0C0C0), "Gray-25%"}},
-    {{Color::fromValue(0xCC99FF), "Rose"}, {Color::fromValue(0x99CCFF), "Tan"}, {Color::fromValue(0x99FFFF), "Light Yellow"}, {Color::fromValue(0xCCFFCC), "Light Green"},
-     {Color::fromValue(0xFFFFCC), "Light Turquoise"}, {Color::fromValue(0xFFCC99), "Pale Blue"}, {Color::fromValue(0xFF99CC), "Lavender"}, {Color::fromValue(0xFFFFFF), "White"}},
+    {{Color::fromValue(0x000000), QT_TRANSLATE_NOOP("ColorNames", "Black")}, {Color::fromValue(0x003399), QT_TRANSLATE_NOOP("ColorNames", "Brown")}, {Color::fromValue(0x003333), QT_TRANSLATE_NOOP("ColorNames", "Olive Green")}, {Color::fromValue(0x003300), QT_TRANSLATE_NOOP("ColorNames", "Dark Green")},
+     {Color::fromValue(0x663300), QT_TRANSLATE_NOOP("ColorNames", "Dark Teal")}, {Color::fromValue(0x800000), QT_TRANSLATE_NOOP("ColorNames", "Dark blue")}, {Color::fromValue(0x993333), QT_TRANSLATE_NOOP("ColorNames", "Indigo")}, {Color::fromValue(0x333333), QT_TRANSLATE_NOOP("ColorNames", "Gray-80%")}},
+    {{Color::fromValue(0x000080), QT_TRANSLATE_NOOP("ColorNames", "Dark Red")}, {Color::fromValue(0x0066FF), QT_TRANSLATE_NOOP("ColorNames", "Orange")}, {Color::fromValue(0x008080), QT_TRANSLATE_NOOP("ColorNames", "Dark Yellow")}, {Color::fromValue(0x008000), QT_TRANSLATE_NOOP("ColorNames", "Green")},
+     {Color::fromValue(0x808000), QT_TRANSLATE_NOOP("ColorNames", "Teal")}, {Color::fromValue(0xFF0000), QT_TRANSLATE_NOOP("ColorNames", "Blue")}, {Color::fromValue(0x996666), QT_TRANSLATE_NOOP("ColorNames", "Blue-Gray")}, {Color::fromValue(0x808080), QT_TRANSLATE_NOOP("ColorNames", "Gray-50%")}},
+    {{Color::fromValue(0x0000FF), QT_TRANSLATE_NOOP("ColorNames", "Red")}, {Color::fromValue(0x0099FF), QT_TRANSLATE_NOOP("ColorNames", "Light Orange")}, {Color::fromValue(0x00CC99), QT_TRANSLATE_NOOP("ColorNames", "Lime")}, {Color::fromValue(0x669933), QT_TRANSLATE_NOOP("ColorNames", "Sea Green")},
+     {Color::fromValue(0xCCCC33), QT_TRANSLATE_NOOP("ColorNames", "Aqua")}, {Color::fromValue(0xFF6633), QT_TRANSLATE_NOOP("ColorNames", "Light Blue")}, {Color::fromValue(0x800080), QT_TRANSLATE_NOOP("ColorNames", "Violet")}, {Color::fromValue(0x969696), QT_TRANSLATE_NOOP("ColorNames", "Gray-40%")}},
+    {{Color::fromValue(0xFF00FF), QT_TRANSLATE_NOOP("ColorNames", "Pink")}, {Color::fromValue(0x00CCFF), QT_TRANSLATE_NOOP("ColorNames", "Gold")}, {Color::fromValue(0x00FFFF), QT_TRANSLATE_NOOP("ColorNames", "Yellow")}, {Color::fromValue(0x00FF00), QT_TRANSLATE_NOOP("ColorNames", "Bright Green")},
+     {Color::fromValue(0xFFFF00), QT_TRANSLATE_NOOP("ColorNames", "Turquoise")}, {Color::fromValue(0xFFCC00), QT_TRANSLATE_NOOP("ColorNames", "Sky Blue")}, {Color::fromValue(0x663399), QT_TRANSLATE_NOOP("ColorNames", "Plum")}, {Color::fromValue(0xC0C0C0), QT_TRANSLATE_NOOP("ColorNames", "Gray-25%")}},
+    {{Color::fromValue(0xCC99FF), QT_TRANSLATE_NOOP("ColorNames", "Rose")}, {Color::fromValue(0x99CCFF), QT_TRANSLATE_NOOP("ColorNames", "Tan")}, {Color::fromValue(0x99FFFF), QT_TRANSLATE_NOOP("ColorNames", "Light Yellow")}, {Color::fromValue(0xCCFFCC), QT_TRANSLATE_NOOP("ColorNames", "Light Green")},
+     {Color::fromValue(0xFFFFCC), QT_TRANSLATE_NOOP("ColorNames", "Light Turquoise")}, {Color::fromValue(0xFFCC99), QT_TRANSLATE_NOOP("ColorNames", "Pale Blue")}, {Color::fromValue(0xFF99CC), QT_TRANSLATE_NOOP("ColorNames", "Lavender")}, {Color::fromValue(0xFFFFFF), QT_TRANSLATE_NOOP("ColorNames", "White")}},
 };
 
 } // namespace
@@ -79,7 +81,7 @@ void TTBXCustomColorSet::UpdateSize(int NewColCount, int NewRowCount)
 QString TTBXCustomColorSet::ColorToString(::Color Color)
 {
     if (Color.isNone())
-        return QStringLiteral("None");
+        return QCoreApplication::translate("ColorNames", "None");
     const ::Color rgb = Color.resolved(sysColor);
     const auto firstName = [&]() -> std::optional<QString> {
         for (int row = 0; row < RowCount(); ++row) {
@@ -138,6 +140,6 @@ void TTBXDefaultColorSet::GetColorInfo(int Col, int Row, ::Color &Color, QString
     Name.clear();
     if (Col >= 0 && Col < kDefaultCols && Row >= 0 && Row < kDefaultRows) {
         Color = kDefaultColors[Row][Col].color;
-        Name = QString::fromLatin1(kDefaultColors[Row][Col].name);
+        Name = QCoreApplication::translate("ColorNames", kDefaultColors[Row][Col].name);
     }
 }

@@ -1,5 +1,7 @@
 #include "theme/note_color_set.h"
 
+#include <QCoreApplication>
+
 namespace NoteColorSet {
 namespace {
 
@@ -10,12 +12,12 @@ struct NoteColor
 };
 
 constexpr NoteColor kNoteColors[RowCount][ColCount] = {
-    {{Color::fromValue(0x0000FF), "Red"}, {Color::fromValue(0x0099FF), "Light Orange"}, {Color::fromValue(0x00CC99), "Lime"}, {Color::fromValue(0x669933), "Sea Green"},
-     {Color::fromValue(0xCCCC33), "Aqua"}, {Color::fromValue(0xFF6633), "Light Blue"}, {Color::fromValue(0x800080), "Violet"}, {Color::fromValue(0x969696), "Dark Gray"}},
-    {{Color::fromValue(0xFF00FF), "Pink"}, {Color::fromValue(0x00CCFF), "Gold"}, {Color::fromValue(0x00FFFF), "Yellow"}, {Color::fromValue(0x00FF00), "Bright Green"},
-     {Color::fromValue(0xFFFF00), "Turquoise"}, {Color::fromValue(0xFFCC00), "Sky Blue"}, {Color::fromValue(0x663399), "Plum"}, {Color::fromValue(0xC0C0C0), "Light Gray"}},
-    {{Color::fromValue(0xCC99FF), "Rose"}, {Color::fromValue(0x99CCFF), "Tan"}, {Color::fromValue(0x99FFFF), "Light Yellow"}, {Color::fromValue(0xCCFFCC), "Light Green"},
-     {Color::fromValue(0xFFFFCC), "Light Turquoise"}, {Color::fromValue(0xFFCC99), "Pale Blue"}, {Color::fromValue(0xFF99CC), "Lavender"}, {Color::fromValue(0xFFFFFF), "White"}},
+    {{Color::fromValue(0x0000FF), QT_TRANSLATE_NOOP("ColorNames", "Red")}, {Color::fromValue(0x0099FF), QT_TRANSLATE_NOOP("ColorNames", "Light Orange")}, {Color::fromValue(0x00CC99), QT_TRANSLATE_NOOP("ColorNames", "Lime")}, {Color::fromValue(0x669933), QT_TRANSLATE_NOOP("ColorNames", "Sea Green")},
+     {Color::fromValue(0xCCCC33), QT_TRANSLATE_NOOP("ColorNames", "Aqua")}, {Color::fromValue(0xFF6633), QT_TRANSLATE_NOOP("ColorNames", "Light Blue")}, {Color::fromValue(0x800080), QT_TRANSLATE_NOOP("ColorNames", "Violet")}, {Color::fromValue(0x969696), QT_TRANSLATE_NOOP("ColorNames", "Dark Gray")}},
+    {{Color::fromValue(0xFF00FF), QT_TRANSLATE_NOOP("ColorNames", "Pink")}, {Color::fromValue(0x00CCFF), QT_TRANSLATE_NOOP("ColorNames", "Gold")}, {Color::fromValue(0x00FFFF), QT_TRANSLATE_NOOP("ColorNames", "Yellow")}, {Color::fromValue(0x00FF00), QT_TRANSLATE_NOOP("ColorNames", "Bright Green")},
+     {Color::fromValue(0xFFFF00), QT_TRANSLATE_NOOP("ColorNames", "Turquoise")}, {Color::fromValue(0xFFCC00), QT_TRANSLATE_NOOP("ColorNames", "Sky Blue")}, {Color::fromValue(0x663399), QT_TRANSLATE_NOOP("ColorNames", "Plum")}, {Color::fromValue(0xC0C0C0), QT_TRANSLATE_NOOP("ColorNames", "Light Gray")}},
+    {{Color::fromValue(0xCC99FF), QT_TRANSLATE_NOOP("ColorNames", "Rose")}, {Color::fromValue(0x99CCFF), QT_TRANSLATE_NOOP("ColorNames", "Tan")}, {Color::fromValue(0x99FFFF), QT_TRANSLATE_NOOP("ColorNames", "Light Yellow")}, {Color::fromValue(0xCCFFCC), QT_TRANSLATE_NOOP("ColorNames", "Light Green")},
+     {Color::fromValue(0xFFFFCC), QT_TRANSLATE_NOOP("ColorNames", "Light Turquoise")}, {Color::fromValue(0xFFCC99), QT_TRANSLATE_NOOP("ColorNames", "Pale Blue")}, {Color::fromValue(0xFF99CC), QT_TRANSLATE_NOOP("ColorNames", "Lavender")}, {Color::fromValue(0xFFFFFF), QT_TRANSLATE_NOOP("ColorNames", "White")}},
 };
 
 } // namespace
@@ -25,7 +27,7 @@ void GetNoteColorInfo(TTBXCustomColorSet *, int Col, int Row, ::Color &Color, QS
     if (Row < 0 || Row >= RowCount || Col < 0 || Col >= ColCount)
         return;
     Color = kNoteColors[Row][Col].color;
-    Name = QString::fromLatin1(kNoteColors[Row][Col].name);
+    Name = QCoreApplication::translate("ColorNames", kNoteColors[Row][Col].name);
 }
 
 } // namespace NoteColorSet

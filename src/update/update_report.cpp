@@ -4,20 +4,19 @@
 
 #include "framework/message_box.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 
 namespace UpdateReport {
 
 namespace {
 
-const QString Caption = QStringLiteral("Paperlet");
-
 QMessageBox::StandardButton exec(QMessageBox::Icon icon, const QString &text,
                                  QMessageBox::StandardButtons buttons,
                                  QMessageBox::StandardButton defaultButton)
 {
     // The reply comes from the network: never let it be read as markup.
-    return Messages::exec({icon, Caption, text, buttons, defaultButton, Qt::PlainText});
+    return Messages::exec({icon, QCoreApplication::translate("UpdateReport", "Paperlet"), text, buttons, defaultButton, Qt::PlainText});
 }
 
 } // namespace

@@ -209,8 +209,8 @@ void TestNoteMenu::deleteAnsweredNoThenYes()
         box->button(QMessageBox::No)->click();
     });
     child(*note, "tbDelete")->trigger();
-    QCOMPARE(text, NoteMenu::DeleteQuestion);
-    QCOMPARE(caption, NoteMenu::DeleteCaption);
+    QCOMPARE(text, QStringLiteral("Are you sure want to delete the note?"));
+    QCOMPARE(caption, QStringLiteral("Delete Confirmation"));
     QCOMPARE(icon, QMessageBox::Question);
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
     flushDeletes();
