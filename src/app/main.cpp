@@ -8,6 +8,7 @@
 #include "notes/rescue_log.h"
 #include "platform/command_channel.h"
 #include "platform/data_place.h"
+#include "platform/display_check.h"
 #include "platform/termination_watcher.h"
 #include "platform/window_system.h"
 
@@ -93,6 +94,13 @@ int main(int argc, char *argv[])
         return 0;
 
     const bool choseX11 = preferX11OnWayland();
+    // Qt would abort with advice about reinstalling; say what is wrong instead.
+    if (const std::optional<QString> tried = unreachableDisplay()) {
+        print(stderr, programName + QStringLiteral(": ")
+                          + QCoreApplication::translate("main", "no display could be opened (%1)").arg(*tried)
+                          + QLatin1Char('\n'));
+        return 1;
+    }
     Application app(argc, argv);
     if (choseX11)
         qunsetenv("QT_QPA_PLATFORM");

@@ -3,6 +3,7 @@
 
 #include "e2e_session.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
@@ -47,6 +48,9 @@ class TestCommandLine final : public QObject
 private Q_SLOTS:
     void optionsWithoutDesktop_data();
     void optionsWithoutDesktop();
+    void displayThatDoesNotAnswer_data();
+    void displayThatDoesNotAnswer();
+    void manPageListsTheOptionsOfHelp();
     void commandsReachRunningCopy();
     void commandsWithNoCopyRunning_data();
     void commandsWithNoCopyRunning();
@@ -63,9 +67,15 @@ void TestCommandLine::optionsWithoutDesktop_data()
 
     QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("Paperlet 1.1\n") << QByteArray();
     QTest::newRow("help") << QStringList{"--help"} << 0 << QByteArray("Usage: paperlet [OPTION]") << QByteArray();
-    QTest::newRow("unknown") << QStringList{"--frobnicate"} << 2 << QByteArray() << QByteArray("Usage: paperlet");
+    // A wrong command line names what was wrong, then gives the usage.
+    QTest::newRow("unknown") << QStringList{"--frobnicate"} << 2 << QByteArray()
+                             << QByteArray("paperlet: unknown option '--frobnicate'\nUsage: paperlet [OPTION]");
+    QTest::newRow("plain word") << QStringList{"notes"} << 2 << QByteArray()
+                                << QByteArray("paperlet: unknown option 'notes'\nUsage: paperlet [OPTION]");
     QTest::newRow("two commands") << QStringList{"--new-note", "--exit"} << 2 << QByteArray()
-                                  << QByteArray("Usage: paperlet");
+                                  << QByteArray("paperlet: only one option at a time; '--exit' is one too many\n"
+                                                "Usage: paperlet [OPTION]");
+
 }
 
 void TestCommandLine::optionsWithoutDesktop()
@@ -90,8 +100,82 @@ void TestCommandLine::optionsWithoutDesktop()
     const QByteArray err = copy.readAllStandardError();
     QVERIFY2(stdoutStart.isEmpty() ? out.isEmpty() : out.startsWith(stdoutStart), out.constData());
     QVERIFY2(stderrStart.isEmpty() ? err.isEmpty() : err.startsWith(stderrStart), err.constData());
+    QVERIFY2(!err.contains("Reinstalling"), err.constData());
     // Nothing was started: no settings, no notes folder.
     QCOMPARE(session.appFolderEntries(), QStringList{QStringLiteral("paperlet")});
+}
+
+// Without a display the program says so and ends with 1; Qt alone would
+// abort with advice about reinstalling.
+void TestCommandLine::displayThatDoesNotAnswer_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("wayland");
+    QTest::addColumn<QByteArray>("message");
+
+    const QString noServer = QStringLiteral(":%1").arg(QCoreApplication::applicationPid() % 30000 + 20000);
+    const QByteArray gone = "DISPLAY \"" + noServer.toLatin1() + '"';
+    const QByteArray start = "paperlet: no display could be opened (";
+    QTest::newRow("no display at all") << QStringList{} << QString() << QString() << QString()
+                                       << start + "DISPLAY unset)\n";
+    QTest::newRow("no display, command") << QStringList{QStringLiteral("--settings")} << QString() << QString()
+                                         << QString() << start + "DISPLAY unset)\n";
+    QTest::newRow("X server gone") << QStringList{} << QString() << noServer << QString() << start + gone + ")\n";
+    QTest::newRow("Wayland asked for, none there") << QStringList{} << QStringLiteral("wayland") << QString()
+                                                   << QStringLiteral("no-such-wayland")
+                                                   << start + "WAYLAND_DISPLAY \"no-such-wayland\")\n";
+    QTest::newRow("neither of two") << QStringList{} << QStringLiteral("xcb;wayland") << noServer
+                                    << QStringLiteral("no-such-wayland")
+                                    << start + gone + ", WAYLAND_DISPLAY \"no-such-wayland\")\n";
+}
+
+void TestCommandLine::displayThatDoesNotAnswer()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, platform);
+    QFETCH(QString, display);
+    QFETCH(QString, wayland);
+    QFETCH(QByteArray, message);
+
+    E2eSession session;
+    session.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    session.setEnvironment(QStringLiteral("DISPLAY"), display);
+    session.setEnvironment(QStringLiteral("WAYLAND_DISPLAY"), wayland);
+    session.setEnvironment(QStringLiteral("XDG_SESSION_TYPE"), QString());
+    session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString());
+    QByteArray output;
+    QCOMPARE(runCopy(session, arguments, &output), 1);
+    QCOMPARE(output, message);
+    // Nothing was started: no settings, no notes folder.
+    QCOMPARE(session.appFolderEntries(), QStringList{QStringLiteral("paperlet")});
+}
+
+void TestCommandLine::manPageListsTheOptionsOfHelp()
+{
+    E2eSession session;
+    QProcess help;
+    help.start(session.binary(), {QStringLiteral("--help")});
+    QVERIFY(help.waitForFinished(20000));
+    QStringList helpOptions;
+    for (const QByteArray &line : help.readAllStandardOutput().split('\n'))
+        if (line.trimmed().startsWith("--"))
+            helpOptions.append(QString::fromLatin1(line.trimmed().split(' ').first()));
+    QVERIFY(helpOptions.size() >= 8);
+
+    QFile page(QStringLiteral(PAPERLET_MAN_PAGE));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(page.readAll());
+    QVERIFY2(!text.contains(QStringLiteral("no options of its own")), "the page denies the options");
+    // Each option is a tagged paragraph of the OPTIONS section, in the same order.
+    const QString options = text.section(QStringLiteral(".SH OPTIONS"), 1).section(QStringLiteral(".SH "), 0, 0);
+    QStringList pageOptions;
+    const QStringList lines = options.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        if (lines.at(i) == QLatin1String(".TP") && lines.at(i + 1).startsWith(QLatin1String(".B \\-\\-")))
+            pageOptions.append(lines.at(i + 1).mid(3).remove(QLatin1Char('\\')));
+    QCOMPARE(pageOptions, helpOptions);
 }
 
 void TestCommandLine::commandsReachRunningCopy()
