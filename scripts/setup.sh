@@ -11,6 +11,7 @@ packages=(
   libx11-dev libxdamage-dev python3 syncthing
   dpkg-dev file lintian appstream
   dbus-daemon xfce4-panel
+  fonts-wine
   sway swaybg xwayland wtype grim mutter
 )
 scripts/install-packages.sh "${packages[@]}"

@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "framework/message_box.h"
+#include "platform/design_font.h"
 
 #include <QLocale>
 #include <QTimer>
@@ -17,6 +18,7 @@ Application::Application(int &argc, char **argv)
     auto *translator = new QTranslator(this);
     if (translator->load(QLocale(), QStringLiteral("paperlet"), QStringLiteral("_"), QStringLiteral(":/i18n")))
         installTranslator(translator);
+    DesignFont::ensure();
 }
 
 Application::~Application()

@@ -101,6 +101,11 @@ void TestPackage::installsItsFiles()
                              "/usr/share/icons/hicolor/256x256/apps/paperlet.png"})
         QVERIFY2(files.contains(QLatin1String(path)), path);
 
+    // The design's font comes with the package.
+    const QString depends = E2eSession::run(QStringLiteral("dpkg-query"),
+                                            {QStringLiteral("-W"), QStringLiteral("-f=${Depends}"), QStringLiteral("paperlet")});
+    QVERIFY2(depends.contains(QLatin1String("fonts-wine")), qPrintable(depends));
+
     QFile entry(QStringLiteral("/usr/share/applications/paperlet.desktop"));
     QVERIFY(entry.open(QIODevice::ReadOnly));
     const QByteArray text = entry.readAll();
