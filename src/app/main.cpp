@@ -4,6 +4,7 @@
 #include "core/command_line.h"
 #include "core/error.h"
 #include "framework/application.h"
+#include "framework/guarded.h"
 #include "framework/message_box.h"
 #include "notes/rescue_log.h"
 #include "platform/command_channel.h"
@@ -132,20 +133,20 @@ int main(int argc, char *argv[])
         mainForm->ShowAllNotes();
         CommandReceiver commands(instanceCaption);
         QObject::connect(&commands, &CommandReceiver::commandReceived, mainForm,
-                         [mainForm](Command received) { carryOut(*mainForm, received); });
+                         guarded([mainForm](Command received) { carryOut(*mainForm, received); }));
         commands.listen();
         // A desktop without a tray: the notes stand in for it.
         NoTrayMode noTray(*mainForm);
         QObject::connect(&noTray, &NoTrayMode::activeChanged, &commands, &CommandReceiver::setStartMakesNote);
         // The notes of the folder are open by now; the command comes on top.
         if (*command != Command::Start && *command != Command::ShowAll)
-            QTimer::singleShot(0, mainForm, [mainForm, c = *command] { carryOut(*mainForm, c); });
+            QTimer::singleShot(0, mainForm, guarded([mainForm, c = *command] { carryOut(*mainForm, c); }));
         // Notes rescued while the last run ended are news for whoever is here now.
-        QTimer::singleShot(0, &app, [] {
+        QTimer::singleShot(0, &app, guarded([] {
             const QString report = RescueLog::takeReport();
             if (!report.isEmpty())
                 Messages::exec({QMessageBox::Warning, RescueLog::caption(), report});
-        });
+        }));
         // 9. The message loop.
         app.exec();
     } catch (const std::exception &error) {

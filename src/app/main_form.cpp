@@ -76,10 +76,10 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     tiTray->setObjectName(QStringLiteral("tiTray"));
     tiTray->setToolTip(tr(TrayTip));
     m_activations = new TrayActivations(this);
-    connect(m_activations, &TrayActivations::doubleClick, this, [this] {
+    connect(m_activations, &TrayActivations::doubleClick, this, guarded([this] {
         if (m_dblClickAttached)
             tiTrayDblClick();
-    });
+    }));
     const auto onActivated = guarded([this](QSystemTrayIcon::ActivationReason reason) { onTrayActivated(reason); });
     connect(tiTray, &QSystemTrayIcon::activated, this, onActivated);
     tiTray->show();

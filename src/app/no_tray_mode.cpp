@@ -2,6 +2,7 @@
 
 #include "app/main_form.h"
 #include "framework/application.h"
+#include "framework/guarded.h"
 #include "notes/note_window.h"
 
 #include <QAction>
@@ -22,7 +23,7 @@ NoTrayMode::NoTrayMode(TFR_PLT_MAIN &form, QObject *parent)
         return;
     m_grace.setSingleShot(true);
     m_grace.setInterval(GraceMs);
-    connect(&m_grace, &QTimer::timeout, this, &NoTrayMode::graceOver);
+    connect(&m_grace, &QTimer::timeout, this, guarded(this, &NoTrayMode::graceOver));
     m_grace.start();
 }
 

@@ -58,9 +58,15 @@ void Application::destroyForms()
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {
-    bool handled = false;
-    runGuarded([&] { handled = QApplication::notify(receiver, event); });
-    return handled;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        // Every entry of ours is guarded; getting here means one is not, and
+        // the error has already unwound through Qt's frames.
+        qWarning("%s", UnguardedWarning);
+        runGuarded([] { throw; });
+    }
+    return false;
 }
 
 void Application::runGuarded(const std::function<void()> &handler)
@@ -106,6 +112,9 @@ void Application::reportLater(const QString &message)
 
 void Application::showException(const std::exception *error)
 {
-    Messages::exec({QMessageBox::Critical, tr("Paperlet"), errorText(error), QMessageBox::Ok, QMessageBox::NoButton,
+    const QString text = errorText(error);
+    // Also in the log, where a report can quote it after the box is gone.
+    qWarning("%s", qPrintable(text));
+    Messages::exec({QMessageBox::Critical, tr("Paperlet"), text, QMessageBox::Ok, QMessageBox::NoButton,
                     Qt::PlainText});
 }

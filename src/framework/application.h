@@ -49,8 +49,10 @@ public:
     void destroyForms();
 
     // The last resort: an exception that reached Qt's event delivery all the
-    // same. Handlers are wrapped with guarded() so that none does.
+    // same. Handlers are wrapped with guarded() so that none does; one that
+    // is not is named in the log with UnguardedWarning.
     bool notify(QObject *receiver, QEvent *event) override;
+    static constexpr const char *UnguardedWarning = "An error passed through Qt's event delivery: a handler is not guarded.";
 
     // The standard error display: a message box captioned "Paperlet" with
     // the error's text; null stands for an exception of unknown type.

@@ -4,6 +4,7 @@
 #include "../common/find_child.h"
 
 #include "app/main_form.h"
+#include "app/no_tray_mode.h"
 #include "app/tray_balloon.h"
 #include "core/error.h"
 #include "framework/application.h"
@@ -21,6 +22,8 @@
 #include <QScreen>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
@@ -103,6 +106,8 @@ private Q_SLOTS:
     void guardedHandlerShowsItsError_data();
     void guardedHandlerShowsItsError();
     void menuWorksAfterACommandFailed();
+    void failingNewNoteIsShownAndTheProgramGoesOn_data();
+    void failingNewNoteIsShownAndTheProgramGoesOn();
     void submenuWorksAfterACommandFailed();
 
 private:
@@ -437,6 +442,52 @@ void TestMainForm::menuWorksAfterACommandFailed()
         QCOMPARE(triggered.last().constFirst().value<QAction *>(), showAll);
         QTRY_VERIFY(!menu->isVisible());
     }
+}
+
+// Every way to a new note that Qt calls (not our own code) is guarded: the
+// failure of a new note shows in the error box, never in Qt's event delivery,
+// and the next note is made.
+void TestMainForm::failingNewNoteIsShownAndTheProgramGoesOn_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("tray double-click") << QStringLiteral("double-click");
+    QTest::newRow("no tray: the first note stands in for it") << QStringLiteral("no tray");
+}
+
+void TestMainForm::failingNewNoteIsShownAndTheProgramGoesOn()
+{
+    QFETCH(QString, entry);
+    QTest::failOnWarning(QRegularExpression(QRegularExpression::escape(QLatin1String(Application::UnguardedWarning))));
+    // The next note fails half-way through being made.
+    int failures = 1;
+    QMetaObject::Connection adopted = connect(Application::instance(), &Application::formAdopted, this,
+                                              [&failures](QWidget *form) {
+        if (auto *note = qobject_cast<TFR_NOTE *>(form))
+            connect(note, &TFR_NOTE::opacityChanged, note, [&failures] {
+                if (failures-- > 0)
+                    throw PaperletError(QStringLiteral("Cannot make the note."));
+            });
+    });
+    const auto cleanup = qScopeGuard([adopted] { QObject::disconnect(adopted); });
+    std::unique_ptr<NoTrayMode> noTray;
+    BoxSeen seen;
+    answerNextBox(seen);
+    if (entry == QLatin1String("double-click")) {
+        doubleClickTray();
+    } else {
+        noTray = std::make_unique<NoTrayMode>(*m_form);
+        QSignalSpy active(noTray.get(), &NoTrayMode::activeChanged);
+        if (!active.wait(NoTrayMode::GraceMs + 5000))
+            QSKIP("a tray is there");
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(seen.shown, NoTrayMode::GraceMs + 5000);
+    QCOMPARE(seen.title, QStringLiteral("Paperlet"));
+    QCOMPARE(seen.text, QStringLiteral("Cannot make the note."));
+    QCOMPARE(failures, 0);
+    QCOMPARE(notes(), 0);
+    // The program goes on: the next note is made.
+    m_form->makeNewNote();
+    QCOMPARE(notes(), 1);
 }
 
 // The parent menu learns of a command in its submenu only after the

@@ -3,6 +3,7 @@
 
 #include "e2e_session.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -55,6 +56,8 @@ private Q_SLOTS:
     void commandsWithNoCopyRunning_data();
     void commandsWithNoCopyRunning();
     void plainSecondStartStillWarns();
+    void failedCommandIsShownAndTheProgramGoesOn_data();
+    void failedCommandIsShownAndTheProgramGoesOn();
     void noBusFailsClearly();
 };
 
@@ -258,6 +261,70 @@ void TestCommandLine::plainSecondStartStillWarns()
     QVERIFY(second.waitForExit());
     QCOMPARE(second.exitCode(), 0);
     QVERIFY(app.shownWindows().isEmpty());
+}
+
+// A command that fails, from a later start or with the first, is shown in
+// the error box and the program takes the next one.
+void TestCommandLine::failedCommandIsShownAndTheProgramGoesOn_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("withFirstStart");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QByteArray>("error");
+
+    QTest::newRow("later start, Show All: notes folder gone") << QStringLiteral("notes folder") << false
+                                                              << QStringLiteral("--show-all")
+                                                              << QByteArray("Cannot open the notes folder");
+    QTest::newRow("later start, Settings: autostart entry unreadable") << QStringLiteral("autostart") << false
+                                                                       << QStringLiteral("--settings")
+                                                                       << QByteArray("Invalid data type for 'Paperlet'");
+    QTest::newRow("first start, Settings: autostart entry unreadable") << QStringLiteral("autostart") << true
+                                                                       << QStringLiteral("--settings")
+                                                                       << QByteArray("Invalid data type for 'Paperlet'");
+}
+
+void TestCommandLine::failedCommandIsShownAndTheProgramGoesOn()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, withFirstStart);
+    QFETCH(QString, option);
+    QFETCH(QByteArray, error);
+
+    E2E_SESSION(session);
+    E2E_BUS(bus, session);
+    session.seedSettings(QuietSettings);
+    const QDir app(session.appFolder());
+    const auto breakIt = [&] {
+        if (fault == QLatin1String("notes folder")) {
+            // A file where the folder was: it cannot be listed, nor made again.
+            QDir(app.filePath(QStringLiteral("Notes"))).removeRecursively();
+            QFile blocker(app.filePath(QStringLiteral("Notes")));
+            return blocker.open(QIODevice::WriteOnly);
+        }
+        // A folder where the entry file should be.
+        return QDir().mkpath(app.filePath(QStringLiteral("../config/autostart/Paperlet.desktop")));
+    };
+    E2eProgram *program = nullptr;
+    if (withFirstStart) {
+        QVERIFY(breakIt());
+        program = &session.start({option});
+        QVERIFY(program->waitForTrayIcon());
+    } else {
+        program = &session.start();
+        QVERIFY(program->waitForTrayIcon());
+        QVERIFY(breakIt());
+        QCOMPARE(runCopy(session, {option}), 0);
+    }
+    QVERIFY(program->answerMessageBox(QStringLiteral("Paperlet")));
+    QVERIFY2(E2eSession::waitFor([&] { return program->output().contains(error); }), program->output().constData());
+    // Caught where Qt called us, not by the last resort in the event loop.
+    QVERIFY2(!program->output().contains("a handler is not guarded"), program->output().constData());
+    QVERIFY(program->isRunning());
+    QCOMPARE(runCopy(session, {QStringLiteral("--new-note")}), 0);
+    QVERIFY(program->waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly));
+    QCOMPARE(runCopy(session, {QStringLiteral("--exit")}), 0);
+    QVERIFY(program->waitForExit());
+    QCOMPARE(program->exitCode(), 0);
 }
 
 void TestCommandLine::noBusFailsClearly()
