@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 #include "app/no_tray_mode.h"
 #include "app/single_instance.h"
+#include "app/version.h"
 #include "core/command_line.h"
 #include "core/error.h"
 #include "framework/application.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-const QString VersionText = QStringLiteral("1.1");
+const QString VersionText = QStringLiteral(PAPERLET_VERSION_TEXT);
 
 QStringList argumentsOf(int argc, char *argv[])
 {

@@ -61,8 +61,6 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
 
     // 1. The form from its layout: tray icon with tip and menu, timers off.
     setWindowTitle(tr("Paperlet"));
-    move(306, 148);
-    resize(142, 85);
     tmDblClick.setObjectName(QStringLiteral("tmDblClick"));
     tmChecker.setObjectName(QStringLiteral("tmChecker"));
     tmDblClick.setInterval(DblClickGuardMs);

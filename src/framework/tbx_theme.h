@@ -22,7 +22,6 @@ enum : int {
     PVT_POPUPMENU = 0x0001,
     PVT_LISTBOX = 0x0002,
     PVT_TOOLBOX = 0x0004,
-    PVT_CHEVRONMENU = 0x0008,
     VT_DOCKPANEL = 0x4000,
     VT_POPUPMENU = VT_POPUP | PVT_POPUPMENU,  // 0x2001, every menu of the program
 };
@@ -43,8 +42,6 @@ enum : quint8 { HOVER_NONE = 0, HOVER_KEYBOARD = 1, HOVER_MOUSE = 2 };
 enum TItemPart { ipBody, ipText, ipFrame };
 enum TBtnItemState { bisNormal, bisDisabled, bisSelected, bisPressed, bisHot, bisDisabledHot, bisSelectedHot, bisPopupParent };
 enum TMenuItemState { misNormal, misDisabled, misHot, misDisabledHot };
-enum TWinFramePart { wfpBorder, wfpCaption, wfpCaptionText };
-enum TWinFrameState { wfsActive, wfsInactive };
 
 // What the menu framework tells the theme about one item it asks about.
 struct TTBXItemInfo
@@ -100,7 +97,7 @@ enum : int {
 };
 
 // Codes of the system-change notification (TBXSysCommand).
-enum : int { TSC_BEFOREVIEWCHANGE = 1, TSC_VIEWCHANGE = 2, TSC_AFTERVIEWCHANGE = 3, TSC_APPACTIVATE = 4, TSC_APPDEACTIVATE = 5 };
+enum : int { TSC_BEFOREVIEWCHANGE = 1, TSC_VIEWCHANGE = 2, TSC_AFTERVIEWCHANGE = 3 };
 
 // Page scroll button kinds.
 enum : int { PSBT_UP = 1, PSBT_DOWN = 2, PSBT_LEFT = 3, PSBT_RIGHT = 4 };

@@ -120,30 +120,11 @@ void TTBXIdeTheme::SetupColorCache()
         return color;
     };
     ColorCache &k = m_colors;
-    k.gripColors[0] = StripDarkColor;
-    k.gripColors[1] = btnShadow;
-    k.gripColors[2] = btnHighlight;
-    k.gripColors[3] = MixColors(btnShadow, StripDarkColor, 95);
-
     k.MenubarColor = k.ToolbarColor = MixColors(StripDarkColor, StripLightColor, 50);
     k.PopupColor = k.DockPanelColor = Color::fromValue(0xF0F0F0);
     k.PopupFrameColor = LineColor;
     const Color hotBody = MixColors(HotColor, window, 20);
     const Color softText = MixColors(btnText, StripLightColor, 50);
-
-    const Color activeBorder = contrast(MixColors(btnText, btnShadow, 15), k.ToolbarColor, 120);
-    k.WinFrameColors[wfsActive][wfpBorder] = activeBorder;
-    k.WinFrameColors[wfsActive][wfpCaption] = btnShadow;
-    k.WinFrameColors[wfsActive][wfpCaptionText] = contrast(btnHighlight, btnShadow, 180);
-    k.WinFrameColors[wfsInactive][wfpBorder] = activeBorder;
-    k.WinFrameColors[wfsInactive][wfpCaption] = btnFace;
-    k.WinFrameColors[wfsInactive][wfpCaptionText] = contrast(softText, btnFace, 120);
-    k.PanelFrameColors[wfsActive][wfpBorder] = btnShadow;
-    k.PanelFrameColors[wfsActive][wfpCaption] = btnFace;
-    k.PanelFrameColors[wfsActive][wfpCaptionText] = btnText;
-    k.PanelFrameColors[wfsInactive][wfpBorder] = btnShadow;
-    k.PanelFrameColors[wfsInactive][wfpCaption] = btnFace;
-    k.PanelFrameColors[wfsInactive][wfpCaptionText] = contrast(softText, btnFace, 120);
 
     const auto set = [](Color (&entry)[3], Color body, Color text, Color frame) {
         entry[ipBody] = body;
@@ -171,23 +152,17 @@ void TTBXIdeTheme::SetupColorCache()
 
     k.SplitLineColor = contrast(LineColor, k.PopupColor, 50);
     k.SeparatorColor = LineColor;
-    k.StatusFrameColor = contrast(MixColors(window, btnFace, 30), btnFace, 30);
 
     // Every entry as the screen shows it.
     const int depth = screenColorDepth();
     const auto fix = [depth](Color &c) { c = displayable(c, depth); };
     for (Color *c : {&k.MenubarColor, &k.ToolbarColor, &k.PopupColor, &k.DockPanelColor, &k.PopupFrameColor,
-                      &k.SplitLineColor, &k.SeparatorColor, &k.StatusFrameColor})
+                      &k.SplitLineColor, &k.SeparatorColor})
         fix(*c);
-    for (auto &state : k.WinFrameColors)
-        std::for_each(std::begin(state), std::end(state), fix);
-    for (auto &state : k.PanelFrameColors)
-        std::for_each(std::begin(state), std::end(state), fix);
     for (auto &state : k.MenuItemColors)
         std::for_each(std::begin(state), std::end(state), fix);
     for (auto &state : k.BtnItemColors)
         std::for_each(std::begin(state), std::end(state), fix);
-    std::for_each(std::begin(k.gripColors), std::end(k.gripColors), fix);
 }
 
 void TTBXIdeTheme::TBXSysCommand(int code)

@@ -34,14 +34,10 @@ public:
         Color PopupColor = Color::none();
         Color DockPanelColor = Color::none();
         Color PopupFrameColor = Color::none();
-        Color WinFrameColors[2][3] = {};    // [TWinFrameState][TWinFramePart]
-        Color PanelFrameColors[2][3] = {};  // [TWinFrameState][TWinFramePart]
         Color MenuItemColors[4][3] = {};    // [TMenuItemState][TItemPart]
         Color BtnItemColors[8][3] = {};     // [TBtnItemState][TItemPart]
         Color SplitLineColor = Color::none();
         Color SeparatorColor = Color::none();
-        Color StatusFrameColor = Color::none();
-        Color gripColors[4] = {};           // toolbar drag grips
     };
     const ColorCache &colors() const { return m_colors; }
     void SetupColorCache();
