@@ -112,8 +112,7 @@ TTBXIdeTheme::~TTBXIdeTheme() = default;
 
 void TTBXIdeTheme::SetupColorCache()
 {
-    const Color btnFace = Color::system(COLOR_BTNFACE), btnShadow = Color::system(COLOR_BTNSHADOW);
-    const Color btnText = Color::system(COLOR_BTNTEXT), btnHighlight = Color::system(COLOR_BTNHIGHLIGHT);
+    const Color btnFace = Color::system(COLOR_BTNFACE), btnText = Color::system(COLOR_BTNTEXT);
     const Color window = Color::system(COLOR_WINDOW), highlightText = Color::system(COLOR_HIGHLIGHTTEXT);
     const auto contrast = [](Color color, Color background, int threshold) {
         EnsureContrast(color, background, threshold);
