@@ -80,6 +80,11 @@ QString uniqueFileName(const QString &name, const std::function<bool(const QStri
     }
 }
 
+bool isNoteFileName(const QString &name)
+{
+    return !name.startsWith(QLatin1Char('.')) && name.endsWith(Extension, Qt::CaseInsensitive);
+}
+
 std::optional<QString> titleFor(int style, const QDateTime &moment, const QLocale &locale)
 {
     switch (style) {

@@ -12,6 +12,11 @@ namespace NoteNaming {
 
 inline const QString Extension = QStringLiteral(".pnf");
 
+// Whether a file of the notes folder is a note: its name ends in ".pnf", in
+// any case, and it is not hidden (a leading dot: the temporary files of
+// editors and sync tools).
+bool isNoteFileName(const QString &name);
+
 // The locale's long time format (hours, minutes, seconds) without the time
 // zone, whose name may hold digits of its own.
 QString longTimeFormat(const QLocale &locale);

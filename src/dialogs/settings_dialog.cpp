@@ -30,14 +30,16 @@ namespace {
 
 constexpr int OpacityEntries = 10;
 
-QFont fontFromSettings(const ProgramSettings &settings)
+// As in the design, a click anywhere on the box's area ticks it, not only on
+// its caption, whose width depends on the font.
+class AreaCheckBox final : public QCheckBox
 {
-    QFont font(settings.DefaultFontName);
-    if (settings.DefaultFontSize > 0)
-        font.setPointSize(settings.DefaultFontSize);
-    FontStyle::apply(font, settings.DefaultFontStyle);
-    return font;
-}
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
 
 // Entry i stands for (i + 1) * 10 percent. A stored value outside 10..109
 // names no entry, and an empty list would later store 0 (an invisible
@@ -91,8 +93,8 @@ void TFR_SETTINGS::buildControls()
     pcGeneral->addTab(tsPage, tr("General"));
 
     gbGeneral = place(new QGroupBox(tsPage), 15, 8, 330, 97);
-    cbAutoStart = place(new QCheckBox(tr("Load on startup"), gbGeneral), 12, 24, 209, 17);
-    cbCheckUpdates = place(new QCheckBox(tr("Check updates automatically"), gbGeneral),
+    cbAutoStart = place(new AreaCheckBox(tr("Load on startup"), gbGeneral), 12, 24, 209, 17);
+    cbCheckUpdates = place(new AreaCheckBox(tr("Check updates automatically"), gbGeneral),
                            12, 61, 209, 17);
 
     gbDefault = place(new QGroupBox(tr("Default Note"), tsPage), 15, 111, 330, 250);
@@ -181,7 +183,7 @@ void TFR_SETTINGS::setTabOrder()
 void TFR_SETTINGS::loadSettings()
 {
     ProgramSettings &main = m_host.settings();
-    pnFont->setFont(fontFromSettings(main));
+    pnFont->setFont(FontStyle::fromSettings(main));
     cbTitle->setCurrentIndex(main.DefaultTitle);
     setNoteColor(main.DefaultColor);
     setFontColor(main.DefaultFontColor);

@@ -1,5 +1,7 @@
 #include "framework/font_style.h"
 
+#include "core/settings_store.h"
+
 #include <QFont>
 
 namespace FontStyle {
@@ -16,6 +18,14 @@ void apply(QFont &font, int bits)
     font.setItalic(bits & Italic);
     font.setUnderline(bits & Underline);
     font.setStrikeOut(bits & StrikeOut);
+}
+
+QFont fromSettings(const ProgramSettings &settings)
+{
+    QFont font(settings.DefaultFontName);
+    font.setPointSize(settings.DefaultFontSize > 0 ? settings.DefaultFontSize : ProgramSettings().DefaultFontSize);
+    apply(font, settings.DefaultFontStyle);
+    return font;
 }
 
 } // namespace FontStyle

@@ -1,6 +1,7 @@
 #include "notes/note_collection.h"
 
 #include "core/error.h"
+#include "core/note_naming.h"
 #include "framework/application.h"
 #include "notes/note_window.h"
 
@@ -21,7 +22,7 @@ QStringList noteFiles(const QString &folder)
     // Matched by hand: a name filter compiles a regular expression whose
     // matcher then stays in memory for the rest of the run.
     QStringList names = dir.entryList(QDir::Files, QDir::NoSort);
-    names.removeIf([](const QString &name) { return !name.endsWith(QLatin1String(".pnf"), Qt::CaseInsensitive); });
+    names.removeIf([](const QString &name) { return !NoteNaming::isNoteFileName(name); });
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     // Names equal but for case still need a fixed order.

@@ -88,14 +88,6 @@ QToolButton *flatButton(QWidget *parent, const QString &name, int left, Glyph gl
     return button;
 }
 
-QFont defaultNoteFont(const ProgramSettings &settings)
-{
-    QFont font(settings.DefaultFontName);
-    font.setPointSize(settings.DefaultFontSize > 0 ? settings.DefaultFontSize : 10);
-    FontStyle::apply(font, settings.DefaultFontStyle);
-    return font;
-}
-
 // The edit's own context menu takes the focus only for as long as it is open;
 // any other popup, or any other reason, is a real loss of focus.
 bool isOwnPopupOpening(const QWidget *edit, const QFocusEvent *event)
@@ -241,7 +233,7 @@ void TFR_NOTE::InitNewNote()
     const ProgramSettings &settings = m_host.settings();
     SetOpacity(settings.DefaultOpacity);
     ApplyColor(settings.DefaultColor);
-    reEdit->setDefaultFormat(defaultNoteFont(settings), plainColor(settings.DefaultFontColor).toQColor());
+    reEdit->setDefaultFormat(FontStyle::fromSettings(settings), plainColor(settings.DefaultFontColor).toQColor());
 
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;

@@ -1,5 +1,7 @@
 #include "notes/notes_folder_watcher.h"
 
+#include "core/note_naming.h"
+
 #include <algorithm>
 
 #include <QDir>
@@ -38,7 +40,7 @@ NotesFolderWatcher::NotesFolderWatcher(const QString &folder, QObject *parent)
 
 bool NotesFolderWatcher::isNoteFileName(const QString &name)
 {
-    return !name.startsWith(QLatin1Char('.')) && name.endsWith(QLatin1String(".pnf"), Qt::CaseInsensitive);
+    return NoteNaming::isNoteFileName(name);
 }
 
 bool NotesFolderWatcher::watchingFolder() const

@@ -187,6 +187,25 @@ private Q_SLOTS:
         QVERIFY(!NoteNaming::longTimeFormat(german).contains(QLatin1Char('t')));
     }
 
+    // One rule for the folder listing and the folder watcher.
+    void tellsNoteFilesFromOthers_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("note");
+        QTest::newRow("a note") << QStringLiteral("240519091542.pnf") << true;
+        QTest::newRow("any case") << QStringLiteral("Old.PNF") << true;
+        QTest::newRow("hidden") << QStringLiteral(".240519091542.pnf") << false;
+        QTest::newRow("an editor's backup") << QStringLiteral("240519091542.pnf~") << false;
+        QTest::newRow("a sync tool's temporary file") << QStringLiteral("240519091542.pnf.tmp") << false;
+        QTest::newRow("the extension alone is hidden") << QStringLiteral(".pnf") << false;
+        QTest::newRow("another file") << QStringLiteral("settings.ini") << false;
+    }
+    void tellsNoteFilesFromOthers()
+    {
+        QFETCH(QString, name);
+        QTEST(NoteNaming::isNoteFileName(name), "note");
+    }
+
     void makesNamesUnique()
     {
         const QStringList used{"123.pnf", "1231.pnf", "1232.pnf"};
