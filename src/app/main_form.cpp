@@ -282,7 +282,7 @@ void TFR_PLT_MAIN::UpdateCheckDone(TUpdateChecker *checker)
 {
     if (!checker || checker != m_updateCheck.get())
         return;
-    Checker = checker;
+    m_handedOver = true;
     // A silent check that found a newer version asks the same question an
     // interactive one would, so a waiting interactive request is answered.
     m_interactiveCheckWanted = false;
@@ -292,22 +292,22 @@ void TFR_PLT_MAIN::UpdateCheckDone(TUpdateChecker *checker)
 void TFR_PLT_MAIN::tmCheckerTimer()
 {
     tmChecker.stop();
-    if (!Checker)
+    if (!m_handedOver)
         return;
     // Released after the message, also when showing it throws; until then the
     // check counts as outstanding, and its thread's end leaves it alone.
     const auto release = qScopeGuard([this] {
-        Checker = nullptr;
+        m_handedOver = false;
         releaseUpdateCheck();
     });
-    UpdateReport::show(*Checker, Version);
+    UpdateReport::show(*m_updateCheck, Version);
 }
 
 void TFR_PLT_MAIN::updateCheckFinished(quint64 serial)
 {
     // A worker handed over is released by the timer event once its result
     // has been dismissed; an end queued before an earlier release is stale.
-    if (serial != m_updateCheckSerial || Checker)
+    if (serial != m_updateCheckSerial || m_handedOver)
         return;
     releaseUpdateCheck();
 }

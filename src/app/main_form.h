@@ -61,8 +61,9 @@ public:
     // window that carries them where there is no tray.
     QList<QAction *> trayCommands() const;
 
-    // Set while the result of a finished check is being shown.
-    TUpdateChecker *Checker = nullptr;
+    // The check that has handed its result over for showing (the timer
+    // tmChecker shows it), until the result has been dismissed; else null.
+    TUpdateChecker *Checker() const { return m_handedOver ? m_updateCheck.get() : nullptr; }
 
 public Q_SLOTS:
     // The commands that the command line and the no-tray mode also give.
@@ -116,6 +117,7 @@ private:
     // Tells a queued end of a released worker from that of the current one.
     quint64 m_updateCheckSerial = 0;
     bool m_interactiveCheckWanted = false;
+    bool m_handedOver = false;
     QString m_updateServer;
     // The balloon on screen, where this program draws it (a child window).
     QPointer<QWidget> m_balloon;

@@ -48,12 +48,6 @@ public:
     // Creates the last level of the Notes folder when missing; silent on failure.
     void EnsureNotesFolder() const;
 
-    // The parts of the format, public for tests.
-    static std::optional<qint32> toInt32(QStringView text);
-    static std::optional<QString> lookup(QStringView text, QStringView key);
-    static QString decode(const QByteArray &bytes);
-    static QByteArray encode(const ProgramSettings &settings);
-
 private:
     QString m_folder;
 };

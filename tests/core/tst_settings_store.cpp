@@ -2,6 +2,7 @@
 // its failure rule, the encodings, and the bytes that are written.
 
 #include "core/error.h"
+#include "core/settings_format.h"
 #include "core/settings_store.h"
 #include "../common/file_bytes.h"
 #include "../common/scratch_tmpfs.h"
@@ -144,7 +145,7 @@ void TestSettingsStore::toInt32()
     QFETCH(QString, text);
     QFETCH(bool, ok);
     QFETCH(int, value);
-    const auto result = SettingsStore::toInt32(text);
+    const auto result = SettingsFormat::toInt32(text);
     QCOMPARE(result.has_value(), ok);
     if (ok)
         QCOMPARE(*result, value);
@@ -180,7 +181,7 @@ void TestSettingsStore::lookup()
     QFETCH(QString, text);
     QFETCH(QString, key);
     QFETCH(QString, expected);
-    const auto value = SettingsStore::lookup(text, key);
+    const auto value = SettingsFormat::lookup(text, key);
     QCOMPARE(value.has_value(), !expected.isNull());
     if (value)
         QCOMPARE(*value, expected);

@@ -140,7 +140,7 @@ void UpdateMainFormTest::settle()
     QTRY_VERIFY_WITH_TIMEOUT(!m_form->updateCheck(), 10000);
     // The finished worker is handed over by the timer: wait for that too.
     const QTimer *checkerTimer = child<QTimer>(m_form.get(), "tmChecker");
-    QTRY_VERIFY_WITH_TIMEOUT(!checkerTimer->isActive() && m_form->Checker == nullptr, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!checkerTimer->isActive() && m_form->Checker() == nullptr, 10000);
 }
 
 void UpdateMainFormTest::showsTheResult_data()
@@ -232,7 +232,7 @@ void UpdateMainFormTest::handOverArmsTheTimerAndReleasesTheWorker()
     bool armed = false;
     QObject context;
     connect(worker, &TUpdateChecker::OnResult, &context, [&] {
-        handed = m_form->Checker;
+        handed = m_form->Checker();
         armed = child<QTimer>(m_form.get(), "tmChecker")->isActive();
     }, Qt::QueuedConnection);
     m_http->setHolding(false);
@@ -246,7 +246,7 @@ void UpdateMainFormTest::handOverArmsTheTimerAndReleasesTheWorker()
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen.constFirst().text, upToDate());
     QVERIFY(!child<QTimer>(m_form.get(), "tmChecker")->isActive());
-    QCOMPARE(m_form->Checker, nullptr);
+    QCOMPARE(m_form->Checker(), nullptr);
     QCOMPARE(m_form->updateCheck(), nullptr);
 }
 
