@@ -667,5 +667,9 @@ Do you want to download new version?</source>
         <source>Paperlet Already Running!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no display could be opened (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

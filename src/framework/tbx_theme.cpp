@@ -2,7 +2,7 @@
 
 #include "framework/theme_registry.h"
 
-TTBXTheme::TTBXTheme(const QString &name) : FName(name)
+TTBXTheme::TTBXTheme(const QString &name) : m_name(name)
 {
     // Every theme hears about system colour changes, whether or not the
     // registry made it.

@@ -119,7 +119,7 @@ public:
     explicit TTBXTheme(const QString &name);
     ~TTBXTheme() override;
 
-    const QString &Name() const { return FName; }
+    const QString &Name() const { return m_name; }
 
     virtual QPoint GetImageOffset(QPainter &canvas, const TTBXItemInfo &info, const ImageList *images) const = 0;
     virtual Color GetItemColor(const TTBXItemInfo &info) const = 0;
@@ -158,5 +158,5 @@ public:
     virtual void TBXSysCommand(int code) { Q_UNUSED(code) }
 
 private:
-    QString FName;
+    QString m_name;
 };

@@ -43,10 +43,10 @@ TTBXCustomColorSet::~TTBXCustomColorSet()
             palette->setColorSet(nullptr);
 }
 
-void TTBXCustomColorSet::GetColorInfo(int, int, ::Color &Color, QString &Name)
+void TTBXCustomColorSet::GetColorInfo(int, int, ::Color &color, QString &name)
 {
-    Color = ::Color::none();
-    Name.clear();
+    color = ::Color::none();
+    name.clear();
 }
 
 Color TTBXCustomColorSet::GetColor(int Col, int Row)
@@ -78,11 +78,11 @@ void TTBXCustomColorSet::UpdateSize(int NewColCount, int NewRowCount)
     }
 }
 
-QString TTBXCustomColorSet::ColorToString(::Color Color)
+QString TTBXCustomColorSet::ColorToString(::Color color)
 {
-    if (Color.isNone())
+    if (color.isNone())
         return QCoreApplication::translate("ColorNames", "None");
-    const ::Color rgb = Color.resolved(sysColor);
+    const ::Color rgb = color.resolved(sysColor);
     const auto firstName = [&]() -> std::optional<QString> {
         for (int row = 0; row < RowCount(); ++row) {
             for (int col = 0; col < ColCount(); ++col) {
@@ -122,11 +122,11 @@ TTBXColorSet::TTBXColorSet(TCSGetColorInfo getColorInfo, QObject *parent)
 {
 }
 
-void TTBXColorSet::GetColorInfo(int Col, int Row, ::Color &Color, QString &Name)
+void TTBXColorSet::GetColorInfo(int Col, int Row, ::Color &color, QString &name)
 {
-    TTBXCustomColorSet::GetColorInfo(Col, Row, Color, Name);
+    TTBXCustomColorSet::GetColorInfo(Col, Row, color, name);
     if (m_getColorInfo)
-        m_getColorInfo(this, Col, Row, Color, Name);
+        m_getColorInfo(this, Col, Row, color, name);
 }
 
 TTBXDefaultColorSet::TTBXDefaultColorSet(QObject *parent) : TTBXCustomColorSet(parent)
@@ -134,12 +134,12 @@ TTBXDefaultColorSet::TTBXDefaultColorSet(QObject *parent) : TTBXCustomColorSet(p
     UpdateSize(kDefaultCols, kDefaultRows);
 }
 
-void TTBXDefaultColorSet::GetColorInfo(int Col, int Row, ::Color &Color, QString &Name)
+void TTBXDefaultColorSet::GetColorInfo(int Col, int Row, ::Color &color, QString &name)
 {
-    Color = ::Color::none();
-    Name.clear();
+    color = ::Color::none();
+    name.clear();
     if (Col >= 0 && Col < kDefaultCols && Row >= 0 && Row < kDefaultRows) {
-        Color = kDefaultColors[Row][Col].color;
-        Name = QCoreApplication::translate("ColorNames", kDefaultColors[Row][Col].name);
+        color = kDefaultColors[Row][Col].color;
+        name = QCoreApplication::translate("ColorNames", kDefaultColors[Row][Col].name);
     }
 }

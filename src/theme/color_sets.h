@@ -12,7 +12,7 @@ class TTBXCustomColorSet;
 
 // Supplies the colour and name of one cell. Color and Name arrive as Color::none()
 // and empty; a function that leaves them so makes the cell a gap.
-using TCSGetColorInfo = void (*)(TTBXCustomColorSet *Sender, int Col, int Row, ::Color &Color, QString &Name);
+using TCSGetColorInfo = void (*)(TTBXCustomColorSet *Sender, int Col, int Row, ::Color &color, QString &name);
 
 // A grid of named colours that colour palettes show.
 class TTBXCustomColorSet : public QObject
@@ -26,14 +26,14 @@ public:
     int RowCount() const { return m_rowCount; }
 
     // Color::none() and "" and then the cell's own colour and name.
-    virtual void GetColorInfo(int Col, int Row, ::Color &Color, QString &Name);
+    virtual void GetColorInfo(int Col, int Row, ::Color &color, QString &name);
     Color GetColor(int Col, int Row);
     QString GetName(int Col, int Row);
     // Stores both counts and passes them on to every attached palette.
     void UpdateSize(int NewColCount, int NewRowCount);
     // "None" for Color::none(); else the name of the first cell of that colour, or
     // "#RRGGBB" when there is none or its name is empty.
-    QString ColorToString(::Color Color);
+    QString ColorToString(::Color color);
 
 private:
     friend class TTBXColorPalette;
@@ -54,7 +54,7 @@ public:
     explicit TTBXColorSet(TCSGetColorInfo getColorInfo, QObject *parent = nullptr);
     void setColCount(int value) { UpdateSize(value, ColCount()); }
     void setRowCount(int value) { UpdateSize(ColCount(), value); }
-    void GetColorInfo(int Col, int Row, ::Color &Color, QString &Name) override;
+    void GetColorInfo(int Col, int Row, ::Color &color, QString &name) override;
 
 private:
     const TCSGetColorInfo m_getColorInfo;
@@ -66,5 +66,5 @@ class TTBXDefaultColorSet final : public TTBXCustomColorSet
     Q_OBJECT
 public:
     explicit TTBXDefaultColorSet(QObject *parent = nullptr);
-    void GetColorInfo(int Col, int Row, ::Color &Color, QString &Name) override;
+    void GetColorInfo(int Col, int Row, ::Color &color, QString &name) override;
 };

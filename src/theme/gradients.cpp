@@ -32,17 +32,17 @@ Color step(const Rgb &s, const Rgb &e, int i, int n)
 }
 
 // Line `i` of the rectangle across the gradient direction.
-Rect lineOf(const Rect &r, int i, TGradDir direction)
+Rect lineOf(const Rect &r, int i, Qt::Orientation direction)
 {
-    return direction == tgTopBottom ? Rect{r.left, r.top + i, r.right, r.top + i + 1}
+    return direction == Qt::Vertical ? Rect{r.left, r.top + i, r.right, r.top + i + 1}
                                     : Rect{r.left + i, r.top, r.left + i + 1, r.bottom};
 }
 
 } // namespace
 
-void GradientFill(QPainter &canvas, const Rect &rect, Color startColor, Color endColor, TGradDir direction)
+void GradientFill(QPainter &canvas, const Rect &rect, Color startColor, Color endColor, Qt::Orientation direction)
 {
-    const int n = direction == tgTopBottom ? rect.height() : rect.width();
+    const int n = direction == Qt::Vertical ? rect.height() : rect.width();
     if (n < 1 || rect.isEmpty())
         return;
     const Rgb s = channels(startColor), e = channels(endColor);

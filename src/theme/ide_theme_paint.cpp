@@ -112,15 +112,15 @@ void TTBXIdeTheme::PaintBackgnd(QPainter &canvas, const Rect &dockRect, const Re
     if (gradientBar) {
         const bool horizontal = dockRect == Rect{} ? rect.right > rect.bottom : r.width() > r.height();
         if (horizontal)
-            GradientFill(canvas, r.inflated(0, 1), StripDarkColor, StripLightColor, tgTopBottom);
+            GradientFill(canvas, r.inflated(0, 1), StripDarkColor, StripLightColor, Qt::Vertical);
         else
-            GradientFill(canvas, r.inflated(1, 0), Color::fromValue(0xFCF7F4), Color::fromValue(0xFAECE9), tgLeftRight);
+            GradientFill(canvas, r.inflated(1, 0), Color::fromValue(0xFCF7F4), Color::fromValue(0xFAECE9), Qt::Horizontal);
         return;
     }
     if (dockRect == rect)
         Canvas::fillRect(canvas, r, color);
     else
-        GradientFill(canvas, r, Color::fromValue(0xFCF7F4), Color::fromValue(0xFAECE9), tgLeftRight);
+        GradientFill(canvas, r, Color::fromValue(0xFCF7F4), Color::fromValue(0xFAECE9), Qt::Horizontal);
 }
 
 void TTBXIdeTheme::PaintMenuItemFrame(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info)
@@ -128,7 +128,7 @@ void TTBXIdeTheme::PaintMenuItemFrame(QPainter &canvas, const Rect &rect, const 
     Rect handed = rect;
     if (!hasAll(info.ViewKind, VT_POPUP | PVT_TOOLBOX)) {
         const Rect strip{rect.left, rect.top, rect.left + info.ImageStripWidth + 2, rect.bottom};
-        GradientFill(canvas, strip, StripDarkColor, StripLightColor, tgLeftRight);
+        GradientFill(canvas, strip, StripDarkColor, StripLightColor, Qt::Horizontal);
         Canvas::line(canvas, strip.right, rect.top, strip.right, rect.bottom, LineColor);
         Canvas::line(canvas, strip.right + 1, rect.top, strip.right + 1, rect.bottom, Color::white());
         handed = {rect.left + 1, rect.top, rect.right - 1, rect.bottom};
@@ -141,7 +141,7 @@ void TTBXIdeTheme::PaintFrame(QPainter &canvas, const Rect &rect, const TTBXItem
     if (!info.Enabled || info.Hover == HOVER_NONE)
         return;
     const Rect r{rect.left + 1, rect.top, rect.right - 1, rect.bottom};
-    GradientFill(canvas, r, Color::fromValue(0xF6E4BA), Color::fromValue(0xFEFDFC), tgTopBottom);
+    GradientFill(canvas, r, Color::fromValue(0xF6E4BA), Color::fromValue(0xFEFDFC), Qt::Vertical);
     Canvas::frameRectConst(canvas, r, HotColor);
     // Rounded-off corners.
     Canvas::setPixel(canvas, r.left, r.top, m_colors.PopupColor);
@@ -247,7 +247,7 @@ void TTBXIdeTheme::PaintButton(QPainter &canvas, const Rect &rect, const TTBXIte
         if (info.Checked && (info.ViewKind & VT_TOOLBAR)) {
             Canvas::fillRect(canvas, r, GetBtnColor(info, ipBody));
         } else if (hasAll(info.ViewKind, VT_TOOLBAR | TVT_MENUBAR) && info.Hover != HOVER_NONE) {
-            GradientFill(canvas, r, Color::fromValue(0xE6CA92), Color::fromValue(0xFCF7EA), tgTopBottom);
+            GradientFill(canvas, r, Color::fromValue(0xE6CA92), Color::fromValue(0xFCF7EA), Qt::Vertical);
             Canvas::frameRectConst(canvas, r, Color::fromValue(0xFF9929));
             Canvas::frameRectConst(canvas, r.inflated(1, 1), Color::white());
         } else {
@@ -278,7 +278,7 @@ void TTBXIdeTheme::PaintSeparator(QPainter &canvas, const Rect &rect, const TTBX
             const int x = info.ImageStripWidth + 2;
             Canvas::line(canvas, x, r.top, x, r.bottom, LineColor);
             Canvas::line(canvas, x + 1, r.top, x + 1, r.bottom, Color::white());
-            GradientFill(canvas, Rect{r.left, r.top, x, r.bottom}, StripDarkColor, StripLightColor, tgLeftRight);
+            GradientFill(canvas, Rect{r.left, r.top, x, r.bottom}, StripDarkColor, StripLightColor, Qt::Horizontal);
             r.left += info.ImageStripWidth + 9;
         }
         if (!info.Enabled)

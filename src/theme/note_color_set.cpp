@@ -22,12 +22,12 @@ constexpr NoteColor kNoteColors[RowCount][ColCount] = {
 
 } // namespace
 
-void GetNoteColorInfo(TTBXCustomColorSet *, int Col, int Row, ::Color &Color, QString &Name)
+void GetNoteColorInfo(TTBXCustomColorSet *, int Col, int Row, ::Color &color, QString &name)
 {
     if (Row < 0 || Row >= RowCount || Col < 0 || Col >= ColCount)
         return;
-    Color = kNoteColors[Row][Col].color;
-    Name = QCoreApplication::translate("ColorNames", kNoteColors[Row][Col].name);
+    color = kNoteColors[Row][Col].color;
+    name = QCoreApplication::translate("ColorNames", kNoteColors[Row][Col].name);
 }
 
 } // namespace NoteColorSet

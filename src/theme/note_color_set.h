@@ -14,6 +14,6 @@ constexpr int RowCount = 3;
 
 // Sets Color and Name for a cell of the grid; any other cell leaves both as
 // they came in (Color::none() and empty from a colour set), so it shows no swatch.
-void GetNoteColorInfo(TTBXCustomColorSet *Sender, int Col, int Row, ::Color &Color, QString &Name);
+void GetNoteColorInfo(TTBXCustomColorSet *Sender, int Col, int Row, ::Color &color, QString &name);
 
 } // namespace NoteColorSet

@@ -43,25 +43,25 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("dir");
         QTest::addColumn<int>("length");
-        QTest::newRow("top-bottom 10") << int(tgTopBottom) << 10;
-        QTest::newRow("left-right 7") << int(tgLeftRight) << 7;
-        QTest::newRow("single line") << int(tgTopBottom) << 1;
+        QTest::newRow("top-bottom 10") << int(Qt::Vertical) << 10;
+        QTest::newRow("left-right 7") << int(Qt::Horizontal) << 7;
+        QTest::newRow("single line") << int(Qt::Vertical) << 1;
     }
     // Line i of n (from 1) gets start + (end - start) * i / n, truncated.
     void gradientFillRows()
     {
         QFETCH(int, dir);
         QFETCH(int, length);
-        const auto d = TGradDir(dir);
+        const auto d = Qt::Orientation(dir);
         QImage img = canvasImage(20, 20);
         {
             QPainter p(&img);
-            const Rect r = d == tgTopBottom ? Rect{2, 3, 12, 3 + length} : Rect{2, 3, 2 + length, 13};
+            const Rect r = d == Qt::Vertical ? Rect{2, 3, 12, 3 + length} : Rect{2, 3, 2 + length, 13};
             GradientFill(p, r, Color::fromValue(0x000000), Color::fromValue(0x0A6496), d);   // red 150, green 100, blue 10
         }
         for (int i = 1; i <= length; ++i) {
-            const int x = d == tgTopBottom ? 5 : 2 + i - 1;
-            const int y = d == tgTopBottom ? 3 + i - 1 : 5;
+            const int x = d == Qt::Vertical ? 5 : 2 + i - 1;
+            const int y = d == Qt::Vertical ? 3 + i - 1 : 5;
             const Color expected = Color::rgb(150 * i / length, 100 * i / length, 10 * i / length);
             QCOMPARE(pixel(img, x, y), expected);
         }
@@ -75,9 +75,9 @@ private Q_SLOTS:
         QImage img = canvasImage(10, 10);
         {
             QPainter p(&img);
-            GradientFill(p, Rect{5, 5, 2, 8}, Color::fromValue(0x000000), Color::fromValue(0xFFFFFF), tgTopBottom);   // inverted
-            GradientFill(p, Rect{1, 1, 5, 1}, Color::fromValue(0x000000), Color::fromValue(0xFFFFFF), tgTopBottom);   // empty
-            GradientFill(p, Rect{0, 6, 10, 10}, Color::fromValue(0x445566), Color::fromValue(0x445566), tgLeftRight); // even
+            GradientFill(p, Rect{5, 5, 2, 8}, Color::fromValue(0x000000), Color::fromValue(0xFFFFFF), Qt::Vertical);   // inverted
+            GradientFill(p, Rect{1, 1, 5, 1}, Color::fromValue(0x000000), Color::fromValue(0xFFFFFF), Qt::Vertical);   // empty
+            GradientFill(p, Rect{0, 6, 10, 10}, Color::fromValue(0x445566), Color::fromValue(0x445566), Qt::Horizontal); // even
         }
         for (int x = 0; x < 10; ++x)
             for (int y = 0; y < 6; ++y)
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QImage img = canvasImage(4, 4);
         {
             QPainter p(&img);
-            GradientFill(p, Rect{0, 0, 4, 4}, Color::system(COLOR_WINDOW), Color::system(COLOR_WINDOW), tgTopBottom);
+            GradientFill(p, Rect{0, 0, 4, 4}, Color::system(COLOR_WINDOW), Color::system(COLOR_WINDOW), Qt::Vertical);
         }
         QCOMPARE(pixel(img, 0, 0), Color::fromValue(0xFFFFFF));
     }
