@@ -40,7 +40,9 @@ struct DBusMenuEvent
 {
     int id = 0;
     QString eventId;
-    QDBusVariant data;
+    // Never empty: the bus types are worked out from a default value, and an
+    // empty variant has none.
+    QDBusVariant data{QVariant(0)};
     uint timestamp = 0;
 };
 using DBusMenuEventList = QList<DBusMenuEvent>;

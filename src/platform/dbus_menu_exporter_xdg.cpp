@@ -102,6 +102,10 @@ DBusMenuExporter::DBusMenuExporter(QMenu *menu, QObject *parent)
     qDBusRegisterMetaType<DBusMenuItemKeysList>();
     qDBusRegisterMetaType<DBusMenuEvent>();
     qDBusRegisterMetaType<DBusMenuEventList>();
+    // Slots are matched to bus types by the names they are declared with.
+    qRegisterMetaType<DBusMenuItemList>("DBusMenuItemList");
+    qRegisterMetaType<DBusMenuItemKeysList>("DBusMenuItemKeysList");
+    qRegisterMetaType<DBusMenuEventList>("DBusMenuEventList");
     qDBusRegisterMetaType<QList<int>>();
     if (menu)
         watch(menu);

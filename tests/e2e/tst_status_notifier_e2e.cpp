@@ -10,7 +10,9 @@
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDir>
+#include <QColor>
 #include <QFile>
+#include <QImage>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -21,6 +23,9 @@ namespace {
 
 const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 const QString NewNoteTitle = QStringLiteral("New Note");
+// The tray icon's note colour, and the panel's height (below).
+const QColor NoteYellow(0xFF, 0xE8, 0x5C);
+constexpr int PanelHeight = 32;
 // One panel along the top: a spacer, then the systray plugin.
 const QByteArray PanelConfig = R"(<?xml version="1.0" encoding="UTF-8"?>
 <channel name="xfce4-panel" version="1.0">
@@ -155,6 +160,23 @@ private:
     QByteArray m_notifications;
 };
 
+// Where the program's icon is drawn in the panel along the top: the box of
+// its note yellow there, from a screenshot.
+std::optional<QRect> iconInPanel(const E2eSession &session)
+{
+    const QString shot = session.screenshot(QStringLiteral("panel"));
+    const QImage image(shot);
+    QFile::remove(shot);
+    if (image.isNull())
+        return std::nullopt;
+    QRect box;
+    for (int y = 0; y < std::min(PanelHeight, image.height()); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).rgb() == NoteYellow.rgb())
+                box |= QRect(x, y, 1, 1);
+    return box.width() >= 8 && box.height() >= 8 ? std::optional<QRect>(box) : std::nullopt;
+}
+
 } // namespace
 
 class TestStatusNotifier final : public QObject
@@ -164,6 +186,7 @@ private Q_SLOTS:
     void hostBeforeProgram();
     void hostAfterProgram();
     void statusNotifierHostAfterProgram();
+    void panelDrawsTheTrayMenu();
 };
 
 // A private display, desktop and program session.
@@ -253,6 +276,56 @@ void TestStatusNotifier::statusNotifierHostAfterProgram()
     QVERIFY(app.waitForExit());
     QCOMPARE(app.exitCode(), 0);
     QCOMPARE(app.shownWindows().size(), 0);
+}
+
+// xfce4-panel draws the menu an item exports and never asks the item to open
+// one: the tray menu reaches the user only that way. A real right click on
+// the icon in the panel, the items as the bus gives them, and a pick there.
+void TestStatusNotifier::panelDrawsTheTrayMenu()
+{
+    DESKTOP_SESSION(session, desktop);
+    QVERIFY(desktop.startPanel());
+    QVERIFY(E2eSession::waitFor([&] { return desktop.hostRegistered(); }));
+    E2eProgram &app = session.start();
+    QStringList items;
+    QVERIFY(E2eSession::waitFor([&] { return !(items = desktop.items()).isEmpty(); }));
+    QCOMPARE(items.size(), 1);
+    const QString item = items.first();
+
+    // The first start's invitation: the icon stays the program's meanwhile.
+    QVERIFY(E2eSession::waitFor([&] { return desktop.notifications().contains("Paperlet|Double click for new note!\n"); }));
+    QCOMPARE(E2eStatusNotifier::property(desktop.bus(), item, QStringLiteral("Status")).toString(), QStringLiteral("Active"));
+    std::optional<QRect> icon;
+    QVERIFY2(E2eSession::waitFor([&] { return bool(icon = iconInPanel(session)); }), "the program's icon is not in the panel");
+
+    // The menu as the panel reads it: the tray menu's items, states and pictures.
+    const QList<E2eStatusNotifier::MenuEntry> menu = E2eStatusNotifier::menu(desktop.bus(), item);
+    QStringList labels;
+    for (const E2eStatusNotifier::MenuEntry &entry : menu) {
+        labels.append(entry.separator ? QStringLiteral("-") : entry.label);
+        QVERIFY2(entry.enabled, qPrintable(entry.label));
+        QCOMPARE(entry.hasIcon, entry.label == QLatin1String("New Note") || entry.label == QLatin1String("Settings"));
+    }
+    QCOMPARE(labels, QStringList({"New Note", "-", "Show All Notes", "Hide All Notes", "-", "Settings", "-",
+                                  "Check for updates", "About", "-", "Exit"}));
+
+    // Right click on the icon: the panel's menu is ours. Up from the
+    // bottom: "About", then "Exit".
+    E2eSession::click(icon->center(), 3);
+    QVERIFY2(E2eSession::waitForGrab(true), "no menu opened");
+    E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Up"), QStringLiteral("Return")});
+    const XWindow about = app.waitForWindow(QStringLiteral("About"), E2eProgram::ViewableOnly);
+    QVERIFY2(about, "About did not open from the panel's menu");
+    E2eSession::focus(about);
+    E2eSession::key(QStringLiteral("Return"));
+    QVERIFY(app.waitForWindowGone(about));
+
+    QVERIFY(E2eSession::waitForGrab(false));
+    E2eSession::click(icon->center(), 3);
+    QVERIFY2(E2eSession::waitForGrab(true), "no menu opened");
+    E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});
+    QVERIFY(app.waitForExit());
+    QCOMPARE(app.exitCode(), 0);
 }
 
 int main(int argc, char *argv[])
