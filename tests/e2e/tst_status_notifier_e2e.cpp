@@ -200,6 +200,23 @@ std::optional<QRect> panelMenu(const E2eProgram &app)
     return std::nullopt;
 }
 
+// The panel first, then the program: its one item, once the first start's
+// invitation has gone to the desktop's notification service; null when any
+// of that fails.
+E2eProgram *startUnderPanel(E2eSession &session, Desktop &desktop, QString &item)
+{
+    if (!desktop.startPanel() || !E2eSession::waitFor([&] { return desktop.hostRegistered(); }))
+        return nullptr;
+    E2eProgram &app = session.start();
+    QStringList items;
+    if (!E2eSession::waitFor([&] { return !(items = desktop.items()).isEmpty(); }) || items.size() != 1)
+        return nullptr;
+    item = items.first();
+    const bool invited = E2eSession::waitFor(
+        [&] { return desktop.notifications().contains("Paperlet|Double click for new note!\n"); });
+    return invited ? &app : nullptr;
+}
+
 } // namespace
 
 class TestStatusNotifier final : public QObject
@@ -225,17 +242,12 @@ private Q_SLOTS:
 void TestStatusNotifier::hostBeforeProgram()
 {
     DESKTOP_SESSION(session, desktop);
-    QVERIFY(desktop.startPanel());
-    QVERIFY(E2eSession::waitFor([&] { return desktop.hostRegistered(); }));
-    E2eProgram &app = session.start();
-    QStringList items;
-    QVERIFY(E2eSession::waitFor([&] { return !(items = desktop.items()).isEmpty(); }));
-    // The first start's invitation went to the desktop's notification service.
-    QVERIFY2(E2eSession::waitFor([&] {
-        return desktop.notifications().contains("Paperlet|Double click for new note!\n");
-    }), desktop.notifications().constData());
+    QString item;
+    E2eProgram *started = startUnderPanel(session, desktop, item);
+    QVERIFY2(started, desktop.notifications().constData());
+    E2eProgram &app = *started;
 
-    E2eTrayItem icon(desktop.bus(), items.first());
+    E2eTrayItem icon(desktop.bus(), item);
     QVERIFY(icon.doubleClick());
     QVERIFY(app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly));
     QCOMPARE(app.shownWindows().size(), 1);
@@ -307,16 +319,12 @@ void TestStatusNotifier::statusNotifierHostAfterProgram()
 void TestStatusNotifier::panelDrawsTheTrayMenu()
 {
     DESKTOP_SESSION(session, desktop);
-    QVERIFY(desktop.startPanel());
-    QVERIFY(E2eSession::waitFor([&] { return desktop.hostRegistered(); }));
-    E2eProgram &app = session.start();
-    QStringList items;
-    QVERIFY(E2eSession::waitFor([&] { return !(items = desktop.items()).isEmpty(); }));
-    QCOMPARE(items.size(), 1);
-    const QString item = items.first();
+    QString item;
+    E2eProgram *started = startUnderPanel(session, desktop, item);
+    QVERIFY2(started, desktop.notifications().constData());
+    E2eProgram &app = *started;
 
-    // The first start's invitation: the icon stays the program's meanwhile.
-    QVERIFY(E2eSession::waitFor([&] { return desktop.notifications().contains("Paperlet|Double click for new note!\n"); }));
+    // The first start's invitation is on screen: the icon stays the program's meanwhile.
     QCOMPARE(E2eStatusNotifier::property(desktop.bus(), item, QStringLiteral("Status")).toString(), QStringLiteral("Active"));
     std::optional<QRect> icon;
     QVERIFY2(E2eSession::waitFor([&] { return bool(icon = iconInPanel(session)); }), "the program's icon is not in the panel");
