@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools
   libbenchmark-dev clang libclang-rt-14-dev
-  xvfb trayer openbox xcompmgr xdotool x11-utils x11-xserver-utils imagemagick poppler-utils
+  xvfb trayer openbox xfwm4 xcompmgr xdotool x11-utils x11-xserver-utils imagemagick poppler-utils
   libx11-dev libxdamage-dev python3 syncthing
   dpkg-dev file lintian appstream
   dbus-daemon xfce4-panel

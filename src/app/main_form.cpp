@@ -11,7 +11,8 @@
 #include "notes/note_collection.h"
 #include "notes/note_window.h"
 #include "notes/notes_folder_sync.h"
-#include "platform/late_tray_icon.h"
+#include "platform/status_notifier_tray.h"
+#include "platform/window_state.h"
 #include "theme/ide_theme.h"
 #include "theme/note_color_set.h"
 #include "theme/tray_images.h"
@@ -50,6 +51,21 @@ struct GlobalGuard
     }
 };
 
+// Settings and About exist once: asking again brings the open one forward
+// instead of stacking a second modal copy on top of it.
+template<class Dialog>
+void openOnce(TFR_PLT_MAIN &form)
+{
+    const QList<Dialog *> open = Application::instance()->formsOf<Dialog>();
+    for (Dialog *dialog : open)
+        if (dialog->isVisible()) {
+            WindowState::bringForward(dialog);
+            return;
+        }
+    // A fresh modal dialog; it destroys itself when closed.
+    Application::instance()->createForm<Dialog>(form)->exec();
+}
+
 } // namespace
 
 TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
@@ -80,8 +96,10 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     }));
     const auto onActivated = guarded([this](QSystemTrayIcon::ActivationReason reason) { onTrayActivated(reason); });
     connect(tiTray, &QSystemTrayIcon::activated, this, onActivated);
-    tiTray->show();
-    connect(new LateTrayIcon(tiTray->icon(), tr(TrayTip), this), &LateTrayIcon::activated, this, onActivated);
+    m_statusNotifier = new StatusNotifierTray(tiTray->icon(), tr(TrayTip), pmPopup, this);
+    connect(m_statusNotifier, &StatusNotifierTray::activated, this, onActivated);
+    if (!m_statusNotifier->replacesQtIcon())
+        tiTray->show();
 
     try {
         // 2. and 3. Built-in defaults, then settings.ini over them.
@@ -203,12 +221,18 @@ void TFR_PLT_MAIN::mnAddNoteClick()
         throw;
     }
     note->show();
+    // Made at the user's request: typing goes into it straight away. Showing
+    // alone leaves the keyboard where it was with no window manager, and
+    // some window managers do not focus a new tool window.
+    WindowState::bringForward(note);
 }
 
 void TFR_PLT_MAIN::showBalloon()
 {
     const QIcon icon = TrayImages::icon(TrayImages::Information);
-    if (TrayBalloon::desktopShowsMessages()) {
+    if (m_statusNotifier->showMessage(tr(BalloonTitle), tr(BalloonText), BalloonMs)) {
+        // The desktop shows it; the icon stays as it is.
+    } else if (TrayBalloon::desktopShowsMessages()) {
         tiTray->showMessage(tr(BalloonTitle), tr(BalloonText), icon, BalloonMs);
     } else {
         // One balloon at a time, as the desktop's own would do.
@@ -244,13 +268,12 @@ void TFR_PLT_MAIN::mnHideAllNotesClick()
 
 void TFR_PLT_MAIN::mnSettingsClick()
 {
-    // A fresh modal dialog at every opening; it destroys itself when closed.
-    Application::instance()->createForm<TFR_SETTINGS>(*this)->exec();
+    openOnce<TFR_SETTINGS>(*this);
 }
 
 void TFR_PLT_MAIN::mnAboutClick()
 {
-    Application::instance()->createForm<TFR_ABOUT>(*this)->exec();
+    openOnce<TFR_ABOUT>(*this);
 }
 
 void TFR_PLT_MAIN::tbCheckForUpdatesClick()

@@ -14,6 +14,7 @@ class NotesFolderSync;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
+class StatusNotifierTray;
 class ThemeSwitcher;
 class TUpdateChecker;
 class TrayActivations;
@@ -96,6 +97,8 @@ private:
     void releaseUpdateCheck();
 
     QSystemTrayIcon *tiTray = nullptr;
+    // Stands in for tiTray on a status-notifier tray (a child).
+    StatusNotifierTray *m_statusNotifier = nullptr;
     ThemeSwitcher *tbxSwitch = nullptr;   // selects the theme of every menu
     QMenu *pmPopup = nullptr;            // a PopupMenu
     QAction *mnAddNote = nullptr;

@@ -7,6 +7,9 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
+class DBusMenuExporter;
+class QMenu;
+
 // One picture of the item's icon as the protocol carries it: ARGB32 words
 // in network byte order.
 struct SniPixmap
@@ -30,8 +33,9 @@ Q_DECLARE_METATYPE(SniToolTip)
 
 // The program's tray icon as a status-notifier item of its own on the
 // session bus: the host draws it from the pixmaps and reports clicks, which
-// come out as the reasons Qt's tray icon reports. It has no exported menu,
-// so a right click arrives as Context and the program opens its own.
+// come out as the reasons Qt's tray icon reports. Its menu is exported for
+// the host to draw; a host that asks the item to open it (ContextMenu)
+// instead gets Context, and the program opens its own.
 class StatusNotifierItem final : public QObject
 {
     Q_OBJECT
@@ -47,7 +51,8 @@ class StatusNotifierItem final : public QObject
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu CONSTANT)
     Q_PROPERTY(QDBusObjectPath Menu READ menu CONSTANT)
 public:
-    StatusNotifierItem(const QIcon &icon, const QString &toolTip, QObject *parent = nullptr);
+    // menu: exported for the host (none: /NO_DBUSMENU); it must outlive the item.
+    StatusNotifierItem(const QIcon &icon, const QString &toolTip, QMenu *menu, QObject *parent = nullptr);
     ~StatusNotifierItem() override;
 
     // Takes the item's name on the bus and tells the watcher; false where
@@ -63,7 +68,7 @@ public:
     SniPixmaps iconPixmap() const { return m_pixmaps; }
     SniToolTip toolTip() const;
     bool itemIsMenu() const { return false; }
-    QDBusObjectPath menu() const { return QDBusObjectPath(QStringLiteral("/NO_DBUSMENU")); }
+    QDBusObjectPath menu() const;
 
     // The pictures a host picks from, one for each usual tray size.
     static SniPixmaps pixmapsOf(const QIcon &icon);
@@ -82,5 +87,6 @@ private:
     const QString m_service;
     const SniPixmaps m_pixmaps;
     const QString m_toolTip;
+    DBusMenuExporter *const m_menu;   // a child, or null
     bool m_exported = false;
 };

@@ -1,5 +1,7 @@
 #include "platform/status_notifier_item.h"
 
+#include "platform/dbus_menu_exporter.h"
+
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -11,6 +13,8 @@
 namespace {
 
 const QString ItemPath = QStringLiteral("/StatusNotifierItem");
+const QString MenuPath = QStringLiteral("/MenuBar");
+const QString NoMenuPath = QStringLiteral("/NO_DBUSMENU");
 const QString WatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString WatcherPath = QStringLiteral("/StatusNotifierWatcher");
 
@@ -48,7 +52,7 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, SniToolTip &tip)
     return argument;
 }
 
-StatusNotifierItem::StatusNotifierItem(const QIcon &icon, const QString &toolTip, QObject *parent)
+StatusNotifierItem::StatusNotifierItem(const QIcon &icon, const QString &toolTip, QMenu *menu, QObject *parent)
     : QObject(parent)
     , m_bus(QDBusConnection::sessionBus())
     // Qt's own item is "-1"; this one never shares a process with it, but
@@ -56,6 +60,7 @@ StatusNotifierItem::StatusNotifierItem(const QIcon &icon, const QString &toolTip
     , m_service(QStringLiteral("org.kde.StatusNotifierItem-%1-2").arg(QCoreApplication::applicationPid()))
     , m_pixmaps(pixmapsOf(icon))
     , m_toolTip(toolTip)
+    , m_menu(menu ? new DBusMenuExporter(menu, this) : nullptr)
 {
     qDBusRegisterMetaType<SniPixmap>();
     qDBusRegisterMetaType<SniPixmaps>();
@@ -80,6 +85,11 @@ bool StatusNotifierItem::registerWithWatcher()
                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties
                                       | QDBusConnection::ExportAllSignals))
             return false;
+        // Before the name: a host asks for the menu as soon as it sees the item.
+        if (m_menu && !m_menu->publish(m_bus, MenuPath)) {
+            m_bus.unregisterObject(ItemPath);
+            return false;
+        }
         if (!m_bus.registerService(m_service)) {
             m_bus.unregisterObject(ItemPath);
             return false;
@@ -91,6 +101,11 @@ bool StatusNotifierItem::registerWithWatcher()
     call << m_service;
     // Not waited for: the watcher may be busy bringing its host up.
     return m_bus.send(call);
+}
+
+QDBusObjectPath StatusNotifierItem::menu() const
+{
+    return QDBusObjectPath(m_menu ? MenuPath : NoMenuPath);
 }
 
 SniToolTip StatusNotifierItem::toolTip() const

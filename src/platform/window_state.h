@@ -20,4 +20,10 @@ void skipTaskbar(QWidget *window);
 // next move, and that must never reach a note's file.
 std::optional<QPoint> screenPosition(const QWidget *window);
 
+// Raises a window the user asked for and gives it the keyboard, also where
+// Qt's own request goes unheard: with no window manager, and when the request
+// came through the command line, after the last input the program saw. A
+// window not yet on screen gets it as soon as it is.
+void bringForward(QWidget *window);
+
 } // namespace WindowState

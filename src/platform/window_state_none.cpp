@@ -16,4 +16,11 @@ std::optional<QPoint> screenPosition(const QWidget *window)
     return std::nullopt;
 }
 
+void bringForward(QWidget *window)
+{
+    // Without X11 libraries Qt's own request is all there is.
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace WindowState

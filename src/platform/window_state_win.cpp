@@ -18,4 +18,11 @@ std::optional<QPoint> screenPosition(const QWidget *window)
     return std::nullopt;
 }
 
+void bringForward(QWidget *window)
+{
+    // Qt asks Windows, which decides.
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace WindowState

@@ -2,6 +2,7 @@
 
 #include <QDBusArgument>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusVariant>
 
 namespace {
@@ -61,6 +62,57 @@ QList<QSize> iconSizes(QDBusConnection &bus, const QString &entry)
     }
     pixmaps.endArray();
     return sizes;
+}
+
+QVariant property(QDBusConnection &bus, const QString &entry, const QString &name)
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(serviceOf(entry), pathOf(entry),
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    get << ItemInterface << name;
+    const QDBusMessage reply = bus.call(get);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return {};
+    return reply.arguments().first().value<QDBusVariant>().variant();
+}
+
+QList<MenuEntry> menu(QDBusConnection &bus, const QString &entry)
+{
+    const QString path = property(bus, entry, QStringLiteral("Menu")).value<QDBusObjectPath>().path();
+    if (path.isEmpty() || path == QLatin1String("/NO_DBUSMENU"))
+        return {};
+    QDBusMessage call = QDBusMessage::createMethodCall(serviceOf(entry), path, QStringLiteral("com.canonical.dbusmenu"),
+                                                       QStringLiteral("GetLayout"));
+    call << 0 << -1 << QStringList();
+    const QDBusMessage reply = bus.call(call);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2)
+        return {};
+    // (ia{sv}av): the root, whose children are the entries.
+    const QDBusArgument root = reply.arguments().at(1).value<QDBusArgument>();
+    int rootId = -1;
+    QVariantMap rootProperties;
+    root.beginStructure();
+    root >> rootId >> rootProperties;
+    QList<MenuEntry> entries;
+    root.beginArray();
+    while (!root.atEnd()) {
+        QDBusVariant child;
+        root >> child;
+        const QDBusArgument item = child.variant().value<QDBusArgument>();
+        MenuEntry e;
+        QVariantMap properties;
+        item.beginStructure();
+        item >> e.id >> properties;
+        item.endStructure();
+        e.separator = properties.value(QStringLiteral("type")).toString() == QLatin1String("separator");
+        e.label = properties.value(QStringLiteral("label")).toString();
+        e.enabled = properties.value(QStringLiteral("enabled"), true).toBool();
+        e.hasIcon = !properties.value(QStringLiteral("icon-data")).toByteArray().isEmpty();
+        entries.append(e);
+    }
+    root.endArray();
+    root.endStructure();
+    return entries;
 }
 
 } // namespace E2eStatusNotifier

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QSize>
 #include <QStringList>
+#include <QVariant>
 
 namespace E2eStatusNotifier {
 
@@ -17,6 +18,20 @@ bool hostRegistered(QDBusConnection &bus);
 QStringList items(QDBusConnection &bus);
 // The sizes of the pictures an item offers its host.
 QList<QSize> iconSizes(QDBusConnection &bus, const QString &entry);
+// One of an item's properties as its host reads it (invalid: none).
+QVariant property(QDBusConnection &bus, const QString &entry, const QString &name);
+
+// One entry of the menu an item exports, as a host reads it.
+struct MenuEntry
+{
+    int id = 0;
+    QString label;        // empty for a separator
+    bool separator = false;
+    bool enabled = true;
+    bool hasIcon = false;
+};
+// The item's exported menu, top to bottom; empty when it exports none.
+QList<MenuEntry> menu(QDBusConnection &bus, const QString &entry);
 
 } // namespace E2eStatusNotifier
 

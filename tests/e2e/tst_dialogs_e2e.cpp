@@ -2,18 +2,22 @@
 // menu, driven with the keyboard and the mouse, and what they leave behind.
 
 #include "e2e_session.h"
+#include "e2e_window_manager.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
 
 // The update check stays off: these cases must not reach out to the network.
 const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
+// A window of another program, to take the keyboard from ours.
+const QString OtherTitle = QStringLiteral("Another program");
 
 enum TrayItem { NewNote = 0, Settings = 3, About = 5 };
 
@@ -50,44 +54,6 @@ QString pixel(XWindow window, QPoint at)
     return QRegularExpression(QStringLiteral("#[0-9A-Fa-f]{6}")).match(out).captured(0).toUpper();
 }
 
-// openbox for the cases that need stacking and focus as a desktop has them;
-// stopped by its pid when the case ends.
-class WindowManager final
-{
-public:
-    WindowManager() { m_process.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")}); }
-    ~WindowManager()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-    WindowManager(const WindowManager &) = delete;
-    WindowManager &operator=(const WindowManager &) = delete;
-
-    // Up when the root window names a live check window that calls itself
-    // Openbox (a stale property of an earlier run names none).
-    bool waitUntilReady() const
-    {
-        return E2eSession::waitFor([this] {
-            if (m_process.state() != QProcess::Running)
-                return false;
-            const QString check =
-                E2eSession::run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-            const QString id = QRegularExpression(QStringLiteral("0x[0-9a-fA-F]+")).match(check).captured(0);
-            return !id.isEmpty()
-                && E2eSession::property(id.toULongLong(nullptr, 16), QStringLiteral("_NET_WM_NAME")).contains(QLatin1String("Openbox"));
-        });
-    }
-
-private:
-    QProcess m_process;
-};
-
 // The program's windows as the window manager stacks them, bottom first.
 QList<XWindow> stackingOrder()
 {
@@ -100,9 +66,13 @@ QList<XWindow> stackingOrder()
     return order;
 }
 
-XWindow focusedWindow()
+
+// Hands the options to the running copy through one more; true when that copy
+// ended well.
+bool handOver(E2eSession &session, const QString &option)
 {
-    return E2eSession::run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).trimmed().toULongLong();
+    E2eProgram &copy = session.start({option});
+    return copy.waitForExit() && copy.exitCode() == 0;
 }
 
 } // namespace
@@ -115,6 +85,8 @@ private Q_SLOTS:
     void settingsCloseKeepsEverything();
     void aboutOpensFromTrayMenu();
     void errorOverSettingsIsOnTopAndTakesTheKeys();
+    void askingAgainBringsTheOpenDialogForward_data();
+    void askingAgainBringsTheOpenDialogForward();
 };
 
 void TestDialogs::settingsGiveNewNotesOpacityAndColour()
@@ -214,7 +186,7 @@ void TestDialogs::aboutOpensFromTrayMenu()
 void TestDialogs::errorOverSettingsIsOnTopAndTakesTheKeys()
 {
     E2E_SESSION(session);
-    WindowManager wm;
+    E2eWindowManager wm(E2eWindowManager::Openbox);
     QVERIFY2(wm.waitUntilReady(), "openbox did not come up");
     // A plain file where the autostart folder belongs: writing the entry fails.
     const QString autostart = QFileInfo(autostartEntry(session)).absolutePath();
@@ -242,13 +214,87 @@ void TestDialogs::errorOverSettingsIsOnTopAndTakesTheKeys()
                  return order.contains(dialog) && order.indexOf(box) > order.indexOf(dialog);
              }),
              "the error box is under Settings");
-    QVERIFY2(E2eSession::waitFor([&] { return focusedWindow() == box; }), "the error box has no focus");
+    QVERIFY2(E2eSession::waitFor([&] { return E2eWindowManager::focusedWindow() == box; }), "the error box has no focus");
 
     // One key answers it; Settings stays open and usable.
     E2eSession::key(QStringLiteral("Return"));
     QVERIFY(app.waitForWindowGone(box));
     QVERIFY(E2eSession::isViewable(dialog));
     QVERIFY(app.isRunning());
+}
+
+void TestDialogs::askingAgainBringsTheOpenDialogForward_data()
+{
+    QTest::addColumn<int>("windowManager");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("closeKeys");   // from where the dialog opened with the focus
+    const QStringList closeSettings{QStringLiteral("shift+Tab"), QStringLiteral("space")};
+    const QStringList closeAbout{QStringLiteral("Escape")};
+    for (const auto wm : {E2eWindowManager::None, E2eWindowManager::Openbox, E2eWindowManager::Xfwm4}) {
+        const QByteArray name = wm == E2eWindowManager::None ? "no wm" : E2eWindowManager::program(wm).toLatin1();
+        QTest::newRow(QByteArray(name + " settings").constData()) << int(wm) << QStringLiteral("--settings") << QStringLiteral("Settings")
+                                                                 << closeSettings;
+        QTest::newRow(QByteArray(name + " about").constData()) << int(wm) << QStringLiteral("--about") << QStringLiteral("About")
+                                                              << closeAbout;
+    }
+}
+
+// A second request for an open dialog must not stack a twin on it: the
+// open one comes forward with the keyboard.
+void TestDialogs::askingAgainBringsTheOpenDialogForward()
+{
+    QFETCH(int, windowManager);
+    QFETCH(QString, option);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, closeKeys);
+    E2E_SESSION(session);
+    E2eWindowManager wm{E2eWindowManager::Kind(windowManager)};
+    QVERIFY2(wm.waitUntilReady(), "the window manager did not come up");
+    E2E_BUS(bus, session);
+    session.seedSettings(QuietSettings);
+    E2eProgram &app = session.start();
+    QVERIFY(app.waitForTrayIcon());
+
+    QVERIFY(handOver(session, option));
+    const XWindow dialog = app.waitForWindow(caption, E2eProgram::ViewableOnly);
+    QVERIFY(dialog);
+    // Another program takes the keyboard; off the dialog, which stays on
+    // top, so that a click reaches it.
+    QProcess other;
+    other.start(QStringLiteral("xmessage"), {QStringLiteral("-geometry"), QStringLiteral("+20+20"), QStringLiteral("-title"),
+                                             OtherTitle, QStringLiteral("elsewhere")});
+    const auto stopOther = qScopeGuard([&] { E2eSession::stopProcess(other); });
+    XWindow otherWindow = 0;
+    QVERIFY(E2eSession::waitFor([&] {
+        otherWindow = E2eSession::run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--name"), OtherTitle})
+                          .section(QLatin1Char('\n'), 0, 0).toULongLong();
+        return otherWindow != 0 && E2eSession::isViewable(otherWindow);
+    }));
+    // Given the keyboard, then clicked as a user would: a window manager
+    // takes the time of its last focus change from that click.
+    E2eSession::focus(otherWindow);
+    const auto otherRect = E2eSession::geometry(otherWindow);
+    QVERIFY(otherRect);
+    E2eSession::click(otherRect->topLeft() + QPoint(4, 4));
+    QVERIFY(E2eSession::waitFor([&] { return E2eWindowManager::focusedWindow() == otherWindow; }));
+
+    QVERIFY(handOver(session, option));
+    QVERIFY2(E2eSession::waitFor([&] { return E2eWindowManager::focusedWindow() == dialog; }), "the open dialog did not come forward");
+    // Commands are served in order: once this note is there, a twin of the
+    // dialog would be too.
+    QVERIFY(handOver(session, QStringLiteral("--new-note")));
+    QVERIFY(app.waitForWindow(QStringLiteral("New Note"), E2eProgram::ViewableOnly));
+    // Asked until one listing of the program's windows goes through: a
+    // window manager at work can make one fail.
+    QVERIFY2(E2eSession::waitFor([&] { return app.windows(caption).size() == 1; }, 5000), "not exactly one dialog");
+
+    // Closed, it opens afresh at the next request.
+    E2eSession::focus(dialog);
+    E2eSession::keys(closeKeys);
+    QVERIFY(app.waitForWindowGone(dialog));
+    QVERIFY(handOver(session, option));
+    QVERIFY(app.waitForWindow(caption, E2eProgram::ViewableOnly));
 }
 
 PAPERLET_E2E_MAIN(TestDialogs)

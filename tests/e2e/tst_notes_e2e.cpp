@@ -4,6 +4,7 @@
 
 #include "e2e_notes.h"
 #include "e2e_session.h"
+#include "e2e_window_manager.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -269,6 +270,36 @@ private Q_SLOTS:
         QCOMPARE(E2eSession::geometry(back).value_or(QRect()), QRect(200, 400, 200, 200));
         again.sendSignal(SIGTERM);
         QVERIFY(again.waitForExit());
+    }
+
+    void aNewNoteTakesTheKeyboard_data()
+    {
+        QTest::addColumn<int>("windowManager");
+        QTest::newRow("no wm") << int(E2eWindowManager::None);
+        QTest::newRow("openbox") << int(E2eWindowManager::Openbox);
+        QTest::newRow("xfwm4") << int(E2eWindowManager::Xfwm4);
+    }
+
+    // Double-click the tray icon and type: the keys land in the new note,
+    // with no click on it first, whatever manages the windows.
+    void aNewNoteTakesTheKeyboard()
+    {
+        QFETCH(int, windowManager);
+        E2E_SESSION(session);
+        E2eWindowManager wm{E2eWindowManager::Kind(windowManager)};
+        QVERIFY2(wm.waitUntilReady(), "the window manager did not come up");
+        E2eProgram *started = nullptr;
+        const XWindow note = startWithNewNote(session, started);
+        QVERIFY(note);
+        E2eProgram &app = *started;
+        QVERIFY2(E2eSession::waitFor([&] { return E2eWindowManager::focusedWindow() == note; }, 10000),
+                 "the new note has no keyboard focus");
+        E2eSession::type(QStringLiteral("typed at once"));
+
+        QVERIFY(session.openTrayMenu());
+        E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
+        QVERIFY(app.waitForExit());
+        QVERIFY2(onlyNote(session).contains("typed at once"), onlyNote(session).constData());
     }
 
     void terminationWritesEveryOpenNote()

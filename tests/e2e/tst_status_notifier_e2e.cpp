@@ -10,7 +10,10 @@
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDir>
+#include <QColor>
 #include <QFile>
+#include <QImage>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -21,6 +24,11 @@ namespace {
 
 const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 const QString NewNoteTitle = QStringLiteral("New Note");
+// The tray icon's note colour, and the panel's height (below).
+const QColor NoteYellow(0xFF, 0xE8, 0x5C);
+constexpr int PanelHeight = 32;
+// A point inside the last row of a menu the panel draws, above its bottom edge.
+constexpr int LastRowFromBottom = 14;
 // One panel along the top: a spacer, then the systray plugin.
 const QByteArray PanelConfig = R"(<?xml version="1.0" encoding="UTF-8"?>
 <channel name="xfce4-panel" version="1.0">
@@ -155,6 +163,60 @@ private:
     QByteArray m_notifications;
 };
 
+// Where the program's icon is drawn in the panel along the top: the box of
+// its note yellow there, from a screenshot.
+std::optional<QRect> iconInPanel(const E2eSession &session)
+{
+    const QString shot = session.screenshot(QStringLiteral("panel"));
+    const QImage image(shot);
+    QFile::remove(shot);
+    if (image.isNull())
+        return std::nullopt;
+    QRect box;
+    for (int y = 0; y < std::min(PanelHeight, image.height()); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).rgb() == NoteYellow.rgb())
+                box |= QRect(x, y, 1, 1);
+    return box.width() >= 8 && box.height() >= 8 ? std::optional<QRect>(box) : std::nullopt;
+}
+
+// The menu the panel opened under its top edge: a mapped window of another
+// process than the program's.
+std::optional<QRect> panelMenu(const E2eProgram &app)
+{
+    const QString tree = E2eSession::run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")});
+    const QList<XWindow> ours = app.windows();
+    static const QRegularExpression line(QStringLiteral("^\\s*(0x[0-9a-f]+) .*\\s(\\d+)x(\\d+)\\+(-?\\d+)\\+(-?\\d+)\\s"),
+                                         QRegularExpression::MultilineOption);
+    auto windows = line.globalMatch(tree);
+    while (windows.hasNext()) {
+        const QRegularExpressionMatch m = windows.next();
+        const XWindow window = m.captured(1).toULongLong(nullptr, 16);
+        const QRect rect(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+        if (!ours.contains(window) && rect.top() >= PanelHeight - 1 && rect.top() <= PanelHeight + 1
+            && rect.height() > 100 && E2eSession::isViewable(window))
+            return rect;
+    }
+    return std::nullopt;
+}
+
+// The panel first, then the program: its one item, once the first start's
+// invitation has gone to the desktop's notification service; null when any
+// of that fails.
+E2eProgram *startUnderPanel(E2eSession &session, Desktop &desktop, QString &item)
+{
+    if (!desktop.startPanel() || !E2eSession::waitFor([&] { return desktop.hostRegistered(); }))
+        return nullptr;
+    E2eProgram &app = session.start();
+    QStringList items;
+    if (!E2eSession::waitFor([&] { return !(items = desktop.items()).isEmpty(); }) || items.size() != 1)
+        return nullptr;
+    item = items.first();
+    const bool invited = E2eSession::waitFor(
+        [&] { return desktop.notifications().contains("Paperlet|Double click for new note!\n"); });
+    return invited ? &app : nullptr;
+}
+
 } // namespace
 
 class TestStatusNotifier final : public QObject
@@ -164,6 +226,7 @@ private Q_SLOTS:
     void hostBeforeProgram();
     void hostAfterProgram();
     void statusNotifierHostAfterProgram();
+    void panelDrawsTheTrayMenu();
 };
 
 // A private display, desktop and program session.
@@ -179,17 +242,12 @@ private Q_SLOTS:
 void TestStatusNotifier::hostBeforeProgram()
 {
     DESKTOP_SESSION(session, desktop);
-    QVERIFY(desktop.startPanel());
-    QVERIFY(E2eSession::waitFor([&] { return desktop.hostRegistered(); }));
-    E2eProgram &app = session.start();
-    QStringList items;
-    QVERIFY(E2eSession::waitFor([&] { return !(items = desktop.items()).isEmpty(); }));
-    // The first start's invitation went to the desktop's notification service.
-    QVERIFY2(E2eSession::waitFor([&] {
-        return desktop.notifications().contains("Paperlet|Double click for new note!\n");
-    }), desktop.notifications().constData());
+    QString item;
+    E2eProgram *started = startUnderPanel(session, desktop, item);
+    QVERIFY2(started, desktop.notifications().constData());
+    E2eProgram &app = *started;
 
-    E2eTrayItem icon(desktop.bus(), items.first());
+    E2eTrayItem icon(desktop.bus(), item);
     QVERIFY(icon.doubleClick());
     QVERIFY(app.waitForWindow(NewNoteTitle, E2eProgram::ViewableOnly));
     QCOMPARE(app.shownWindows().size(), 1);
@@ -253,6 +311,55 @@ void TestStatusNotifier::statusNotifierHostAfterProgram()
     QVERIFY(app.waitForExit());
     QCOMPARE(app.exitCode(), 0);
     QCOMPARE(app.shownWindows().size(), 0);
+}
+
+// xfce4-panel draws the menu an item exports and never asks the item to open
+// one: the tray menu reaches the user only that way. A real right click on
+// the icon in the panel, the items as the bus gives them, and a pick there.
+void TestStatusNotifier::panelDrawsTheTrayMenu()
+{
+    DESKTOP_SESSION(session, desktop);
+    QString item;
+    E2eProgram *started = startUnderPanel(session, desktop, item);
+    QVERIFY2(started, desktop.notifications().constData());
+    E2eProgram &app = *started;
+
+    // The first start's invitation is on screen: the icon stays the program's meanwhile.
+    QCOMPARE(E2eStatusNotifier::property(desktop.bus(), item, QStringLiteral("Status")).toString(), QStringLiteral("Active"));
+    std::optional<QRect> icon;
+    QVERIFY2(E2eSession::waitFor([&] { return bool(icon = iconInPanel(session)); }), "the program's icon is not in the panel");
+
+    // The menu as the panel reads it: the tray menu's items, states and pictures.
+    const QList<E2eStatusNotifier::MenuEntry> menu = E2eStatusNotifier::menu(desktop.bus(), item);
+    QStringList labels;
+    for (const E2eStatusNotifier::MenuEntry &entry : menu) {
+        labels.append(entry.separator ? QStringLiteral("-") : entry.label);
+        QVERIFY2(entry.enabled, qPrintable(entry.label));
+        QCOMPARE(entry.hasIcon, entry.label == QLatin1String("New Note") || entry.label == QLatin1String("Settings"));
+    }
+    QCOMPARE(labels, QStringList({"New Note", "-", "Show All Notes", "Hide All Notes", "-", "Settings", "-",
+                                  "Check for updates", "About", "-", "Exit"}));
+
+    // Right click on the icon: the panel's menu is ours. Up from the
+    // bottom: "About", then "Exit".
+    E2eSession::click(icon->center(), 3);
+    QVERIFY2(E2eSession::waitForGrab(true), "no menu opened");
+    E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Up"), QStringLiteral("Return")});
+    const XWindow about = app.waitForWindow(QStringLiteral("About"), E2eProgram::ViewableOnly);
+    QVERIFY2(about, "About did not open from the panel's menu");
+    E2eSession::focus(about);
+    E2eSession::key(QStringLiteral("Return"));
+    QVERIFY(app.waitForWindowGone(about));
+
+    // The mouse this time: "Exit" is the menu's last row.
+    QVERIFY(E2eSession::waitForGrab(false));
+    E2eSession::click(icon->center(), 3);
+    QVERIFY2(E2eSession::waitForGrab(true), "no menu opened");
+    std::optional<QRect> drawn;
+    QVERIFY2(E2eSession::waitFor([&] { return bool(drawn = panelMenu(app)); }), "the panel's menu is not on screen");
+    E2eSession::click(QPoint(drawn->center().x(), drawn->bottom() - LastRowFromBottom));
+    QVERIFY(app.waitForExit());
+    QCOMPARE(app.exitCode(), 0);
 }
 
 int main(int argc, char *argv[])
