@@ -338,7 +338,7 @@ bool Reader::enterDestination(Word w)
             return false;
         g.dest = Dest::Pict;
         m_pict = Picture();
-        m_pictHex.clear();
+        m_nibble = -1;
         if (m_stack.size() >= 2 && m_stack[m_stack.size() - 2].dest == Dest::Normal)
             m_binSplices.clear();
         return true;
@@ -457,11 +457,44 @@ void Reader::handleBinary(const char *wordStart, const Token &t)
         ++wordStart; // the tokenizer's skipped line breaks stay in the raw group
     m_binSplices.push_back({wordStart, t.text.data() + t.text.size(), t.text});
     if (d == Dest::Pict) {
-        // the data so far, as hex, then these bytes as they are
-        m_pict.data += QByteArray::fromHex(m_pictHex);
-        m_pictHex.clear();
+        m_nibble = -1; // an odd hex digit before \bin is dropped
         m_pict.data += QByteArray(t.text.data(), t.text.size());
     }
+}
+
+void Reader::appendHex(QByteArrayView run)
+{
+    // Pictures are megabytes of hex: decoded as it comes, in one pass.
+    static constexpr auto values = [] {
+        std::array<signed char, 256> v{};
+        for (signed char &x : v)
+            x = -1;
+        for (int c = '0'; c <= '9'; ++c)
+            v[size_t(c)] = static_cast<signed char>(c - '0');
+        for (int c = 'a'; c <= 'f'; ++c)
+            v[size_t(c)] = static_cast<signed char>(c - 'a' + 10);
+        for (int c = 'A'; c <= 'F'; ++c)
+            v[size_t(c)] = static_cast<signed char>(c - 'A' + 10);
+        return v;
+    }();
+    QByteArray &data = m_pict.data;
+    const qsizetype start = data.size();
+    data.resize(start + run.size() / 2 + 1);
+    char *out = data.data() + start;
+    int nibble = m_nibble;
+    for (const char c : run) {
+        const int v = values[static_cast<unsigned char>(c)];
+        if (v < 0)
+            continue; // blanks between the digits
+        if (nibble < 0) {
+            nibble = v;
+        } else {
+            *out++ = char(nibble << 4 | v);
+            nibble = -1;
+        }
+    }
+    m_nibble = nibble;
+    data.resize(out - data.data());
 }
 
 QByteArray Reader::rawGroup(const char *start, const char *end) const
@@ -487,8 +520,7 @@ void Reader::closePicture(const Group &closed)
     if (!closed.start || !end)
         return;
     if (closed.dest == Dest::Pict) {
-        m_pict.data += QByteArray::fromHex(m_pictHex);
-        m_pictHex.clear();
+        m_nibble = -1;
         if (top().dest != Dest::Normal) {
             if (!m_containerPicture)
                 m_containerPicture = m_pict; // the first \pict of a shppict / nonshppict group
@@ -698,7 +730,7 @@ void Reader::handleText(QByteArrayView run)
         return;
     }
     if (d == Dest::Pict) {
-        m_pictHex.append(run.data(), run.size());
+        appendHex(run);
         return;
     }
     if (d == Dest::FontName) {

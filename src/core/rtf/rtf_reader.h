@@ -135,6 +135,7 @@ private:
     void normalWord(Word w, const Token &t, char16_t ch);
     void pictWord(Word w, const Token &t);
     void handleBinary(const char *wordStart, const Token &t);
+    void appendHex(QByteArrayView run);
     QByteArray rawGroup(const char *start, const char *end) const;
     void closePicture(const Group &closed);
     void flushPicture();
@@ -208,7 +209,7 @@ private:
     // {\nonshppict} twin that usually follows, whose bytes it keeps.
     const char *m_tokenStart = nullptr;
     Picture m_pict;
-    QByteArray m_pictHex;
+    int m_nibble = -1; // the first hex digit of a byte whose second is still to come
     std::optional<Picture> m_containerPicture; // the \pict read inside a shppict / nonshppict group
     std::optional<Picture> m_pendingPicture;
     bool m_pendingFromShape = false;
