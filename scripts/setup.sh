@@ -13,6 +13,7 @@ packages=(
   dbus-daemon xfce4-panel
   fonts-wine
   sway swaybg xwayland wtype grim mutter
+  libreoffice-writer-nogui xclip
 )
 scripts/install-packages.sh "${packages[@]}"
 

@@ -3,8 +3,16 @@
 // page 1254 with bold, italic, underline, colour, bullets and emoji) and a
 // normal note of a few KB; beside them, building the same document with
 // QTextCursor, QTextDocument::setHtml and toHtml on the same content.
+// A note with five 1-megapixel pictures is read (with the pictures decoded,
+// as showing it does) and written beside decoding and encoding the pictures
+// alone, the floor of that job.
 
 #include "core/rtf/rtf.h"
+#include "core/rtf/rtf_picture.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QUrl>
 
 #include <QGuiApplication>
 #include <QTextBlock>
@@ -215,8 +223,109 @@ void ToHtml(benchmark::State &state)
     setLabel(state);
 }
 
+// Five 1000 x 1000 pictures like photographs: smooth shades with grain.
+const std::vector<QImage> &photos()
+{
+    static const std::vector<QImage> images = [] {
+        std::vector<QImage> v;
+        quint32 seed = 7;
+        for (int n = 0; n < 5; ++n) {
+            QImage image(1000, 1000, QImage::Format_RGB32);
+            for (int y = 0; y < 1000; ++y) {
+                auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+                for (int x = 0; x < 1000; ++x) {
+                    seed = seed * 1664525u + 1013904223u;
+                    const int grain = int(seed >> 29);
+                    line[x] = qRgb((x / 4 + n * 40 + grain) & 255, (y / 4 + grain) & 255, ((x + y) / 8) & 255);
+                }
+            }
+            v.push_back(image);
+        }
+        return v;
+    }();
+    return images;
+}
+
+std::vector<Rtf::Picture> photoPictures()
+{
+    std::vector<Rtf::Picture> pictures;
+    for (const QImage &image : photos())
+        pictures.push_back(Rtf::pictureFromImage(image, 1600));
+    return pictures;
+}
+
+const QByteArray &picturesNote()
+{
+    static const QByteArray rtf = [] {
+        QTextDocument document;
+        QTextCursor cursor(&document);
+        for (const Rtf::Picture &p : photoPictures()) {
+            cursor.insertText(QStringLiteral("A picture: "));
+            cursor.insertText(QString(QChar::ObjectReplacementCharacter), Rtf::pictureFormat(document, p));
+            cursor.insertBlock();
+        }
+        return Rtf::save(document);
+    }();
+    return rtf;
+}
+
+// Decodes every picture of the document, as painting it does.
+void decodePictures(const QTextDocument &document)
+{
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
+        for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) {
+                const QVariant r = document.resource(QTextDocument::ImageResource,
+                                                     QUrl(it.fragment().charFormat().toImageFormat().name()));
+                benchmark::DoNotOptimize(QImage::fromData(r.toByteArray()));
+            }
+}
+
+void ReadPicturesNote(benchmark::State &state)
+{
+    picturesNote(); // made once, outside the timing
+    for (auto _ : state) {
+        QTextDocument document;
+        Rtf::load(document, picturesNote());
+        decodePictures(document);
+    }
+    state.SetLabel(QStringLiteral("%1 KB").arg(picturesNote().size() / 1024).toStdString());
+}
+
+void DecodePicturesAlone(benchmark::State &state)
+{
+    const std::vector<Rtf::Picture> pictures = photoPictures();
+    for (auto _ : state)
+        for (const Rtf::Picture &p : pictures)
+            benchmark::DoNotOptimize(QImage::fromData(p.data));
+}
+
+void WritePicturesNote(benchmark::State &state)
+{
+    QTextDocument document;
+    Rtf::load(document, picturesNote());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Rtf::save(document));
+}
+
+void EncodePicturesAlone(benchmark::State &state)
+{
+    for (auto _ : state)
+        for (const QImage &image : photos()) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, "JPEG", 88);
+            benchmark::DoNotOptimize(bytes);
+        }
+}
+
 } // namespace
 
+BENCHMARK(ReadPicturesNote)->Unit(benchmark::kMillisecond);
+BENCHMARK(DecodePicturesAlone)->Unit(benchmark::kMillisecond);
+BENCHMARK(WritePicturesNote)->Unit(benchmark::kMillisecond);
+BENCHMARK(EncodePicturesAlone)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadRtf)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BuildWithCursor)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(SetHtml)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);

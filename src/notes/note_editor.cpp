@@ -1,6 +1,7 @@
 #include "notes/note_editor.h"
 
 #include "core/rtf/rtf.h"
+#include "core/rtf/rtf_picture.h"
 #include "framework/font_pick.h"
 #include "framework/font_style.h"
 #include "framework/guarded.h"
@@ -8,6 +9,7 @@
 #include "framework/popup_menu.h"
 #include "framework/system_metrics.h"
 #include "notes/editor_images.h"
+#include "notes/note_pictures.h"
 #include "theme/color_palette.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -19,6 +21,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QUrl>
 #include <QPageRanges>
 #include <QPalette>
 #include <QPainter>
@@ -98,6 +102,7 @@ NoteEditor::NoteEditor(QWidget *parent)
     setTabChangesFocus(false);
     // A bullet list level is the hanging indent between bullet and text.
     document()->setIndentWidth(pointsToPixels(BulletIndentPt));
+    PictureLayout::install(document());
     // The design font; set explicitly so that the note window's own font
     // does not propagate into the document.
     QFont font(QStringLiteral("Tahoma"));
@@ -259,6 +264,7 @@ void NoteEditor::printTo(QPrinter &printer) const
 {
     const std::unique_ptr<QTextDocument> copy(document()->clone());
     copy->setDocumentMargin(0);
+    copyPictures(*copy);
     // Laid out at the screen's resolution, so that the note keeps the line
     // breaks and sizes it has on screen, then scaled onto the printer.
     const qreal scaleX = printer.logicalDpiX() / qreal(logicalDpiX());
@@ -502,10 +508,104 @@ void NoteEditor::inputMethodEvent(QInputMethodEvent *event)
     event->accept();
 }
 
+bool NoteEditor::canInsertFromMimeData(const QMimeData *source) const
+{
+    return NotePictures::offersPicture(source) || QTextEdit::canInsertFromMimeData(source);
+}
+
+QMimeData *NoteEditor::createMimeDataFromSelection() const
+{
+    QMimeData *data = QTextEdit::createMimeDataFromSelection();
+    // A picture selected on its own goes out as an image too, for other programs.
+    const QTextCursor cursor = textCursor();
+    if (cursor.selectionEnd() - cursor.selectionStart() == 1) {
+        QTextCursor probe(document());
+        probe.setPosition(cursor.selectionEnd());
+        const QTextCharFormat format = probe.charFormat();
+        if (format.isImageFormat()) {
+            const QVariant resource = document()->resource(QTextDocument::ImageResource,
+                                                           QUrl(format.toImageFormat().name()));
+            QImage image = resource.value<QImage>();
+            if (image.isNull())
+                image.loadFromData(resource.toByteArray());
+            if (!image.isNull())
+                data->setImageData(image);
+        }
+    }
+    return data;
+}
+
+void NoteEditor::copyPictures(QTextDocument &copy) const
+{
+    // A clone shares the text, not the pictures behind it.
+    for (QTextBlock block = copy.begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) {
+                const QUrl name(it.fragment().charFormat().toImageFormat().name());
+                copy.addResource(QTextDocument::ImageResource, name,
+                                 document()->resource(QTextDocument::ImageResource, name));
+            }
+    PictureLayout::install(&copy);
+}
+
+void NoteEditor::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTextCursor at = cursorForPosition(event->pos());
+    // the picture under the pointer is the character before or after the cursor's place
+    for (const int position : {at.position(), at.position() + 1}) {
+        QTextCursor probe(document());
+        if (position < 1 || position > textLength())
+            continue;
+        probe.setPosition(position);
+        if (!probe.atBlockStart() && probe.charFormat().isImageFormat() && pictureMenu(position - 1, event->globalPosition().toPoint())) {
+            event->accept();
+            return;
+        }
+    }
+    QTextEdit::mouseDoubleClickEvent(event);
+}
+
+bool NoteEditor::pictureMenu(int position, const QPoint &where)
+{
+    QTextCursor picture(document());
+    picture.setPosition(position);
+    picture.setPosition(position + 1, QTextCursor::KeepAnchor);
+    const Rtf::Picture stored = Rtf::pictureOf(picture.charFormat().toImageFormat());
+    if (stored.kind != Rtf::PictureKind::Png && stored.kind != Rtf::PictureKind::Jpeg)
+        return false; // pictures from other programs keep their size and bytes
+    setTextCursor(picture);
+    PopupMenu menu(this);
+    menu.setObjectName(QStringLiteral("pmPictureSize"));
+    const qreal room = document()->textWidth() - 2 * document()->documentMargin();
+    for (const int percent : NotePictures::PresetPercents) {
+        const int width = percent > 0 ? qRound(room * percent / 100) : stored.pixels.width();
+        QAction *item = menu.addItem(percent > 0 ? tr("%1% of the note's width").arg(percent) : tr("Original size"));
+        connect(item, &QAction::triggered, this, guarded([this, position, stored, width] {
+                    QTextCursor c(document());
+                    c.setPosition(position);
+                    c.setPosition(position + 1, QTextCursor::KeepAnchor);
+                    c.setCharFormat(Rtf::pictureFormat(*document(), Rtf::resizedPicture(stored, qMax(8, width))));
+                }));
+    }
+    menu.exec(where);
+    return true;
+}
+
 void NoteEditor::insertFromMimeData(const QMimeData *source)
 {
     if (!source)
         return;
+    if (NotePictures::offersPicture(source)) {
+        if (room() <= 0) {
+            QApplication::beep();
+            return;
+        }
+        QTextCursor cursor = textCursor();
+        NotePictures::insertPictures(cursor, source);
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        return;
+    }
     QTextDocument incoming;
     if (source->hasHtml() && acceptRichText())
         incoming.setHtml(source->html());

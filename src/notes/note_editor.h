@@ -61,6 +61,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    QMimeData *createMimeDataFromSelection() const override;
+    // A double click on a picture offers its preset widths.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private Q_SLOTS:
     // Enables and ticks the items from the selection; runs before the menu
@@ -93,6 +97,10 @@ private:
     void applyStyleFlag(QAction *item, int flag);
     void applyAlignment(int tag);
     void setBullets(bool on);
+    // The preset widths of the picture at `position`; false when it has none.
+    bool pictureMenu(int position, const QPoint &where);
+    // Gives a clone of the document (for printing) the pictures and their layout.
+    void copyPictures(QTextDocument &copy) const;
 
     // Controls; each has its name as object name.
     ImageList *ilEditor = nullptr;

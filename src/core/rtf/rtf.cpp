@@ -102,6 +102,7 @@ QString plainText(const QTextDocument &document)
         }
         QString text = block.text();
         text.replace(QChar::LineSeparator, u'\n');
+        text.remove(QChar::ObjectReplacementCharacter); // pictures
         out += text;
         out += u'\n';
     }

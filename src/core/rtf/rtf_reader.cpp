@@ -20,7 +20,10 @@ enum class Word : std::uint8_t {
     Ansi, AnsiCpg, Mac, Pc, Pca, Deff, FCharset, Cpg, F,
     Red, Green, Blue, ListId, LevelNfc, Ls, Ilvl,
     // character
-    Plain, Fs, B, I, Ul, UlNone, Strike, Cf, V, Super, Sub, NoSuperSub,
+    Plain, Fs, B, I, Ul, UlNone, Strike, Cf, V, Super, Sub, NoSuperSub, Up, Dn, Highlight, Cb, FName,
+    // pictures
+    Pict, ShpPict, NonShpPict, PngBlip, JpegBlip, EmfBlip, WMetafile, MacPict, PmMetafile, DiBitmap, WBitmap,
+    PicW, PicH, PicWGoal, PicHGoal, PicScaleX, PicScaleY, WbmBitsPixel, WbmWidthBytes,
     // paragraph
     Pard, Ql, Qr, Qc, Qj,
     PnLvlBlt, PnLvlBody, PnLvlCont, PnStart, PnDec, PnUcLtr, PnLcLtr, PnUcRm, PnLcRm,
@@ -49,7 +52,7 @@ const QHash<QByteArray, WordInfo> &words()
         for (const char *name :
              {"info", "stylesheet", "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr",
               "footerf", "footnote", "annotation", "atnid", "atnauthor", "atndate", "atnref", "atnparent",
-              "atrfstart", "atrfend", "atnicn", "pict", "object", "nonshppict", "shppict", "shp", "shpinst",
+              "atrfstart", "atrfend", "atnicn", "object", "shp", "shpinst",
               "shprslt", "shptxt", "sp", "sn", "sv", "do", "fldinst", "themedata", "colorschememapping",
               "datastore", "latentstyles", "xmlnstbl", "rsidtbl", "listtext", "pntext", "pntxta", "pntxtb",
               "bkmkstart", "bkmkend", "xe", "tc", "tcn", "txe", "template", "userprops", "docvar", "filetbl",
@@ -57,10 +60,10 @@ const QHash<QByteArray, WordInfo> &words()
               "ftncn", "aftnsep", "aftnsepc", "aftncn", "fchars", "lchars", "protusertbl", "defchp", "defpap",
               "nesttableprops", "keywords", "operator", "company", "doccomm", "hlinkbase", "buptim", "creatim",
               "printim", "revtim", "title", "subject", "author", "manager", "category", "comment", "generator",
-              "fname", "panose", "falt", "leveltext", "levelnumbers", "listname", "objdata", "objclass",
+              "panose", "falt", "leveltext", "levelnumbers", "listname", "objdata", "objclass",
               "objname", "result", "blipuid", "fontemb", "fontfile", "formfield", "datafield", "background",
               "picprop", "oleclsid", "xmlopen", "xmlclose", "xmlattrname", "xmlattrvalue", "passwordhash",
-              "mhtmltag", "htmltag", "macpict", "pmmetafile", "wmetafile", "dibitmap", "wbitmap", "bkmkpub",
+              "mhtmltag", "htmltag", "bkmkpub",
               "private", "nonesttables", "rsid", "gridtbl", "ebcstart", "ebcend", "pxe", "sectnum"})
             h.insert(name, {Word::SkipDest});
         const std::pair<const char *, Word> plain[] = {
@@ -74,7 +77,15 @@ const QHash<QByteArray, WordInfo> &words()
             {"levelnfc", Word::LevelNfc}, {"levelnfcn", Word::LevelNfc}, {"ls", Word::Ls}, {"ilvl", Word::Ilvl},
             {"plain", Word::Plain}, {"fs", Word::Fs}, {"b", Word::B}, {"i", Word::I}, {"ul", Word::Ul},
             {"ulnone", Word::UlNone}, {"strike", Word::Strike}, {"striked", Word::Strike}, {"cf", Word::Cf},
-            {"v", Word::V}, {"super", Word::Super}, {"sub", Word::Sub}, {"nosupersub", Word::NoSuperSub},
+            {"v", Word::V}, {"super", Word::Super}, {"up", Word::Up}, {"dn", Word::Dn},
+            {"highlight", Word::Highlight}, {"cb", Word::Cb}, {"chcbpat", Word::Cb}, {"fname", Word::FName},
+            {"pict", Word::Pict}, {"shppict", Word::ShpPict}, {"nonshppict", Word::NonShpPict},
+            {"pngblip", Word::PngBlip}, {"jpegblip", Word::JpegBlip}, {"emfblip", Word::EmfBlip},
+            {"wmetafile", Word::WMetafile}, {"macpict", Word::MacPict}, {"pmmetafile", Word::PmMetafile},
+            {"dibitmap", Word::DiBitmap}, {"wbitmap", Word::WBitmap}, {"picw", Word::PicW}, {"pich", Word::PicH},
+            {"picwgoal", Word::PicWGoal}, {"pichgoal", Word::PicHGoal}, {"picscalex", Word::PicScaleX},
+            {"picscaley", Word::PicScaleY}, {"wbmbitspixel", Word::WbmBitsPixel},
+            {"wbmwidthbytes", Word::WbmWidthBytes}, {"sub", Word::Sub}, {"nosupersub", Word::NoSuperSub},
             {"pard", Word::Pard}, {"ql", Word::Ql}, {"qr", Word::Qr}, {"qc", Word::Qc}, {"qj", Word::Qj},
             {"qd", Word::Qj}, {"pnlvlblt", Word::PnLvlBlt}, {"pnlvlbody", Word::PnLvlBody},
             {"pnlvlcont", Word::PnLvlCont}, {"pnstart", Word::PnStart}, {"pndec", Word::PnDec}, {"pnucltr", Word::PnUcLtr},
@@ -189,6 +200,7 @@ void Reader::read(QByteArrayView rtf)
     Tokenizer tokenizer(rtf);
     m_tokenizer = &tokenizer;
     while (!m_done) {
+        m_tokenStart = tokenizer.position();
         const Token t = tokenizer.next();
         if (t.type != TokenType::ControlWord)
             m_ignorable = false;
@@ -240,6 +252,8 @@ void Reader::read(QByteArrayView rtf)
             flushPending();
             if (m_ucSkip > 0)
                 --m_ucSkip;
+            else
+                handleBinary(m_tokenStart, t);
             break;
         }
     }
@@ -256,6 +270,7 @@ void Reader::pushGroup()
     }
     Group g = m_stack.back();
     g.uprChild = false;
+    g.start = m_tokenizer ? m_tokenizer->position() - 1 : nullptr; // the "{" just read
     if (g.dest == Dest::Upr) {
         g.dest = Dest::Skip; // the ANSI twin; only {\*\ud ...} is read
         g.uprChild = true;
@@ -281,6 +296,11 @@ bool Reader::popGroup()
         top().para.pnStyle = closed.para.pnStyle;
         top().para.level = closed.para.level;
     }
+    if ((closed.dest == Dest::Pict || closed.dest == Dest::ShpPict || closed.dest == Dest::NonShpPict)
+        && top().dest != closed.dest)
+        closePicture(closed);
+    if (m_stack.size() == 1)
+        m_documentGroup = closed; // what a last paragraph without \par was written with
     return m_stack.size() > 1;
 }
 
@@ -308,6 +328,28 @@ bool Reader::enterDestination(Word w)
     case Word::Field:
     case Word::FldRslt:
         return true; // a field shows its result, which is ordinary text
+    case Word::FName:
+        if (g.dest != Dest::FontTable)
+            return false;
+        g.dest = Dest::FontName;
+        return true;
+    case Word::Pict:
+        if (g.dest != Dest::Normal && g.dest != Dest::ShpPict && g.dest != Dest::NonShpPict)
+            return false;
+        g.dest = Dest::Pict;
+        m_pict = Picture();
+        m_nibble = -1;
+        if (m_stack.size() >= 2 && m_stack[m_stack.size() - 2].dest == Dest::Normal)
+            m_binSplices.clear();
+        return true;
+    case Word::ShpPict:
+    case Word::NonShpPict:
+        if (g.dest != Dest::Normal)
+            return false;
+        g.dest = w == Word::ShpPict ? Dest::ShpPict : Dest::NonShpPict;
+        m_containerPicture.reset();
+        m_binSplices.clear();
+        return true;
     default:
         return false;
     }
@@ -325,6 +367,10 @@ void Reader::handleWord(const Token &t)
     }
     if (g.dest == Dest::Skip)
         return;
+    if (g.dest == Dest::Pict && !ignorable) {
+        pictWord(info.word, t);
+        return;
+    }
     if (enterDestination(info.word))
         return;
     if (ignorable && info.word != Word::Ud) {
@@ -369,8 +415,149 @@ void Reader::handleWord(const Token &t)
         return;
     case Dest::Upr:
     case Dest::Skip:
+    case Dest::FontName:
+    case Dest::Pict:
+    case Dest::ShpPict:
+    case Dest::NonShpPict:
         return;
     }
+}
+
+void Reader::pictWord(Word w, const Token &t)
+{
+    Picture &p = m_pict;
+    const int v = t.param;
+    switch (w) {
+    case Word::PngBlip: p.kind = PictureKind::Png; break;
+    case Word::JpegBlip: p.kind = PictureKind::Jpeg; break;
+    case Word::EmfBlip: p.kind = PictureKind::Emf; break;
+    case Word::WMetafile: p.kind = PictureKind::Wmf; break;
+    case Word::MacPict: p.kind = PictureKind::MacPict; break;
+    case Word::PmMetafile: p.kind = PictureKind::PmMetafile; break;
+    case Word::DiBitmap: p.kind = PictureKind::Dib; break;
+    case Word::WBitmap: p.kind = PictureKind::WBitmap; break;
+    case Word::PicW: p.pixels.setWidth(qBound(0, v, 1 << 20)); break;
+    case Word::PicH: p.pixels.setHeight(qBound(0, v, 1 << 20)); break;
+    case Word::PicWGoal: p.goalTwips.setWidth(qBound(0, v, 1 << 22)); break;
+    case Word::PicHGoal: p.goalTwips.setHeight(qBound(0, v, 1 << 22)); break;
+    case Word::PicScaleX: p.scaleX = t.hasParam ? v : 100; break;
+    case Word::PicScaleY: p.scaleY = t.hasParam ? v : 100; break;
+    case Word::WbmBitsPixel: p.bitsPerPixel = v; break;
+    case Word::WbmWidthBytes: p.widthBytes = v; break;
+    default: break;
+    }
+}
+
+void Reader::handleBinary(const char *wordStart, const Token &t)
+{
+    const Dest d = top().dest;
+    if (d != Dest::Pict && d != Dest::ShpPict && d != Dest::NonShpPict)
+        return;
+    while (*wordStart == '\r' || *wordStart == '\n' || *wordStart == '\0')
+        ++wordStart; // the tokenizer's skipped line breaks stay in the raw group
+    m_binSplices.push_back({wordStart, t.text.data() + t.text.size(), t.text});
+    if (d == Dest::Pict) {
+        m_nibble = -1; // an odd hex digit before \bin is dropped
+        m_pict.data += QByteArray(t.text.data(), t.text.size());
+    }
+}
+
+void Reader::appendHex(QByteArrayView run)
+{
+    // Pictures are megabytes of hex: decoded as it comes, in one pass.
+    static constexpr auto values = [] {
+        std::array<signed char, 256> v{};
+        for (signed char &x : v)
+            x = -1;
+        for (int c = '0'; c <= '9'; ++c)
+            v[size_t(c)] = static_cast<signed char>(c - '0');
+        for (int c = 'a'; c <= 'f'; ++c)
+            v[size_t(c)] = static_cast<signed char>(c - 'a' + 10);
+        for (int c = 'A'; c <= 'F'; ++c)
+            v[size_t(c)] = static_cast<signed char>(c - 'A' + 10);
+        return v;
+    }();
+    QByteArray &data = m_pict.data;
+    const qsizetype start = data.size();
+    data.resize(start + run.size() / 2 + 1);
+    char *out = data.data() + start;
+    int nibble = m_nibble;
+    for (const char c : run) {
+        const int v = values[static_cast<unsigned char>(c)];
+        if (v < 0)
+            continue; // blanks between the digits
+        if (nibble < 0) {
+            nibble = v;
+        } else {
+            *out++ = char(nibble << 4 | v);
+            nibble = -1;
+        }
+    }
+    m_nibble = nibble;
+    data.resize(out - data.data());
+}
+
+QByteArray Reader::rawGroup(const char *start, const char *end) const
+{
+    // \bin data is written back as hex: a note file is text.
+    QByteArray raw;
+    const char *at = start;
+    for (const BinSplice &b : m_binSplices) {
+        if (b.from < at || b.to > end)
+            continue;
+        raw.append(at, b.from - at);
+        raw += ' ';
+        raw += QByteArray(b.data.data(), b.data.size()).toHex();
+        at = b.to;
+    }
+    raw.append(at, end - at);
+    return raw;
+}
+
+void Reader::closePicture(const Group &closed)
+{
+    const char *end = m_tokenizer ? m_tokenizer->position() : nullptr;
+    if (!closed.start || !end)
+        return;
+    if (closed.dest == Dest::Pict) {
+        m_nibble = -1;
+        if (top().dest != Dest::Normal) {
+            if (!m_containerPicture)
+                m_containerPicture = m_pict; // the first \pict of a shppict / nonshppict group
+            return;
+        }
+        m_pict.raw = rawGroup(closed.start, end);
+        flushText();
+        flushPicture();
+        m_pendingPicture = m_pict;
+        m_pendingFromShape = false;
+        return;
+    }
+    const QByteArray raw = rawGroup(closed.start, end);
+    if (closed.dest == Dest::NonShpPict && m_pendingPicture && m_pendingFromShape) {
+        m_pendingPicture->raw += raw; // shown from the shppict, kept both
+        m_pendingFromShape = false;
+        return;
+    }
+    if (!m_containerPicture)
+        return;
+    Picture p = *std::exchange(m_containerPicture, std::nullopt);
+    p.raw = raw;
+    flushText();
+    flushPicture();
+    m_pendingPicture = p;
+    m_pendingFromShape = closed.dest == Dest::ShpPict;
+}
+
+void Reader::flushPicture()
+{
+    if (!m_pendingPicture)
+        return;
+    const Picture p = *std::exchange(m_pendingPicture, std::nullopt);
+    m_pendingFromShape = false;
+    ensureBlock();
+    m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), pictureFormat(m_document, p));
+    m_blockHasPicture = true;
 }
 
 void Reader::fontTableWord(Word w, const Token &t)
@@ -450,13 +637,17 @@ void Reader::normalWord(Word w, const Token &t, char16_t ch)
     case Word::Deff: m_defaultFont = t.param; m_cachedFont = -2; break;
     case Word::Plain: c = CharState(); break;
     case Word::F: c.font = t.param; break;
-    case Word::Fs: c.halfPoints = t.param > 0 ? qMin(t.param, 3276) : -1; break;
+    case Word::Fs: c.halfPoints = t.param > 0 ? qMin(t.param, 3276) : CharState().halfPoints; break;
     case Word::B: c.bold = flag(t); break;
     case Word::I: c.italic = flag(t); break;
     case Word::Ul: c.underline = flag(t); break;
     case Word::UlNone: c.underline = false; break;
     case Word::Strike: c.strike = flag(t); break;
     case Word::Cf: c.color = qMax(0, t.param); break;
+    case Word::Highlight:
+    case Word::Cb: c.background = qMax(0, t.param); break;
+    case Word::Up: c.vertical = !t.hasParam || t.param > 0 ? 1 : 0; break;
+    case Word::Dn: c.vertical = !t.hasParam || t.param > 0 ? 2 : 0; break;
     case Word::V: c.hidden = flag(t); break;
     case Word::Super: c.vertical = 1; break;
     case Word::Sub: c.vertical = 2; break;
@@ -536,6 +727,16 @@ void Reader::handleText(QByteArrayView run)
         for (char c : run)
             if (c == ';')
                 commitColor();
+        return;
+    }
+    if (d == Dest::Pict) {
+        appendHex(run);
+        return;
+    }
+    if (d == Dest::FontName) {
+        for (char c : run)
+            if (c != ';' && m_fontOpen)
+                m_font.realName += QLatin1Char(c);
         return;
     }
     if (d == Dest::FontTable) {
@@ -679,6 +880,8 @@ void Reader::commitFont()
 {
     if (m_fontOpen) {
         m_font.name = m_font.name.trimmed();
+        if (!m_font.realName.trimmed().isEmpty())
+            m_font.name = m_font.realName.trimmed();
         m_fonts.insert(m_fontIndex, m_font);
         m_cachedFont = -2;
         m_formatsValid = false;
@@ -723,6 +926,8 @@ const QTextCharFormat &Reader::charFormat(const CharState &s)
     f.setFontStrikeOut(s.strike);
     if (s.color >= 0 && size_t(s.color) < m_colors.size() && m_colors[size_t(s.color)].isValid())
         f.setForeground(m_colors[size_t(s.color)]);
+    if (s.background > 0 && size_t(s.background) < m_colors.size() && m_colors[size_t(s.background)].isValid())
+        f.setBackground(m_colors[size_t(s.background)]);
     if (s.vertical == 1)
         f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     else if (s.vertical == 2)
@@ -745,6 +950,7 @@ void Reader::flushText()
     if (m_text.isEmpty())
         return;
     ensureBlock();
+    flushPicture();
     m_cursor.insertText(m_text, charFormat(m_textState));
     m_text.resize(0);
     m_blockHasText = true;
@@ -757,21 +963,22 @@ void Reader::ensureBlock()
     m_cursor.insertBlock(m_plainBlock, m_plainChar);
     m_blockPending = false;
     m_blockHasText = false;
+    m_blockHasPicture = false;
 }
 
 bool Reader::paragraphHasContent() const { return !m_text.isEmpty() || (!m_blockPending && m_blockHasText); }
 
-void Reader::finishBlock()
+void Reader::finishBlock(const Group &g)
 {
-    const Group &g = top();
+    const ParaState &para = g.para;
     if (!m_blockHasText)
         m_cursor.setBlockCharFormat(charFormat(g.chr)); // what the user types into the empty line
-    if (g.para.align != Qt::AlignLeft) {
+    if (para.align != Qt::AlignLeft) {
         QTextBlockFormat bf;
-        bf.setAlignment(g.para.align);
+        bf.setAlignment(para.align);
         m_cursor.setBlockFormat(bf);
     }
-    applyList(g.para);
+    applyList(para);
     m_anyParagraph = true;
 }
 
@@ -780,7 +987,8 @@ void Reader::endParagraph()
     flushPending();
     flushText();
     ensureBlock();
-    finishBlock();
+    flushPicture();
+    finishBlock(top());
     m_blockPending = true;
 }
 
@@ -849,8 +1057,15 @@ void Reader::finish()
 {
     flushPending();
     flushText();
-    if (!m_blockPending && (m_blockHasText || !m_anyParagraph))
-        finishBlock();
+    if (m_pendingPicture) {
+        ensureBlock();
+        flushPicture();
+    }
+    if (!m_blockPending && (m_blockHasText || m_blockHasPicture || !m_anyParagraph)) {
+        // A last paragraph without \par has the properties it was written
+        // with, also after the document's closing brace reset them.
+        finishBlock(m_documentGroup ? *m_documentGroup : top());
+    }
 }
 
 } // namespace Rtf::detail

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/rtf/rtf_codepages.h"
+#include "core/rtf/rtf_picture.h"
 #include "core/rtf/rtf_tokenizer.h"
 
 #include <QColor>
@@ -11,6 +12,7 @@
 #include <QTextCursor>
 
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -34,13 +36,17 @@ public:
     void read(QByteArrayView rtf);
 
 private:
-    enum class Dest : std::uint8_t { Normal, Skip, FontTable, ColorTable, ListTable, ListOverrideTable, Pn, Upr };
+    enum class Dest : std::uint8_t {
+        Normal, Skip, FontTable, FontName, ColorTable, ListTable, ListOverrideTable, Pn, Upr, Pict, ShpPict,
+        NonShpPict
+    };
 
     struct CharState
     {
         int font = -1; // -1: the document's default font (\deff)
-        int halfPoints = -1; // -1: not given
+        int halfPoints = 24; // what RTF means when \fs is not given
         int color = 0;
+        int background = 0; // colour table index of \highlight, \cb or \chcbpat; 0 none
         bool bold = false;
         bool italic = false;
         bool underline = false;
@@ -49,9 +55,9 @@ private:
         std::int8_t vertical = 0; // 1 superscript, 2 subscript
         bool operator==(const CharState &o) const
         {
-            return font == o.font && halfPoints == o.halfPoints && color == o.color && bold == o.bold
-                && italic == o.italic && underline == o.underline && strike == o.strike && hidden == o.hidden
-                && vertical == o.vertical;
+            return font == o.font && halfPoints == o.halfPoints && color == o.color && background == o.background
+                && bold == o.bold && italic == o.italic && underline == o.underline && strike == o.strike
+                && hidden == o.hidden && vertical == o.vertical;
         }
         bool operator!=(const CharState &o) const { return !(*this == o); }
         // Everything that makes the format, packed (numbers beyond the
@@ -59,9 +65,10 @@ private:
         std::uint64_t key() const
         {
             const auto clamp = [](int v, int bits) { return std::uint64_t(qBound(-1, v, (1 << bits) - 2) + 1); };
-            return clamp(font, 20) | clamp(halfPoints, 13) << 20 | clamp(color, 20) << 33 | std::uint64_t(bold) << 53
-                | std::uint64_t(italic) << 54 | std::uint64_t(underline) << 55 | std::uint64_t(strike) << 56
-                | std::uint64_t(hidden) << 57 | std::uint64_t(vertical & 3) << 58;
+            return clamp(font, 16) | clamp(halfPoints, 13) << 16 | clamp(color, 14) << 29
+                | clamp(background, 14) << 43 | std::uint64_t(bold) << 57 | std::uint64_t(italic) << 58
+                | std::uint64_t(underline) << 59 | std::uint64_t(strike) << 60 | std::uint64_t(hidden) << 61
+                | std::uint64_t(vertical & 3) << 62;
         }
     };
 
@@ -81,11 +88,13 @@ private:
         Dest resume = Dest::Normal; // where {\*\ud} inside \upr returns to
         bool uprChild = false;
         int uc = 1;
+        const char *start = nullptr; // the group's "{" in the input
     };
 
     struct Font
     {
         QString name;
+        QString realName; // {\*\fname}: the family behind a name such as "Arial Greek"
         int charset = -1;
         int codePage = 0;
     };
@@ -124,6 +133,12 @@ private:
     void fontTableWord(Word w, const Token &t);
     void listTableWord(Word w, const Token &t);
     void normalWord(Word w, const Token &t, char16_t ch);
+    void pictWord(Word w, const Token &t);
+    void handleBinary(const char *wordStart, const Token &t);
+    void appendHex(QByteArrayView run);
+    QByteArray rawGroup(const char *start, const char *end) const;
+    void closePicture(const Group &closed);
+    void flushPicture();
 
     int codePageOf(int font);
     int currentCodePage();
@@ -139,7 +154,7 @@ private:
     const QTextCharFormat &charFormat(const CharState &s);
     void flushText();
     void ensureBlock();
-    void finishBlock();
+    void finishBlock(const Group &g);
     void endParagraph();
     bool paragraphHasContent() const;
     int listStyle(const ParaState &p, bool *word, int *id) const;
@@ -187,6 +202,24 @@ private:
     bool m_blockPending = false; // a \par ended the last block; the next one is not created yet
     bool m_blockHasText = false;
     bool m_anyParagraph = false;
+    bool m_blockHasPicture = false;
+    std::optional<Group> m_documentGroup; // the state when the document's "}" closed it
+
+    // Pictures. The \pict being read; a {\*\shppict} picture waits for the
+    // {\nonshppict} twin that usually follows, whose bytes it keeps.
+    const char *m_tokenStart = nullptr;
+    Picture m_pict;
+    int m_nibble = -1; // the first hex digit of a byte whose second is still to come
+    std::optional<Picture> m_containerPicture; // the \pict read inside a shppict / nonshppict group
+    std::optional<Picture> m_pendingPicture;
+    bool m_pendingFromShape = false;
+    struct BinSplice
+    {
+        const char *from; // the \bin word
+        const char *to; // after its data
+        QByteArrayView data;
+    };
+    std::vector<BinSplice> m_binSplices;
 };
 
 } // namespace Rtf::detail

@@ -41,6 +41,8 @@ public:
     // "{", "}" or "\"; the reader takes it here before it is read as syntax.
     bool takeSyntaxByte(unsigned char *byte);
     bool atEnd() const { return m_pos >= m_end; }
+    // Where the next token starts (after the bytes read so far).
+    const char *position() const { return m_pos; }
 
 private:
     Token controlSequence();

@@ -1,8 +1,12 @@
 #include "core/rtf/rtf_writer.h"
 
+#include "core/rtf/rtf_picture.h"
+
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
+#include <QUrl>
+#include <QImage>
 
 #include <charconv>
 
@@ -138,6 +142,12 @@ Writer::RunStyle Writer::styleOf(const QTextCharFormat &f)
     s.strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : m_defaultFont.strikeOut();
     const QBrush fg = f.foreground();
     s.color = fg.style() != Qt::NoBrush ? colorIndex(fg.color().rgb()) : 0;
+    const QBrush bg = f.background();
+    s.background = bg.style() != Qt::NoBrush ? colorIndex(bg.color().rgb()) : 0;
+    if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        s.vertical = 1;
+    else if (f.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        s.vertical = 2;
     return s;
 }
 
@@ -185,6 +195,12 @@ void Writer::writeBlock(const QTextBlock &block)
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid())
             continue;
+        if (fragment.charFormat().isImageFormat()) {
+            const QTextImageFormat picture = fragment.charFormat().toImageFormat();
+            for (int k = 0; k < fragment.length(); ++k)
+                writePicture(picture);
+            continue;
+        }
         const int index = fragment.charFormatIndex();
         auto cached = m_styleCache.constFind(index);
         if (cached == m_styleCache.cend())
@@ -268,7 +284,35 @@ void Writer::writeStyle(const RunStyle &s)
         writeWord("\\f", s.font);
     if (s.halfPoints != c.halfPoints)
         writeWord("\\fs", s.halfPoints);
+    if (s.background != c.background)
+        writeWord("\\highlight", s.background);
+    if (s.vertical != c.vertical) {
+        static const char *const verticalWords[] = {"\\nosupersub", "\\super", "\\sub"};
+        writeWord(verticalWords[s.vertical]);
+    }
     c = s;
+}
+
+void Writer::writePicture(const QTextImageFormat &format)
+{
+    Picture picture = pictureOf(format);
+    if (picture.kind == PictureKind::None) {
+        // an image that came in some other way: stored as PNG at the size it shows
+        const QVariant resource = m_document.resource(QTextDocument::ImageResource, QUrl(format.name()));
+        QImage image = resource.value<QImage>();
+        if (image.isNull())
+            image.loadFromData(resource.toByteArray());
+        if (image.isNull())
+            return;
+        picture = pictureFromImage(image, qMax(image.width(), image.height()));
+        if (format.width() > 0 && format.height() > 0)
+            picture.goalTwips = QSize(qRound(format.width() * 15), qRound(format.height() * 15));
+    }
+    const QByteArray group = pictureRtf(picture);
+    if (group.isEmpty())
+        return;
+    m_body += group;
+    m_needSpace = false;
 }
 
 void Writer::writeText(QStringView text)

@@ -11,6 +11,7 @@
 
 class QTextBlock;
 class QTextCharFormat;
+class QTextImageFormat;
 class QTextDocument;
 
 namespace Rtf::detail {
@@ -36,6 +37,8 @@ private:
         bool italic = false;
         bool underline = false;
         bool strike = false;
+        int background = 0; // colour index, 0 none
+        int vertical = 0; // 1 superscript, 2 subscript
     };
 
     struct ParaStyle
@@ -59,6 +62,7 @@ private:
     void writeParagraphStart(const QTextBlock &block, const ParaStyle &style, const PnNumbering::Item &item);
     void writeListLabel(const QTextBlock &block, const ParaStyle &style, int number);
     void writeStyle(const RunStyle &style);
+    void writePicture(const QTextImageFormat &format);
     void writeText(QStringView text);
     void writeWord(const char *word);
     void writeWord(const char *word, int param);

@@ -86,7 +86,7 @@ void TestRtfReader::readsText_data()
     row("negative unicode, surrogate pair", "{\\rtf1\\u-10179?\\u-8704?}", QStringLiteral("\U0001F600"));
     row("uc0 skips nothing", "{\\rtf1\\uc0\\u233 x}", QStringLiteral("\u00E9x"));
     row("bin skips its bytes", "{\\rtf1 a{\\*\\blob\\bin3 {}\\}b}", QStringLiteral("ab"));
-    row("bin inside a skipped picture", "{\\rtf1 a{\\pict\\bin3 }}}}b}", QStringLiteral("ab"));
+    row("bin inside a picture", "{\\rtf1 a{\\pict\\bin3 }}}}b}", QStringLiteral("a\uFFFCb"));
     row("bin without a count", "{\\rtf1 a\\bin b}", QStringLiteral("ab"));
     row("bin with a negative count", "{\\rtf1 a\\bin-5 b}", QStringLiteral("ab"));
     row("bin running past the end", "{\\rtf1 a\\bin99 xyz", QStringLiteral("a"));
@@ -98,9 +98,12 @@ void TestRtfReader::readsText_data()
         QStringLiteral("xyz"));
     row("skipped destinations",
         "{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}{\\header H}{\\footer F}{\\*\\annotation A}"
-        "{\\footnote N}{\\pict 0102}{\\object{\\*\\objdata 00}}{\\*\\shppict{\\pict 01}}{\\nonshppict{\\pict 02}}"
+        "{\\footnote N}{\\object{\\*\\objdata 00{\\result{\\pict 01}}}}"
         "{\\*\\generator G;}{\\*\\themedata 00}{\\*\\datastore 00}text}",
         QStringLiteral("text"));
+    row("pictures show as one character, a shppict and its nonshppict twin as one",
+        "{\\rtf1{\\pict 0102}{\\*\\shppict{\\pict 01}}{\\nonshppict{\\pict 02}}text}",
+        QStringLiteral("\uFFFC\uFFFCtext"));
     row("paragraph breaks", "{\\rtf1 a\\par b\\\nc\\'0dd\\page e}", QStringLiteral("a\nb\nc\nd\ne"));
     row("raw CR and LF are ignored", "{\\rtf1 a\r\nb\rc\nd}", QStringLiteral("abcd"));
     row("line break and tab", "{\\rtf1 a\\line b\\tab c}", QStringLiteral("a|b\tc"));
@@ -234,7 +237,7 @@ void TestRtfReader::readsFontTableWithAltNamesAndEscapes()
 {
     QTextDocument document;
     Rtf::load(document, QByteArray("{\\rtf1{\\fonttbl{\\f0\\froman\\fcharset162{\\*\\panose 02020603050405020304}"
-                                   "{\\*\\fname Ignored;}Times New Roman{\\*\\falt Alt};}"
+                                   "{\\*\\fname Times New Roman;}Times New Roman Tur{\\*\\falt Alt};}"
                                    "{\\f1\\fcharset204 \\'cf\\'f0\\'e8;}\\f2\\fcharset0 Old Style;}"
                                    "\\f0 a\\f1 b\\f2 c}"));
     QCOMPARE(formatAt(document, 0).fontFamilies().toStringList(), QStringList{QStringLiteral("Times New Roman")});

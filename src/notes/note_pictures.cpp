@@ -1,0 +1,178 @@
+#include "notes/note_pictures.h"
+
+#include "core/rtf/rtf_picture.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMimeData>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextList>
+#include <QUrl>
+
+#include <utility>
+#include <vector>
+
+namespace NotePictures {
+
+namespace {
+
+QImage imageFile(const QUrl &url)
+{
+    if (!url.isLocalFile())
+        return {};
+    QImageReader reader(url.toLocalFile());
+    reader.setAutoTransform(true);
+    return reader.read();
+}
+
+bool hasImageFiles(const QMimeData *source)
+{
+    if (!source->hasUrls())
+        return false;
+    for (const QUrl &url : source->urls())
+        if (!url.isLocalFile() || QImageReader::imageFormat(url.toLocalFile()).isEmpty())
+            return false;
+    return !source->urls().isEmpty();
+}
+
+bool htmlHasImage(const QMimeData *source)
+{
+    return source->hasHtml() && source->html().contains(QLatin1String("<img"), Qt::CaseInsensitive);
+}
+
+// The picture an <img> of pasted HTML names: inline data, a local file, or a
+// picture of a note (copied from this program) still in `home`.
+QImage htmlImage(const QString &name, const QTextDocument &home)
+{
+    const QUrl url(name);
+    if (url.scheme() == QLatin1String("data")) {
+        const QString path = url.path();
+        const qsizetype comma = path.indexOf(u',');
+        if (comma > 0 && path.left(comma).endsWith(QLatin1String(";base64")))
+            return QImage::fromData(QByteArray::fromBase64(path.mid(comma + 1).toLatin1()));
+        return {};
+    }
+    if (url.isLocalFile())
+        return imageFile(url);
+    const QVariant resource = home.resource(QTextDocument::ImageResource, url);
+    QImage image = resource.value<QImage>();
+    if (image.isNull())
+        image.loadFromData(resource.toByteArray());
+    return image;
+}
+
+} // namespace
+
+bool offersPicture(const QMimeData *source)
+{
+    return source && (source->hasImage() || hasImageFiles(source) || htmlHasImage(source));
+}
+
+void insertImage(QTextCursor &cursor, const QImage &image)
+{
+    if (image.isNull())
+        return;
+    const Rtf::Picture picture = Rtf::pictureFromImage(image, MaxLongSide);
+    cursor.insertText(QString(QChar::ObjectReplacementCharacter), Rtf::pictureFormat(*cursor.document(), picture));
+}
+
+bool insertPictures(QTextCursor &cursor, const QMimeData *source)
+{
+    if (!source)
+        return false;
+    if (htmlHasImage(source)) {
+        // The HTML's text with every image made a picture of the note.
+        QTextDocument incoming;
+        incoming.setHtml(source->html());
+        QTextDocument &home = *cursor.document();
+        std::vector<std::pair<int, QString>> images; // position and name, gathered before the text changes
+        for (QTextBlock block = incoming.begin(); block.isValid(); block = block.next())
+            for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isImageFormat())
+                    for (int k = 0; k < it.fragment().length(); ++k)
+                        images.emplace_back(it.fragment().position() + k,
+                                            it.fragment().charFormat().toImageFormat().name());
+        for (auto image = images.rbegin(); image != images.rend(); ++image) {
+            QImage picture = htmlImage(image->second, home);
+            if (picture.isNull() && images.size() == 1 && source->hasImage())
+                picture = qvariant_cast<QImage>(source->imageData()); // a picture copied from another note
+            QTextCursor at(&incoming);
+            at.setPosition(image->first);
+            at.setPosition(image->first + 1, QTextCursor::KeepAnchor);
+            if (picture.isNull())
+                at.removeSelectedText(); // what cannot be fetched is left out
+            else
+                at.setCharFormat(Rtf::pictureFormat(home, Rtf::pictureFromImage(picture, MaxLongSide)));
+        }
+        cursor.insertFragment(QTextDocumentFragment(&incoming));
+        return true;
+    }
+    if (source->hasImage()) {
+        insertImage(cursor, qvariant_cast<QImage>(source->imageData()));
+        return true;
+    }
+    if (hasImageFiles(source)) {
+        for (const QUrl &url : source->urls())
+            insertImage(cursor, imageFile(url));
+        return true;
+    }
+    return false;
+}
+
+} // namespace NotePictures
+
+void PictureLayout::install(QTextDocument *document)
+{
+    document->documentLayout()->registerHandler(QTextFormat::ImageObject, new PictureLayout(document));
+}
+
+QSizeF PictureLayout::intrinsicSize(QTextDocument *document, int posInDocument, const QTextFormat &format)
+{
+    const QTextImageFormat image = format.toImageFormat();
+    QSizeF size(image.width(), image.height());
+    if (size.width() <= 0 || size.height() <= 0) {
+        const QImage &decoded = imageOf(document, image.name());
+        size = decoded.isNull() ? QSizeF(16, 16) : QSizeF(decoded.size());
+    }
+    // The width the text has at this paragraph: no picture sticks out of the note.
+    qreal room = document->textWidth() - 2 * document->documentMargin();
+    const QTextBlock block = document->findBlock(posInDocument);
+    if (block.isValid()) {
+        const QTextBlockFormat bf = block.blockFormat();
+        room -= bf.leftMargin() + bf.rightMargin() + bf.textIndent() + bf.indent() * document->indentWidth();
+        if (block.textList())
+            room -= block.textList()->format().indent() * document->indentWidth();
+    }
+    if (room > 8 && size.width() > room)
+        size = QSizeF(room, size.height() * room / size.width());
+    return size;
+}
+
+void PictureLayout::drawObject(QPainter *painter, const QRectF &rect, QTextDocument *document, int,
+                               const QTextFormat &format)
+{
+    const QImage &image = imageOf(document, format.toImageFormat().name());
+    if (image.isNull())
+        return;
+    painter->save();
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    painter->drawImage(rect, image);
+    painter->restore();
+}
+
+const QImage &PictureLayout::imageOf(QTextDocument *document, const QString &name)
+{
+    const auto known = m_decoded.constFind(name);
+    if (known != m_decoded.cend())
+        return *known;
+    const QVariant resource = document->resource(QTextDocument::ImageResource, QUrl(name));
+    QImage image = resource.value<QImage>();
+    if (image.isNull())
+        image.loadFromData(resource.toByteArray());
+    return *m_decoded.insert(name, image);
+}

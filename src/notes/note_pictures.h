@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QTextObjectInterface>
+
+class QMimeData;
+class QTextCursor;
+class QTextDocument;
+
+// Pictures in a note's text: how they are laid out (never wider than the
+// note), and how pasted or dropped images become pictures of the note.
+namespace NotePictures {
+
+// The long side, in pixels, that a picture put into a note is scaled down
+// to. A full-HD screenshot keeps a readable size at 1600 pixels, and the
+// stored picture stays a few hundred kilobytes of hex, small enough for sync
+// tools to carry a note as one file without trouble.
+constexpr int MaxLongSide = 1600;
+
+// The preset widths a picture can be given, in percent of the note's width;
+// 0 stands for the picture's own size.
+constexpr int PresetPercents[] = {100, 50, 25, 0};
+
+// Whether the clipboard or a drop offers a picture: an image, image files,
+// or HTML with an image in it.
+bool offersPicture(const QMimeData *source);
+
+// Inserts the pictures `source` offers at the cursor (with the text around
+// them when it is HTML); false when it offers none.
+bool insertPictures(QTextCursor &cursor, const QMimeData *source);
+
+// Inserts one image as a picture of the note at the cursor.
+void insertImage(QTextCursor &cursor, const QImage &image);
+
+} // namespace NotePictures
+
+// Lays out the note's pictures at their stored size, scaled down to the width
+// of the text when they are wider; draws them from the document's resources.
+class PictureLayout final : public QObject, public QTextObjectInterface
+{
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    // Becomes the image handler of `document`'s layout (owned by the document).
+    static void install(QTextDocument *document);
+
+    QSizeF intrinsicSize(QTextDocument *document, int posInDocument, const QTextFormat &format) override;
+    void drawObject(QPainter *painter, const QRectF &rect, QTextDocument *document, int posInDocument,
+                    const QTextFormat &format) override;
+
+private:
+    explicit PictureLayout(QObject *parent) : QObject(parent) {}
+    const QImage &imageOf(QTextDocument *document, const QString &name);
+
+    QHash<QString, QImage> m_decoded; // by resource name: each picture is decoded once
+};
