@@ -4,6 +4,7 @@
 #include "core/file_fingerprint.h"
 #include "core/note_file.h"
 #include "core/note_host.h"
+#include "core/note_limits.h"
 #include "framework/application.h"
 #include "framework/guarded.h"
 #include "notes/note_collection.h"
@@ -75,9 +76,29 @@ void NotesFolderSync::lookAgainLater(const QString &name)
         m_looks.remove(name);
 }
 
+void NotesFolderSync::showTooLarge(const QString &name)
+{
+    // Never read whole: opening it shows that it is too large.
+    m_looks.remove(name);
+    TFR_NOTE *note = NoteCollection::findOpen(name);
+    if (!note) {
+        if (!m_known.contains(name))
+            openNote(name);
+    } else if (note->hasUnsavedChanges()) {
+        note->SaveNote();   // keeps both: the note moves to a file of its own
+    } else {
+        note->LoadNote(name);
+    }
+}
+
 void NotesFolderSync::fileSettled(const QString &name)
 {
     try {
+        if (NoteLimits::fileTooLarge(m_folder + name)) {
+            showTooLarge(name);
+            Q_EMIT settled(name);
+            return;
+        }
         QByteArray bytes;
         const FileFingerprint now = FileFingerprint::read(m_folder + name, &bytes);
         TFR_NOTE *note = NoteCollection::findOpen(name);
@@ -86,7 +107,7 @@ void NotesFolderSync::fileSettled(const QString &name)
             m_known.remove(name);
             m_looks.remove(name);
             // A new note that was never written has lost nothing.
-            if (note && note->fileFingerprint().exists())
+            if (note && (note->fileFingerprint().exists() || note->loadFailed()))
                 note->fileRemovedElsewhere();
             Q_EMIT settled(name);
             return;
