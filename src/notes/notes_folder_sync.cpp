@@ -40,6 +40,7 @@ NotesFolderSync::NotesFolderSync(NoteHost &host, QObject *parent)
 {
     m_known = m_watcher.names();
     connect(&m_watcher, &NotesFolderWatcher::fileSettled, this, guarded(this, &NotesFolderSync::fileSettled));
+    connect(&m_watcher, &NotesFolderWatcher::unusableName, this, &NotesFolderSync::reportUnusableName);
     const auto notes = Application::instance()->formsOf<TFR_NOTE>();
     for (TFR_NOTE *note : notes)
         follow(note);
@@ -74,6 +75,15 @@ void NotesFolderSync::lookAgainLater(const QString &name)
         m_watcher.lookAgainLater(name);
     else
         m_looks.remove(name);
+}
+
+void NotesFolderSync::reportUnusableName(const QString &name)
+{
+    const QString message = tr("The note file \"%1\" in \"%2\" cannot be opened: its name is not valid UTF-8. "
+                               "Rename it to open it as a note; until then Paperlet leaves it as it is.")
+                                .arg(name, QDir::toNativeSeparators(m_folder));
+    qWarning("%s", qPrintable(message));
+    Application::reportLater(message);
 }
 
 void NotesFolderSync::showTooLarge(const QString &name)
