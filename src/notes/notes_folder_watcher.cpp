@@ -1,5 +1,7 @@
 #include "notes/notes_folder_watcher.h"
 
+#include "platform/unspellable_names.h"
+
 #include <algorithm>
 
 #include <QDir>
@@ -50,18 +52,15 @@ bool NotesFolderWatcher::watchingFolder() const
 QSet<QString> NotesFolderWatcher::listNames()
 {
     QSet<QString> names;
-    QSet<QString> unusable;
     const QStringList entries = QDir(m_folder).entryList(QDir::Files, QDir::NoSort);
-    for (const QString &name : entries) {
-        if (!isNoteFileName(name))
-            continue;
-        // A name that is not valid UTF-8 reads back with replacement
-        // characters, which name no file: it cannot be opened by that name.
-        if (name.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(m_folder + name))
-            unusable.insert(name);
-        else
+    for (const QString &name : entries)
+        if (isNoteFileName(name))
             names.insert(name);
-    }
+    QSet<QString> unusable;
+    const QStringList unspellable = unspellableFileNames(m_folder);
+    for (const QString &name : unspellable)
+        if (isNoteFileName(name))
+            unusable.insert(name);
     for (const QString &name : std::as_const(unusable))
         if (!m_unusable.contains(name))
             // Queued: also those found while this watcher is being made reach whoever follows it.

@@ -43,8 +43,8 @@ public:
 Q_SIGNALS:
     // The bare name of a note file that changed, appeared or was removed.
     void fileSettled(const QString &name);
-    // A note file whose name cannot be used to open it (not valid UTF-8),
-    // once each time it is found.
+    // A note file that cannot be opened by its name (not valid UTF-8), with
+    // U+FFFD for what does not read, once each time it is found.
     void unusableName(const QString &name);
 
 private:
