@@ -35,7 +35,7 @@ NoteRecord placeholder(const NoteTooLarge &large, const QString &path, const QRe
     }
     record.content = QCoreApplication::translate("OversizedNote",
                                                  "This note is too large to open here. %1\n\n"
-                                                 "Its file \"%2\" is left as it is: Paperlet neither changes nor "
+                                                 "The file \"%2\" is left as it is: Paperlet neither changes nor "
                                                  "removes it. Once it is small enough, it opens here.")
                          .arg(large.message(), QDir::toNativeSeparators(path));
     return record;
