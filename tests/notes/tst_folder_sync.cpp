@@ -36,19 +36,6 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A note file as another computer would have written it.
-QByteArray noteBytes(const QString &title, const QString &text, const QRect &bounds = QRect(100, 120, 200, 180),
-                     int opacity = 100, qint32 color = 0x99FFFF)
-{
-    NoteRecord record;
-    record.bounds = bounds;
-    record.opacity = opacity;
-    record.color = Color::fromValue(color);
-    record.title = title;
-    record.content = text;
-    return NoteFile::encode(record);
-}
-
 // A sync tool's way: a temporary file beside it, then a rename.
 void writeByRename(const QString &path, const QByteArray &bytes)
 {
@@ -121,10 +108,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        // The notes go while their main form is still there.
-        for (TFR_NOTE *note : Application::instance()->formsOf<TFR_NOTE>())
-            delete note;
-        flushDeletes();
+        destroyAllNotes();
         m_scratch.reset();
     }
 

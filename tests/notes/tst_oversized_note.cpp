@@ -26,15 +26,9 @@ constexpr qsizetype TextLimit = 1'000'000;
 
 const QRect StoredPlace(300, 200, 260, 240);
 
-QByteArray noteBytes(const QString &title, const QString &content)
+QByteArray storedNote(const QString &title, const QString &content)
 {
-    NoteRecord record;
-    record.bounds = StoredPlace;
-    record.opacity = 90;
-    record.color = Color::fromValue(0xCCFFCC);
-    record.title = title;
-    record.content = content;
-    return NoteFile::encode(record);
+    return noteBytes(title, content, StoredPlace, 90, 0xCCFFCC);
 }
 
 // One paragraph of words, `characters` long, ending in a letter (a note
@@ -52,7 +46,7 @@ QByteArray fileOf(Kind kind)
 {
     switch (kind) {
     case Kind::OneParagraph:
-        return noteBytes(QStringLiteral("Big"), paragraph(FileLimit));
+        return storedNote(QStringLiteral("Big"), paragraph(FileLimit));
     case Kind::LineFeeds:
         return QByteArray(FileLimit + 1, '\n');
     case Kind::Junk: {
@@ -61,15 +55,15 @@ QByteArray fileOf(Kind kind)
         return junk;
     }
     case Kind::LongParagraph:
-        return noteBytes(QStringLiteral("Long line"), paragraph(ParagraphLimit + 1));
+        return storedNote(QStringLiteral("Long line"), paragraph(ParagraphLimit + 1));
     case Kind::LongText: {
         // Short paragraphs, too many characters together; the file itself
         // is well under its limit.
         const QString line = paragraph(99) + QLatin1Char('\n');
-        return noteBytes(QStringLiteral("Long text"), line.repeated(TextLimit / line.size() + 1));
+        return storedNote(QStringLiteral("Long text"), line.repeated(TextLimit / line.size() + 1));
     }
     case Kind::AtTheLimits:
-        return noteBytes(QStringLiteral("Just fits"),
+        return storedNote(QStringLiteral("Just fits"),
                          paragraph(ParagraphLimit) + QLatin1Char('\n') + paragraph(ParagraphLimit));
     }
     return {};
@@ -102,9 +96,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        for (TFR_NOTE *note : Application::instance()->formsOf<TFR_NOTE>())
-            delete note;
-        flushDeletes();
+        destroyAllNotes();
         m_scratch.reset();
     }
 
@@ -194,7 +186,7 @@ private Q_SLOTS:
         QFETCH(bool, typed);
         const QString folder = m_scratch->form().NotesFolder();
         const QString path = folder + QStringLiteral("1.pnf");
-        QVERIFY(writeFile(path, noteBytes(QStringLiteral("Mine"), QStringLiteral("small"))));
+        QVERIFY(writeFile(path, storedNote(QStringLiteral("Mine"), QStringLiteral("small"))));
         m_scratch->form().ShowAllNotes();
         auto *sync = m_scratch->form().findChild<NotesFolderSync *>();
         QVERIFY(sync);
@@ -222,7 +214,7 @@ private Q_SLOTS:
 
         // Shrunk to a note that fits: shown as a note again, editable.
         settled.clear();
-        const QByteArray small = noteBytes(QStringLiteral("Shorter"), QStringLiteral("fits now"));
+        const QByteArray small = storedNote(QStringLiteral("Shorter"), QStringLiteral("fits now"));
         QVERIFY(writeFile(path, small));
         QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("1.pnf")}), ResolveMs);
         QCOMPARE(NoteCollection::findOpen(QStringLiteral("1.pnf")), shown);
