@@ -13,13 +13,14 @@ class QTextDocument;
 // How large a note may be and still open. Laying out text is the costly
 // part: one paragraph is laid out in one go (about 0.7 s per million
 // characters on a small machine, far worse past that), the rest of a
-// document a screenful at a time. The limits keep opening any note file well
-// under a second and its memory to a few tens of MB; a note over them shows
-// as such and its file is never read whole, written or removed.
+// document a screenful at a time; reading RTF takes about 0.1 s a MB, more
+// on a busy machine. The limits keep opening any note file under a second
+// and its memory to a few tens of MB; a note over them shows as such and its
+// file is never read whole, written or removed.
 namespace NoteLimits {
 
-// The whole file, read in one piece: room for a note with a picture or two.
-constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+// The whole file, read in one piece: room for a note with a picture.
+constexpr qint64 MaxFileBytes = 2 * 1024 * 1024;
 // Characters of text after reading, all paragraphs together.
 constexpr qsizetype MaxTextCharacters = 1'000'000;
 // Characters of the longest paragraph.

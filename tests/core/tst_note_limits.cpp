@@ -58,7 +58,7 @@ private Q_SLOTS:
             QVERIFY(!tooLarge);
         } catch (const NoteTooLarge &large) {
             QVERIFY(tooLarge);
-            QVERIFY(large.message().contains(QStringLiteral("4.0 MB")));
+            QVERIFY(large.message().contains(QStringLiteral("2.0 MB")));
             QCOMPARE(bool(large.head()), !title.isNull());
             if (large.head()) {
                 QCOMPARE(large.head()->title, title);

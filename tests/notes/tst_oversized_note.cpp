@@ -20,7 +20,7 @@ namespace {
 
 constexpr int ResolveMs = 5000;
 // The limits the program states (README, NoteLimits).
-constexpr qsizetype FileLimit = 4 * 1024 * 1024;
+constexpr qsizetype FileLimit = 2 * 1024 * 1024;
 constexpr qsizetype ParagraphLimit = 100'000;
 constexpr qsizetype TextLimit = 1'000'000;
 
@@ -106,12 +106,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("limit");
         QTest::addColumn<QRect>("place");
-        QTest::newRow("file over 4 MB, one paragraph")
-            << Kind::OneParagraph << QStringLiteral("Big") << QStringLiteral("4.0 MB") << StoredPlace;
-        QTest::newRow("file over 4 MB of line feeds")
-            << Kind::LineFeeds << QStringLiteral("x.pnf") << QStringLiteral("4.0 MB") << QRect();
-        QTest::newRow("file over 4 MB of random bytes")
-            << Kind::Junk << QStringLiteral("x.pnf") << QStringLiteral("4.0 MB") << QRect();
+        QTest::newRow("file over 2 MB, one paragraph")
+            << Kind::OneParagraph << QStringLiteral("Big") << QStringLiteral("2.0 MB") << StoredPlace;
+        QTest::newRow("file over 2 MB of line feeds")
+            << Kind::LineFeeds << QStringLiteral("x.pnf") << QStringLiteral("2.0 MB") << QRect();
+        QTest::newRow("file over 2 MB of random bytes")
+            << Kind::Junk << QStringLiteral("x.pnf") << QStringLiteral("2.0 MB") << QRect();
         QTest::newRow("a paragraph over 100,000 characters")
             << Kind::LongParagraph << QStringLiteral("Long line") << QStringLiteral("100,000") << StoredPlace;
         QTest::newRow("text over 1,000,000 characters")
@@ -201,7 +201,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("1.pnf")}), ResolveMs);
         QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("1.pnf")), ResolveMs);
         TFR_NOTE *shown = NoteCollection::findOpen(QStringLiteral("1.pnf"));
-        checkShownTooLarge(*shown, QStringLiteral("Big"), QStringLiteral("4.0 MB"));
+        checkShownTooLarge(*shown, QStringLiteral("Big"), QStringLiteral("2.0 MB"));
         if (typed) {
             // The typed note went to a file of its own.
             QVERIFY(note && note != shown);
