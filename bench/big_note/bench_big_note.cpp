@@ -8,8 +8,8 @@
 //   key=value pairs: the milliseconds the open call took, the milliseconds
 //   until the note window's text area had painted, the longest stall of the
 //   event loop from the open until two seconds after that paint (or the end
-//   of the run), the peak and final resident memory in MB, and whether a
-//   note window showed. Gives up after LIMIT seconds (default 60) of
+//   of the run), the peak and final resident memory in MB, and how the note
+//   window showed (its text, "too-large", or none). Gives up after LIMIT seconds (default 60) of
 //   waiting for the paint once the open call has returned; a run that
 //   blocks inside the open call has to be ended from outside (run.sh does).
 
@@ -146,6 +146,17 @@ private:
     std::optional<qint64> m_paintedAt;
 };
 
+// How the note came up: with its text, as one too large to open, or not.
+const char *shown(const TFR_NOTE *note)
+{
+    if (!note)
+        return "none";
+    if (!note->isVisible())
+        return "hidden";
+    const auto *editor = note->findChild<QTextEdit *>(QStringLiteral("reEdit"));
+    return editor->isReadOnly() ? "too-large" : "text";
+}
+
 int open(const QString &path, int limitSeconds)
 {
     const QFileInfo info(path);
@@ -170,7 +181,7 @@ int open(const QString &path, int limitSeconds)
                 static_cast<long long>(openMs),
                 watch.paintedAt() ? qPrintable(QString::number(*watch.paintedAt())) : "none",
                 static_cast<long long>(std::max(openMs, watch.longestStall())), statusMb("VmHWM"),
-                statusMb("VmRSS"), note ? (note->isVisible() ? "shown" : "hidden") : "none");
+                statusMb("VmRSS"), shown(note));
     if (note) {
         // Closing writes nothing for an untouched note; the file stays as it was.
         delete note;

@@ -22,7 +22,7 @@ namespace NoteLimits {
 // The whole file, read in one piece: room for a note with a picture.
 constexpr qint64 MaxFileBytes = 2 * 1024 * 1024;
 // Characters of text after reading, all paragraphs together.
-constexpr qsizetype MaxTextCharacters = 1'000'000;
+constexpr qsizetype MaxTextCharacters = 500'000;
 // Characters of the longest paragraph.
 constexpr qsizetype MaxParagraphCharacters = 100'000;
 // What is read of a file over MaxFileBytes to find its header and title.

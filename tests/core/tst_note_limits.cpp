@@ -87,7 +87,7 @@ private Q_SLOTS:
         QTest::newRow("all the text there may be")
             << qsizetype(10) << NoteLimits::MaxTextCharacters / 11 << QString();
         QTest::newRow("one paragraph more")
-            << qsizetype(10) << NoteLimits::MaxTextCharacters / 11 + 1 << QStringLiteral("1,000,000 characters");
+            << qsizetype(10) << NoteLimits::MaxTextCharacters / 11 + 1 << QStringLiteral("500,000 characters");
     }
 
     void countsTheTextOfADocument()

@@ -22,7 +22,7 @@ constexpr int ResolveMs = 5000;
 // The limits the program states (README, NoteLimits).
 constexpr qsizetype FileLimit = 2 * 1024 * 1024;
 constexpr qsizetype ParagraphLimit = 100'000;
-constexpr qsizetype TextLimit = 1'000'000;
+constexpr qsizetype TextLimit = 500'000;
 
 const QRect StoredPlace(300, 200, 260, 240);
 
@@ -114,8 +114,8 @@ private Q_SLOTS:
             << Kind::Junk << QStringLiteral("x.pnf") << QStringLiteral("2.0 MB") << QRect();
         QTest::newRow("a paragraph over 100,000 characters")
             << Kind::LongParagraph << QStringLiteral("Long line") << QStringLiteral("100,000") << StoredPlace;
-        QTest::newRow("text over 1,000,000 characters")
-            << Kind::LongText << QStringLiteral("Long text") << QStringLiteral("1,000,000") << StoredPlace;
+        QTest::newRow("text over 500,000 characters")
+            << Kind::LongText << QStringLiteral("Long text") << QStringLiteral("500,000") << StoredPlace;
     }
 
     // Opened at start-up; then the user types, moves it, closes it, and at
