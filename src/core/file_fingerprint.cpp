@@ -50,5 +50,8 @@ bool FileFingerprint::matchesFile(const QString &path) const
         return info.exists() == m_exists;
     if (info.size() == m_size && info.lastModified() == m_modified)
         return true;
+    // Another size is another version: a large file need not be read for that.
+    if (info.size() != m_size)
+        return false;
     return sameContent(read(path));
 }

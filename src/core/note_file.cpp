@@ -41,6 +41,49 @@ int headerField(const QString &header, int index)
     return value;
 }
 
+bool isLineBreak(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+// Where the line starting at `from` ends (its CR, LF or the text's end).
+qsizetype lineEnd(const QString &text, qsizetype from)
+{
+    qsizetype i = from;
+    while (i < text.size() && !isLineBreak(text.at(i)))
+        ++i;
+    return i;
+}
+
+// Where the next line starts after a line ending at `end`.
+qsizetype nextLineStart(const QString &text, qsizetype end)
+{
+    if (end < text.size() && text.at(end) == QLatin1Char('\r') && end + 1 < text.size()
+        && text.at(end + 1) == QLatin1Char('\n'))
+        return end + 2;
+    return std::min(end + 1, text.size());
+}
+
+// Lines that end at CR LF, a lone CR or a lone LF, each ended by CR LF.
+QString withCrLf(QStringView lines)
+{
+    QString result;
+    result.reserve(lines.size() + lines.size() / 16 + 2);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QChar c = lines.at(i);
+        if (!isLineBreak(c)) {
+            result.append(c);
+            continue;
+        }
+        result.append(LineEnd);
+        if (c == QLatin1Char('\r') && i + 1 < lines.size() && lines.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+    }
+    if (!lines.isEmpty() && !isLineBreak(lines.back()))
+        result.append(LineEnd);
+    return result;
+}
+
 } // namespace
 
 bool NoteRecord::operator==(const NoteRecord &other) const
@@ -122,22 +165,25 @@ QStringList splitLines(const QString &text)
 
 NoteRecord decode(const QByteArray &bytes)
 {
-    const QStringList lines = splitLines(decodeText(bytes));
-    if (lines.size() < 2)
+    const QString text = decodeText(bytes);
+    // Only the first two lines are split off: a body of millions of lines
+    // would cost a string each.
+    const qsizetype headEnd = lineEnd(text, 0);
+    const qsizetype titleStart = nextLineStart(text, headEnd);
+    if (titleStart >= text.size())
         throw PaperletError(QCoreApplication::translate("NoteFile", "The note file has fewer than two lines."));
-    const QString &head = lines.at(0);
+    const QString head = text.left(headEnd);
     if (head.size() < MinHeaderLength)
         throw PaperletError(QCoreApplication::translate("NoteFile", "The header \"%1\" is too short.").arg(head));
 
     NoteRecord record;
     record.color = Color::fromValue(headerField(head, 5));
-    record.title = lines.at(1);
+    const qsizetype titleEnd = lineEnd(text, titleStart);
+    record.title = text.mid(titleStart, titleEnd - titleStart);
     record.bounds = QRect(headerField(head, 0), headerField(head, 1), headerField(head, 2), headerField(head, 3));
     // An invisible note would be a lost note.
     record.opacity = std::clamp(headerField(head, 4), MinOpacity, MaxOpacity);
-    const QStringList body = lines.mid(2);
-    if (!body.isEmpty())
-        record.content = body.join(LineEnd) + LineEnd;
+    record.content = withCrLf(QStringView(text).sliced(nextLineStart(text, titleEnd)));
     return record;
 }
 

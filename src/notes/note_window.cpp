@@ -14,6 +14,7 @@
 #include "notes/note_discard.h"
 #include "notes/note_editor.h"
 #include "notes/note_menu.h"
+#include "notes/oversized_note.h"
 #include "notes/rescue_log.h"
 #include "platform/window_state.h"
 
@@ -273,9 +274,13 @@ void TFR_NOTE::LoadNote(const QString &fileName)
     NoteRecord record;
     FileFingerprint print;
     try {
-        const QByteArray bytes = NoteFile::readAll(path);
+        const QByteArray bytes = NoteLimits::readFile(path);
         print = FileFingerprint::of(path, bytes);
         record = NoteFile::decode(bytes);
+    } catch (const NoteTooLarge &large) {
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        showTooLarge(large);
+        return;
     } catch (const PaperletError &error) {
         throw PaperletError(tr("Cannot load the note file \"%1\": %2")
                                 .arg(QDir::toNativeSeparators(path), error.message()));
@@ -289,6 +294,14 @@ void TFR_NOTE::LoadNote(const QString &fileName)
 void TFR_NOTE::reloadFrom(const NoteRecord &record, const FileFingerprint &print)
 {
     m_autosave.stop();
+    try {
+        OversizedNote::checkText(record);
+    } catch (const NoteTooLarge &large) {
+        showTooLarge(large);
+        return;
+    }
+    m_loadFailed = false;
+    reEdit->setReadOnly(false);
     applyRecord(record);
     m_fingerprint = print;
     m_lastWritten.clear();
@@ -309,14 +322,27 @@ void TFR_NOTE::applyRecord(const NoteRecord &record)
     m_ready = true;
 }
 
+void TFR_NOTE::showTooLarge(const NoteTooLarge &large)
+{
+    // Shown, but like a note that failed to load it never writes or removes
+    // its file.
+    m_loadFailed = true;
+    m_fingerprint = FileFingerprint();
+    m_lastWritten.clear();
+    const QRect screen = primaryScreenGeometry();
+    const QRect centred(screen.center() - QPoint(NewNoteSize / 2, NewNoteSize / 2), QSize(NewNoteSize, NewNoteSize));
+    applyRecord(OversizedNote::placeholder(large, filePath(), centred));
+    reEdit->setReadOnly(true);
+}
+
 bool TFR_NOTE::hasUnsavedChanges() const
 {
-    return m_dirty || !isPlaceSaved();
+    return !m_loadFailed && (m_dirty || !isPlaceSaved());
 }
 
 void TFR_NOTE::fileRemovedElsewhere()
 {
-    if (m_loadFailed || Deleted)
+    if (Deleted)
         return;
     if (hasUnsavedChanges() && hasText()) {
         SaveNote();

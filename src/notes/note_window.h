@@ -10,6 +10,7 @@
 
 class NoteEditor;
 class NoteHost;
+class NoteTooLarge;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -40,7 +41,9 @@ public:
     // Default look, title, place and a new file name from the main form's settings.
     void InitNewNote();
     // Sets FileName, then reads NotesFolder + fileName; throws PaperletError.
-    // A note that failed to load never touches its file again.
+    // A note that failed to load never touches its file again; nor does one
+    // over the size limits (NoteLimits), which loads as a read-only note
+    // saying so.
     void LoadNote(const QString &fileName);
     // Writes NotesFolder + FileName atomically; throws PaperletError. A file
     // that someone else changed since this window last read or wrote it is
@@ -51,7 +54,8 @@ public:
     const FileFingerprint &fileFingerprint() const { return m_fingerprint; }
     // Changed (text, look or place) since the file was last read or written.
     bool hasUnsavedChanges() const;
-    // Shows another program's version of the file, as if just opened.
+    // Shows another program's version of the file, as if just opened (a
+    // version over the size limits shows as such).
     void reloadFrom(const NoteRecord &record, const FileFingerprint &print);
     // The file was removed elsewhere: an unchanged note closes writing
     // nothing, a changed one writes its file back. Throws PaperletError.
@@ -130,6 +134,8 @@ private:
     NoteRecord currentRecord() const;
     void applyRecord(const NoteRecord &record);
     void writeFile(const QByteArray &bytes);
+    // Says that the note is too large to open, read-only; the file is left alone.
+    void showTooLarge(const NoteTooLarge &large);
     // Moves the note to a new file when its own was changed elsewhere.
     void keepOthersVersion();
     // A file name no file and no other open note has.

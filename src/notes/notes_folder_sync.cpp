@@ -4,6 +4,7 @@
 #include "core/file_fingerprint.h"
 #include "core/note_file.h"
 #include "core/note_host.h"
+#include "core/note_limits.h"
 #include "framework/application.h"
 #include "framework/guarded.h"
 #include "notes/note_collection.h"
@@ -39,6 +40,7 @@ NotesFolderSync::NotesFolderSync(NoteHost &host, QObject *parent)
 {
     m_known = m_watcher.names();
     connect(&m_watcher, &NotesFolderWatcher::fileSettled, this, guarded(this, &NotesFolderSync::fileSettled));
+    connect(&m_watcher, &NotesFolderWatcher::unusableName, this, &NotesFolderSync::reportUnusableName);
     const auto notes = Application::instance()->formsOf<TFR_NOTE>();
     for (TFR_NOTE *note : notes)
         follow(note);
@@ -75,9 +77,38 @@ void NotesFolderSync::lookAgainLater(const QString &name)
         m_looks.remove(name);
 }
 
+void NotesFolderSync::reportUnusableName(const QString &name)
+{
+    const QString message = tr("The note file \"%1\" in \"%2\" cannot be opened: its name is not valid UTF-8. "
+                               "Rename it to open it as a note; until then Paperlet leaves it as it is.")
+                                .arg(name, QDir::toNativeSeparators(m_folder));
+    qWarning("%s", qPrintable(message));
+    Application::reportLater(message);
+}
+
+void NotesFolderSync::showTooLarge(const QString &name)
+{
+    // Never read whole: opening it shows that it is too large.
+    m_looks.remove(name);
+    TFR_NOTE *note = NoteCollection::findOpen(name);
+    if (!note) {
+        if (!m_known.contains(name))
+            openNote(name);
+    } else if (note->hasUnsavedChanges()) {
+        note->SaveNote();   // keeps both: the note moves to a file of its own
+    } else {
+        note->LoadNote(name);
+    }
+}
+
 void NotesFolderSync::fileSettled(const QString &name)
 {
     try {
+        if (NoteLimits::fileTooLarge(m_folder + name)) {
+            showTooLarge(name);
+            Q_EMIT settled(name);
+            return;
+        }
         QByteArray bytes;
         const FileFingerprint now = FileFingerprint::read(m_folder + name, &bytes);
         TFR_NOTE *note = NoteCollection::findOpen(name);
@@ -86,7 +117,7 @@ void NotesFolderSync::fileSettled(const QString &name)
             m_known.remove(name);
             m_looks.remove(name);
             // A new note that was never written has lost nothing.
-            if (note && note->fileFingerprint().exists())
+            if (note && (note->fileFingerprint().exists() || note->loadFailed()))
                 note->fileRemovedElsewhere();
             Q_EMIT settled(name);
             return;

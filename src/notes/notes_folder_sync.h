@@ -41,6 +41,10 @@ private:
     // Opens `name` unless a note shows it already.
     void openNote(const QString &name);
     void lookAgainLater(const QString &name);
+    // Says that the note file `name` cannot be opened by its name.
+    void reportUnusableName(const QString &name);
+    // `name` is over the size limits: its note says so.
+    void showTooLarge(const QString &name);
 
     NoteHost &m_host;
     const QString m_folder;   // with a trailing separator

@@ -1,6 +1,7 @@
 #include "notes/notes_folder_watcher.h"
 
 #include "core/note_naming.h"
+#include "platform/unspellable_names.h"
 
 #include <algorithm>
 
@@ -31,7 +32,7 @@ NotesFolderWatcher::NotesFolderWatcher(const QString &folder, QObject *parent)
         QStringList paths;
         for (const QString &name : std::as_const(m_names))
             paths.append(m_folder + name);
-        watch(paths);
+        watchFiles(paths);
     }
     watchAbove();
     if (FolderIdentity::of(m_folder) != m_identity)
@@ -49,13 +50,23 @@ bool NotesFolderWatcher::watchingFolder() const
     return std::any_of(folders.begin(), folders.end(), [this](const QString &path) { return samePath(path, m_folder); });
 }
 
-QSet<QString> NotesFolderWatcher::listNames() const
+QSet<QString> NotesFolderWatcher::listNames()
 {
     QSet<QString> names;
     const QStringList entries = QDir(m_folder).entryList(QDir::Files, QDir::NoSort);
     for (const QString &name : entries)
         if (isNoteFileName(name))
             names.insert(name);
+    QSet<QString> unusable;
+    const QStringList unspellable = unspellableFileNames(m_folder);
+    for (const QString &name : unspellable)
+        if (isNoteFileName(name))
+            unusable.insert(name);
+    for (const QString &name : std::as_const(unusable))
+        if (!m_unusable.contains(name))
+            // Queued: also those found while this watcher is being made reach whoever follows it.
+            QMetaObject::invokeMethod(this, [this, name] { Q_EMIT unusableName(name); }, Qt::QueuedConnection);
+    m_unusable = unusable;
     return names;
 }
 
@@ -64,14 +75,49 @@ void NotesFolderWatcher::watch(const QStringList &paths)
     if (paths.isEmpty())
         return;
     const QStringList failed = m_watcher.addPaths(paths);
+    // A path gone again before its watch could start is no failure: the
+    // folder's watch tells of that.
+    const auto real = std::find_if(failed.begin(), failed.end(), [](const QString &path) { return QFileInfo::exists(path); });
     // Notes keep working without it, only blind to other programs' changes:
     // worth one line, not one per file.
-    if (!failed.isEmpty() && !m_warned) {
+    if (real != failed.end() && !m_warned) {
         m_warned = true;
         qWarning("Cannot watch \"%s\" for changes made by other programs (too many watches?); "
                  "they show after a restart.",
-                 qPrintable(QDir::toNativeSeparators(failed.first())));
+                 qPrintable(QDir::toNativeSeparators(*real)));
     }
+}
+
+void NotesFolderWatcher::watchFiles(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    // A watch stays with the file it was set on. Once another file has
+    // taken the name (the old one replaced while someone holds it open, or
+    // its removal not told yet), that watch is dropped for one on the file
+    // there now.
+    const QStringList watched = m_watcher.files();
+    const QSet<QString> watchedSet(watched.begin(), watched.end());
+    QStringList stale;
+    for (const QString &path : paths) {
+        if (watchedSet.contains(path))
+            stale.append(path);
+        // Asked before the watch starts: a file replaced in between shows
+        // as another one at the next look, and is watched again then.
+        if (const std::optional<FolderIdentity> id = FolderIdentity::ofFile(path))
+            m_fileIds.insert(path, *id);
+        else
+            m_fileIds.remove(path);
+    }
+    if (!stale.isEmpty())
+        m_watcher.removePaths(stale);
+    watch(paths);
+}
+
+bool NotesFolderWatcher::watchesFileAt(const QString &path, const QSet<QString> &watched) const
+{
+    const auto id = m_fileIds.constFind(path);
+    return watched.contains(path) && id != m_fileIds.constEnd() && FolderIdentity::ofFile(path) == *id;
 }
 
 void NotesFolderWatcher::directoryChanged(const QString &path)
@@ -92,18 +138,26 @@ void NotesFolderWatcher::lookAtFolder()
     const QSet<QString> watchedSet(watched.begin(), watched.end());
     QStringList added;
     for (const QString &name : names) {
-        // A file replaced by a rename is a new file: its old watch went with
-        // the old one.
+        // A file replaced by a rename is a new file, to be watched anew.
         const QString path = m_folder + name;
-        if (!m_names.contains(name) || !watchedSet.contains(path)) {
+        if (!m_names.contains(name) || !watchesFileAt(path, watchedSet)) {
             added.append(path);
             schedule(name, SettleMs);
         }
     }
-    watch(added);
-    for (const QString &name : std::as_const(m_names))
-        if (!names.contains(name))
-            schedule(name, SettleMs);
+    watchFiles(added);
+    QStringList gone;
+    for (const QString &name : std::as_const(m_names)) {
+        if (names.contains(name))
+            continue;
+        schedule(name, SettleMs);
+        // Kept by the system while someone holds the removed file open.
+        if (watchedSet.contains(m_folder + name))
+            gone.append(m_folder + name);
+        m_fileIds.remove(m_folder + name);
+    }
+    if (!gone.isEmpty())
+        m_watcher.removePaths(gone);
     m_names = names;
 }
 
@@ -113,6 +167,7 @@ void NotesFolderWatcher::followReplacedFolder()
     const QStringList files = m_watcher.files();
     if (!files.isEmpty())
         m_watcher.removePaths(files);
+    m_fileIds.clear();
     if (watchingFolder())
         m_watcher.removePath(m_folder);
     for (const QString &name : std::as_const(m_names))
@@ -156,8 +211,11 @@ void NotesFolderWatcher::watchAbove()
 void NotesFolderWatcher::fileChanged(const QString &path)
 {
     const QString name = path.mid(m_folder.size());
-    if (!m_watcher.files().contains(path) && QFileInfo::exists(path))
-        m_watcher.addPath(path);
+    // The file changed, went, or another took its name: in the last case
+    // the file there now is watched instead.
+    const QStringList watched = m_watcher.files();
+    if (QFileInfo::exists(path) && !watchesFileAt(path, QSet<QString>(watched.begin(), watched.end())))
+        watchFiles({path});
     schedule(name, SettleMs);
 }
 

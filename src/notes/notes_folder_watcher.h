@@ -43,6 +43,9 @@ public:
 Q_SIGNALS:
     // The bare name of a note file that changed, appeared or was removed.
     void fileSettled(const QString &name);
+    // A note file that cannot be opened by its name (not valid UTF-8), with
+    // U+FFFD for what does not read, once each time it is found.
+    void unusableName(const QString &name);
 
 private:
     void directoryChanged(const QString &path);
@@ -56,7 +59,12 @@ private:
     void fileChanged(const QString &path);
     void schedule(const QString &name, int delayMs);
     void watch(const QStringList &paths);
-    QSet<QString> listNames() const;
+    // Watches the files at `paths`, each the file there now.
+    void watchFiles(const QStringList &paths);
+    // Whether the watch on `path` is on the file there now.
+    bool watchesFileAt(const QString &path, const QSet<QString> &watched) const;
+    // The note files of the folder; notes those with unusable names.
+    QSet<QString> listNames();
     QString nearestExistingAbove() const;
 
     const QString m_folder;   // with a trailing separator
@@ -64,6 +72,8 @@ private:
     std::optional<FolderIdentity> m_identity;   // of the folder watched
     QString m_above;
     QSet<QString> m_names;    // the note files at the last look
+    QHash<QString, FolderIdentity> m_fileIds;   // the file each file watch is on
+    QSet<QString> m_unusable;   // names that cannot be opened, at the last look
     QHash<QString, QTimer *> m_pending;
     bool m_warned = false;
 };

@@ -17,4 +17,7 @@ struct FolderIdentity
 
     // Nothing for a path that is no folder (or cannot be asked).
     static std::optional<FolderIdentity> of(const QString &path);
+    // The same for a file (links followed): a file replaced under its name
+    // has another identity. Nothing for a path that is no file.
+    static std::optional<FolderIdentity> ofFile(const QString &path);
 };

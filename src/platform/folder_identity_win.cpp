@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
-std::optional<FolderIdentity> FolderIdentity::of(const QString &path)
+namespace {
+
+std::optional<FolderIdentity> identity(const QString &path, bool folder)
 {
     // A folder opens only with backup semantics; asking for no access at all
     // neither locks it nor needs rights to its contents.
@@ -15,10 +17,22 @@ std::optional<FolderIdentity> FolderIdentity::of(const QString &path)
         return std::nullopt;
     BY_HANDLE_FILE_INFORMATION info{};
     const bool known = GetFileInformationByHandle(handle, &info)
-                       && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+                       && ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folder;
     CloseHandle(handle);
     if (!known)
         return std::nullopt;
     return FolderIdentity{quint64(info.dwVolumeSerialNumber),
                           (quint64(info.nFileIndexHigh) << 32) | quint64(info.nFileIndexLow)};
+}
+
+} // namespace
+
+std::optional<FolderIdentity> FolderIdentity::of(const QString &path)
+{
+    return identity(path, true);
+}
+
+std::optional<FolderIdentity> FolderIdentity::ofFile(const QString &path)
+{
+    return identity(path, false);
 }

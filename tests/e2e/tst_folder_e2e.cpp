@@ -145,6 +145,28 @@ private Q_SLOTS:
         QVERIFY(app.windows(QStringLiteral("Partial")).isEmpty());
     }
 
+    // A 20 MB note of one paragraph, copied in while the program runs: it
+    // shows at once as too large, the program goes on answering, and the
+    // file is left as it was.
+    void aHugeNoteShowsAsTooLarge()
+    {
+        E2E_SESSION(session);
+        E2eProgram *started = nullptr;
+        QVERIFY(startWithStoredNote(session, started, Mine.toLatin1(), "first"));
+        E2eProgram &app = *started;
+        const QDir folder(session.notesFolder());
+        QByteArray big = E2eSession::noteFile(300, 100, "Big", "");
+        big += QByteArray("word ").repeated(4 * 1024 * 1024);
+        writeNote(folder.filePath(QStringLiteral("big.pnf")), big, Write::ByRename);
+        QVERIFY(app.waitForWindow(QStringLiteral("Big"), E2eProgram::ViewableOnly, ResolveMs));
+        writeNote(folder.filePath(QStringLiteral("2.pnf")), E2eSession::noteFile(500, 100, "Later", "l"), Write::ByRename);
+        QVERIFY(app.waitForWindow(QStringLiteral("Later"), E2eProgram::ViewableOnly, ResolveMs));
+        app.sendSignal(SIGTERM);
+        QVERIFY(app.waitForExit(ResolveMs));
+        QCOMPARE(app.exitCode(), 0);
+        QVERIFY(session.readNote(QStringLiteral("big.pnf")) == big);
+    }
+
     void ownAutosaveCausesNoReload()
     {
         E2E_SESSION(session);

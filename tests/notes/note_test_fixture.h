@@ -4,6 +4,7 @@
 #include "../common/modal_answer.h"
 
 #include "app/main_form.h"
+#include "core/note_file.h"
 #include "framework/application.h"
 #include "framework/popup_menu.h"
 #include "notes/note_editor.h"
@@ -107,6 +108,27 @@ inline void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+// Destroys every note; they go while their main form is still there.
+inline void destroyAllNotes()
+{
+    for (TFR_NOTE *note : Application::instance()->formsOf<TFR_NOTE>())
+        delete note;
+    flushDeletes();
+}
+
+// A note file as another program or computer would have written it.
+inline QByteArray noteBytes(const QString &title, const QString &text, const QRect &bounds = QRect(100, 120, 200, 180),
+                            int opacity = 100, qint32 color = 0x99FFFF)
+{
+    NoteRecord record;
+    record.bounds = bounds;
+    record.opacity = opacity;
+    record.color = Color::fromValue(color);
+    record.title = title;
+    record.content = text;
+    return NoteFile::encode(record);
 }
 
 #define PAPERLET_NOTES_TEST_MAIN(TestObject)    \

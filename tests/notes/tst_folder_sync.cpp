@@ -8,13 +8,23 @@
 #include "notes/note_collection.h"
 #include "notes/notes_folder_sync.h"
 
+#include "../common/modal_answer.h"
+
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTimer>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -24,19 +34,6 @@ QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A note file as another computer would have written it.
-QByteArray noteBytes(const QString &title, const QString &text, const QRect &bounds = QRect(100, 120, 200, 180),
-                     int opacity = 100, qint32 color = 0x99FFFF)
-{
-    NoteRecord record;
-    record.bounds = bounds;
-    record.opacity = opacity;
-    record.color = Color::fromValue(color);
-    record.title = title;
-    record.content = text;
-    return NoteFile::encode(record);
 }
 
 // A sync tool's way: a temporary file beside it, then a rename.
@@ -111,10 +108,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        // The notes go while their main form is still there.
-        for (TFR_NOTE *note : Application::instance()->formsOf<TFR_NOTE>())
-            delete note;
-        flushDeletes();
+        destroyAllNotes();
         m_scratch.reset();
     }
 
@@ -483,6 +477,115 @@ private Q_SLOTS:
         writeInPlace(folder + QStringLiteral("new.pnf"), "changed");
         QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("new.pnf")}), ResolveMs);
         QTRY_VERIFY_WITH_TIMEOUT(idle(watcher), ResolveMs);
+    }
+
+    // Another program keeps the old file open (a backup tool, an indexer,
+    // "tail -f") while the note file is replaced; the system then keeps the
+    // old file and its watch. The file under the name is still followed,
+    // and that is no failed watch.
+    void aFileReplacedWhileHeldOpenIsFollowed_data()
+    {
+        QTest::addColumn<Change>("replacement");
+        QTest::newRow("replaced by rename") << Change::RenameOver;
+        QTest::newRow("removed, then made again") << Change::Remove;
+    }
+
+    void aFileReplacedWhileHeldOpenIsFollowed()
+    {
+        QFETCH(Change, replacement);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("Cannot watch")));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("1.pnf"));
+        writeInPlace(path, "old");
+        NotesFolderWatcher watcher(dir.path());
+        QSignalSpy settled(&watcher, &NotesFolderWatcher::fileSettled);
+        QFile holder(path);
+        QVERIFY(holder.open(QIODevice::ReadOnly));
+
+        if (replacement == Change::Remove) {
+            QVERIFY(QFile::remove(path));
+            QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("1.pnf")}), ResolveMs);
+            QVERIFY(watcher.names().isEmpty());
+            settled.clear();
+            writeInPlace(path, "new");
+        } else {
+            writeByRename(path, "new");
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("1.pnf")}), ResolveMs);
+        QCOMPARE(watcher.names(), QSet<QString>{QStringLiteral("1.pnf")});
+        QTRY_VERIFY_WITH_TIMEOUT(idle(watcher), ResolveMs);
+
+        // Written in place: only a watch on the file itself tells.
+        settled.clear();
+        writeInPlace(path, "rewritten");
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("1.pnf")}), ResolveMs);
+        // Also once the old file is let go.
+        holder.close();
+        QTRY_VERIFY_WITH_TIMEOUT(idle(watcher), ResolveMs);
+        settled.clear();
+        writeInPlace(path, "again");
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("1.pnf")}), ResolveMs);
+    }
+
+    // The same as the user sees it: the open note shows each new version.
+    void anOpenNoteFollowsAFileReplacedWhileHeldOpen()
+    {
+        const QString path = m_scratch->form().NotesFolder() + QStringLiteral("1.pnf");
+        Followed mine = followMine(false);
+        QVERIFY(mine.note);
+        QFile holder(path);
+        QVERIFY(holder.open(QIODevice::ReadOnly));
+        writeByRename(path, noteBytes(QStringLiteral("V1"), QStringLiteral("version 1")));
+        QTRY_COMPARE_WITH_TIMEOUT(mine.note->title(), QStringLiteral("V1"), ResolveMs);
+        writeInPlace(path, noteBytes(QStringLiteral("V2"), QStringLiteral("version 2")));
+        QTRY_COMPARE_WITH_TIMEOUT(mine.note->title(), QStringLiteral("V2"), ResolveMs);
+        QCOMPARE(textOf(mine.note), QStringLiteral("version 2"));
+        QCOMPARE(NoteCollection::findOpen(QStringLiteral("1.pnf")), mine.note.data());
+    }
+
+    // A note file whose name is not valid UTF-8 cannot be opened by its
+    // name; the user is told which one, at start-up or when it arrives.
+    void aNameThatIsNotUtf8IsReported_data()
+    {
+        QTest::addColumn<bool>("atStart");
+        QTest::newRow("there at start-up") << true;
+        QTest::newRow("arriving later") << false;
+    }
+
+    void aNameThatIsNotUtf8IsReported()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(bool, atStart);
+        const QString folder = m_scratch->form().NotesFolder();
+        const QByteArray rawName = QFile::encodeName(folder) + "caf\xE9.pnf";
+        const auto makeIt = [&rawName] {
+            const QByteArray bytes = noteBytes(QStringLiteral("Latin-1 name"), QStringLiteral("text"));
+            const int fd = ::open(rawName.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+            ::close(fd);
+        };
+        // Only this can remove it: the scratch folder's own clean-up cannot spell it.
+        const auto removeIt = qScopeGuard([&rawName] { ::unlink(rawName.constData()); });
+        QString told;
+        answerModal([&told](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            told = box ? box->text() : QStringLiteral("not a message box");
+            modal->close();
+        });
+        if (atStart)
+            makeIt();
+        QVERIFY(startFollowing());
+        if (!atStart)
+            makeIt();
+        QTRY_VERIFY_WITH_TIMEOUT(!told.isEmpty(), ResolveMs);
+        QVERIFY2(told.contains(QStringLiteral("caf\uFFFD.pnf")) && told.contains(QStringLiteral("UTF-8")),
+                 qPrintable(told));
+        // Left as it was.
+        QVERIFY(::access(rawName.constData(), F_OK) == 0);
+#else
+        QSKIP("File names are UTF-16 here.");
+#endif
     }
 
 private:

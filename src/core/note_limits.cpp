@@ -1,0 +1,94 @@
+#include "core/note_limits.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("NoteLimits", text);
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QLocale().toString(double(bytes) / (1024 * 1024), 'f', 1);
+}
+
+QString count(qsizetype n)
+{
+    return QLocale().toString(qint64(n));
+}
+
+[[noreturn]] void throwFileTooLarge(qint64 size, const QByteArray &start)
+{
+    throw NoteTooLarge(tr("Its file has %1 MB; notes of up to %2 MB open.")
+                           .arg(megabytes(size), megabytes(NoteLimits::MaxFileBytes)),
+                       NoteLimits::head(start));
+}
+
+} // namespace
+
+namespace NoteLimits {
+
+bool fileTooLarge(const QString &path)
+{
+    return QFileInfo(path).size() > MaxFileBytes;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PaperletError(tr("Cannot open the note file \"%1\": %2")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+    const qint64 size = file.size();
+    // Never more than the limit in memory, whatever the file does meanwhile.
+    QByteArray bytes = file.read(size > MaxFileBytes ? HeadBytes : MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw PaperletError(tr("Cannot read the note file \"%1\": %2")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (size > MaxFileBytes)
+        throwFileTooLarge(size, bytes);
+    if (bytes.size() > MaxFileBytes)
+        throwFileTooLarge(std::max(file.size(), qint64(bytes.size())), bytes.left(HeadBytes));
+    return bytes;
+}
+
+std::optional<QString> excess(const QTextDocument &document)
+{
+    const qsizetype characters = document.characterCount() - 1;
+    if (characters > MaxTextCharacters)
+        return tr("Its text has %1 characters; notes of up to %2 characters open.")
+            .arg(count(characters), count(MaxTextCharacters));
+    qsizetype longest = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        longest = std::max<qsizetype>(longest, block.length() - 1);
+    if (longest > MaxParagraphCharacters)
+        return tr("One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.")
+            .arg(count(longest), count(MaxParagraphCharacters));
+    return std::nullopt;
+}
+
+std::optional<NoteRecord> head(const QByteArray &bytes)
+{
+    const QStringList lines = NoteFile::splitLines(NoteFile::decodeText(bytes.left(HeadBytes)));
+    // A third line shows that the title ended within what was read.
+    if (lines.size() < 3)
+        return std::nullopt;
+    try {
+        NoteRecord record = NoteFile::decode(
+            (lines.at(0) + QStringLiteral("\r\n") + lines.at(1) + QStringLiteral("\r\n")).toUtf8().prepend("\xEF\xBB\xBF"));
+        record.content.clear();
+        return record;
+    } catch (const PaperletError &) {
+        return std::nullopt;
+    }
+}
+
+} // namespace NoteLimits

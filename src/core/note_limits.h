@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/error.h"
+#include "core/note_file.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class QTextDocument;
+
+// How large a note may be and still open. Laying out text is the costly
+// part: one paragraph is laid out in one go (about 0.7 s per million
+// characters on a small machine, far worse past that), the rest of a
+// document a screenful at a time; reading RTF takes about 0.1 s a MB, more
+// on a busy machine. The limits keep opening any note file under a second
+// and its memory to a few tens of MB; a note over them shows as such and its
+// file is never read whole, written or removed.
+namespace NoteLimits {
+
+// The whole file, read in one piece: room for a note with a picture.
+constexpr qint64 MaxFileBytes = 2 * 1024 * 1024;
+// Characters of text after reading, all paragraphs together.
+constexpr qsizetype MaxTextCharacters = 500'000;
+// Characters of the longest paragraph.
+constexpr qsizetype MaxParagraphCharacters = 100'000;
+// What is read of a file over MaxFileBytes to find its header and title.
+constexpr qint64 HeadBytes = 64 * 1024;
+
+// Whether the file at `path` is larger than MaxFileBytes.
+bool fileTooLarge(const QString &path);
+
+// Reads a whole note file of at most MaxFileBytes; throws NoteTooLarge for a
+// larger one (also one that grows while it is read) and PaperletError when it
+// cannot be read.
+QByteArray readFile(const QString &path);
+
+// Whether content of `characters` characters can hold more text than the
+// limits allow; shorter content never does, and need not be checked.
+inline bool mayExceed(qsizetype characters) { return characters > MaxParagraphCharacters; }
+
+// Why the text of `document` is over the limits, or nothing when it fits.
+std::optional<QString> excess(const QTextDocument &document);
+
+// The header and title at the start of a note file's bytes, when the title
+// line is complete there; the content is left empty.
+std::optional<NoteRecord> head(const QByteArray &bytes);
+
+} // namespace NoteLimits
+
+// A note file, or the text it holds, over the limits: what can be told of it
+// without reading it all.
+class NoteTooLarge final : public PaperletError
+{
+public:
+    // `reason` says which limit, for the user; `head` holds the note's look
+    // and title when they could be read.
+    NoteTooLarge(const QString &reason, std::optional<NoteRecord> head)
+        : PaperletError(reason), m_head(std::move(head)) {}
+
+    const std::optional<NoteRecord> &head() const { return m_head; }
+
+private:
+    std::optional<NoteRecord> m_head;
+};

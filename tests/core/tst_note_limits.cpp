@@ -1,0 +1,112 @@
+// How large a note may be: which files are read whole, what is read of the
+// others, and which texts count as too large once read.
+#include "core/note_limits.h"
+
+#include "../common/file_bytes.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+QByteArray noteStart(const QByteArray &title)
+{
+    return "\xEF\xBB\xBF" "0001400000F00000C80000C800005A99FFFF\r\n" + title + "\r\n";
+}
+
+// `size` bytes: a note's first lines, then letters.
+QByteArray noteOfSize(qsizetype size)
+{
+    QByteArray bytes = noteStart("Big");
+    bytes += QByteArray(size - bytes.size(), 'a');
+    return bytes;
+}
+
+} // namespace
+
+class TestNoteLimits final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void readsFilesUpToTheLimitWhole_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("tooLarge");
+        QTest::addColumn<QString>("title");   // null: none could be read
+        QTest::newRow("at the limit") << noteOfSize(NoteLimits::MaxFileBytes) << false << QString();
+        QTest::newRow("one byte over") << noteOfSize(NoteLimits::MaxFileBytes + 1) << true << QStringLiteral("Big");
+        QTest::newRow("over, no header")
+            << QByteArray(NoteLimits::MaxFileBytes + 1, '\n') << true << QString();
+        QTest::newRow("over, title longer than what is read")
+            << noteStart(QByteArray(NoteLimits::HeadBytes, 't')) + QByteArray(NoteLimits::MaxFileBytes, 'a')
+            << true << QString();
+    }
+
+    void readsFilesUpToTheLimitWhole()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, tooLarge);
+        QFETCH(QString, title);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("x.pnf"));
+        QVERIFY(writeFile(path, bytes));
+        QCOMPARE(NoteLimits::fileTooLarge(path), tooLarge);
+        try {
+            QCOMPARE(NoteLimits::readFile(path), bytes);
+            QVERIFY(!tooLarge);
+        } catch (const NoteTooLarge &large) {
+            QVERIFY(tooLarge);
+            QVERIFY(large.message().contains(QStringLiteral("2.0 MB")));
+            QCOMPARE(bool(large.head()), !title.isNull());
+            if (large.head()) {
+                QCOMPARE(large.head()->title, title);
+                QCOMPARE(large.head()->bounds, QRect(320, 240, 200, 200));
+                QVERIFY(large.head()->content.isEmpty());
+            }
+        }
+    }
+
+    void readingAMissingFileFails()
+    {
+        QTemporaryDir dir;
+        QVERIFY_THROWS_EXCEPTION(PaperletError, NoteLimits::readFile(dir.filePath(QStringLiteral("none.pnf"))));
+    }
+
+    void countsTheTextOfADocument_data()
+    {
+        QTest::addColumn<qsizetype>("paragraphLength");
+        QTest::addColumn<qsizetype>("paragraphs");
+        QTest::addColumn<QString>("excess");   // null: fits
+        constexpr qsizetype longest = NoteLimits::MaxParagraphCharacters;
+        QTest::newRow("empty") << qsizetype(0) << qsizetype(1) << QString();
+        QTest::newRow("longest paragraph") << longest << qsizetype(2) << QString();
+        QTest::newRow("a paragraph too long") << longest + 1 << qsizetype(1) << QStringLiteral("paragraphs of up to");
+        // 10 characters and a paragraph break each.
+        QTest::newRow("all the text there may be")
+            << qsizetype(10) << NoteLimits::MaxTextCharacters / 11 << QString();
+        QTest::newRow("one paragraph more")
+            << qsizetype(10) << NoteLimits::MaxTextCharacters / 11 + 1 << QStringLiteral("500,000 characters");
+    }
+
+    void countsTheTextOfADocument()
+    {
+        QFETCH(qsizetype, paragraphLength);
+        QFETCH(qsizetype, paragraphs);
+        QFETCH(QString, excess);
+        const QString paragraph(paragraphLength, QLatin1Char('a'));
+        QStringList text;
+        for (qsizetype i = 0; i < paragraphs; ++i)
+            text.append(paragraph);
+        QTextDocument document;
+        document.setPlainText(text.join(QLatin1Char('\n')));
+        const std::optional<QString> why = NoteLimits::excess(document);
+        QCOMPARE(bool(why), !excess.isNull());
+        if (why)
+            QVERIFY2(why->contains(excess), qPrintable(*why));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNoteLimits)
+#include "tst_note_limits.moc"

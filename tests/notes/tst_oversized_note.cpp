@@ -1,0 +1,241 @@
+// Note files too large to open: whatever their size, they open at once as a
+// read-only note that says so, with their own title where it can be read,
+// and their files are never written, moved to the trash or read whole.
+#include "note_test_fixture.h"
+
+#include "../common/file_bytes.h"
+
+#include "core/note_file.h"
+#include "notes/note_collection.h"
+#include "notes/notes_folder_sync.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+
+namespace {
+
+constexpr int ResolveMs = 5000;
+// The limits the program states (README, NoteLimits).
+constexpr qsizetype FileLimit = 2 * 1024 * 1024;
+constexpr qsizetype ParagraphLimit = 100'000;
+constexpr qsizetype TextLimit = 500'000;
+
+const QRect StoredPlace(300, 200, 260, 240);
+
+QByteArray storedNote(const QString &title, const QString &content)
+{
+    return noteBytes(title, content, StoredPlace, 90, 0xCCFFCC);
+}
+
+// One paragraph of words, `characters` long, ending in a letter (a note
+// file's content loses trailing blanks).
+QString paragraph(qsizetype characters)
+{
+    QString text = QStringLiteral("word ").repeated(characters / 5 + 1);
+    text.truncate(characters - 1);
+    return text + QLatin1Char('x');
+}
+
+enum class Kind { OneParagraph, LineFeeds, Junk, LongParagraph, LongText, AtTheLimits };
+
+QByteArray fileOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::OneParagraph:
+        return storedNote(QStringLiteral("Big"), paragraph(FileLimit));
+    case Kind::LineFeeds:
+        return QByteArray(FileLimit + 1, '\n');
+    case Kind::Junk: {
+        QByteArray junk(FileLimit + 4, '\0');
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(junk.data()), junk.size() / 4);
+        return junk;
+    }
+    case Kind::LongParagraph:
+        return storedNote(QStringLiteral("Long line"), paragraph(ParagraphLimit + 1));
+    case Kind::LongText: {
+        // Short paragraphs, too many characters together; the file itself
+        // is well under its limit.
+        const QString line = paragraph(99) + QLatin1Char('\n');
+        return storedNote(QStringLiteral("Long text"), line.repeated(TextLimit / line.size() + 1));
+    }
+    case Kind::AtTheLimits:
+        return storedNote(QStringLiteral("Just fits"),
+                         paragraph(ParagraphLimit) + QLatin1Char('\n') + paragraph(ParagraphLimit));
+    }
+    return {};
+}
+
+QString textOf(const TFR_NOTE &note)
+{
+    return editorOf(note)->toPlainText();
+}
+
+// The note shows that it is too large, and nothing of the file's text.
+void checkShownTooLarge(const TFR_NOTE &note, const QString &title, const QString &limit)
+{
+    QVERIFY(note.isVisible());
+    QCOMPARE(note.title(), title);
+    QVERIFY(editorOf(note)->isReadOnly());
+    QVERIFY2(textOf(note).contains(QStringLiteral("too large")), qPrintable(textOf(note)));
+    QVERIFY2(textOf(note).contains(limit), qPrintable(textOf(note)));
+    QVERIFY(textOf(note).size() < 1000);
+    QVERIFY(!note.hasUnsavedChanges());
+}
+
+} // namespace
+
+class TestOversizedNote final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { m_scratch = std::make_unique<MainFormOverScratch>(); }
+
+    void cleanup()
+    {
+        destroyAllNotes();
+        m_scratch.reset();
+    }
+
+    void opensAsTooLargeAndLeavesItsFile_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("file over 2 MB, one paragraph")
+            << Kind::OneParagraph << QStringLiteral("Big") << QStringLiteral("2.0 MB") << StoredPlace;
+        QTest::newRow("file over 2 MB of line feeds")
+            << Kind::LineFeeds << QStringLiteral("x.pnf") << QStringLiteral("2.0 MB") << QRect();
+        QTest::newRow("file over 2 MB of random bytes")
+            << Kind::Junk << QStringLiteral("x.pnf") << QStringLiteral("2.0 MB") << QRect();
+        QTest::newRow("a paragraph over 100,000 characters")
+            << Kind::LongParagraph << QStringLiteral("Long line") << QStringLiteral("100,000") << StoredPlace;
+        QTest::newRow("text over 500,000 characters")
+            << Kind::LongText << QStringLiteral("Long text") << QStringLiteral("500,000") << StoredPlace;
+    }
+
+    // Opened at start-up; then the user types, moves it, closes it, and at
+    // last deletes it: the file stays as it was.
+    void opensAsTooLargeAndLeavesItsFile()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QString, title);
+        QFETCH(QString, limit);
+        QFETCH(QRect, place);
+        const QString path = m_scratch->form().NotesFolder() + QStringLiteral("x.pnf");
+        const QByteArray bytes = fileOf(kind);
+        QVERIFY(writeFile(path, bytes));
+
+        m_scratch->form().ShowAllNotes();
+        QPointer<TFR_NOTE> note = NoteCollection::findOpen(QStringLiteral("x.pnf"));
+        QVERIFY(note);
+        checkShownTooLarge(*note, title, limit);
+        if (!place.isNull())
+            QCOMPARE(note->geometry(), place);
+
+        QTest::keyClicks(editorOf(*note), QStringLiteral("typed"));
+        note->move(note->pos() + QPoint(30, 30));
+        QVERIFY(!textOf(*note).contains(QStringLiteral("typed")));
+        QVERIFY(!note->hasUnsavedChanges());
+        note->close();
+        flushDeletes();
+        QVERIFY(!note);
+        QVERIFY(readFile(path) == bytes);
+
+        m_scratch->form().ShowAllNotes();
+        note = NoteCollection::findOpen(QStringLiteral("x.pnf"));
+        QVERIFY(note);
+        MainFormOverScratch::menuOf(*note);
+        answerModal([](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
+        child(*note, "tbDelete")->trigger();
+        flushDeletes();
+        QVERIFY(!note);
+        QVERIFY(readFile(path) == bytes);
+        QCOMPARE(NoteCollection::noteFiles(m_scratch->form().NotesFolder()), QStringList{QStringLiteral("x.pnf")});
+    }
+
+    // Paragraphs and text right at the limits still open as notes.
+    void aNoteAtTheLimitsOpens()
+    {
+        const QString path = m_scratch->form().NotesFolder() + QStringLiteral("x.pnf");
+        QVERIFY(writeFile(path, fileOf(Kind::AtTheLimits)));
+        m_scratch->form().ShowAllNotes();
+        TFR_NOTE *note = NoteCollection::findOpen(QStringLiteral("x.pnf"));
+        QVERIFY(note);
+        QCOMPARE(note->title(), QStringLiteral("Just fits"));
+        QVERIFY(!editorOf(*note)->isReadOnly());
+        // Plain-text content ends with a line break of its own.
+        QCOMPARE(textOf(*note), paragraph(ParagraphLimit) + QLatin1Char('\n') + paragraph(ParagraphLimit) + QLatin1Char('\n'));
+    }
+
+    // A file that grows past the limits while the program runs, and shrinks
+    // again, is followed in the same window; a typed note keeps its text.
+    void theFolderFollowsAFileAcrossTheLimits_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("untouched note") << false;
+        QTest::newRow("typed note") << true;
+    }
+
+    void theFolderFollowsAFileAcrossTheLimits()
+    {
+        QFETCH(bool, typed);
+        const QString folder = m_scratch->form().NotesFolder();
+        const QString path = folder + QStringLiteral("1.pnf");
+        QVERIFY(writeFile(path, storedNote(QStringLiteral("Mine"), QStringLiteral("small"))));
+        m_scratch->form().ShowAllNotes();
+        auto *sync = m_scratch->form().findChild<NotesFolderSync *>();
+        QVERIFY(sync);
+        QSignalSpy settled(sync, &NotesFolderSync::settled);
+        QPointer<TFR_NOTE> note = NoteCollection::findOpen(QStringLiteral("1.pnf"));
+        QVERIFY(note);
+        if (typed)
+            editorOf(*note)->setPlainText(QStringLiteral("typed here"));
+
+        const QByteArray big = fileOf(Kind::OneParagraph);
+        QVERIFY(writeFile(path, big));
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("1.pnf")}), ResolveMs);
+        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("1.pnf")), ResolveMs);
+        TFR_NOTE *shown = NoteCollection::findOpen(QStringLiteral("1.pnf"));
+        checkShownTooLarge(*shown, QStringLiteral("Big"), QStringLiteral("2.0 MB"));
+        if (typed) {
+            // The typed note went to a file of its own.
+            QVERIFY(note && note != shown);
+            QCOMPARE(textOf(*note).trimmed(), QStringLiteral("typed here"));
+            QVERIFY(readFile(note->filePath()).contains("typed here"));
+        } else {
+            QCOMPARE(shown, note.data());
+        }
+        QVERIFY(readFile(path) == big);
+
+        // Shrunk to a note that fits: shown as a note again, editable.
+        settled.clear();
+        const QByteArray small = storedNote(QStringLiteral("Shorter"), QStringLiteral("fits now"));
+        QVERIFY(writeFile(path, small));
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("1.pnf")}), ResolveMs);
+        QCOMPARE(NoteCollection::findOpen(QStringLiteral("1.pnf")), shown);
+        QCOMPARE(shown->title(), QStringLiteral("Shorter"));
+        QCOMPARE(textOf(*shown).trimmed(), QStringLiteral("fits now"));
+        QVERIFY(!editorOf(*shown)->isReadOnly());
+        QVERIFY(readFile(path) == small);
+
+        // Too large again, then removed elsewhere: its window goes.
+        settled.clear();
+        QVERIFY(writeFile(path, fileOf(Kind::LongParagraph)));
+        QTRY_VERIFY_WITH_TIMEOUT(editorOf(*shown)->isReadOnly(), ResolveMs);
+        QPointer<TFR_NOTE> gone = shown;
+        QVERIFY(QFile::remove(path));
+        QTRY_VERIFY_WITH_TIMEOUT((flushDeletes(), !gone), ResolveMs);
+        QVERIFY(!QFile::exists(path));
+    }
+
+private:
+    std::unique_ptr<MainFormOverScratch> m_scratch;
+};
+
+PAPERLET_NOTES_TEST_MAIN(TestOversizedNote)
+#include "tst_oversized_note.moc"
