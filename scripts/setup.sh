@@ -12,7 +12,7 @@ packages=(
   dpkg-dev file lintian appstream
   dbus-daemon xfce4-panel
   sway swaybg xwayland wtype grim mutter
-  libkf5globalaccel-bin libreoffice-writer-nogui
+  libkf5globalaccel-bin xdg-desktop-portal xdg-desktop-portal-kde libreoffice-writer-nogui
 )
 scripts/install-packages.sh "${packages[@]}"
 

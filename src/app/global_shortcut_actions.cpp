@@ -18,19 +18,32 @@ void say(const QString &text)
 } // namespace
 
 GlobalShortcutActions::GlobalShortcutActions(TFR_PLT_MAIN &form, QObject *parent)
-    : QObject(parent), m_form(form), m_backend(GlobalShortcuts::create(this))
+    : QObject(parent), m_form(form)
 {
+    use(GlobalShortcuts::create(this));
+}
+
+void GlobalShortcutActions::use(std::unique_ptr<GlobalShortcuts> backend)
+{
+    if (m_backend) // it may be telling its failure right now
+        m_backend.release()->deleteLater();
+    m_backend = std::move(backend);
     if (!m_backend) {
         say(tr("This desktop offers no global shortcuts; bind \"paperlet --new-note\" in its keyboard settings."));
         return;
     }
-    connect(m_backend.get(), &GlobalShortcuts::activated, this, guarded(this, &GlobalShortcutActions::carryOut));
-    connect(m_backend.get(), &GlobalShortcuts::refused, this,
-            [backend = m_backend.get()](GlobalShortcuts::Action action, const QKeySequence &keys, const QString &holder) {
+    GlobalShortcuts *const b = m_backend.get();
+    connect(b, &GlobalShortcuts::activated, this, guarded(this, &GlobalShortcutActions::carryOut));
+    connect(b, &GlobalShortcuts::refused, this,
+            [b](GlobalShortcuts::Action action, const QKeySequence &keys, const QString &holder) {
                 say(tr("The global shortcut %1 for \"%2\" is held by %3 (%4).")
                         .arg(keys.toString(QKeySequence::NativeText), GlobalShortcuts::actionText(action),
-                             holder.isEmpty() ? tr("another program") : holder, backend->backendName()));
+                             holder.isEmpty() ? tr("another program") : holder, b->backendName()));
             });
+    connect(b, &GlobalShortcuts::failed, this, guarded([this, b] {
+                say(tr("The %1 gave no global shortcuts; asking the next way.").arg(b->backendName()));
+                use(GlobalShortcuts::create(this, b->rank() + 1));
+            }));
     m_backend->bind(bindings());
 }
 

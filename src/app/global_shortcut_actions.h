@@ -23,6 +23,7 @@ public:
     static QList<GlobalShortcuts::Binding> bindings();
 
 private:
+    void use(std::unique_ptr<GlobalShortcuts> backend);
     void carryOut(GlobalShortcuts::Action action);
     void toggleAllNotes();
 

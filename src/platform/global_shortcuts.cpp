@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 QList<GlobalShortcuts::Binding> GlobalShortcuts::defaults()
 {
     const QKeyCombination base = QKeyCombination(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
@@ -36,10 +38,14 @@ QString GlobalShortcuts::actionText(Action action)
     return QString();
 }
 
-std::unique_ptr<GlobalShortcuts> GlobalShortcuts::create(QObject *parent)
+std::unique_ptr<GlobalShortcuts> GlobalShortcuts::create(QObject *parent, int from)
 {
-    for (const auto &make : GlobalShortcutBackends::inOrder())
-        if (std::unique_ptr<GlobalShortcuts> backend = make(parent))
+    const std::vector<GlobalShortcutBackends::Maker> makers = GlobalShortcutBackends::inOrder();
+    for (int i = std::max(from, 0); i < int(makers.size()); ++i) {
+        if (std::unique_ptr<GlobalShortcuts> backend = makers.at(size_t(i))(parent)) {
+            backend->m_rank = i;
             return backend;
+        }
+    }
     return nullptr;
 }

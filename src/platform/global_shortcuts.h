@@ -30,8 +30,11 @@ public:
     static QString actionId(Action action);
     static QString actionText(Action action);
 
-    // Picks the first backend the desktop offers; nullptr where none is.
-    static std::unique_ptr<GlobalShortcuts> create(QObject *parent = nullptr);
+    // Picks the first backend the desktop offers, from the from-th one on
+    // (see failed()); nullptr where none is.
+    static std::unique_ptr<GlobalShortcuts> create(QObject *parent = nullptr, int from = 0);
+    // Its place in the order.
+    int rank() const { return m_rank; }
 
     // The backend's name for the user ("desktop portal", "KDE global shortcuts",
     // "X11 key grab").
@@ -48,7 +51,14 @@ Q_SIGNALS:
     void taken(GlobalShortcuts::Action action, const QKeySequence &keys);
     // Another program holds the keys; holder names it when the desktop says.
     void refused(GlobalShortcuts::Action action, const QKeySequence &keys, const QString &holder);
+    // The service is there but gives this program no shortcuts at all (a
+    // portal that cannot tell which application asks): the next backend in
+    // the order should be asked instead.
+    void failed();
 
 protected:
     using QObject::QObject;
+
+private:
+    int m_rank = 0;
 };

@@ -94,7 +94,7 @@ private Q_SLOTS:
     void onSessionCreated(uint response, const QVariantMap &results)
     {
         if (response != 0)
-            return refuseAll();
+            return answerFailure(response);
         m_session = QDBusObjectPath(results.value(QStringLiteral("session_handle")).toString());
         if (!m_wanted.isEmpty())
             sendBindings();
@@ -103,9 +103,13 @@ private Q_SLOTS:
     void onBound(uint response, const QVariantMap &results)
     {
         if (response != 0)
-            return refuseAll();
+            return answerFailure(response);
         QList<PortalShortcut> given;
         results.value(QStringLiteral("shortcuts")).value<QDBusArgument>() >> given;
+        // Nothing at all, not even the keys it chose itself: the portal could
+        // not tell who asks (a program started outside an application scope).
+        if (given.isEmpty())
+            return Q_EMIT failed();
         for (const Binding &b : std::as_const(m_wanted)) {
             if (b.keys.isEmpty())
                 continue;
@@ -157,6 +161,15 @@ private:
         message << QVariant::fromValue(m_session) << QVariant::fromValue(shortcuts) << QString()
                 << QVariantMap{{QStringLiteral("handle_token"), expectResponse(SLOT(onBound(uint, QVariantMap)))}};
         m_bus.asyncCall(message);
+    }
+
+    // Response 1 is the user saying no: that stands. Anything else is the
+    // portal failing, and the next way is tried.
+    void answerFailure(uint response)
+    {
+        if (response != 1)
+            return Q_EMIT failed();
+        refuseAll();
     }
 
     void refuseAll()
