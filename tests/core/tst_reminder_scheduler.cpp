@@ -29,6 +29,20 @@ void moveOnWhenDue(ReminderScheduler &scheduler, const Clock &clock)
                      });
 }
 
+// The clock under test, a scheduler on it and what it reports.
+struct Rig
+{
+    enum Owner { Still, MovesOn };
+    explicit Rig(const QString &now, Owner owner = Still) : clock(berlin(now))
+    {
+        if (owner == MovesOn)
+            moveOnWhenDue(scheduler, clock);
+    }
+    TestClock clock;
+    ReminderScheduler scheduler{clock};
+    QSignalSpy due{&scheduler, &ReminderScheduler::due};
+};
+
 // Waits long enough for a zero-interval timer and a few event-loop turns.
 void settle()
 {
@@ -44,9 +58,8 @@ class TestReminderScheduler final : public QObject
 private Q_SLOTS:
     void dueNowIsReportedFromTheEventLoopOnce()
     {
-        TestClock clock(berlin("2027-01-10T09:00"));
-        ReminderScheduler scheduler(clock);
-        QSignalSpy due(&scheduler, &ReminderScheduler::due);
+        Rig rig("2027-01-10T09:00");
+        auto &[clock, scheduler, due] = rig;
         scheduler.set(Note, Reminder(berlin("2027-01-10T09:00"), Reminder::Repeat::Never));
         QCOMPARE(due.size(), 0); // never from inside set()
         QTRY_COMPARE(due.size(), 1);
@@ -60,9 +73,8 @@ private Q_SLOTS:
 
     void soonIsReportedByTheTimer()
     {
-        TestClock clock(berlin("2027-01-10T08:59:59.700"));
-        ReminderScheduler scheduler(clock);
-        QSignalSpy due(&scheduler, &ReminderScheduler::due);
+        Rig rig("2027-01-10T08:59:59.700");
+        auto &[clock, scheduler, due] = rig;
         scheduler.set(Note, Reminder(berlin("2027-01-10T09:00"), Reminder::Repeat::Never));
         QCOMPARE(*scheduler.nextCheck(), berlin("2027-01-10T09:00"));
         QVERIFY(due.wait(5000));
@@ -72,10 +84,8 @@ private Q_SLOTS:
 
     void dueWhileNotRunningIsReportedOnceAsMissed()
     {
-        TestClock clock(berlin("2027-01-10T12:00"));
-        ReminderScheduler scheduler(clock);
-        moveOnWhenDue(scheduler, clock);
-        QSignalSpy due(&scheduler, &ReminderScheduler::due);
+        Rig rig("2027-01-10T12:00", Rig::MovesOn);
+        auto &[clock, scheduler, due] = rig;
         // A daily one last seen on the 7th: three days missed.
         scheduler.set(Note, Reminder(berlin("2027-01-07T09:00"), Reminder::Repeat::Daily));
         QTRY_COMPARE(due.size(), 1);
@@ -89,10 +99,8 @@ private Q_SLOTS:
     void repeatsOverAMonthEndAndADaylightSavingChange()
     {
         // Monthly on the 31st at 09:00, from January into summer time.
-        TestClock clock(berlin("2027-01-31T08:59:59.900"));
-        ReminderScheduler scheduler(clock);
-        moveOnWhenDue(scheduler, clock);
-        QSignalSpy due(&scheduler, &ReminderScheduler::due);
+        Rig rig("2027-01-31T08:59:59.900", Rig::MovesOn);
+        auto &[clock, scheduler, due] = rig;
         scheduler.set(Note, Reminder(berlin("2027-01-31T09:00"), Reminder::Repeat::Monthly));
         const QStringList expected{"2027-02-28T09:00", "2027-03-31T09:00", "2027-04-30T09:00"};
         for (const QString &next : expected) {
@@ -110,9 +118,8 @@ private Q_SLOTS:
 
     void snoozeShowsItAgainTenMinutesLater()
     {
-        TestClock clock(berlin("2027-01-10T09:00"));
-        ReminderScheduler scheduler(clock);
-        QSignalSpy due(&scheduler, &ReminderScheduler::due);
+        Rig rig("2027-01-10T09:00");
+        auto &[clock, scheduler, due] = rig;
         const Reminder r(berlin("2027-01-10T09:00"), Reminder::Repeat::Never);
         scheduler.set(Note, r);
         QTRY_COMPARE(due.size(), 1);
@@ -128,9 +135,8 @@ private Q_SLOTS:
 
     void doneEndsAOneOffAndStopsTheTimer()
     {
-        TestClock clock(berlin("2027-01-10T09:00"));
-        ReminderScheduler scheduler(clock);
-        QSignalSpy due(&scheduler, &ReminderScheduler::due);
+        Rig rig("2027-01-10T09:00");
+        auto &[clock, scheduler, due] = rig;
         const Reminder r(berlin("2027-01-10T09:00"), Reminder::Repeat::Never);
         scheduler.set(Note, r);
         QTRY_COMPARE(due.size(), 1);
@@ -154,9 +160,8 @@ private Q_SLOTS:
         QFETCH(bool, repeating);
         // The other computer's clock is a little ahead: it showed the
         // reminder and its answer arrived here before our own time came.
-        TestClock clock(berlin("2027-01-10T08:59:59.500"));
-        ReminderScheduler scheduler(clock);
-        QSignalSpy due(&scheduler, &ReminderScheduler::due);
+        Rig rig("2027-01-10T08:59:59.500");
+        auto &[clock, scheduler, due] = rig;
         const Reminder r(berlin("2027-01-10T09:00"), repeating ? Reminder::Repeat::Daily : Reminder::Repeat::Never);
         scheduler.set(Note, r);
         const QDateTime there = berlin("2027-01-10T09:00:05");
@@ -173,9 +178,8 @@ private Q_SLOTS:
 
     void clockSetForwardReportsWhatBecameDue()
     {
-        TestClock clock(berlin("2027-01-10T08:00"));
-        ReminderScheduler scheduler(clock);
-        QSignalSpy due(&scheduler, &ReminderScheduler::due);
+        Rig rig("2027-01-10T08:00");
+        auto &[clock, scheduler, due] = rig;
         scheduler.set(Note, Reminder(berlin("2027-01-10T09:00"), Reminder::Repeat::Never));
         QCOMPARE(*scheduler.nextCheck(), berlin("2027-01-10T09:00"));
         clock.set(berlin("2027-01-10T09:30"));
@@ -188,9 +192,8 @@ private Q_SLOTS:
 
     void clockSetBackWaitsAgain()
     {
-        TestClock clock(berlin("2027-01-10T08:59:59.850"));
-        ReminderScheduler scheduler(clock);
-        QSignalSpy due(&scheduler, &ReminderScheduler::due);
+        Rig rig("2027-01-10T08:59:59.850");
+        auto &[clock, scheduler, due] = rig;
         scheduler.set(Note, Reminder(berlin("2027-01-10T09:00"), Reminder::Repeat::Never));
         // Set back an hour before the timer runs out: the timer still fires
         // after its 150 ms, but the wall clock says it is not time yet.
@@ -202,10 +205,8 @@ private Q_SLOTS:
 
     void resumeFromSleepReportsOnce()
     {
-        TestClock clock(berlin("2027-01-11T08:00"));
-        ReminderScheduler scheduler(clock);
-        moveOnWhenDue(scheduler, clock);
-        QSignalSpy due(&scheduler, &ReminderScheduler::due);
+        Rig rig("2027-01-11T08:00", Rig::MovesOn);
+        auto &[clock, scheduler, due] = rig;
         scheduler.set(Note, Reminder(berlin("2027-01-11T09:00"), Reminder::Repeat::Weekdays));
         // Asleep from 08:00 to 11:00: the timer's clock stood still.
         clock.set(berlin("2027-01-11T11:00"));
@@ -219,8 +220,9 @@ private Q_SLOTS:
 
     void oneTimerForManyReminders()
     {
-        TestClock clock(berlin("2027-01-10T08:00"));
-        ReminderScheduler scheduler(clock);
+        Rig rig("2027-01-10T08:00");
+        auto &[clock, scheduler, due] = rig;
+        Q_UNUSED(due);
         for (int i = 0; i < 10; ++i)
             scheduler.set(QString::number(i), Reminder(berlin("2027-01-10T09:00").addSecs(3600 * (10 - i)),
                                                        Reminder::Repeat::Daily));
@@ -230,8 +232,9 @@ private Q_SLOTS:
 
     void farAwayIsWaitedForInSteps()
     {
-        TestClock clock(berlin("2027-01-10T08:00"));
-        ReminderScheduler scheduler(clock);
+        Rig rig("2027-01-10T08:00");
+        auto &[clock, scheduler, due] = rig;
+        Q_UNUSED(due);
         scheduler.set(Note, Reminder(berlin("2028-01-10T08:00"), Reminder::Repeat::Never));
         QVERIFY(qAbs(clock.now().msecsTo(*scheduler.nextCheck()) - ReminderScheduler::MaxIntervalMs) < 1000);
     }

@@ -125,6 +125,22 @@ private:
     XWindow m_window = 0;
 };
 
+// Presses New Note's keys while another program's window has the focus;
+// true once a new note shows.
+bool newNoteFromAnotherWindow(const E2eProgram &app)
+{
+    const OtherWindow other;
+    if (!other.takeFocus())
+        return false;
+    E2eSession::key(QStringLiteral("ctrl+alt+shift+n"));
+    return app.waitForWindow(NoteTitle, E2eProgram::ViewableOnly) != 0;
+}
+
+bool hasKglobalaccel()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("kglobalaccel5")).isEmpty();
+}
+
 QString scratch(const QString &name)
 {
     const QString path = qEnvironmentVariable("PAPERLET_E2E_SCRATCH") + QLatin1Char('/') + name;
@@ -145,11 +161,8 @@ private Q_SLOTS:
         E2E_BUS(bus, session); // no desktop services on it: the key grab is what is left
         E2eProgram &app = session.start();
         QVERIFY(app.waitForTrayIcon());
-        OtherWindow other;
-        QVERIFY(other.takeFocus());
         QVERIFY(app.windows(NoteTitle, E2eProgram::ViewableOnly).isEmpty());
-        E2eSession::key(QStringLiteral("ctrl+alt+shift+n"));
-        QVERIFY(app.waitForWindow(NoteTitle, E2eProgram::ViewableOnly));
+        QVERIFY(newNoteFromAnotherWindow(app));
         QCOMPARE(app.windows(NoteTitle, E2eProgram::ViewableOnly).size(), 1);
         QVERIFY(!app.output().contains("global shortcut"));
     }
@@ -174,7 +187,7 @@ private Q_SLOTS:
 
     void x11KeysAnotherProgramHoldsAreReported()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("kglobalaccel5")).isEmpty())
+        if (!hasKglobalaccel())
             QSKIP("kglobalaccel5 (libkf5globalaccel-bin) is not installed: nothing here holds a key grab");
         E2E_SESSION(session);
         // The other program grabs the key on the X server through a bus of its own.
@@ -190,13 +203,12 @@ private Q_SLOTS:
                                        "another program (X11 key grab)."),
                  app.output().constData());
         // What could be had still works.
-        E2eSession::key(QStringLiteral("ctrl+alt+shift+n"));
-        QVERIFY(app.waitForWindow(NoteTitle, E2eProgram::ViewableOnly));
+        QVERIFY(newNoteFromAnotherWindow(app));
     }
 
     void kglobalaccelMakesANote()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("kglobalaccel5")).isEmpty())
+        if (!hasKglobalaccel())
             QSKIP("kglobalaccel5 (libkf5globalaccel-bin) is not installed");
         E2E_SESSION(session);
         E2E_BUS(bus, session);
@@ -206,16 +218,13 @@ private Q_SLOTS:
         QVERIFY(app.waitForTrayIcon());
         // The program registered with the service (rather than grabbing the key itself).
         QVERIFY(E2eSession::waitFor([&kde] { return registeredWithKde(kde.bus()); }));
-        OtherWindow other;
-        QVERIFY(other.takeFocus());
-        E2eSession::key(QStringLiteral("ctrl+alt+shift+n"));
-        QVERIFY(app.waitForWindow(NoteTitle, E2eProgram::ViewableOnly));
+        QVERIFY(newNoteFromAnotherWindow(app));
         QVERIFY(!app.output().contains("global shortcut"));
     }
 
     void kglobalaccelNamesWhoHoldsAKey()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("kglobalaccel5")).isEmpty())
+        if (!hasKglobalaccel())
             QSKIP("kglobalaccel5 (libkf5globalaccel-bin) is not installed");
         E2E_SESSION(session);
         E2E_BUS(bus, session);
@@ -238,7 +247,7 @@ private Q_SLOTS:
     {
         const QString portal = QStringLiteral("/usr/libexec/xdg-desktop-portal");
         if (!QFile::exists(portal) || !QFile::exists(QStringLiteral("/usr/share/dbus-1/services/org.freedesktop.impl.portal.desktop.kde.service"))
-            || QStandardPaths::findExecutable(QStringLiteral("kglobalaccel5")).isEmpty())
+            || !hasKglobalaccel())
             QSKIP("xdg-desktop-portal, xdg-desktop-portal-kde or kglobalaccel5 is not installed");
         E2E_SESSION(session);
         const QString home = scratch(QStringLiteral("portal"));
@@ -271,10 +280,7 @@ private Q_SLOTS:
                  }),
                  app.output().constData());
         QVERIFY(E2eSession::waitFor([&kde] { return registeredWithKde(kde.bus()); }));
-        OtherWindow other;
-        QVERIFY(other.takeFocus());
-        E2eSession::key(QStringLiteral("ctrl+alt+shift+n"));
-        QVERIFY(app.waitForWindow(NoteTitle, E2eProgram::ViewableOnly));
+        QVERIFY(newNoteFromAnotherWindow(app));
     }
 };
 
