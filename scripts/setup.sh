@@ -13,7 +13,7 @@ packages=(
   dbus-daemon xfce4-panel
   fonts-wine
   sway swaybg xwayland wtype grim mutter
-  libreoffice-writer-nogui xclip
+  libkf5globalaccel-bin xdg-desktop-portal xdg-desktop-portal-kde libreoffice-writer-nogui xclip
 )
 scripts/install-packages.sh "${packages[@]}"
 

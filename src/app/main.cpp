@@ -1,3 +1,4 @@
+#include "app/global_shortcut_actions.h"
 #include "app/main_form.h"
 #include "app/no_tray_mode.h"
 #include "app/single_instance.h"
@@ -139,6 +140,7 @@ int main(int argc, char *argv[])
         // A desktop without a tray: the notes stand in for it.
         NoTrayMode noTray(*mainForm);
         QObject::connect(&noTray, &NoTrayMode::activeChanged, &commands, &CommandReceiver::setStartMakesNote);
+        GlobalShortcutActions globalShortcuts(*mainForm);
         // The notes of the folder are open by now; the command comes on top.
         if (*command != Command::Start && *command != Command::ShowAll)
             QTimer::singleShot(0, mainForm, guarded([mainForm, c = *command] { carryOut(*mainForm, c); }));

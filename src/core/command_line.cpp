@@ -52,6 +52,8 @@ QString usage(const QString &program)
         "Sticky notes in the tray. With a copy running, an option is carried out by it.\n\n").arg(program);
     for (const Option &option : Options)
         text += QStringLiteral("  %1  %2\n").arg(QLatin1String(option.name), -12).arg(QCoreApplication::translate("CommandLine", option.help));
+    text += QCoreApplication::translate("CommandLine", "\nGlobal shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,\n"
+                                        "Ctrl+Alt+Shift+H shows or hides all notes.\n");
     return text;
 }
 

@@ -89,7 +89,7 @@ QString withCrLf(QStringView lines)
 bool NoteRecord::operator==(const NoteRecord &other) const
 {
     return bounds == other.bounds && opacity == other.opacity && color == other.color
-        && title == other.title && content == other.content;
+        && title == other.title && content == other.content && state == other.state;
 }
 
 namespace NoteFile {
@@ -125,7 +125,7 @@ QString singleLine(const QString &title)
 QByteArray encode(const NoteRecord &record)
 {
     const QString text = header(record) + LineEnd + singleLine(record.title) + LineEnd
-        + trimControls(record.content) + LineEnd;
+        + trimControls(NoteStateGroup::join(record.content, record.state)) + LineEnd;
     return Utf8Bom + text.toUtf8();
 }
 
@@ -183,7 +183,12 @@ NoteRecord decode(const QByteArray &bytes)
     record.bounds = QRect(headerField(head, 0), headerField(head, 1), headerField(head, 2), headerField(head, 3));
     // An invisible note would be a lost note.
     record.opacity = std::clamp(headerField(head, 4), MinOpacity, MaxOpacity);
-    record.content = withCrLf(QStringView(text).sliced(nextLineStart(text, titleEnd)));
+    const QString body = withCrLf(QStringView(text).sliced(nextLineStart(text, titleEnd)));
+    if (!body.isEmpty()) {
+        NoteStateGroup::Split split = NoteStateGroup::split(body);
+        record.content = std::move(split.content);
+        record.state = std::move(split.state);
+    }
     return record;
 }
 
