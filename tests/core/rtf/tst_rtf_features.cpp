@@ -149,6 +149,14 @@ void TestRtfFeatures::roundTrips_data()
     row("{\\*\\fname} names the family", "{\\rtf1{\\fonttbl{\\f0\\fcharset161{\\*\\fname Arial;}Arial Greek;}}\\f0 a}",
         Probe::Family, 0, QStringLiteral("Arial"), "\\fcharset0 Arial;");
 
+    row("a \\ls without a list table shows its \\listtext, not a bullet",
+        "{\\rtf1{\\listtext 10.\\tab}\\pard\\ls23\\ilvl0 item\\par}", Probe::Text, 0, QStringLiteral("10.\titem\n"),
+        "10.\\tab item");
+    row("a \\ls with its table shows its own label once",
+        "{\\rtf1{\\*\\listtable{\\list\\listid5{\\listlevel\\levelnfc0}}}"
+        "{\\*\\listoverridetable{\\listoverride\\listid5\\ls1}}{\\listtext 1.\\tab}\\ls1 A\\par}",
+        Probe::Text, 0, QStringLiteral("1. A\n"), "\\pndec");
+
     const QByteArray png = hexOf(redImage(), "PNG");
     row("\\pngblip shows at its goal size",
         "{\\rtf1 a{\\pict\\pngblip\\picw3\\pich2\\picwgoal600\\pichgoal450 " + png + "}b}", Probe::Picture, 1,
