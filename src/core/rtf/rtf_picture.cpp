@@ -216,6 +216,15 @@ QTextImageFormat pictureFormat(QTextDocument &document, const Picture &given)
     return format;
 }
 
+QImage pictureImage(const QTextDocument &document, const QString &name)
+{
+    const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(name));
+    QImage image = resource.value<QImage>();
+    if (image.isNull())
+        image.loadFromData(resource.toByteArray());
+    return image;
+}
+
 Picture pictureOf(const QTextImageFormat &format)
 {
     Picture p;

@@ -44,10 +44,7 @@ QVariant probe(const QTextDocument &document, Probe kind, int position)
         // a decodable picture is registered as its data (or as an image), a placeholder as a drawn frame
         if (!f.isImageFormat())
             return QString();
-        const QVariant r = document.resource(QTextDocument::ImageResource, QUrl(f.toImageFormat().name()));
-        QImage image = r.value<QImage>();
-        if (image.isNull())
-            image.loadFromData(r.toByteArray());
+        const QImage image = Rtf::pictureImage(document, f.toImageFormat().name());
         // the channels that are on in the first pixel: pictures are told apart, JPEG's rounding is not
         const QRgb c = image.pixel(0, 0);
         QString on;
