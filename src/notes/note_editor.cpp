@@ -523,11 +523,7 @@ QMimeData *NoteEditor::createMimeDataFromSelection() const
         probe.setPosition(cursor.selectionEnd());
         const QTextCharFormat format = probe.charFormat();
         if (format.isImageFormat()) {
-            const QVariant resource = document()->resource(QTextDocument::ImageResource,
-                                                           QUrl(format.toImageFormat().name()));
-            QImage image = resource.value<QImage>();
-            if (image.isNull())
-                image.loadFromData(resource.toByteArray());
+            const QImage image = Rtf::pictureImage(*document(), format.toImageFormat().name());
             if (!image.isNull())
                 data->setImageData(image);
         }

@@ -59,11 +59,7 @@ QImage htmlImage(const QString &name, const QTextDocument &home)
     }
     if (url.isLocalFile())
         return imageFile(url);
-    const QVariant resource = home.resource(QTextDocument::ImageResource, url);
-    QImage image = resource.value<QImage>();
-    if (image.isNull())
-        image.loadFromData(resource.toByteArray());
-    return image;
+    return Rtf::pictureImage(home, name);
 }
 
 } // namespace
@@ -170,9 +166,5 @@ const QImage &PictureLayout::imageOf(QTextDocument *document, const QString &nam
     const auto known = m_decoded.constFind(name);
     if (known != m_decoded.cend())
         return *known;
-    const QVariant resource = document->resource(QTextDocument::ImageResource, QUrl(name));
-    QImage image = resource.value<QImage>();
-    if (image.isNull())
-        image.loadFromData(resource.toByteArray());
-    return *m_decoded.insert(name, image);
+    return *m_decoded.insert(name, Rtf::pictureImage(*document, name));
 }

@@ -1,7 +1,9 @@
-// rtfconv --text|--html|--rtf FILE: prints what the note editor would load
-// from an RTF file, as plain text, as Qt's HTML or as our own RTF.
+// rtfconv --text|--html|--rtf|--formats FILE: prints what the note editor
+// would load from an RTF file, as plain text, as Qt's HTML, as our own RTF or
+// as the table of its formats, run by run (format_table.h).
 
 #include "core/rtf/rtf.h"
+#include "format_table.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -13,7 +15,7 @@ namespace {
 
 int usage()
 {
-    std::fputs("usage: rtfconv --text|--html|--rtf FILE\n", stderr);
+    std::fputs("usage: rtfconv --text|--html|--rtf|--formats FILE\n", stderr);
     return 2;
 }
 
@@ -34,7 +36,8 @@ int main(int argc, char *argv[])
     if (args.size() != 3)
         return usage();
     const QString mode = args.at(1);
-    if (mode != QLatin1String("--text") && mode != QLatin1String("--html") && mode != QLatin1String("--rtf"))
+    if (mode != QLatin1String("--text") && mode != QLatin1String("--html") && mode != QLatin1String("--rtf")
+        && mode != QLatin1String("--formats"))
         return usage();
 
     QFile file(args.at(2));
@@ -54,6 +57,8 @@ int main(int argc, char *argv[])
     Rtf::load(document, content);
     if (mode == QLatin1String("--text"))
         print(Rtf::plainText(document).toUtf8());
+    else if (mode == QLatin1String("--formats"))
+        print(formatTable(document).toUtf8());
     else if (mode == QLatin1String("--html"))
         print(document.toHtml().toUtf8());
     else

@@ -156,8 +156,19 @@ QSize Picture::displaySize() const
     return QSize(qBound(1, qRound(size.width()), 20000), qBound(1, qRound(size.height()), 20000));
 }
 
-QTextImageFormat pictureFormat(QTextDocument &document, const Picture &picture)
+static QSize encodedSize(const QByteArray &bytes)
 {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer).size();
+}
+
+QTextImageFormat pictureFormat(QTextDocument &document, const Picture &given)
+{
+    Picture picture = given;
+    if (picture.pixels.isEmpty() && isEncoded(picture.kind))
+        picture.pixels = encodedSize(picture.data); // a writer that left out \picw and \pich
     const QSize shown = picture.displaySize();
     QVariant resource;
     switch (picture.kind) {
@@ -203,6 +214,15 @@ QTextImageFormat pictureFormat(QTextDocument &document, const Picture &picture)
     format.setProperty(PicturePixelsProperty, picture.pixels);
     format.setProperty(PictureGoalProperty, picture.goalTwips);
     return format;
+}
+
+QImage pictureImage(const QTextDocument &document, const QString &name)
+{
+    const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(name));
+    QImage image = resource.value<QImage>();
+    if (image.isNull())
+        image.loadFromData(resource.toByteArray());
+    return image;
 }
 
 Picture pictureOf(const QTextImageFormat &format)

@@ -50,6 +50,10 @@ QTextImageFormat pictureFormat(QTextDocument &document, const Picture &picture);
 // The picture behind an image format (kind None when it has none).
 Picture pictureOf(const QTextImageFormat &format);
 
+// The image a document's picture resource `name` holds (decoded when it is
+// stored as data); null when there is none.
+QImage pictureImage(const QTextDocument &document, const QString &name);
+
 // The RTF group of a picture: its raw group when it has one, otherwise
 // {\pict\pngblip (or \jpegblip)\picwN\pichN\picwgoalN\pichgoalN hex}.
 QByteArray pictureRtf(const Picture &picture);

@@ -22,7 +22,7 @@ enum class Word : std::uint8_t {
     // character
     Plain, Fs, B, I, Ul, UlNone, Strike, Cf, V, Super, Sub, NoSuperSub, Up, Dn, Highlight, Cb, FName,
     // pictures
-    Pict, ShpPict, NonShpPict, PngBlip, JpegBlip, EmfBlip, WMetafile, MacPict, PmMetafile, DiBitmap, WBitmap,
+    Pict, ShpPict, NonShpPict, ListText, PngBlip, JpegBlip, EmfBlip, WMetafile, MacPict, PmMetafile, DiBitmap, WBitmap,
     PicW, PicH, PicWGoal, PicHGoal, PicScaleX, PicScaleY, WbmBitsPixel, WbmWidthBytes,
     // paragraph
     Pard, Ql, Qr, Qc, Qj,
@@ -54,7 +54,7 @@ const QHash<QByteArray, WordInfo> &words()
               "footerf", "footnote", "annotation", "atnid", "atnauthor", "atndate", "atnref", "atnparent",
               "atrfstart", "atrfend", "atnicn", "object", "shp", "shpinst",
               "shprslt", "shptxt", "sp", "sn", "sv", "do", "fldinst", "themedata", "colorschememapping",
-              "datastore", "latentstyles", "xmlnstbl", "rsidtbl", "listtext", "pntext", "pntxta", "pntxtb",
+              "datastore", "latentstyles", "xmlnstbl", "rsidtbl", "pntext", "pntxta", "pntxtb",
               "bkmkstart", "bkmkend", "xe", "tc", "tcn", "txe", "template", "userprops", "docvar", "filetbl",
               "revtbl", "pgdsctbl", "mmathPr", "wgrffmtfilter", "pnseclvl", "listpicture", "ftnsep", "ftnsepc",
               "ftncn", "aftnsep", "aftnsepc", "aftncn", "fchars", "lchars", "protusertbl", "defchp", "defpap",
@@ -79,7 +79,7 @@ const QHash<QByteArray, WordInfo> &words()
             {"ulnone", Word::UlNone}, {"strike", Word::Strike}, {"striked", Word::Strike}, {"cf", Word::Cf},
             {"v", Word::V}, {"super", Word::Super}, {"up", Word::Up}, {"dn", Word::Dn},
             {"highlight", Word::Highlight}, {"cb", Word::Cb}, {"chcbpat", Word::Cb}, {"fname", Word::FName},
-            {"pict", Word::Pict}, {"shppict", Word::ShpPict}, {"nonshppict", Word::NonShpPict},
+            {"pict", Word::Pict}, {"listtext", Word::ListText}, {"shppict", Word::ShpPict}, {"nonshppict", Word::NonShpPict},
             {"pngblip", Word::PngBlip}, {"jpegblip", Word::JpegBlip}, {"emfblip", Word::EmfBlip},
             {"wmetafile", Word::WMetafile}, {"macpict", Word::MacPict}, {"pmmetafile", Word::PmMetafile},
             {"dibitmap", Word::DiBitmap}, {"wbitmap", Word::WBitmap}, {"picw", Word::PicW}, {"pich", Word::PicH},
@@ -342,6 +342,11 @@ bool Reader::enterDestination(Word w)
         if (m_stack.size() >= 2 && m_stack[m_stack.size() - 2].dest == Dest::Normal)
             m_binSplices.clear();
         return true;
+    case Word::ListText:
+        // the label other programs show; used for a \ls whose table is missing
+        g.dest = g.dest == Dest::Normal ? Dest::ListText : Dest::Skip;
+        m_listText.clear();
+        return true;
     case Word::ShpPict:
     case Word::NonShpPict:
         if (g.dest != Dest::Normal)
@@ -415,6 +420,7 @@ void Reader::handleWord(const Token &t)
         return;
     case Dest::Upr:
     case Dest::Skip:
+    case Dest::ListText:
     case Dest::FontName:
     case Dest::Pict:
     case Dest::ShpPict:
@@ -711,7 +717,7 @@ void Reader::handleSymbol(char symbol)
 void Reader::handleHexByte(unsigned char byte)
 {
     const Dest d = top().dest;
-    if (d != Dest::Normal && d != Dest::FontTable)
+    if (d != Dest::Normal && d != Dest::FontTable && d != Dest::ListText)
         return;
     if (d == Dest::Normal && m_pending.isEmpty() && (byte == 0x0d || byte == 0x0a)) {
         endParagraph(); // what Word does with an escaped CR or LF
@@ -731,6 +737,12 @@ void Reader::handleText(QByteArrayView run)
     }
     if (d == Dest::Pict) {
         appendHex(run);
+        return;
+    }
+    if (d == Dest::ListText) {
+        const int cp = m_rawUtf8 ? CodePages::Utf8 : currentCodePage();
+        for (char c : run)
+            pushByte(static_cast<unsigned char>(c), cp);
         return;
     }
     if (d == Dest::FontName) {
@@ -852,6 +864,10 @@ void Reader::emitChar(QChar c)
     if (d == Dest::FontTable) {
         if (m_fontOpen)
             m_font.name.append(c);
+        return;
+    }
+    if (d == Dest::ListText) {
+        m_listText.append(c);
         return;
     }
     if (d != Dest::Normal || top().chr.hidden)
@@ -978,7 +994,13 @@ void Reader::finishBlock(const Group &g)
         bf.setAlignment(para.align);
         m_cursor.setBlockFormat(bf);
     }
+    if (para.ls > 0 && para.pnStyle == 0 && !m_listText.trimmed().isEmpty() && !hasListTable(para.ls)) {
+        // a list whose table is missing shows the label its writer gave it
+        QTextCursor label(m_cursor.block());
+        label.insertText(m_listText.trimmed() + u'\t', charFormat(g.chr));
+    }
     applyList(para);
+    m_listText.clear();
     m_anyParagraph = true;
 }
 
@@ -990,6 +1012,14 @@ void Reader::endParagraph()
     flushPicture();
     finishBlock(top());
     m_blockPending = true;
+}
+
+bool Reader::hasListTable(int ls) const
+{
+    const auto o = std::find_if(m_overrides.begin(), m_overrides.end(), [&](const ListOverride &x) { return x.ls == ls; });
+    return o != m_overrides.end() && std::any_of(m_listDefs.begin(), m_listDefs.end(), [&](const ListDef &d) {
+               return d.id == o->listId;
+           });
 }
 
 int Reader::listStyle(const ParaState &p, bool *word, int *id) const
@@ -1009,7 +1039,7 @@ int Reader::listStyle(const ParaState &p, bool *word, int *id) const
                 return styleForNfc(nfc, p.level);
             }
         }
-        if (p.pnStyle == 0) {
+        if (p.pnStyle == 0 && m_listText.trimmed().isEmpty()) {
             *word = true;
             *id = p.ls;
             return QTextListFormat::ListDisc; // a list whose table is missing: show it as bullets

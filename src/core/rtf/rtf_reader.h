@@ -37,7 +37,7 @@ public:
 
 private:
     enum class Dest : std::uint8_t {
-        Normal, Skip, FontTable, FontName, ColorTable, ListTable, ListOverrideTable, Pn, Upr, Pict, ShpPict,
+        Normal, Skip, ListText, FontTable, FontName, ColorTable, ListTable, ListOverrideTable, Pn, Upr, Pict, ShpPict,
         NonShpPict
     };
 
@@ -158,6 +158,7 @@ private:
     void endParagraph();
     bool paragraphHasContent() const;
     int listStyle(const ParaState &p, bool *word, int *id) const;
+    bool hasListTable(int ls) const;
     void applyList(const ParaState &p);
     void finish();
 
@@ -188,6 +189,7 @@ private:
     std::vector<ListDef> m_listDefs;
     std::vector<ListOverride> m_overrides;
     std::vector<OpenList> m_openLists;
+    QString m_listText; // the \listtext label of the paragraph being read
     int m_pnStart = 0; // \pnstart of a \pn group in the paragraph being read, 0 none
 
     QByteArray m_pending; // a DBCS lead byte or an unfinished UTF-8 sequence

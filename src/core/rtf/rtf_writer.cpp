@@ -298,10 +298,7 @@ void Writer::writePicture(const QTextImageFormat &format)
     Picture picture = pictureOf(format);
     if (picture.kind == PictureKind::None) {
         // an image that came in some other way: stored as PNG at the size it shows
-        const QVariant resource = m_document.resource(QTextDocument::ImageResource, QUrl(format.name()));
-        QImage image = resource.value<QImage>();
-        if (image.isNull())
-            image.loadFromData(resource.toByteArray());
+        const QImage image = pictureImage(m_document, format.name());
         if (image.isNull())
             return;
         picture = pictureFromImage(image, qMax(image.width(), image.height()));

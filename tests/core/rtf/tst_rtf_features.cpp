@@ -44,10 +44,7 @@ QVariant probe(const QTextDocument &document, Probe kind, int position)
         // a decodable picture is registered as its data (or as an image), a placeholder as a drawn frame
         if (!f.isImageFormat())
             return QString();
-        const QVariant r = document.resource(QTextDocument::ImageResource, QUrl(f.toImageFormat().name()));
-        QImage image = r.value<QImage>();
-        if (image.isNull())
-            image.loadFromData(r.toByteArray());
+        const QImage image = Rtf::pictureImage(document, f.toImageFormat().name());
         // the channels that are on in the first pixel: pictures are told apart, JPEG's rounding is not
         const QRgb c = image.pixel(0, 0);
         QString on;
@@ -148,6 +145,14 @@ void TestRtfFeatures::roundTrips_data()
         "x2");
     row("{\\*\\fname} names the family", "{\\rtf1{\\fonttbl{\\f0\\fcharset161{\\*\\fname Arial;}Arial Greek;}}\\f0 a}",
         Probe::Family, 0, QStringLiteral("Arial"), "\\fcharset0 Arial;");
+
+    row("a \\ls without a list table shows its \\listtext, not a bullet",
+        "{\\rtf1{\\listtext 10.\\tab}\\pard\\ls23\\ilvl0 item\\par}", Probe::Text, 0, QStringLiteral("10.\titem\n"),
+        "10.\\tab item");
+    row("a \\ls with its table shows its own label once",
+        "{\\rtf1{\\*\\listtable{\\list\\listid5{\\listlevel\\levelnfc0}}}"
+        "{\\*\\listoverridetable{\\listoverride\\listid5\\ls1}}{\\listtext 1.\\tab}\\ls1 A\\par}",
+        Probe::Text, 0, QStringLiteral("1. A\n"), "\\pndec");
 
     const QByteArray png = hexOf(redImage(), "PNG");
     row("\\pngblip shows at its goal size",

@@ -276,9 +276,6 @@ void TestRtfReader::readsListsWithoutDoubleLabels_data()
                       "{\\levelnumbers\\'01;}}\\listid7}}{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}"
                       "{\\listtext a.\\tab}\\ls1 x\\par{\\listtext b.\\tab}y\\par\\pard z\\par}")
         << QStringLiteral("x\ny\nz") << int(QTextListFormat::ListLowerAlpha) << 2;
-    QTest::newRow("list without its table")
-        << QByteArray("{\\rtf1{\\listtext 10.\\tab}\\pard\\ls23\\ilvl0 item\\par}")
-        << QStringLiteral("item") << int(QTextListFormat::ListDisc) << 1;
 }
 
 void TestRtfReader::readsListsWithoutDoubleLabels()
