@@ -12,6 +12,7 @@ packages=(
   dpkg-dev file lintian appstream
   dbus-daemon xfce4-panel
   sway swaybg xwayland wtype grim mutter
+  libkf5globalaccel-bin libreoffice-writer-nogui
 )
 scripts/install-packages.sh "${packages[@]}"
 

@@ -46,7 +46,7 @@ int headerField(const QString &header, int index)
 bool NoteRecord::operator==(const NoteRecord &other) const
 {
     return bounds == other.bounds && opacity == other.opacity && color == other.color
-        && title == other.title && content == other.content;
+        && title == other.title && content == other.content && state == other.state;
 }
 
 namespace NoteFile {
@@ -82,7 +82,7 @@ QString singleLine(const QString &title)
 QByteArray encode(const NoteRecord &record)
 {
     const QString text = header(record) + LineEnd + singleLine(record.title) + LineEnd
-        + trimControls(record.content) + LineEnd;
+        + trimControls(NoteStateGroup::join(record.content, record.state)) + LineEnd;
     return Utf8Bom + text.toUtf8();
 }
 
@@ -136,8 +136,11 @@ NoteRecord decode(const QByteArray &bytes)
     // An invisible note would be a lost note.
     record.opacity = std::clamp(headerField(head, 4), MinOpacity, MaxOpacity);
     const QStringList body = lines.mid(2);
-    if (!body.isEmpty())
-        record.content = body.join(LineEnd) + LineEnd;
+    if (!body.isEmpty()) {
+        NoteStateGroup::Split split = NoteStateGroup::split(body.join(LineEnd) + LineEnd);
+        record.content = std::move(split.content);
+        record.state = std::move(split.state);
+    }
     return record;
 }
 

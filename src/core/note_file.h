@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/color.h"
+#include "core/note_state.h"
 
 #include <QByteArray>
 #include <QRect>
@@ -15,6 +16,7 @@ struct NoteRecord
     Color color = Color::black();
     QString title;
     QString content;      // RTF (or plain text from hand-made files)
+    NoteState state;      // kept inside the content's RTF (core/note_state.h)
 
     bool operator==(const NoteRecord &other) const;
 };
@@ -31,11 +33,12 @@ constexpr int MaxOpacity = 100;
 // The whole file: byte order mark, then every line followed by CR LF.
 // Left and top below 0 are written as 0, every field is kept to six digits,
 // line breaks never reach the title, the content is trimmed of characters up
-// to U+0020.
+// to U+0020. A state that is not empty goes into the content's RTF.
 QByteArray encode(const NoteRecord &record);
 
 // Parses a file's bytes; throws PaperletError naming the fault. Opacity is
-// brought into 10..100; the bounds are returned as stored (see fitToScreen).
+// brought into 10..100; the bounds are returned as stored (see fitToScreen);
+// the state group is taken out of the content into `state`.
 NoteRecord decode(const QByteArray &bytes);
 
 // The parts of decode, public for tests.
