@@ -14,6 +14,7 @@
 #include "notes/note_discard.h"
 #include "notes/note_editor.h"
 #include "notes/note_menu.h"
+#include "notes/note_state_control.h"
 #include "notes/rescue_log.h"
 #include "platform/window_state.h"
 
@@ -136,6 +137,8 @@ TFR_NOTE::TFR_NOTE(NoteHost &host, QWidget *parent)
     setMinimumSize(MinSize, MinSize);
     setFont(QFont(FontFace, 8));
     buildGui();
+    m_states = new NoteStateControl(*this, {pnBar, pnTitlePanel, edTitle, reEdit, pnBottom, MinSize});
+    connect(m_states, &NoteStateControl::changed, this, guarded(this, &TFR_NOTE::scheduleAutosave));
 
     tmCloseTimer = new QTimer(this);
     tmCloseTimer->setObjectName(QStringLiteral("tmCloseTimer"));
@@ -309,6 +312,7 @@ void TFR_NOTE::applyRecord(const NoteRecord &record)
     ApplyColor(record.color);
     setTitle(record.title);
     setGeometry(NotePlacement::restoredBounds(record.bounds, monitorGeometries()));
+    m_states->setState(record.state);
     SetOpacity(record.opacity);
     Rtf::load(*reEdit->document(), record.content);
     reEdit->document()->clearUndoRedoStacks();
@@ -353,7 +357,8 @@ QString TFR_NOTE::filePath() const
 NoteRecord TFR_NOTE::currentRecord() const
 {
     NoteRecord record;
-    record.bounds = placeNow();
+    record.bounds = m_states->storedBounds(placeNow());
+    record.state = m_states->state();
     record.opacity = m_opacity;
     record.color = m_color;
     record.title = title();
@@ -550,6 +555,7 @@ QMenu *TFR_NOTE::settingsMenu()
         auto *menu = new NoteMenu(*this, *reEdit, m_host);   // owned by this window
         connect(menu, &NoteMenu::opacityPicked, this, guarded(this, &TFR_NOTE::OpacityClick));
         pmSettings = menu->settingsMenu();
+        m_states->addTo(*pmSettings);
     }
     return pmSettings;
 }

@@ -10,6 +10,7 @@
 
 class NoteEditor;
 class NoteHost;
+class NoteStateControl;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -163,6 +164,7 @@ private:
     QLabel *imSize = nullptr;
     QTimer *tmCloseTimer = nullptr;
     QMenu *pmSettings = nullptr;   // null until first used
+    NoteStateControl *m_states = nullptr;   // on top, all workspaces, rolled up, locked
 
     Color m_color = Color::fromValue(0);
     int m_opacity = 100;

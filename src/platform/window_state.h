@@ -20,4 +20,14 @@ void skipTaskbar(QWidget *window);
 // next move, and that must never reach a note's file.
 std::optional<QPoint> screenPosition(const QWidget *window);
 
+// Keeps the window above normal windows, or lets it go back among them.
+// Works on a shown window and on one about to be shown.
+void setKeepAbove(QWidget *window, bool on);
+
+// Shows the window on every virtual desktop, or on the current one only.
+// False where the platform gives programs no way to ask for it.
+bool setOnAllDesktops(QWidget *window, bool on);
+// Whether setOnAllDesktops can do anything here.
+bool canShowOnAllDesktops();
+
 } // namespace WindowState

@@ -16,4 +16,22 @@ std::optional<QPoint> screenPosition(const QWidget *window)
     return std::nullopt;
 }
 
+void setKeepAbove(QWidget *window, bool on)
+{
+    Q_UNUSED(window);
+    Q_UNUSED(on);
+}
+
+bool setOnAllDesktops(QWidget *window, bool on)
+{
+    Q_UNUSED(window);
+    Q_UNUSED(on);
+    return false;
+}
+
+bool canShowOnAllDesktops()
+{
+    return false;
+}
+
 } // namespace WindowState
