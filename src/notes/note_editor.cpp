@@ -7,6 +7,7 @@
 #include "framework/image_list.h"
 #include "framework/popup_menu.h"
 #include "framework/system_metrics.h"
+#include "notes/checklist.h"
 #include "notes/editor_images.h"
 #include "theme/color_palette.h"
 
@@ -103,6 +104,7 @@ NoteEditor::NoteEditor(QWidget *parent)
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSize(10);
     setDefaultFormat(font, palette().color(QPalette::WindowText));
+    m_checklist = new ChecklistInput(*this);
 }
 
 NoteEditor::~NoteEditor() = default;
@@ -151,6 +153,7 @@ void NoteEditor::buildMenu()
     mnFont = addCommand(tr("Font..."), EditorImages::Font, &NoteEditor::mnFontClick);
     pmRichTextEditor->addSeparator();
     mnNumbering = addCommand(tr("Bullets..."), EditorImages::Bullets, &NoteEditor::mnNumberingClick);
+    mnChecklist = addCommand(tr("Checklist"), -1, &NoteEditor::mnChecklistClick);
     pmRichTextEditor->addSeparator();
     mnBold = addCommand(tr("Bold"), EditorImages::Bold, &NoteEditor::mnBoldClick);
     mnItalic = addCommand(tr("Italic"), EditorImages::Italic, &NoteEditor::mnItalicClick);
@@ -167,7 +170,7 @@ void NoteEditor::buildMenu()
     mnRightJ->setData(1);
     mnCenterJ->setData(2);
     connect(alignment, &QActionGroup::triggered, this, guarded(this, &NoteEditor::mnJustifyClick));
-    for (QAction *item : {mnNumbering, mnBold, mnItalic, mnUnderline, mnStrikeout, mnLeftJ, mnRightJ, mnCenterJ})
+    for (QAction *item : {mnNumbering, mnChecklist, mnBold, mnItalic, mnUnderline, mnStrikeout, mnLeftJ, mnRightJ, mnCenterJ})
         item->setCheckable(true);
     connect(pmRichTextEditor, &QMenu::aboutToShow, this, guarded(this, &NoteEditor::pmRichTextEditorPopup));
     const std::pair<QObject *, const char *> controls[] = {
@@ -181,6 +184,7 @@ void NoteEditor::buildMenu()
         {tbTextColor, "tbTextColor"},
         {mnFont, "mnFont"},
         {mnNumbering, "mnNumbering"},
+        {mnChecklist, "mnChecklist"},
         {mnBold, "mnBold"},
         {mnItalic, "mnItalic"},
         {mnUnderline, "mnUnderline"},
@@ -199,6 +203,7 @@ void NoteEditor::buildMenu()
     connect(this, &QTextEdit::copyAvailable, this, &NoteEditor::enableSelectionCommands);
     enablePaste();
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &NoteEditor::enablePaste);
+    showMenuKeys();
 }
 
 void NoteEditor::enableSelectionCommands(bool selected)
@@ -330,6 +335,8 @@ void NoteEditor::pmRichTextEditorPopup()
     mnItalic->setChecked(style & FontStyle::Italic);
     mnUnderline->setChecked(style & FontStyle::Underline);
     mnStrikeout->setChecked(style & FontStyle::StrikeOut);
+    mnChecklist->setChecked(Checklist::allItems(cursor));
+    followReadOnly();
 }
 
 QTextCharFormat NoteEditor::selectionFormat() const
@@ -444,6 +451,11 @@ void NoteEditor::mnNumberingClick()
     setBullets(mnNumbering->isChecked());
 }
 
+void NoteEditor::mnChecklistClick()
+{
+    Checklist::setItems(textCursor(), mnChecklist->isChecked());
+}
+
 void NoteEditor::setBullets(bool on)
 {
     QTextCursor cursor = textCursor();
@@ -479,6 +491,10 @@ void NoteEditor::contextMenuEvent(QContextMenuEvent *event)
 
 void NoteEditor::keyPressEvent(QKeyEvent *event)
 {
+    if (shortcutKey(event)) {
+        event->accept();
+        return;
+    }
     const int typed = isReadOnly() ? 0 : typedLength(event);
     if (typed > 0 && typed > room()) {
         QApplication::beep();

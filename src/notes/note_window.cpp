@@ -13,6 +13,7 @@
 #include "framework/tbx_types.h"
 #include "notes/note_discard.h"
 #include "notes/note_editor.h"
+#include "notes/note_keys.h"
 #include "notes/note_menu.h"
 #include "notes/note_state_control.h"
 #include "notes/rescue_log.h"
@@ -139,6 +140,13 @@ TFR_NOTE::TFR_NOTE(NoteHost &host, QWidget *parent)
     buildGui();
     m_states = new NoteStateControl(*this, {pnBar, pnTitlePanel, edTitle, reEdit, pnBottom, MinSize});
     connect(m_states, &NoteStateControl::changed, this, guarded(this, &TFR_NOTE::scheduleAutosave));
+    m_keys = new NoteKeys(*this, *m_states);
+    connect(m_keys, &NoteKeys::menuRequested, this, guarded(this, &TFR_NOTE::sbPopupClick));
+    connect(m_keys, &NoteKeys::titleEditRequested, this, guarded(this, &TFR_NOTE::pnTitlePanelDblClick));
+    connect(m_keys, &NoteKeys::commandRequested, this, guarded([this](const QString &item) {
+                if (auto *command = settingsMenu()->findChild<QAction *>(item))
+                    command->trigger();
+            }));
 
     tmCloseTimer = new QTimer(this);
     tmCloseTimer->setObjectName(QStringLiteral("tmCloseTimer"));
@@ -555,7 +563,7 @@ QMenu *TFR_NOTE::settingsMenu()
         auto *menu = new NoteMenu(*this, *reEdit, m_host);   // owned by this window
         connect(menu, &NoteMenu::opacityPicked, this, guarded(this, &TFR_NOTE::OpacityClick));
         pmSettings = menu->settingsMenu();
-        m_states->addTo(*pmSettings);
+        m_keys->addTo(*pmSettings, m_states->addTo(*pmSettings));
     }
     return pmSettings;
 }
@@ -630,6 +638,8 @@ void TFR_NOTE::edTitleKeyDown(QKeyEvent *event)
 
 bool TFR_NOTE::FormKeyDown(QKeyEvent *event)
 {
+    if (m_keys->handle(event))
+        return true;
     if (event->key() != Qt::Key_Escape)
         return false;
     // The edited title is the one that is kept.

@@ -10,6 +10,7 @@
 
 class NoteEditor;
 class NoteHost;
+class NoteKeys;
 class NoteStateControl;
 class QAction;
 class QLabel;
@@ -165,6 +166,7 @@ private:
     QTimer *tmCloseTimer = nullptr;
     QMenu *pmSettings = nullptr;   // null until first used
     NoteStateControl *m_states = nullptr;   // on top, all workspaces, rolled up, locked
+    NoteKeys *m_keys = nullptr;
 
     Color m_color = Color::fromValue(0);
     int m_opacity = 100;
