@@ -1,0 +1,239 @@
+// What a note can do beyond its text, as a user meets it under a real window
+// manager: always on top, on all workspaces, rolled up and locked, each
+// toggled in the note menu, seen by the window manager and kept across a
+// restart; checklists typed, ticked with the mouse and the keyboard and read
+// back by another program; and the note driven from the keyboard alone.
+
+#include "e2e_notes.h"
+#include "e2e_session.h"
+#include "e2e_window_manager.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+const QByteArray Title = "Features";
+const QString TitleText = QString::fromLatin1(Title);
+// 200 by 200 at (100, 100), opacity 100, light yellow: as the file keeps it.
+const QByteArray Header = "\xEF\xBB\xBF" "0000640000640000C80000C800006499FFFF\r\nFeatures\r\n";
+constexpr int RolledHeight = 26 + 2;
+
+// The note menu's items as the keyboard reaches them (separators skipped).
+enum MenuItem { NewNote, OnTop, AllWorkspaces, RollUp, Lock, Shortcuts, ColorItem, OpacityItem, Delete, Print };
+
+void pickFromNoteMenu(E2eProgram &app, XWindow note, MenuItem item)
+{
+    E2eSession::click(E2eSession::noteMenuButton(note));
+    QVERIFY(app.waitForPopupMenu());
+    E2eSession::pickMenuItem(item);
+    QVERIFY(E2eSession::waitForGrab(false));
+}
+
+enum class Shows { Above, AllDesktops, Rolled };
+
+bool shows(Shows what, XWindow note)
+{
+    switch (what) {
+    case Shows::Above:
+        return E2eSession::property(note, QStringLiteral("_NET_WM_STATE")).contains(QLatin1String("_NET_WM_STATE_ABOVE"));
+    case Shows::AllDesktops:
+        return E2eSession::property(note, QStringLiteral("_NET_WM_DESKTOP")).trimmed() == QLatin1String("4294967295");
+    case Shows::Rolled:
+        return E2eSession::geometry(note).value_or(QRect()).height() == RolledHeight;
+    }
+    return false;
+}
+
+XWindow restart(E2eSession &session, E2eProgram *&app)
+{
+    app->sendSignal(SIGTERM);
+    if (!app->waitForExit())
+        return 0;
+    app = &session.start();
+    return app->waitForWindow(TitleText, E2eProgram::ViewableOnly);
+}
+
+// The text another RTF reader (LibreOffice) finds in a note file's content.
+QString textOfNote(const QByteArray &file)
+{
+    const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    QTemporaryDir dir;
+    if (office.isEmpty() || !dir.isValid())
+        return QString();
+    const qsizetype contentStart = file.indexOf("\r\n", file.indexOf("\r\n") + 2) + 2;
+    QFile rtf(dir.filePath(QStringLiteral("note.rtf")));
+    if (!rtf.open(QIODevice::WriteOnly))
+        return QString();
+    rtf.write(file.mid(contentStart));
+    rtf.close();
+    QProcess lo;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), dir.filePath(QStringLiteral("home")));
+    lo.setProcessEnvironment(env);
+    lo.start(office, {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                      QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("--outdir"), dir.path(), rtf.fileName()});
+    if (!lo.waitForFinished(240000))
+        return QString();
+    QFile out(dir.filePath(QStringLiteral("note.txt")));
+    if (!out.open(QIODevice::ReadOnly))
+        return QString();
+    QString text = QString::fromUtf8(out.readAll());
+    text.remove(QChar(0xFEFF));
+    text.remove(QLatin1Char('\r'));
+    return text.trimmed();
+}
+
+} // namespace
+
+class TestNoteFeatures final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void aStateIsSeenAndKeptAcrossARestart_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<int>("what");
+        QTest::addColumn<QByteArray>("group");
+        QTest::newRow("always on top") << int(OnTop) << int(Shows::Above) << QByteArray("{\\*\\paperletstate{\\ontop}}");
+        QTest::newRow("on all workspaces") << int(AllWorkspaces) << int(Shows::AllDesktops)
+                                           << QByteArray("{\\*\\paperletstate{\\sticky}}");
+        QTest::newRow("rolled up") << int(RollUp) << int(Shows::Rolled) << QByteArray("{\\*\\paperletstate{\\rolled}}");
+    }
+
+    void aStateIsSeenAndKeptAcrossARestart()
+    {
+        QFETCH(int, item);
+        QFETCH(int, what);
+        QFETCH(QByteArray, group);
+        const auto state = Shows(what);
+        E2E_SESSION(session);
+        E2eWindowManager wm;
+        QVERIFY2(wm.waitUntilReady(), "openbox did not come up");
+        E2eProgram *app = nullptr;
+        XWindow note = startWithStoredNote(session, app, Title, "hello");
+        QVERIFY(note);
+        QVERIFY(!shows(state, note));
+
+        pickFromNoteMenu(*app, note, MenuItem(item));
+        QVERIFY(E2eSession::waitFor([&] { return shows(state, note); }));
+        // Kept in the file, which keeps its header (a rolled note's full height too).
+        QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains(group); }));
+        const QByteArray withState = session.readNote(QStringLiteral("1.pnf"));
+        QVERIFY(withState.startsWith(Header));
+
+        note = restart(session, app);
+        QVERIFY(note);
+        QVERIFY(E2eSession::waitFor([&] { return shows(state, note); }));
+
+        // Off again: the file is what it would be had the state never been.
+        pickFromNoteMenu(*app, note, MenuItem(item));
+        QVERIFY(E2eSession::waitFor([&] { return !shows(state, note); }));
+        QVERIFY(E2eSession::waitFor([&] { return !session.readNote(QStringLiteral("1.pnf")).contains("paperletstate"); }));
+        QCOMPARE(session.readNote(QStringLiteral("1.pnf")), QByteArray(withState).replace(group, ""));
+    }
+
+    void theWheelOverTheBarRollsUpAndDown()
+    {
+        E2E_SESSION(session);
+        E2eWindowManager wm;
+        QVERIFY2(wm.waitUntilReady(), "openbox did not come up");
+        E2eProgram *app = nullptr;
+        XWindow note = startWithStoredNote(session, app, Title, "hello");
+        QVERIFY(note);
+        const QRect g = E2eSession::geometry(note).value_or(QRect());
+        const QPoint bar(g.left() + 40, g.top() + 12);
+        E2eSession::click(bar, 4);   // the wheel turned away from the user
+        QVERIFY(E2eSession::waitFor([&] { return shows(Shows::Rolled, note); }));
+        QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains("{\\rolled}"); }));
+        E2eSession::click(bar, 5);
+        QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->height() == 200; }));
+    }
+
+    void aLockedNoteKeepsItsTextAndTitle()
+    {
+        E2E_SESSION(session);
+        E2eWindowManager wm;
+        QVERIFY2(wm.waitUntilReady(), "openbox did not come up");
+        E2eProgram *app = nullptr;
+        XWindow note = startWithStoredNote(session, app, Title, "hello");
+        QVERIFY(note);
+        pickFromNoteMenu(*app, note, Lock);
+        QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains("{\\locked}"); }));
+        note = restart(session, app);
+        QVERIFY(note);
+
+        // Typing, the title's double click and F2 change nothing.
+        E2eSession::typeInto(note, QStringLiteral("zzz"));
+        const QRect g = E2eSession::geometry(note).value_or(QRect());
+        E2eSession::doubleClick(QPoint(g.left() + 60, g.top() + 12));
+        E2eSession::type(QStringLiteral("Renamed"));
+        E2eSession::key(QStringLiteral("Return"));
+        E2eSession::focus(note);
+        E2eSession::keys({QStringLiteral("F2"), QStringLiteral("ctrl+a")});
+        E2eSession::type(QStringLiteral("Again"));
+        E2eSession::key(QStringLiteral("Return"));
+        // Close with the platform's key: the file is written now.
+        E2eSession::key(QStringLiteral("ctrl+w"));
+        QVERIFY(app->waitForWindowGone(note));
+        const QByteArray stored = session.readNote(QStringLiteral("1.pnf"));
+        QVERIFY(stored.startsWith(Header));
+        QVERIFY(stored.contains("hello"));
+        QVERIFY(!stored.contains("zzz"));
+        QVERIFY(stored.contains("{\\locked}"));
+    }
+
+    void aChecklistIsTypedTickedAndReadElsewhere()
+    {
+        E2E_SESSION(session);
+        E2eProgram *app = nullptr;
+        // A box at a paragraph's start, from a file made anywhere, is an item.
+        XWindow note = startWithStoredNote(session, app, Title, "\xE2\x98\x90 milk");
+        QVERIFY(note);
+        const QRect g = E2eSession::geometry(note).value_or(QRect());
+        E2eSession::focus(note);
+        // The box of the first line: the frame, the bar and the text margin in.
+        E2eSession::click(QPoint(g.left() + 1 + 4 + 4, g.top() + 1 + 26 + 4 + 8));
+        E2eSession::focus(note);
+        E2eSession::keys({QStringLiteral("ctrl+Home"), QStringLiteral("End"), QStringLiteral("Return")});
+        E2eSession::type(QStringLiteral("bread"));
+        // The key ticks the current item; Enter starts the next one, and
+        // Enter on an empty item ends the list.
+        E2eSession::keys({QStringLiteral("ctrl+Return"), QStringLiteral("Return")});
+        E2eSession::type(QStringLiteral("eggs"));
+        E2eSession::keys({QStringLiteral("Return"), QStringLiteral("Return")});
+        E2eSession::type(QStringLiteral("end"));
+        // The checklist key makes a plain paragraph an item.
+        E2eSession::keys({QStringLiteral("Return")});
+        E2eSession::type(QStringLiteral("jam"));
+        E2eSession::key(QStringLiteral("ctrl+shift+l"));
+        E2eSession::key(QStringLiteral("ctrl+w"));
+        QVERIFY(app->waitForWindowGone(note));
+
+        const QByteArray stored = session.readNote(QStringLiteral("1.pnf"));
+        const QString text = textOfNote(stored);
+        if (text.isEmpty() && QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+            QSKIP("LibreOffice (soffice) is not installed");
+        QCOMPARE(text, QStringLiteral("\u2611 milk\n\u2611 bread\n\u2610 eggs\nend\n\u2610 jam"));
+
+        // Read back, the items are items again: the key unticks the first.
+        app->sendSignal(SIGTERM);
+        QVERIFY(app->waitForExit());
+        app = &session.start();
+        note = app->waitForWindow(TitleText, E2eProgram::ViewableOnly);
+        QVERIFY(note);
+        E2eSession::focus(note);
+        E2eSession::keys({QStringLiteral("ctrl+Home"), QStringLiteral("ctrl+Return"), QStringLiteral("ctrl+w")});
+        QVERIFY(app->waitForWindowGone(note));
+        QVERIFY(textOfNote(session.readNote(QStringLiteral("1.pnf"))).startsWith(QStringLiteral("\u2610 milk\n\u2611 bread")));
+    }
+};
+
+PAPERLET_E2E_MAIN(TestNoteFeatures)
+#include "tst_note_features_e2e.moc"
