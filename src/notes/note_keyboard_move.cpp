@@ -1,5 +1,7 @@
 #include "notes/note_keyboard_move.h"
 
+#include "platform/window_state.h"
+
 #include <QCursor>
 #include <QKeyEvent>
 #include <QToolTip>
@@ -19,6 +21,7 @@ void NoteKeyboardMove::start(Mode mode, bool fixedHeight)
         finish(true);
     m_mode = mode;
     m_fixedHeight = fixedHeight;
+    WindowState::settlePosition(&m_note);
     m_start = m_note.geometry();
     m_active = true;
     m_note.installEventFilter(this);

@@ -1,5 +1,7 @@
 #include "notes/note_roll_up.h"
 
+#include "platform/window_state.h"
+
 #include <QEvent>
 #include <QWheelEvent>
 #include <QWidget>
@@ -26,6 +28,7 @@ void NoteRollUp::setRolled(bool rolled)
     if (rolled == m_rolled)
         return;
     m_rolled = rolled;
+    WindowState::settlePosition(&m_note);
     if (rolled) {
         m_unrolledHeight = m_note.height();
         for (QWidget *w : std::as_const(m_body))

@@ -20,6 +20,11 @@ void skipTaskbar(QWidget *window);
 // next move, and that must never reach a note's file.
 std::optional<QPoint> screenPosition(const QWidget *window);
 
+// Tells Qt where the window really is before it is resized or moved by an
+// amount: Qt sends its own idea of the place along with every new size, and
+// a stale one (see screenPosition) would move the window there.
+void settlePosition(QWidget *window);
+
 // Keeps the window above normal windows, or lets it go back among them.
 // Works on a shown window and on one about to be shown.
 void setKeepAbove(QWidget *window, bool on);

@@ -34,4 +34,10 @@ bool canShowOnAllDesktops()
     return false;
 }
 
+void settlePosition(QWidget *window)
+{
+    // Qt's place of a window is the window's own here.
+    Q_UNUSED(window);
+}
+
 } // namespace WindowState

@@ -173,4 +173,11 @@ bool canShowOnAllDesktops()
     return qGuiApp && qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
 }
 
+void settlePosition(QWidget *window)
+{
+    const std::optional<QPoint> place = screenPosition(window);
+    if (place && *place != window->pos())
+        window->move(*place);
+}
+
 } // namespace WindowState
