@@ -26,7 +26,8 @@ const QByteArray Header = "\xEF\xBB\xBF" "0000640000640000C80000C800006499FFFF\r
 constexpr int RolledHeight = 26 + 2;
 
 // The note menu's items as the keyboard reaches them (separators skipped).
-enum MenuItem { NewNote, OnTop, AllWorkspaces, RollUp, Lock, Shortcuts, ColorItem, OpacityItem, Delete, Print };
+enum MenuItem { NewNote, OnTop, AllWorkspaces, RollUp, Lock, Shortcuts, ColorItem, OpacityItem, Delete, Print,
+                SendMail, Close };
 
 void pickFromNoteMenu(E2eProgram &app, XWindow note, MenuItem item)
 {
@@ -88,6 +89,29 @@ QString textOfNote(const QByteArray &file)
     text.remove(QChar(0xFEFF));
     text.remove(QLatin1Char('\r'));
     return text.trimmed();
+}
+
+// Opens the note menu with its key and picks an item with the arrows.
+void pickByKeyboard(E2eProgram &app, XWindow note, MenuItem item)
+{
+    E2eSession::focus(note);
+    E2eSession::key(QStringLiteral("F10"));
+    QVERIFY(app.waitForPopupMenu());
+    E2eSession::pickMenuItem(item);
+}
+
+// A stand-in for the desktop's URL opener that writes down what it is asked
+// to open; the copies find it first on their PATH.
+QString fakeUrlOpener(const QTemporaryDir &dir)
+{
+    const QString script = dir.filePath(QStringLiteral("xdg-open"));
+    QFile file(script);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write("#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/opened\"\n");
+    file.close();
+    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    return dir.filePath(QStringLiteral("opened"));
 }
 
 } // namespace
@@ -232,6 +256,97 @@ private Q_SLOTS:
         E2eSession::keys({QStringLiteral("ctrl+Home"), QStringLiteral("ctrl+Return"), QStringLiteral("ctrl+w")});
         QVERIFY(app->waitForWindowGone(note));
         QVERIFY(textOfNote(session.readNote(QStringLiteral("1.pnf"))).startsWith(QStringLiteral("\u2610 milk\n\u2611 bread")));
+    }
+
+    void everyNoteCommandWithoutTheMouse()
+    {
+        E2E_SESSION(session);
+        E2eWindowManager wm;
+        QVERIFY2(wm.waitUntilReady(), "openbox did not come up");
+        QTemporaryDir bin;
+        QVERIFY(bin.isValid());
+        const QString opened = fakeUrlOpener(bin);
+        session.setEnvironment(QStringLiteral("PATH"), bin.path() + QLatin1Char(':') + qEnvironmentVariable("PATH"));
+        session.seedNote(QStringLiteral("2.pnf"), E2eSession::noteFile(500, 100, "Second", "two"));
+        E2eProgram *started = nullptr;
+        const XWindow note = startWithStoredNote(session, started, Title, "hello");
+        QVERIFY(note);
+        E2eProgram &app = *started;
+
+        pickByKeyboard(app, note, NewNote);
+        const XWindow made = app.waitForWindow(QStringLiteral("New Note"), E2eProgram::ViewableOnly);
+        QVERIFY(made);
+        E2eSession::focus(made);
+        E2eSession::key(QStringLiteral("ctrl+w"));
+        QVERIFY(app.waitForWindowGone(made));
+
+        pickByKeyboard(app, note, OnTop);
+        QVERIFY(E2eSession::waitFor([&] { return shows(Shows::Above, note); }));
+        pickByKeyboard(app, note, AllWorkspaces);
+        QVERIFY(E2eSession::waitFor([&] { return shows(Shows::AllDesktops, note); }));
+        pickByKeyboard(app, note, RollUp);
+        QVERIFY(E2eSession::waitFor([&] { return shows(Shows::Rolled, note); }));
+        pickByKeyboard(app, note, RollUp);
+        QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->height() == 200; }));
+        pickByKeyboard(app, note, Lock);
+        QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains("{\\locked}"); }));
+        pickByKeyboard(app, note, Lock);
+        QVERIFY(E2eSession::waitFor([&] { return !session.readNote(QStringLiteral("1.pnf")).contains("{\\locked}"); }));
+
+        pickByKeyboard(app, note, Shortcuts);
+        QVERIFY(app.answerMessageBox(QStringLiteral("Keyboard Shortcuts")));
+
+        // Colour: into the palette, one cell right, pick.
+        pickByKeyboard(app, note, ColorItem);
+        E2eSession::keys({QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Return")});
+        QVERIFY(E2eSession::waitFor([&] { return !session.readNote(QStringLiteral("1.pnf")).contains("99FFFF\r\n"); }));
+        // Opacity: into the submenu, down to 50 %, pick.
+        pickByKeyboard(app, note, OpacityItem);
+        E2eSession::keys({QStringLiteral("Right"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"),
+                          QStringLiteral("Down"), QStringLiteral("Return")});
+        QVERIFY(E2eSession::waitFor([&] { return qRound(E2eSession::opacity(note).value_or(1) * 255) == 127; }));
+
+        // Print opens the print dialog, which Escape closes; so does the key.
+        pickByKeyboard(app, note, Print);
+        XWindow dialog = app.waitForWindow(QStringLiteral("Print"), E2eProgram::ViewableOnly);
+        QVERIFY(dialog);
+        E2eSession::focus(dialog);
+        E2eSession::key(QStringLiteral("Escape"));
+        QVERIFY(app.waitForWindowGone(dialog));
+        E2eSession::focus(note);
+        E2eSession::key(QStringLiteral("ctrl+p"));
+        dialog = app.waitForWindow(QStringLiteral("Print"), E2eProgram::ViewableOnly);
+        QVERIFY(dialog);
+        E2eSession::focus(dialog);
+        E2eSession::key(QStringLiteral("Escape"));
+        QVERIFY(app.waitForWindowGone(dialog));
+
+        pickByKeyboard(app, note, SendMail);
+        QVERIFY(E2eSession::waitFor([&] { return QFile::exists(opened); }));
+        QFile url(opened);
+        QVERIFY(url.open(QIODevice::ReadOnly));
+        QCOMPARE(url.readAll(), QByteArray("mailto:?subject=Features&body=hello%0D%0A"));
+
+        // F2 edits the title; Alt+F7 moves the note with the arrows.
+        E2eSession::focus(note);
+        E2eSession::keys({QStringLiteral("F2"), QStringLiteral("ctrl+a")});
+        E2eSession::type(QStringLiteral("Keys"));
+        E2eSession::key(QStringLiteral("Return"));
+        QVERIFY(app.waitForWindow(QStringLiteral("Keys")));
+        const QPoint before = E2eSession::geometry(note)->topLeft();
+        E2eSession::keys({QStringLiteral("alt+F7"), QStringLiteral("Right"), QStringLiteral("Down"), QStringLiteral("Return")});
+        QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->topLeft() == before + QPoint(10, 10); }));
+
+        pickByKeyboard(app, note, Close);
+        QVERIFY(app.waitForWindowGone(note));
+        QVERIFY(session.readNote(QStringLiteral("1.pnf")).contains("Keys\r\n"));
+
+        const XWindow second = app.waitForWindow(QStringLiteral("Second"), E2eProgram::ViewableOnly);
+        QVERIFY(second);
+        pickByKeyboard(app, second, Delete);
+        QVERIFY(app.answerMessageBox(QStringLiteral("Delete Confirmation")));
+        QVERIFY(app.waitForWindowGone(second));
+        QVERIFY(!session.noteFiles().contains(QStringLiteral("2.pnf")));
     }
 };
 

@@ -124,21 +124,6 @@ private Q_SLOTS:
         delete note;
     }
 
-    void noteMenuHasTheStateGroupBetweenNewNoteAndColor()
-    {
-        TFR_NOTE *note = m_main->newNote();
-        MainFormOverScratch::menuOf(*note);
-        const QList<MenuRow> expected = {
-            {"New Note", 17}, {"", -1}, {"Always on Top", -1}, {"On All Workspaces", -1}, {"Roll Up", -1},
-            {"Lock", -1}, {"Keyboard Shortcuts", -1}, {"", -1}, {"Color", -1}, {"Opacity         ", -1},
-            {"", -1}, {"Delete", 4}, {"", -1}, {"Print", 5}, {"Send Mail", 18}, {"", -1}, {"Close", -1},
-        };
-        checkMenuItems(*child<QMenu>(*note, "pmSettings"), expected);
-        for (const char *name : {"tbOnTop", "tbAllWorkspaces", "tbRollUp", "tbLock"})
-            QVERIFY2(child<QAction>(*note, name)->isCheckable(), name);
-        delete note;
-    }
-
     void checklistCommand_data()
     {
         QTest::addColumn<QString>("text");
