@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <memory>
 
 namespace {
 
@@ -119,7 +120,17 @@ QString fakeUrlOpener(const QTemporaryDir &dir)
 class TestNoteFeatures final : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<E2eWindowManager> m_windowManager;
+
 private Q_SLOTS:
+    // Every case runs under a window manager, as on a desktop.
+    void init()
+    {
+        m_windowManager = std::make_unique<E2eWindowManager>();
+        QVERIFY2(m_windowManager->waitUntilReady(), "openbox did not come up");
+    }
+    void cleanup() { m_windowManager.reset(); }
+
     void aStateIsSeenAndKeptAcrossARestart_data()
     {
         QTest::addColumn<int>("item");
@@ -138,8 +149,6 @@ private Q_SLOTS:
         QFETCH(QByteArray, group);
         const auto state = Shows(what);
         E2E_SESSION(session);
-        E2eWindowManager wm;
-        QVERIFY2(wm.waitUntilReady(), "openbox did not come up");
         E2eProgram *app = nullptr;
         XWindow note = startWithStoredNote(session, app, Title, "hello");
         QVERIFY(note);
@@ -166,8 +175,6 @@ private Q_SLOTS:
     void theWheelOverTheBarRollsUpAndDown()
     {
         E2E_SESSION(session);
-        E2eWindowManager wm;
-        QVERIFY2(wm.waitUntilReady(), "openbox did not come up");
         E2eProgram *app = nullptr;
         XWindow note = startWithStoredNote(session, app, Title, "hello");
         QVERIFY(note);
@@ -183,8 +190,6 @@ private Q_SLOTS:
     void aLockedNoteKeepsItsTextAndTitle()
     {
         E2E_SESSION(session);
-        E2eWindowManager wm;
-        QVERIFY2(wm.waitUntilReady(), "openbox did not come up");
         E2eProgram *app = nullptr;
         XWindow note = startWithStoredNote(session, app, Title, "hello");
         QVERIFY(note);
@@ -261,8 +266,6 @@ private Q_SLOTS:
     void everyNoteCommandWithoutTheMouse()
     {
         E2E_SESSION(session);
-        E2eWindowManager wm;
-        QVERIFY2(wm.waitUntilReady(), "openbox did not come up");
         QTemporaryDir bin;
         QVERIFY(bin.isValid());
         const QString opened = fakeUrlOpener(bin);
