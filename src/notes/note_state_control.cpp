@@ -31,9 +31,13 @@ NoteStateControl::~NoteStateControl() = default;
 
 void NoteStateControl::setState(const NoteState &state)
 {
-    m_state = state;
-    for (const char *key : {OnTopKey, StickyKey, RolledKey, LockedKey})
-        carryOut(key, isOn(key));
+    // Only what changes is carried out: most notes have no state, and
+    // asking the window system about each of hundreds would slow the start.
+    const NoteState before = std::exchange(m_state, state);
+    for (const char *key : {OnTopKey, StickyKey, RolledKey, LockedKey}) {
+        if (before.flag(QLatin1String(key)) != isOn(key))
+            carryOut(key, isOn(key));
+    }
     tickItems();
 }
 

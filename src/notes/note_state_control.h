@@ -40,8 +40,8 @@ public:
     ~NoteStateControl() override;
 
     const NoteState &state() const { return m_state; }
-    // The state a file holds: every state it names is carried out, the
-    // others are ended.
+    // The state a file holds: the states it names are carried out, the
+    // others ended.
     void setState(const NoteState &state);
 
     bool isOn(const char *key) const { return m_state.flag(QLatin1String(key)); }

@@ -87,6 +87,21 @@ private Q_SLOTS:
         delete note;
     }
 
+    void stateKeysOfNewerCopiesAreWrittenBack()
+    {
+        TFR_NOTE *note = loadNote("{\\rtf1\\ansi hello\\par\r\n{\\*\\paperletstate{\\fromthefuture x y}}}");
+        QVERIFY(note);
+        MainFormOverScratch::menuOf(*note);
+        QVERIFY(!child<QAction>(*note, "tbOnTop")->isChecked());
+        child<QAction>(*note, "tbOnTop")->trigger();
+        note->SaveNote();
+        QVERIFY(NoteFile::readAll(note->filePath()).contains("{\\*\\paperletstate{\\fromthefuture x y}{\\ontop}}"));
+        child<QAction>(*note, "tbOnTop")->trigger();
+        note->SaveNote();
+        QVERIFY(NoteFile::readAll(note->filePath()).contains("{\\*\\paperletstate{\\fromthefuture x y}}"));
+        delete note;
+    }
+
     void aLockedNoteChangesNeitherTextNorTitle()
     {
         TFR_NOTE *note = loadNote("{\\rtf1\\ansi hello\\par\r\n{\\*\\paperletstate{\\locked}}}");
