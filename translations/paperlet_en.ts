@@ -343,6 +343,26 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
         <source>Center</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -368,6 +388,63 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -418,6 +495,25 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <name>NoteNaming</name>
     <message>
         <source>New Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

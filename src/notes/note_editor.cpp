@@ -8,6 +8,7 @@
 #include "framework/image_list.h"
 #include "framework/popup_menu.h"
 #include "framework/system_metrics.h"
+#include "notes/checklist.h"
 #include "notes/editor_images.h"
 #include "notes/note_pictures.h"
 #include "theme/color_palette.h"
@@ -108,6 +109,7 @@ NoteEditor::NoteEditor(QWidget *parent)
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSize(10);
     setDefaultFormat(font, palette().color(QPalette::WindowText));
+    m_checklist = new ChecklistInput(*this);
 }
 
 NoteEditor::~NoteEditor() = default;
@@ -156,6 +158,7 @@ void NoteEditor::buildMenu()
     mnFont = addCommand(tr("Font..."), EditorImages::Font, &NoteEditor::mnFontClick);
     pmRichTextEditor->addSeparator();
     mnNumbering = addCommand(tr("Bullets..."), EditorImages::Bullets, &NoteEditor::mnNumberingClick);
+    mnChecklist = addCommand(tr("Checklist"), -1, &NoteEditor::mnChecklistClick);
     pmRichTextEditor->addSeparator();
     mnBold = addCommand(tr("Bold"), EditorImages::Bold, &NoteEditor::mnBoldClick);
     mnItalic = addCommand(tr("Italic"), EditorImages::Italic, &NoteEditor::mnItalicClick);
@@ -172,7 +175,7 @@ void NoteEditor::buildMenu()
     mnRightJ->setData(1);
     mnCenterJ->setData(2);
     connect(alignment, &QActionGroup::triggered, this, guarded(this, &NoteEditor::mnJustifyClick));
-    for (QAction *item : {mnNumbering, mnBold, mnItalic, mnUnderline, mnStrikeout, mnLeftJ, mnRightJ, mnCenterJ})
+    for (QAction *item : {mnNumbering, mnChecklist, mnBold, mnItalic, mnUnderline, mnStrikeout, mnLeftJ, mnRightJ, mnCenterJ})
         item->setCheckable(true);
     connect(pmRichTextEditor, &QMenu::aboutToShow, this, guarded(this, &NoteEditor::pmRichTextEditorPopup));
     const std::pair<QObject *, const char *> controls[] = {
@@ -186,6 +189,7 @@ void NoteEditor::buildMenu()
         {tbTextColor, "tbTextColor"},
         {mnFont, "mnFont"},
         {mnNumbering, "mnNumbering"},
+        {mnChecklist, "mnChecklist"},
         {mnBold, "mnBold"},
         {mnItalic, "mnItalic"},
         {mnUnderline, "mnUnderline"},
@@ -204,6 +208,7 @@ void NoteEditor::buildMenu()
     connect(this, &QTextEdit::copyAvailable, this, &NoteEditor::enableSelectionCommands);
     enablePaste();
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &NoteEditor::enablePaste);
+    showMenuKeys();
 }
 
 void NoteEditor::enableSelectionCommands(bool selected)
@@ -336,6 +341,8 @@ void NoteEditor::pmRichTextEditorPopup()
     mnItalic->setChecked(style & FontStyle::Italic);
     mnUnderline->setChecked(style & FontStyle::Underline);
     mnStrikeout->setChecked(style & FontStyle::StrikeOut);
+    mnChecklist->setChecked(Checklist::allItems(cursor));
+    followReadOnly();
 }
 
 QTextCharFormat NoteEditor::selectionFormat() const
@@ -450,6 +457,11 @@ void NoteEditor::mnNumberingClick()
     setBullets(mnNumbering->isChecked());
 }
 
+void NoteEditor::mnChecklistClick()
+{
+    Checklist::setItems(textCursor(), mnChecklist->isChecked());
+}
+
 void NoteEditor::setBullets(bool on)
 {
     QTextCursor cursor = textCursor();
@@ -485,6 +497,10 @@ void NoteEditor::contextMenuEvent(QContextMenuEvent *event)
 
 void NoteEditor::keyPressEvent(QKeyEvent *event)
 {
+    if (shortcutKey(event)) {
+        event->accept();
+        return;
+    }
     const int typed = isReadOnly() ? 0 : typedLength(event);
     if (typed > 0 && typed > room()) {
         QApplication::beep();

@@ -2,6 +2,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QKeySequence>
+#include <QList>
+#include <QPair>
 #include <QPointer>
 #include <QTextEdit>
 
@@ -10,6 +13,7 @@
 
 class QFontDialog;
 class QPrinter;
+class ChecklistInput;
 class ImageList;
 class TTBXColorPalette;
 class PopupMenu;
@@ -56,6 +60,12 @@ public:
     // ilEditor, shared with the note menu; made on first use.
     ImageList *images();
 
+    // The editor's own keys (note_editor_keys.cpp): what each does, as the
+    // list of keyboard shortcuts shows it, key text first.
+    static QList<QPair<QKeySequence, QString>> shortcutList();
+    // Opens the context menu at the caret, as Shift+F10 and the Menu key do.
+    void openMenuAtCaret();
+
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -75,6 +85,7 @@ private Q_SLOTS:
     void tbTextColorChange();
     void mnFontClick();
     void mnNumberingClick();
+    void mnChecklistClick();
     void mnBoldClick();
     void mnItalicClick();
     void mnUnderlineClick();
@@ -101,6 +112,15 @@ private:
     bool pictureMenu(int position, const QPoint &where);
     // Gives a clone of the document (for printing) the pictures and their layout.
     void copyPictures(QTextDocument &copy) const;
+    // note_editor_keys.cpp: formatting keys and the menu keys; true when
+    // the key was one of them.
+    bool shortcutKey(const QKeyEvent *event);
+    void flipStyle(QAction *item, void (NoteEditor::*handler)());
+    // Shows the menu's keys beside its items.
+    void showMenuKeys();
+    // A read-only editor's menu offers nothing that would change the text;
+    // an editable one what the selection and the clipboard allow.
+    void followReadOnly();
 
     // Controls; each has its name as object name.
     ImageList *ilEditor = nullptr;
@@ -114,6 +134,7 @@ private:
     TTBXColorPalette *tbTextColor = nullptr;
     QAction *mnFont = nullptr;
     QAction *mnNumbering = nullptr;
+    QAction *mnChecklist = nullptr;
     QAction *mnBold = nullptr;
     QAction *mnItalic = nullptr;
     QAction *mnUnderline = nullptr;
@@ -122,4 +143,5 @@ private:
     QAction *mnRightJ = nullptr;
     QAction *mnCenterJ = nullptr;
     QPointer<QFontDialog> m_fontDialog;
+    ChecklistInput *m_checklist = nullptr;
 };

@@ -13,8 +13,10 @@
 #include "framework/tbx_types.h"
 #include "notes/note_discard.h"
 #include "notes/note_editor.h"
+#include "notes/note_keys.h"
 #include "notes/note_menu.h"
 #include "notes/oversized_note.h"
+#include "notes/note_state_control.h"
 #include "notes/rescue_log.h"
 #include "platform/window_state.h"
 
@@ -129,6 +131,15 @@ TFR_NOTE::TFR_NOTE(NoteHost &host, QWidget *parent)
     setMinimumSize(MinSize, MinSize);
     setFont(QFont(FontFace, 8));
     buildGui();
+    m_states = new NoteStateControl(*this, {pnBar, pnTitlePanel, edTitle, reEdit, pnBottom, MinSize});
+    connect(m_states, &NoteStateControl::changed, this, guarded(this, &TFR_NOTE::scheduleAutosave));
+    m_keys = new NoteKeys(*this, *m_states);
+    connect(m_keys, &NoteKeys::menuRequested, this, guarded(this, &TFR_NOTE::sbPopupClick));
+    connect(m_keys, &NoteKeys::titleEditRequested, this, guarded(this, &TFR_NOTE::pnTitlePanelDblClick));
+    connect(m_keys, &NoteKeys::commandRequested, this, guarded([this](const QString &item) {
+                if (auto *command = settingsMenu()->findChild<QAction *>(item))
+                    command->trigger();
+            }));
 
     tmCloseTimer = new QTimer(this);
     tmCloseTimer->setObjectName(QStringLiteral("tmCloseTimer"));
@@ -314,6 +325,7 @@ void TFR_NOTE::applyRecord(const NoteRecord &record)
     ApplyColor(record.color);
     setTitle(record.title);
     setGeometry(NotePlacement::restoredBounds(record.bounds, monitorGeometries()));
+    m_states->setState(record.state);
     SetOpacity(record.opacity);
     Rtf::load(*reEdit->document(), record.content);
     reEdit->document()->clearUndoRedoStacks();
@@ -371,7 +383,8 @@ QString TFR_NOTE::filePath() const
 NoteRecord TFR_NOTE::currentRecord() const
 {
     NoteRecord record;
-    record.bounds = placeNow();
+    record.bounds = m_states->storedBounds(placeNow());
+    record.state = m_states->state();
     record.opacity = m_opacity;
     record.color = m_color;
     record.title = title();
@@ -568,6 +581,7 @@ QMenu *TFR_NOTE::settingsMenu()
         auto *menu = new NoteMenu(*this, *reEdit, m_host);   // owned by this window
         connect(menu, &NoteMenu::opacityPicked, this, guarded(this, &TFR_NOTE::OpacityClick));
         pmSettings = menu->settingsMenu();
+        m_keys->addTo(*pmSettings, m_states->addTo(*pmSettings));
     }
     return pmSettings;
 }
@@ -642,6 +656,8 @@ void TFR_NOTE::edTitleKeyDown(QKeyEvent *event)
 
 bool TFR_NOTE::FormKeyDown(QKeyEvent *event)
 {
+    if (m_keys->handle(event))
+        return true;
     if (event->key() != Qt::Key_Escape)
         return false;
     // The edited title is the one that is kept.

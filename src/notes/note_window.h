@@ -11,6 +11,8 @@
 class NoteEditor;
 class NoteHost;
 class NoteTooLarge;
+class NoteKeys;
+class NoteStateControl;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -169,6 +171,8 @@ private:
     QLabel *imSize = nullptr;
     QTimer *tmCloseTimer = nullptr;
     QMenu *pmSettings = nullptr;   // null until first used
+    NoteStateControl *m_states = nullptr;   // on top, all workspaces, rolled up, locked
+    NoteKeys *m_keys = nullptr;
 
     Color m_color = Color::fromValue(0);
     int m_opacity = 100;

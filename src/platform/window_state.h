@@ -26,4 +26,19 @@ std::optional<QPoint> screenPosition(const QWidget *window);
 // window not yet on screen gets it as soon as it is.
 void bringForward(QWidget *window);
 
+// Tells Qt where the window really is before it is resized or moved by an
+// amount: Qt sends its own idea of the place along with every new size, and
+// a stale one (see screenPosition) would move the window there.
+void settlePosition(QWidget *window);
+
+// Keeps the window above normal windows, or lets it go back among them.
+// Works on a shown window and on one about to be shown.
+void setKeepAbove(QWidget *window, bool on);
+
+// Shows the window on every virtual desktop, or on the current one only.
+// False where the platform gives programs no way to ask for it.
+bool setOnAllDesktops(QWidget *window, bool on);
+// Whether setOnAllDesktops can do anything here.
+bool canShowOnAllDesktops();
+
 } // namespace WindowState

@@ -23,4 +23,28 @@ void bringForward(QWidget *window)
     window->activateWindow();
 }
 
+void setKeepAbove(QWidget *window, bool on)
+{
+    Q_UNUSED(window);
+    Q_UNUSED(on);
+}
+
+bool setOnAllDesktops(QWidget *window, bool on)
+{
+    Q_UNUSED(window);
+    Q_UNUSED(on);
+    return false;
+}
+
+bool canShowOnAllDesktops()
+{
+    return false;
+}
+
+void settlePosition(QWidget *window)
+{
+    // Qt's place of a window is the window's own here.
+    Q_UNUSED(window);
+}
+
 } // namespace WindowState

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <windows.h>
+
 namespace WindowState {
 
 void skipTaskbar(QWidget *window)
@@ -23,6 +25,36 @@ void bringForward(QWidget *window)
     // Qt asks Windows, which decides.
     window->raise();
     window->activateWindow();
+}
+
+void setKeepAbove(QWidget *window, bool on)
+{
+    if (!window)
+        return;
+    // A topmost window stays above every window that is not; the flag
+    // survives hiding, so there is nothing to do again when shown.
+    SetWindowPos(reinterpret_cast<HWND>(window->winId()), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool setOnAllDesktops(QWidget *window, bool on)
+{
+    // Windows lets the user pin a window to all desktops, but gives programs
+    // no documented way to do it for their own windows.
+    Q_UNUSED(window);
+    Q_UNUSED(on);
+    return false;
+}
+
+bool canShowOnAllDesktops()
+{
+    return false;
+}
+
+void settlePosition(QWidget *window)
+{
+    // Qt's place of a window is the window's own here.
+    Q_UNUSED(window);
 }
 
 } // namespace WindowState

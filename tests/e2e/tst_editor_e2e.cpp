@@ -13,6 +13,9 @@ namespace {
 const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 const QString NewNoteTitle = QStringLiteral("New Note");
 constexpr int BarHeight = 26;
+// Down presses from the top of the note menu to Color: New Note, then the
+// group of Always on Top, On All Workspaces, Roll Up, Lock and Keyboard Shortcuts.
+constexpr int NoteMenuColor = 7;
 
 // Header fields of a note file: left, top, width, height, opacity, colour.
 std::optional<int> headerField(const QByteArray &file, int index)
@@ -134,12 +137,13 @@ void TestEditorCommands::formatRecolourFadeAndDelete()
              onlyNote(session).mid(40).replace('\r', ' ').constData());
     QVERIFY(!wordHas(onlyNote(session), "\\b", "bread"));
 
-    // "bread" red through Font Color...: the palette opens on black, the
-    // selection's colour, and two rows down is Red.
+    // "bread" red through Font Color... (the eleventh enabled item from the
+    // bottom): the palette opens on black, the selection's colour, and two
+    // rows down is Red.
     E2eSession::keys({QStringLiteral("End"), QStringLiteral("shift+ctrl+Left")});
     E2eSession::click(editorPoint(note), 3);
     QVERIFY(app.waitForPopupMenu());
-    E2eSession::keys(repeated(QStringLiteral("Up"), 10) + QStringList{QStringLiteral("Right")});
+    E2eSession::keys(repeated(QStringLiteral("Up"), 11) + QStringList{QStringLiteral("Right")});
     QVERIFY(E2eSession::waitFor([&] { return paletteMenu(app, 5).has_value(); }));
     E2eSession::keys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")});
     QVERIFY2(waitForFile(session, [](const QByteArray &f) {
@@ -157,7 +161,7 @@ void TestEditorCommands::formatRecolourFadeAndDelete()
                                                               : noteColor(0, yellow.y() + 1);
     E2eSession::click(E2eSession::noteMenuButton(note));
     QVERIFY(app.waitForPopupMenu());
-    E2eSession::keys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Right")});
+    E2eSession::keys(repeated(QStringLiteral("Down"), NoteMenuColor) + QStringList{QStringLiteral("Right")});
     QVERIFY(E2eSession::waitFor([&] { return paletteMenu(app, 3).has_value(); }));
     E2eSession::keys({QStringLiteral("Right"), QStringLiteral("Return")});
     QVERIFY2(waitForFile(session, [&](const QByteArray &f) { return headerField(f, 5) == right; }),
@@ -166,7 +170,7 @@ void TestEditorCommands::formatRecolourFadeAndDelete()
     // ... and by mouse: the last cell of the last row.
     E2eSession::click(E2eSession::noteMenuButton(note));
     QVERIFY(app.waitForPopupMenu());
-    E2eSession::keys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Right")});
+    E2eSession::keys(repeated(QStringLiteral("Down"), NoteMenuColor) + QStringList{QStringLiteral("Right")});
     std::optional<QRect> palette;
     QVERIFY(E2eSession::waitFor([&] { return (palette = paletteMenu(app, 3)).has_value(); }));
     const int borderX = (palette->width() - 177) / 2;
@@ -181,7 +185,7 @@ void TestEditorCommands::formatRecolourFadeAndDelete()
     // 50 % opacity: the window's opacity property and the file's field.
     E2eSession::click(E2eSession::noteMenuButton(note));
     QVERIFY(app.waitForPopupMenu());
-    E2eSession::keys(repeated(QStringLiteral("Down"), 3) + QStringList{QStringLiteral("Right")}
+    E2eSession::keys(repeated(QStringLiteral("Down"), NoteMenuColor + 1) + QStringList{QStringLiteral("Right")}
                      + repeated(QStringLiteral("Down"), 4) + QStringList{QStringLiteral("Return")});
     QVERIFY(E2eSession::waitFor([&] {
         const auto opacity = E2eSession::opacity(note);
@@ -194,7 +198,7 @@ void TestEditorCommands::formatRecolourFadeAndDelete()
     for (const QString &answer : {QStringLiteral("Escape"), QStringLiteral("Return")}) {
         E2eSession::click(E2eSession::noteMenuButton(note));
         QVERIFY(app.waitForPopupMenu());
-        E2eSession::keys(repeated(QStringLiteral("Down"), 4) + QStringList{QStringLiteral("Return")});
+        E2eSession::keys(repeated(QStringLiteral("Down"), NoteMenuColor + 2) + QStringList{QStringLiteral("Return")});
         const XWindow box = app.waitForWindow(QStringLiteral("Delete Confirmation"), E2eProgram::ViewableOnly);
         QVERIFY(box);
         E2eSession::focus(box);

@@ -18,6 +18,8 @@
 #include <QtTest>
 
 #include <functional>
+#include <QKeySequence>
+
 #include <initializer_list>
 #include <memory>
 
@@ -86,9 +88,10 @@ struct MenuRow
 {
     QString caption;
     int image;
+    QKeySequence shortcut = {};   // the key the item shows, if any
 };
 
-// The menu's items are exactly `expected`, in order, none with a shortcut.
+// The menu's items are exactly `expected`, in order, with their keys.
 inline void checkMenuItems(const QMenu &menu, const QList<MenuRow> &expected)
 {
     const QList<QAction *> items = menu.actions();
@@ -99,7 +102,7 @@ inline void checkMenuItems(const QMenu &menu, const QList<MenuRow> &expected)
             continue;
         QCOMPARE(items[i]->text(), expected[i].caption);
         QCOMPARE(PopupMenu::imageIndex(items[i]), expected[i].image);
-        QVERIFY(items[i]->shortcut().isEmpty());
+        QCOMPARE(items[i]->shortcut(), expected[i].shortcut);
     }
 }
 

@@ -75,7 +75,7 @@ class TestNoteEditor : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void menuHasItemsInOrderWithImagesAndNoShortcuts();
+    void menuHasItemsInOrderWithImagesAndKeys();
     void withoutSelectionOnlyAlignmentIsEnabled_data();
     void withoutSelectionOnlyAlignmentIsEnabled();
     void pasteFollowsClipboardText_data();
@@ -100,13 +100,17 @@ private Q_SLOTS:
     void editorImagesAreDrawn();
 };
 
-void TestNoteEditor::menuHasItemsInOrderWithImagesAndNoShortcuts()
+void TestNoteEditor::menuHasItemsInOrderWithImagesAndKeys()
 {
     NoteEditor editor;
     const QList<MenuRow> expected = {
-        {"Undo", 0}, {"", -1}, {"Cut", 1}, {"Copy", 2}, {"Paste", 3}, {"Delete", 4}, {"", -1},
-        {"Font Color...", 9}, {"Font...", 16}, {"", -1}, {"Bullets...", 13}, {"", -1},
-        {"Bold", 7}, {"Italic", 8}, {"Underline", 6}, {"Strikeout", 15}, {"", -1},
+        {"Undo", 0, QKeySequence::Undo}, {"", -1}, {"Cut", 1, QKeySequence::Cut},
+        {"Copy", 2, QKeySequence::Copy}, {"Paste", 3, QKeySequence::Paste}, {"Delete", 4}, {"", -1},
+        {"Font Color...", 9}, {"Font...", 16}, {"", -1}, {"Bullets...", 13},
+        {"Checklist", -1, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)}, {"", -1},
+        {"Bold", 7, QKeySequence::Bold}, {"Italic", 8, QKeySequence::Italic},
+        {"Underline", 6, QKeySequence::Underline},
+        {"Strikeout", 15, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X)}, {"", -1},
         {"Left Justify", 11}, {"Right Justify", 12}, {"Center", 10},
     };
     // Made when first asked for, never with the editor.

@@ -98,15 +98,18 @@ void TestNoteMenu::itemsInOrder()
     QCOMPARE(child<QMenu>(*note, "pmSettings"), menu.settingsMenu());
 
     const QList<MenuRow> expected = {
-        {"New Note", 17}, {"", -1}, {"Color", -1}, {"Opacity         ", -1}, {"", -1}, {"Delete", 4},
-        {"", -1}, {"Print", 5}, {"Send Mail", 18}, {"", -1}, {"Close", -1},
+        {"New Note", 17}, {"", -1}, {"Always on Top", -1}, {"On All Workspaces", -1}, {"Roll Up", -1},
+        {"Lock", -1}, {"Keyboard Shortcuts", -1}, {"", -1}, {"Color", -1}, {"Opacity         ", -1},
+        {"", -1}, {"Delete", 4}, {"", -1}, {"Print", 5}, {"Send Mail", 18}, {"", -1}, {"Close", -1},
     };
     checkMenuItems(*child<QMenu>(*note, "pmSettings"), expected);
     if (QTest::currentTestFailed())
         return;
     const QList<QAction *> items = child<QMenu>(*note, "pmSettings")->actions();
-    QCOMPARE(items[2]->menu(), child<QMenu>(*note, "tbColor"));
-    QCOMPARE(items[3]->menu(), child<QMenu>(*note, "tbTransparent"));
+    QCOMPARE(items[8]->menu(), child<QMenu>(*note, "tbColor"));
+    QCOMPARE(items[9]->menu(), child<QMenu>(*note, "tbTransparent"));
+    for (const char *name : {"tbOnTop", "tbAllWorkspaces", "tbRollUp", "tbLock"})
+        QVERIFY2(child(*note, name)->isCheckable(), name);
     const auto *palette = child<TTBXColorPalette>(*note, "cpColorPalette");
     auto *colorSet = child<TTBXColorSet>(*note, "csColorSet");
     QCOMPARE(palette->ColorSet(), colorSet);
