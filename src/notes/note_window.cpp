@@ -30,6 +30,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -145,7 +146,7 @@ TFR_NOTE::TFR_NOTE(NoteHost &host, QWidget *parent)
     m_autosave.setSingleShot(true);
     m_autosave.setInterval(AutosaveDelayMs);
     connect(&m_autosave, &QTimer::timeout, this, guarded(this, &TFR_NOTE::autosave));
-    connect(reEdit->document(), &QTextDocument::contentsChanged, this, guarded(this, &TFR_NOTE::scheduleAutosave));
+    connect(reEdit->document(), &QTextDocument::contentsChanged, this, guarded(this, &TFR_NOTE::textChanged));
 
     ApplyColor(DesignColor);
     SetOpacity(100);
@@ -282,7 +283,7 @@ void TFR_NOTE::LoadNote(const QString &fileName)
     FileFingerprint print;
     try {
         const QByteArray bytes = NoteFile::readAll(path);
-        print = FileFingerprint::of(path, bytes);
+        print = FileFingerprint::of(bytes);
         record = NoteFile::decode(bytes);
     } catch (const PaperletError &error) {
         throw PaperletError(QStringLiteral("Cannot load the note file \"%1\": %2")
@@ -292,6 +293,7 @@ void TFR_NOTE::LoadNote(const QString &fileName)
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_loadFailed = false;
     reloadFrom(record, print);
+    Q_EMIT loaded();
 }
 
 void TFR_NOTE::reloadFrom(const NoteRecord &record, const FileFingerprint &print)
@@ -312,8 +314,9 @@ void TFR_NOTE::applyRecord(const NoteRecord &record)
     SetOpacity(record.opacity);
     Rtf::load(*reEdit->document(), record.content);
     reEdit->document()->clearUndoRedoStacks();
-    m_savedGeometry = frameGeometry();
+    m_savedGeometry = placeNow();
     m_dirty = false;
+    m_textEdited = false;
     m_ready = true;
 }
 
@@ -339,7 +342,11 @@ void TFR_NOTE::fileRemovedElsewhere()
 
 QRect TFR_NOTE::placeNow() const
 {
-    QRect place = frameGeometry();
+    // A frameless window's outer size is its own size. Qt's frame margins
+    // are not asked: under some window managers they go stale (negative,
+    // from a frame measured before it was sized), which made untouched notes
+    // 1 by 1 pixels.
+    QRect place = geometry();
     if (const std::optional<QPoint> corner = WindowState::screenPosition(this))
         place.moveTopLeft(*corner);
     return place;
@@ -366,20 +373,32 @@ void TFR_NOTE::writeFile(const QByteArray &bytes)
     // A Notes folder removed behind our back comes back rather than losing the note.
     m_host.EnsureNotesFolder();
     keepOthersVersion();
-    NoteFile::writeAtomically(filePath(), bytes);
-    m_fingerprint = FileFingerprint::of(filePath(), bytes);
+    // Looked at again once our bytes are on the disk, right before they take
+    // the name: a version written during the (slow) disk sync is kept too.
+    const auto stillOurs = [this] {
+        Q_EMIT aboutToReplaceFile();
+        return isFileOurs();
+    };
+    while (!NoteFile::writeAtomically(filePath(), bytes, stillOurs))
+        keepOthersVersion();
+    m_fingerprint = FileFingerprint::of(bytes);
     m_lastWritten = bytes;
     m_savedGeometry = placeNow();
     m_dirty = false;
     Q_EMIT saved();
 }
 
-void TFR_NOTE::keepOthersVersion()
+bool TFR_NOTE::isFileOurs() const
 {
     const QString path = filePath();
     // A file removed elsewhere while this note changed is written back;
     // something other than a file in its place is no version of it.
-    if (!QFileInfo(path).isFile() || m_fingerprint.matchesFile(path))
+    return !QFileInfo(path).isFile() || m_fingerprint.matchesFile(path);
+}
+
+void TFR_NOTE::keepOthersVersion()
+{
+    if (isFileOurs())
         return;
     const QString theirs = FileName;
     FileName = freshFileName(QDateTime::currentDateTime());
@@ -406,6 +425,10 @@ void TFR_NOTE::persist()
 {
     if (m_loadFailed || m_removedElsewhere || FileName.isEmpty())
         return;
+    // The empty-note rule is for a note the user emptied: one that came
+    // without text and whose text was not touched keeps its file as it is.
+    if (!Deleted && !hasText() && !m_textEdited)
+        return;
     if (!Deleted && hasText()) {
         // An untouched note's file already says all of it; rewriting
         // hundreds of them would only slow the exit down. An untouched note
@@ -425,10 +448,11 @@ void TFR_NOTE::persist()
 void TFR_NOTE::rescue(const QString &reason)
 {
     const QString folder = RescueLog::folder();
-    const QString copy = folder + FileName;
     try {
         if (!QDir().mkpath(folder))
             throw PaperletError(QStringLiteral("Cannot create \"%1\".").arg(QDir::toNativeSeparators(folder)));
+        // Every rescue keeps its own copy: an earlier one may not have been read yet.
+        const QString copy = RescueLog::freeCopyPath(FileName);
         NoteFile::writeAtomically(copy, NoteFile::encode(currentRecord()));
         RescueLog::add(copy, reason);
         qCritical("%s\nA copy of the note was saved as \"%s\".", qPrintable(reason),
@@ -436,6 +460,13 @@ void TFR_NOTE::rescue(const QString &reason)
     } catch (const PaperletError &error) {
         qCritical("%s\nThe note could not be rescued either: %s", qPrintable(reason), qPrintable(error.message()));
     }
+}
+
+void TFR_NOTE::textChanged()
+{
+    if (m_ready && !m_loadFailed)
+        m_textEdited = true;
+    scheduleAutosave();
 }
 
 void TFR_NOTE::scheduleAutosave()
@@ -652,7 +683,7 @@ bool TFR_NOTE::barMouseEvent(QEvent *event)
         const QScreen *screen = QGuiApplication::screenAt(pointer);
         if (!screen)
             screen = this->screen();
-        const QRect target(pointer - m_dragOffset, frameGeometry().size());
+        const QRect target(pointer - m_dragOffset, size());
         move(screen ? NotePlacement::snapToArea(target, screen->availableGeometry()) : target.topLeft());
         return true;
     }
@@ -767,6 +798,13 @@ void TFR_NOTE::geometryChanged(bool ours)
         return;
     if (ours) {
         scheduleAutosave();
+        return;
+    }
+    // Where the window manager puts a window as it maps it (on the screen,
+    // clear of its panels) is its placement, not the user's move: the file
+    // keeps its own place until the user changes the note.
+    if (!windowHandle() || !windowHandle()->isExposed()) {
+        m_savedGeometry = placeNow();
         return;
     }
     // The window manager's moves count only where the window ends up: a busy

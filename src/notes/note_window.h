@@ -87,8 +87,14 @@ public:
     int FadeLevel = 0;         // current level of the fade
 
 Q_SIGNALS:
+    // LoadNote read the whole file.
+    void loaded();
     // The file was written (by autosave or on closing); tests wait for it.
     void saved();
+    // The note's bytes are on the disk and about to replace its file: the
+    // last moment at which another program's write is still seen (tests
+    // write one here).
+    void aboutToReplaceFile();
     // The file `theirs` held someone else's version, so this note now lives
     // in a new file; `theirs` is left as it was.
     void forkedFrom(const QString &theirs);
@@ -130,6 +136,9 @@ private:
     NoteRecord currentRecord() const;
     void applyRecord(const NoteRecord &record);
     void writeFile(const QByteArray &bytes);
+    // The file holds what this note last read or wrote, or nothing a note
+    // could be read from.
+    bool isFileOurs() const;
     // Moves the note to a new file when its own was changed elsewhere.
     void keepOthersVersion();
     // A file name no file and no other open note has.
@@ -138,6 +147,7 @@ private:
     // empty or deleted. Throws PaperletError when the file cannot be written.
     void persist();
     void rescue(const QString &reason);
+    void textChanged();
     void scheduleAutosave();
     void autosave();
     // A move or resize; ours (the title bar, the grip, a load) or the window
@@ -147,7 +157,7 @@ private:
     QRect placeNow() const;
     // Qt's own geometry is asked first: only a note it believes moved costs
     // a round trip to the window system (hundreds of them slow an exit).
-    bool isPlaceSaved() const { return frameGeometry() == m_savedGeometry || placeNow() == m_savedGeometry; }
+    bool isPlaceSaved() const { return geometry() == m_savedGeometry || placeNow() == m_savedGeometry; }
 
     NoteHost &m_host;
 
@@ -176,6 +186,7 @@ private:
     bool m_persisted = false;    // the destruction rule already ran on close
     bool m_removedElsewhere = false;   // closing writes nothing
     bool m_dirty = false;        // changed since loaded or last written
+    bool m_textEdited = false;   // the text was changed since it was loaded
     bool m_autosaveErrorShown = false;
     QTimer m_autosave;
     QByteArray m_lastWritten;    // what the file holds since this window wrote it

@@ -37,7 +37,6 @@ NotesFolderSync::NotesFolderSync(NoteHost &host, QObject *parent)
     , m_folder(QDir(host.NotesFolder()).absolutePath() + QLatin1Char('/'))
     , m_watcher(host.NotesFolder())
 {
-    m_known = m_watcher.names();
     connect(&m_watcher, &NotesFolderWatcher::fileSettled, this, guarded(this, &NotesFolderSync::fileSettled));
     const auto notes = Application::instance()->formsOf<TFR_NOTE>();
     for (TFR_NOTE *note : notes)
@@ -50,8 +49,11 @@ NotesFolderSync::NotesFolderSync(NoteHost &host, QObject *parent)
 
 void NotesFolderSync::follow(TFR_NOTE *note)
 {
-    // A note's own writes are not news, also once its window has gone.
+    // A note's own writes are not news, also once its window has gone; nor
+    // is a file a note showed. A file that did not read is not known: its
+    // next change is looked at.
     connect(note, &TFR_NOTE::saved, this, [this, note] { m_known.insert(note->FileName); });
+    connect(note, &TFR_NOTE::loaded, this, [this, note] { m_known.insert(note->FileName); });
     // Queued: the other version opens after the write, never during the
     // teardown at exit, which runs outside the event loop.
     connect(note, &TFR_NOTE::forkedFrom, this, guarded(this, &NotesFolderSync::openNote), Qt::QueuedConnection);
@@ -59,9 +61,13 @@ void NotesFolderSync::follow(TFR_NOTE *note)
 
 void NotesFolderSync::openNote(const QString &name)
 {
-    m_known.insert(name);
-    if (!NoteCollection::findOpen(name))
-        NoteCollection::open(m_host, name);
+    // The name is no longer a file this program shows (a note left it for
+    // a file of its own): a change to it is news again.
+    m_known.remove(name);
+    // Not readable yet (the other side of a conflict half-written, say):
+    // looked at again, and at its next change in any case.
+    if (!NoteCollection::findOpen(name) && !NoteCollection::open(m_host, name))
+        lookAgainLater(name);
 }
 
 void NotesFolderSync::lookAgainLater(const QString &name)

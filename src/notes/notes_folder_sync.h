@@ -45,8 +45,8 @@ private:
     NoteHost &m_host;
     const QString m_folder;   // with a trailing separator
     NotesFolderWatcher m_watcher;
-    // Note files this program has seen or written: those that appear
-    // without being among them are new notes from elsewhere.
+    // Note files this program has shown or written: a change to any other
+    // is a new note from elsewhere (or one that did not read before).
     QSet<QString> m_known;
     QHash<QString, int> m_looks;
 };

@@ -81,6 +81,29 @@ QList<TFR_NOTE *> otherNotes(const TFR_NOTE *except)
 
 enum class Change { RenameOver, InPlace, Remove };
 
+// How another program writes a note file; SameSizeAndTime writes bytes of
+// the same length in place and gives the file back the time it had.
+enum class Outside { InPlace, ByRename, SameSizeAndTime };
+// When, against our own write of the same file.
+enum class When { Before, DuringTheWrite };
+
+void writeOutside(const QString &path, const QByteArray &bytes, Outside how)
+{
+    if (how == Outside::ByRename) {
+        writeByRename(path, bytes);
+        return;
+    }
+    const QDateTime time = QFileInfo(path).lastModified();
+    if (how == Outside::SameSizeAndTime)
+        QCOMPARE(QFileInfo(path).size(), bytes.size());
+    writeInPlace(path, bytes);
+    if (how == Outside::SameSizeAndTime) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+    }
+}
+
 // How another program takes a whole folder away.
 enum class Takeaway { Remove, RenameAway };
 
@@ -122,24 +145,29 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("after");
         QTest::addColumn<bool>("touch");
+        QTest::addColumn<int>("timeShift");   // seconds, against the time it had
         QTest::addColumn<bool>("remove");
         QTest::addColumn<bool>("matches");
-        QTest::newRow("untouched") << QByteArray("abcdef") << false << false << true;
-        QTest::newRow("same bytes, newer time") << QByteArray("abcdef") << true << false << true;
-        QTest::newRow("same size, other bytes") << QByteArray("abcdeX") << true << false << false;
-        QTest::newRow("longer") << QByteArray("abcdefg") << true << false << false;
-        QTest::newRow("removed") << QByteArray() << false << true << false;
+        QTest::newRow("untouched") << QByteArray("abcdef") << false << 0 << false << true;
+        QTest::newRow("same bytes, newer time") << QByteArray("abcdef") << true << 5 << false << true;
+        QTest::newRow("same size, other bytes") << QByteArray("abcdeX") << true << 5 << false << false;
+        // cp -p, rsync -t, touch -r, or a file system with coarse times.
+        QTest::newRow("same size and time, other bytes") << QByteArray("abcdeX") << true << 0 << false << false;
+        QTest::newRow("longer") << QByteArray("abcdefg") << true << 5 << false << false;
+        QTest::newRow("removed") << QByteArray() << false << 0 << true << false;
     }
 
     void fingerprintTellsAnotherVersion()
     {
         QFETCH(QByteArray, after);
         QFETCH(bool, touch);
+        QFETCH(int, timeShift);
         QFETCH(bool, remove);
         QFETCH(bool, matches);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.pnf"));
         writeInPlace(path, "abcdef");
+        const QDateTime written = QFileInfo(path).lastModified();
         const FileFingerprint print = FileFingerprint::read(path);
         QVERIFY(print.exists());
         QCOMPARE(print.size(), 6);
@@ -147,7 +175,9 @@ private Q_SLOTS:
             writeInPlace(path, after);
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(print.modified().addSecs(5), QFileDevice::FileModificationTime));
+            QVERIFY(file.setFileTime(written.addSecs(timeShift), QFileDevice::FileModificationTime));
+            file.close();
+            QCOMPARE(QFileInfo(path).lastModified() == written, timeShift == 0);
         }
         if (remove)
             QVERIFY(QFile::remove(path));
@@ -157,10 +187,26 @@ private Q_SLOTS:
         QVERIFY(FileFingerprint().matchesFile(dir.filePath(QStringLiteral("none.pnf"))));
     }
 
+    void saveKeepsAnotherVersionAndMovesToANewFile_data()
+    {
+        QTest::addColumn<Outside>("outside");
+        QTest::addColumn<When>("when");
+        QTest::newRow("rewritten by rename before") << Outside::ByRename << When::Before;
+        // Moved or recoloured elsewhere: only fixed-width header digits
+        // differ, and the time was kept (or is too coarse to tell).
+        QTest::newRow("same size and time, in place, before") << Outside::SameSizeAndTime << When::Before;
+        // While our bytes were being synced to the disk, after the first look.
+        QTest::newRow("rewritten by rename during the write") << Outside::ByRename << When::DuringTheWrite;
+        QTest::newRow("rewritten in place during the write") << Outside::InPlace << When::DuringTheWrite;
+        QTest::newRow("same size and time during the write") << Outside::SameSizeAndTime << When::DuringTheWrite;
+    }
+
     // Without anyone watching the folder: the write itself never replaces a
     // version it has not seen.
     void saveKeepsAnotherVersionAndMovesToANewFile()
     {
+        QFETCH(Outside, outside);
+        QFETCH(When, when);
         MainFormOverScratch &scratch = *m_scratch;
         const QString folder = scratch.form().NotesFolder();
         const QString theirs = folder + QStringLiteral("1.pnf");
@@ -170,17 +216,56 @@ private Q_SLOTS:
         note->show();
         QSignalSpy forked(note, &TFR_NOTE::forkedFrom);
 
-        const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"));
-        writeByRename(theirs, other);
+        const QByteArray other = outside == Outside::SameSizeAndTime
+            ? noteBytes(QStringLiteral("Mine"), QStringLiteral("first"), QRect(400, 300, 200, 180))
+            : noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"));
+        const auto writeTheirs = [&] { writeOutside(theirs, other, outside); };
         editorOf(*note)->setPlainText(QStringLiteral("typed here"));
+        int looks = 0;
+        connect(note, &TFR_NOTE::aboutToReplaceFile, this, [&] {
+            if (++looks == 1 && when == When::DuringTheWrite)
+                writeTheirs();
+        });
+        if (when == When::Before)
+            writeTheirs();
         note->SaveNote();
 
         QCOMPARE(fileBytes(theirs), other);
+        // Refused once when the other version came during the write.
+        QCOMPARE(looks, when == When::DuringTheWrite ? 2 : 1);
         QCOMPARE(forked.count(), 1);
         QCOMPARE(forked.first().first().toString(), QStringLiteral("1.pnf"));
         QVERIFY(note->FileName != QStringLiteral("1.pnf"));
         QVERIFY(fileBytes(note->filePath()).contains("typed here"));
         QCOMPARE(noteFilesIn(scratch.form()).size(), 2);
+    }
+
+    // A note that came without text and was not typed into is no note the
+    // user emptied: closing it, or leaving the program, keeps its file.
+    void aNoteArrivedWithoutTextKeepsItsFile_data()
+    {
+        QTest::addColumn<bool>("atExit");
+        QTest::newRow("closed") << false;
+        QTest::newRow("at exit") << true;
+    }
+
+    void aNoteArrivedWithoutTextKeepsItsFile()
+    {
+        QFETCH(bool, atExit);
+        MainFormOverScratch &scratch = *m_scratch;
+        QVERIFY(startFollowing());
+        const QString path = scratch.form().NotesFolder() + QStringLiteral("title-only.pnf");
+        const QByteArray bytes = noteBytes(QStringLiteral("Just a title"), QString());
+        writeByRename(path, bytes);
+        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("title-only.pnf")), ResolveMs);
+        TFR_NOTE *note = NoteCollection::findOpen(QStringLiteral("title-only.pnf"));
+        QCOMPARE(note->title(), QStringLiteral("Just a title"));
+        if (atExit)
+            delete note;
+        else
+            QVERIFY(note->close());
+        flushDeletes();
+        QCOMPARE(fileBytes(path), bytes);
     }
 
     void closingAfterARemovalElsewhere_data()
@@ -327,6 +412,65 @@ private Q_SLOTS:
             QVERIFY(note->isVisible());
         }
         QVERIFY(QFile::exists(folder + name));
+    }
+
+    // A file that did not read when the notes opened (empty, junk, half
+    // written) opens once it is complete, however it is completed.
+    void aFileUnreadableAtStartOpensWhenComplete_data()
+    {
+        QTest::addColumn<QByteArray>("atStart");
+        QTest::addColumn<Outside>("completed");
+        const QByteArray whole = noteBytes(QStringLiteral("Late"), QStringLiteral("complete now"));
+        QTest::newRow("empty, completed in place") << QByteArray() << Outside::InPlace;
+        QTest::newRow("empty, replaced by a rename") << QByteArray() << Outside::ByRename;
+        QTest::newRow("junk, completed in place") << QByteArray("\x01\x02 not a note") << Outside::InPlace;
+        QTest::newRow("half written, completed in place") << whole.left(20) << Outside::InPlace;
+        QTest::newRow("half written, replaced by a rename") << whole.left(20) << Outside::ByRename;
+    }
+
+    void aFileUnreadableAtStartOpensWhenComplete()
+    {
+        QFETCH(QByteArray, atStart);
+        QFETCH(Outside, completed);
+        MainFormOverScratch &scratch = *m_scratch;
+        const QString folder = scratch.form().NotesFolder();
+        writeInPlace(folder + QStringLiteral("late.pnf"), atStart);
+        writeInPlace(folder + QStringLiteral("fine.pnf"), noteBytes(QStringLiteral("Fine"), QStringLiteral("f")));
+        QVERIFY(startFollowing());
+        QVERIFY(NoteCollection::findOpen(QStringLiteral("fine.pnf")));
+        QVERIFY(!NoteCollection::findOpen(QStringLiteral("late.pnf")));
+        QCOMPARE(fileBytes(folder + QStringLiteral("late.pnf")), atStart);
+
+        writeOutside(folder + QStringLiteral("late.pnf"), noteBytes(QStringLiteral("Late"), QStringLiteral("complete now")),
+                     completed);
+        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("late.pnf")), ResolveMs);
+        TFR_NOTE *late = NoteCollection::findOpen(QStringLiteral("late.pnf"));
+        QCOMPARE(textOf(late), QStringLiteral("complete now"));
+        QVERIFY(late->isVisible());
+    }
+
+    // Their side of a conflict was half written when the note moved to a
+    // file of its own: it opens once it is complete.
+    void theOtherSideOfAConflictOpensWhenComplete()
+    {
+        MainFormOverScratch &scratch = *m_scratch;
+        const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
+        Followed mine = followMine(false);
+        QVERIFY(mine.note);
+        QSignalSpy forked(mine.note.data(), &TFR_NOTE::forkedFrom);
+        const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"));
+        editorOf(*mine.note)->setPlainText(QStringLiteral("typed here"));
+        writeInPlace(path, other.left(20));
+        mine.note->SaveNote();
+        QCOMPARE(forked.count(), 1);
+        // The other side is tried at once (queued) and does not read yet.
+        QCoreApplication::processEvents();
+        QVERIFY(!NoteCollection::findOpen(QStringLiteral("1.pnf")));
+
+        writeInPlace(path, other);
+        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("1.pnf")), ResolveMs);
+        QCOMPARE(textOf(NoteCollection::findOpen(QStringLiteral("1.pnf"))), QStringLiteral("from elsewhere"));
+        QCOMPARE(textOf(mine.note), QStringLiteral("typed here"));
     }
 
     // A writer that needs several steps: the half-written file is no damaged

@@ -453,6 +453,54 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(notesFolder() + QStringLiteral("1.pnf")), stored);
     }
 
+    // The empty-note rule is for notes the user emptied in this run; one
+    // that was stored without text keeps its file unless its text is touched.
+    void aStoredNoteWithoutTextIsRemovedOnlyWhenEmptiedHere_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");     // null: the text is not touched
+        QTest::addColumn<bool>("retitled");
+        QTest::addColumn<bool>("atExit");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("title only, closed") << QString() << QString() << false << false << true;
+        QTest::newRow("title only, at exit") << QString() << QString() << false << true << true;
+        QTest::newRow("title only, retitled") << QString() << QString() << true << true << true;
+        QTest::newRow("blanks only, at exit") << QStringLiteral(" \r\n \r\n") << QString() << false << true << true;
+        QTest::newRow("title only, typed and emptied") << QString() << QStringLiteral("") << false << true << false;
+        QTest::newRow("text emptied") << QStringLiteral("old") << QStringLiteral(" ") << false << false << false;
+    }
+
+    void aStoredNoteWithoutTextIsRemovedOnlyWhenEmptiedHere()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(bool, retitled);
+        QFETCH(bool, atExit);
+        QFETCH(bool, kept);
+        writeNote(QStringLiteral("1.pnf"), QStringLiteral("Just a title"), stored);
+        const QString path = notesFolder() + QStringLiteral("1.pnf");
+        const QByteArray before = fileBytes(path);
+        auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
+        note->LoadNote(QStringLiteral("1.pnf"));
+        note->show();
+        if (!typed.isNull()) {
+            QTest::keyClicks(editorOf(*note), QStringLiteral("x"));
+            editorOf(*note)->setPlainText(typed);
+        }
+        if (retitled)
+            note->setTitle(QStringLiteral("Another title"));
+        QPointer<TFR_NOTE> alive(note);
+        if (atExit)
+            delete note;
+        else
+            QVERIFY(note->close());
+        flushDeletes();
+        QVERIFY(alive.isNull());
+        QCOMPARE(QFile::exists(path), kept);
+        if (kept)
+            QCOMPARE(fileBytes(path), before);
+    }
+
     void aNewEmptyNoteLeavesNoFile()
     {
         TFR_NOTE *note = newNote();
@@ -577,6 +625,40 @@ private Q_SLOTS:
         QVERIFY2(report.contains(QDir::toNativeSeparators(rescued)), qPrintable(report));
         QVERIFY(!report.contains(fineName));
         QCOMPARE(RescueLog::takeReport(), QString());
+    }
+
+    // The disk stays full over two runs: each run's rescue keeps its own
+    // copy, and the next start names both.
+    void everyRescueKeepsItsOwnCopy()
+    {
+        RescueLog::takeReport();
+        QStringList copies;
+        for (const QString &text : {QStringLiteral("first run"), QStringLiteral("second run")}) {
+            writeNote(QStringLiteral("1.pnf"), QStringLiteral("Rescued"), QStringLiteral("stored"));
+            auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
+            note->LoadNote(QStringLiteral("1.pnf"));
+            editorOf(*note)->setPlainText(text);
+            // A folder where the file was: nothing can replace it.
+            QVERIFY(QFile::remove(note->filePath()));
+            QVERIFY(QDir().mkpath(note->filePath()));
+            const QStringList before = QDir(RescueLog::folder()).entryList(QDir::Files);
+            delete note;
+            QVERIFY(QDir(notesFolder() + QStringLiteral("1.pnf")).removeRecursively());
+            QStringList after = QDir(RescueLog::folder()).entryList(QDir::Files);
+            for (const QString &name : before)
+                after.removeAll(name);
+            after.removeAll(QStringLiteral("unreported.txt"));
+            QCOMPARE(after.size(), 1);
+            copies.append(RescueLog::folder() + after.first());
+        }
+        QVERIFY(copies.at(0) != copies.at(1));
+        QVERIFY(NoteFile::decode(fileBytes(copies.at(0))).content.contains(QStringLiteral("first run")));
+        QVERIFY(NoteFile::decode(fileBytes(copies.at(1))).content.contains(QStringLiteral("second run")));
+        const QString report = RescueLog::takeReport();
+        for (const QString &copy : copies)
+            QVERIFY2(report.contains(QDir::toNativeSeparators(copy)), qPrintable(report));
+        for (const QString &copy : copies)
+            QFile::remove(copy);
     }
 
     void autosavesShortlyAfterAChange()
