@@ -10,7 +10,7 @@ packages=(
   xvfb trayer openbox xcompmgr xdotool x11-utils x11-xserver-utils imagemagick poppler-utils
   libx11-dev libxdamage-dev python3 syncthing
   dpkg-dev file lintian appstream
-  dbus-daemon xfce4-panel
+  dbus-daemon xfce4-panel xfwm4
   sway swaybg xwayland wtype grim mutter
 )
 scripts/install-packages.sh "${packages[@]}"
