@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class NoteCollection;
+
 // What the notes and the dialogs need of the program's shell: the defaults
 // for new notes and the other program settings, the notes folder, and "make
 // a new note". The main form implements it and hands itself to each window
@@ -22,6 +24,8 @@ public:
     virtual void EnsureNotesFolder() const = 0;
     // A new note, made as a double-click on the tray icon makes it.
     virtual void makeNewNote() = 0;
+    // Every note of the notes folder (the notes layer's; only named here).
+    virtual NoteCollection &noteCollection() = 0;
 
 protected:
     NoteHost() = default;

@@ -11,6 +11,7 @@
 #include "framework/font_style.h"
 #include "framework/system_metrics.h"
 #include "framework/tbx_types.h"
+#include "notes/note_collection.h"
 #include "notes/note_discard.h"
 #include "notes/note_editor.h"
 #include "notes/note_menu.h"
@@ -131,35 +132,59 @@ QList<QRect> monitorGeometries()
 } // namespace
 
 TFR_NOTE::TFR_NOTE(NoteHost &host, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::Tool), m_host(host)
+    : TFR_NOTE(host, *host.noteCollection().create(), parent)
+{
+}
+
+TFR_NOTE::TFR_NOTE(NoteHost &host, NoteDocument &document, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::Tool), m_host(host), m_doc(&document)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setMinimumSize(MinSize, MinSize);
     setFont(QFont(FontFace, 8));
     buildGui();
+    m_doc->setView(this);
+    reEdit->bindDocument(m_doc->text());
 
     tmCloseTimer = new QTimer(this);
     tmCloseTimer->setObjectName(QStringLiteral("tmCloseTimer"));
     tmCloseTimer->setInterval(FadeIntervalMs);
     connect(tmCloseTimer, &QTimer::timeout, this, guarded(this, &TFR_NOTE::tmCloseTimerTimer));
-    // Debounced: idle notes cause no wake-ups at all.
-    m_autosave.setSingleShot(true);
-    m_autosave.setInterval(AutosaveDelayMs);
-    connect(&m_autosave, &QTimer::timeout, this, guarded(this, &TFR_NOTE::autosave));
-    connect(reEdit->document(), &QTextDocument::contentsChanged, this, guarded(this, &TFR_NOTE::textChanged));
+    connect(m_doc, &NoteDocument::reloaded, this, guarded(this, &TFR_NOTE::showDocument));
+    connect(m_doc, &NoteDocument::opacityChanged, this, &TFR_NOTE::opacityChanged);
+    connect(m_doc, &NoteDocument::removedElsewhere, this, [this] {
+        // Removed on purpose (here or on another computer): it closes at once.
+        FadeOnClose = false;
+        close();
+    });
 
-    ApplyColor(DesignColor);
-    SetOpacity(100);
+    if (m_doc->isReady()) {
+        // A note opened again: it shows where and as it was.
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        showDocument();
+    } else {
+        ApplyColor(DesignColor);
+        setOpacity(100);
+    }
 }
 
 TFR_NOTE::~TFR_NOTE()
 {
+    if (!m_doc)
+        return;
+    m_doc->setView(nullptr);
+    if (!m_doc->isReady() && !m_doc->isDeleted()) {
+        // Never became a note (its file did not load): nothing to keep.
+        m_doc->deleteLater();
+        return;
+    }
     if (m_persisted)
         return;
     try {
-        persist();
+        syncPlace();
+        m_doc->persist();
     } catch (const PaperletError &error) {
-        rescue(error.message());
+        m_doc->rescue(error.message());
     }
 }
 
@@ -240,7 +265,7 @@ void TFR_NOTE::buildBottomBar()
 void TFR_NOTE::InitNewNote()
 {
     const ProgramSettings &settings = m_host.settings();
-    SetOpacity(settings.DefaultOpacity);
+    setOpacity(settings.DefaultOpacity);
     ApplyColor(settings.DefaultColor);
     reEdit->setDefaultFormat(defaultNoteFont(settings), plainColor(settings.DefaultFontColor).toQColor());
 
@@ -253,91 +278,29 @@ void TFR_NOTE::InitNewNote()
     move(NotePlacement::newNotePosition(primaryScreenGeometry(), size(), ProgramRandom::shared()));
 
     m_host.EnsureNotesFolder();
-    FileName = freshFileName(now);
-    m_fingerprint = FileFingerprint();
-    m_loadFailed = false;
-    m_ready = true;
-}
-
-QString TFR_NOTE::freshFileName(const QDateTime &moment) const
-{
-    const QString folder = m_host.NotesFolder();
-    const auto taken = [this, &folder](const QString &name) {
-        if (QFileInfo::exists(folder + name))
-            return true;
-        const auto notes = Application::instance()->formsOf<TFR_NOTE>();
-        return std::any_of(notes.begin(), notes.end(),
-                           [this, &name](const TFR_NOTE *note) { return note != this && note->FileName == name; });
-    };
-    return NoteNaming::uniqueFileName(NoteNaming::fileNameFor(moment, QLocale()), taken);
+    syncPlace();
+    m_doc->startNew();
 }
 
 void TFR_NOTE::LoadNote(const QString &fileName)
 {
-    FileName = fileName;
-    // Until the whole file is read, this window must never touch the file.
-    m_loadFailed = true;
-    m_ready = false;
-    const QString path = filePath();
-    NoteRecord record;
-    FileFingerprint print;
-    try {
-        const QByteArray bytes = NoteFile::readAll(path);
-        print = FileFingerprint::of(bytes);
-        record = NoteFile::decode(bytes);
-    } catch (const PaperletError &error) {
-        throw PaperletError(QStringLiteral("Cannot load the note file \"%1\": %2")
-                                .arg(QDir::toNativeSeparators(path), error.message()));
-    }
+    m_doc->load(fileName);
     // Stored notes open in numbers at start-up; none of them should take the focus.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    m_loadFailed = false;
-    reloadFrom(record, print);
-    Q_EMIT loaded();
 }
 
-void TFR_NOTE::reloadFrom(const NoteRecord &record, const FileFingerprint &print)
+void TFR_NOTE::showDocument()
 {
-    m_autosave.stop();
-    applyRecord(record);
-    m_fingerprint = print;
-    m_lastWritten.clear();
-}
-
-void TFR_NOTE::applyRecord(const NoteRecord &record)
-{
-    // What the file says is no change to save.
-    m_ready = false;
-    ApplyColor(record.color);
-    setTitle(record.title);
-    setGeometry(NotePlacement::restoredBounds(record.bounds, monitorGeometries()));
-    SetOpacity(record.opacity);
-    Rtf::load(*reEdit->document(), record.content);
-    reEdit->document()->clearUndoRedoStacks();
-    m_savedGeometry = placeNow();
-    m_dirty = false;
-    m_textEdited = false;
-    m_ready = true;
-}
-
-bool TFR_NOTE::hasUnsavedChanges() const
-{
-    return m_dirty || !isPlaceSaved();
-}
-
-void TFR_NOTE::fileRemovedElsewhere()
-{
-    if (m_loadFailed || Deleted)
-        return;
-    if (hasUnsavedChanges() && hasText()) {
-        SaveNote();
-        return;
-    }
-    // Removed on purpose (here or on another computer): it stays removed.
-    m_removedElsewhere = true;
-    m_autosave.stop();
-    FadeOnClose = false;
-    close();
+    // What the document says is no change to it.
+    m_showing = true;
+    ApplyColor(m_doc->color());
+    setTitle(m_doc->title());
+    setGeometry(NotePlacement::restoredBounds(m_doc->bounds(), monitorGeometries()));
+    setAlpha(m_doc->opacity());
+    m_showing = false;
+    Q_EMIT opacityChanged(m_doc->opacity());
+    // Where it really is now is what the file says.
+    m_doc->placed(placeNow());
 }
 
 QRect TFR_NOTE::placeNow() const
@@ -352,59 +315,29 @@ QRect TFR_NOTE::placeNow() const
     return place;
 }
 
+QString TFR_NOTE::fileName() const
+{
+    return m_doc->fileName();
+}
+
 QString TFR_NOTE::filePath() const
 {
-    return m_host.NotesFolder() + FileName;
+    return m_doc->filePath();
 }
 
-NoteRecord TFR_NOTE::currentRecord() const
+bool TFR_NOTE::loadFailed() const
 {
-    NoteRecord record;
-    record.bounds = placeNow();
-    record.opacity = m_opacity;
-    record.color = m_color;
-    record.title = title();
-    record.content = QString::fromLatin1(Rtf::save(*reEdit->document()));
-    return record;
+    return m_doc->loadFailed();
 }
 
-void TFR_NOTE::writeFile(const QByteArray &bytes)
+void TFR_NOTE::markDeleted()
 {
-    // A Notes folder removed behind our back comes back rather than losing the note.
-    m_host.EnsureNotesFolder();
-    keepOthersVersion();
-    // Looked at again once our bytes are on the disk, right before they take
-    // the name: a version written during the (slow) disk sync is kept too.
-    const auto stillOurs = [this] {
-        Q_EMIT aboutToReplaceFile();
-        return isFileOurs();
-    };
-    while (!NoteFile::writeAtomically(filePath(), bytes, stillOurs))
-        keepOthersVersion();
-    m_fingerprint = FileFingerprint::of(bytes);
-    m_lastWritten = bytes;
-    m_savedGeometry = placeNow();
-    m_dirty = false;
-    Q_EMIT saved();
+    m_doc->markDeleted();
 }
 
-bool TFR_NOTE::isFileOurs() const
+bool TFR_NOTE::isDeleted() const
 {
-    const QString path = filePath();
-    // A file removed elsewhere while this note changed is written back;
-    // something other than a file in its place is no version of it.
-    return !QFileInfo(path).isFile() || m_fingerprint.matchesFile(path);
-}
-
-void TFR_NOTE::keepOthersVersion()
-{
-    if (isFileOurs())
-        return;
-    const QString theirs = FileName;
-    FileName = freshFileName(QDateTime::currentDateTime());
-    m_fingerprint = FileFingerprint();
-    m_lastWritten.clear();
-    Q_EMIT forkedFrom(theirs);
+    return m_doc->isDeleted();
 }
 
 void TFR_NOTE::SaveNote()
@@ -412,94 +345,19 @@ void TFR_NOTE::SaveNote()
     // Positions left of or above the primary display are not kept.
     if (x() < 0 || y() < 0)
         move(std::max(0, x()), std::max(0, y()));
-    m_autosave.stop();
-    writeFile(NoteFile::encode(currentRecord()));
+    syncPlace();
+    m_doc->save();
 }
 
 bool TFR_NOTE::hasText() const
 {
-    return !NoteFile::trimControls(reEdit->toPlainText()).isEmpty();
-}
-
-void TFR_NOTE::persist()
-{
-    if (m_loadFailed || m_removedElsewhere || FileName.isEmpty())
-        return;
-    // The empty-note rule is for a note the user emptied: one that came
-    // without text and whose text was not touched keeps its file as it is.
-    if (!Deleted && !hasText() && !m_textEdited)
-        return;
-    if (!Deleted && hasText()) {
-        // An untouched note's file already says all of it; rewriting
-        // hundreds of them would only slow the exit down. An untouched note
-        // whose file was removed elsewhere stays removed.
-        if (hasUnsavedChanges() || !m_fingerprint.exists())
-            SaveNote();
-        return;
-    }
-    m_autosave.stop();
-    // Someone else's newer version is not ours to remove. Not being able to
-    // remove the file is not worth a message: it only means an empty or
-    // deleted note comes back.
-    if (m_fingerprint.matchesFile(filePath()))
-        NoteFile::discard(filePath());
-}
-
-void TFR_NOTE::rescue(const QString &reason)
-{
-    const QString folder = RescueLog::folder();
-    try {
-        if (!QDir().mkpath(folder))
-            throw PaperletError(QStringLiteral("Cannot create \"%1\".").arg(QDir::toNativeSeparators(folder)));
-        // Every rescue keeps its own copy: an earlier one may not have been read yet.
-        const QString copy = RescueLog::freeCopyPath(FileName);
-        NoteFile::writeAtomically(copy, NoteFile::encode(currentRecord()));
-        RescueLog::add(copy, reason);
-        qCritical("%s\nA copy of the note was saved as \"%s\".", qPrintable(reason),
-                  qPrintable(QDir::toNativeSeparators(copy)));
-    } catch (const PaperletError &error) {
-        qCritical("%s\nThe note could not be rescued either: %s", qPrintable(reason), qPrintable(error.message()));
-    }
-}
-
-void TFR_NOTE::textChanged()
-{
-    if (m_ready && !m_loadFailed)
-        m_textEdited = true;
-    scheduleAutosave();
-}
-
-void TFR_NOTE::scheduleAutosave()
-{
-    if (!m_ready || m_loadFailed || Deleted)
-        return;
-    m_dirty = true;
-    m_autosave.start();
-}
-
-void TFR_NOTE::autosave()
-{
-    // An emptied note keeps its last file until it is closed: the destruction
-    // rule decides about removal.
-    if (!m_ready || m_loadFailed || Deleted || !hasText() || (!m_dirty && isPlaceSaved()))
-        return;
-    try {
-        const QByteArray bytes = NoteFile::encode(currentRecord());
-        if (bytes != m_lastWritten)
-            writeFile(bytes);
-        m_autosaveErrorShown = false;
-    } catch (const PaperletError &error) {
-        // Once per failing stretch, not at every keystroke.
-        if (!m_autosaveErrorShown)
-            Application::reportLater(error.message());
-        m_autosaveErrorShown = true;
-    }
+    return m_doc->hasText();
 }
 
 void TFR_NOTE::ApplyColor(Color c)
 {
-    m_color = plainColor(c);
-    const QColor bar = m_color.shifted(-5).toQColor();
+    const Color color = plainColor(c);
+    const QColor bar = color.shifted(-5).toQColor();
     const QColor title = TitleTextColor.toQColor();
 
     // The window colour is the frame's and the title bar's; the panels on the
@@ -516,12 +374,18 @@ void TFR_NOTE::ApplyColor(Color c)
     edTitle->setPalette(edit);
 
     QPalette bottom = pnBottom->palette();
-    bottom.setColor(QPalette::Window, m_color.toQColor());
+    bottom.setColor(QPalette::Window, color.toQColor());
     pnBottom->setPalette(bottom);
 
-    reEdit->setBackgroundColor(m_color.toQColor());
-    PaintGrip(m_color);
-    scheduleAutosave();
+    reEdit->setBackgroundColor(color.toQColor());
+    PaintGrip(color);
+    if (!m_showing)
+        m_doc->setColor(color);
+}
+
+Color TFR_NOTE::noteColor() const
+{
+    return m_doc->color();
 }
 
 void TFR_NOTE::PaintGrip(Color c)
@@ -529,12 +393,16 @@ void TFR_NOTE::PaintGrip(Color c)
     imSize->setPixmap(QPixmap::fromImage(NoteColors::gripImage(c)));
 }
 
-void TFR_NOTE::SetOpacity(int percent)
+void TFR_NOTE::setOpacity(int percent)
 {
-    m_opacity = percent;
     setAlpha(percent);
-    Q_EMIT opacityChanged(percent);
-    scheduleAutosave();
+    // The document tells the menu (opacityChanged).
+    m_doc->setOpacity(percent);
+}
+
+int TFR_NOTE::opacity() const
+{
+    return m_doc->opacity();
 }
 
 void TFR_NOTE::setAlpha(int percent)
@@ -554,7 +422,7 @@ int TFR_NOTE::opacityMenuValue(int percent)
 
 void TFR_NOTE::OpacityClick(QAction *item)
 {
-    SetOpacity(item->data().toInt());
+    setOpacity(item->data().toInt());
 }
 
 QString TFR_NOTE::title() const
@@ -567,7 +435,8 @@ void TFR_NOTE::setTitle(const QString &title)
     pnTitlePanel->setText(NoteFile::singleLine(title));
     // Pagers and window lists show it too.
     setWindowTitle(pnTitlePanel->text());
-    scheduleAutosave();
+    if (!m_showing)
+        m_doc->setTitle(title);
 }
 
 QPoint TFR_NOTE::menuPoint() const
@@ -605,16 +474,16 @@ void TFR_NOTE::CloseFading()
         return;
     }
     // Below 20 % the step would be 0 and the note would never go.
-    FadeStep = std::max(1, m_opacity / 20);
-    FadeLevel = m_opacity;
+    m_fadeStep = std::max(1, opacity() / 20);
+    m_fadeLevel = opacity();
     tmCloseTimer->start();
 }
 
 void TFR_NOTE::tmCloseTimerTimer()
 {
-    FadeLevel -= FadeStep;
-    if (FadeLevel > 0) {
-        setAlpha(FadeLevel);
+    m_fadeLevel -= m_fadeStep;
+    if (m_fadeLevel > 0) {
+        setAlpha(m_fadeLevel);
         return;
     }
     tmCloseTimer->stop();
@@ -761,11 +630,12 @@ void TFR_NOTE::closeEvent(QCloseEvent *event)
     reEdit->setFocus();
     tmCloseTimer->stop();
     try {
-        persist();
+        syncPlace();
+        m_doc->persist();
     } catch (const PaperletError &error) {
         // The text stays on screen rather than being lost with the window.
         event->ignore();
-        setAlpha(m_opacity);
+        setAlpha(opacity());
         Application::reportLater(error.message() + QStringLiteral("\nThe note stays open so that its text is not lost."));
         return;
     }
@@ -792,25 +662,27 @@ void TFR_NOTE::resizeEvent(QResizeEvent *event)
     geometryChanged(!event->spontaneous());
 }
 
+void TFR_NOTE::syncPlace()
+{
+    // A hidden window gets its move and resize events only when shown.
+    if (!isVisible())
+        m_doc->moveTo(geometry());
+}
+
 void TFR_NOTE::geometryChanged(bool ours)
 {
-    if (!isVisible() || !m_ready || m_loadFailed || Deleted)
+    if (m_showing || !m_doc)
         return;
-    if (ours) {
-        scheduleAutosave();
+    if (ours || !isVisible()) {
+        m_doc->moveTo(geometry());
         return;
     }
     // Where the window manager puts a window as it maps it (on the screen,
     // clear of its panels) is its placement, not the user's move: the file
     // keeps its own place until the user changes the note.
     if (!windowHandle() || !windowHandle()->isExposed()) {
-        m_savedGeometry = placeNow();
+        m_doc->placed(placeNow());
         return;
     }
-    // The window manager's moves count only where the window ends up: a busy
-    // one reports passing places while it settles hundreds of windows at
-    // start-up, and those must not rewrite the files. The autosave looks
-    // again when it runs.
-    if (!isPlaceSaved())
-        m_autosave.start();
+    m_doc->movedByWindowManager(placeNow());
 }

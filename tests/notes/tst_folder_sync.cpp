@@ -6,6 +6,7 @@
 #include "core/file_fingerprint.h"
 #include "core/note_file.h"
 #include "notes/note_collection.h"
+#include "notes/note_windows.h"
 #include "notes/notes_folder_sync.h"
 
 #include <QDir>
@@ -214,7 +215,7 @@ private Q_SLOTS:
         auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));
         note->show();
-        QSignalSpy forked(note, &TFR_NOTE::forkedFrom);
+        QSignalSpy forked(note->document(), &NoteDocument::forkedFrom);
 
         const QByteArray other = outside == Outside::SameSizeAndTime
             ? noteBytes(QStringLiteral("Mine"), QStringLiteral("first"), QRect(400, 300, 200, 180))
@@ -222,7 +223,7 @@ private Q_SLOTS:
         const auto writeTheirs = [&] { writeOutside(theirs, other, outside); };
         editorOf(*note)->setPlainText(QStringLiteral("typed here"));
         int looks = 0;
-        connect(note, &TFR_NOTE::aboutToReplaceFile, this, [&] {
+        connect(note->document(), &NoteDocument::aboutToReplaceFile, this, [&] {
             if (++looks == 1 && when == When::DuringTheWrite)
                 writeTheirs();
         });
@@ -235,7 +236,7 @@ private Q_SLOTS:
         QCOMPARE(looks, when == When::DuringTheWrite ? 2 : 1);
         QCOMPARE(forked.count(), 1);
         QCOMPARE(forked.first().first().toString(), QStringLiteral("1.pnf"));
-        QVERIFY(note->FileName != QStringLiteral("1.pnf"));
+        QVERIFY(note->fileName() != QStringLiteral("1.pnf"));
         QVERIFY(fileBytes(note->filePath()).contains("typed here"));
         QCOMPARE(noteFilesIn(scratch.form()).size(), 2);
     }
@@ -257,8 +258,8 @@ private Q_SLOTS:
         const QString path = scratch.form().NotesFolder() + QStringLiteral("title-only.pnf");
         const QByteArray bytes = noteBytes(QStringLiteral("Just a title"), QString());
         writeByRename(path, bytes);
-        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("title-only.pnf")), ResolveMs);
-        TFR_NOTE *note = NoteCollection::findOpen(QStringLiteral("title-only.pnf"));
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("title-only.pnf")), ResolveMs);
+        TFR_NOTE *note = shown(QStringLiteral("title-only.pnf"));
         QCOMPARE(note->title(), QStringLiteral("Just a title"));
         if (atExit)
             delete note;
@@ -303,7 +304,7 @@ private Q_SLOTS:
         note->LoadNote(QStringLiteral("1.pnf"));
         const QByteArray other = noteBytes(QStringLiteral("Note"), QStringLiteral("newer, from elsewhere"));
         writeInPlace(path, other);
-        note->Deleted = true;
+        note->markDeleted();
         delete note;
         QCOMPARE(fileBytes(path), other);
     }
@@ -355,24 +356,24 @@ private Q_SLOTS:
         QVERIFY(note);
         if (!typed) {
             // Shown as if just opened; nothing written.
-            QCOMPARE(note->FileName, QStringLiteral("1.pnf"));
+            QCOMPARE(note->fileName(), QStringLiteral("1.pnf"));
             QCOMPARE(note->title(), QStringLiteral("Theirs"));
             QCOMPARE(textOf(note), QStringLiteral("from elsewhere"));
-            QCOMPARE(note->Opacity(), 70);
+            QCOMPARE(note->opacity(), 70);
             QCOMPARE(note->noteColor(), Color::fromValue(0xFFCCCC));
             QCOMPARE(note->geometry(), place);
-            QVERIFY(!note->hasUnsavedChanges());
+            QVERIFY(!note->document()->hasUnsavedChanges());
             QCOMPARE(fileBytes(path), other);
             QCOMPARE(otherNotes(note).size(), 0);
             return;
         }
         // Both kept: the typed note in a file of its own, theirs beside it.
-        QVERIFY(note->FileName != QStringLiteral("1.pnf"));
+        QVERIFY(note->fileName() != QStringLiteral("1.pnf"));
         QCOMPARE(textOf(note), QStringLiteral("typed here"));
         QVERIFY(fileBytes(note->filePath()).contains("typed here"));
         QCOMPARE(fileBytes(path), other);
-        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("1.pnf")), ResolveMs);
-        TFR_NOTE *theirs = NoteCollection::findOpen(QStringLiteral("1.pnf"));
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("1.pnf")), ResolveMs);
+        TFR_NOTE *theirs = shown(QStringLiteral("1.pnf"));
         QCOMPARE(textOf(theirs), QStringLiteral("from elsewhere"));
         QVERIFY(theirs->isVisible());
         QCOMPARE(noteFilesIn(scratch.form()).size(), 2);
@@ -402,10 +403,10 @@ private Q_SLOTS:
         // A note that surely opens, after it: once it is open, the other has
         // been looked at too.
         writeByRename(folder + QStringLiteral("marker.pnf"), noteBytes(QStringLiteral("Marker"), QStringLiteral("m")));
-        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("marker.pnf")), ResolveMs);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("marker.pnf")), ResolveMs);
         if (opens)
-            QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(name), ResolveMs);
-        TFR_NOTE *note = NoteCollection::findOpen(name);
+            QTRY_VERIFY_WITH_TIMEOUT(shown(name), ResolveMs);
+        TFR_NOTE *note = shown(name);
         QCOMPARE(bool(note), opens);
         if (note) {
             QCOMPARE(note->title(), QStringLiteral("Arrived"));
@@ -437,14 +438,14 @@ private Q_SLOTS:
         writeInPlace(folder + QStringLiteral("late.pnf"), atStart);
         writeInPlace(folder + QStringLiteral("fine.pnf"), noteBytes(QStringLiteral("Fine"), QStringLiteral("f")));
         QVERIFY(startFollowing());
-        QVERIFY(NoteCollection::findOpen(QStringLiteral("fine.pnf")));
-        QVERIFY(!NoteCollection::findOpen(QStringLiteral("late.pnf")));
+        QVERIFY(shown(QStringLiteral("fine.pnf")));
+        QVERIFY(!shown(QStringLiteral("late.pnf")));
         QCOMPARE(fileBytes(folder + QStringLiteral("late.pnf")), atStart);
 
         writeOutside(folder + QStringLiteral("late.pnf"), noteBytes(QStringLiteral("Late"), QStringLiteral("complete now")),
                      completed);
-        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("late.pnf")), ResolveMs);
-        TFR_NOTE *late = NoteCollection::findOpen(QStringLiteral("late.pnf"));
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("late.pnf")), ResolveMs);
+        TFR_NOTE *late = shown(QStringLiteral("late.pnf"));
         QCOMPARE(textOf(late), QStringLiteral("complete now"));
         QVERIFY(late->isVisible());
     }
@@ -457,7 +458,7 @@ private Q_SLOTS:
         const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
         Followed mine = followMine(false);
         QVERIFY(mine.note);
-        QSignalSpy forked(mine.note.data(), &TFR_NOTE::forkedFrom);
+        QSignalSpy forked(mine.note->document(), &NoteDocument::forkedFrom);
         const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"));
         editorOf(*mine.note)->setPlainText(QStringLiteral("typed here"));
         writeInPlace(path, other.left(20));
@@ -465,11 +466,11 @@ private Q_SLOTS:
         QCOMPARE(forked.count(), 1);
         // The other side is tried at once (queued) and does not read yet.
         QCoreApplication::processEvents();
-        QVERIFY(!NoteCollection::findOpen(QStringLiteral("1.pnf")));
+        QVERIFY(!shown(QStringLiteral("1.pnf")));
 
         writeInPlace(path, other);
-        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("1.pnf")), ResolveMs);
-        QCOMPARE(textOf(NoteCollection::findOpen(QStringLiteral("1.pnf"))), QStringLiteral("from elsewhere"));
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("1.pnf")), ResolveMs);
+        QCOMPARE(textOf(shown(QStringLiteral("1.pnf"))), QStringLiteral("from elsewhere"));
         QCOMPARE(textOf(mine.note), QStringLiteral("typed here"));
     }
 
@@ -485,11 +486,11 @@ private Q_SLOTS:
         const QByteArray whole = noteBytes(QStringLiteral("Slow"), QStringLiteral("all of it"));
         writeInPlace(path, whole.left(20));
         QTRY_VERIFY_WITH_TIMEOUT(unreadable.count() >= 1, ResolveMs);
-        QVERIFY(!NoteCollection::findOpen(QStringLiteral("slow.pnf")));
+        QVERIFY(!shown(QStringLiteral("slow.pnf")));
         QCOMPARE(fileBytes(path), whole.left(20));
         writeInPlace(path, whole);
-        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("slow.pnf")), ResolveMs);
-        QCOMPARE(textOf(NoteCollection::findOpen(QStringLiteral("slow.pnf"))), QStringLiteral("all of it"));
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("slow.pnf")), ResolveMs);
+        QCOMPARE(textOf(shown(QStringLiteral("slow.pnf"))), QStringLiteral("all of it"));
     }
 
     void ownWritesAreNoOutsideChange()
@@ -499,22 +500,22 @@ private Q_SLOTS:
         QVERIFY(sync);
         QSignalSpy settled(sync, &NotesFolderSync::settled);
         TFR_NOTE *note = scratch.newNote();
-        QSignalSpy saved(note, &TFR_NOTE::saved);
+        QSignalSpy saved(note->document(), &NoteDocument::saved);
         QTest::keyClicks(editorOf(*note), QStringLiteral("typed"));
         QTRY_VERIFY_WITH_TIMEOUT(saved.count() == 1, ResolveMs);
-        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({note->FileName}), ResolveMs);
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({note->fileName()}), ResolveMs);
         // A reload would have emptied the undo history.
         QVERIFY(editorOf(*note)->document()->isUndoAvailable());
         QCOMPARE(otherNotes(note).size(), 0);
-        QCOMPARE(noteFilesIn(scratch.form()), QStringList{note->FileName});
+        QCOMPARE(noteFilesIn(scratch.form()), QStringList{note->fileName()});
 
         // A note closed before its first autosave is no new note either.
         TFR_NOTE *quick = scratch.newNote(QStringLiteral("quick"));
-        const QString quickName = quick->FileName;
+        const QString quickName = quick->fileName();
         quick->close();
         flushDeletes();
         QTRY_VERIFY_WITH_TIMEOUT(settled.contains({quickName}), ResolveMs);
-        QVERIFY(!NoteCollection::findOpen(quickName));
+        QVERIFY(!shown(quickName));
     }
 
     // A notes folder removed or renamed away and made again (a sync tool or
@@ -568,21 +569,21 @@ private Q_SLOTS:
         if (!typed) {
             // The note shows their version, in the same window when it
             // never went.
-            QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("1.pnf"))
-                                         && NoteCollection::findOpen(QStringLiteral("1.pnf"))->title()
+            QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("1.pnf"))
+                                         && shown(QStringLiteral("1.pnf"))->title()
                                                 == QStringLiteral("Theirs"),
                                      ResolveMs);
-            TFR_NOTE *shown = NoteCollection::findOpen(QStringLiteral("1.pnf"));
-            QCOMPARE(textOf(shown), QStringLiteral("from elsewhere"));
-            QVERIFY(shown->isVisible());
+            TFR_NOTE *window = shown(QStringLiteral("1.pnf"));
+            QCOMPARE(textOf(window), QStringLiteral("from elsewhere"));
+            QVERIFY(window->isVisible());
             if (atOnce)
-                QCOMPARE(shown, note.data());
+                QCOMPARE(window, note.data());
             QCOMPARE(fileBytes(path), other);
         }
         // And later arrivals in the new folder are seen too.
         writeByRename(folder + QStringLiteral("2.pnf"), noteBytes(QStringLiteral("Later"), QStringLiteral("l")));
-        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("2.pnf")), ResolveMs);
-        QCOMPARE(NoteCollection::findOpen(QStringLiteral("2.pnf"))->title(), QStringLiteral("Later"));
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("2.pnf")), ResolveMs);
+        QCOMPARE(shown(QStringLiteral("2.pnf"))->title(), QStringLiteral("Later"));
         if (how == Takeaway::RenameAway)
             QVERIFY(fileBytes(QDir::cleanPath(folder) + QStringLiteral(".old/1.pnf")).contains("first"));
     }
@@ -630,6 +631,12 @@ private Q_SLOTS:
     }
 
 private:
+    // The window showing the note stored as `name`, or null.
+    TFR_NOTE *shown(const QString &name) const
+    {
+        return NoteWindows::windowOf(m_scratch->form().noteCollection().note(name));
+    }
+
     struct Followed
     {
         NotesFolderSync *sync = nullptr;
@@ -642,7 +649,7 @@ private:
     {
         writeInPlace(m_scratch->form().NotesFolder() + QStringLiteral("1.pnf"),
                      noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
-        Followed mine{startFollowing(), NoteCollection::findOpen(QStringLiteral("1.pnf"))};
+        Followed mine{startFollowing(), shown(QStringLiteral("1.pnf"))};
         if (typed && mine.note)
             editorOf(*mine.note)->setPlainText(QStringLiteral("typed here"));
         return mine;

@@ -144,18 +144,18 @@ void TestNoteMenu::opacityTicksAndClicks()
     QFETCH(bool, menuMadeLater);
     TFR_NOTE *note = m_main->newNote();
     if (menuMadeLater) {
-        note->SetOpacity(percent);
+        note->setOpacity(percent);
         QVERIFY(!note->findChild<QMenu *>(QStringLiteral("pmSettings")));
     }
     MainFormOverScratch::menuOf(*note);
     if (!menuMadeLater)
-        note->SetOpacity(percent);
+        note->setOpacity(percent);
     const QList<QAction *> items = child<QActionGroup>(*note, "opacityGroup")->actions();
     for (QAction *item : items)
         QCOMPARE(item->isChecked(), item->objectName() == ticked);
 
     items[4]->trigger();   // 50 %
-    QCOMPARE(note->Opacity(), 50);
+    QCOMPARE(note->opacity(), 50);
     QCOMPARE(qRound(note->windowOpacity() * 255), 127);
     for (QAction *item : items)
         QCOMPARE(item->isChecked(), item->objectName() == QLatin1String("N50"));
@@ -215,7 +215,7 @@ void TestNoteMenu::deleteAnsweredNoThenYes()
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
     flushDeletes();
     QVERIFY(alive && alive->isVisible());
-    QVERIFY(!alive->Deleted);
+    QVERIFY(!alive->isDeleted());
     QVERIFY(QFile::exists(path));
 
     answerModal([](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });

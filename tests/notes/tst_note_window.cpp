@@ -119,7 +119,7 @@ private:
     {
         QStringList names;
         for (const TFR_NOTE *note : Application::instance()->formsOf<TFR_NOTE>())
-            names.append(note->FileName);
+            names.append(note->fileName());
         return names;
     }
 
@@ -147,7 +147,7 @@ private Q_SLOTS:
         m_main->DefaultColor = Color::fromValue(0x99FFFF);
         m_main->DefaultTitle = 0;
         TFR_NOTE *note = newNote();
-        QCOMPARE(note->Opacity(), 70);
+        QCOMPARE(note->opacity(), 70);
         QCOMPARE(alpha(note), 178);
         QCOMPARE(note->noteColor(), Color::fromValue(0x99FFFF));
         QCOMPARE(note->title(), QStringLiteral("New Note"));
@@ -156,8 +156,8 @@ private Q_SLOTS:
         const QPoint centre(screen.width() / 2 - 100, screen.height() / 2 - 100);
         QVERIFY(note->x() >= centre.x() - 29 && note->x() <= centre.x() + 10);
         QVERIFY(note->y() >= centre.y() - 29 && note->y() <= centre.y() + 10);
-        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9]+\\.pnf$")).match(note->FileName).hasMatch(),
-                 qPrintable(note->FileName));
+        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9]+\\.pnf$")).match(note->fileName()).hasMatch(),
+                 qPrintable(note->fileName()));
         // No file until there is something to keep.
         QVERIFY(!QFile::exists(note->filePath()));
     }
@@ -172,7 +172,7 @@ private Q_SLOTS:
     {
         TFR_NOTE *first = newNote();
         TFR_NOTE *second = newNote();
-        QVERIFY(first->FileName != second->FileName);
+        QVERIFY(first->fileName() != second->fileName());
         editorOf(*first)->setPlainText(QStringLiteral("one"));
         editorOf(*second)->setPlainText(QStringLiteral("two"));
         destroyNotes();
@@ -223,8 +223,8 @@ private Q_SLOTS:
         QFETCH(int, alpha);
         QFETCH(int, item);
         TFR_NOTE *note = newNote();
-        note->SetOpacity(percent);
-        QCOMPARE(note->Opacity(), percent);
+        note->setOpacity(percent);
+        QCOMPARE(note->opacity(), percent);
         QCOMPARE(::alpha(note), alpha);
         QCOMPARE(TFR_NOTE::opacityMenuValue(percent), item);
     }
@@ -401,11 +401,11 @@ private Q_SLOTS:
         QFETCH(int, opacity);
         QFETCH(int, step);
         TFR_NOTE *note = newNote();
-        note->SetOpacity(opacity);
+        note->setOpacity(opacity);
         note->show();
         QPointer<TFR_NOTE> alive(note);
         child<QToolButton>(*note, "sbClose")->click();
-        QCOMPARE(note->FadeStep, step);
+        QCOMPARE(note->fadeStep(), step);
         QVERIFY(child<QTimer>(*note, "tmCloseTimer")->isActive());
         QTRY_VERIFY_WITH_TIMEOUT(alive.isNull(), 5000);
     }
@@ -415,9 +415,9 @@ private Q_SLOTS:
         TFR_NOTE *note = newNote();
         note->show();
         note->CloseFading();
-        QTRY_VERIFY(note->FadeLevel < 80);
+        QTRY_VERIFY(note->fadeLevel() < 80);
         note->CloseFading();
-        QCOMPARE(note->FadeLevel, 100);
+        QCOMPARE(note->fadeLevel(), 100);
     }
 
     void hideAllClosesWithoutFading()
@@ -448,7 +448,8 @@ private Q_SLOTS:
         auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
         note->LoadNote(QStringLiteral("1.pnf"));
         editorOf(*note)->setPlainText(text);
-        note->Deleted = deleted;
+        if (deleted)
+            note->markDeleted();
         delete note;
         QCOMPARE(QFile::exists(notesFolder() + QStringLiteral("1.pnf")), stored);
     }
@@ -516,19 +517,19 @@ private Q_SLOTS:
         editorOf(*note)->setPlainText(QStringLiteral("milk\nbread"));
         note->setTitle(QStringLiteral("  Shopping"));
         note->ApplyColor(Color::fromValue(0xC0FFC0));
-        note->SetOpacity(25);
+        note->setOpacity(25);
         note->setGeometry(150, 120, 260, 180);
-        const QString name = note->FileName;
+        const QString name = note->fileName();
         delete note;
         const QByteArray first = fileBytes(notesFolder() + name);
 
         auto *back = Application::instance()->createForm<TFR_NOTE>(*m_main);
         back->LoadNote(name);
-        QCOMPARE(back->FileName, name);
+        QCOMPARE(back->fileName(), name);
         QCOMPARE(editorOf(*back)->toPlainText(), QStringLiteral("milk\nbread"));
         QCOMPARE(back->title(), QStringLiteral("  Shopping"));
         QCOMPARE(back->noteColor(), Color::fromValue(0xC0FFC0));
-        QCOMPARE(back->Opacity(), 25);
+        QCOMPARE(back->opacity(), 25);
         QCOMPARE(back->geometry(), QRect(150, 120, 260, 180));
         delete back;
         // Nothing changed: the second file is the first, byte for byte.
@@ -577,7 +578,7 @@ private Q_SLOTS:
         NoteFile::writeAtomically(path, broken);
         auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
         QVERIFY_THROWS_EXCEPTION(PaperletError, note->LoadNote(QStringLiteral("bad.pnf")));
-        QCOMPARE(note->FileName, QStringLiteral("bad.pnf"));
+        QCOMPARE(note->fileName(), QStringLiteral("bad.pnf"));
         QVERIFY(note->loadFailed());
         editorOf(*note)->setPlainText(QStringLiteral("typed into a window that never showed"));
         delete note;
@@ -595,7 +596,7 @@ private Q_SLOTS:
         QVERIFY(!note->close());
         QVERIFY(note->isVisible());
         QTRY_COMPARE(catcher.texts.size(), 1);
-        QVERIFY2(catcher.texts.first().contains(note->FileName), qPrintable(catcher.texts.first()));
+        QVERIFY2(catcher.texts.first().contains(note->fileName()), qPrintable(catcher.texts.first()));
         const QString path = note->filePath();
         QVERIFY(QDir(path).removeRecursively());
         QVERIFY(note->close());
@@ -608,8 +609,8 @@ private Q_SLOTS:
         editorOf(*blocked)->setPlainText(QStringLiteral("rescue me"));
         TFR_NOTE *fine = newNote();
         editorOf(*fine)->setPlainText(QStringLiteral("fine"));
-        const QString blockedName = blocked->FileName;
-        const QString fineName = fine->FileName;
+        const QString blockedName = blocked->fileName();
+        const QString fineName = fine->fileName();
         QVERIFY(QDir().mkpath(blocked->filePath()));
         const QString rescued = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
             + QStringLiteral("/Rescued notes/") + blockedName;
@@ -665,7 +666,7 @@ private Q_SLOTS:
     {
         TFR_NOTE *note = newNote();
         note->show();
-        QSignalSpy saved(note, &TFR_NOTE::saved);
+        QSignalSpy saved(note->document(), &NoteDocument::saved);
         QTest::keyClicks(editorOf(*note), QStringLiteral("typed"));
         QVERIFY(saved.wait(3000));
         const NoteRecord record = NoteFile::decode(fileBytes(note->filePath()));
@@ -713,7 +714,7 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(path), old);
 
         // At exit the text goes to a rescue copy elsewhere.
-        const QString rescued = RescueLog::folder() + note->FileName;
+        const QString rescued = RescueLog::folder() + note->fileName();
         QFile::remove(rescued);
         RescueLog::takeReport();
         delete note;
