@@ -99,7 +99,7 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
             registerIdeTheme();
         tbxSwitch->setTheme(QStringLiteral("Ide"));
         // 5. The notes folder.
-        EnsureNotesFolder();
+        ensureNotesFolder();
     } catch (...) {
         // The icon must not outlive a failed start.
         tiTray->hide();
@@ -121,7 +121,7 @@ void TFR_PLT_MAIN::LoadSettings()
     m_store.LoadSettings(*this);
 }
 
-void TFR_PLT_MAIN::SaveSettings()
+void TFR_PLT_MAIN::saveSettings()
 {
     m_store.SaveSettings(*this);
 }
@@ -234,7 +234,7 @@ void TFR_PLT_MAIN::mnShowAllNotesClick()
 
 void TFR_PLT_MAIN::ShowAllNotes()
 {
-    const QStringList names = NoteCollection::noteFiles(NotesFolder());
+    const QStringList names = NoteCollection::noteFiles(notesFolder());
     // Before the notes open, so that it follows their writes.
     if (!m_folderSync) {
         m_folderSync = new NotesFolderSync(*this, *m_notes, this);

@@ -34,9 +34,9 @@ public:
 
     const SettingsStore &store() const { return m_store; }
     void LoadSettings();
-    void SaveSettings() override;
-    QString NotesFolder() const override { return m_store.NotesFolder(); }
-    void EnsureNotesFolder() const override { m_store.EnsureNotesFolder(); }
+    void saveSettings() override;
+    QString notesFolder() const override { return m_store.NotesFolder(); }
+    void ensureNotesFolder() const override { m_store.EnsureNotesFolder(); }
     ProgramSettings &settings() override { return *this; }
     void makeNewNote() override { tiTrayDblClick(); }
     NoteCollection &noteCollection() override { return *m_notes; }

@@ -18,10 +18,10 @@ public:
 
     virtual ProgramSettings &settings() = 0;
     // Writes settings() to settings.ini; throws PaperletError on failure.
-    virtual void SaveSettings() = 0;
+    virtual void saveSettings() = 0;
     // The notes folder with a trailing separator.
-    virtual QString NotesFolder() const = 0;
-    virtual void EnsureNotesFolder() const = 0;
+    virtual QString notesFolder() const = 0;
+    virtual void ensureNotesFolder() const = 0;
     // A new note, made as a double-click on the tray icon makes it.
     virtual void makeNewNote() = 0;
     // Every note of the notes folder (the notes layer's; only named here).

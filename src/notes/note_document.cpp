@@ -58,7 +58,7 @@ void NoteDocument::setFileName(const QString &name)
 
 QString NoteDocument::freshFileName() const
 {
-    const QString folder = m_host.NotesFolder();
+    const QString folder = m_host.notesFolder();
     const auto taken = [this, &folder](const QString &name) {
         return QFileInfo::exists(folder + name) || m_names.isNameInUse(name, this);
     };
@@ -118,7 +118,7 @@ void NoteDocument::reload(const NoteRecord &record, const FileFingerprint &print
 
 QString NoteDocument::filePath() const
 {
-    return m_host.NotesFolder() + m_fileName;
+    return m_host.notesFolder() + m_fileName;
 }
 
 bool NoteDocument::hasText() const
@@ -211,7 +211,7 @@ NoteRecord NoteDocument::record() const
 void NoteDocument::writeFile(const QByteArray &bytes)
 {
     // A Notes folder removed behind our back comes back rather than losing the note.
-    m_host.EnsureNotesFolder();
+    m_host.ensureNotesFolder();
     keepOthersVersion();
     // Looked at again once our bytes are on the disk, right before they take
     // the name: a version written during the (slow) disk sync is kept too.

@@ -277,7 +277,7 @@ void TFR_NOTE::InitNewNote()
     resize(NewNoteSize, NewNoteSize);
     move(NotePlacement::newNotePosition(primaryScreenGeometry(), size(), ProgramRandom::shared()));
 
-    m_host.EnsureNotesFolder();
+    m_host.ensureNotesFolder();
     syncPlace();
     m_doc->startNew();
 }

@@ -31,8 +31,8 @@ std::optional<NoteRecord> noteIn(const FileFingerprint &print, const QByteArray 
 NotesFolderSync::NotesFolderSync(NoteHost &host, NoteCollection &notes, QObject *parent)
     : QObject(parent)
     , m_notes(notes)
-    , m_folder(QDir(host.NotesFolder()).absolutePath() + QLatin1Char('/'))
-    , m_watcher(host.NotesFolder())
+    , m_folder(QDir(host.notesFolder()).absolutePath() + QLatin1Char('/'))
+    , m_watcher(host.notesFolder())
 {
     connect(&m_watcher, &NotesFolderWatcher::fileSettled, this, &NotesFolderSync::fileSettled);
     const QList<NoteDocument *> all = m_notes.notes();

@@ -51,9 +51,9 @@ class StandInHost final : public NoteHost
 {
 public:
     ProgramSettings &settings() override { return m_settings; }
-    void SaveSettings() override { ++saves; }
-    QString NotesFolder() const override { return QString(); }
-    void EnsureNotesFolder() const override {}
+    void saveSettings() override { ++saves; }
+    QString notesFolder() const override { return QString(); }
+    void ensureNotesFolder() const override {}
     void makeNewNote() override {}
     NoteCollection &noteCollection() override { return m_notes; }
 

@@ -63,7 +63,7 @@ void writeInPlace(const QString &path, const QByteArray &bytes)
 
 QStringList noteFilesIn(const TFR_PLT_MAIN &form)
 {
-    return NoteCollection::noteFiles(form.NotesFolder());
+    return NoteCollection::noteFiles(form.notesFolder());
 }
 
 // A note's text without the line break that plain-text content ends with.
@@ -209,7 +209,7 @@ private Q_SLOTS:
         QFETCH(Outside, outside);
         QFETCH(When, when);
         MainFormOverScratch &scratch = *m_scratch;
-        const QString folder = scratch.form().NotesFolder();
+        const QString folder = scratch.form().notesFolder();
         const QString theirs = folder + QStringLiteral("1.pnf");
         writeInPlace(theirs, noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
         auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
@@ -255,7 +255,7 @@ private Q_SLOTS:
         QFETCH(bool, atExit);
         MainFormOverScratch &scratch = *m_scratch;
         QVERIFY(startFollowing());
-        const QString path = scratch.form().NotesFolder() + QStringLiteral("title-only.pnf");
+        const QString path = scratch.form().notesFolder() + QStringLiteral("title-only.pnf");
         const QByteArray bytes = noteBytes(QStringLiteral("Just a title"), QString());
         writeByRename(path, bytes);
         QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("title-only.pnf")), ResolveMs);
@@ -280,7 +280,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, typed);
         MainFormOverScratch &scratch = *m_scratch;
-        const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
+        const QString path = scratch.form().notesFolder() + QStringLiteral("1.pnf");
         writeInPlace(path, noteBytes(QStringLiteral("Gone"), QStringLiteral("text")));
         auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));
@@ -298,7 +298,7 @@ private Q_SLOTS:
     void deletingANoteLeavesAnotherVersion()
     {
         MainFormOverScratch &scratch = *m_scratch;
-        const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
+        const QString path = scratch.form().notesFolder() + QStringLiteral("1.pnf");
         writeInPlace(path, noteBytes(QStringLiteral("Note"), QStringLiteral("old")));
         auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));
@@ -326,7 +326,7 @@ private Q_SLOTS:
         QFETCH(Change, change);
         QFETCH(bool, typed);
         MainFormOverScratch &scratch = *m_scratch;
-        const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
+        const QString path = scratch.form().notesFolder() + QStringLiteral("1.pnf");
         Followed mine = followMine(typed);
         QVERIFY(mine.sync);
         QVERIFY(mine.note);
@@ -398,7 +398,7 @@ private Q_SLOTS:
         QFETCH(bool, opens);
         MainFormOverScratch &scratch = *m_scratch;
         QVERIFY(startFollowing());
-        const QString folder = scratch.form().NotesFolder();
+        const QString folder = scratch.form().notesFolder();
         writeByRename(folder + name, noteBytes(QStringLiteral("Arrived"), QStringLiteral("hello")));
         // A note that surely opens, after it: once it is open, the other has
         // been looked at too.
@@ -434,7 +434,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, atStart);
         QFETCH(Outside, completed);
         MainFormOverScratch &scratch = *m_scratch;
-        const QString folder = scratch.form().NotesFolder();
+        const QString folder = scratch.form().notesFolder();
         writeInPlace(folder + QStringLiteral("late.pnf"), atStart);
         writeInPlace(folder + QStringLiteral("fine.pnf"), noteBytes(QStringLiteral("Fine"), QStringLiteral("f")));
         QVERIFY(startFollowing());
@@ -455,7 +455,7 @@ private Q_SLOTS:
     void theOtherSideOfAConflictOpensWhenComplete()
     {
         MainFormOverScratch &scratch = *m_scratch;
-        const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
+        const QString path = scratch.form().notesFolder() + QStringLiteral("1.pnf");
         Followed mine = followMine(false);
         QVERIFY(mine.note);
         QSignalSpy forked(mine.note->document(), &NoteDocument::forkedFrom);
@@ -482,7 +482,7 @@ private Q_SLOTS:
         NotesFolderSync *sync = startFollowing();
         QVERIFY(sync);
         QSignalSpy unreadable(sync, &NotesFolderSync::unreadable);
-        const QString path = scratch.form().NotesFolder() + QStringLiteral("slow.pnf");
+        const QString path = scratch.form().notesFolder() + QStringLiteral("slow.pnf");
         const QByteArray whole = noteBytes(QStringLiteral("Slow"), QStringLiteral("all of it"));
         writeInPlace(path, whole.left(20));
         QTRY_VERIFY_WITH_TIMEOUT(unreadable.count() >= 1, ResolveMs);
@@ -537,7 +537,7 @@ private Q_SLOTS:
         QFETCH(Takeaway, how);
         QFETCH(bool, atOnce);
         QFETCH(bool, typed);
-        const QString folder = m_scratch->form().NotesFolder();
+        const QString folder = m_scratch->form().notesFolder();
         const QString path = folder + QStringLiteral("1.pnf");
         Followed mine = followMine(typed);
         QVERIFY(mine.sync);
@@ -647,7 +647,7 @@ private:
     // adds typing not saved yet.
     Followed followMine(bool typed)
     {
-        writeInPlace(m_scratch->form().NotesFolder() + QStringLiteral("1.pnf"),
+        writeInPlace(m_scratch->form().notesFolder() + QStringLiteral("1.pnf"),
                      noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
         Followed mine{startFollowing(), shown(QStringLiteral("1.pnf"))};
         if (typed && mine.note)

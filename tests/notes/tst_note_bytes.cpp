@@ -164,7 +164,7 @@ private Q_SLOTS:
                                 "\\viewkind4\\uc1\\pard\\f0\\fs20 milk\\par\r\n"
                                 "bread\\par\r\n"
                                 "}\r\n");
-        const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
+        const QString path = scratch.form().notesFolder() + QStringLiteral("1.pnf");
         NoteFile::writeAtomically(path, stored);
         auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));

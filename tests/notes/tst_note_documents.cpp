@@ -23,11 +23,11 @@ constexpr int ResolveMs = 5000;
 class ScratchHost final : public NoteHost
 {
 public:
-    ScratchHost() { QDir().mkpath(NotesFolder()); }
+    ScratchHost() { QDir().mkpath(notesFolder()); }
     ProgramSettings &settings() override { return m_settings; }
-    void SaveSettings() override {}
-    QString NotesFolder() const override { return m_dir.path() + QStringLiteral("/Notes/"); }
-    void EnsureNotesFolder() const override { QDir().mkpath(NotesFolder()); }
+    void saveSettings() override {}
+    QString notesFolder() const override { return m_dir.path() + QStringLiteral("/Notes/"); }
+    void ensureNotesFolder() const override { QDir().mkpath(notesFolder()); }
     void makeNewNote() override {}
     NoteCollection &noteCollection() override { return m_notes; }
 
@@ -241,7 +241,7 @@ private Q_SLOTS:
     }
 
 private:
-    QString path(const QString &name) const { return m_host->NotesFolder() + name; }
+    QString path(const QString &name) const { return m_host->notesFolder() + name; }
 
     std::unique_ptr<ScratchHost> m_host;
 };

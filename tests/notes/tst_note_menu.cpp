@@ -237,7 +237,7 @@ void TestNoteMenu::deletingUnsavedNoteLeavesNoFile()
     flushDeletes();
     QVERIFY(!alive);
     QVERIFY(!QFile::exists(path));
-    QVERIFY(QDir(m_main->form().NotesFolder()).entryList(QDir::Files).isEmpty());
+    QVERIFY(QDir(m_main->form().notesFolder()).entryList(QDir::Files).isEmpty());
 }
 
 void TestNoteMenu::closeIsImmediateAndKeepsFile()

@@ -88,7 +88,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_home;
     TFR_PLT_MAIN *m_main = nullptr;
 
-    QString notesFolder() const { return m_main->NotesFolder(); }
+    QString notesFolder() const { return m_main->notesFolder(); }
 
     TFR_NOTE *newNote()
     {
@@ -129,7 +129,7 @@ private Q_SLOTS:
         m_home = std::make_unique<QTemporaryDir>();
         m_main = Application::instance()->createForm<TFR_PLT_MAIN>(m_home->path());
         QDir(notesFolder()).removeRecursively();
-        m_main->EnsureNotesFolder();
+        m_main->ensureNotesFolder();
     }
 
     void cleanup()
@@ -687,7 +687,7 @@ private Q_SLOTS:
         // The program's folder, and so its Notes folder, on the small disk.
         delete m_main;
         m_main = Application::instance()->createForm<TFR_PLT_MAIN>(disk.path());
-        m_main->EnsureNotesFolder();
+        m_main->ensureNotesFolder();
         TFR_NOTE *note = newNote();
         note->show();
         editorOf(*note)->setPlainText(QStringLiteral("first words"));
