@@ -2,11 +2,11 @@
 // menu, driven with the keyboard and the mouse, and what they leave behind.
 
 #include "e2e_session.h"
+#include "e2e_window_manager.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -49,44 +49,6 @@ QString pixel(XWindow window, QPoint at)
          QStringLiteral("1x1+%1+%2").arg(at.x()).arg(at.y()), QStringLiteral("txt:-")});
     return QRegularExpression(QStringLiteral("#[0-9A-Fa-f]{6}")).match(out).captured(0).toUpper();
 }
-
-// openbox for the cases that need stacking and focus as a desktop has them;
-// stopped by its pid when the case ends.
-class WindowManager final
-{
-public:
-    WindowManager() { m_process.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")}); }
-    ~WindowManager()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-    WindowManager(const WindowManager &) = delete;
-    WindowManager &operator=(const WindowManager &) = delete;
-
-    // Up when the root window names a live check window that calls itself
-    // Openbox (a stale property of an earlier run names none).
-    bool waitUntilReady() const
-    {
-        return E2eSession::waitFor([this] {
-            if (m_process.state() != QProcess::Running)
-                return false;
-            const QString check =
-                E2eSession::run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-            const QString id = QRegularExpression(QStringLiteral("0x[0-9a-fA-F]+")).match(check).captured(0);
-            return !id.isEmpty()
-                && E2eSession::property(id.toULongLong(nullptr, 16), QStringLiteral("_NET_WM_NAME")).contains(QLatin1String("Openbox"));
-        });
-    }
-
-private:
-    QProcess m_process;
-};
 
 // The program's windows as the window manager stacks them, bottom first.
 QList<XWindow> stackingOrder()
@@ -214,7 +176,8 @@ void TestDialogs::aboutOpensFromTrayMenu()
 void TestDialogs::errorOverSettingsIsOnTopAndTakesTheKeys()
 {
     E2E_SESSION(session);
-    WindowManager wm;
+    // openbox, for stacking and focus as a desktop has them.
+    E2eWindowManager wm(E2eWindowManager::Openbox);
     QVERIFY2(wm.waitUntilReady(), "openbox did not come up");
     // A plain file where the autostart folder belongs: writing the entry fails.
     const QString autostart = QFileInfo(autostartEntry(session)).absolutePath();

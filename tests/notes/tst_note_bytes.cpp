@@ -1,6 +1,7 @@
 // The bytes a note file gets, as a table: what the notes of every kind were
 // written as before notes became documents, and still are.
 #include "note_test_fixture.h"
+#include "outside_writes.h"
 
 #include "core/note_file.h"
 
@@ -44,12 +45,6 @@ const QByteArray Moved = QByteArrayLiteral(
     "ZGVmZjBcZGVmbGFuZzEwMzN7XGZvbnR0Ymx7XGYwXGZuaWxcZmNoYXJzZXQwIFRhaG9tYTt9fQ0KXHZpZXdraW5kNFx1YzFccGFy"
     "ZFxmMFxmczIwIG1pbGtccGFyDQpicmVhZFxwYXINCn0NCg==");
 
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void typeInto(NoteEditor &editor, const QString &text)
 {

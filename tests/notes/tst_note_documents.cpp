@@ -1,5 +1,7 @@
 // Notes as documents, with no window at all: the collection, and the folder
 // sync's conflict, fork, reload and write-back cases against documents.
+#include "outside_writes.h"
+
 #include "core/note_file.h"
 #include "core/note_host.h"
 #include "notes/note_collection.h"
@@ -36,35 +38,6 @@ private:
     ProgramSettings m_settings;
     NoteCollection m_notes{*this};
 };
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray noteBytes(const QString &title, const QString &text, const QRect &bounds = QRect(100, 120, 200, 180),
-                     int opacity = 100, qint32 color = 0x99FFFF)
-{
-    NoteRecord record;
-    record.bounds = bounds;
-    record.opacity = opacity;
-    record.color = Color::fromValue(color);
-    record.title = title;
-    record.content = text;
-    return NoteFile::encode(record);
-}
-
-void writeByRename(const QString &path, const QByteArray &bytes)
-{
-    const QString temp = path + QStringLiteral(".tmp");
-    QFile file(temp);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-    file.close();
-    QFile::remove(path);
-    QVERIFY(QFile::rename(temp, path));
-}
 
 QString textOf(const NoteDocument *note)
 {
