@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 NoteCollection::NoteCollection(NoteHost &host, QObject *parent)
     : QObject(parent)
@@ -14,7 +15,16 @@ NoteCollection::NoteCollection(NoteHost &host, QObject *parent)
 {
 }
 
-NoteCollection::~NoteCollection() = default;
+NoteCollection::~NoteCollection()
+{
+    // Gone before the lists they would be taken out of.
+    const QList<NoteDocument *> notes = std::exchange(m_notes, {});
+    m_byName.clear();
+    for (NoteDocument *note : notes) {
+        disconnect(note, nullptr, this, nullptr);
+        delete note;
+    }
+}
 
 QStringList NoteCollection::noteFiles(const QString &folder)
 {
@@ -81,6 +91,8 @@ void NoteCollection::adopt(NoteDocument *note)
     connect(note, &NoteDocument::discarded, this, [this, note] { drop(note); });
     connect(note, &NoteDocument::removedElsewhere, this, [this, note] { drop(note); });
     connect(note, &NoteDocument::autosaveFailed, this, &NoteCollection::errorOccurred);
+    // A document its window let go (one that never loaded) leaves no trace.
+    connect(note, &QObject::destroyed, this, [this, note] { forget(note); });
     if (!note->fileName().isEmpty()) {
         m_byName.insert(note->fileName(), note);
         Q_EMIT noteAdded(note);
@@ -96,6 +108,17 @@ void NoteCollection::renamed(NoteDocument *note, const QString &previous)
         Q_EMIT noteAdded(note);
     else
         Q_EMIT noteChanged(note);
+}
+
+void NoteCollection::forget(const NoteDocument *note)
+{
+    m_notes.removeOne(const_cast<NoteDocument *>(note));
+    for (auto it = m_byName.begin(); it != m_byName.end();) {
+        if (it.value() == note)
+            it = m_byName.erase(it);
+        else
+            ++it;
+    }
 }
 
 void NoteCollection::drop(NoteDocument *note)

@@ -52,6 +52,8 @@ private:
     void adopt(NoteDocument *note);
     void renamed(NoteDocument *note, const QString &previous);
     void drop(NoteDocument *note);
+    // Takes a document that is being destroyed out of the lists.
+    void forget(const NoteDocument *note);
 
     NoteHost &m_host;
     QList<NoteDocument *> m_notes;              // children

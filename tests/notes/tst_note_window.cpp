@@ -6,6 +6,7 @@
 #include "core/note_colors.h"
 #include "notes/note_editor.h"
 #include "core/note_file.h"
+#include "notes/note_collection.h"
 #include "notes/note_window.h"
 #include "notes/rescue_log.h"
 #include "../common/find_child.h"
@@ -583,6 +584,11 @@ private Q_SLOTS:
         editorOf(*note)->setPlainText(QStringLiteral("typed into a window that never showed"));
         delete note;
         QCOMPARE(fileBytes(path), broken);
+        // Its document goes with it: the notes are only those that loaded.
+        flushDeletes();
+        for (const NoteDocument *left : m_main->noteCollection().notes())
+            QVERIFY(left->fileName() != QStringLiteral("bad.pnf"));
+        QVERIFY(!m_main->noteCollection().note(QStringLiteral("bad.pnf")));
     }
 
     void aFailedCloseKeepsTheNoteOpenAndSaysWhy()
