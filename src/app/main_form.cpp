@@ -10,6 +10,7 @@
 #include "framework/theme_registry.h"
 #include "notes/note_collection.h"
 #include "notes/note_window.h"
+#include "notes/note_windows.h"
 #include "notes/notes_folder_sync.h"
 #include "platform/status_notifier_tray.h"
 #include "platform/window_state.h"
@@ -71,9 +72,13 @@ void openOnce(TFR_PLT_MAIN &form)
 TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     : QWidget(nullptr)
     , m_store(homeFolder)
+    , m_notes(new NoteCollection(*this, this))
+    , m_noteWindows(new NoteWindows(*this, *m_notes, this))
 {
     FR_PLT_MAIN = this;
     GlobalGuard guard;
+    // A note without a window has no other place to say that it failed.
+    connect(m_notes, &NoteCollection::errorOccurred, this, &Application::reportLater);
 
     // 1. The form from its layout: tray icon with tip and menu, timers off.
     setWindowTitle(tr("Paperlet"));
@@ -110,7 +115,7 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
             registerIdeTheme();
         tbxSwitch->setTheme(QStringLiteral("Ide"));
         // 5. The notes folder.
-        EnsureNotesFolder();
+        ensureNotesFolder();
     } catch (...) {
         // The icon must not outlive a failed start.
         tiTray->hide();
@@ -132,7 +137,7 @@ void TFR_PLT_MAIN::LoadSettings()
     m_store.LoadSettings(*this);
 }
 
-void TFR_PLT_MAIN::SaveSettings()
+void TFR_PLT_MAIN::saveSettings()
 {
     m_store.SaveSettings(*this);
 }
@@ -251,19 +256,21 @@ void TFR_PLT_MAIN::mnShowAllNotesClick()
 
 void TFR_PLT_MAIN::ShowAllNotes()
 {
-    const QStringList names = NoteCollection::noteFiles(NotesFolder());
+    const QStringList names = NoteCollection::noteFiles(notesFolder());
     // Before the notes open, so that it follows their writes.
-    if (!m_folderSync)
-        m_folderSync = new NotesFolderSync(*this, this);
+    if (!m_folderSync) {
+        m_folderSync = new NotesFolderSync(*this, *m_notes, this);
+        connect(m_folderSync, &NotesFolderSync::failed, this, &Application::reportLater);
+    }
     if (names.isEmpty())
         showBalloon();
     else
-        NoteCollection::showAll(*this, names);
+        m_noteWindows->showAll(names);
 }
 
 void TFR_PLT_MAIN::mnHideAllNotesClick()
 {
-    NoteCollection::hideAll();
+    m_noteWindows->hideAll();
 }
 
 void TFR_PLT_MAIN::mnSettingsClick()

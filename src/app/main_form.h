@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class NoteCollection;
+class NoteWindows;
 class NotesFolderSync;
 class QAction;
 class QMenu;
@@ -33,11 +35,12 @@ public:
 
     const SettingsStore &store() const { return m_store; }
     void LoadSettings();
-    void SaveSettings() override;
-    QString NotesFolder() const override { return m_store.NotesFolder(); }
-    void EnsureNotesFolder() const override { m_store.EnsureNotesFolder(); }
+    void saveSettings() override;
+    QString notesFolder() const override { return m_store.NotesFolder(); }
+    void ensureNotesFolder() const override { m_store.EnsureNotesFolder(); }
     ProgramSettings &settings() override { return *this; }
     void makeNewNote() override { tiTrayDblClick(); }
+    NoteCollection &noteCollection() override { return *m_notes; }
 
     // Note collection. The first call also starts following the changes
     // that other programs make to the notes folder.
@@ -124,6 +127,8 @@ private:
     QString m_updateServer;
     // The balloon on screen, where this program draws it (a child window).
     QPointer<QWidget> m_balloon;
+    NoteCollection *m_notes = nullptr;          // a child: every note's document
+    NoteWindows *m_noteWindows = nullptr;       // a child: the notes' windows
     NotesFolderSync *m_folderSync = nullptr;   // a child
 };
 

@@ -4,22 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-QByteArray hashOf(const QByteArray &bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
-}
-
-} // namespace
-
-FileFingerprint FileFingerprint::of(const QString &path, const QByteArray &bytes)
+FileFingerprint FileFingerprint::of(const QByteArray &bytes)
 {
     FileFingerprint print;
     print.m_exists = true;
     print.m_size = bytes.size();
-    print.m_modified = QFileInfo(path).lastModified();
-    print.m_hash = hashOf(bytes);
+    print.m_hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
     return print;
 }
 
@@ -33,7 +23,7 @@ FileFingerprint FileFingerprint::read(const QString &path, QByteArray *bytes)
         return {};
     if (bytes)
         *bytes = content;
-    return of(path, content);
+    return of(content);
 }
 
 bool FileFingerprint::sameContent(const FileFingerprint &other) const
@@ -48,10 +38,6 @@ bool FileFingerprint::matchesFile(const QString &path) const
     const QFileInfo info(path);
     if (!info.exists() || !m_exists)
         return info.exists() == m_exists;
-    if (info.size() == m_size && info.lastModified() == m_modified)
-        return true;
-    // Another size is another version: a large file need not be read for that.
-    if (info.size() != m_size)
-        return false;
-    return sameContent(read(path));
+    // A different size needs no reading; the same size proves nothing.
+    return info.size() == m_size && sameContent(read(path));
 }

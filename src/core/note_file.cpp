@@ -211,9 +211,9 @@ QRect fitToScreen(const QRect &stored, const QSize &screen)
     return QRect(l, t, w, h);
 }
 
-void writeAtomically(const QString &path, const QByteArray &bytes)
+bool writeAtomically(const QString &path, const QByteArray &bytes, const std::function<bool()> &stillOurs)
 {
-    replaceFile(path, bytes, QCoreApplication::translate("NoteFile", "Cannot write the note file \"%1\": %2"));
+    return replaceFile(path, bytes, QCoreApplication::translate("NoteFile", "Cannot write the note file \"%1\": %2"), stillOurs);
 }
 
 QByteArray readAll(const QString &path)

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What a note file holds, apart from the window that shows it.
 struct NoteRecord
 {
@@ -56,7 +58,9 @@ QRect fitToScreen(const QRect &stored, const QSize &screen);
 
 // Replaces `path` in one step (temporary file beside it, then rename), so that
 // a crash or a full disk never leaves a truncated file. Throws PaperletError.
-void writeAtomically(const QString &path, const QByteArray &bytes);
+// With `stillOurs`, leaves the file alone and returns false when it says no
+// right before the rename (see replaceFile).
+bool writeAtomically(const QString &path, const QByteArray &bytes, const std::function<bool()> &stillOurs = {});
 // Reads a whole file; throws PaperletError.
 QByteArray readAll(const QString &path);
 

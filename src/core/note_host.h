@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class NoteCollection;
+
 // What the notes and the dialogs need of the program's shell: the defaults
 // for new notes and the other program settings, the notes folder, and "make
 // a new note". The main form implements it and hands itself to each window
@@ -16,12 +18,14 @@ public:
 
     virtual ProgramSettings &settings() = 0;
     // Writes settings() to settings.ini; throws PaperletError on failure.
-    virtual void SaveSettings() = 0;
+    virtual void saveSettings() = 0;
     // The notes folder with a trailing separator.
-    virtual QString NotesFolder() const = 0;
-    virtual void EnsureNotesFolder() const = 0;
+    virtual QString notesFolder() const = 0;
+    virtual void ensureNotesFolder() const = 0;
     // A new note, made as a double-click on the tray icon makes it.
     virtual void makeNewNote() = 0;
+    // Every note of the notes folder (the notes layer's; only named here).
+    virtual NoteCollection &noteCollection() = 0;
 
 protected:
     NoteHost() = default;

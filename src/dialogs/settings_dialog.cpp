@@ -290,7 +290,7 @@ void TFR_SETTINGS::btOKClick()
     main.DefaultFontColor = m_fontColor;
     main.DefaultFontStyle = FontStyle::bitsOf(font);
     main.CheckForUpdates = cbCheckUpdates->isChecked();
-    m_host.SaveSettings();
+    m_host.saveSettings();
     accept();
 }
 

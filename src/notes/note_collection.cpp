@@ -2,8 +2,6 @@
 
 #include "core/error.h"
 #include "core/note_naming.h"
-#include "framework/application.h"
-#include "notes/note_window.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -11,10 +9,26 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
-namespace NoteCollection {
+NoteCollection::NoteCollection(NoteHost &host, QObject *parent)
+    : QObject(parent)
+    , m_host(host)
+{
+}
 
-QStringList noteFiles(const QString &folder)
+NoteCollection::~NoteCollection()
+{
+    // Gone before the lists they would be taken out of.
+    const QList<NoteDocument *> notes = std::exchange(m_notes, {});
+    m_byName.clear();
+    for (NoteDocument *note : notes) {
+        disconnect(note, nullptr, this, nullptr);
+        delete note;
+    }
+}
+
+QStringList NoteCollection::noteFiles(const QString &folder)
 {
     const QDir dir(folder);
     if (!dir.exists() || !dir.isReadable())
@@ -33,48 +47,91 @@ QStringList noteFiles(const QString &folder)
     return names;
 }
 
-TFR_NOTE *findOpen(const QString &fileName)
+QList<NoteDocument *> NoteCollection::notes() const
 {
-    const auto notes = Application::instance()->formsOf<TFR_NOTE>();
-    const auto it = std::find_if(notes.begin(), notes.end(),
-                                 [&fileName](const TFR_NOTE *note) { return note->FileName == fileName; });
-    return it == notes.end() ? nullptr : *it;
+    return m_notes;
 }
 
-TFR_NOTE *open(NoteHost &host, const QString &fileName)
+NoteDocument *NoteCollection::note(const QString &fileName) const
 {
-    auto *note = Application::instance()->createForm<TFR_NOTE>(host);
-    try {
-        note->LoadNote(fileName);
-    } catch (const PaperletError &) {
-        // The window that failed never writes or removes the file.
-        delete note;
-        return nullptr;
-    }
-    note->show();
+    return m_byName.value(fileName);
+}
+
+bool NoteCollection::isNameInUse(const QString &name, const NoteDocument *except) const
+{
+    const NoteDocument *owner = m_byName.value(name);
+    return owner && owner != except;
+}
+
+NoteDocument *NoteCollection::create()
+{
+    auto *note = new NoteDocument(m_host, *this, this);
+    adopt(note);
     return note;
 }
 
-void showAll(NoteHost &host, const QStringList &names)
+NoteDocument *NoteCollection::load(const QString &fileName)
 {
-    for (const QString &name : names) {
-        if (TFR_NOTE *open = findOpen(name)) {
-            open->showNormal();
-            open->raise();
-            continue;
-        }
-        // One damaged file must not hide the notes after it.
-        open(host, name);
+    // Joins only once read: a note that does not load is nobody's, and its
+    // file is left alone.
+    auto note = std::make_unique<NoteDocument>(m_host, *this, this);
+    try {
+        note->load(fileName);
+    } catch (const PaperletError &) {
+        return nullptr;
+    }
+    adopt(note.get());
+    return note.release();
+}
+
+void NoteCollection::adopt(NoteDocument *note)
+{
+    m_notes.append(note);
+    connect(note, &NoteDocument::fileNameChanged, this, [this, note](const QString &previous) { renamed(note, previous); });
+    connect(note, &NoteDocument::saved, this, [this, note] { Q_EMIT noteChanged(note); });
+    connect(note, &NoteDocument::reloaded, this, [this, note] { Q_EMIT noteChanged(note); });
+    connect(note, &NoteDocument::discarded, this, [this, note] { drop(note); });
+    connect(note, &NoteDocument::removedElsewhere, this, [this, note] { drop(note); });
+    connect(note, &NoteDocument::autosaveFailed, this, &NoteCollection::errorOccurred);
+    // A document its window let go (one that never loaded) leaves no trace.
+    connect(note, &QObject::destroyed, this, [this, note] { forget(note); });
+    if (!note->fileName().isEmpty()) {
+        m_byName.insert(note->fileName(), note);
+        Q_EMIT noteAdded(note);
     }
 }
 
-void hideAll()
+void NoteCollection::renamed(NoteDocument *note, const QString &previous)
 {
-    const auto notes = Application::instance()->formsOf<TFR_NOTE>();
-    for (TFR_NOTE *note : notes) {
-        note->FadeOnClose = false;
-        note->close();
+    if (m_byName.value(previous) == note)
+        m_byName.remove(previous);
+    m_byName.insert(note->fileName(), note);
+    if (previous.isEmpty())
+        Q_EMIT noteAdded(note);
+    else
+        Q_EMIT noteChanged(note);
+}
+
+void NoteCollection::forget(const NoteDocument *note)
+{
+    m_notes.removeOne(const_cast<NoteDocument *>(note));
+    for (auto it = m_byName.begin(); it != m_byName.end();) {
+        if (it.value() == note)
+            it = m_byName.erase(it);
+        else
+            ++it;
     }
 }
 
-} // namespace NoteCollection
+void NoteCollection::drop(NoteDocument *note)
+{
+    if (!m_notes.removeOne(note))
+        return;
+    const QString name = note->fileName();
+    if (m_byName.value(name) == note)
+        m_byName.remove(name);
+    // Its window may still be closing around it.
+    note->deleteLater();
+    if (!name.isEmpty())
+        Q_EMIT noteRemoved(name);
+}

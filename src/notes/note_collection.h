@@ -1,33 +1,61 @@
 #pragma once
 
+#include "notes/note_document.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 class NoteHost;
-class TFR_NOTE;
 
-// The open notes are the application's TFR_NOTE forms, each known by its
-// FileName; the stored ones are the "*.pnf" files of the Notes folder.
-namespace NoteCollection {
+// Every note of a notes folder, as documents keyed by file name, whether or
+// not a window shows them: after Hide All the documents are still here.
+// Windows are the views' business (NoteWindows); the folder sync talks to
+// this collection only.
+class NoteCollection final : public QObject, public NoteNames
+{
+    Q_OBJECT
+public:
+    explicit NoteCollection(NoteHost &host, QObject *parent = nullptr);
+    ~NoteCollection() override;
 
-// The note files of `folder` (hidden ones excepted) in ascending,
-// case-insensitive, locale-aware name order. Throws PaperletError when the
-// folder cannot be read.
-QStringList noteFiles(const QString &folder);
+    // The note files of `folder` (hidden ones excepted) in ascending,
+    // case-insensitive, locale-aware name order. Throws PaperletError when the
+    // folder cannot be read.
+    static QStringList noteFiles(const QString &folder);
 
-// The open note stored under `fileName` (exact comparison), or null.
-TFR_NOTE *findOpen(const QString &fileName);
+    // All notes, in the order they came.
+    QList<NoteDocument *> notes() const;
+    // The note stored under `fileName` (exact comparison), or null.
+    NoteDocument *note(const QString &fileName) const;
+    bool isNameInUse(const QString &name, const NoteDocument *except) const override;
 
-// Opens the stored note `fileName` (bare name) of `host`'s notes folder and
-// shows it; null when its file cannot be loaded (the file is left alone).
-TFR_NOTE *open(NoteHost &host, const QString &fileName);
+    // A note with no file yet; it joins the named notes once its window
+    // names it (a new note) or loads it.
+    NoteDocument *create();
+    // Reads the stored note `fileName` (bare name) into a new document;
+    // null when its file does not load (the file is left alone).
+    NoteDocument *load(const QString &fileName);
 
-// Brings forward the open notes of `names` (bare file names, in order) and
-// opens the others. A file that cannot be loaded is skipped silently and its
-// file left alone.
-void showAll(NoteHost &host, const QStringList &names);
+Q_SIGNALS:
+    void noteAdded(NoteDocument *note);
+    // The note was deleted, emptied or removed elsewhere; its document goes.
+    void noteRemoved(const QString &fileName);
+    // Written, reloaded from another program's version, or renamed.
+    void noteChanged(NoteDocument *note);
+    // An autosave failed (once per failing stretch of a note).
+    void errorOccurred(const QString &message);
 
-// Closes every note at once, without fading; each writes or removes its file.
-void hideAll();
+private:
+    void adopt(NoteDocument *note);
+    void renamed(NoteDocument *note, const QString &previous);
+    void drop(NoteDocument *note);
+    // Takes a document that is being destroyed out of the lists.
+    void forget(const NoteDocument *note);
 
-} // namespace NoteCollection
+    NoteHost &m_host;
+    QList<NoteDocument *> m_notes;              // children
+    QHash<QString, NoteDocument *> m_byName;    // the named ones
+};

@@ -254,6 +254,15 @@ void NoteEditor::setDefaultFormat(const QFont &font, const QColor &color)
     mergeCurrentCharFormat(format);
 }
 
+void NoteEditor::bindDocument(QTextDocument *document)
+{
+    // The document keeps its own font for what its runs leave unset: that
+    // is what its file says.
+    const QFont font = document->defaultFont();
+    setDocument(document);
+    document->setDefaultFont(font);
+}
+
 int NoteEditor::textLength() const
 {
     return document()->characterCount() - 1;

@@ -40,6 +40,9 @@ public:
     // The format of text typed where no other format applies: face, size,
     // style (bold, italic, underline, strikeout) and colour of a new note.
     void setDefaultFormat(const QFont &font, const QColor &color);
+    // Shows and edits `document` (a note's, which the editor does not own)
+    // in place of its own.
+    void bindDocument(QTextDocument *document);
 
     // Characters in the text, a paragraph break counting as one.
     int textLength() const;

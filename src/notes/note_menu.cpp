@@ -61,7 +61,7 @@ NoteMenu::NoteMenu(TFR_NOTE &note, NoteEditor &editor, NoteHost &host)
     }
     connect(opacityGroup, &QActionGroup::triggered, this, &NoteMenu::opacityPicked);
     connect(&note, &TFR_NOTE::opacityChanged, this, &NoteMenu::tickOpacity);
-    tickOpacity(note.Opacity());
+    tickOpacity(note.opacity());
     pmSettings->addSeparator();
 
     tbDelete = pmSettings->addItem(tr("Delete"), EditorImages::Delete);
@@ -125,7 +125,7 @@ void NoteMenu::mnDeleteNoteClick()
                                        &m_note);
     if (answer != QMessageBox::Yes)
         return;
-    m_note.Deleted = true;
+    m_note.markDeleted();
     m_note.close();
 }
 

@@ -11,11 +11,11 @@
 #include "framework/font_style.h"
 #include "framework/system_metrics.h"
 #include "framework/tbx_types.h"
+#include "notes/note_collection.h"
 #include "notes/note_discard.h"
 #include "notes/note_editor.h"
 #include "notes/note_keys.h"
 #include "notes/note_menu.h"
-#include "notes/oversized_note.h"
 #include "notes/note_state_control.h"
 #include "notes/rescue_log.h"
 #include "platform/window_state.h"
@@ -33,6 +33,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -125,14 +126,24 @@ QList<QRect> monitorGeometries()
 } // namespace
 
 TFR_NOTE::TFR_NOTE(NoteHost &host, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::Tool), m_host(host)
+    : TFR_NOTE(host, *host.noteCollection().create(), parent)
+{
+}
+
+TFR_NOTE::TFR_NOTE(NoteHost &host, NoteDocument &document, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::Tool), m_host(host), m_doc(&document)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setMinimumSize(MinSize, MinSize);
     setFont(QFont(FontFace, 8));
     buildGui();
+    m_doc->setView(this);
+    reEdit->bindDocument(m_doc->text());
     m_states = new NoteStateControl(*this, {pnBar, pnTitlePanel, edTitle, reEdit, pnBottom, MinSize});
-    connect(m_states, &NoteStateControl::changed, this, guarded(this, &TFR_NOTE::scheduleAutosave));
+    connect(m_states, &NoteStateControl::changed, this, [this] {
+        if (!m_showing)
+            m_doc->setNoteState(m_states->state());
+    });
     m_keys = new NoteKeys(*this, *m_states);
     connect(m_keys, &NoteKeys::menuRequested, this, guarded(this, &TFR_NOTE::sbPopupClick));
     connect(m_keys, &NoteKeys::titleEditRequested, this, guarded(this, &TFR_NOTE::pnTitlePanelDblClick));
@@ -145,24 +156,41 @@ TFR_NOTE::TFR_NOTE(NoteHost &host, QWidget *parent)
     tmCloseTimer->setObjectName(QStringLiteral("tmCloseTimer"));
     tmCloseTimer->setInterval(FadeIntervalMs);
     connect(tmCloseTimer, &QTimer::timeout, this, guarded(this, &TFR_NOTE::tmCloseTimerTimer));
-    // Debounced: idle notes cause no wake-ups at all.
-    m_autosave.setSingleShot(true);
-    m_autosave.setInterval(AutosaveDelayMs);
-    connect(&m_autosave, &QTimer::timeout, this, guarded(this, &TFR_NOTE::autosave));
-    connect(reEdit->document(), &QTextDocument::contentsChanged, this, guarded(this, &TFR_NOTE::scheduleAutosave));
+    connect(m_doc, &NoteDocument::reloaded, this, guarded(this, &TFR_NOTE::showDocument));
+    connect(m_doc, &NoteDocument::opacityChanged, this, &TFR_NOTE::opacityChanged);
+    connect(m_doc, &NoteDocument::removedElsewhere, this, [this] {
+        // Removed on purpose (here or on another computer): it closes at once.
+        FadeOnClose = false;
+        close();
+    });
 
-    ApplyColor(DesignColor);
-    SetOpacity(100);
+    if (m_doc->isReady()) {
+        // A note opened again: it shows where and as it was.
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        showDocument();
+    } else {
+        ApplyColor(DesignColor);
+        setOpacity(100);
+    }
 }
 
 TFR_NOTE::~TFR_NOTE()
 {
+    if (!m_doc)
+        return;
+    m_doc->setView(nullptr);
+    if (!m_doc->isReady() && !m_doc->isDeleted()) {
+        // Never became a note (its file did not load): nothing to keep.
+        m_doc->deleteLater();
+        return;
+    }
     if (m_persisted)
         return;
     try {
-        persist();
+        syncPlace();
+        m_doc->persist();
     } catch (const PaperletError &error) {
-        rescue(error.message());
+        m_doc->rescue(error.message());
     }
 }
 
@@ -243,7 +271,7 @@ void TFR_NOTE::buildBottomBar()
 void TFR_NOTE::InitNewNote()
 {
     const ProgramSettings &settings = m_host.settings();
-    SetOpacity(settings.DefaultOpacity);
+    setOpacity(settings.DefaultOpacity);
     ApplyColor(settings.DefaultColor);
     reEdit->setDefaultFormat(FontStyle::fromSettings(settings), plainColor(settings.DefaultFontColor).toQColor());
 
@@ -255,168 +283,71 @@ void TFR_NOTE::InitNewNote()
     resize(NewNoteSize, NewNoteSize);
     move(NotePlacement::newNotePosition(primaryScreenGeometry(), size(), ProgramRandom::shared()));
 
-    m_host.EnsureNotesFolder();
-    FileName = freshFileName(now);
-    m_fingerprint = FileFingerprint();
-    m_loadFailed = false;
-    m_ready = true;
-}
-
-QString TFR_NOTE::freshFileName(const QDateTime &moment) const
-{
-    const QString folder = m_host.NotesFolder();
-    const auto taken = [this, &folder](const QString &name) {
-        if (QFileInfo::exists(folder + name))
-            return true;
-        const auto notes = Application::instance()->formsOf<TFR_NOTE>();
-        return std::any_of(notes.begin(), notes.end(),
-                           [this, &name](const TFR_NOTE *note) { return note != this && note->FileName == name; });
-    };
-    return NoteNaming::uniqueFileName(NoteNaming::fileNameFor(moment, QLocale()), taken);
+    m_host.ensureNotesFolder();
+    syncPlace();
+    m_doc->startNew();
 }
 
 void TFR_NOTE::LoadNote(const QString &fileName)
 {
-    FileName = fileName;
-    // Until the whole file is read, this window must never touch the file.
-    m_loadFailed = true;
-    m_ready = false;
-    const QString path = filePath();
-    NoteRecord record;
-    FileFingerprint print;
-    try {
-        const QByteArray bytes = NoteLimits::readFile(path);
-        print = FileFingerprint::of(path, bytes);
-        record = NoteFile::decode(bytes);
-    } catch (const NoteTooLarge &large) {
-        setAttribute(Qt::WA_ShowWithoutActivating);
-        showTooLarge(large);
-        return;
-    } catch (const PaperletError &error) {
-        throw PaperletError(tr("Cannot load the note file \"%1\": %2")
-                                .arg(QDir::toNativeSeparators(path), error.message()));
-    }
+    m_doc->load(fileName);
     // Stored notes open in numbers at start-up; none of them should take the focus.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    m_loadFailed = false;
-    reloadFrom(record, print);
 }
 
-void TFR_NOTE::reloadFrom(const NoteRecord &record, const FileFingerprint &print)
+void TFR_NOTE::showDocument()
 {
-    m_autosave.stop();
-    try {
-        OversizedNote::checkText(record);
-    } catch (const NoteTooLarge &large) {
-        showTooLarge(large);
-        return;
-    }
-    m_loadFailed = false;
-    reEdit->setReadOnly(false);
-    applyRecord(record);
-    m_fingerprint = print;
-    m_lastWritten.clear();
-}
-
-void TFR_NOTE::applyRecord(const NoteRecord &record)
-{
-    // What the file says is no change to save.
-    m_ready = false;
-    ApplyColor(record.color);
-    setTitle(record.title);
-    setGeometry(NotePlacement::restoredBounds(record.bounds, monitorGeometries()));
-    m_states->setState(record.state);
-    SetOpacity(record.opacity);
-    Rtf::load(*reEdit->document(), record.content);
-    reEdit->document()->clearUndoRedoStacks();
-    m_savedGeometry = frameGeometry();
-    m_dirty = false;
-    m_ready = true;
-}
-
-void TFR_NOTE::showTooLarge(const NoteTooLarge &large)
-{
-    // Shown, but like a note that failed to load it never writes or removes
-    // its file.
-    m_loadFailed = true;
-    m_fingerprint = FileFingerprint();
-    m_lastWritten.clear();
-    const QRect screen = primaryScreenGeometry();
-    const QRect centred(screen.center() - QPoint(NewNoteSize / 2, NewNoteSize / 2), QSize(NewNoteSize, NewNoteSize));
-    applyRecord(OversizedNote::placeholder(large, filePath(), centred));
-    reEdit->setReadOnly(true);
-}
-
-bool TFR_NOTE::hasUnsavedChanges() const
-{
-    return !m_loadFailed && (m_dirty || !isPlaceSaved());
-}
-
-void TFR_NOTE::fileRemovedElsewhere()
-{
-    if (Deleted)
-        return;
-    if (hasUnsavedChanges() && hasText()) {
-        SaveNote();
-        return;
-    }
-    // Removed on purpose (here or on another computer): it stays removed.
-    m_removedElsewhere = true;
-    m_autosave.stop();
-    FadeOnClose = false;
-    close();
+    // What the document says is no change to it.
+    m_showing = true;
+    ApplyColor(m_doc->color());
+    setTitle(m_doc->title());
+    setGeometry(NotePlacement::restoredBounds(m_doc->bounds(), monitorGeometries()));
+    m_states->setState(m_doc->noteState());
+    // A note too large to open says so and takes no typing.
+    if (m_doc->isTooLarge())
+        reEdit->setReadOnly(true);
+    setAlpha(m_doc->opacity());
+    m_showing = false;
+    Q_EMIT opacityChanged(m_doc->opacity());
+    // Where it really is now is what the file says.
+    m_doc->placed(m_states->storedBounds(placeNow()));
 }
 
 QRect TFR_NOTE::placeNow() const
 {
-    QRect place = frameGeometry();
+    // A frameless window's outer size is its own size. Qt's frame margins
+    // are not asked: under some window managers they go stale (negative,
+    // from a frame measured before it was sized), which made untouched notes
+    // 1 by 1 pixels.
+    QRect place = geometry();
     if (const std::optional<QPoint> corner = WindowState::screenPosition(this))
         place.moveTopLeft(*corner);
     return place;
 }
 
+QString TFR_NOTE::fileName() const
+{
+    return m_doc->fileName();
+}
+
 QString TFR_NOTE::filePath() const
 {
-    return m_host.NotesFolder() + FileName;
+    return m_doc->filePath();
 }
 
-NoteRecord TFR_NOTE::currentRecord() const
+bool TFR_NOTE::loadFailed() const
 {
-    NoteRecord record;
-    record.bounds = m_states->storedBounds(placeNow());
-    record.state = m_states->state();
-    record.opacity = m_opacity;
-    record.color = m_color;
-    record.title = title();
-    record.content = QString::fromLatin1(Rtf::save(*reEdit->document()));
-    return record;
+    return m_doc->loadFailed();
 }
 
-void TFR_NOTE::writeFile(const QByteArray &bytes)
+void TFR_NOTE::markDeleted()
 {
-    // A Notes folder removed behind our back comes back rather than losing the note.
-    m_host.EnsureNotesFolder();
-    keepOthersVersion();
-    NoteFile::writeAtomically(filePath(), bytes);
-    m_fingerprint = FileFingerprint::of(filePath(), bytes);
-    m_lastWritten = bytes;
-    m_savedGeometry = placeNow();
-    m_dirty = false;
-    Q_EMIT saved();
+    m_doc->markDeleted();
 }
 
-void TFR_NOTE::keepOthersVersion()
+bool TFR_NOTE::isDeleted() const
 {
-    const QString path = filePath();
-    // A file removed elsewhere while this note changed is written back;
-    // something other than a file in its place is no version of it.
-    if (!QFileInfo(path).isFile() || m_fingerprint.matchesFile(path))
-        return;
-    const QString theirs = FileName;
-    FileName = freshFileName(QDateTime::currentDateTime());
-    m_fingerprint = FileFingerprint();
-    m_lastWritten.clear();
-    Q_EMIT forkedFrom(theirs);
+    return m_doc->isDeleted();
 }
 
 void TFR_NOTE::SaveNote()
@@ -424,82 +355,19 @@ void TFR_NOTE::SaveNote()
     // Positions left of or above the primary display are not kept.
     if (x() < 0 || y() < 0)
         move(std::max(0, x()), std::max(0, y()));
-    m_autosave.stop();
-    writeFile(NoteFile::encode(currentRecord()));
+    syncPlace();
+    m_doc->save();
 }
 
 bool TFR_NOTE::hasText() const
 {
-    return !NoteFile::trimControls(reEdit->toPlainText()).isEmpty();
-}
-
-void TFR_NOTE::persist()
-{
-    if (m_loadFailed || m_removedElsewhere || FileName.isEmpty())
-        return;
-    if (!Deleted && hasText()) {
-        // An untouched note's file already says all of it; rewriting
-        // hundreds of them would only slow the exit down. An untouched note
-        // whose file was removed elsewhere stays removed.
-        if (hasUnsavedChanges() || !m_fingerprint.exists())
-            SaveNote();
-        return;
-    }
-    m_autosave.stop();
-    // Someone else's newer version is not ours to remove. Not being able to
-    // remove the file is not worth a message: it only means an empty or
-    // deleted note comes back.
-    if (m_fingerprint.matchesFile(filePath()))
-        NoteFile::discard(filePath());
-}
-
-void TFR_NOTE::rescue(const QString &reason)
-{
-    const QString folder = RescueLog::folder();
-    const QString copy = folder + FileName;
-    try {
-        if (!QDir().mkpath(folder))
-            throw PaperletError(tr("Cannot create \"%1\".").arg(QDir::toNativeSeparators(folder)));
-        NoteFile::writeAtomically(copy, NoteFile::encode(currentRecord()));
-        RescueLog::add(copy, reason);
-        qCritical("%s\nA copy of the note was saved as \"%s\".", qPrintable(reason),
-                  qPrintable(QDir::toNativeSeparators(copy)));
-    } catch (const PaperletError &error) {
-        qCritical("%s\nThe note could not be rescued either: %s", qPrintable(reason), qPrintable(error.message()));
-    }
-}
-
-void TFR_NOTE::scheduleAutosave()
-{
-    if (!m_ready || m_loadFailed || Deleted)
-        return;
-    m_dirty = true;
-    m_autosave.start();
-}
-
-void TFR_NOTE::autosave()
-{
-    // An emptied note keeps its last file until it is closed: the destruction
-    // rule decides about removal.
-    if (!m_ready || m_loadFailed || Deleted || !hasText() || (!m_dirty && isPlaceSaved()))
-        return;
-    try {
-        const QByteArray bytes = NoteFile::encode(currentRecord());
-        if (bytes != m_lastWritten)
-            writeFile(bytes);
-        m_autosaveErrorShown = false;
-    } catch (const PaperletError &error) {
-        // Once per failing stretch, not at every keystroke.
-        if (!m_autosaveErrorShown)
-            Application::reportLater(error.message());
-        m_autosaveErrorShown = true;
-    }
+    return m_doc->hasText();
 }
 
 void TFR_NOTE::ApplyColor(Color c)
 {
-    m_color = plainColor(c);
-    const QColor bar = m_color.shifted(-5).toQColor();
+    const Color color = plainColor(c);
+    const QColor bar = color.shifted(-5).toQColor();
     const QColor title = TitleTextColor.toQColor();
 
     // The window colour is the frame's and the title bar's; the panels on the
@@ -516,12 +384,18 @@ void TFR_NOTE::ApplyColor(Color c)
     edTitle->setPalette(edit);
 
     QPalette bottom = pnBottom->palette();
-    bottom.setColor(QPalette::Window, m_color.toQColor());
+    bottom.setColor(QPalette::Window, color.toQColor());
     pnBottom->setPalette(bottom);
 
-    reEdit->setBackgroundColor(m_color.toQColor());
-    PaintGrip(m_color);
-    scheduleAutosave();
+    reEdit->setBackgroundColor(color.toQColor());
+    PaintGrip(color);
+    if (!m_showing)
+        m_doc->setColor(color);
+}
+
+Color TFR_NOTE::noteColor() const
+{
+    return m_doc->color();
 }
 
 void TFR_NOTE::PaintGrip(Color c)
@@ -529,12 +403,16 @@ void TFR_NOTE::PaintGrip(Color c)
     imSize->setPixmap(QPixmap::fromImage(NoteColors::gripImage(c)));
 }
 
-void TFR_NOTE::SetOpacity(int percent)
+void TFR_NOTE::setOpacity(int percent)
 {
-    m_opacity = percent;
     setAlpha(percent);
-    Q_EMIT opacityChanged(percent);
-    scheduleAutosave();
+    // The document tells the menu (opacityChanged).
+    m_doc->setOpacity(percent);
+}
+
+int TFR_NOTE::opacity() const
+{
+    return m_doc->opacity();
 }
 
 void TFR_NOTE::setAlpha(int percent)
@@ -554,7 +432,7 @@ int TFR_NOTE::opacityMenuValue(int percent)
 
 void TFR_NOTE::OpacityClick(QAction *item)
 {
-    SetOpacity(item->data().toInt());
+    setOpacity(item->data().toInt());
 }
 
 QString TFR_NOTE::title() const
@@ -567,7 +445,8 @@ void TFR_NOTE::setTitle(const QString &title)
     pnTitlePanel->setText(NoteFile::singleLine(title));
     // Pagers and window lists show it too.
     setWindowTitle(pnTitlePanel->text());
-    scheduleAutosave();
+    if (!m_showing)
+        m_doc->setTitle(title);
 }
 
 QPoint TFR_NOTE::menuPoint() const
@@ -606,16 +485,16 @@ void TFR_NOTE::CloseFading()
         return;
     }
     // Below 20 % the step would be 0 and the note would never go.
-    FadeStep = std::max(1, m_opacity / 20);
-    FadeLevel = m_opacity;
+    m_fadeStep = std::max(1, opacity() / 20);
+    m_fadeLevel = opacity();
     tmCloseTimer->start();
 }
 
 void TFR_NOTE::tmCloseTimerTimer()
 {
-    FadeLevel -= FadeStep;
-    if (FadeLevel > 0) {
-        setAlpha(FadeLevel);
+    m_fadeLevel -= m_fadeStep;
+    if (m_fadeLevel > 0) {
+        setAlpha(m_fadeLevel);
         return;
     }
     tmCloseTimer->stop();
@@ -686,7 +565,7 @@ bool TFR_NOTE::barMouseEvent(QEvent *event)
         const QScreen *screen = QGuiApplication::screenAt(pointer);
         if (!screen)
             screen = this->screen();
-        const QRect target(pointer - m_dragOffset, frameGeometry().size());
+        const QRect target(pointer - m_dragOffset, size());
         move(screen ? NotePlacement::snapToArea(target, screen->availableGeometry()) : target.topLeft());
         return true;
     }
@@ -764,11 +643,12 @@ void TFR_NOTE::closeEvent(QCloseEvent *event)
     reEdit->setFocus();
     tmCloseTimer->stop();
     try {
-        persist();
+        syncPlace();
+        m_doc->persist();
     } catch (const PaperletError &error) {
         // The text stays on screen rather than being lost with the window.
         event->ignore();
-        setAlpha(m_opacity);
+        setAlpha(opacity());
         Application::reportLater(error.message() + tr("\nThe note stays open so that its text is not lost."));
         return;
     }
@@ -795,18 +675,27 @@ void TFR_NOTE::resizeEvent(QResizeEvent *event)
     geometryChanged(!event->spontaneous());
 }
 
+void TFR_NOTE::syncPlace()
+{
+    // A hidden window gets its move and resize events only when shown.
+    if (!isVisible())
+        m_doc->moveTo(m_states->storedBounds(geometry()));
+}
+
 void TFR_NOTE::geometryChanged(bool ours)
 {
-    if (!isVisible() || !m_ready || m_loadFailed || Deleted)
+    if (m_showing || !m_doc)
         return;
-    if (ours) {
-        scheduleAutosave();
+    if (ours || !isVisible()) {
+        m_doc->moveTo(m_states->storedBounds(geometry()));
         return;
     }
-    // The window manager's moves count only where the window ends up: a busy
-    // one reports passing places while it settles hundreds of windows at
-    // start-up, and those must not rewrite the files. The autosave looks
-    // again when it runs.
-    if (!isPlaceSaved())
-        m_autosave.start();
+    // Where the window manager puts a window as it maps it (on the screen,
+    // clear of its panels) is its placement, not the user's move: the file
+    // keeps its own place until the user changes the note.
+    if (!windowHandle() || !windowHandle()->isExposed()) {
+        m_doc->placed(m_states->storedBounds(placeNow()));
+        return;
+    }
+    m_doc->movedByWindowManager(m_states->storedBounds(placeNow()));
 }

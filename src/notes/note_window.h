@@ -1,16 +1,15 @@
 #pragma once
 
-#include "core/file_fingerprint.h"
-#include "core/note_file.h"
 #include "core/color.h"
+#include "notes/note_document.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 class NoteEditor;
 class NoteHost;
-class NoteTooLarge;
 class NoteKeys;
 class NoteStateControl;
 class QAction;
@@ -36,38 +35,28 @@ public:
     static constexpr int AutosaveDelayMs = 1500;
 
     // `host` is the shell the note takes its defaults and its folder from;
-    // it must outlive the note.
+    // it must outlive the note. The window shows `document`, or a new
+    // document of the host's collection.
+    TFR_NOTE(NoteHost &host, NoteDocument &document, QWidget *parent = nullptr);
     explicit TFR_NOTE(NoteHost &host, QWidget *parent = nullptr);
     ~TFR_NOTE() override;
 
+    // The document this window shows.
+    NoteDocument *document() const { return m_doc; }
+
     // Default look, title, place and a new file name from the main form's settings.
     void InitNewNote();
-    // Sets FileName, then reads NotesFolder + fileName; throws PaperletError.
-    // A note that failed to load never touches its file again; nor does one
-    // over the size limits (NoteLimits), which loads as a read-only note
-    // saying so.
+    // Reads the stored note `fileName` into the document; throws
+    // PaperletError. A note that failed to load never touches its file.
     void LoadNote(const QString &fileName);
-    // Writes NotesFolder + FileName atomically; throws PaperletError. A file
-    // that someone else changed since this window last read or wrote it is
-    // left as it is: the note moves to a new file of its own (forkedFrom).
+    // Writes the note's file now (see NoteDocument::save); throws PaperletError.
     void SaveNote();
-
-    // What the file held when this window last read or wrote it.
-    const FileFingerprint &fileFingerprint() const { return m_fingerprint; }
-    // Changed (text, look or place) since the file was last read or written.
-    bool hasUnsavedChanges() const;
-    // Shows another program's version of the file, as if just opened (a
-    // version over the size limits shows as such).
-    void reloadFrom(const NoteRecord &record, const FileFingerprint &print);
-    // The file was removed elsewhere: an unchanged note closes writing
-    // nothing, a changed one writes its file back. Throws PaperletError.
-    void fileRemovedElsewhere();
 
     // 0x00BBGGRR; a system colour is taken at its current RGB value.
     void ApplyColor(Color c);
-    Color noteColor() const { return m_color; }
-    void SetOpacity(int percent);
-    int Opacity() const { return m_opacity; }
+    Color noteColor() const;
+    void setOpacity(int percent);
+    int opacity() const;
     // The Opacity item a percent ticks: 25 counts as 30 and 75 as 80.
     static int opacityMenuValue(int percent);
 
@@ -76,28 +65,26 @@ public:
 
     // Closes with the fade-out when FadeOnClose is set, at once otherwise.
     void CloseFading();
+    int fadeStep() const { return m_fadeStep; }
+    int fadeLevel() const { return m_fadeLevel; }
 
+    // The user deleted the note: closing removes its file.
+    void markDeleted();
+    bool isDeleted() const;
+
+    // The note file's bare name ("*.pnf", no folder) and full path.
+    QString fileName() const;
+    QString filePath() const;
+    bool loadFailed() const;
     // The editor's plain text without leading and trailing blanks is not empty.
     bool hasText() const;
-    // The full path of the note's file.
-    QString filePath() const;
     // Where the note menu opens: just below the Menu button, at the left edge
     // of the button panel.
     QPoint menuPoint() const;
-    bool loadFailed() const { return m_loadFailed; }
 
-    QString FileName;          // bare name with ".pnf", no folder
     bool FadeOnClose = true;   // the Close button fades the window out first
-    bool Deleted = false;      // the user deleted the note: its file goes too
-    int FadeStep = 0;          // percent taken off at each fade tick
-    int FadeLevel = 0;         // current level of the fade
 
 Q_SIGNALS:
-    // The file was written (by autosave or on closing); tests wait for it.
-    void saved();
-    // The file `theirs` held someone else's version, so this note now lives
-    // in a new file; `theirs` is left as it was.
-    void forkedFrom(const QString &theirs);
     // pmSettings is about to open: the shell may add its own items.
     void settingsMenuAboutToShow(QMenu *menu);
     void opacityChanged(int percent);
@@ -133,31 +120,19 @@ private:
     void PaintGrip(Color c);
     void setAlpha(int percent);
 
-    NoteRecord currentRecord() const;
-    void applyRecord(const NoteRecord &record);
-    void writeFile(const QByteArray &bytes);
-    // Says that the note is too large to open, read-only; the file is left alone.
-    void showTooLarge(const NoteTooLarge &large);
-    // Moves the note to a new file when its own was changed elsewhere.
-    void keepOthersVersion();
-    // A file name no file and no other open note has.
-    QString freshFileName(const QDateTime &moment) const;
-    // The destruction rule: write the file, or remove it when the note is
-    // empty or deleted. Throws PaperletError when the file cannot be written.
-    void persist();
-    void rescue(const QString &reason);
-    void scheduleAutosave();
-    void autosave();
+    // Shows what the document holds (a load, a reload, a window opened
+    // again for a note).
+    void showDocument();
     // A move or resize; ours (the title bar, the grip, a load) or the window
     // manager's (its own move and size commands, or settling the window).
     void geometryChanged(bool ours);
+    // Tells the document where a hidden window is.
+    void syncPlace();
     // The window's place and size, its place as the window system has it.
     QRect placeNow() const;
-    // Qt's own geometry is asked first: only a note it believes moved costs
-    // a round trip to the window system (hundreds of them slow an exit).
-    bool isPlaceSaved() const { return frameGeometry() == m_savedGeometry || placeNow() == m_savedGeometry; }
 
     NoteHost &m_host;
+    QPointer<NoteDocument> m_doc;   // the collection's
 
     // Controls; each has its name as object name.
     QWidget *pnBar = nullptr;
@@ -174,21 +149,13 @@ private:
     NoteStateControl *m_states = nullptr;   // on top, all workspaces, rolled up, locked
     NoteKeys *m_keys = nullptr;
 
-    Color m_color = Color::fromValue(0);
-    int m_opacity = 100;
     QPoint m_dragOffset;
     bool m_dragging = false;
     QPoint m_sizeOffset;
     bool m_sizing = false;
     bool m_editingTitle = false;
-    bool m_ready = false;        // initialised or loaded: changes are worth saving
-    bool m_loadFailed = false;
+    bool m_showing = false;      // the document's values are being shown
     bool m_persisted = false;    // the destruction rule already ran on close
-    bool m_removedElsewhere = false;   // closing writes nothing
-    bool m_dirty = false;        // changed since loaded or last written
-    bool m_autosaveErrorShown = false;
-    QTimer m_autosave;
-    QByteArray m_lastWritten;    // what the file holds since this window wrote it
-    FileFingerprint m_fingerprint;   // the file as last read or written here
-    QRect m_savedGeometry;       // the place and size the file holds
+    int m_fadeStep = 0;          // percent taken off at each fade tick
+    int m_fadeLevel = 0;         // current level of the fade
 };

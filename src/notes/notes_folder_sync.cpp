@@ -5,10 +5,7 @@
 #include "core/note_file.h"
 #include "core/note_host.h"
 #include "core/note_limits.h"
-#include "framework/application.h"
-#include "framework/guarded.h"
 #include "notes/note_collection.h"
-#include "notes/note_window.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,38 +29,34 @@ std::optional<NoteRecord> noteIn(const FileFingerprint &print, const QByteArray 
 
 } // namespace
 
-NotesFolderSync::NotesFolderSync(NoteHost &host, QObject *parent)
+NotesFolderSync::NotesFolderSync(NoteHost &host, NoteCollection &notes, QObject *parent)
     : QObject(parent)
-    , m_host(host)
-    , m_folder(QDir(host.NotesFolder()).absolutePath() + QLatin1Char('/'))
-    , m_watcher(host.NotesFolder())
+    , m_notes(notes)
+    , m_folder(QDir(host.notesFolder()).absolutePath() + QLatin1Char('/'))
+    , m_watcher(host.notesFolder())
 {
-    m_known = m_watcher.names();
-    connect(&m_watcher, &NotesFolderWatcher::fileSettled, this, guarded(this, &NotesFolderSync::fileSettled));
+    connect(&m_watcher, &NotesFolderWatcher::fileSettled, this, &NotesFolderSync::fileSettled);
     connect(&m_watcher, &NotesFolderWatcher::unusableName, this, &NotesFolderSync::reportUnusableName);
-    const auto notes = Application::instance()->formsOf<TFR_NOTE>();
-    for (TFR_NOTE *note : notes)
+    const QList<NoteDocument *> all = m_notes.notes();
+    for (NoteDocument *note : all)
         follow(note);
-    connect(Application::instance(), &Application::formAdopted, this, [this](QWidget *form) {
-        if (auto *note = qobject_cast<TFR_NOTE *>(form))
-            follow(note);
-    });
+    connect(&m_notes, &NoteCollection::noteAdded, this, &NotesFolderSync::follow);
 }
 
-void NotesFolderSync::follow(TFR_NOTE *note)
+void NotesFolderSync::follow(NoteDocument *note)
 {
-    // A note's own writes are not news, also once its window has gone.
-    connect(note, &TFR_NOTE::saved, this, [this, note] { m_known.insert(note->FileName); });
     // Queued: the other version opens after the write, never during the
     // teardown at exit, which runs outside the event loop.
-    connect(note, &TFR_NOTE::forkedFrom, this, guarded(this, &NotesFolderSync::openNote), Qt::QueuedConnection);
+    connect(note, &NoteDocument::forkedFrom, this, &NotesFolderSync::openNote,
+            Qt::ConnectionType(Qt::UniqueConnection | Qt::QueuedConnection));
 }
 
 void NotesFolderSync::openNote(const QString &name)
 {
-    m_known.insert(name);
-    if (!NoteCollection::findOpen(name))
-        NoteCollection::open(m_host, name);
+    // Not readable yet (the other side of a conflict half-written, say):
+    // looked at again, and at its next change in any case.
+    if (!m_notes.note(name) && !m_notes.load(name))
+        lookAgainLater(name);
 }
 
 void NotesFolderSync::lookAgainLater(const QString &name)
@@ -83,22 +76,20 @@ void NotesFolderSync::reportUnusableName(const QString &name)
                                "Rename it to open it as a note; until then Paperlet leaves it as it is.")
                                 .arg(name, QDir::toNativeSeparators(m_folder));
     qWarning("%s", qPrintable(message));
-    Application::reportLater(message);
+    Q_EMIT failed(message);
 }
 
 void NotesFolderSync::showTooLarge(const QString &name)
 {
     // Never read whole: opening it shows that it is too large.
     m_looks.remove(name);
-    TFR_NOTE *note = NoteCollection::findOpen(name);
-    if (!note) {
-        if (!m_known.contains(name))
-            openNote(name);
-    } else if (note->hasUnsavedChanges()) {
-        note->SaveNote();   // keeps both: the note moves to a file of its own
-    } else {
-        note->LoadNote(name);
-    }
+    NoteDocument *note = m_notes.note(name);
+    if (!note)
+        openNote(name);
+    else if (note->hasUnsavedChanges())
+        note->save();   // keeps both: the note moves to a file of its own
+    else
+        note->load(name);
 }
 
 void NotesFolderSync::fileSettled(const QString &name)
@@ -111,10 +102,9 @@ void NotesFolderSync::fileSettled(const QString &name)
         }
         QByteArray bytes;
         const FileFingerprint now = FileFingerprint::read(m_folder + name, &bytes);
-        TFR_NOTE *note = NoteCollection::findOpen(name);
+        NoteDocument *note = m_notes.note(name);
         const bool gone = !now.exists() && !QFileInfo::exists(m_folder + name);
         if (gone) {
-            m_known.remove(name);
             m_looks.remove(name);
             // A new note that was never written has lost nothing.
             if (note && (note->fileFingerprint().exists() || note->loadFailed()))
@@ -122,8 +112,8 @@ void NotesFolderSync::fileSettled(const QString &name)
             Q_EMIT settled(name);
             return;
         }
-        // Our own write, or a change already seen.
-        if (note ? note->fileFingerprint().sameContent(now) : m_known.contains(name)) {
+        // A note's own write, or a change already seen.
+        if (note && note->fileFingerprint().sameContent(now)) {
             m_looks.remove(name);
             Q_EMIT settled(name);
             return;
@@ -138,11 +128,11 @@ void NotesFolderSync::fileSettled(const QString &name)
         if (!note)
             openNote(name);
         else if (note->hasUnsavedChanges())
-            note->SaveNote();   // keeps both: the note moves to a file of its own
+            note->save();   // keeps both: the note moves to a file of its own
         else
-            note->reloadFrom(*record, now);
+            note->reload(*record, now);
         Q_EMIT settled(name);
     } catch (const PaperletError &error) {
-        Application::reportLater(error.message());
+        Q_EMIT failed(error.message());
     }
 }

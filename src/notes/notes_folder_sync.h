@@ -4,13 +4,14 @@
 
 #include <QHash>
 #include <QObject>
-#include <QSet>
 #include <QString>
 
+class NoteCollection;
+class NoteDocument;
 class NoteHost;
-class TFR_NOTE;
 
-// Keeps the open notes in step with a notes folder that other programs also
+// Keeps the notes (the collection's documents, with or without a window) in
+// step with a notes folder that other programs also
 // write (sync tools, editors, a second computer), losing neither side:
 // - an unchanged note shows the new version of its file;
 // - a changed note keeps its text in a new file, and the changed file opens
@@ -26,19 +27,22 @@ public:
     // waiting for its next change.
     static constexpr int MaxLooksAtUnreadable = 8;
 
-    // Follows `host`'s notes folder and opens its new notes for it.
-    NotesFolderSync(NoteHost &host, QObject *parent = nullptr);
+    // Follows `host`'s notes folder and keeps `notes` in step with it.
+    NotesFolderSync(NoteHost &host, NoteCollection &notes, QObject *parent = nullptr);
 
 Q_SIGNALS:
     // A change to `name` was looked at and dealt with (tests wait for it).
     void settled(const QString &name);
     // `name` did not read as a note (yet); it is looked at again.
     void unreadable(const QString &name);
+    // Dealing with a change failed (a write back, say); the shell shows it.
+    void failed(const QString &message);
 
 private:
-    void follow(TFR_NOTE *note);
+    void follow(NoteDocument *note);
+    // Deals with a change; what fails is reported (failed), never thrown.
     void fileSettled(const QString &name);
-    // Opens `name` unless a note shows it already.
+    // Reads `name` into the collection unless a note has it already.
     void openNote(const QString &name);
     void lookAgainLater(const QString &name);
     // Says that the note file `name` cannot be opened by its name.
@@ -46,11 +50,8 @@ private:
     // `name` is over the size limits: its note says so.
     void showTooLarge(const QString &name);
 
-    NoteHost &m_host;
+    NoteCollection &m_notes;
     const QString m_folder;   // with a trailing separator
     NotesFolderWatcher m_watcher;
-    // Note files this program has seen or written: those that appear
-    // without being among them are new notes from elsewhere.
-    QSet<QString> m_known;
     QHash<QString, int> m_looks;
 };

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace RescueLog {
 
@@ -21,6 +22,18 @@ QString listPath()
 QString folder()
 {
     return DataPlace().rescueFolder();
+}
+
+QString freeCopyPath(const QString &fileName)
+{
+    const QString base = folder();
+    const QFileInfo name(fileName);
+    const QString stem = name.completeBaseName();
+    const QString extension = name.suffix().isEmpty() ? QString() : QLatin1Char('.') + name.suffix();
+    QString path = base + fileName;
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = base + QStringLiteral("%1 (%2)%3").arg(stem).arg(n).arg(extension);
+    return path;
 }
 
 void add(const QString &copyPath, const QString &reason)

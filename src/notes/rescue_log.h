@@ -14,6 +14,11 @@ QString caption();
 // Where the copies go, with a trailing separator.
 QString folder();
 
+// A path in folder() for a copy of the note file `fileName` that no earlier
+// copy has: the name itself, else the name with " (2)", " (3)" ... before
+// its extension.
+QString freeCopyPath(const QString &fileName);
+
 // Notes that a copy of a note was written to copyPath because of reason.
 // Throws PaperletError when the list cannot be written.
 void add(const QString &copyPath, const QString &reason);

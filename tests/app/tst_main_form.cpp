@@ -149,7 +149,7 @@ void TestMainForm::hiddenFormWithTrayIcon()
     QVERIFY(!child<QTimer>(m_form, "tmChecker")->isActive());
     // The constructor loaded (here: wrote) the settings and made the notes folder.
     QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("settings.ini"))));
-    QVERIFY(QFileInfo(m_form->NotesFolder()).isDir());
+    QVERIFY(QFileInfo(m_form->notesFolder()).isDir());
     QVERIFY(m_form->Version.isEmpty());
 }
 
@@ -423,7 +423,7 @@ void TestMainForm::guardedHandlerShowsItsError()
 void TestMainForm::menuWorksAfterACommandFailed()
 {
     // Without the notes folder "Show All Notes" fails with an error.
-    const QString folder = m_form->NotesFolder();
+    const QString folder = m_form->notesFolder();
     QVERIFY(QDir(folder).removeRecursively());
     QMenu *menu = child<QMenu>(m_form, "pmPopup");
     QSignalSpy triggered(menu, &QMenu::triggered);

@@ -1,5 +1,6 @@
 // The .pnf note file: bytes written, bytes read, and the faults of the disk.
 #include "core/error.h"
+#include "core/file_fingerprint.h"
 #include "core/note_file.h"
 #include "../common/scratch_tmpfs.h"
 
@@ -40,6 +41,9 @@ QByteArray exampleBytes()
                       "bread\\par\r\n"
                       "}\r\n");
 }
+
+// What another program does to a note file while ours is being written.
+enum class Outside { Nothing, InPlace, ByRename, Removed };
 
 } // namespace
 
@@ -250,31 +254,94 @@ private Q_SLOTS:
         QCOMPARE(NoteFile::readAll(path), QByteArray("kept"));
     }
 
+    // Another program's write while ours is being synced to the disk, placed
+    // exactly at the last look before the rename.
+    void replacesOnlyWhatIsStillOurs_data()
+    {
+        QTest::addColumn<Outside>("outside");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("nobody else wrote") << Outside::Nothing << true;
+        QTest::newRow("rewritten in place meanwhile") << Outside::InPlace << false;
+        QTest::newRow("replaced by a rename meanwhile") << Outside::ByRename << false;
+        QTest::newRow("removed meanwhile") << Outside::Removed << false;
+    }
+
+    void replacesOnlyWhatIsStillOurs()
+    {
+        QFETCH(Outside, outside);
+        QFETCH(bool, replaced);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("1.pnf"));
+        NoteFile::writeAtomically(path, "ours, as last read");
+        const FileFingerprint ours = FileFingerprint::read(path);
+        const QByteArray theirs("theirs, written meanwhile");
+        int looks = 0;
+        const bool done = NoteFile::writeAtomically(path, "ours, new", [&] {
+            ++looks;
+            // Our bytes are on the disk by now, under a name of their own.
+            if (NoteFile::readAll(path) != "ours, as last read")
+                return false;
+            if (outside == Outside::InPlace) {
+                QFile file(path);
+                if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(theirs) != theirs.size())
+                    return false;
+            } else if (outside == Outside::ByRename) {
+                const QString temp = dir.filePath(QStringLiteral("theirs.tmp"));
+                QFile file(temp);
+                if (!file.open(QIODevice::WriteOnly) || file.write(theirs) != theirs.size())
+                    return false;
+                file.close();
+                if (!QFile::remove(path) || !QFile::rename(temp, path))
+                    return false;
+            } else if (outside == Outside::Removed) {
+                QFile::remove(path);
+            }
+            return ours.matchesFile(path);
+        });
+        QCOMPARE(looks, 1);
+        QCOMPARE(done, replaced);
+        if (outside == Outside::Removed)
+            QVERIFY(!QFile::exists(path));
+        else
+            QCOMPARE(NoteFile::readAll(path), replaced ? QByteArray("ours, new") : theirs);
+        // Nothing but the note is left beside it.
+        const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left, outside == Outside::Removed ? QStringList() : QStringList{"1.pnf"});
+    }
+
     void keepsTheOldFileOnAFullDisk_data()
     {
         QTest::addColumn<QByteArray>("replacement");
+        QTest::addColumn<bool>("checked");
         // A small write is the case that used to pass unnoticed: it only
         // filled a buffer, and the rename went ahead with an empty file.
-        QTest::newRow("a few bytes") << QByteArray(200, 'n');
-        QTest::newRow("larger than the free space") << QByteArray(4 * 1024 * 1024, 'n');
+        QTest::newRow("a few bytes") << QByteArray(200, 'n') << false;
+        QTest::newRow("larger than the free space") << QByteArray(4 * 1024 * 1024, 'n') << false;
+        QTest::newRow("a few bytes, checked before the rename") << QByteArray(200, 'n') << true;
+        QTest::newRow("larger, checked before the rename") << QByteArray(4 * 1024 * 1024, 'n') << true;
     }
 
     void keepsTheOldFileOnAFullDisk()
     {
         QFETCH(QByteArray, replacement);
+        QFETCH(bool, checked);
         const ScratchTmpfs disk;
         if (!disk.skip().isEmpty())
             QSKIP(qPrintable(disk.skip()));
         const QString path = disk.filePath(QStringLiteral("1.pnf"));
         NoteFile::writeAtomically(path, exampleBytes());
         QVERIFY(disk.fill());
+        bool looked = false;
+        const std::function<bool()> check = [&looked] { return looked = true; };
         try {
-            NoteFile::writeAtomically(path, replacement);
+            NoteFile::writeAtomically(path, replacement, checked ? check : std::function<bool()>());
             QFAIL("a write to a full disk was reported as done");
         } catch (const PaperletError &error) {
             QVERIFY2(error.message().contains(QDir::toNativeSeparators(path)), qPrintable(error.message()));
         }
         QCOMPARE(NoteFile::readAll(path), exampleBytes());
+        // Failed before there was anything to check.
+        QVERIFY(!looked);
         // No temporary file is left behind to fill the disk further.
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
                  (QStringList{".filler", "1.pnf"}));

@@ -6,6 +6,7 @@
 #include "app/main_form.h"
 #include "core/error.h"
 #include "framework/application.h"
+#include "notes/note_collection.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,15 +51,17 @@ class StandInHost final : public NoteHost
 {
 public:
     ProgramSettings &settings() override { return m_settings; }
-    void SaveSettings() override { ++saves; }
-    QString NotesFolder() const override { return QString(); }
-    void EnsureNotesFolder() const override {}
+    void saveSettings() override { ++saves; }
+    QString notesFolder() const override { return QString(); }
+    void ensureNotesFolder() const override {}
     void makeNewNote() override {}
+    NoteCollection &noteCollection() override { return m_notes; }
 
     int saves = 0;
 
 private:
     ProgramSettings m_settings;
+    NoteCollection m_notes{*this};
 };
 
 // The message of the PaperletError that `action` throws; empty when none.

@@ -3,6 +3,7 @@
 #include "e2e_session.h"
 
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace {
 
@@ -54,6 +55,16 @@ QString E2eWindowManager::program(Kind kind)
     case None: break;
     }
     return {};
+}
+
+QString E2eWindowManager::name(Kind kind)
+{
+    return kind == None ? QStringLiteral("none") : nameOf(kind);
+}
+
+bool E2eWindowManager::installed(Kind kind)
+{
+    return kind == None || !QStandardPaths::findExecutable(program(kind)).isEmpty();
 }
 
 bool E2eWindowManager::waitUntilReady() const

@@ -30,6 +30,10 @@ public:
 
     // The program's name, as scripts/setup.sh installs it; empty for None.
     static QString program(Kind kind);
+    // What the manager calls itself; "none" for None.
+    static QString name(Kind kind);
+    // Whether the window manager's program is installed (None always is).
+    static bool installed(Kind kind);
 
 private:
     const Kind m_kind;

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
@@ -186,6 +185,7 @@ void TestDialogs::aboutOpensFromTrayMenu()
 void TestDialogs::errorOverSettingsIsOnTopAndTakesTheKeys()
 {
     E2E_SESSION(session);
+    // openbox, for stacking and focus as a desktop has them.
     E2eWindowManager wm(E2eWindowManager::Openbox);
     QVERIFY2(wm.waitUntilReady(), "openbox did not come up");
     // A plain file where the autostart folder belongs: writing the entry fails.

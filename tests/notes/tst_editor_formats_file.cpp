@@ -84,7 +84,7 @@ private:
     {
         note.SaveNote();
         auto *copy = Application::instance()->createForm<TFR_NOTE>(m_main->form());
-        copy->LoadNote(note.FileName);
+        copy->LoadNote(note.fileName());
         return copy;
     }
 

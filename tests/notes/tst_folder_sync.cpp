@@ -2,10 +2,12 @@
 // version it did not see, and the open notes follow the folder's changes
 // without losing either side.
 #include "note_test_fixture.h"
+#include "outside_writes.h"
 
 #include "core/file_fingerprint.h"
 #include "core/note_file.h"
 #include "notes/note_collection.h"
+#include "notes/note_windows.h"
 #include "notes/notes_folder_sync.h"
 
 #include "../common/modal_answer.h"
@@ -30,36 +32,10 @@ namespace {
 
 constexpr int ResolveMs = 5000;
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A sync tool's way: a temporary file beside it, then a rename.
-void writeByRename(const QString &path, const QByteArray &bytes)
-{
-    const QFileInfo info(path);
-    const QString temp = info.dir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".tmp"));
-    QFile file(temp);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-    file.close();
-    QFile::remove(path);
-    QVERIFY(QFile::rename(temp, path));
-}
-
-// An editor's way: the same file emptied and written again.
-void writeInPlace(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QStringList noteFilesIn(const TFR_PLT_MAIN &form)
 {
-    return NoteCollection::noteFiles(form.NotesFolder());
+    return NoteCollection::noteFiles(form.notesFolder());
 }
 
 // A note's text without the line break that plain-text content ends with.
@@ -77,6 +53,29 @@ QList<TFR_NOTE *> otherNotes(const TFR_NOTE *except)
 }
 
 enum class Change { RenameOver, InPlace, Remove };
+
+// How another program writes a note file; SameSizeAndTime writes bytes of
+// the same length in place and gives the file back the time it had.
+enum class Outside { InPlace, ByRename, SameSizeAndTime };
+// When, against our own write of the same file.
+enum class When { Before, DuringTheWrite };
+
+void writeOutside(const QString &path, const QByteArray &bytes, Outside how)
+{
+    if (how == Outside::ByRename) {
+        writeByRename(path, bytes);
+        return;
+    }
+    const QDateTime time = QFileInfo(path).lastModified();
+    if (how == Outside::SameSizeAndTime)
+        QCOMPARE(QFileInfo(path).size(), bytes.size());
+    writeInPlace(path, bytes);
+    if (how == Outside::SameSizeAndTime) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+    }
+}
 
 // How another program takes a whole folder away.
 enum class Takeaway { Remove, RenameAway };
@@ -116,24 +115,29 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("after");
         QTest::addColumn<bool>("touch");
+        QTest::addColumn<int>("timeShift");   // seconds, against the time it had
         QTest::addColumn<bool>("remove");
         QTest::addColumn<bool>("matches");
-        QTest::newRow("untouched") << QByteArray("abcdef") << false << false << true;
-        QTest::newRow("same bytes, newer time") << QByteArray("abcdef") << true << false << true;
-        QTest::newRow("same size, other bytes") << QByteArray("abcdeX") << true << false << false;
-        QTest::newRow("longer") << QByteArray("abcdefg") << true << false << false;
-        QTest::newRow("removed") << QByteArray() << false << true << false;
+        QTest::newRow("untouched") << QByteArray("abcdef") << false << 0 << false << true;
+        QTest::newRow("same bytes, newer time") << QByteArray("abcdef") << true << 5 << false << true;
+        QTest::newRow("same size, other bytes") << QByteArray("abcdeX") << true << 5 << false << false;
+        // cp -p, rsync -t, touch -r, or a file system with coarse times.
+        QTest::newRow("same size and time, other bytes") << QByteArray("abcdeX") << true << 0 << false << false;
+        QTest::newRow("longer") << QByteArray("abcdefg") << true << 5 << false << false;
+        QTest::newRow("removed") << QByteArray() << false << 0 << true << false;
     }
 
     void fingerprintTellsAnotherVersion()
     {
         QFETCH(QByteArray, after);
         QFETCH(bool, touch);
+        QFETCH(int, timeShift);
         QFETCH(bool, remove);
         QFETCH(bool, matches);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.pnf"));
         writeInPlace(path, "abcdef");
+        const QDateTime written = QFileInfo(path).lastModified();
         const FileFingerprint print = FileFingerprint::read(path);
         QVERIFY(print.exists());
         QCOMPARE(print.size(), 6);
@@ -141,7 +145,9 @@ private Q_SLOTS:
             writeInPlace(path, after);
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(print.modified().addSecs(5), QFileDevice::FileModificationTime));
+            QVERIFY(file.setFileTime(written.addSecs(timeShift), QFileDevice::FileModificationTime));
+            file.close();
+            QCOMPARE(QFileInfo(path).lastModified() == written, timeShift == 0);
         }
         if (remove)
             QVERIFY(QFile::remove(path));
@@ -151,30 +157,85 @@ private Q_SLOTS:
         QVERIFY(FileFingerprint().matchesFile(dir.filePath(QStringLiteral("none.pnf"))));
     }
 
+    void saveKeepsAnotherVersionAndMovesToANewFile_data()
+    {
+        QTest::addColumn<Outside>("outside");
+        QTest::addColumn<When>("when");
+        QTest::newRow("rewritten by rename before") << Outside::ByRename << When::Before;
+        // Moved or recoloured elsewhere: only fixed-width header digits
+        // differ, and the time was kept (or is too coarse to tell).
+        QTest::newRow("same size and time, in place, before") << Outside::SameSizeAndTime << When::Before;
+        // While our bytes were being synced to the disk, after the first look.
+        QTest::newRow("rewritten by rename during the write") << Outside::ByRename << When::DuringTheWrite;
+        QTest::newRow("rewritten in place during the write") << Outside::InPlace << When::DuringTheWrite;
+        QTest::newRow("same size and time during the write") << Outside::SameSizeAndTime << When::DuringTheWrite;
+    }
+
     // Without anyone watching the folder: the write itself never replaces a
     // version it has not seen.
     void saveKeepsAnotherVersionAndMovesToANewFile()
     {
+        QFETCH(Outside, outside);
+        QFETCH(When, when);
         MainFormOverScratch &scratch = *m_scratch;
-        const QString folder = scratch.form().NotesFolder();
+        const QString folder = scratch.form().notesFolder();
         const QString theirs = folder + QStringLiteral("1.pnf");
         writeInPlace(theirs, noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
         auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));
         note->show();
-        QSignalSpy forked(note, &TFR_NOTE::forkedFrom);
+        QSignalSpy forked(note->document(), &NoteDocument::forkedFrom);
 
-        const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"));
-        writeByRename(theirs, other);
+        const QByteArray other = outside == Outside::SameSizeAndTime
+            ? noteBytes(QStringLiteral("Mine"), QStringLiteral("first"), QRect(400, 300, 200, 180))
+            : noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"));
+        const auto writeTheirs = [&] { writeOutside(theirs, other, outside); };
         editorOf(*note)->setPlainText(QStringLiteral("typed here"));
+        int looks = 0;
+        connect(note->document(), &NoteDocument::aboutToReplaceFile, this, [&] {
+            if (++looks == 1 && when == When::DuringTheWrite)
+                writeTheirs();
+        });
+        if (when == When::Before)
+            writeTheirs();
         note->SaveNote();
 
         QCOMPARE(fileBytes(theirs), other);
+        // Refused once when the other version came during the write.
+        QCOMPARE(looks, when == When::DuringTheWrite ? 2 : 1);
         QCOMPARE(forked.count(), 1);
         QCOMPARE(forked.first().first().toString(), QStringLiteral("1.pnf"));
-        QVERIFY(note->FileName != QStringLiteral("1.pnf"));
+        QVERIFY(note->fileName() != QStringLiteral("1.pnf"));
         QVERIFY(fileBytes(note->filePath()).contains("typed here"));
         QCOMPARE(noteFilesIn(scratch.form()).size(), 2);
+    }
+
+    // A note that came without text and was not typed into is no note the
+    // user emptied: closing it, or leaving the program, keeps its file.
+    void aNoteArrivedWithoutTextKeepsItsFile_data()
+    {
+        QTest::addColumn<bool>("atExit");
+        QTest::newRow("closed") << false;
+        QTest::newRow("at exit") << true;
+    }
+
+    void aNoteArrivedWithoutTextKeepsItsFile()
+    {
+        QFETCH(bool, atExit);
+        MainFormOverScratch &scratch = *m_scratch;
+        QVERIFY(startFollowing());
+        const QString path = scratch.form().notesFolder() + QStringLiteral("title-only.pnf");
+        const QByteArray bytes = noteBytes(QStringLiteral("Just a title"), QString());
+        writeByRename(path, bytes);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("title-only.pnf")), ResolveMs);
+        TFR_NOTE *note = shown(QStringLiteral("title-only.pnf"));
+        QCOMPARE(note->title(), QStringLiteral("Just a title"));
+        if (atExit)
+            delete note;
+        else
+            QVERIFY(note->close());
+        flushDeletes();
+        QCOMPARE(fileBytes(path), bytes);
     }
 
     void closingAfterARemovalElsewhere_data()
@@ -188,7 +249,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, typed);
         MainFormOverScratch &scratch = *m_scratch;
-        const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
+        const QString path = scratch.form().notesFolder() + QStringLiteral("1.pnf");
         writeInPlace(path, noteBytes(QStringLiteral("Gone"), QStringLiteral("text")));
         auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));
@@ -206,13 +267,13 @@ private Q_SLOTS:
     void deletingANoteLeavesAnotherVersion()
     {
         MainFormOverScratch &scratch = *m_scratch;
-        const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
+        const QString path = scratch.form().notesFolder() + QStringLiteral("1.pnf");
         writeInPlace(path, noteBytes(QStringLiteral("Note"), QStringLiteral("old")));
         auto *note = Application::instance()->createForm<TFR_NOTE>(scratch.form());
         note->LoadNote(QStringLiteral("1.pnf"));
         const QByteArray other = noteBytes(QStringLiteral("Note"), QStringLiteral("newer, from elsewhere"));
         writeInPlace(path, other);
-        note->Deleted = true;
+        note->markDeleted();
         delete note;
         QCOMPARE(fileBytes(path), other);
     }
@@ -234,7 +295,7 @@ private Q_SLOTS:
         QFETCH(Change, change);
         QFETCH(bool, typed);
         MainFormOverScratch &scratch = *m_scratch;
-        const QString path = scratch.form().NotesFolder() + QStringLiteral("1.pnf");
+        const QString path = scratch.form().notesFolder() + QStringLiteral("1.pnf");
         Followed mine = followMine(typed);
         QVERIFY(mine.sync);
         QVERIFY(mine.note);
@@ -264,24 +325,24 @@ private Q_SLOTS:
         QVERIFY(note);
         if (!typed) {
             // Shown as if just opened; nothing written.
-            QCOMPARE(note->FileName, QStringLiteral("1.pnf"));
+            QCOMPARE(note->fileName(), QStringLiteral("1.pnf"));
             QCOMPARE(note->title(), QStringLiteral("Theirs"));
             QCOMPARE(textOf(note), QStringLiteral("from elsewhere"));
-            QCOMPARE(note->Opacity(), 70);
+            QCOMPARE(note->opacity(), 70);
             QCOMPARE(note->noteColor(), Color::fromValue(0xFFCCCC));
             QCOMPARE(note->geometry(), place);
-            QVERIFY(!note->hasUnsavedChanges());
+            QVERIFY(!note->document()->hasUnsavedChanges());
             QCOMPARE(fileBytes(path), other);
             QCOMPARE(otherNotes(note).size(), 0);
             return;
         }
         // Both kept: the typed note in a file of its own, theirs beside it.
-        QVERIFY(note->FileName != QStringLiteral("1.pnf"));
+        QVERIFY(note->fileName() != QStringLiteral("1.pnf"));
         QCOMPARE(textOf(note), QStringLiteral("typed here"));
         QVERIFY(fileBytes(note->filePath()).contains("typed here"));
         QCOMPARE(fileBytes(path), other);
-        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("1.pnf")), ResolveMs);
-        TFR_NOTE *theirs = NoteCollection::findOpen(QStringLiteral("1.pnf"));
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("1.pnf")), ResolveMs);
+        TFR_NOTE *theirs = shown(QStringLiteral("1.pnf"));
         QCOMPARE(textOf(theirs), QStringLiteral("from elsewhere"));
         QVERIFY(theirs->isVisible());
         QCOMPARE(noteFilesIn(scratch.form()).size(), 2);
@@ -306,21 +367,80 @@ private Q_SLOTS:
         QFETCH(bool, opens);
         MainFormOverScratch &scratch = *m_scratch;
         QVERIFY(startFollowing());
-        const QString folder = scratch.form().NotesFolder();
+        const QString folder = scratch.form().notesFolder();
         writeByRename(folder + name, noteBytes(QStringLiteral("Arrived"), QStringLiteral("hello")));
         // A note that surely opens, after it: once it is open, the other has
         // been looked at too.
         writeByRename(folder + QStringLiteral("marker.pnf"), noteBytes(QStringLiteral("Marker"), QStringLiteral("m")));
-        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("marker.pnf")), ResolveMs);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("marker.pnf")), ResolveMs);
         if (opens)
-            QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(name), ResolveMs);
-        TFR_NOTE *note = NoteCollection::findOpen(name);
+            QTRY_VERIFY_WITH_TIMEOUT(shown(name), ResolveMs);
+        TFR_NOTE *note = shown(name);
         QCOMPARE(bool(note), opens);
         if (note) {
             QCOMPARE(note->title(), QStringLiteral("Arrived"));
             QVERIFY(note->isVisible());
         }
         QVERIFY(QFile::exists(folder + name));
+    }
+
+    // A file that did not read when the notes opened (empty, junk, half
+    // written) opens once it is complete, however it is completed.
+    void aFileUnreadableAtStartOpensWhenComplete_data()
+    {
+        QTest::addColumn<QByteArray>("atStart");
+        QTest::addColumn<Outside>("completed");
+        const QByteArray whole = noteBytes(QStringLiteral("Late"), QStringLiteral("complete now"));
+        QTest::newRow("empty, completed in place") << QByteArray() << Outside::InPlace;
+        QTest::newRow("empty, replaced by a rename") << QByteArray() << Outside::ByRename;
+        QTest::newRow("junk, completed in place") << QByteArray("\x01\x02 not a note") << Outside::InPlace;
+        QTest::newRow("half written, completed in place") << whole.left(20) << Outside::InPlace;
+        QTest::newRow("half written, replaced by a rename") << whole.left(20) << Outside::ByRename;
+    }
+
+    void aFileUnreadableAtStartOpensWhenComplete()
+    {
+        QFETCH(QByteArray, atStart);
+        QFETCH(Outside, completed);
+        MainFormOverScratch &scratch = *m_scratch;
+        const QString folder = scratch.form().notesFolder();
+        writeInPlace(folder + QStringLiteral("late.pnf"), atStart);
+        writeInPlace(folder + QStringLiteral("fine.pnf"), noteBytes(QStringLiteral("Fine"), QStringLiteral("f")));
+        QVERIFY(startFollowing());
+        QVERIFY(shown(QStringLiteral("fine.pnf")));
+        QVERIFY(!shown(QStringLiteral("late.pnf")));
+        QCOMPARE(fileBytes(folder + QStringLiteral("late.pnf")), atStart);
+
+        writeOutside(folder + QStringLiteral("late.pnf"), noteBytes(QStringLiteral("Late"), QStringLiteral("complete now")),
+                     completed);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("late.pnf")), ResolveMs);
+        TFR_NOTE *late = shown(QStringLiteral("late.pnf"));
+        QCOMPARE(textOf(late), QStringLiteral("complete now"));
+        QVERIFY(late->isVisible());
+    }
+
+    // Their side of a conflict was half written when the note moved to a
+    // file of its own: it opens once it is complete.
+    void theOtherSideOfAConflictOpensWhenComplete()
+    {
+        MainFormOverScratch &scratch = *m_scratch;
+        const QString path = scratch.form().notesFolder() + QStringLiteral("1.pnf");
+        Followed mine = followMine(false);
+        QVERIFY(mine.note);
+        QSignalSpy forked(mine.note->document(), &NoteDocument::forkedFrom);
+        const QByteArray other = noteBytes(QStringLiteral("Theirs"), QStringLiteral("from elsewhere"));
+        editorOf(*mine.note)->setPlainText(QStringLiteral("typed here"));
+        writeInPlace(path, other.left(20));
+        mine.note->SaveNote();
+        QCOMPARE(forked.count(), 1);
+        // The other side is tried at once (queued) and does not read yet.
+        QCoreApplication::processEvents();
+        QVERIFY(!shown(QStringLiteral("1.pnf")));
+
+        writeInPlace(path, other);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("1.pnf")), ResolveMs);
+        QCOMPARE(textOf(shown(QStringLiteral("1.pnf"))), QStringLiteral("from elsewhere"));
+        QCOMPARE(textOf(mine.note), QStringLiteral("typed here"));
     }
 
     // A writer that needs several steps: the half-written file is no damaged
@@ -331,15 +451,15 @@ private Q_SLOTS:
         NotesFolderSync *sync = startFollowing();
         QVERIFY(sync);
         QSignalSpy unreadable(sync, &NotesFolderSync::unreadable);
-        const QString path = scratch.form().NotesFolder() + QStringLiteral("slow.pnf");
+        const QString path = scratch.form().notesFolder() + QStringLiteral("slow.pnf");
         const QByteArray whole = noteBytes(QStringLiteral("Slow"), QStringLiteral("all of it"));
         writeInPlace(path, whole.left(20));
         QTRY_VERIFY_WITH_TIMEOUT(unreadable.count() >= 1, ResolveMs);
-        QVERIFY(!NoteCollection::findOpen(QStringLiteral("slow.pnf")));
+        QVERIFY(!shown(QStringLiteral("slow.pnf")));
         QCOMPARE(fileBytes(path), whole.left(20));
         writeInPlace(path, whole);
-        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("slow.pnf")), ResolveMs);
-        QCOMPARE(textOf(NoteCollection::findOpen(QStringLiteral("slow.pnf"))), QStringLiteral("all of it"));
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("slow.pnf")), ResolveMs);
+        QCOMPARE(textOf(shown(QStringLiteral("slow.pnf"))), QStringLiteral("all of it"));
     }
 
     void ownWritesAreNoOutsideChange()
@@ -349,22 +469,22 @@ private Q_SLOTS:
         QVERIFY(sync);
         QSignalSpy settled(sync, &NotesFolderSync::settled);
         TFR_NOTE *note = scratch.newNote();
-        QSignalSpy saved(note, &TFR_NOTE::saved);
+        QSignalSpy saved(note->document(), &NoteDocument::saved);
         QTest::keyClicks(editorOf(*note), QStringLiteral("typed"));
         QTRY_VERIFY_WITH_TIMEOUT(saved.count() == 1, ResolveMs);
-        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({note->FileName}), ResolveMs);
+        QTRY_VERIFY_WITH_TIMEOUT(settled.contains({note->fileName()}), ResolveMs);
         // A reload would have emptied the undo history.
         QVERIFY(editorOf(*note)->document()->isUndoAvailable());
         QCOMPARE(otherNotes(note).size(), 0);
-        QCOMPARE(noteFilesIn(scratch.form()), QStringList{note->FileName});
+        QCOMPARE(noteFilesIn(scratch.form()), QStringList{note->fileName()});
 
         // A note closed before its first autosave is no new note either.
         TFR_NOTE *quick = scratch.newNote(QStringLiteral("quick"));
-        const QString quickName = quick->FileName;
+        const QString quickName = quick->fileName();
         quick->close();
         flushDeletes();
         QTRY_VERIFY_WITH_TIMEOUT(settled.contains({quickName}), ResolveMs);
-        QVERIFY(!NoteCollection::findOpen(quickName));
+        QVERIFY(!shown(quickName));
     }
 
     // A notes folder removed or renamed away and made again (a sync tool or
@@ -386,7 +506,7 @@ private Q_SLOTS:
         QFETCH(Takeaway, how);
         QFETCH(bool, atOnce);
         QFETCH(bool, typed);
-        const QString folder = m_scratch->form().NotesFolder();
+        const QString folder = m_scratch->form().notesFolder();
         const QString path = folder + QStringLiteral("1.pnf");
         Followed mine = followMine(typed);
         QVERIFY(mine.sync);
@@ -418,21 +538,21 @@ private Q_SLOTS:
         if (!typed) {
             // The note shows their version, in the same window when it
             // never went.
-            QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("1.pnf"))
-                                         && NoteCollection::findOpen(QStringLiteral("1.pnf"))->title()
+            QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("1.pnf"))
+                                         && shown(QStringLiteral("1.pnf"))->title()
                                                 == QStringLiteral("Theirs"),
                                      ResolveMs);
-            TFR_NOTE *shown = NoteCollection::findOpen(QStringLiteral("1.pnf"));
-            QCOMPARE(textOf(shown), QStringLiteral("from elsewhere"));
-            QVERIFY(shown->isVisible());
+            TFR_NOTE *window = shown(QStringLiteral("1.pnf"));
+            QCOMPARE(textOf(window), QStringLiteral("from elsewhere"));
+            QVERIFY(window->isVisible());
             if (atOnce)
-                QCOMPARE(shown, note.data());
+                QCOMPARE(window, note.data());
             QCOMPARE(fileBytes(path), other);
         }
         // And later arrivals in the new folder are seen too.
         writeByRename(folder + QStringLiteral("2.pnf"), noteBytes(QStringLiteral("Later"), QStringLiteral("l")));
-        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("2.pnf")), ResolveMs);
-        QCOMPARE(NoteCollection::findOpen(QStringLiteral("2.pnf"))->title(), QStringLiteral("Later"));
+        QTRY_VERIFY_WITH_TIMEOUT(shown(QStringLiteral("2.pnf")), ResolveMs);
+        QCOMPARE(shown(QStringLiteral("2.pnf"))->title(), QStringLiteral("Later"));
         if (how == Takeaway::RenameAway)
             QVERIFY(fileBytes(QDir::cleanPath(folder) + QStringLiteral(".old/1.pnf")).contains("first"));
     }
@@ -530,7 +650,7 @@ private Q_SLOTS:
     // The same as the user sees it: the open note shows each new version.
     void anOpenNoteFollowsAFileReplacedWhileHeldOpen()
     {
-        const QString path = m_scratch->form().NotesFolder() + QStringLiteral("1.pnf");
+        const QString path = m_scratch->form().notesFolder() + QStringLiteral("1.pnf");
         Followed mine = followMine(false);
         QVERIFY(mine.note);
         QFile holder(path);
@@ -540,7 +660,7 @@ private Q_SLOTS:
         writeInPlace(path, noteBytes(QStringLiteral("V2"), QStringLiteral("version 2")));
         QTRY_COMPARE_WITH_TIMEOUT(mine.note->title(), QStringLiteral("V2"), ResolveMs);
         QCOMPARE(textOf(mine.note), QStringLiteral("version 2"));
-        QCOMPARE(NoteCollection::findOpen(QStringLiteral("1.pnf")), mine.note.data());
+        QCOMPARE(shown(QStringLiteral("1.pnf")), mine.note.data());
     }
 
     // A note file whose name is not valid UTF-8 cannot be opened by its
@@ -556,7 +676,7 @@ private Q_SLOTS:
     {
 #ifdef Q_OS_UNIX
         QFETCH(bool, atStart);
-        const QString folder = m_scratch->form().NotesFolder();
+        const QString folder = m_scratch->form().notesFolder();
         const QByteArray rawName = QFile::encodeName(folder) + "caf\xE9.pnf";
         const auto makeIt = [&rawName] {
             const QByteArray bytes = noteBytes(QStringLiteral("Latin-1 name"), QStringLiteral("text"));
@@ -589,6 +709,12 @@ private Q_SLOTS:
     }
 
 private:
+    // The window showing the note stored as `name`, or null.
+    TFR_NOTE *shown(const QString &name) const
+    {
+        return NoteWindows::windowOf(m_scratch->form().noteCollection().note(name));
+    }
+
     struct Followed
     {
         NotesFolderSync *sync = nullptr;
@@ -599,9 +725,9 @@ private:
     // adds typing not saved yet.
     Followed followMine(bool typed)
     {
-        writeInPlace(m_scratch->form().NotesFolder() + QStringLiteral("1.pnf"),
+        writeInPlace(m_scratch->form().notesFolder() + QStringLiteral("1.pnf"),
                      noteBytes(QStringLiteral("Mine"), QStringLiteral("first")));
-        Followed mine{startFollowing(), NoteCollection::findOpen(QStringLiteral("1.pnf"))};
+        Followed mine{startFollowing(), shown(QStringLiteral("1.pnf"))};
         if (typed && mine.note)
             editorOf(*mine.note)->setPlainText(QStringLiteral("typed here"));
         return mine;

@@ -50,7 +50,7 @@ private:
 
     TFR_NOTE *loadNote(const QByteArray &content)
     {
-        const QString path = m_main->form().NotesFolder() + QStringLiteral("1.pnf");
+        const QString path = m_main->form().notesFolder() + QStringLiteral("1.pnf");
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return nullptr;

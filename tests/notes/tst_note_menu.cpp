@@ -147,18 +147,18 @@ void TestNoteMenu::opacityTicksAndClicks()
     QFETCH(bool, menuMadeLater);
     TFR_NOTE *note = m_main->newNote();
     if (menuMadeLater) {
-        note->SetOpacity(percent);
+        note->setOpacity(percent);
         QVERIFY(!note->findChild<QMenu *>(QStringLiteral("pmSettings")));
     }
     MainFormOverScratch::menuOf(*note);
     if (!menuMadeLater)
-        note->SetOpacity(percent);
+        note->setOpacity(percent);
     const QList<QAction *> items = child<QActionGroup>(*note, "opacityGroup")->actions();
     for (QAction *item : items)
         QCOMPARE(item->isChecked(), item->objectName() == ticked);
 
     items[4]->trigger();   // 50 %
-    QCOMPARE(note->Opacity(), 50);
+    QCOMPARE(note->opacity(), 50);
     QCOMPARE(qRound(note->windowOpacity() * 255), 127);
     for (QAction *item : items)
         QCOMPARE(item->isChecked(), item->objectName() == QLatin1String("N50"));
@@ -218,7 +218,7 @@ void TestNoteMenu::deleteAnsweredNoThenYes()
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
     flushDeletes();
     QVERIFY(alive && alive->isVisible());
-    QVERIFY(!alive->Deleted);
+    QVERIFY(!alive->isDeleted());
     QVERIFY(QFile::exists(path));
 
     answerModal([](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
@@ -240,7 +240,7 @@ void TestNoteMenu::deletingUnsavedNoteLeavesNoFile()
     flushDeletes();
     QVERIFY(!alive);
     QVERIFY(!QFile::exists(path));
-    QVERIFY(QDir(m_main->form().NotesFolder()).entryList(QDir::Files).isEmpty());
+    QVERIFY(QDir(m_main->form().notesFolder()).entryList(QDir::Files).isEmpty());
 }
 
 void TestNoteMenu::closeIsImmediateAndKeepsFile()

@@ -6,6 +6,7 @@
 #include "core/note_colors.h"
 #include "notes/note_editor.h"
 #include "core/note_file.h"
+#include "notes/note_collection.h"
 #include "notes/note_window.h"
 #include "notes/rescue_log.h"
 #include "../common/find_child.h"
@@ -88,7 +89,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_home;
     TFR_PLT_MAIN *m_main = nullptr;
 
-    QString notesFolder() const { return m_main->NotesFolder(); }
+    QString notesFolder() const { return m_main->notesFolder(); }
 
     TFR_NOTE *newNote()
     {
@@ -119,7 +120,7 @@ private:
     {
         QStringList names;
         for (const TFR_NOTE *note : Application::instance()->formsOf<TFR_NOTE>())
-            names.append(note->FileName);
+            names.append(note->fileName());
         return names;
     }
 
@@ -129,7 +130,7 @@ private Q_SLOTS:
         m_home = std::make_unique<QTemporaryDir>();
         m_main = Application::instance()->createForm<TFR_PLT_MAIN>(m_home->path());
         QDir(notesFolder()).removeRecursively();
-        m_main->EnsureNotesFolder();
+        m_main->ensureNotesFolder();
     }
 
     void cleanup()
@@ -147,7 +148,7 @@ private Q_SLOTS:
         m_main->DefaultColor = Color::fromValue(0x99FFFF);
         m_main->DefaultTitle = 0;
         TFR_NOTE *note = newNote();
-        QCOMPARE(note->Opacity(), 70);
+        QCOMPARE(note->opacity(), 70);
         QCOMPARE(alpha(note), 178);
         QCOMPARE(note->noteColor(), Color::fromValue(0x99FFFF));
         QCOMPARE(note->title(), QStringLiteral("New Note"));
@@ -156,8 +157,8 @@ private Q_SLOTS:
         const QPoint centre(screen.width() / 2 - 100, screen.height() / 2 - 100);
         QVERIFY(note->x() >= centre.x() - 29 && note->x() <= centre.x() + 10);
         QVERIFY(note->y() >= centre.y() - 29 && note->y() <= centre.y() + 10);
-        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9]+\\.pnf$")).match(note->FileName).hasMatch(),
-                 qPrintable(note->FileName));
+        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9]+\\.pnf$")).match(note->fileName()).hasMatch(),
+                 qPrintable(note->fileName()));
         // No file until there is something to keep.
         QVERIFY(!QFile::exists(note->filePath()));
     }
@@ -172,7 +173,7 @@ private Q_SLOTS:
     {
         TFR_NOTE *first = newNote();
         TFR_NOTE *second = newNote();
-        QVERIFY(first->FileName != second->FileName);
+        QVERIFY(first->fileName() != second->fileName());
         editorOf(*first)->setPlainText(QStringLiteral("one"));
         editorOf(*second)->setPlainText(QStringLiteral("two"));
         destroyNotes();
@@ -223,8 +224,8 @@ private Q_SLOTS:
         QFETCH(int, alpha);
         QFETCH(int, item);
         TFR_NOTE *note = newNote();
-        note->SetOpacity(percent);
-        QCOMPARE(note->Opacity(), percent);
+        note->setOpacity(percent);
+        QCOMPARE(note->opacity(), percent);
         QCOMPARE(::alpha(note), alpha);
         QCOMPARE(TFR_NOTE::opacityMenuValue(percent), item);
     }
@@ -401,11 +402,11 @@ private Q_SLOTS:
         QFETCH(int, opacity);
         QFETCH(int, step);
         TFR_NOTE *note = newNote();
-        note->SetOpacity(opacity);
+        note->setOpacity(opacity);
         note->show();
         QPointer<TFR_NOTE> alive(note);
         child<QToolButton>(*note, "sbClose")->click();
-        QCOMPARE(note->FadeStep, step);
+        QCOMPARE(note->fadeStep(), step);
         QVERIFY(child<QTimer>(*note, "tmCloseTimer")->isActive());
         QTRY_VERIFY_WITH_TIMEOUT(alive.isNull(), 5000);
     }
@@ -415,9 +416,9 @@ private Q_SLOTS:
         TFR_NOTE *note = newNote();
         note->show();
         note->CloseFading();
-        QTRY_VERIFY(note->FadeLevel < 80);
+        QTRY_VERIFY(note->fadeLevel() < 80);
         note->CloseFading();
-        QCOMPARE(note->FadeLevel, 100);
+        QCOMPARE(note->fadeLevel(), 100);
     }
 
     void hideAllClosesWithoutFading()
@@ -448,9 +449,58 @@ private Q_SLOTS:
         auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
         note->LoadNote(QStringLiteral("1.pnf"));
         editorOf(*note)->setPlainText(text);
-        note->Deleted = deleted;
+        if (deleted)
+            note->markDeleted();
         delete note;
         QCOMPARE(QFile::exists(notesFolder() + QStringLiteral("1.pnf")), stored);
+    }
+
+    // The empty-note rule is for notes the user emptied in this run; one
+    // that was stored without text keeps its file unless its text is touched.
+    void aStoredNoteWithoutTextIsRemovedOnlyWhenEmptiedHere_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");     // null: the text is not touched
+        QTest::addColumn<bool>("retitled");
+        QTest::addColumn<bool>("atExit");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("title only, closed") << QString() << QString() << false << false << true;
+        QTest::newRow("title only, at exit") << QString() << QString() << false << true << true;
+        QTest::newRow("title only, retitled") << QString() << QString() << true << true << true;
+        QTest::newRow("blanks only, at exit") << QStringLiteral(" \r\n \r\n") << QString() << false << true << true;
+        QTest::newRow("title only, typed and emptied") << QString() << QStringLiteral("") << false << true << false;
+        QTest::newRow("text emptied") << QStringLiteral("old") << QStringLiteral(" ") << false << false << false;
+    }
+
+    void aStoredNoteWithoutTextIsRemovedOnlyWhenEmptiedHere()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(bool, retitled);
+        QFETCH(bool, atExit);
+        QFETCH(bool, kept);
+        writeNote(QStringLiteral("1.pnf"), QStringLiteral("Just a title"), stored);
+        const QString path = notesFolder() + QStringLiteral("1.pnf");
+        const QByteArray before = fileBytes(path);
+        auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
+        note->LoadNote(QStringLiteral("1.pnf"));
+        note->show();
+        if (!typed.isNull()) {
+            QTest::keyClicks(editorOf(*note), QStringLiteral("x"));
+            editorOf(*note)->setPlainText(typed);
+        }
+        if (retitled)
+            note->setTitle(QStringLiteral("Another title"));
+        QPointer<TFR_NOTE> alive(note);
+        if (atExit)
+            delete note;
+        else
+            QVERIFY(note->close());
+        flushDeletes();
+        QVERIFY(alive.isNull());
+        QCOMPARE(QFile::exists(path), kept);
+        if (kept)
+            QCOMPARE(fileBytes(path), before);
     }
 
     void aNewEmptyNoteLeavesNoFile()
@@ -468,19 +518,19 @@ private Q_SLOTS:
         editorOf(*note)->setPlainText(QStringLiteral("milk\nbread"));
         note->setTitle(QStringLiteral("  Shopping"));
         note->ApplyColor(Color::fromValue(0xC0FFC0));
-        note->SetOpacity(25);
+        note->setOpacity(25);
         note->setGeometry(150, 120, 260, 180);
-        const QString name = note->FileName;
+        const QString name = note->fileName();
         delete note;
         const QByteArray first = fileBytes(notesFolder() + name);
 
         auto *back = Application::instance()->createForm<TFR_NOTE>(*m_main);
         back->LoadNote(name);
-        QCOMPARE(back->FileName, name);
+        QCOMPARE(back->fileName(), name);
         QCOMPARE(editorOf(*back)->toPlainText(), QStringLiteral("milk\nbread"));
         QCOMPARE(back->title(), QStringLiteral("  Shopping"));
         QCOMPARE(back->noteColor(), Color::fromValue(0xC0FFC0));
-        QCOMPARE(back->Opacity(), 25);
+        QCOMPARE(back->opacity(), 25);
         QCOMPARE(back->geometry(), QRect(150, 120, 260, 180));
         delete back;
         // Nothing changed: the second file is the first, byte for byte.
@@ -529,11 +579,16 @@ private Q_SLOTS:
         NoteFile::writeAtomically(path, broken);
         auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
         QVERIFY_THROWS_EXCEPTION(PaperletError, note->LoadNote(QStringLiteral("bad.pnf")));
-        QCOMPARE(note->FileName, QStringLiteral("bad.pnf"));
+        QCOMPARE(note->fileName(), QStringLiteral("bad.pnf"));
         QVERIFY(note->loadFailed());
         editorOf(*note)->setPlainText(QStringLiteral("typed into a window that never showed"));
         delete note;
         QCOMPARE(fileBytes(path), broken);
+        // Its document goes with it: the notes are only those that loaded.
+        flushDeletes();
+        for (const NoteDocument *left : m_main->noteCollection().notes())
+            QVERIFY(left->fileName() != QStringLiteral("bad.pnf"));
+        QVERIFY(!m_main->noteCollection().note(QStringLiteral("bad.pnf")));
     }
 
     void aFailedCloseKeepsTheNoteOpenAndSaysWhy()
@@ -547,7 +602,7 @@ private Q_SLOTS:
         QVERIFY(!note->close());
         QVERIFY(note->isVisible());
         QTRY_COMPARE(catcher.texts.size(), 1);
-        QVERIFY2(catcher.texts.first().contains(note->FileName), qPrintable(catcher.texts.first()));
+        QVERIFY2(catcher.texts.first().contains(note->fileName()), qPrintable(catcher.texts.first()));
         const QString path = note->filePath();
         QVERIFY(QDir(path).removeRecursively());
         QVERIFY(note->close());
@@ -560,8 +615,8 @@ private Q_SLOTS:
         editorOf(*blocked)->setPlainText(QStringLiteral("rescue me"));
         TFR_NOTE *fine = newNote();
         editorOf(*fine)->setPlainText(QStringLiteral("fine"));
-        const QString blockedName = blocked->FileName;
-        const QString fineName = fine->FileName;
+        const QString blockedName = blocked->fileName();
+        const QString fineName = fine->fileName();
         QVERIFY(QDir().mkpath(blocked->filePath()));
         const QString rescued = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
             + QStringLiteral("/Rescued notes/") + blockedName;
@@ -579,11 +634,45 @@ private Q_SLOTS:
         QCOMPARE(RescueLog::takeReport(), QString());
     }
 
+    // The disk stays full over two runs: each run's rescue keeps its own
+    // copy, and the next start names both.
+    void everyRescueKeepsItsOwnCopy()
+    {
+        RescueLog::takeReport();
+        QStringList copies;
+        for (const QString &text : {QStringLiteral("first run"), QStringLiteral("second run")}) {
+            writeNote(QStringLiteral("1.pnf"), QStringLiteral("Rescued"), QStringLiteral("stored"));
+            auto *note = Application::instance()->createForm<TFR_NOTE>(*m_main);
+            note->LoadNote(QStringLiteral("1.pnf"));
+            editorOf(*note)->setPlainText(text);
+            // A folder where the file was: nothing can replace it.
+            QVERIFY(QFile::remove(note->filePath()));
+            QVERIFY(QDir().mkpath(note->filePath()));
+            const QStringList before = QDir(RescueLog::folder()).entryList(QDir::Files);
+            delete note;
+            QVERIFY(QDir(notesFolder() + QStringLiteral("1.pnf")).removeRecursively());
+            QStringList after = QDir(RescueLog::folder()).entryList(QDir::Files);
+            for (const QString &name : before)
+                after.removeAll(name);
+            after.removeAll(QStringLiteral("unreported.txt"));
+            QCOMPARE(after.size(), 1);
+            copies.append(RescueLog::folder() + after.first());
+        }
+        QVERIFY(copies.at(0) != copies.at(1));
+        QVERIFY(NoteFile::decode(fileBytes(copies.at(0))).content.contains(QStringLiteral("first run")));
+        QVERIFY(NoteFile::decode(fileBytes(copies.at(1))).content.contains(QStringLiteral("second run")));
+        const QString report = RescueLog::takeReport();
+        for (const QString &copy : copies)
+            QVERIFY2(report.contains(QDir::toNativeSeparators(copy)), qPrintable(report));
+        for (const QString &copy : copies)
+            QFile::remove(copy);
+    }
+
     void autosavesShortlyAfterAChange()
     {
         TFR_NOTE *note = newNote();
         note->show();
-        QSignalSpy saved(note, &TFR_NOTE::saved);
+        QSignalSpy saved(note->document(), &NoteDocument::saved);
         QTest::keyClicks(editorOf(*note), QStringLiteral("typed"));
         QVERIFY(saved.wait(3000));
         const NoteRecord record = NoteFile::decode(fileBytes(note->filePath()));
@@ -604,7 +693,7 @@ private Q_SLOTS:
         // The program's folder, and so its Notes folder, on the small disk.
         delete m_main;
         m_main = Application::instance()->createForm<TFR_PLT_MAIN>(disk.path());
-        m_main->EnsureNotesFolder();
+        m_main->ensureNotesFolder();
         TFR_NOTE *note = newNote();
         note->show();
         editorOf(*note)->setPlainText(QStringLiteral("first words"));
@@ -631,7 +720,7 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(path), old);
 
         // At exit the text goes to a rescue copy elsewhere.
-        const QString rescued = RescueLog::folder() + note->FileName;
+        const QString rescued = RescueLog::folder() + note->fileName();
         QFile::remove(rescued);
         RescueLog::takeReport();
         delete note;

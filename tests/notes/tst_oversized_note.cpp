@@ -7,6 +7,7 @@
 
 #include "core/note_file.h"
 #include "notes/note_collection.h"
+#include "notes/note_windows.h"
 #include "notes/notes_folder_sync.h"
 
 #include <QDir>
@@ -126,12 +127,12 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(QString, limit);
         QFETCH(QRect, place);
-        const QString path = m_scratch->form().NotesFolder() + QStringLiteral("x.pnf");
+        const QString path = m_scratch->form().notesFolder() + QStringLiteral("x.pnf");
         const QByteArray bytes = fileOf(kind);
         QVERIFY(writeFile(path, bytes));
 
         m_scratch->form().ShowAllNotes();
-        QPointer<TFR_NOTE> note = NoteCollection::findOpen(QStringLiteral("x.pnf"));
+        QPointer<TFR_NOTE> note = NoteWindows::windowOf(m_scratch->form().noteCollection().note(QStringLiteral("x.pnf")));
         QVERIFY(note);
         checkShownTooLarge(*note, title, limit);
         if (!place.isNull())
@@ -147,7 +148,7 @@ private Q_SLOTS:
         QVERIFY(readFile(path) == bytes);
 
         m_scratch->form().ShowAllNotes();
-        note = NoteCollection::findOpen(QStringLiteral("x.pnf"));
+        note = NoteWindows::windowOf(m_scratch->form().noteCollection().note(QStringLiteral("x.pnf")));
         QVERIFY(note);
         MainFormOverScratch::menuOf(*note);
         answerModal([](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
@@ -155,16 +156,16 @@ private Q_SLOTS:
         flushDeletes();
         QVERIFY(!note);
         QVERIFY(readFile(path) == bytes);
-        QCOMPARE(NoteCollection::noteFiles(m_scratch->form().NotesFolder()), QStringList{QStringLiteral("x.pnf")});
+        QCOMPARE(NoteCollection::noteFiles(m_scratch->form().notesFolder()), QStringList{QStringLiteral("x.pnf")});
     }
 
     // Paragraphs and text right at the limits still open as notes.
     void aNoteAtTheLimitsOpens()
     {
-        const QString path = m_scratch->form().NotesFolder() + QStringLiteral("x.pnf");
+        const QString path = m_scratch->form().notesFolder() + QStringLiteral("x.pnf");
         QVERIFY(writeFile(path, fileOf(Kind::AtTheLimits)));
         m_scratch->form().ShowAllNotes();
-        TFR_NOTE *note = NoteCollection::findOpen(QStringLiteral("x.pnf"));
+        TFR_NOTE *note = NoteWindows::windowOf(m_scratch->form().noteCollection().note(QStringLiteral("x.pnf")));
         QVERIFY(note);
         QCOMPARE(note->title(), QStringLiteral("Just fits"));
         QVERIFY(!editorOf(*note)->isReadOnly());
@@ -184,14 +185,14 @@ private Q_SLOTS:
     void theFolderFollowsAFileAcrossTheLimits()
     {
         QFETCH(bool, typed);
-        const QString folder = m_scratch->form().NotesFolder();
+        const QString folder = m_scratch->form().notesFolder();
         const QString path = folder + QStringLiteral("1.pnf");
         QVERIFY(writeFile(path, storedNote(QStringLiteral("Mine"), QStringLiteral("small"))));
         m_scratch->form().ShowAllNotes();
         auto *sync = m_scratch->form().findChild<NotesFolderSync *>();
         QVERIFY(sync);
         QSignalSpy settled(sync, &NotesFolderSync::settled);
-        QPointer<TFR_NOTE> note = NoteCollection::findOpen(QStringLiteral("1.pnf"));
+        QPointer<TFR_NOTE> note = NoteWindows::windowOf(m_scratch->form().noteCollection().note(QStringLiteral("1.pnf")));
         QVERIFY(note);
         if (typed)
             editorOf(*note)->setPlainText(QStringLiteral("typed here"));
@@ -199,8 +200,8 @@ private Q_SLOTS:
         const QByteArray big = fileOf(Kind::OneParagraph);
         QVERIFY(writeFile(path, big));
         QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("1.pnf")}), ResolveMs);
-        QTRY_VERIFY_WITH_TIMEOUT(NoteCollection::findOpen(QStringLiteral("1.pnf")), ResolveMs);
-        TFR_NOTE *shown = NoteCollection::findOpen(QStringLiteral("1.pnf"));
+        QTRY_VERIFY_WITH_TIMEOUT(NoteWindows::windowOf(m_scratch->form().noteCollection().note(QStringLiteral("1.pnf"))), ResolveMs);
+        TFR_NOTE *shown = NoteWindows::windowOf(m_scratch->form().noteCollection().note(QStringLiteral("1.pnf")));
         checkShownTooLarge(*shown, QStringLiteral("Big"), QStringLiteral("2.0 MB"));
         if (typed) {
             // The typed note went to a file of its own.
@@ -217,7 +218,7 @@ private Q_SLOTS:
         const QByteArray small = storedNote(QStringLiteral("Shorter"), QStringLiteral("fits now"));
         QVERIFY(writeFile(path, small));
         QTRY_VERIFY_WITH_TIMEOUT(settled.contains({QStringLiteral("1.pnf")}), ResolveMs);
-        QCOMPARE(NoteCollection::findOpen(QStringLiteral("1.pnf")), shown);
+        QCOMPARE(NoteWindows::windowOf(m_scratch->form().noteCollection().note(QStringLiteral("1.pnf"))), shown);
         QCOMPARE(shown->title(), QStringLiteral("Shorter"));
         QCOMPARE(textOf(*shown).trimmed(), QStringLiteral("fits now"));
         QVERIFY(!editorOf(*shown)->isReadOnly());

@@ -1,0 +1,60 @@
+#include "notes/note_windows.h"
+
+#include "framework/application.h"
+#include "framework/guarded.h"
+#include "notes/note_collection.h"
+#include "notes/note_window.h"
+
+NoteWindows::NoteWindows(NoteHost &host, NoteCollection &notes, QObject *parent)
+    : QObject(parent)
+    , m_host(host)
+    , m_notes(notes)
+{
+    connect(&m_notes, &NoteCollection::noteAdded, this, guarded(this, &NoteWindows::noteAdded));
+}
+
+TFR_NOTE *NoteWindows::windowOf(const NoteDocument *note)
+{
+    return note ? qobject_cast<TFR_NOTE *>(note->view()) : nullptr;
+}
+
+void NoteWindows::noteAdded(NoteDocument *note)
+{
+    if (!windowOf(note))
+        show(*note);
+}
+
+TFR_NOTE *NoteWindows::show(NoteDocument &note)
+{
+    auto *window = Application::instance()->createForm<TFR_NOTE>(m_host, note);
+    window->show();
+    return window;
+}
+
+void NoteWindows::showAll(const QStringList &names)
+{
+    for (const QString &name : names) {
+        NoteDocument *note = m_notes.note(name);
+        if (TFR_NOTE *open = windowOf(note)) {
+            open->showNormal();
+            open->raise();
+        } else if (note) {
+            show(*note);
+        } else {
+            // Shown as it joins; one damaged file must not hide the notes
+            // after it.
+            m_notes.load(name);
+        }
+    }
+}
+
+void NoteWindows::hideAll()
+{
+    const QList<NoteDocument *> notes = m_notes.notes();
+    for (NoteDocument *note : notes) {
+        if (TFR_NOTE *window = windowOf(note)) {
+            window->FadeOnClose = false;
+            window->close();
+        }
+    }
+}
