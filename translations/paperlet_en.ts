@@ -422,6 +422,14 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>

@@ -2,10 +2,9 @@
 
 #include "core/error.h"
 #include "framework/message_box.h"
+#include "framework/translations.h"
 
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -13,10 +12,7 @@ Application::Application(int &argc, char **argv)
     setApplicationName(Title);
     // The program lives in the tray: closing its last note must not end it.
     setQuitOnLastWindowClosed(false);
-    // The texts in the user's language, where the program carries them.
-    auto *translator = new QTranslator(this);
-    if (translator->load(QLocale(), QStringLiteral("paperlet"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        installTranslator(translator);
+    Translations::install(*this);
 }
 
 Application::~Application()
