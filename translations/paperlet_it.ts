@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Lime</source>
-        <translation>Lime</translation>
+        <translation>Verde lime</translation>
     </message>
     <message>
         <source>Sea Green</source>
