@@ -515,6 +515,18 @@ The note stays open so that its text is not lost.</source>
         <translation>
 تبقى الملاحظة مفتوحة كي لا يضيع نصها.</translation>
     </message>
+    <message>
+        <source>Note text</source>
+        <translation>نص الملاحظة</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>تغيير الحجم</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>

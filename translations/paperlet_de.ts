@@ -515,6 +515,18 @@ The note stays open so that its text is not lost.</source>
         <translation>
 Die Notiz bleibt geöffnet, damit ihr Text nicht verloren geht.</translation>
     </message>
+    <message>
+        <source>Note text</source>
+        <translation>Notiztext</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>

@@ -510,6 +510,18 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
 The note stays open so that its text is not lost.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Note text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>

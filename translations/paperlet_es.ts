@@ -515,6 +515,18 @@ The note stays open so that its text is not lost.</source>
         <translation>
 La nota sigue abierta para que no se pierda su texto.</translation>
     </message>
+    <message>
+        <source>Note text</source>
+        <translation>Texto de la nota</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Cambiar tamaño</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>

@@ -515,6 +515,18 @@ The note stays open so that its text is not lost.</source>
         <translation>
 La note reste ouverte pour que son texte ne soit pas perdu.</translation>
     </message>
+    <message>
+        <source>Note text</source>
+        <translation>Texte de la note</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionner</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>

@@ -515,6 +515,18 @@ The note stays open so that its text is not lost.</source>
         <translation>
 La nota resta aperta perché il suo testo non vada perso.</translation>
     </message>
+    <message>
+        <source>Note text</source>
+        <translation>Testo della nota</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Ridimensiona</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>

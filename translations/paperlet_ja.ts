@@ -515,6 +515,18 @@ The note stays open so that its text is not lost.</source>
         <translation>
 本文が失われないよう、付箋は開いたままにします。</translation>
     </message>
+    <message>
+        <source>Note text</source>
+        <translation>付箋の本文</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>サイズ変更</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>

@@ -515,6 +515,18 @@ The note stays open so that its text is not lost.</source>
         <translation>
 Notatka pozostaje otwarta, aby jej tekst nie przepadł.</translation>
     </message>
+    <message>
+        <source>Note text</source>
+        <translation>Treść notatki</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Tytuł</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Zmień rozmiar</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>

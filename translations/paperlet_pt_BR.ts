@@ -515,6 +515,18 @@ The note stays open so that its text is not lost.</source>
         <translation>
 A nota continua aberta para que o texto não se perca.</translation>
     </message>
+    <message>
+        <source>Note text</source>
+        <translation>Texto da nota</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionar</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>

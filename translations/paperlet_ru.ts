@@ -515,6 +515,18 @@ The note stays open so that its text is not lost.</source>
         <translation>
 Заметка остаётся открытой, чтобы её текст не потерялся.</translation>
     </message>
+    <message>
+        <source>Note text</source>
+        <translation>Текст заметки</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Изменить размер</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>

@@ -515,6 +515,18 @@ The note stays open so that its text is not lost.</source>
         <translation>
 Нотатка лишається відкритою, щоб її текст не втратився.</translation>
     </message>
+    <message>
+        <source>Note text</source>
+        <translation>Текст нотатки</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Змінити розмір</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>

@@ -515,6 +515,18 @@ The note stays open so that its text is not lost.</source>
         <translation>
 便笺保持打开，以免其文本丢失。</translation>
     </message>
+    <message>
+        <source>Note text</source>
+        <translation>便笺文本</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>调整大小</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>

@@ -6,6 +6,7 @@
 #include "core/note_naming.h"
 #include "core/note_placement.h"
 #include "core/rtf/rtf.h"
+#include "framework/accessible_roles.h"
 #include "framework/application.h"
 #include "framework/guarded.h"
 #include "framework/font_style.h"
@@ -85,6 +86,7 @@ QToolButton *flatButton(QWidget *parent, const QString &name, int left, Glyph gl
     button->setIcon(glyphIcon(glyph));
     button->setIconSize(glyph == Glyph::Chevron ? QSize(10, 8) : QSize(11, 11));
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     return button;
 }
 
@@ -172,6 +174,7 @@ void TFR_NOTE::buildGui()
     reEdit = new NoteEditor(this);
     reEdit->setObjectName(QStringLiteral("reEdit"));
     reEdit->installEventFilter(this);
+    reEdit->setAccessibleName(tr("Note text"));
     buildBottomBar();
     layout->addWidget(pnBar);
     layout->addWidget(reEdit, 1);
@@ -187,6 +190,7 @@ void TFR_NOTE::buildTitleBar()
     bold.setBold(true);
     pnBar->setFont(bold);
     pnBar->installEventFilter(this);
+    AccessibleRoles::set(pnBar, QAccessible::TitleBar);
 
     pnTitlePanel = new QLabel(tr(DesignTitle), pnBar);
     pnTitlePanel->setObjectName(QStringLiteral("pnTitlePanel"));
@@ -205,6 +209,7 @@ void TFR_NOTE::buildTitleBar()
     edTitle->setAlignment(Qt::AlignCenter);
     edTitle->setAutoFillBackground(true);
     edTitle->installEventFilter(this);
+    edTitle->setAccessibleName(tr("Title"));
 
     pnButtons = new QWidget(pnBar);
     pnButtons->setObjectName(QStringLiteral("pnButtons"));
@@ -233,6 +238,8 @@ void TFR_NOTE::buildBottomBar()
     imSize->setFixedSize(GripSize, GripSize);
     imSize->setCursor(Qt::SizeAllCursor);
     imSize->installEventFilter(this);
+    AccessibleRoles::set(imSize, QAccessible::Grip);
+    imSize->setAccessibleName(tr("Resize"));
     pnBottomResize();
 }
 
