@@ -137,6 +137,7 @@ TFR_NOTE::TFR_NOTE(NoteHost &host, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setMinimumSize(MinSize, MinSize);
     setFont(QFont(FontFace, 8));
+    AccessibleRoles::set(this, QAccessible::Window);
     buildGui();
 
     tmCloseTimer = new QTimer(this);
