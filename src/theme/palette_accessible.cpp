@@ -132,8 +132,9 @@ QString PaletteAccessible::text(QAccessible::Text t) const
     QString text = QAccessibleWidget::text(t);
     // Named by the submenu it fills ("Color", "Font Color...").
     if (t == QAccessible::Name && text.isEmpty())
-        if (const auto *menu = qobject_cast<const QMenu *>(viewer()->parentWidget()))
-            text = menu->title();
+        for (const QWidget *w = viewer()->parentWidget(); w && text.isEmpty(); w = w->parentWidget())
+            if (const auto *menu = qobject_cast<const QMenu *>(w))
+                text = menu->title();
     return text;
 }
 

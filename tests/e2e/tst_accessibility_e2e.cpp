@@ -76,6 +76,8 @@ QString nameOf(const Node &node)
 struct Texts
 {
     QString language;
+    // Keys that open a submenu and go back: mirrored right to left.
+    QString into, back;
     QStringList trayMenu;
     QStringList noteMenu;
     QString menuButton, closeButton, noteText, resize, colour, lightYellow, opacity, leastOpacity;
@@ -85,18 +87,18 @@ struct Texts
 Texts textsFor(const QString &language)
 {
     if (language == QLatin1String("de"))
-        return {language,
+        return {language, "Right", "Left",
                 {"Neue Notiz", "Alle Notizen zeigen", "Alle Notizen ausblenden", "Einstellungen", "Nach Updates suchen", "Über", "Beenden"},
                 {"Neue Notiz", "Farbe", "Deckkraft         ", "Löschen", "Drucken", "Per E-Mail senden", "Schließen"},
                 "Menü", "Schließen", "Notiztext", "Größe ändern", "Farbe", "Hellgelb", "100 %", "10 %",
                 "Einstellungen", "Beim Anmelden starten", "Titel:", "OK", "Schließen", "Über"};
     if (language == QLatin1String("ar"))
-        return {language,
+        return {language, "Left", "Right",
                 {"ملاحظة جديدة", "إظهار كل الملاحظات", "إخفاء كل الملاحظات", "الإعدادات", "التحقق من التحديثات", "حول", "خروج"},
                 {"ملاحظة جديدة", "اللون", "العتامة         ", "حذف", "طباعة", "إرسال بالبريد", "إغلاق"},
                 "القائمة", "إغلاق", "نص الملاحظة", "تغيير الحجم", "اللون", "أصفر فاتح", "100%", "10%",
                 "الإعدادات", "التشغيل عند الدخول", "العنوان:", "موافق", "إغلاق", "حول"};
-    return {QStringLiteral("en"),
+    return {QStringLiteral("en"), "Right", "Left",
             {"New Note", "Show All Notes", "Hide All Notes", "Settings", "Check for updates", "About", "Exit"},
             {"New Note", "Color", "Opacity         ", "Delete", "Print", "Send Mail", "Close"},
             "Menu", "Close", "Note text", "Resize", "Color", "Light Yellow", "100 %", "10 %",
@@ -279,15 +281,19 @@ void TestAccessibility::screenReaderReadsTheProgram()
         QVERIFY2(shown.contains(item), qPrintable(item + QStringLiteral(" not in ") + shown.join(QLatin1Char('|'))));
     // The opacity items say which one is ticked.
     menu = registry.focusedParent(QStringLiteral("menu item"), texts.leastOpacity,
-                                  [] { E2eSession::keys({"Down", "Down", "Right"}); });
+                                  [&] { E2eSession::keys({"Down", "Down", texts.into}); });
     QStringList ticked;
     for (const Node &item : childrenOf(menu))
         if (strings(item, "states").contains(QStringLiteral("checked")))
             ticked.append(nameOf(item));
     QCOMPARE(ticked, QStringList{texts.opacity});
     // The colour grid: a list of cells named by colour, the note's colour checked.
+    // The grid takes the focus as its submenu opens, named by the submenu;
+    // a key then moves the focus onto a cell.
+    QVERIFY(!registry.focusedParent(QStringLiteral("list"), texts.colour,
+                                    [&] { E2eSession::keys({texts.back, "Up", texts.into}); }).isEmpty());
     const Node palette = registry.focusedParent(QStringLiteral("list item"), QString(),
-                                                [] { E2eSession::keys({"Left", "Up", "Right"}); });
+                                                [] { E2eSession::key(QStringLiteral("Down")); });
     QCOMPARE(nameOf(palette), texts.colour);
     QCOMPARE(palette.value(QLatin1String("role")).toString(), QStringLiteral("list"));
     const QList<Node> cells = childrenOf(palette);
