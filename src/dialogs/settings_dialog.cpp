@@ -127,7 +127,7 @@ void TFR_SETTINGS::buildControls()
     lbColor->setBuddy(pnColor);
     lbFont->setBuddy(pnFont);
     Label1->setBuddy(pnFontColor);
-    for (QLabel *label : {lbColor, lbFont, Label1})
+    for (QLabel *label : {lbTtile, lbOpacity, lbColor, lbFont, Label1})
         label->buddy()->setAccessibleName(label->text());
 
     nameControls({{pcGeneral, "pcGeneral"}, {tsPage, "tsPage"}, {gbGeneral, "gbGeneral"},
