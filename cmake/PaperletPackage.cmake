@@ -44,11 +44,12 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Paperlet developers <${PAPERLET_MAIL}>"
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PAPERLET_WEB_SITE})
-# Depends is what dpkg-shlibdeps reads off the executable, and the free
-# faces made to the metrics of the design's font (Tahoma), which the program
-# loads itself.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine")
+# Depends is what dpkg-shlibdeps reads off the executable, the free faces
+# made to the metrics of the design's font (Tahoma), which the program loads
+# itself, and Qt's own translations (message box buttons, print, font and
+# colour dialogs), loaded for the language of the program's own texts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/package)

@@ -343,26 +343,6 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
         <source>Center</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Checklist</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tick or untick the check item</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open the text menu at the caret (also the Menu key)</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -388,63 +368,6 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>NoteKeyboardMove</name>
-    <message>
-        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>NoteKeys</name>
-    <message>
-        <source>New Note</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close at once</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open the note menu</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edit the title</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move the note: arrow keys, then Enter or Escape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Size the note: arrow keys, then Enter or Escape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>NoteLock</name>
-    <message>
-        <source>Locked</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -499,21 +422,10 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
-    <name>NoteStateControl</name>
+    <name>QGuiApplication</name>
     <message>
-        <source>Always on Top</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On All Workspaces</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Roll Up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lock</source>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -596,6 +508,18 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>
 The note stays open so that its text is not lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resize</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -761,10 +685,6 @@ Do you want to download new version?</source>
     </message>
     <message>
         <source>Paperlet Already Running!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no display could be opened (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

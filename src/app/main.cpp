@@ -8,6 +8,7 @@
 #include "framework/application.h"
 #include "framework/guarded.h"
 #include "framework/message_box.h"
+#include "framework/translations.h"
 #include "notes/rescue_log.h"
 #include "platform/command_channel.h"
 #include "platform/data_place.h"
@@ -68,10 +69,15 @@ int handOver(int argc, char *argv[], const QString &instanceCaption, Command com
 
 int main(int argc, char *argv[])
 {
-    QString commandLineError;
-    const std::optional<Command> command = CommandLine::parse(argumentsOf(argc, argv), &commandLineError);
+    const std::optional<Command> command = CommandLine::parse(argumentsOf(argc, argv));
     const QString programName = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QString();
     if (!command) {
+        // The message and the help in the user's language, which takes an
+        // application object; parsing again picks the translated message.
+        QCoreApplication console(argc, argv);
+        Translations::install(console);
+        QString commandLineError;
+        CommandLine::parse(argumentsOf(argc, argv), &commandLineError);
         print(stderr, programName + QStringLiteral(": ") + commandLineError + QLatin1Char('\n'));
         print(stderr, CommandLine::usage(programName));
         return 2;
@@ -81,6 +87,8 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (*command == Command::Help) {
+        QCoreApplication console(argc, argv);
+        Translations::install(console);
         print(stdout, CommandLine::usage(programName));
         return 0;
     }

@@ -32,6 +32,7 @@ TFR_ABOUT::TFR_ABOUT(NoteHost &host, QWidget *parent)
     Image1 = new QLabel(Panel1);
     Image1->setGeometry(8, 14, 32, 32);
     Image1->setPixmap(TrayImages::icon(TrayImages::Note).pixmap(32, 32));
+    Image1->setAccessibleName(tr("Paperlet"));
 
     lbProgram = addLabel(tr("Paperlet"), Panel1, 46, 25);
     QFont bold = lbProgram->font();

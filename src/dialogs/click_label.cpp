@@ -1,10 +1,13 @@
 #include "dialogs/click_label.h"
 
+#include "framework/accessible_roles.h"
+
 #include <QMouseEvent>
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
+    AccessibleRoles::set(this, QAccessible::Link);
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);

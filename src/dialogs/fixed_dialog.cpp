@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStackedWidget>
 
 FixedDialog::FixedDialog(const QString &caption, const QSize &clientSize, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
@@ -30,6 +31,27 @@ void FixedDialog::showEvent(QShowEvent *event)
         }
     }
     QDialog::showEvent(event);
+    // The children were shown (and a tab widget laid out its pages) before
+    // this event: every parent has its final width now.
+    if (!m_mirrored && isRightToLeft()) {
+        m_mirrored = true;
+        mirrorPlacedControls();
+    }
+}
+
+void FixedDialog::mirrorPlacedControls()
+{
+    const QList<QWidget *> controls = findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        const QWidget *parent = control->parentWidget();
+        // Only our named controls; Qt's own parts (named qt_...) and pages of
+        // a tab widget are placed by their parents, which mirror them.
+        const QString name = control->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || control->isWindow() || !parent
+            || parent->layout() || qobject_cast<const QStackedWidget *>(parent))
+            continue;
+        control->move(parent->width() - control->x() - control->width(), control->y());
+    }
 }
 
 QLabel *FixedDialog::addLabel(const QString &text, QWidget *parent, int left, int top)

@@ -25,5 +25,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Controls placed by coordinates do not follow a right-to-left language
+    // as laid-out ones do: each is mirrored once within its parent.
+    void mirrorPlacedControls();
+
     bool m_centred = false;
+    bool m_mirrored = false;
 };

@@ -122,6 +122,16 @@ void TFR_SETTINGS::buildControls()
     btOK->setEnabled(false);
     btClose = button(tr("Close"), this, 302);
 
+    // Screen readers name each control by the label in front of it.
+    gbGeneral->setAccessibleName(tr("General"));
+    lbTtile->setBuddy(cbTitle);
+    lbOpacity->setBuddy(cbOpacity);
+    lbColor->setBuddy(pnColor);
+    lbFont->setBuddy(pnFont);
+    Label1->setBuddy(pnFontColor);
+    for (QLabel *label : {lbTtile, lbOpacity, lbColor, lbFont, Label1})
+        label->buddy()->setAccessibleName(label->text());
+
     nameControls({{pcGeneral, "pcGeneral"}, {tsPage, "tsPage"}, {gbGeneral, "gbGeneral"},
                   {cbAutoStart, "cbAutoStart"}, {cbCheckUpdates, "cbCheckUpdates"}, {gbDefault, "gbDefault"},
                   {lbTtile, "lbTtile"}, {cbTitle, "cbTitle"}, {lbOpacity, "lbOpacity"},

@@ -1,5 +1,7 @@
 #include "dialogs/swatch_panel.h"
 
+#include "framework/accessible_roles.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,6 +12,7 @@ SwatchPanel::SwatchPanel(QWidget *parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
+    AccessibleRoles::set(this, QAccessible::Button);
     setAutoFillBackground(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
@@ -64,6 +67,11 @@ void SwatchPanel::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT clicked(false);
     else
         QFrame::mouseReleaseEvent(event);
+}
+
+void SwatchPanel::click()
+{
+    Q_EMIT clicked(true);
 }
 
 void SwatchPanel::keyPressEvent(QKeyEvent *event)

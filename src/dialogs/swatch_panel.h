@@ -19,6 +19,9 @@ public:
     void setText(const QString &text);
     QColor textColor() const;
     void setTextColor(const QColor &color);
+    // What a press of the panel does, for assistive technology: a click as
+    // from the keyboard.
+    Q_INVOKABLE void click();
 
 Q_SIGNALS:
     // fromKeyboard: the click came from the keyboard, not from the pointer.

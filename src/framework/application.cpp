@@ -2,11 +2,10 @@
 
 #include "core/error.h"
 #include "framework/message_box.h"
+#include "framework/translations.h"
 #include "platform/design_font.h"
 
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -14,10 +13,7 @@ Application::Application(int &argc, char **argv)
     setApplicationName(Title);
     // The program lives in the tray: closing its last note must not end it.
     setQuitOnLastWindowClosed(false);
-    // The texts in the user's language, where the program carries them.
-    auto *translator = new QTranslator(this);
-    if (translator->load(QLocale(), QStringLiteral("paperlet"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        installTranslator(translator);
+    Translations::install(*this);
     DesignFont::ensure();
 }
 

@@ -6,6 +6,7 @@
 #include "core/note_naming.h"
 #include "core/note_placement.h"
 #include "core/rtf/rtf.h"
+#include "framework/accessible_roles.h"
 #include "framework/application.h"
 #include "framework/guarded.h"
 #include "framework/font_style.h"
@@ -89,6 +90,7 @@ QToolButton *flatButton(QWidget *parent, const QString &name, int left, Glyph gl
     button->setIcon(glyphIcon(glyph));
     button->setIconSize(glyph == Glyph::Chevron ? QSize(10, 8) : QSize(11, 11));
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     return button;
 }
 
@@ -136,6 +138,7 @@ TFR_NOTE::TFR_NOTE(NoteHost &host, NoteDocument &document, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setMinimumSize(MinSize, MinSize);
     setFont(QFont(FontFace, 8));
+    AccessibleRoles::set(this, QAccessible::Window);
     buildGui();
     m_doc->setView(this);
     reEdit->bindDocument(m_doc->text());
@@ -204,6 +207,7 @@ void TFR_NOTE::buildGui()
     reEdit = new NoteEditor(this);
     reEdit->setObjectName(QStringLiteral("reEdit"));
     reEdit->installEventFilter(this);
+    reEdit->setAccessibleName(tr("Note text"));
     buildBottomBar();
     layout->addWidget(pnBar);
     layout->addWidget(reEdit, 1);
@@ -219,6 +223,7 @@ void TFR_NOTE::buildTitleBar()
     bold.setBold(true);
     pnBar->setFont(bold);
     pnBar->installEventFilter(this);
+    AccessibleRoles::set(pnBar, QAccessible::TitleBar);
 
     pnTitlePanel = new QLabel(tr(DesignTitle), pnBar);
     pnTitlePanel->setObjectName(QStringLiteral("pnTitlePanel"));
@@ -237,6 +242,7 @@ void TFR_NOTE::buildTitleBar()
     edTitle->setAlignment(Qt::AlignCenter);
     edTitle->setAutoFillBackground(true);
     edTitle->installEventFilter(this);
+    edTitle->setAccessibleName(tr("Title"));
 
     pnButtons = new QWidget(pnBar);
     pnButtons->setObjectName(QStringLiteral("pnButtons"));
@@ -265,6 +271,8 @@ void TFR_NOTE::buildBottomBar()
     imSize->setFixedSize(GripSize, GripSize);
     imSize->setCursor(Qt::SizeAllCursor);
     imSize->installEventFilter(this);
+    AccessibleRoles::set(imSize, QAccessible::Grip);
+    imSize->setAccessibleName(tr("Resize"));
     pnBottomResize();
 }
 

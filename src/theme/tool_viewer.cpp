@@ -5,6 +5,7 @@
 #include "framework/popup_menu.h"
 #include "framework/theme_registry.h"
 #include "theme/color_palette.h"
+#include "theme/palette_accessible.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -22,6 +23,7 @@ const QPoint kNoCell{-1, 0};
 
 TTBXToolViewer::TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent) : QWidget(parent), m_item(item)
 {
+    PaletteAccessible::installFactory();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -137,6 +139,7 @@ void TTBXToolViewer::setHotCell(QPoint cell)
     m_hotCell = cell;
     invalidateCell(old);
     invalidateCell(cell);
+    PaletteAccessible::hotCellMoved(this);
 }
 
 void TTBXToolViewer::invalidateCell(QPoint cell)

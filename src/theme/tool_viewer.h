@@ -19,6 +19,7 @@ class TTBXToolViewer final : public QWidget
 public:
     TTBXToolViewer(TTBXCustomToolPalette *item, QWidget *parent);
 
+    TTBXCustomToolPalette *item() const { return m_item; }
     QPoint HotCell() const { return m_hotCell; }
     void setHotCell(QPoint cell);
     int GridLeft() const { return m_gridLeft; }

@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar" sourcelanguage="en">
+<context>
+    <name>Application</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>حدث خطأ غير متوقع.</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>تعذّر حفظ بيانات «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>نوع بيانات غير صالح لـ «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>أسود</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>بني</translation>
+    </message>
+    <message>
+        <source>Olive Green</source>
+        <translation>أخضر زيتوني</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>أخضر داكن</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>أزرق مخضر داكن</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>أزرق داكن</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>نيلي</translation>
+    </message>
+    <message>
+        <source>Gray-80%</source>
+        <translation>رمادي 80%</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>أحمر داكن</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>برتقالي</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>أصفر داكن</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>أخضر</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>أزرق مخضر</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Blue-Gray</source>
+        <translation>رمادي مزرق</translation>
+    </message>
+    <message>
+        <source>Gray-50%</source>
+        <translation>رمادي 50%</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>برتقالي فاتح</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>أخضر ليموني</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>أخضر بحري</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>مائي</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>أزرق فاتح</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>بنفسجي</translation>
+    </message>
+    <message>
+        <source>Gray-40%</source>
+        <translation>رمادي 40%</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>وردي</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>ذهبي</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>أصفر</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>أخضر زاهٍ</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>فيروزي</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>أزرق سماوي</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>برقوقي</translation>
+    </message>
+    <message>
+        <source>Gray-25%</source>
+        <translation>رمادي 25%</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>وردي فاتح</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>بني فاتح</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>أصفر فاتح</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>أخضر فاتح</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>فيروزي فاتح</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>أزرق باهت</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>خزامي</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>أبيض</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بلا لون</translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation>رمادي داكن</translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation>رمادي فاتح</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>make a new note</source>
+        <translation>إنشاء ملاحظة جديدة</translation>
+    </message>
+    <message>
+        <source>show all notes</source>
+        <translation>إظهار كل الملاحظات</translation>
+    </message>
+    <message>
+        <source>hide all notes</source>
+        <translation>إخفاء كل الملاحظات</translation>
+    </message>
+    <message>
+        <source>open the Settings</source>
+        <translation>فتح الإعدادات</translation>
+    </message>
+    <message>
+        <source>open About</source>
+        <translation>فتح «حول»</translation>
+    </message>
+    <message>
+        <source>end the running copy, writing every note</source>
+        <translation>إنهاء البرنامج العامل مع حفظ كل ملاحظة</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>عرض الإصدار والخروج</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>عرض هذه المساعدة والخروج</translation>
+    </message>
+    <message>
+        <source>only one option at a time; &apos;%1&apos; is one too many</source>
+        <translation>خيار واحد فقط في كل مرة؛ «%1» زائد</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>خيار غير معروف «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION]
+Sticky notes in the tray. With a copy running, an option is carried out by it.
+
+</source>
+        <translation>الاستخدام: %1 [خيار]
+ملاحظات لاصقة في منطقة الإشعارات. إذا كان البرنامج يعمل فهو الذي ينفّذ الخيار.
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandSender</name>
+    <message>
+        <source>commands to the running copy are not supported on this system</source>
+        <translation>إرسال الأوامر إلى البرنامج العامل غير مدعوم على هذا النظام</translation>
+    </message>
+    <message>
+        <source>no D-Bus session bus to reach the running copy (%1)</source>
+        <translation>لا يوجد ناقل جلسة D-Bus للوصول إلى البرنامج العامل (%1)</translation>
+    </message>
+    <message>
+        <source>the running copy does not answer on the D-Bus session bus</source>
+        <translation>البرنامج العامل لا يستجيب على ناقل جلسة D-Bus</translation>
+    </message>
+    <message>
+        <source>the running copy did not take the command: %1</source>
+        <translation>لم يقبل البرنامج العامل الأمر: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontChooser</name>
+    <message>
+        <source>Size must be between 1 and %1.</source>
+        <translation>يجب أن يكون الحجم بين 1 و%1.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteCollection</name>
+    <message>
+        <source>Cannot open the notes folder &quot;%1&quot;.</source>
+        <translation>تعذّر فتح مجلد الملاحظات «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>NoteEditor</name>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Font Color...</source>
+        <translation>لون الخط...</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>الخط...</translation>
+    </message>
+    <message>
+        <source>Bullets...</source>
+        <translation>تعداد نقطي...</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>عريض</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>مائل</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>تسطير</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>يتوسطه خط</translation>
+    </message>
+    <message>
+        <source>Left Justify</source>
+        <translation>محاذاة لليسار</translation>
+    </message>
+    <message>
+        <source>Right Justify</source>
+        <translation>محاذاة لليمين</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>توسيط</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
+        <translation>حقل الترويسة «%1» ليس عددًا ست عشريًا.</translation>
+    </message>
+    <message>
+        <source>The note file has fewer than two lines.</source>
+        <translation>ملف الملاحظة أقل من سطرين.</translation>
+    </message>
+    <message>
+        <source>The header &quot;%1&quot; is too short.</source>
+        <translation>الترويسة «%1» قصيرة جدًا.</translation>
+    </message>
+    <message>
+        <source>Cannot write the note file &quot;%1&quot;: %2</source>
+        <translation>تعذّرت كتابة ملف الملاحظة «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>تعذّر فتح ملف الملاحظة «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>تعذّرت قراءة ملف الملاحظة «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteMenu</name>
+    <message>
+        <source>New Note</source>
+        <translation>ملاحظة جديدة</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>اللون</translation>
+    </message>
+    <message>
+        <source>Opacity         </source>
+        <translation>العتامة         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Send Mail</source>
+        <translation>إرسال بالبريد</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete the note?</source>
+        <translation>هل تريد حقًا حذف الملاحظة؟</translation>
+    </message>
+    <message>
+        <source>Delete Confirmation</source>
+        <translation>تأكيد الحذف</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNaming</name>
+    <message>
+        <source>New Note</source>
+        <translation>ملاحظة جديدة</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>RescueLog</name>
+    <message>
+        <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
+        <translation>تعذّرت الإضافة إلى قائمة الملاحظات المنقذة «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Rescued Notes</source>
+        <translation>الملاحظات المنقذة</translation>
+    </message>
+    <message>
+        <source>Some notes could not be saved in their own files when Paperlet last closed. Their copies were saved here:
+</source>
+        <translation>عند آخر إغلاق لـ Paperlet تعذّر حفظ بعض الملاحظات في ملفاتها. حُفظت نسخ منها هنا:
+</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>تعذّر إنشاء الملف «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_ABOUT</name>
+    <message>
+        <source>Copyright © 2024 The Paperlet developers</source>
+        <translation>حقوق النشر © 2024 مطورو Paperlet</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_NOTE</name>
+    <message>
+        <source>Notes</source>
+        <translation>الملاحظات</translation>
+    </message>
+    <message>
+        <source>Double click to edit title</source>
+        <translation>انقر مرتين لتحرير العنوان</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>بلا اسم</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>تعذّر تحميل ملف الملاحظة «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;.</source>
+        <translation>تعذّر إنشاء «%1».</translation>
+    </message>
+    <message>
+        <source>
+The note stays open so that its text is not lost.</source>
+        <translation>
+تبقى الملاحظة مفتوحة كي لا يضيع نصها.</translation>
+    </message>
+    <message>
+        <source>Note text</source>
+        <translation>نص الملاحظة</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>تغيير الحجم</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_PLT_MAIN</name>
+    <message>
+        <source>Paperlet
+Double click for new note!</source>
+        <translation>Paperlet
+انقر مرتين لملاحظة جديدة!</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Double click for new note!</source>
+        <translation>انقر مرتين لملاحظة جديدة!</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>ملاحظة جديدة</translation>
+    </message>
+    <message>
+        <source>Show All Notes</source>
+        <translation>إظهار كل الملاحظات</translation>
+    </message>
+    <message>
+        <source>Hide All Notes</source>
+        <translation>إخفاء كل الملاحظات</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>التحقق من التحديثات</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SETTINGS</name>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>Load on startup</source>
+        <translation>التشغيل عند الدخول</translation>
+    </message>
+    <message>
+        <source>Check updates automatically</source>
+        <translation>التحقق من التحديثات تلقائيًا</translation>
+    </message>
+    <message>
+        <source>Default Note</source>
+        <translation>الملاحظة الافتراضية</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>العنوان:</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>ملاحظة جديدة</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Date Time</source>
+        <translation>التاريخ والوقت</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>العتامة:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>اللون:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>الخط:</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>مثال</translation>
+    </message>
+    <message>
+        <source>Font Color:</source>
+        <translation>لون الخط:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeRegistry</name>
+    <message>
+        <source>Cannot register theme</source>
+        <translation>تعذّر تسجيل السمة</translation>
+    </message>
+    <message>
+        <source>Theme %1 is already registered</source>
+        <translation>السمة %1 مسجلة من قبل</translation>
+    </message>
+    <message>
+        <source>Unknown theme %1</source>
+        <translation>سمة غير معروفة %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReport</name>
+    <message>
+        <source>You are already using the most recent version of Paperlet.
+Please check in future!</source>
+        <translation>أنت تستخدم أحدث إصدار من Paperlet.
+تحقق مرة أخرى لاحقًا!</translation>
+    </message>
+    <message>
+        <source>Your version is:         %1
+Current version is:    %2
+
+A newer version is available.
+Do you want to download new version?</source>
+        <translation>إصدارك:          %1
+الإصدار الحالي:    %2
+
+يتوفر إصدار أحدث.
+هل تريد تنزيل الإصدار الجديد؟</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <source>Paperlet Already Running!</source>
+        <translation>Paperlet يعمل بالفعل!</translation>
+    </message>
+</context>
+</TS>

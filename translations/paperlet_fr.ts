@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>Application</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Une erreur inattendue s’est produite.</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Impossible d’enregistrer les données de « %1 »</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Type de données non valide pour « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marron</translation>
+    </message>
+    <message>
+        <source>Olive Green</source>
+        <translation>Vert olive</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>Vert foncé</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>Bleu-vert foncé</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Bleu foncé</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message>
+        <source>Gray-80%</source>
+        <translation>Gris 80 %</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>Rouge foncé</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orangé</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>Jaune foncé</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Bleu-vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Blue-Gray</source>
+        <translation>Bleu-gris</translation>
+    </message>
+    <message>
+        <source>Gray-50%</source>
+        <translation>Gris 50 %</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>Orange clair</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Vert citron</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>Vert d’eau</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>Bleu clair</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Gray-40%</source>
+        <translation>Gris 40 %</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>Vert vif</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turquoise</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Bleu ciel</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Prune</translation>
+    </message>
+    <message>
+        <source>Gray-25%</source>
+        <translation>Gris 25 %</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rose pâle</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Beige foncé</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>Jaune clair</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>Vert clair</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>Turquoise clair</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>Bleu pâle</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavande</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation>Gris foncé</translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation>Gris clair</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>make a new note</source>
+        <translation>créer une note</translation>
+    </message>
+    <message>
+        <source>show all notes</source>
+        <translation>afficher toutes les notes</translation>
+    </message>
+    <message>
+        <source>hide all notes</source>
+        <translation>masquer toutes les notes</translation>
+    </message>
+    <message>
+        <source>open the Settings</source>
+        <translation>ouvrir les paramètres</translation>
+    </message>
+    <message>
+        <source>open About</source>
+        <translation>ouvrir « À propos »</translation>
+    </message>
+    <message>
+        <source>end the running copy, writing every note</source>
+        <translation>quitter le programme en cours en enregistrant chaque note</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>afficher la version et quitter</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>only one option at a time; &apos;%1&apos; is one too many</source>
+        <translation>une seule option à la fois ; « %1 » est de trop</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION]
+Sticky notes in the tray. With a copy running, an option is carried out by it.
+
+</source>
+        <translation>Utilisation : %1 [OPTION]
+Notes adhésives dans la zone de notification. Si le programme tourne déjà, c’est lui qui exécute l’option.
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandSender</name>
+    <message>
+        <source>commands to the running copy are not supported on this system</source>
+        <translation>les commandes au programme en cours ne sont pas prises en charge sur ce système</translation>
+    </message>
+    <message>
+        <source>no D-Bus session bus to reach the running copy (%1)</source>
+        <translation>aucun bus de session D-Bus pour joindre le programme en cours (%1)</translation>
+    </message>
+    <message>
+        <source>the running copy does not answer on the D-Bus session bus</source>
+        <translation>le programme en cours ne répond pas sur le bus de session D-Bus</translation>
+    </message>
+    <message>
+        <source>the running copy did not take the command: %1</source>
+        <translation>le programme en cours n’a pas accepté la commande : %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontChooser</name>
+    <message>
+        <source>Size must be between 1 and %1.</source>
+        <translation>La taille doit être comprise entre 1 et %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteCollection</name>
+    <message>
+        <source>Cannot open the notes folder &quot;%1&quot;.</source>
+        <translation>Impossible d’ouvrir le dossier des notes « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>NoteEditor</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Font Color...</source>
+        <translation>Couleur du texte...</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Police...</translation>
+    </message>
+    <message>
+        <source>Bullets...</source>
+        <translation>Puces...</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Barré</translation>
+    </message>
+    <message>
+        <source>Left Justify</source>
+        <translation>Aligner à gauche</translation>
+    </message>
+    <message>
+        <source>Right Justify</source>
+        <translation>Aligner à droite</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centrer</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
+        <translation>Le champ d’en-tête « %1 » n’est pas un nombre hexadécimal.</translation>
+    </message>
+    <message>
+        <source>The note file has fewer than two lines.</source>
+        <translation>Le fichier de note compte moins de deux lignes.</translation>
+    </message>
+    <message>
+        <source>The header &quot;%1&quot; is too short.</source>
+        <translation>L’en-tête « %1 » est trop court.</translation>
+    </message>
+    <message>
+        <source>Cannot write the note file &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire le fichier de note « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Impossible d’ouvrir le fichier de note « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire le fichier de note « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteMenu</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nouvelle note</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Opacity         </source>
+        <translation>Opacité         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Send Mail</source>
+        <translation>Envoyer par courriel</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete the note?</source>
+        <translation>Voulez-vous vraiment supprimer la note ?</translation>
+    </message>
+    <message>
+        <source>Delete Confirmation</source>
+        <translation>Confirmer la suppression</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNaming</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nouvelle note</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RescueLog</name>
+    <message>
+        <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
+        <translation>Impossible de compléter la liste des notes sauvées « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Rescued Notes</source>
+        <translation>Notes sauvées</translation>
+    </message>
+    <message>
+        <source>Some notes could not be saved in their own files when Paperlet last closed. Their copies were saved here:
+</source>
+        <translation>À la dernière fermeture de Paperlet, certaines notes n’ont pas pu être enregistrées dans leur propre fichier. Leurs copies ont été enregistrées ici :
+</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Impossible de créer le fichier « %1 ». %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_ABOUT</name>
+    <message>
+        <source>Copyright © 2024 The Paperlet developers</source>
+        <translation>Copyright © 2024 Les développeurs de Paperlet</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_NOTE</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Double click to edit title</source>
+        <translation>Double-cliquez pour modifier le titre</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Sans nom</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Impossible de charger le fichier de note « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;.</source>
+        <translation>Impossible de créer « %1 ».</translation>
+    </message>
+    <message>
+        <source>
+The note stays open so that its text is not lost.</source>
+        <translation>
+La note reste ouverte pour que son texte ne soit pas perdu.</translation>
+    </message>
+    <message>
+        <source>Note text</source>
+        <translation>Texte de la note</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionner</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_PLT_MAIN</name>
+    <message>
+        <source>Paperlet
+Double click for new note!</source>
+        <translation>Paperlet
+Double-clic pour une nouvelle note !</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Double click for new note!</source>
+        <translation>Double-clic pour une nouvelle note !</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nouvelle note</translation>
+    </message>
+    <message>
+        <source>Show All Notes</source>
+        <translation>Afficher toutes les notes</translation>
+    </message>
+    <message>
+        <source>Hide All Notes</source>
+        <translation>Masquer toutes les notes</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SETTINGS</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Load on startup</source>
+        <translation>Lancer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Check updates automatically</source>
+        <translation>Mises à jour automatiques</translation>
+    </message>
+    <message>
+        <source>Default Note</source>
+        <translation>Note par défaut</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nouvelle note</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Date Time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacité :</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Couleur :</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Police :</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Exemple</translation>
+    </message>
+    <message>
+        <source>Font Color:</source>
+        <translation>Texte :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeRegistry</name>
+    <message>
+        <source>Cannot register theme</source>
+        <translation>Impossible d’enregistrer le thème</translation>
+    </message>
+    <message>
+        <source>Theme %1 is already registered</source>
+        <translation>Le thème %1 est déjà enregistré</translation>
+    </message>
+    <message>
+        <source>Unknown theme %1</source>
+        <translation>Thème inconnu %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReport</name>
+    <message>
+        <source>You are already using the most recent version of Paperlet.
+Please check in future!</source>
+        <translation>Vous utilisez déjà la version la plus récente de Paperlet.
+Revenez vérifier plus tard !</translation>
+    </message>
+    <message>
+        <source>Your version is:         %1
+Current version is:    %2
+
+A newer version is available.
+Do you want to download new version?</source>
+        <translation>Votre version :          %1
+Version actuelle :      %2
+
+Une version plus récente est disponible.
+Voulez-vous télécharger la nouvelle version ?</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Paperlet Already Running!</source>
+        <translation>Paperlet est déjà lancé !</translation>
+    </message>
+</context>
+</TS>

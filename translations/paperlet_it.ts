@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>Application</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Si è verificato un errore imprevisto.</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Impossibile impostare i dati per «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo di dati non valido per «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marrone</translation>
+    </message>
+    <message>
+        <source>Olive Green</source>
+        <translation>Verde oliva</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>Verde scuro</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>Verde acqua scuro</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Blu scuro</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Indaco</translation>
+    </message>
+    <message>
+        <source>Gray-80%</source>
+        <translation>Grigio 80%</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>Rosso scuro</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Arancione</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>Giallo scuro</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde acqua</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Blue-Gray</source>
+        <translation>Grigio-blu</translation>
+    </message>
+    <message>
+        <source>Gray-50%</source>
+        <translation>Grigio 50%</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>Arancione chiaro</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Verde lime</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>Verde mare</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Acquamarina</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>Azzurro</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Viola</translation>
+    </message>
+    <message>
+        <source>Gray-40%</source>
+        <translation>Grigio 40%</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Oro</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Giallo</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>Verde brillante</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turchese</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Celeste</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Prugna</translation>
+    </message>
+    <message>
+        <source>Gray-25%</source>
+        <translation>Grigio 25%</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rosa antico</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Marrone chiaro</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>Giallo chiaro</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>Verde chiaro</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>Turchese chiaro</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>Azzurro pallido</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavanda</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Bianco</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation>Grigio scuro</translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation>Grigio chiaro</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>make a new note</source>
+        <translation>crea una nuova nota</translation>
+    </message>
+    <message>
+        <source>show all notes</source>
+        <translation>mostra tutte le note</translation>
+    </message>
+    <message>
+        <source>hide all notes</source>
+        <translation>nascondi tutte le note</translation>
+    </message>
+    <message>
+        <source>open the Settings</source>
+        <translation>apri le impostazioni</translation>
+    </message>
+    <message>
+        <source>open About</source>
+        <translation>apri «Informazioni»</translation>
+    </message>
+    <message>
+        <source>end the running copy, writing every note</source>
+        <translation>termina il programma in esecuzione salvando ogni nota</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>mostra la versione ed esci</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>mostra questo aiuto ed esci</translation>
+    </message>
+    <message>
+        <source>only one option at a time; &apos;%1&apos; is one too many</source>
+        <translation>una sola opzione per volta; «%1» è di troppo</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opzione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION]
+Sticky notes in the tray. With a copy running, an option is carried out by it.
+
+</source>
+        <translation>Uso: %1 [OPZIONE]
+Note adesive nell&apos;area di notifica. Se il programma è già in esecuzione, è lui a eseguire l&apos;opzione.
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandSender</name>
+    <message>
+        <source>commands to the running copy are not supported on this system</source>
+        <translation>i comandi al programma in esecuzione non sono supportati su questo sistema</translation>
+    </message>
+    <message>
+        <source>no D-Bus session bus to reach the running copy (%1)</source>
+        <translation>nessun bus di sessione D-Bus per raggiungere il programma in esecuzione (%1)</translation>
+    </message>
+    <message>
+        <source>the running copy does not answer on the D-Bus session bus</source>
+        <translation>il programma in esecuzione non risponde sul bus di sessione D-Bus</translation>
+    </message>
+    <message>
+        <source>the running copy did not take the command: %1</source>
+        <translation>il programma in esecuzione non ha accettato il comando: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontChooser</name>
+    <message>
+        <source>Size must be between 1 and %1.</source>
+        <translation>La dimensione deve essere compresa tra 1 e %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteCollection</name>
+    <message>
+        <source>Cannot open the notes folder &quot;%1&quot;.</source>
+        <translation>Impossibile aprire la cartella delle note «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>NoteEditor</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Font Color...</source>
+        <translation>Colore carattere...</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Carattere...</translation>
+    </message>
+    <message>
+        <source>Bullets...</source>
+        <translation>Elenco puntato...</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Grassetto</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Corsivo</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sottolineato</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Barrato</translation>
+    </message>
+    <message>
+        <source>Left Justify</source>
+        <translation>Allinea a sinistra</translation>
+    </message>
+    <message>
+        <source>Right Justify</source>
+        <translation>Allinea a destra</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centra</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
+        <translation>Il campo di intestazione «%1» non è un numero esadecimale.</translation>
+    </message>
+    <message>
+        <source>The note file has fewer than two lines.</source>
+        <translation>Il file della nota ha meno di due righe.</translation>
+    </message>
+    <message>
+        <source>The header &quot;%1&quot; is too short.</source>
+        <translation>L&apos;intestazione «%1» è troppo corta.</translation>
+    </message>
+    <message>
+        <source>Cannot write the note file &quot;%1&quot;: %2</source>
+        <translation>Impossibile scrivere il file della nota «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Impossibile aprire il file della nota «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Impossibile leggere il file della nota «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteMenu</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nuova nota</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Opacity         </source>
+        <translation>Opacità         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Send Mail</source>
+        <translation>Invia per e-mail</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete the note?</source>
+        <translation>Eliminare davvero la nota?</translation>
+    </message>
+    <message>
+        <source>Delete Confirmation</source>
+        <translation>Conferma eliminazione</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNaming</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nuova nota</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RescueLog</name>
+    <message>
+        <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
+        <translation>Impossibile aggiornare l&apos;elenco delle note recuperate «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Rescued Notes</source>
+        <translation>Note recuperate</translation>
+    </message>
+    <message>
+        <source>Some notes could not be saved in their own files when Paperlet last closed. Their copies were saved here:
+</source>
+        <translation>All&apos;ultima chiusura di Paperlet alcune note non sono state salvate nei loro file. Le loro copie sono state salvate qui:
+</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Impossibile creare il file «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_ABOUT</name>
+    <message>
+        <source>Copyright © 2024 The Paperlet developers</source>
+        <translation>Copyright © 2024 Gli sviluppatori di Paperlet</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_NOTE</name>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Double click to edit title</source>
+        <translation>Doppio clic per modificare il titolo</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Senza nome</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Impossibile caricare il file della nota «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;.</source>
+        <translation>Impossibile creare «%1».</translation>
+    </message>
+    <message>
+        <source>
+The note stays open so that its text is not lost.</source>
+        <translation>
+La nota resta aperta perché il suo testo non vada perso.</translation>
+    </message>
+    <message>
+        <source>Note text</source>
+        <translation>Testo della nota</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Ridimensiona</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_PLT_MAIN</name>
+    <message>
+        <source>Paperlet
+Double click for new note!</source>
+        <translation>Paperlet
+Doppio clic per una nuova nota!</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Double click for new note!</source>
+        <translation>Doppio clic per una nuova nota!</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nuova nota</translation>
+    </message>
+    <message>
+        <source>Show All Notes</source>
+        <translation>Mostra tutte le note</translation>
+    </message>
+    <message>
+        <source>Hide All Notes</source>
+        <translation>Nascondi tutte le note</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Controlla aggiornamenti</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SETTINGS</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Load on startup</source>
+        <translation>Avvia all&apos;accesso</translation>
+    </message>
+    <message>
+        <source>Check updates automatically</source>
+        <translation>Aggiornamenti automatici</translation>
+    </message>
+    <message>
+        <source>Default Note</source>
+        <translation>Nota predefinita</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titolo:</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nuova nota</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Date Time</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacità:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Colore:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Carattere:</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Esempio</translation>
+    </message>
+    <message>
+        <source>Font Color:</source>
+        <translation>Testo:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeRegistry</name>
+    <message>
+        <source>Cannot register theme</source>
+        <translation>Impossibile registrare il tema</translation>
+    </message>
+    <message>
+        <source>Theme %1 is already registered</source>
+        <translation>Il tema %1 è già registrato</translation>
+    </message>
+    <message>
+        <source>Unknown theme %1</source>
+        <translation>Tema sconosciuto %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReport</name>
+    <message>
+        <source>You are already using the most recent version of Paperlet.
+Please check in future!</source>
+        <translation>Stai già usando la versione più recente di Paperlet.
+Ricontrolla in futuro!</translation>
+    </message>
+    <message>
+        <source>Your version is:         %1
+Current version is:    %2
+
+A newer version is available.
+Do you want to download new version?</source>
+        <translation>La tua versione:       %1
+Versione attuale:     %2
+
+È disponibile una versione più recente.
+Vuoi scaricare la nuova versione?</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Paperlet Already Running!</source>
+        <translation>Paperlet è già in esecuzione!</translation>
+    </message>
+</context>
+</TS>

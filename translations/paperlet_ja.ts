@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>Application</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>予期しないエラーが発生しました。</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>「%1」のデータを設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>「%1」のデータ型が正しくありません</translation>
+    </message>
+</context>
+<context>
+    <name>ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>黒</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>茶</translation>
+    </message>
+    <message>
+        <source>Olive Green</source>
+        <translation>オリーブ</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>濃い緑</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>濃い青緑</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>濃い青</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>藍</translation>
+    </message>
+    <message>
+        <source>Gray-80%</source>
+        <translation>灰色 80%</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>濃い赤</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>オレンジ</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>濃い黄</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>青緑</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Blue-Gray</source>
+        <translation>ブルーグレー</translation>
+    </message>
+    <message>
+        <source>Gray-50%</source>
+        <translation>灰色 50%</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>薄いオレンジ</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>ライム</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>シーグリーン</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>アクア</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>薄い青</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>紫</translation>
+    </message>
+    <message>
+        <source>Gray-40%</source>
+        <translation>灰色 40%</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>ピンク</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>ゴールド</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>明るい緑</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>ターコイズ</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>スカイブルー</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>プラム</translation>
+    </message>
+    <message>
+        <source>Gray-25%</source>
+        <translation>灰色 25%</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>ローズ</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>ベージュ</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>薄い黄</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>薄い緑</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>薄いターコイズ</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>ペールブルー</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>ラベンダー</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation>濃い灰色</translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation>薄い灰色</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>make a new note</source>
+        <translation>新しい付箋を作成する</translation>
+    </message>
+    <message>
+        <source>show all notes</source>
+        <translation>すべての付箋を表示する</translation>
+    </message>
+    <message>
+        <source>hide all notes</source>
+        <translation>すべての付箋を隠す</translation>
+    </message>
+    <message>
+        <source>open the Settings</source>
+        <translation>設定を開く</translation>
+    </message>
+    <message>
+        <source>open About</source>
+        <translation>バージョン情報を開く</translation>
+    </message>
+    <message>
+        <source>end the running copy, writing every note</source>
+        <translation>実行中のプログラムをすべての付箋を保存して終了する</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>バージョンを表示して終了する</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>このヘルプを表示して終了する</translation>
+    </message>
+    <message>
+        <source>only one option at a time; &apos;%1&apos; is one too many</source>
+        <translation>オプションは一度に一つだけです。「%1」は余分です</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>不明なオプション「%1」</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION]
+Sticky notes in the tray. With a copy running, an option is carried out by it.
+
+</source>
+        <translation>使い方: %1 [オプション]
+トレイに常駐する付箋。プログラムが実行中なら、オプションはそちらで実行されます。
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandSender</name>
+    <message>
+        <source>commands to the running copy are not supported on this system</source>
+        <translation>このシステムでは実行中のプログラムへのコマンドはサポートされていません</translation>
+    </message>
+    <message>
+        <source>no D-Bus session bus to reach the running copy (%1)</source>
+        <translation>実行中のプログラムに接続する D-Bus セッションバスがありません (%1)</translation>
+    </message>
+    <message>
+        <source>the running copy does not answer on the D-Bus session bus</source>
+        <translation>実行中のプログラムが D-Bus セッションバスで応答しません</translation>
+    </message>
+    <message>
+        <source>the running copy did not take the command: %1</source>
+        <translation>実行中のプログラムがコマンドを受け付けませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontChooser</name>
+    <message>
+        <source>Size must be between 1 and %1.</source>
+        <translation>サイズは 1 から %1 の間で指定してください。</translation>
+    </message>
+</context>
+<context>
+    <name>NoteCollection</name>
+    <message>
+        <source>Cannot open the notes folder &quot;%1&quot;.</source>
+        <translation>付箋フォルダー「%1」を開けません。</translation>
+    </message>
+</context>
+<context>
+    <name>NoteEditor</name>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Font Color...</source>
+        <translation>文字の色...</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>フォント...</translation>
+    </message>
+    <message>
+        <source>Bullets...</source>
+        <translation>箇条書き...</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>太字</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下線</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>取り消し線</translation>
+    </message>
+    <message>
+        <source>Left Justify</source>
+        <translation>左揃え</translation>
+    </message>
+    <message>
+        <source>Right Justify</source>
+        <translation>右揃え</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中央揃え</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
+        <translation>ヘッダーの項目「%1」は 16 進数ではありません。</translation>
+    </message>
+    <message>
+        <source>The note file has fewer than two lines.</source>
+        <translation>付箋ファイルが 2 行未満です。</translation>
+    </message>
+    <message>
+        <source>The header &quot;%1&quot; is too short.</source>
+        <translation>ヘッダー「%1」が短すぎます。</translation>
+    </message>
+    <message>
+        <source>Cannot write the note file &quot;%1&quot;: %2</source>
+        <translation>付箋ファイル「%1」に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>付箋ファイル「%1」を開けません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>付箋ファイル「%1」を読み込めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteMenu</name>
+    <message>
+        <source>New Note</source>
+        <translation>新しい付箋</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Opacity         </source>
+        <translation>不透明度         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Send Mail</source>
+        <translation>メールで送信</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete the note?</source>
+        <translation>この付箋を削除してもよろしいですか?</translation>
+    </message>
+    <message>
+        <source>Delete Confirmation</source>
+        <translation>削除の確認</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNaming</name>
+    <message>
+        <source>New Note</source>
+        <translation>新しい付箋</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RescueLog</name>
+    <message>
+        <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
+        <translation>救出した付箋の一覧「%1」に追加できません: %2</translation>
+    </message>
+    <message>
+        <source>Rescued Notes</source>
+        <translation>救出した付箋</translation>
+    </message>
+    <message>
+        <source>Some notes could not be saved in their own files when Paperlet last closed. Their copies were saved here:
+</source>
+        <translation>前回 Paperlet を終了したとき、一部の付箋をそれぞれのファイルに保存できませんでした。コピーは次の場所に保存されています:
+</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>ファイル「%1」を作成できません。%2</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_ABOUT</name>
+    <message>
+        <source>Copyright © 2024 The Paperlet developers</source>
+        <translation>Copyright © 2024 Paperlet 開発者</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_NOTE</name>
+    <message>
+        <source>Notes</source>
+        <translation>付箋</translation>
+    </message>
+    <message>
+        <source>Double click to edit title</source>
+        <translation>ダブルクリックでタイトルを編集</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>名前なし</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>付箋ファイル「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;.</source>
+        <translation>「%1」を作成できません。</translation>
+    </message>
+    <message>
+        <source>
+The note stays open so that its text is not lost.</source>
+        <translation>
+本文が失われないよう、付箋は開いたままにします。</translation>
+    </message>
+    <message>
+        <source>Note text</source>
+        <translation>付箋の本文</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>サイズ変更</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_PLT_MAIN</name>
+    <message>
+        <source>Paperlet
+Double click for new note!</source>
+        <translation>Paperlet
+ダブルクリックで新しい付箋!</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Double click for new note!</source>
+        <translation>ダブルクリックで新しい付箋!</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>新しい付箋</translation>
+    </message>
+    <message>
+        <source>Show All Notes</source>
+        <translation>すべての付箋を表示</translation>
+    </message>
+    <message>
+        <source>Hide All Notes</source>
+        <translation>すべての付箋を隠す</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>更新を確認</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SETTINGS</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>全般</translation>
+    </message>
+    <message>
+        <source>Load on startup</source>
+        <translation>ログイン時に起動</translation>
+    </message>
+    <message>
+        <source>Check updates automatically</source>
+        <translation>更新を自動的に確認</translation>
+    </message>
+    <message>
+        <source>Default Note</source>
+        <translation>既定の付箋</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>タイトル:</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>新しい付箋</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Date Time</source>
+        <translation>日付と時刻</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>不透明度:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>色:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>フォント:</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>サンプル</translation>
+    </message>
+    <message>
+        <source>Font Color:</source>
+        <translation>文字色:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeRegistry</name>
+    <message>
+        <source>Cannot register theme</source>
+        <translation>テーマを登録できません</translation>
+    </message>
+    <message>
+        <source>Theme %1 is already registered</source>
+        <translation>テーマ %1 は既に登録されています</translation>
+    </message>
+    <message>
+        <source>Unknown theme %1</source>
+        <translation>不明なテーマ %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReport</name>
+    <message>
+        <source>You are already using the most recent version of Paperlet.
+Please check in future!</source>
+        <translation>既に最新版の Paperlet をお使いです。
+また後で確認してください!</translation>
+    </message>
+    <message>
+        <source>Your version is:         %1
+Current version is:    %2
+
+A newer version is available.
+Do you want to download new version?</source>
+        <translation>お使いのバージョン:  %1
+最新のバージョン:    %2
+
+新しいバージョンがあります。
+新しいバージョンをダウンロードしますか?</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Paperlet Already Running!</source>
+        <translation>Paperlet は既に実行中です!</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>Application</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Wystąpił nieoczekiwany błąd.</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Nie udało się zapisać danych dla „%1”</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Nieprawidłowy typ danych dla „%1”</translation>
+    </message>
+</context>
+<context>
+    <name>ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>Czarny</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Brązowy</translation>
+    </message>
+    <message>
+        <source>Olive Green</source>
+        <translation>Oliwkowy</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>Ciemnozielony</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>Ciemnomorski</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Ciemnoniebieski</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Indygo</translation>
+    </message>
+    <message>
+        <source>Gray-80%</source>
+        <translation>Szary 80%</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>Ciemnoczerwony</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Pomarańczowy</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>Ciemnożółty</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Morski</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Blue-Gray</source>
+        <translation>Niebieskoszary</translation>
+    </message>
+    <message>
+        <source>Gray-50%</source>
+        <translation>Szary 50%</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>Jasnopomarańczowy</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Limonkowy</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>Zieleń morska</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Akwamaryna</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>Jasnoniebieski</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Fioletowy</translation>
+    </message>
+    <message>
+        <source>Gray-40%</source>
+        <translation>Szary 40%</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Różowy</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Złoty</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Żółty</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>Jaskrawozielony</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turkusowy</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Błękitny</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Śliwkowy</translation>
+    </message>
+    <message>
+        <source>Gray-25%</source>
+        <translation>Szary 25%</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Różany</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Jasnobrązowy</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>Jasnożółty</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>Jasnozielony</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>Jasnoturkusowy</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>Bladoniebieski</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lawendowy</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Biały</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation>Ciemnoszary</translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation>Jasnoszary</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>make a new note</source>
+        <translation>utwórz nową notatkę</translation>
+    </message>
+    <message>
+        <source>show all notes</source>
+        <translation>pokaż wszystkie notatki</translation>
+    </message>
+    <message>
+        <source>hide all notes</source>
+        <translation>ukryj wszystkie notatki</translation>
+    </message>
+    <message>
+        <source>open the Settings</source>
+        <translation>otwórz ustawienia</translation>
+    </message>
+    <message>
+        <source>open About</source>
+        <translation>otwórz okno „O programie”</translation>
+    </message>
+    <message>
+        <source>end the running copy, writing every note</source>
+        <translation>zakończ działający program, zapisując każdą notatkę</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>wypisz wersję i zakończ</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>wypisz tę pomoc i zakończ</translation>
+    </message>
+    <message>
+        <source>only one option at a time; &apos;%1&apos; is one too many</source>
+        <translation>tylko jedna opcja naraz; „%1” jest zbędna</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>nieznana opcja „%1”</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION]
+Sticky notes in the tray. With a copy running, an option is carried out by it.
+
+</source>
+        <translation>Użycie: %1 [OPCJA]
+Karteczki samoprzylepne w zasobniku systemowym. Jeśli program już działa, to on wykonuje opcję.
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandSender</name>
+    <message>
+        <source>commands to the running copy are not supported on this system</source>
+        <translation>polecenia dla działającego programu nie są obsługiwane w tym systemie</translation>
+    </message>
+    <message>
+        <source>no D-Bus session bus to reach the running copy (%1)</source>
+        <translation>brak magistrali sesji D-Bus, by dotrzeć do działającego programu (%1)</translation>
+    </message>
+    <message>
+        <source>the running copy does not answer on the D-Bus session bus</source>
+        <translation>działający program nie odpowiada na magistrali sesji D-Bus</translation>
+    </message>
+    <message>
+        <source>the running copy did not take the command: %1</source>
+        <translation>działający program nie przyjął polecenia: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontChooser</name>
+    <message>
+        <source>Size must be between 1 and %1.</source>
+        <translation>Rozmiar musi mieścić się między 1 a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteCollection</name>
+    <message>
+        <source>Cannot open the notes folder &quot;%1&quot;.</source>
+        <translation>Nie można otworzyć katalogu notatek „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteEditor</name>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Wytnij</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Font Color...</source>
+        <translation>Kolor czcionki...</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Czcionka...</translation>
+    </message>
+    <message>
+        <source>Bullets...</source>
+        <translation>Punktory...</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Pogrubienie</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursywa</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Podkreślenie</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Przekreślenie</translation>
+    </message>
+    <message>
+        <source>Left Justify</source>
+        <translation>Wyrównaj do lewej</translation>
+    </message>
+    <message>
+        <source>Right Justify</source>
+        <translation>Wyrównaj do prawej</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Wyśrodkuj</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
+        <translation>Pole nagłówka „%1” nie jest liczbą szesnastkową.</translation>
+    </message>
+    <message>
+        <source>The note file has fewer than two lines.</source>
+        <translation>Plik notatki ma mniej niż dwa wiersze.</translation>
+    </message>
+    <message>
+        <source>The header &quot;%1&quot; is too short.</source>
+        <translation>Nagłówek „%1” jest za krótki.</translation>
+    </message>
+    <message>
+        <source>Cannot write the note file &quot;%1&quot;: %2</source>
+        <translation>Nie można zapisać pliku notatki „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Nie można otworzyć pliku notatki „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Nie można odczytać pliku notatki „%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteMenu</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nowa notatka</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Opacity         </source>
+        <translation>Nieprzezroczystość         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Send Mail</source>
+        <translation>Wyślij pocztą</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete the note?</source>
+        <translation>Czy na pewno usunąć notatkę?</translation>
+    </message>
+    <message>
+        <source>Delete Confirmation</source>
+        <translation>Potwierdzenie usunięcia</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNaming</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nowa notatka</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RescueLog</name>
+    <message>
+        <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
+        <translation>Nie można uzupełnić listy uratowanych notatek „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Rescued Notes</source>
+        <translation>Uratowane notatki</translation>
+    </message>
+    <message>
+        <source>Some notes could not be saved in their own files when Paperlet last closed. Their copies were saved here:
+</source>
+        <translation>Przy ostatnim zamknięciu programu Paperlet niektórych notatek nie udało się zapisać w ich własnych plikach. Ich kopie zapisano tutaj:
+</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Nie można utworzyć pliku „%1”. %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_ABOUT</name>
+    <message>
+        <source>Copyright © 2024 The Paperlet developers</source>
+        <translation>Copyright © 2024 Twórcy programu Paperlet</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_NOTE</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notatki</translation>
+    </message>
+    <message>
+        <source>Double click to edit title</source>
+        <translation>Kliknij dwukrotnie, aby zmienić tytuł</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Bez nazwy</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Nie można wczytać pliku notatki „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;.</source>
+        <translation>Nie można utworzyć „%1”.</translation>
+    </message>
+    <message>
+        <source>
+The note stays open so that its text is not lost.</source>
+        <translation>
+Notatka pozostaje otwarta, aby jej tekst nie przepadł.</translation>
+    </message>
+    <message>
+        <source>Note text</source>
+        <translation>Treść notatki</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Tytuł</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Zmień rozmiar</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_PLT_MAIN</name>
+    <message>
+        <source>Paperlet
+Double click for new note!</source>
+        <translation>Paperlet
+Kliknij dwukrotnie, by dodać notatkę!</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Double click for new note!</source>
+        <translation>Kliknij dwukrotnie, by dodać notatkę!</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nowa notatka</translation>
+    </message>
+    <message>
+        <source>Show All Notes</source>
+        <translation>Pokaż wszystkie notatki</translation>
+    </message>
+    <message>
+        <source>Hide All Notes</source>
+        <translation>Ukryj wszystkie notatki</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Sprawdź aktualizacje</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SETTINGS</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Load on startup</source>
+        <translation>Uruchamiaj przy logowaniu</translation>
+    </message>
+    <message>
+        <source>Check updates automatically</source>
+        <translation>Sprawdzaj aktualizacje</translation>
+    </message>
+    <message>
+        <source>Default Note</source>
+        <translation>Domyślna notatka</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Tytuł:</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nowa notatka</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Date Time</source>
+        <translation>Data i godzina</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Krycie:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Kolor:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Czcionka:</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Przykład</translation>
+    </message>
+    <message>
+        <source>Font Color:</source>
+        <translation>Tekst:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeRegistry</name>
+    <message>
+        <source>Cannot register theme</source>
+        <translation>Nie można zarejestrować motywu</translation>
+    </message>
+    <message>
+        <source>Theme %1 is already registered</source>
+        <translation>Motyw %1 jest już zarejestrowany</translation>
+    </message>
+    <message>
+        <source>Unknown theme %1</source>
+        <translation>Nieznany motyw %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReport</name>
+    <message>
+        <source>You are already using the most recent version of Paperlet.
+Please check in future!</source>
+        <translation>Używasz już najnowszej wersji programu Paperlet.
+Sprawdź ponownie w przyszłości!</translation>
+    </message>
+    <message>
+        <source>Your version is:         %1
+Current version is:    %2
+
+A newer version is available.
+Do you want to download new version?</source>
+        <translation>Twoja wersja:          %1
+Bieżąca wersja:      %2
+
+Dostępna jest nowsza wersja.
+Czy pobrać nową wersję?</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Paperlet Already Running!</source>
+        <translation>Paperlet już działa!</translation>
+    </message>
+</context>
+</TS>

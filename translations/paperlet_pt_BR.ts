@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>Application</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Ocorreu um erro inesperado.</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Falha ao gravar os dados de “%1”</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo de dados inválido para “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marrom</translation>
+    </message>
+    <message>
+        <source>Olive Green</source>
+        <translation>Verde-oliva</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>Verde-escuro</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>Azul-petróleo escuro</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Azul-escuro</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Anil</translation>
+    </message>
+    <message>
+        <source>Gray-80%</source>
+        <translation>Cinza 80%</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>Vermelho-escuro</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Laranja</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>Amarelo-escuro</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Azul-petróleo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Blue-Gray</source>
+        <translation>Cinza-azulado</translation>
+    </message>
+    <message>
+        <source>Gray-50%</source>
+        <translation>Cinza 50%</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>Laranja-claro</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Verde-limão</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>Verde-mar</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Água</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>Azul-claro</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violeta</translation>
+    </message>
+    <message>
+        <source>Gray-40%</source>
+        <translation>Cinza 40%</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Dourado</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarelo</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>Verde-vivo</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turquesa</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Azul-celeste</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Ameixa</translation>
+    </message>
+    <message>
+        <source>Gray-25%</source>
+        <translation>Cinza 25%</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rosa-claro</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Castanho-claro</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>Amarelo-claro</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>Verde-claro</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>Turquesa-claro</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>Azul-pálido</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavanda</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation>Cinza-escuro</translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation>Cinza-claro</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>make a new note</source>
+        <translation>criar uma nova nota</translation>
+    </message>
+    <message>
+        <source>show all notes</source>
+        <translation>mostrar todas as notas</translation>
+    </message>
+    <message>
+        <source>hide all notes</source>
+        <translation>ocultar todas as notas</translation>
+    </message>
+    <message>
+        <source>open the Settings</source>
+        <translation>abrir as configurações</translation>
+    </message>
+    <message>
+        <source>open About</source>
+        <translation>abrir “Sobre”</translation>
+    </message>
+    <message>
+        <source>end the running copy, writing every note</source>
+        <translation>encerrar o programa em execução, salvando todas as notas</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>mostrar a versão e sair</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>mostrar esta ajuda e sair</translation>
+    </message>
+    <message>
+        <source>only one option at a time; &apos;%1&apos; is one too many</source>
+        <translation>apenas uma opção por vez; “%1” está sobrando</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opção desconhecida “%1”</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION]
+Sticky notes in the tray. With a copy running, an option is carried out by it.
+
+</source>
+        <translation>Uso: %1 [OPÇÃO]
+Notas autoadesivas na área de notificação. Se o programa já estiver em execução, ele executa a opção.
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandSender</name>
+    <message>
+        <source>commands to the running copy are not supported on this system</source>
+        <translation>comandos ao programa em execução não são suportados neste sistema</translation>
+    </message>
+    <message>
+        <source>no D-Bus session bus to reach the running copy (%1)</source>
+        <translation>nenhum barramento de sessão D-Bus para alcançar o programa em execução (%1)</translation>
+    </message>
+    <message>
+        <source>the running copy does not answer on the D-Bus session bus</source>
+        <translation>o programa em execução não responde no barramento de sessão D-Bus</translation>
+    </message>
+    <message>
+        <source>the running copy did not take the command: %1</source>
+        <translation>o programa em execução não aceitou o comando: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontChooser</name>
+    <message>
+        <source>Size must be between 1 and %1.</source>
+        <translation>O tamanho deve estar entre 1 e %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteCollection</name>
+    <message>
+        <source>Cannot open the notes folder &quot;%1&quot;.</source>
+        <translation>Não foi possível abrir a pasta de notas “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteEditor</name>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Font Color...</source>
+        <translation>Cor da fonte...</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Fonte...</translation>
+    </message>
+    <message>
+        <source>Bullets...</source>
+        <translation>Marcadores...</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrito</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Itálico</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sublinhado</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Tachado</translation>
+    </message>
+    <message>
+        <source>Left Justify</source>
+        <translation>Alinhar à esquerda</translation>
+    </message>
+    <message>
+        <source>Right Justify</source>
+        <translation>Alinhar à direita</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centralizar</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
+        <translation>O campo de cabeçalho “%1” não é um número hexadecimal.</translation>
+    </message>
+    <message>
+        <source>The note file has fewer than two lines.</source>
+        <translation>O arquivo da nota tem menos de duas linhas.</translation>
+    </message>
+    <message>
+        <source>The header &quot;%1&quot; is too short.</source>
+        <translation>O cabeçalho “%1” é curto demais.</translation>
+    </message>
+    <message>
+        <source>Cannot write the note file &quot;%1&quot;: %2</source>
+        <translation>Não foi possível gravar o arquivo da nota “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Não foi possível abrir o arquivo da nota “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Não foi possível ler o arquivo da nota “%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteMenu</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nova nota</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Opacity         </source>
+        <translation>Opacidade         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Send Mail</source>
+        <translation>Enviar por e-mail</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete the note?</source>
+        <translation>Tem certeza de que deseja excluir a nota?</translation>
+    </message>
+    <message>
+        <source>Delete Confirmation</source>
+        <translation>Confirmar exclusão</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNaming</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nova nota</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RescueLog</name>
+    <message>
+        <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
+        <translation>Não foi possível ampliar a lista de notas recuperadas “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Rescued Notes</source>
+        <translation>Notas recuperadas</translation>
+    </message>
+    <message>
+        <source>Some notes could not be saved in their own files when Paperlet last closed. Their copies were saved here:
+</source>
+        <translation>Quando o Paperlet foi fechado pela última vez, algumas notas não puderam ser salvas em seus próprios arquivos. As cópias foram salvas aqui:
+</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Não foi possível criar o arquivo “%1”. %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_ABOUT</name>
+    <message>
+        <source>Copyright © 2024 The Paperlet developers</source>
+        <translation>Copyright © 2024 Os desenvolvedores do Paperlet</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_NOTE</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Double click to edit title</source>
+        <translation>Clique duas vezes para editar o título</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Sem nome</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Não foi possível carregar o arquivo da nota “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;.</source>
+        <translation>Não foi possível criar “%1”.</translation>
+    </message>
+    <message>
+        <source>
+The note stays open so that its text is not lost.</source>
+        <translation>
+A nota continua aberta para que o texto não se perca.</translation>
+    </message>
+    <message>
+        <source>Note text</source>
+        <translation>Texto da nota</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionar</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_PLT_MAIN</name>
+    <message>
+        <source>Paperlet
+Double click for new note!</source>
+        <translation>Paperlet
+Clique duas vezes para uma nova nota!</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Double click for new note!</source>
+        <translation>Clique duas vezes para uma nova nota!</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nova nota</translation>
+    </message>
+    <message>
+        <source>Show All Notes</source>
+        <translation>Mostrar todas as notas</translation>
+    </message>
+    <message>
+        <source>Hide All Notes</source>
+        <translation>Ocultar todas as notas</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SETTINGS</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Load on startup</source>
+        <translation>Iniciar com a sessão</translation>
+    </message>
+    <message>
+        <source>Check updates automatically</source>
+        <translation>Atualizações automáticas</translation>
+    </message>
+    <message>
+        <source>Default Note</source>
+        <translation>Nota padrão</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Nova nota</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Date Time</source>
+        <translation>Data e hora</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacidade:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Cor:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Fonte:</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Exemplo</translation>
+    </message>
+    <message>
+        <source>Font Color:</source>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeRegistry</name>
+    <message>
+        <source>Cannot register theme</source>
+        <translation>Não foi possível registrar o tema</translation>
+    </message>
+    <message>
+        <source>Theme %1 is already registered</source>
+        <translation>O tema %1 já está registrado</translation>
+    </message>
+    <message>
+        <source>Unknown theme %1</source>
+        <translation>Tema desconhecido %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReport</name>
+    <message>
+        <source>You are already using the most recent version of Paperlet.
+Please check in future!</source>
+        <translation>Você já está usando a versão mais recente do Paperlet.
+Verifique novamente no futuro!</translation>
+    </message>
+    <message>
+        <source>Your version is:         %1
+Current version is:    %2
+
+A newer version is available.
+Do you want to download new version?</source>
+        <translation>Sua versão:          %1
+Versão atual:       %2
+
+Há uma versão mais recente disponível.
+Deseja baixar a nova versão?</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Paperlet Already Running!</source>
+        <translation>O Paperlet já está em execução!</translation>
+    </message>
+</context>
+</TS>

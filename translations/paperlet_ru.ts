@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>Application</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Произошла непредвиденная ошибка.</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Не удалось записать данные для «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Недопустимый тип данных для «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>Чёрный</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Коричневый</translation>
+    </message>
+    <message>
+        <source>Olive Green</source>
+        <translation>Оливковый</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>Тёмно-зелёный</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>Тёмно-бирюзовый</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Тёмно-синий</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Индиго</translation>
+    </message>
+    <message>
+        <source>Gray-80%</source>
+        <translation>Серый 80%</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>Тёмно-красный</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Оранжевый</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>Тёмно-жёлтый</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Сине-зелёный</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синий</translation>
+    </message>
+    <message>
+        <source>Blue-Gray</source>
+        <translation>Сизый</translation>
+    </message>
+    <message>
+        <source>Gray-50%</source>
+        <translation>Серый 50%</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>Светло-оранжевый</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Лаймовый</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>Морская волна</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Аквамарин</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>Светло-синий</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Фиолетовый</translation>
+    </message>
+    <message>
+        <source>Gray-40%</source>
+        <translation>Серый 40%</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Розовый</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Золотистый</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Жёлтый</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>Ярко-зелёный</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Бирюзовый</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Небесно-голубой</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Сливовый</translation>
+    </message>
+    <message>
+        <source>Gray-25%</source>
+        <translation>Серый 25%</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Бледно-розовый</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Светло-коричневый</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>Светло-жёлтый</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>Светло-зелёный</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>Светло-бирюзовый</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>Бледно-голубой</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Лавандовый</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Белый</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation>Тёмно-серый</translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation>Светло-серый</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>make a new note</source>
+        <translation>создать новую заметку</translation>
+    </message>
+    <message>
+        <source>show all notes</source>
+        <translation>показать все заметки</translation>
+    </message>
+    <message>
+        <source>hide all notes</source>
+        <translation>скрыть все заметки</translation>
+    </message>
+    <message>
+        <source>open the Settings</source>
+        <translation>открыть настройки</translation>
+    </message>
+    <message>
+        <source>open About</source>
+        <translation>открыть окно «О программе»</translation>
+    </message>
+    <message>
+        <source>end the running copy, writing every note</source>
+        <translation>завершить запущенную программу, сохранив все заметки</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>вывести версию и выйти</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>вывести эту справку и выйти</translation>
+    </message>
+    <message>
+        <source>only one option at a time; &apos;%1&apos; is one too many</source>
+        <translation>только один параметр за раз; «%1» лишний</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>неизвестный параметр «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION]
+Sticky notes in the tray. With a copy running, an option is carried out by it.
+
+</source>
+        <translation>Использование: %1 [ПАРАМЕТР]
+Заметки-стикеры в системном лотке. Если программа уже запущена, параметр выполняет она.
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandSender</name>
+    <message>
+        <source>commands to the running copy are not supported on this system</source>
+        <translation>команды запущенной программе в этой системе не поддерживаются</translation>
+    </message>
+    <message>
+        <source>no D-Bus session bus to reach the running copy (%1)</source>
+        <translation>нет сеансовой шины D-Bus для связи с запущенной программой (%1)</translation>
+    </message>
+    <message>
+        <source>the running copy does not answer on the D-Bus session bus</source>
+        <translation>запущенная программа не отвечает на сеансовой шине D-Bus</translation>
+    </message>
+    <message>
+        <source>the running copy did not take the command: %1</source>
+        <translation>запущенная программа не приняла команду: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontChooser</name>
+    <message>
+        <source>Size must be between 1 and %1.</source>
+        <translation>Размер должен быть от 1 до %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteCollection</name>
+    <message>
+        <source>Cannot open the notes folder &quot;%1&quot;.</source>
+        <translation>Не удаётся открыть папку заметок «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>NoteEditor</name>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Font Color...</source>
+        <translation>Цвет текста...</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Шрифт...</translation>
+    </message>
+    <message>
+        <source>Bullets...</source>
+        <translation>Маркеры...</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Полужирный</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Курсив</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Подчёркнутый</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Зачёркнутый</translation>
+    </message>
+    <message>
+        <source>Left Justify</source>
+        <translation>По левому краю</translation>
+    </message>
+    <message>
+        <source>Right Justify</source>
+        <translation>По правому краю</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>По центру</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
+        <translation>Поле заголовка «%1» не является шестнадцатеричным числом.</translation>
+    </message>
+    <message>
+        <source>The note file has fewer than two lines.</source>
+        <translation>В файле заметки меньше двух строк.</translation>
+    </message>
+    <message>
+        <source>The header &quot;%1&quot; is too short.</source>
+        <translation>Заголовок «%1» слишком короткий.</translation>
+    </message>
+    <message>
+        <source>Cannot write the note file &quot;%1&quot;: %2</source>
+        <translation>Не удаётся записать файл заметки «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Не удаётся открыть файл заметки «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Не удаётся прочитать файл заметки «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteMenu</name>
+    <message>
+        <source>New Note</source>
+        <translation>Новая заметка</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Opacity         </source>
+        <translation>Непрозрачность         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Send Mail</source>
+        <translation>Отправить по почте</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete the note?</source>
+        <translation>Действительно удалить заметку?</translation>
+    </message>
+    <message>
+        <source>Delete Confirmation</source>
+        <translation>Подтверждение удаления</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNaming</name>
+    <message>
+        <source>New Note</source>
+        <translation>Новая заметка</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RescueLog</name>
+    <message>
+        <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
+        <translation>Не удаётся дополнить список спасённых заметок «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Rescued Notes</source>
+        <translation>Спасённые заметки</translation>
+    </message>
+    <message>
+        <source>Some notes could not be saved in their own files when Paperlet last closed. Their copies were saved here:
+</source>
+        <translation>При последнем закрытии Paperlet некоторые заметки не удалось сохранить в их собственные файлы. Их копии сохранены здесь:
+</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Не удаётся создать файл «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_ABOUT</name>
+    <message>
+        <source>Copyright © 2024 The Paperlet developers</source>
+        <translation>© 2024 Разработчики Paperlet</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_NOTE</name>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
+    </message>
+    <message>
+        <source>Double click to edit title</source>
+        <translation>Дважды щёлкните, чтобы изменить заголовок</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Без имени</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Не удаётся загрузить файл заметки «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;.</source>
+        <translation>Не удаётся создать «%1».</translation>
+    </message>
+    <message>
+        <source>
+The note stays open so that its text is not lost.</source>
+        <translation>
+Заметка остаётся открытой, чтобы её текст не потерялся.</translation>
+    </message>
+    <message>
+        <source>Note text</source>
+        <translation>Текст заметки</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Изменить размер</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_PLT_MAIN</name>
+    <message>
+        <source>Paperlet
+Double click for new note!</source>
+        <translation>Paperlet
+Двойной щелчок — новая заметка!</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Double click for new note!</source>
+        <translation>Двойной щелчок — новая заметка!</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Новая заметка</translation>
+    </message>
+    <message>
+        <source>Show All Notes</source>
+        <translation>Показать все заметки</translation>
+    </message>
+    <message>
+        <source>Hide All Notes</source>
+        <translation>Скрыть все заметки</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SETTINGS</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Load on startup</source>
+        <translation>Запускать при входе</translation>
+    </message>
+    <message>
+        <source>Check updates automatically</source>
+        <translation>Автопроверка обновлений</translation>
+    </message>
+    <message>
+        <source>Default Note</source>
+        <translation>Новая заметка по умолчанию</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Заголовок:</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Новая заметка</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Date Time</source>
+        <translation>Дата и время</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Непрозр.:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Цвет:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Шрифт:</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Пример</translation>
+    </message>
+    <message>
+        <source>Font Color:</source>
+        <translation>Текст:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeRegistry</name>
+    <message>
+        <source>Cannot register theme</source>
+        <translation>Не удаётся зарегистрировать тему</translation>
+    </message>
+    <message>
+        <source>Theme %1 is already registered</source>
+        <translation>Тема %1 уже зарегистрирована</translation>
+    </message>
+    <message>
+        <source>Unknown theme %1</source>
+        <translation>Неизвестная тема %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReport</name>
+    <message>
+        <source>You are already using the most recent version of Paperlet.
+Please check in future!</source>
+        <translation>У вас уже установлена последняя версия Paperlet.
+Проверьте позже!</translation>
+    </message>
+    <message>
+        <source>Your version is:         %1
+Current version is:    %2
+
+A newer version is available.
+Do you want to download new version?</source>
+        <translation>Ваша версия:          %1
+Текущая версия:     %2
+
+Доступна более новая версия.
+Загрузить новую версию?</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Paperlet Already Running!</source>
+        <translation>Paperlet уже запущен!</translation>
+    </message>
+</context>
+</TS>

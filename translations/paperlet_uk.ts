@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk" sourcelanguage="en">
+<context>
+    <name>Application</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Сталася неочікувана помилка.</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Не вдалося записати дані для «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Неприпустимий тип даних для «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>Чорний</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Коричневий</translation>
+    </message>
+    <message>
+        <source>Olive Green</source>
+        <translation>Оливковий</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>Темно-зелений</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>Темно-бірюзовий</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Темно-синій</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Індиго</translation>
+    </message>
+    <message>
+        <source>Gray-80%</source>
+        <translation>Сірий 80%</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>Темно-червоний</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Помаранчевий</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>Темно-жовтий</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелений</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Синьо-зелений</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синій</translation>
+    </message>
+    <message>
+        <source>Blue-Gray</source>
+        <translation>Сизий</translation>
+    </message>
+    <message>
+        <source>Gray-50%</source>
+        <translation>Сірий 50%</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Червоний</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>Світло-помаранчевий</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Лаймовий</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>Морська хвиля</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Аквамарин</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>Світло-синій</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Фіолетовий</translation>
+    </message>
+    <message>
+        <source>Gray-40%</source>
+        <translation>Сірий 40%</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Рожевий</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Золотистий</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Жовтий</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>Яскраво-зелений</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Бірюзовий</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Небесно-блакитний</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Сливовий</translation>
+    </message>
+    <message>
+        <source>Gray-25%</source>
+        <translation>Сірий 25%</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Блідо-рожевий</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Світло-коричневий</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>Світло-жовтий</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>Світло-зелений</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>Світло-бірюзовий</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>Блідо-блакитний</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Лавандовий</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Білий</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Немає</translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation>Темно-сірий</translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation>Світло-сірий</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>make a new note</source>
+        <translation>створити нову нотатку</translation>
+    </message>
+    <message>
+        <source>show all notes</source>
+        <translation>показати всі нотатки</translation>
+    </message>
+    <message>
+        <source>hide all notes</source>
+        <translation>сховати всі нотатки</translation>
+    </message>
+    <message>
+        <source>open the Settings</source>
+        <translation>відкрити налаштування</translation>
+    </message>
+    <message>
+        <source>open About</source>
+        <translation>відкрити вікно «Про програму»</translation>
+    </message>
+    <message>
+        <source>end the running copy, writing every note</source>
+        <translation>завершити запущену програму, зберігши всі нотатки</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>вивести версію і вийти</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>вивести цю довідку і вийти</translation>
+    </message>
+    <message>
+        <source>only one option at a time; &apos;%1&apos; is one too many</source>
+        <translation>лише один параметр за раз; «%1» зайвий</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>невідомий параметр «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION]
+Sticky notes in the tray. With a copy running, an option is carried out by it.
+
+</source>
+        <translation>Використання: %1 [ПАРАМЕТР]
+Нотатки-стікери в системному лотку. Якщо програма вже запущена, параметр виконує вона.
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandSender</name>
+    <message>
+        <source>commands to the running copy are not supported on this system</source>
+        <translation>команди запущеній програмі в цій системі не підтримуються</translation>
+    </message>
+    <message>
+        <source>no D-Bus session bus to reach the running copy (%1)</source>
+        <translation>немає сеансової шини D-Bus для зв’язку із запущеною програмою (%1)</translation>
+    </message>
+    <message>
+        <source>the running copy does not answer on the D-Bus session bus</source>
+        <translation>запущена програма не відповідає на сеансовій шині D-Bus</translation>
+    </message>
+    <message>
+        <source>the running copy did not take the command: %1</source>
+        <translation>запущена програма не прийняла команду: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontChooser</name>
+    <message>
+        <source>Size must be between 1 and %1.</source>
+        <translation>Розмір має бути від 1 до %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteCollection</name>
+    <message>
+        <source>Cannot open the notes folder &quot;%1&quot;.</source>
+        <translation>Не вдається відкрити теку нотаток «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>NoteEditor</name>
+    <message>
+        <source>Undo</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вирізати</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копіювати</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Font Color...</source>
+        <translation>Колір тексту...</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Шрифт...</translation>
+    </message>
+    <message>
+        <source>Bullets...</source>
+        <translation>Маркери...</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Жирний</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Курсив</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Підкреслений</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Закреслений</translation>
+    </message>
+    <message>
+        <source>Left Justify</source>
+        <translation>За лівим краєм</translation>
+    </message>
+    <message>
+        <source>Right Justify</source>
+        <translation>За правим краєм</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>По центру</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
+        <translation>Поле заголовка «%1» не є шістнадцятковим числом.</translation>
+    </message>
+    <message>
+        <source>The note file has fewer than two lines.</source>
+        <translation>У файлі нотатки менше двох рядків.</translation>
+    </message>
+    <message>
+        <source>The header &quot;%1&quot; is too short.</source>
+        <translation>Заголовок «%1» закороткий.</translation>
+    </message>
+    <message>
+        <source>Cannot write the note file &quot;%1&quot;: %2</source>
+        <translation>Не вдається записати файл нотатки «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Не вдається відкрити файл нотатки «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Не вдається прочитати файл нотатки «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteMenu</name>
+    <message>
+        <source>New Note</source>
+        <translation>Нова нотатка</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Колір</translation>
+    </message>
+    <message>
+        <source>Opacity         </source>
+        <translation>Непрозорість         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Send Mail</source>
+        <translation>Надіслати поштою</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete the note?</source>
+        <translation>Справді видалити нотатку?</translation>
+    </message>
+    <message>
+        <source>Delete Confirmation</source>
+        <translation>Підтвердження видалення</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNaming</name>
+    <message>
+        <source>New Note</source>
+        <translation>Нова нотатка</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RescueLog</name>
+    <message>
+        <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
+        <translation>Не вдається доповнити список врятованих нотаток «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Rescued Notes</source>
+        <translation>Врятовані нотатки</translation>
+    </message>
+    <message>
+        <source>Some notes could not be saved in their own files when Paperlet last closed. Their copies were saved here:
+</source>
+        <translation>Під час останнього закриття Paperlet деякі нотатки не вдалося зберегти у власні файли. Їхні копії збережено тут:
+</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Не вдається створити файл «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_ABOUT</name>
+    <message>
+        <source>Copyright © 2024 The Paperlet developers</source>
+        <translation>© 2024 Розробники Paperlet</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версія %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Гаразд</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_NOTE</name>
+    <message>
+        <source>Notes</source>
+        <translation>Нотатки</translation>
+    </message>
+    <message>
+        <source>Double click to edit title</source>
+        <translation>Двічі клацніть, щоб змінити заголовок</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Без назви</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Не вдається завантажити файл нотатки «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;.</source>
+        <translation>Не вдається створити «%1».</translation>
+    </message>
+    <message>
+        <source>
+The note stays open so that its text is not lost.</source>
+        <translation>
+Нотатка лишається відкритою, щоб її текст не втратився.</translation>
+    </message>
+    <message>
+        <source>Note text</source>
+        <translation>Текст нотатки</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Змінити розмір</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_PLT_MAIN</name>
+    <message>
+        <source>Paperlet
+Double click for new note!</source>
+        <translation>Paperlet
+Подвійне клацання — нова нотатка!</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Double click for new note!</source>
+        <translation>Подвійне клацання — нова нотатка!</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Нова нотатка</translation>
+    </message>
+    <message>
+        <source>Show All Notes</source>
+        <translation>Показати всі нотатки</translation>
+    </message>
+    <message>
+        <source>Hide All Notes</source>
+        <translation>Сховати всі нотатки</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Перевірити оновлення</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вийти</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SETTINGS</name>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Загальні</translation>
+    </message>
+    <message>
+        <source>Load on startup</source>
+        <translation>Запускати під час входу</translation>
+    </message>
+    <message>
+        <source>Check updates automatically</source>
+        <translation>Автоперевірка оновлень</translation>
+    </message>
+    <message>
+        <source>Default Note</source>
+        <translation>Типова нотатка</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>Нова нотатка</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Date Time</source>
+        <translation>Дата й час</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Час</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Непрозор.:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Колір:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Шрифт:</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Приклад</translation>
+    </message>
+    <message>
+        <source>Font Color:</source>
+        <translation>Текст:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeRegistry</name>
+    <message>
+        <source>Cannot register theme</source>
+        <translation>Не вдається зареєструвати тему</translation>
+    </message>
+    <message>
+        <source>Theme %1 is already registered</source>
+        <translation>Тему %1 вже зареєстровано</translation>
+    </message>
+    <message>
+        <source>Unknown theme %1</source>
+        <translation>Невідома тема %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReport</name>
+    <message>
+        <source>You are already using the most recent version of Paperlet.
+Please check in future!</source>
+        <translation>Ви вже користуєтеся найновішою версією Paperlet.
+Перевірте пізніше!</translation>
+    </message>
+    <message>
+        <source>Your version is:         %1
+Current version is:    %2
+
+A newer version is available.
+Do you want to download new version?</source>
+        <translation>Ваша версія:          %1
+Поточна версія:     %2
+
+Доступна новіша версія.
+Завантажити нову версію?</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Warning</source>
+        <translation>Попередження</translation>
+    </message>
+    <message>
+        <source>Paperlet Already Running!</source>
+        <translation>Paperlet уже запущено!</translation>
+    </message>
+</context>
+</TS>

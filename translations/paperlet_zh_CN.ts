@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>Application</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>发生了意外错误。</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>无法为“%1”写入数据</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>“%1”的数据类型无效</translation>
+    </message>
+</context>
+<context>
+    <name>ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>褐色</translation>
+    </message>
+    <message>
+        <source>Olive Green</source>
+        <translation>橄榄绿</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>深绿</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>深青色</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>深蓝</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>靛蓝</translation>
+    </message>
+    <message>
+        <source>Gray-80%</source>
+        <translation>灰色-80%</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>深红</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>橙色</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>深黄</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>青色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Blue-Gray</source>
+        <translation>蓝灰</translation>
+    </message>
+    <message>
+        <source>Gray-50%</source>
+        <translation>灰色-50%</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>浅橙色</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>酸橙色</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>海绿</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>水绿色</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>浅蓝</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>紫罗兰</translation>
+    </message>
+    <message>
+        <source>Gray-40%</source>
+        <translation>灰色-40%</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉红</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>金色</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>鲜绿</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>青绿</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>天蓝</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>梅红</translation>
+    </message>
+    <message>
+        <source>Gray-25%</source>
+        <translation>灰色-25%</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>玫瑰红</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>茶色</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>浅黄</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>浅绿</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>浅青绿</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>淡蓝</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>淡紫</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation>深灰</translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation>浅灰</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>make a new note</source>
+        <translation>新建便笺</translation>
+    </message>
+    <message>
+        <source>show all notes</source>
+        <translation>显示所有便笺</translation>
+    </message>
+    <message>
+        <source>hide all notes</source>
+        <translation>隐藏所有便笺</translation>
+    </message>
+    <message>
+        <source>open the Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message>
+        <source>open About</source>
+        <translation>打开“关于”</translation>
+    </message>
+    <message>
+        <source>end the running copy, writing every note</source>
+        <translation>结束正在运行的程序并保存每个便笺</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>显示版本并退出</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>显示此帮助并退出</translation>
+    </message>
+    <message>
+        <source>only one option at a time; &apos;%1&apos; is one too many</source>
+        <translation>一次只能使用一个选项；“%1”是多余的</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>未知选项“%1”</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTION]
+Sticky notes in the tray. With a copy running, an option is carried out by it.
+
+</source>
+        <translation>用法：%1 [选项]
+托盘中的便笺。若程序已在运行，由它执行该选项。
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandSender</name>
+    <message>
+        <source>commands to the running copy are not supported on this system</source>
+        <translation>此系统不支持向正在运行的程序发送命令</translation>
+    </message>
+    <message>
+        <source>no D-Bus session bus to reach the running copy (%1)</source>
+        <translation>没有可用于联系正在运行的程序的 D-Bus 会话总线（%1）</translation>
+    </message>
+    <message>
+        <source>the running copy does not answer on the D-Bus session bus</source>
+        <translation>正在运行的程序在 D-Bus 会话总线上没有响应</translation>
+    </message>
+    <message>
+        <source>the running copy did not take the command: %1</source>
+        <translation>正在运行的程序未接受命令：%1</translation>
+    </message>
+</context>
+<context>
+    <name>FontChooser</name>
+    <message>
+        <source>Size must be between 1 and %1.</source>
+        <translation>字号必须在 1 到 %1 之间。</translation>
+    </message>
+</context>
+<context>
+    <name>NoteCollection</name>
+    <message>
+        <source>Cannot open the notes folder &quot;%1&quot;.</source>
+        <translation>无法打开便笺文件夹“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>NoteEditor</name>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Font Color...</source>
+        <translation>字体颜色...</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>字体...</translation>
+    </message>
+    <message>
+        <source>Bullets...</source>
+        <translation>项目符号...</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>粗体</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下划线</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>删除线</translation>
+    </message>
+    <message>
+        <source>Left Justify</source>
+        <translation>左对齐</translation>
+    </message>
+    <message>
+        <source>Right Justify</source>
+        <translation>右对齐</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>居中</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
+        <translation>文件头字段“%1”不是十六进制数。</translation>
+    </message>
+    <message>
+        <source>The note file has fewer than two lines.</source>
+        <translation>便笺文件少于两行。</translation>
+    </message>
+    <message>
+        <source>The header &quot;%1&quot; is too short.</source>
+        <translation>文件头“%1”太短。</translation>
+    </message>
+    <message>
+        <source>Cannot write the note file &quot;%1&quot;: %2</source>
+        <translation>无法写入便笺文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>无法打开便笺文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>无法读取便笺文件“%1”：%2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteMenu</name>
+    <message>
+        <source>New Note</source>
+        <translation>新便笺</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Opacity         </source>
+        <translation>不透明度         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Send Mail</source>
+        <translation>发送邮件</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete the note?</source>
+        <translation>确定要删除此便笺吗？</translation>
+    </message>
+    <message>
+        <source>Delete Confirmation</source>
+        <translation>确认删除</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNaming</name>
+    <message>
+        <source>New Note</source>
+        <translation>新便笺</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RescueLog</name>
+    <message>
+        <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
+        <translation>无法添加到已抢救便笺列表“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Rescued Notes</source>
+        <translation>已抢救的便笺</translation>
+    </message>
+    <message>
+        <source>Some notes could not be saved in their own files when Paperlet last closed. Their copies were saved here:
+</source>
+        <translation>Paperlet 上次关闭时，有些便笺未能保存到各自的文件中。它们的副本已保存在此处：
+</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>无法创建文件“%1”。%2</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_ABOUT</name>
+    <message>
+        <source>Copyright © 2024 The Paperlet developers</source>
+        <translation>版权所有 © 2024 Paperlet 开发者</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_NOTE</name>
+    <message>
+        <source>Notes</source>
+        <translation>便笺</translation>
+    </message>
+    <message>
+        <source>Double click to edit title</source>
+        <translation>双击以编辑标题</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>无法加载便笺文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Cannot create &quot;%1&quot;.</source>
+        <translation>无法创建“%1”。</translation>
+    </message>
+    <message>
+        <source>
+The note stays open so that its text is not lost.</source>
+        <translation>
+便笺保持打开，以免其文本丢失。</translation>
+    </message>
+    <message>
+        <source>Note text</source>
+        <translation>便笺文本</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>调整大小</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_PLT_MAIN</name>
+    <message>
+        <source>Paperlet
+Double click for new note!</source>
+        <translation>Paperlet
+双击新建便笺！</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+    <message>
+        <source>Double click for new note!</source>
+        <translation>双击新建便笺！</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>新便笺</translation>
+    </message>
+    <message>
+        <source>Show All Notes</source>
+        <translation>显示所有便笺</translation>
+    </message>
+    <message>
+        <source>Hide All Notes</source>
+        <translation>隐藏所有便笺</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SETTINGS</name>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Load on startup</source>
+        <translation>登录时启动</translation>
+    </message>
+    <message>
+        <source>Check updates automatically</source>
+        <translation>自动检查更新</translation>
+    </message>
+    <message>
+        <source>Default Note</source>
+        <translation>默认便笺</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>标题：</translation>
+    </message>
+    <message>
+        <source>New Note</source>
+        <translation>新便笺</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Date Time</source>
+        <translation>日期时间</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>不透明度：</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>颜色：</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>字体：</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>示例</translation>
+    </message>
+    <message>
+        <source>Font Color:</source>
+        <translation>字体颜色：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeRegistry</name>
+    <message>
+        <source>Cannot register theme</source>
+        <translation>无法注册主题</translation>
+    </message>
+    <message>
+        <source>Theme %1 is already registered</source>
+        <translation>主题 %1 已注册</translation>
+    </message>
+    <message>
+        <source>Unknown theme %1</source>
+        <translation>未知主题 %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReport</name>
+    <message>
+        <source>You are already using the most recent version of Paperlet.
+Please check in future!</source>
+        <translation>您使用的已是最新版本的 Paperlet。
+请以后再检查！</translation>
+    </message>
+    <message>
+        <source>Your version is:         %1
+Current version is:    %2
+
+A newer version is available.
+Do you want to download new version?</source>
+        <translation>您的版本：    %1
+当前版本：    %2
+
+有更新的版本可用。
+是否下载新版本？</translation>
+    </message>
+    <message>
+        <source>Paperlet</source>
+        <translation>Paperlet</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Paperlet Already Running!</source>
+        <translation>Paperlet 已在运行！</translation>
+    </message>
+</context>
+</TS>
