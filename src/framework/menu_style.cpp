@@ -32,7 +32,7 @@ int textFlags()
 
 MenuStyle::MenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-TTBXItemInfo MenuStyle::itemInfo(const QStyleOptionMenuItem &option, const QMenu *menu)
+TTBXItemInfo menuItemInfo(const QStyleOptionMenuItem &option, const QMenu *menu)
 {
     TTBXItemInfo info;
     info.ViewKind = VT_POPUPMENU;
@@ -174,7 +174,7 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption *option, 
 void MenuStyle::drawMenuItem(TTBXTheme &theme, const QStyleOptionMenuItem &option, QPainter &painter,
                                  const QMenu *menu) const
 {
-    const TTBXItemInfo info = itemInfo(option, menu);
+    const TTBXItemInfo info = menuItemInfo(option, menu);
     painter.translate(option.rect.topLeft());
     const Rect r{0, 0, option.rect.width(), option.rect.height()};
     if (option.menuItemType == QStyleOptionMenuItem::Separator) {

@@ -7,6 +7,10 @@
 class QMenu;
 class QStyleOptionMenuItem;
 
+// What the menu framework tells the theme about one item of `menu`: the
+// record every size, colour and paint request of the item carries.
+TTBXItemInfo menuItemInfo(const QStyleOptionMenuItem &option, const QMenu *menu);
+
 // The style of every themed menu. It fills a TTBXItemInfo for each item and
 // hands every size, margin, colour and paint request to the current theme;
 // with no theme selected it falls back to the base style.
@@ -15,9 +19,6 @@ class MenuStyle final : public QProxyStyle
     Q_OBJECT
 public:
     MenuStyle();
-
-    // The record the theme is given for one item of `menu` (public for tests).
-    static TTBXItemInfo itemInfo(const QStyleOptionMenuItem &option, const QMenu *menu);
 
     int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
                     const QWidget *widget = nullptr) const override;

@@ -39,9 +39,22 @@ enum : int {
 // TTBXItemInfo::Hover.
 enum : quint8 { HOVER_NONE = 0, HOVER_KEYBOARD = 1, HOVER_MOUSE = 2 };
 
-enum TItemPart { ipBody, ipText, ipFrame };
-enum TBtnItemState { bisNormal, bisDisabled, bisSelected, bisPressed, bisHot, bisDisabledHot, bisSelectedHot, bisPopupParent };
-enum TMenuItemState { misNormal, misDisabled, misHot, misDisabledHot };
+enum class TItemPart { Body, Text, Frame };
+enum class TBtnItemState { Normal, Disabled, Selected, Pressed, Hot, DisabledHot, SelectedHot, PopupParent };
+enum class TMenuItemState { Normal, Disabled, Hot, DisabledHot };
+
+// A fixed table with one cell per value of the enum Key (0 to Size - 1).
+template<class Key, int Size, class Value>
+struct EnumTable
+{
+    Value cells[Size] = {};
+    Value &operator[](Key key) { return cells[int(key)]; }
+    const Value &operator[](Key key) const { return cells[int(key)]; }
+    Value *begin() { return cells; }
+    Value *end() { return cells + Size; }
+    const Value *begin() const { return cells; }
+    const Value *end() const { return cells + Size; }
+};
 
 // What the menu framework tells the theme about one item it asks about.
 struct TTBXItemInfo

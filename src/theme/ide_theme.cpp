@@ -125,29 +125,28 @@ void TTBXIdeTheme::SetupColorCache()
     const Color hotBody = MixColors(HotColor, window, 20);
     const Color softText = MixColors(btnText, StripLightColor, 50);
 
-    const auto set = [](Color (&entry)[3], Color body, Color text, Color frame) {
-        entry[ipBody] = body;
-        entry[ipText] = text;
-        entry[ipFrame] = frame;
+    const auto set = [](ColorCache::PartColors &entry, Color body, Color text, Color frame) {
+        entry[TItemPart::Body] = body;
+        entry[TItemPart::Text] = text;
+        entry[TItemPart::Frame] = frame;
     };
     const Color normalText = contrast(btnText, k.ToolbarColor, 180);
-    set(k.BtnItemColors[bisNormal], Color::none(), normalText, Color::none());
-    set(k.BtnItemColors[bisDisabled], Color::none(), softText, Color::none());
-    set(k.BtnItemColors[bisSelected],
+    set(k.BtnItemColors[TBtnItemState::Normal], Color::none(), normalText, Color::none());
+    set(k.BtnItemColors[TBtnItemState::Disabled], Color::none(), softText, Color::none());
+    set(k.BtnItemColors[TBtnItemState::Selected],
         contrast(MixColors(HotColor, MixColors(btnFace, window, 50), 10), k.ToolbarColor, 5), normalText, HotColor);
-    set(k.BtnItemColors[bisPressed], MixColors(HotColor, window, 50), highlightText, HotColor);
-    set(k.BtnItemColors[bisHot], hotBody, contrast(Color::system(COLOR_MENUTEXT), hotBody, 180),
+    set(k.BtnItemColors[TBtnItemState::Pressed], MixColors(HotColor, window, 50), highlightText, HotColor);
+    set(k.BtnItemColors[TBtnItemState::Hot], hotBody, contrast(Color::system(COLOR_MENUTEXT), hotBody, 180),
         contrast(HotColor, k.ToolbarColor, 100));
-    set(k.BtnItemColors[bisDisabledHot], hotBody, softText, HotColor);
+    set(k.BtnItemColors[TBtnItemState::DisabledHot], hotBody, softText, HotColor);
     const Color selectedHotBody = contrast(MixColors(HotColor, window, 40), k.ToolbarColor, 30);
-    set(k.BtnItemColors[bisSelectedHot], selectedHotBody, contrast(highlightText, selectedHotBody, 180), HotColor);
-    set(k.BtnItemColors[bisPopupParent], MixColors(btnFace, window, 183), normalText, LineColor);
+    set(k.BtnItemColors[TBtnItemState::SelectedHot], selectedHotBody, contrast(highlightText, selectedHotBody, 180), HotColor);
+    set(k.BtnItemColors[TBtnItemState::PopupParent], MixColors(btnFace, window, 183), normalText, LineColor);
 
-    set(k.MenuItemColors[misNormal], Color::none(), contrast(Color::system(COLOR_WINDOWTEXT), k.PopupColor, 180), Color::none());
-    set(k.MenuItemColors[misDisabled], Color::none(), softText, Color::none());
-    std::copy(std::begin(k.BtnItemColors[bisHot]), std::end(k.BtnItemColors[bisHot]),
-              std::begin(k.MenuItemColors[misHot]));
-    set(k.MenuItemColors[misDisabledHot], k.PopupColor, MixColors(Color::system(COLOR_GRAYTEXT), window, 70), HotColor);
+    set(k.MenuItemColors[TMenuItemState::Normal], Color::none(), contrast(Color::system(COLOR_WINDOWTEXT), k.PopupColor, 180), Color::none());
+    set(k.MenuItemColors[TMenuItemState::Disabled], Color::none(), softText, Color::none());
+    k.MenuItemColors[TMenuItemState::Hot] = k.BtnItemColors[TBtnItemState::Hot];
+    set(k.MenuItemColors[TMenuItemState::DisabledHot], k.PopupColor, MixColors(Color::system(COLOR_GRAYTEXT), window, 70), HotColor);
 
     k.SplitLineColor = contrast(LineColor, k.PopupColor, 50);
     k.SeparatorColor = LineColor;
@@ -173,14 +172,14 @@ void TTBXIdeTheme::TBXSysCommand(int code)
 TBtnItemState TTBXIdeTheme::buttonState(const TTBXItemInfo &info)
 {
     if (!info.Enabled)
-        return info.Hover == HOVER_KEYBOARD ? bisDisabledHot : bisDisabled;
+        return info.Hover == HOVER_KEYBOARD ? TBtnItemState::DisabledHot : TBtnItemState::Disabled;
     if (info.PopupOpen)
-        return bisPopupParent;
+        return TBtnItemState::PopupParent;
     if (info.Pushed)
-        return bisPressed;
+        return TBtnItemState::Pressed;
     if (info.Checked)
-        return info.Hover != HOVER_NONE ? bisSelectedHot : bisSelected;
-    return info.Hover != HOVER_NONE ? bisHot : bisNormal;
+        return info.Hover != HOVER_NONE ? TBtnItemState::SelectedHot : TBtnItemState::Selected;
+    return info.Hover != HOVER_NONE ? TBtnItemState::Hot : TBtnItemState::Normal;
 }
 
 namespace {
@@ -195,9 +194,9 @@ Color embeddedFallback(Color color, const TTBXItemInfo &info, TItemPart part, Co
 {
     if (!hasAll(info.ViewKind, VT_TOOLBAR | TVT_EMBEDDED))
         return color;
-    if (part == ipBody && color.isNone())
+    if (part == TItemPart::Body && color.isNone())
         return toolbarColor;
-    if (part == ipFrame) {
+    if (part == TItemPart::Frame) {
         if (info.Checked)
             return Color::system(COLOR_WINDOWFRAME);
         if (color.isNone())
@@ -218,17 +217,17 @@ Color TTBXIdeTheme::GetPartColor(const TTBXItemInfo &info, TItemPart part) const
     if (hasAll(info.ViewKind, VT_POPUPMENU) && !(info.ItemFlags & IO_TOOLBARSTYLE)) {
         TMenuItemState state;
         if (info.Enabled)
-            state = info.Hover != HOVER_NONE ? misHot : misNormal;
+            state = info.Hover != HOVER_NONE ? TMenuItemState::Hot : TMenuItemState::Normal;
         else
-            state = info.Hover == HOVER_KEYBOARD ? misDisabledHot : misDisabled;
+            state = info.Hover == HOVER_KEYBOARD ? TMenuItemState::DisabledHot : TMenuItemState::Disabled;
         return m_colors.MenuItemColors[state][part];
     }
     // A toolbar with 0x0200 only ever swaps an empty frame, checked or not.
     Color color = m_colors.BtnItemColors[buttonState(info)][part];
     if (hasAll(info.ViewKind, VT_TOOLBAR | TVT_EMBEDDED)) {
-        if (part == ipBody && color.isNone())
+        if (part == TItemPart::Body && color.isNone())
             color = m_colors.ToolbarColor;
-        else if (part == ipFrame && color.isNone())
+        else if (part == TItemPart::Frame && color.isNone())
             color = Color::system(COLOR_BTNSHADOW);
     }
     return color;
@@ -236,18 +235,18 @@ Color TTBXIdeTheme::GetPartColor(const TTBXItemInfo &info, TItemPart part) const
 
 Color TTBXIdeTheme::GetItemColor(const TTBXItemInfo &info) const
 {
-    const Color c = GetPartColor(info, ipBody);
+    const Color c = GetPartColor(info, TItemPart::Body);
     return c.isNone() ? GetViewColor(info.ViewKind) : c;
 }
 
 Color TTBXIdeTheme::GetItemTextColor(const TTBXItemInfo &info) const
 {
-    return GetPartColor(info, ipText);
+    return GetPartColor(info, TItemPart::Text);
 }
 
 Color TTBXIdeTheme::GetItemImageBackground(const TTBXItemInfo &info) const
 {
-    const Color c = GetBtnColor(info, ipBody);
+    const Color c = GetBtnColor(info, TItemPart::Body);
     return c.isNone() ? GetViewColor(info.ViewKind) : c;
 }
 

@@ -34,8 +34,9 @@ public:
         Color PopupColor = Color::none();
         Color DockPanelColor = Color::none();
         Color PopupFrameColor = Color::none();
-        Color MenuItemColors[4][3] = {};    // [TMenuItemState][TItemPart]
-        Color BtnItemColors[8][3] = {};     // [TBtnItemState][TItemPart]
+        using PartColors = EnumTable<TItemPart, 3, Color>;
+        EnumTable<TMenuItemState, 4, PartColors> MenuItemColors;
+        EnumTable<TBtnItemState, 8, PartColors> BtnItemColors;
         Color SplitLineColor = Color::none();
         Color SeparatorColor = Color::none();
     };

@@ -153,14 +153,14 @@ void TTBXIdeTheme::PaintFrame(QPainter &canvas, const Rect &rect, const TTBXItem
 void TTBXIdeTheme::PaintMenuItem(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info)
 {
     const int w = systemMetric(SM_CXMENUCHECK);
-    const Color text = GetPartColor(info, ipText);
+    const Color text = GetPartColor(info, TItemPart::Text);
     PaintMenuItemFrame(canvas, rect, info);
     if (info.ItemFlags & IO_COMBO) {
         Color divider = m_colors.SplitLineColor;
         if (!info.Enabled)
             divider = text;
         else if (info.Hover == HOVER_MOUSE)
-            divider = GetPartColor(info, ipFrame);
+            divider = GetPartColor(info, TItemPart::Frame);
         const int x = rect.right - w - 1;
         Canvas::line(canvas, x, rect.top + 1, x, rect.bottom - 1, divider);
     }
@@ -171,8 +171,8 @@ void TTBXIdeTheme::PaintMenuItem(QPainter &canvas, const Rect &rect, const TTBXI
     }
     if (info.Checked && info.Enabled) {
         Rect box{rect.left + 2, rect.top + 1, rect.left + info.ImageStripWidth, rect.bottom - 1};
-        Canvas::frameRect(canvas, box, GetBtnColor(info, ipFrame));
-        Canvas::fillRect(canvas, box, GetBtnColor(info, ipBody));
+        Canvas::frameRect(canvas, box, GetBtnColor(info, TItemPart::Frame));
+        Canvas::fillRect(canvas, box, GetBtnColor(info, TItemPart::Body));
     }
 }
 
@@ -182,7 +182,7 @@ void TTBXIdeTheme::PaintCheckMark(QPainter &canvas, const Rect &rect, const TTBX
     Canvas::polyline(canvas,
                      {{cx - 4, cy - 1}, {cx - 2, cy + 1}, {cx + 2, cy - 3}, {cx + 2, cy - 2}, {cx - 2, cy + 2},
                       {cx - 4, cy}, {cx - 4, cy - 1}},
-                     GetBtnColor(info, ipText));
+                     GetBtnColor(info, TItemPart::Text));
 }
 
 void TTBXIdeTheme::PaintCaption(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info,
@@ -191,7 +191,7 @@ void TTBXIdeTheme::PaintCaption(QPainter &canvas, const Rect &rect, const TTBXIt
     const Rect r{rect.left, rect.top - 1, rect.right, rect.bottom};
     canvas.save();
     if (canvas.pen().style() == Qt::NoPen)
-        canvas.setPen(GetPartColor(info, ipText).resolved(sysColor).toQColor());
+        canvas.setPen(GetPartColor(info, TItemPart::Text).resolved(sysColor).toQColor());
     canvas.setBackgroundMode(Qt::TransparentMode);
     if (rotated) {
         // Vertical bars read from top to bottom.
@@ -239,19 +239,19 @@ void TTBXIdeTheme::PaintButton(QPainter &canvas, const Rect &rect, const TTBXIte
         Rect design = info.SplitPart == 3 ? r.translated(-1, 0) : r;
         Canvas::frameRect(canvas, design, Color::rgb(255, 0, 0));
     } else {
-        Canvas::frameRect(canvas, r, GetBtnColor(info, ipFrame));
+        Canvas::frameRect(canvas, r, GetBtnColor(info, TItemPart::Frame));
         if (info.SplitPart == 2 && info.PopupOpen)
             ++r.right;
         if (info.SplitPart == 3)
             --r.left;
         if (info.Checked && (info.ViewKind & VT_TOOLBAR)) {
-            Canvas::fillRect(canvas, r, GetBtnColor(info, ipBody));
+            Canvas::fillRect(canvas, r, GetBtnColor(info, TItemPart::Body));
         } else if (hasAll(info.ViewKind, VT_TOOLBAR | TVT_MENUBAR) && info.Hover != HOVER_NONE) {
             GradientFill(canvas, r, Color::fromValue(0xE6CA92), Color::fromValue(0xFCF7EA), Qt::Vertical);
             Canvas::frameRectConst(canvas, r, Color::fromValue(0xFF9929));
             Canvas::frameRectConst(canvas, r.inflated(1, 1), Color::white());
         } else {
-            Canvas::fillRect(canvas, r, GetBtnColor(info, ipBody));
+            Canvas::fillRect(canvas, r, GetBtnColor(info, TItemPart::Body));
         }
     }
     if (info.SplitPart == 3)
@@ -260,7 +260,7 @@ void TTBXIdeTheme::PaintButton(QPainter &canvas, const Rect &rect, const TTBXIte
 
 void TTBXIdeTheme::PaintDropDownArrow(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info)
 {
-    const Color color = GetPartColor(info, ipText);
+    const Color color = GetPartColor(info, TItemPart::Text);
     const int cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2 - 1;
     if (info.Vertical)
         Canvas::fillTriangle(canvas, {cx, cy + 2}, {cx, cy - 2}, {cx - 2, cy}, color);
@@ -300,11 +300,11 @@ void TTBXIdeTheme::PaintSeparator(QPainter &canvas, const Rect &rect, const TTBX
 void TTBXIdeTheme::PaintPageScrollButton(QPainter &canvas, const Rect &rect, int buttonType, bool hot)
 {
     Rect r = rect;
-    const Color (&hotColors)[3] = m_colors.BtnItemColors[bisHot];
-    Canvas::frameRect(canvas, r, hot ? hotColors[ipFrame] : Color::system(COLOR_BTNSHADOW));
-    Canvas::fillRect(canvas, r, hot ? hotColors[ipBody] : Color::system(COLOR_BTNFACE));
+    const ColorCache::PartColors &hotColors = m_colors.BtnItemColors[TBtnItemState::Hot];
+    Canvas::frameRect(canvas, r, hot ? hotColors[TItemPart::Frame] : Color::system(COLOR_BTNSHADOW));
+    Canvas::fillRect(canvas, r, hot ? hotColors[TItemPart::Body] : Color::system(COLOR_BTNFACE));
     const int cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2;
     const int size = std::min(cx - rect.left, cy - rect.top) * 3 / 4;
     fillTriangleArrow(canvas, cx, cy, size, buttonType,
-                      hot ? hotColors[ipText] : m_colors.BtnItemColors[bisNormal][ipText]);
+                      hot ? hotColors[TItemPart::Text] : m_colors.BtnItemColors[TBtnItemState::Normal][TItemPart::Text]);
 }

@@ -111,7 +111,7 @@ private Q_SLOTS:
             option.checked = a->isChecked();
             if (!a->isEnabled())
                 option.state &= ~QStyle::State_Enabled;
-            return MenuStyle::itemInfo(option, &m.menu);
+            return menuItemInfo(option, &m.menu);
         };
         const TTBXItemInfo image = infoOf(m.newNote);
         QCOMPARE(image.ViewKind, int(VT_POPUPMENU));

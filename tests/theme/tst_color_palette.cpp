@@ -467,9 +467,9 @@ private Q_SLOTS:
         QCOMPARE(open.menu.activeAction(), open.palette);   // the move reached the menu too
         const QImage img = open.viewer->grab().toImage();
         const Rect cell = open.viewer->cellRect(QPoint(3, 3));
-        const auto &hot = static_cast<TTBXIdeTheme *>(currentTheme())->colors().BtnItemColors[bisHot];
-        QCOMPARE(pixel(img, cell.left, cell.top), hot[ipFrame]);
-        QCOMPARE(pixel(img, cell.left + 1, cell.top + 1), hot[ipBody]);
+        const auto &hot = static_cast<TTBXIdeTheme *>(currentTheme())->colors().BtnItemColors[TBtnItemState::Hot];
+        QCOMPARE(pixel(img, cell.left, cell.top), hot[TItemPart::Frame]);
+        QCOMPARE(pixel(img, cell.left + 1, cell.top + 1), hot[TItemPart::Body]);
         QCOMPARE(pixel(img, cell.left + 4, cell.top + 4), Color::fromValue(0x00FF00));   // Bright Green
     }
 
@@ -586,7 +586,7 @@ private Q_SLOTS:
         if (enabled) {
             QCOMPARE(pixel(img, checked.left, checked.top), Color(TTBXIdeTheme::HotColor));
             QCOMPARE(pixel(img, checked.left + 1, checked.top + 1),
-                     theme->colors().BtnItemColors[bisSelected][ipBody]);
+                     theme->colors().BtnItemColors[TBtnItemState::Selected][TItemPart::Body]);
             QCOMPARE(pixel(img, checked.left + 4, checked.top + 4), Color::fromValue(0x0000FF));
         }
         // The strip runs beside the grid.

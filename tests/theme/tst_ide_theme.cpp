@@ -103,18 +103,18 @@ private Q_SLOTS:
         QCOMPARE(k.ToolbarColor, Color::fromValue(0xECE3DF));
         QCOMPARE(k.PopupColor, kPopup);
         QCOMPARE(k.PopupFrameColor, Color::fromValue(0xB4A0A0));
-        QCOMPARE(k.BtnItemColors[bisHot][ipBody], Color::fromValue(0xFEF7EA));
-        QCOMPARE(k.BtnItemColors[bisPressed][ipBody], Color::fromValue(0xFCECCB));
-        QCOMPARE(k.BtnItemColors[bisPopupParent][ipBody], Color::fromValue(0xFCFCFC));   // 18.3 % button face
-        QCOMPARE(k.BtnItemColors[bisNormal][ipBody], Color::none());
-        QCOMPARE(k.MenuItemColors[misNormal][ipText], Color::fromValue(0x000000));
-        QCOMPARE(k.MenuItemColors[misDisabled][ipText], Color::rgb(125, 125, 127));   // soft text
-        QCOMPARE(k.MenuItemColors[misDisabledHot][ipText], Color::fromValue(0x999999));
-        QCOMPARE(k.MenuItemColors[misDisabledHot][ipBody], kPopup);
+        QCOMPARE(k.BtnItemColors[TBtnItemState::Hot][TItemPart::Body], Color::fromValue(0xFEF7EA));
+        QCOMPARE(k.BtnItemColors[TBtnItemState::Pressed][TItemPart::Body], Color::fromValue(0xFCECCB));
+        QCOMPARE(k.BtnItemColors[TBtnItemState::PopupParent][TItemPart::Body], Color::fromValue(0xFCFCFC));   // 18.3 % button face
+        QCOMPARE(k.BtnItemColors[TBtnItemState::Normal][TItemPart::Body], Color::none());
+        QCOMPARE(k.MenuItemColors[TMenuItemState::Normal][TItemPart::Text], Color::fromValue(0x000000));
+        QCOMPARE(k.MenuItemColors[TMenuItemState::Disabled][TItemPart::Text], Color::rgb(125, 125, 127));   // soft text
+        QCOMPARE(k.MenuItemColors[TMenuItemState::DisabledHot][TItemPart::Text], Color::fromValue(0x999999));
+        QCOMPARE(k.MenuItemColors[TMenuItemState::DisabledHot][TItemPart::Body], kPopup);
         // Copies take the finished values.
         for (int part = 0; part < 3; ++part)
-            QCOMPARE(k.MenuItemColors[misHot][part], k.BtnItemColors[bisHot][part]);
-        QCOMPARE(k.BtnItemColors[bisSelected][ipText], k.BtnItemColors[bisNormal][ipText]);
+            QCOMPARE(k.MenuItemColors[TMenuItemState::Hot][TItemPart(part)], k.BtnItemColors[TBtnItemState::Hot][TItemPart(part)]);
+        QCOMPARE(k.BtnItemColors[TBtnItemState::Selected][TItemPart::Text], k.BtnItemColors[TBtnItemState::Normal][TItemPart::Text]);
         QCOMPARE(k.SeparatorColor, Color::fromValue(0xB4A0A0));
     }
 
@@ -136,11 +136,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<int>("hover");
         QTest::addColumn<int>("menuState");
-        QTest::newRow("normal") << true << 0 << int(misNormal);
-        QTest::newRow("mouse hot") << true << 2 << int(misHot);
-        QTest::newRow("keyboard hot") << true << 1 << int(misHot);
-        QTest::newRow("disabled under the mouse") << false << 2 << int(misDisabled);
-        QTest::newRow("disabled by keyboard") << false << 1 << int(misDisabledHot);
+        QTest::newRow("normal") << true << 0 << int(TMenuItemState::Normal);
+        QTest::newRow("mouse hot") << true << 2 << int(TMenuItemState::Hot);
+        QTest::newRow("keyboard hot") << true << 1 << int(TMenuItemState::Hot);
+        QTest::newRow("disabled under the mouse") << false << 2 << int(TMenuItemState::Disabled);
+        QTest::newRow("disabled by keyboard") << false << 1 << int(TMenuItemState::DisabledHot);
     }
     void partColorsByState()
     {
@@ -149,7 +149,7 @@ private Q_SLOTS:
         QFETCH(int, menuState);
         const TTBXItemInfo info = menuItem(enabled, quint8(hover));
         for (int part = 0; part < 3; ++part)
-            QCOMPARE(theme->GetPartColor(info, TItemPart(part)), theme->colors().MenuItemColors[menuState][part]);
+            QCOMPARE(theme->GetPartColor(info, TItemPart(part)), theme->colors().MenuItemColors[TMenuItemState(menuState)][TItemPart(part)]);
     }
 
     void buttonStates_data()
@@ -158,11 +158,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("pushed");
         QTest::addColumn<int>("hover");
         QTest::addColumn<int>("state");
-        QTest::newRow("normal") << false << false << 0 << int(bisNormal);
-        QTest::newRow("hot") << false << false << 2 << int(bisHot);
-        QTest::newRow("selected") << true << false << 0 << int(bisSelected);
-        QTest::newRow("selected hot") << true << false << 2 << int(bisSelectedHot);
-        QTest::newRow("pressed") << true << true << 2 << int(bisPressed);
+        QTest::newRow("normal") << false << false << 0 << int(TBtnItemState::Normal);
+        QTest::newRow("hot") << false << false << 2 << int(TBtnItemState::Hot);
+        QTest::newRow("selected") << true << false << 0 << int(TBtnItemState::Selected);
+        QTest::newRow("selected hot") << true << false << 2 << int(TBtnItemState::SelectedHot);
+        QTest::newRow("pressed") << true << true << 2 << int(TBtnItemState::Pressed);
     }
     // Palette cells in a popup use the button colours.
     void buttonStates()
@@ -175,7 +175,7 @@ private Q_SLOTS:
         info.Checked = checked;
         info.Pushed = pushed;
         QCOMPARE(int(TTBXIdeTheme::buttonState(info)), state);
-        QCOMPARE(theme->GetBtnColor(info, ipBody), theme->colors().BtnItemColors[state][ipBody]);
+        QCOMPARE(theme->GetBtnColor(info, TItemPart::Body), theme->colors().BtnItemColors[TBtnItemState(state)][TItemPart::Body]);
     }
 
     void metrics()
@@ -209,12 +209,12 @@ private Q_SLOTS:
     // A palette change is the system-change notification: the cache follows.
     void paletteChangeRebuildsCache()
     {
-        QCOMPARE(theme->colors().BtnItemColors[bisPopupParent][ipBody], Color::fromValue(0xFCFCFC));
+        QCOMPARE(theme->colors().BtnItemColors[TBtnItemState::PopupParent][TItemPart::Body], Color::fromValue(0xFCFCFC));
         QPalette p = QApplication::palette();
         p.setColor(QPalette::Button, QColor(0, 0, 0));
         QApplication::setPalette(p);
         // 18.3 % black, 81.7 % white: (255 * 817 + 500) / 1000 = 208.
-        QCOMPARE(theme->colors().BtnItemColors[bisPopupParent][ipBody], Color::fromValue(0xD0D0D0));
+        QCOMPARE(theme->colors().BtnItemColors[TBtnItemState::PopupParent][TItemPart::Body], Color::fromValue(0xD0D0D0));
     }
 
     void popupFrameAndBody()
@@ -278,17 +278,17 @@ private Q_SLOTS:
             QPainter p(&img);
             theme->PaintCheckMark(p, Rect{4, 3, 20, 19}, info);   // centre (12, 11)
         }
-        const auto &selected = theme->colors().BtnItemColors[bisSelected];
-        QCOMPARE(pixel(img, 2, 1), selected[ipFrame]);
-        QCOMPARE(pixel(img, 21, 20), selected[ipFrame]);
-        QCOMPARE(pixel(img, 3, 2), selected[ipBody]);
-        QCOMPARE(pixel(img, 20, 19), selected[ipBody]);
+        const auto &selected = theme->colors().BtnItemColors[TBtnItemState::Selected];
+        QCOMPARE(pixel(img, 2, 1), selected[TItemPart::Frame]);
+        QCOMPARE(pixel(img, 21, 20), selected[TItemPart::Frame]);
+        QCOMPARE(pixel(img, 3, 2), selected[TItemPart::Body]);
+        QCOMPARE(pixel(img, 20, 19), selected[TItemPart::Body]);
         QCOMPARE(pixel(img, 22, 10), gradientStep(Color::fromValue(0xDBCBC4), Color::fromValue(0xFDFAFA), 23, 24));   // box ends at the strip
         // The tick: two pixels thick from (8, 10) down to (10, 12) and up to (14, 8).
         for (QPoint pt : {QPoint(8, 10), QPoint(8, 11), QPoint(9, 11), QPoint(10, 12), QPoint(10, 13),
                           QPoint(12, 10), QPoint(14, 8), QPoint(14, 9)})
-            QCOMPARE(pixel(img, pt.x(), pt.y()), selected[ipText]);
-        QCOMPARE(pixel(img, 8, 12), selected[ipBody]);
+            QCOMPARE(pixel(img, pt.x(), pt.y()), selected[TItemPart::Text]);
+        QCOMPARE(pixel(img, 8, 12), selected[TItemPart::Body]);
     }
 
     void separatorContinuesStrip()
@@ -319,7 +319,7 @@ private Q_SLOTS:
         const QImage img = paintedItem(*theme, info);
         const int w = systemMetric(SM_CXMENUCHECK);
         const int x = 80 - (2 * w) / 3 - 1, y = 11;
-        const Color text = theme->GetPartColor(info, ipText);
+        const Color text = theme->GetPartColor(info, TItemPart::Text);
         for (int dy = -3; dy <= 3; ++dy)
             QCOMPARE(pixel(img, x, y + dy), text);
         QCOMPARE(pixel(img, x, y - 4), kPopup);
@@ -336,10 +336,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("checked");
         QTest::addColumn<bool>("pushed");
         QTest::addColumn<int>("state");
-        QTest::newRow("hot") << true << false << false << int(bisHot);
-        QTest::newRow("checked") << false << true << false << int(bisSelected);
-        QTest::newRow("checked and hot") << true << true << false << int(bisSelectedHot);
-        QTest::newRow("pressed") << true << false << true << int(bisPressed);
+        QTest::newRow("hot") << true << false << false << int(TBtnItemState::Hot);
+        QTest::newRow("checked") << false << true << false << int(TBtnItemState::Selected);
+        QTest::newRow("checked and hot") << true << true << false << int(TBtnItemState::SelectedHot);
+        QTest::newRow("pressed") << true << false << true << int(TBtnItemState::Pressed);
     }
     // 18 x 18 cell: frame on every row but the last, body inside.
     void paletteCellLooks()
@@ -356,11 +356,11 @@ private Q_SLOTS:
             QPainter p(&img);
             theme->PaintButton(p, Rect{0, 0, 18, 18}, info);
         }
-        const auto &colors = theme->colors().BtnItemColors[state];
-        QCOMPARE(pixel(img, 0, 0), colors[ipFrame]);
-        QCOMPARE(pixel(img, 17, 16), colors[ipFrame]);
-        QCOMPARE(pixel(img, 1, 1), colors[ipBody]);
-        QCOMPARE(pixel(img, 16, 15), colors[ipBody]);
+        const auto &colors = theme->colors().BtnItemColors[TBtnItemState(state)];
+        QCOMPARE(pixel(img, 0, 0), colors[TItemPart::Frame]);
+        QCOMPARE(pixel(img, 17, 16), colors[TItemPart::Frame]);
+        QCOMPARE(pixel(img, 1, 1), colors[TItemPart::Body]);
+        QCOMPARE(pixel(img, 16, 15), colors[TItemPart::Body]);
         QCOMPARE(pixel(img, 5, 17), kPopup);
     }
 
