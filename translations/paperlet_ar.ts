@@ -250,6 +250,16 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
 
 </translation>
     </message>
+    <message>
+        <source>
+Global shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,
+Ctrl+Alt+Shift+H shows or hides all notes.
+</source>
+        <translation>
+الاختصارات العامة، إن وفّرها سطح المكتب: Ctrl+Alt+Shift+N ينشئ ملاحظة جديدة،
+و Ctrl+Alt+Shift+H يُظهر كل الملاحظات أو يخفيها.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,10 +288,62 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>GlobalShortcutActions</name>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
+        <translation>لا يوفّر سطح المكتب هذا اختصارات عامة؛ اربط «paperlet --new-note» في إعدادات لوحة المفاتيح الخاصة به.</translation>
+    </message>
+    <message>
+        <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
+        <translation>الاختصار العام %1 لـ «%2» محجوز لدى %3 (%4).</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>برنامج آخر</translation>
+    </message>
+    <message>
+        <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation>%1: لم يُوفَّر أي اختصار عام؛ تجري تجربة الطريقة التالية.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <source>New Note</source>
+        <translation>ملاحظة جديدة</translation>
+    </message>
+    <message>
+        <source>New Note from Clipboard</source>
+        <translation>ملاحظة جديدة من الحافظة</translation>
+    </message>
+    <message>
+        <source>Show/Hide All Notes</source>
+        <translation>إظهار/إخفاء كل الملاحظات</translation>
+    </message>
+    <message>
+        <source>All Notes</source>
+        <translation>كل الملاحظات</translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <source>KDE global shortcuts</source>
+        <translation>اختصارات KDE العامة</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>تعذّر فتح مجلد الملاحظات «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>NoteDocument</name>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>تعذّر تحميل ملف الملاحظة «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +408,34 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
         <source>Center</source>
         <translation>توسيط</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>قائمة تحقق</translation>
+    </message>
+    <message>
+        <source>%1% of the note&apos;s width</source>
+        <translation>%1% من عرض الملاحظة</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>الحجم الأصلي</translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation>تأشير عنصر القائمة أو إلغاء تأشيره</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>تحديد الكل</translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation>فتح قائمة النص عند المؤشر (أو بمفتاح Menu)</translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -372,6 +462,82 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
         <translation>تعذّرت قراءة ملف الملاحظة «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>حرّك بمفاتيح الأسهم؛ Enter للإبقاء، Escape للإلغاء</translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>غيّر الحجم بمفاتيح الأسهم؛ Enter للإبقاء، Escape للإلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation>ملاحظة جديدة</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation>إغلاق فوري</translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation>فتح قائمة الملاحظة</translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation>تحرير العنوان</translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation>نقل الملاحظة: مفاتيح الأسهم، ثم Enter أو Escape</translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation>تغيير حجم الملاحظة: مفاتيح الأسهم، ثم Enter أو Escape</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>اختصارات لوحة المفاتيح</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLimits</name>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>تعذّر فتح ملف الملاحظة «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>تعذّرت قراءة ملف الملاحظة «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Its text has %1 characters; notes of up to %2 characters open.</source>
+        <translation>عدد أحرف نصها %1؛ تُفتح الملاحظات التي لا تتجاوز %2 حرفًا.</translation>
+    </message>
+    <message>
+        <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
+        <translation>عدد أحرف إحدى فقراتها %1؛ تُفتح الفقرات التي لا تتجاوز %2 حرفًا.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
+        <translation>مقفلة</translation>
     </message>
 </context>
 <context>
@@ -425,6 +591,50 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation>دائمًا في المقدمة</translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation>على كل مساحات العمل</translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation>طيّ</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>قفل</translation>
+    </message>
+</context>
+<context>
+    <name>NotesFolderSync</name>
+    <message>
+        <source>The note file &quot;%1&quot; in &quot;%2&quot; cannot be opened: its name is not valid UTF-8. Rename it to open it as a note; until then Paperlet leaves it as it is.</source>
+        <translation>تعذّر فتح ملف الملاحظة «%1» في «%2»: اسمه ليس UTF-8 صالحًا. أعد تسميته لفتحه كملاحظة؛ وحتى ذلك الحين يتركه Paperlet كما هو.</translation>
+    </message>
+</context>
+<context>
+    <name>OversizedNote</name>
+    <message>
+        <source>This note is too large to open here. %1
+
+The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes it. Once it is small enough, it opens here.</source>
+        <translation>هذه الملاحظة أكبر من أن تُفتح هنا. %1
+
+يبقى الملف «%2» كما هو: لا يغيّره Paperlet ولا يزيله. وحين يصبح صغيرًا بما يكفي، سيُفتح هنا.</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <source>desktop portal</source>
+        <translation>بوابة سطح المكتب</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -454,6 +664,17 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>تعذّر إنشاء الملف «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <source>X11 key grab</source>
+        <translation>التقاط مفاتيح X11</translation>
+    </message>
+    <message>
+        <source>no such key on this keyboard</source>
+        <translation>لا يوجد مفتاح كهذا على لوحة المفاتيح هذه</translation>
     </message>
 </context>
 <context>
@@ -500,14 +721,6 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Close</source>
         <translation>إغلاق</translation>
-    </message>
-    <message>
-        <source>Cannot load the note file &quot;%1&quot;: %2</source>
-        <translation>تعذّر تحميل ملف الملاحظة «%1»: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create &quot;%1&quot;.</source>
-        <translation>تعذّر إنشاء «%1».</translation>
     </message>
     <message>
         <source>
@@ -571,6 +784,61 @@ Double click for new note!</source>
     <message>
         <source>Exit</source>
         <translation>خروج</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_REMINDER</name>
+    <message>
+        <source>Reminder</source>
+        <translation>تذكير</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>ال&amp;تاريخ:</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>ال&amp;وقت:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>الت&amp;كرار:</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>أبدًا</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>يوميًا</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>أيام العمل</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>أسبوعيًا</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>شهريًا</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>سنويًا</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>م&amp;سح</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -689,6 +957,13 @@ Do you want to download new version?</source>
     </message>
 </context>
 <context>
+    <name>WindowsShortcuts</name>
+    <message>
+        <source>Windows hot keys</source>
+        <translation>مفاتيح Windows السريعة</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Warning</source>
@@ -697,6 +972,10 @@ Do you want to download new version?</source>
     <message>
         <source>Paperlet Already Running!</source>
         <translation>Paperlet يعمل بالفعل!</translation>
+    </message>
+    <message>
+        <source>no display could be opened (%1)</source>
+        <translation>تعذّر فتح أي شاشة (%1)</translation>
     </message>
 </context>
 </TS>

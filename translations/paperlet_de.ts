@@ -250,6 +250,16 @@ Haftnotizen im Infobereich. Läuft das Programm bereits, führt es die Option au
 
 </translation>
     </message>
+    <message>
+        <source>
+Global shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,
+Ctrl+Alt+Shift+H shows or hides all notes.
+</source>
+        <translation>
+Globale Tastenkürzel, sofern die Arbeitsumgebung sie anbietet: Ctrl+Alt+Shift+N erstellt eine neue Notiz,
+Ctrl+Alt+Shift+H blendet alle Notizen ein oder aus.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,10 +288,62 @@ Haftnotizen im Infobereich. Läuft das Programm bereits, führt es die Option au
     </message>
 </context>
 <context>
+    <name>GlobalShortcutActions</name>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
+        <translation>Diese Arbeitsumgebung bietet keine globalen Tastenkürzel; legen Sie „paperlet --new-note“ in ihren Tastatureinstellungen fest.</translation>
+    </message>
+    <message>
+        <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
+        <translation>Das globale Tastenkürzel %1 für „%2“ ist durch %3 belegt (%4).</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>ein anderes Programm</translation>
+    </message>
+    <message>
+        <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation>%1: keine globalen Tastenkürzel erhalten; der nächste Weg wird versucht.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <source>New Note</source>
+        <translation>Neue Notiz</translation>
+    </message>
+    <message>
+        <source>New Note from Clipboard</source>
+        <translation>Neue Notiz aus Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Show/Hide All Notes</source>
+        <translation>Alle Notizen ein-/ausblenden</translation>
+    </message>
+    <message>
+        <source>All Notes</source>
+        <translation>Alle Notizen</translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <source>KDE global shortcuts</source>
+        <translation>Globale KDE-Tastenkürzel</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Der Notizenordner „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteDocument</name>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Die Notizdatei „%1“ kann nicht geladen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +408,34 @@ Haftnotizen im Infobereich. Läuft das Programm bereits, führt es die Option au
         <source>Center</source>
         <translation>Zentriert</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Checkliste</translation>
+    </message>
+    <message>
+        <source>%1% of the note&apos;s width</source>
+        <translation>%1 % der Notizbreite</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation>Listenpunkt abhaken oder Haken entfernen</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation>Textmenü an der Schreibmarke öffnen (auch mit der Menu-Taste)</translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -372,6 +462,82 @@ Haftnotizen im Infobereich. Läuft das Programm bereits, führt es die Option au
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
         <translation>Die Notizdatei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Mit den Pfeiltasten verschieben; Enter übernimmt, Escape bricht ab</translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Mit den Pfeiltasten Größe ändern; Enter übernimmt, Escape bricht ab</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation>Neue Notiz</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation>Sofort schließen</translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation>Notizmenü öffnen</translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation>Titel bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation>Notiz verschieben: Pfeiltasten, dann Enter oder Escape</translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation>Notizgröße ändern: Pfeiltasten, dann Enter oder Escape</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLimits</name>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Die Notizdatei „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Die Notizdatei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Its text has %1 characters; notes of up to %2 characters open.</source>
+        <translation>Ihr Text hat %1 Zeichen; geöffnet werden Notizen mit bis zu %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
+        <translation>Einer ihrer Absätze hat %1 Zeichen; geöffnet werden Absätze mit bis zu %2 Zeichen.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
     </message>
 </context>
 <context>
@@ -425,6 +591,50 @@ Haftnotizen im Infobereich. Läuft das Programm bereits, führt es die Option au
     </message>
 </context>
 <context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation>Auf allen Arbeitsflächen</translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation>Aufrollen</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+</context>
+<context>
+    <name>NotesFolderSync</name>
+    <message>
+        <source>The note file &quot;%1&quot; in &quot;%2&quot; cannot be opened: its name is not valid UTF-8. Rename it to open it as a note; until then Paperlet leaves it as it is.</source>
+        <translation>Die Notizdatei „%1“ in „%2“ kann nicht geöffnet werden: Ihr Name ist kein gültiges UTF-8. Benennen Sie sie um, um sie als Notiz zu öffnen; bis dahin lässt Paperlet sie unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>OversizedNote</name>
+    <message>
+        <source>This note is too large to open here. %1
+
+The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes it. Once it is small enough, it opens here.</source>
+        <translation>Diese Notiz ist zu groß, um hier geöffnet zu werden. %1
+
+Die Datei „%2“ bleibt unverändert: Paperlet ändert oder entfernt sie nicht. Sobald sie klein genug ist, wird sie hier geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <source>desktop portal</source>
+        <translation>Desktop-Portal</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -454,6 +664,17 @@ Haftnotizen im Infobereich. Läuft das Programm bereits, führt es die Option au
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <source>X11 key grab</source>
+        <translation>X11-Tastenerfassung</translation>
+    </message>
+    <message>
+        <source>no such key on this keyboard</source>
+        <translation>diese Taste gibt es auf dieser Tastatur nicht</translation>
     </message>
 </context>
 <context>
@@ -500,14 +721,6 @@ Haftnotizen im Infobereich. Läuft das Programm bereits, führt es die Option au
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Cannot load the note file &quot;%1&quot;: %2</source>
-        <translation>Die Notizdatei „%1“ kann nicht geladen werden: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create &quot;%1&quot;.</source>
-        <translation>„%1“ kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>
@@ -571,6 +784,61 @@ Doppelklick für neue Notiz!</translation>
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_REMINDER</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Erinnerung</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Wiederholen:</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Werktags</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -689,6 +957,13 @@ Möchten Sie die neue Version herunterladen?</translation>
     </message>
 </context>
 <context>
+    <name>WindowsShortcuts</name>
+    <message>
+        <source>Windows hot keys</source>
+        <translation>Windows-Hotkeys</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Warning</source>
@@ -697,6 +972,10 @@ Möchten Sie die neue Version herunterladen?</translation>
     <message>
         <source>Paperlet Already Running!</source>
         <translation>Paperlet läuft bereits!</translation>
+    </message>
+    <message>
+        <source>no display could be opened (%1)</source>
+        <translation>es konnte keine Anzeige geöffnet werden (%1)</translation>
     </message>
 </context>
 </TS>

@@ -247,6 +247,13 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>
+Global shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,
+Ctrl+Alt+Shift+H shows or hides all notes.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -275,9 +282,61 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>GlobalShortcutActions</name>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <source>New Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Note from Clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show/Hide All Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <source>KDE global shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteDocument</name>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -343,6 +402,34 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
         <source>Center</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% of the note&apos;s width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -368,6 +455,82 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteLimits</name>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its text has %1 characters; notes of up to %2 characters open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -422,6 +585,48 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NotesFolderSync</name>
+    <message>
+        <source>The note file &quot;%1&quot; in &quot;%2&quot; cannot be opened: its name is not valid UTF-8. Rename it to open it as a note; until then Paperlet leaves it as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OversizedNote</name>
+    <message>
+        <source>This note is too large to open here. %1
+
+The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes it. Once it is small enough, it opens here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <source>desktop portal</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -449,6 +654,17 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <source>X11 key grab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such key on this keyboard</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -495,14 +711,6 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot load the note file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot create &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -564,6 +772,61 @@ Double click for new note!</source>
     </message>
     <message>
         <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFR_REMINDER</name>
+    <message>
+        <source>Reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -678,6 +941,13 @@ Do you want to download new version?</source>
     </message>
 </context>
 <context>
+    <name>WindowsShortcuts</name>
+    <message>
+        <source>Windows hot keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Warning</source>
@@ -685,6 +955,10 @@ Do you want to download new version?</source>
     </message>
     <message>
         <source>Paperlet Already Running!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no display could be opened (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

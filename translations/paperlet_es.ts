@@ -250,6 +250,16 @@ Notas adhesivas en la bandeja del sistema. Si el programa ya está en ejecución
 
 </translation>
     </message>
+    <message>
+        <source>
+Global shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,
+Ctrl+Alt+Shift+H shows or hides all notes.
+</source>
+        <translation>
+Atajos globales, si el escritorio los ofrece: Ctrl+Alt+Shift+N crea una nota nueva,
+Ctrl+Alt+Shift+H muestra u oculta todas las notas.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,10 +288,62 @@ Notas adhesivas en la bandeja del sistema. Si el programa ya está en ejecución
     </message>
 </context>
 <context>
+    <name>GlobalShortcutActions</name>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
+        <translation>Este escritorio no ofrece atajos globales; asigne «paperlet --new-note» en su configuración de teclado.</translation>
+    </message>
+    <message>
+        <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
+        <translation>El atajo global %1 para «%2» está ocupado por %3 (%4).</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>otro programa</translation>
+    </message>
+    <message>
+        <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation>%1: no se obtuvieron atajos globales; se prueba el siguiente método.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nota nueva</translation>
+    </message>
+    <message>
+        <source>New Note from Clipboard</source>
+        <translation>Nota nueva desde el portapapeles</translation>
+    </message>
+    <message>
+        <source>Show/Hide All Notes</source>
+        <translation>Mostrar/ocultar todas las notas</translation>
+    </message>
+    <message>
+        <source>All Notes</source>
+        <translation>Todas las notas</translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <source>KDE global shortcuts</source>
+        <translation>Atajos globales de KDE</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>No se puede abrir la carpeta de notas «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>NoteDocument</name>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>No se puede cargar el archivo de nota «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +408,34 @@ Notas adhesivas en la bandeja del sistema. Si el programa ya está en ejecución
         <source>Center</source>
         <translation>Centrar</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Lista de verificación</translation>
+    </message>
+    <message>
+        <source>%1% of the note&apos;s width</source>
+        <translation>%1 % del ancho de la nota</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Tamaño original</translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation>Marcar o desmarcar el elemento</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation>Abrir el menú de texto en el cursor (también con la tecla Menu)</translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -372,6 +462,82 @@ Notas adhesivas en la bandeja del sistema. Si el programa ya está en ejecución
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
         <translation>No se puede leer el archivo de nota «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Mover con las flechas; Enter acepta, Escape cancela</translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Redimensionar con las flechas; Enter acepta, Escape cancela</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nota nueva</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation>Cerrar de inmediato</translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation>Abrir el menú de la nota</translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation>Editar el título</translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation>Mover la nota: flechas y luego Enter o Escape</translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation>Redimensionar la nota: flechas y luego Enter o Escape</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLimits</name>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>No se puede abrir el archivo de nota «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>No se puede leer el archivo de nota «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Its text has %1 characters; notes of up to %2 characters open.</source>
+        <translation>Su texto tiene %1 caracteres; se abren notas de hasta %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
+        <translation>Uno de sus párrafos tiene %1 caracteres; se abren párrafos de hasta %2 caracteres.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueada</translation>
     </message>
 </context>
 <context>
@@ -425,6 +591,50 @@ Notas adhesivas en la bandeja del sistema. Si el programa ya está en ejecución
     </message>
 </context>
 <context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation>Siempre visible</translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation>En todos los espacios de trabajo</translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation>Enrollar</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+</context>
+<context>
+    <name>NotesFolderSync</name>
+    <message>
+        <source>The note file &quot;%1&quot; in &quot;%2&quot; cannot be opened: its name is not valid UTF-8. Rename it to open it as a note; until then Paperlet leaves it as it is.</source>
+        <translation>No se puede abrir el archivo de nota «%1» en «%2»: su nombre no es UTF-8 válido. Cámbiele el nombre para abrirlo como nota; mientras tanto, Paperlet lo deja como está.</translation>
+    </message>
+</context>
+<context>
+    <name>OversizedNote</name>
+    <message>
+        <source>This note is too large to open here. %1
+
+The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes it. Once it is small enough, it opens here.</source>
+        <translation>Esta nota es demasiado grande para abrirla aquí. %1
+
+El archivo «%2» se deja como está: Paperlet no lo modifica ni lo elimina. Cuando sea lo bastante pequeño, se abrirá aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <source>desktop portal</source>
+        <translation>portal del escritorio</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -454,6 +664,17 @@ Notas adhesivas en la bandeja del sistema. Si el programa ya está en ejecución
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>No se puede crear el archivo «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <source>X11 key grab</source>
+        <translation>captura de teclas de X11</translation>
+    </message>
+    <message>
+        <source>no such key on this keyboard</source>
+        <translation>esta tecla no existe en este teclado</translation>
     </message>
 </context>
 <context>
@@ -500,14 +721,6 @@ Notas adhesivas en la bandeja del sistema. Si el programa ya está en ejecución
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Cannot load the note file &quot;%1&quot;: %2</source>
-        <translation>No se puede cargar el archivo de nota «%1»: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create &quot;%1&quot;.</source>
-        <translation>No se puede crear «%1».</translation>
     </message>
     <message>
         <source>
@@ -571,6 +784,61 @@ Double click for new note!</source>
     <message>
         <source>Exit</source>
         <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_REMINDER</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Recordatorio</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Fecha:</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Hora:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Repetir:</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diariamente</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Días laborables</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanalmente</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensualmente</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Anualmente</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -689,6 +957,13 @@ Hay una versión más reciente disponible.
     </message>
 </context>
 <context>
+    <name>WindowsShortcuts</name>
+    <message>
+        <source>Windows hot keys</source>
+        <translation>Teclas rápidas de Windows</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Warning</source>
@@ -697,6 +972,10 @@ Hay una versión más reciente disponible.
     <message>
         <source>Paperlet Already Running!</source>
         <translation>¡Paperlet ya se está ejecutando!</translation>
+    </message>
+    <message>
+        <source>no display could be opened (%1)</source>
+        <translation>no se pudo abrir ninguna pantalla (%1)</translation>
     </message>
 </context>
 </TS>

@@ -250,6 +250,16 @@ Notes adhésives dans la zone de notification. Si le programme tourne déjà, c�
 
 </translation>
     </message>
+    <message>
+        <source>
+Global shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,
+Ctrl+Alt+Shift+H shows or hides all notes.
+</source>
+        <translation>
+Raccourcis globaux, si l’environnement de bureau les propose : Ctrl+Alt+Shift+N crée une nouvelle note,
+Ctrl+Alt+Shift+H affiche ou masque toutes les notes.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,10 +288,62 @@ Notes adhésives dans la zone de notification. Si le programme tourne déjà, c�
     </message>
 </context>
 <context>
+    <name>GlobalShortcutActions</name>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
+        <translation>Cet environnement de bureau ne propose pas de raccourcis globaux ; associez « paperlet --new-note » dans ses paramètres du clavier.</translation>
+    </message>
+    <message>
+        <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
+        <translation>Le raccourci global %1 pour « %2 » est déjà utilisé par %3 (%4).</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>un autre programme</translation>
+    </message>
+    <message>
+        <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation>%1 : aucun raccourci global obtenu ; essai de la méthode suivante.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nouvelle note</translation>
+    </message>
+    <message>
+        <source>New Note from Clipboard</source>
+        <translation>Nouvelle note depuis le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Show/Hide All Notes</source>
+        <translation>Afficher/masquer toutes les notes</translation>
+    </message>
+    <message>
+        <source>All Notes</source>
+        <translation>Toutes les notes</translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <source>KDE global shortcuts</source>
+        <translation>Raccourcis globaux de KDE</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Impossible d’ouvrir le dossier des notes « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>NoteDocument</name>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Impossible de charger le fichier de note « %1 » : %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +408,34 @@ Notes adhésives dans la zone de notification. Si le programme tourne déjà, c�
         <source>Center</source>
         <translation>Centrer</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Liste à cocher</translation>
+    </message>
+    <message>
+        <source>%1% of the note&apos;s width</source>
+        <translation>%1 % de la largeur de la note</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Taille d’origine</translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation>Cocher ou décocher l’élément</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation>Ouvrir le menu du texte au curseur (aussi avec la touche Menu)</translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -372,6 +462,82 @@ Notes adhésives dans la zone de notification. Si le programme tourne déjà, c�
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
         <translation>Impossible de lire le fichier de note « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Déplacer avec les flèches ; Enter valide, Escape annule</translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Redimensionner avec les flèches ; Enter valide, Escape annule</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nouvelle note</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation>Fermer immédiatement</translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation>Ouvrir le menu de la note</translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation>Modifier le titre</translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation>Déplacer la note : flèches, puis Enter ou Escape</translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation>Redimensionner la note : flèches, puis Enter ou Escape</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLimits</name>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Impossible d’ouvrir le fichier de note « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire le fichier de note « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Its text has %1 characters; notes of up to %2 characters open.</source>
+        <translation>Son texte compte %1 caractères ; seules les notes de %2 caractères au plus s’ouvrent.</translation>
+    </message>
+    <message>
+        <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
+        <translation>Un de ses paragraphes compte %1 caractères ; seuls les paragraphes de %2 caractères au plus s’ouvrent.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
+        <translation>Verrouillée</translation>
     </message>
 </context>
 <context>
@@ -425,6 +591,50 @@ Notes adhésives dans la zone de notification. Si le programme tourne déjà, c�
     </message>
 </context>
 <context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation>Sur tous les espaces de travail</translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation>Enrouler</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verrouiller</translation>
+    </message>
+</context>
+<context>
+    <name>NotesFolderSync</name>
+    <message>
+        <source>The note file &quot;%1&quot; in &quot;%2&quot; cannot be opened: its name is not valid UTF-8. Rename it to open it as a note; until then Paperlet leaves it as it is.</source>
+        <translation>Impossible d’ouvrir le fichier de note « %1 » dans « %2 » : son nom n’est pas en UTF-8 valide. Renommez-le pour l’ouvrir comme note ; d’ici là, Paperlet le laisse tel quel.</translation>
+    </message>
+</context>
+<context>
+    <name>OversizedNote</name>
+    <message>
+        <source>This note is too large to open here. %1
+
+The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes it. Once it is small enough, it opens here.</source>
+        <translation>Cette note est trop volumineuse pour être ouverte ici. %1
+
+Le fichier « %2 » reste tel quel : Paperlet ne le modifie ni ne le supprime. Dès qu’il sera assez petit, il s’ouvrira ici.</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <source>desktop portal</source>
+        <translation>portail du bureau</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -454,6 +664,17 @@ Notes adhésives dans la zone de notification. Si le programme tourne déjà, c�
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossible de créer le fichier « %1 ». %2</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <source>X11 key grab</source>
+        <translation>capture de touche X11</translation>
+    </message>
+    <message>
+        <source>no such key on this keyboard</source>
+        <translation>cette touche n’existe pas sur ce clavier</translation>
     </message>
 </context>
 <context>
@@ -500,14 +721,6 @@ Notes adhésives dans la zone de notification. Si le programme tourne déjà, c�
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Cannot load the note file &quot;%1&quot;: %2</source>
-        <translation>Impossible de charger le fichier de note « %1 » : %2</translation>
-    </message>
-    <message>
-        <source>Cannot create &quot;%1&quot;.</source>
-        <translation>Impossible de créer « %1 ».</translation>
     </message>
     <message>
         <source>
@@ -571,6 +784,61 @@ Double-clic pour une nouvelle note !</translation>
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_REMINDER</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Date :</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Heure :</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Répéter :</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Tous les jours</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>En semaine</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Toutes les semaines</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Tous les mois</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Tous les ans</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>E&amp;ffacer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -689,6 +957,13 @@ Voulez-vous télécharger la nouvelle version ?</translation>
     </message>
 </context>
 <context>
+    <name>WindowsShortcuts</name>
+    <message>
+        <source>Windows hot keys</source>
+        <translation>Raccourcis Windows</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Warning</source>
@@ -697,6 +972,10 @@ Voulez-vous télécharger la nouvelle version ?</translation>
     <message>
         <source>Paperlet Already Running!</source>
         <translation>Paperlet est déjà lancé !</translation>
+    </message>
+    <message>
+        <source>no display could be opened (%1)</source>
+        <translation>impossible d’ouvrir un affichage (%1)</translation>
     </message>
 </context>
 </TS>

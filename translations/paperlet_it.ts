@@ -250,6 +250,16 @@ Note adesive nell&apos;area di notifica. Se il programma è già in esecuzione, 
 
 </translation>
     </message>
+    <message>
+        <source>
+Global shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,
+Ctrl+Alt+Shift+H shows or hides all notes.
+</source>
+        <translation>
+Scorciatoie globali, se il desktop le offre: Ctrl+Alt+Shift+N crea una nuova nota,
+Ctrl+Alt+Shift+H mostra o nasconde tutte le note.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,10 +288,62 @@ Note adesive nell&apos;area di notifica. Se il programma è già in esecuzione, 
     </message>
 </context>
 <context>
+    <name>GlobalShortcutActions</name>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
+        <translation>Questo desktop non offre scorciatoie globali; associa «paperlet --new-note» nelle sue impostazioni della tastiera.</translation>
+    </message>
+    <message>
+        <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
+        <translation>La scorciatoia globale %1 per «%2» è già usata da %3 (%4).</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>un altro programma</translation>
+    </message>
+    <message>
+        <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation>%1: nessuna scorciatoia globale ottenuta; si prova il metodo successivo.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nuova nota</translation>
+    </message>
+    <message>
+        <source>New Note from Clipboard</source>
+        <translation>Nuova nota dagli appunti</translation>
+    </message>
+    <message>
+        <source>Show/Hide All Notes</source>
+        <translation>Mostra/nascondi tutte le note</translation>
+    </message>
+    <message>
+        <source>All Notes</source>
+        <translation>Tutte le note</translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <source>KDE global shortcuts</source>
+        <translation>Scorciatoie globali di KDE</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Impossibile aprire la cartella delle note «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>NoteDocument</name>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Impossibile caricare il file della nota «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +408,34 @@ Note adesive nell&apos;area di notifica. Se il programma è già in esecuzione, 
         <source>Center</source>
         <translation>Centra</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Elenco di controllo</translation>
+    </message>
+    <message>
+        <source>%1% of the note&apos;s width</source>
+        <translation>%1% della larghezza della nota</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Dimensione originale</translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation>Spunta o togli la spunta all’elemento</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation>Apri il menu del testo al cursore (anche con il tasto Menu)</translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -372,6 +462,82 @@ Note adesive nell&apos;area di notifica. Se il programma è già in esecuzione, 
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
         <translation>Impossibile leggere il file della nota «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Sposta con i tasti freccia; Enter conferma, Escape annulla</translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Ridimensiona con i tasti freccia; Enter conferma, Escape annulla</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nuova nota</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation>Chiudi subito</translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation>Apri il menu della nota</translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation>Modifica il titolo</translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation>Sposta la nota: tasti freccia, poi Enter o Escape</translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation>Ridimensiona la nota: tasti freccia, poi Enter o Escape</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLimits</name>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Impossibile aprire il file della nota «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Impossibile leggere il file della nota «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Its text has %1 characters; notes of up to %2 characters open.</source>
+        <translation>Il suo testo ha %1 caratteri; si aprono note fino a %2 caratteri.</translation>
+    </message>
+    <message>
+        <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
+        <translation>Uno dei suoi paragrafi ha %1 caratteri; si aprono paragrafi fino a %2 caratteri.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccata</translation>
     </message>
 </context>
 <context>
@@ -425,6 +591,50 @@ Note adesive nell&apos;area di notifica. Se il programma è già in esecuzione, 
     </message>
 </context>
 <context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation>Sempre in primo piano</translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation>Su tutti gli spazi di lavoro</translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation>Arrotola</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blocca</translation>
+    </message>
+</context>
+<context>
+    <name>NotesFolderSync</name>
+    <message>
+        <source>The note file &quot;%1&quot; in &quot;%2&quot; cannot be opened: its name is not valid UTF-8. Rename it to open it as a note; until then Paperlet leaves it as it is.</source>
+        <translation>Impossibile aprire il file della nota «%1» in «%2»: il suo nome non è UTF-8 valido. Rinominalo per aprirlo come nota; fino ad allora Paperlet lo lascia com’è.</translation>
+    </message>
+</context>
+<context>
+    <name>OversizedNote</name>
+    <message>
+        <source>This note is too large to open here. %1
+
+The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes it. Once it is small enough, it opens here.</source>
+        <translation>Questa nota è troppo grande per essere aperta qui. %1
+
+Il file «%2» viene lasciato com’è: Paperlet non lo modifica né lo rimuove. Quando sarà abbastanza piccolo, si aprirà qui.</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <source>desktop portal</source>
+        <translation>portale del desktop</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -454,6 +664,17 @@ Note adesive nell&apos;area di notifica. Se il programma è già in esecuzione, 
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossibile creare il file «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <source>X11 key grab</source>
+        <translation>cattura dei tasti X11</translation>
+    </message>
+    <message>
+        <source>no such key on this keyboard</source>
+        <translation>questo tasto non esiste su questa tastiera</translation>
     </message>
 </context>
 <context>
@@ -500,14 +721,6 @@ Note adesive nell&apos;area di notifica. Se il programma è già in esecuzione, 
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
-    </message>
-    <message>
-        <source>Cannot load the note file &quot;%1&quot;: %2</source>
-        <translation>Impossibile caricare il file della nota «%1»: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create &quot;%1&quot;.</source>
-        <translation>Impossibile creare «%1».</translation>
     </message>
     <message>
         <source>
@@ -571,6 +784,61 @@ Doppio clic per una nuova nota!</translation>
     <message>
         <source>Exit</source>
         <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_REMINDER</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Promemoria</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Data:</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Ora:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Ripeti:</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Ogni giorno</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Giorni feriali</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Ogni settimana</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Ogni mese</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Ogni anno</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Cancella</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -689,6 +957,13 @@ Vuoi scaricare la nuova versione?</translation>
     </message>
 </context>
 <context>
+    <name>WindowsShortcuts</name>
+    <message>
+        <source>Windows hot keys</source>
+        <translation>Tasti di scelta rapida di Windows</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Warning</source>
@@ -697,6 +972,10 @@ Vuoi scaricare la nuova versione?</translation>
     <message>
         <source>Paperlet Already Running!</source>
         <translation>Paperlet è già in esecuzione!</translation>
+    </message>
+    <message>
+        <source>no display could be opened (%1)</source>
+        <translation>impossibile aprire un display (%1)</translation>
     </message>
 </context>
 </TS>

@@ -250,6 +250,16 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
 
 </translation>
     </message>
+    <message>
+        <source>
+Global shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,
+Ctrl+Alt+Shift+H shows or hides all notes.
+</source>
+        <translation>
+グローバルショートカット (デスクトップが対応している場合): Ctrl+Alt+Shift+N で新しい付箋を作成、
+Ctrl+Alt+Shift+H ですべての付箋を表示/非表示にします。
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,10 +288,62 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>GlobalShortcutActions</name>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
+        <translation>このデスクトップはグローバルショートカットに対応していません。キーボード設定で「paperlet --new-note」を割り当ててください。</translation>
+    </message>
+    <message>
+        <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
+        <translation>「%2」のグローバルショートカット %1 は %3 が使用しています (%4)。</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>他のプログラム</translation>
+    </message>
+    <message>
+        <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation>%1 からグローバルショートカットを取得できませんでした。次の方法を試します。</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <source>New Note</source>
+        <translation>新しい付箋</translation>
+    </message>
+    <message>
+        <source>New Note from Clipboard</source>
+        <translation>クリップボードから新しい付箋</translation>
+    </message>
+    <message>
+        <source>Show/Hide All Notes</source>
+        <translation>すべての付箋を表示/非表示</translation>
+    </message>
+    <message>
+        <source>All Notes</source>
+        <translation>すべての付箋</translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <source>KDE global shortcuts</source>
+        <translation>KDE グローバルショートカット</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>付箋フォルダー「%1」を開けません。</translation>
+    </message>
+</context>
+<context>
+    <name>NoteDocument</name>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>付箋ファイル「%1」を読み込めません: %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +408,34 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
         <source>Center</source>
         <translation>中央揃え</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>チェックリスト</translation>
+    </message>
+    <message>
+        <source>%1% of the note&apos;s width</source>
+        <translation>付箋の幅の %1%</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>元のサイズ</translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation>チェック項目のチェックを切り替え</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation>カーソル位置でテキストメニューを開く (Menu キーでも可)</translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -372,6 +462,82 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
         <translation>付箋ファイル「%1」を読み込めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>矢印キーで移動。Enter で確定、Escape でキャンセル</translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>矢印キーでサイズ変更。Enter で確定、Escape でキャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation>新しい付箋</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation>すぐに閉じる</translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation>付箋メニューを開く</translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation>タイトルを編集</translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation>付箋を移動: 矢印キー、次に Enter または Escape</translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation>付箋のサイズ変更: 矢印キー、次に Enter または Escape</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLimits</name>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>付箋ファイル「%1」を開けません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>付箋ファイル「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>Its text has %1 characters; notes of up to %2 characters open.</source>
+        <translation>テキストが %1 文字あります。開けるのは %2 文字までの付箋です。</translation>
+    </message>
+    <message>
+        <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
+        <translation>段落の 1 つが %1 文字あります。開けるのは %2 文字までの段落です。</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
+        <translation>ロック中</translation>
     </message>
 </context>
 <context>
@@ -425,6 +591,50 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation>常に手前に表示</translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation>すべてのワークスペースに表示</translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation>巻き上げ</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>ロック</translation>
+    </message>
+</context>
+<context>
+    <name>NotesFolderSync</name>
+    <message>
+        <source>The note file &quot;%1&quot; in &quot;%2&quot; cannot be opened: its name is not valid UTF-8. Rename it to open it as a note; until then Paperlet leaves it as it is.</source>
+        <translation>「%2」内の付箋ファイル「%1」を開けません: ファイル名が有効な UTF-8 ではありません。付箋として開くには名前を変更してください。それまで Paperlet はこのファイルに手を加えません。</translation>
+    </message>
+</context>
+<context>
+    <name>OversizedNote</name>
+    <message>
+        <source>This note is too large to open here. %1
+
+The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes it. Once it is small enough, it opens here.</source>
+        <translation>この付箋は大きすぎるため、ここでは開けません。%1
+
+ファイル「%2」はそのまま残ります: Paperlet が変更や削除をすることはありません。十分に小さくなれば、ここで開きます。</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <source>desktop portal</source>
+        <translation>デスクトップポータル</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -454,6 +664,17 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>ファイル「%1」を作成できません。%2</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <source>X11 key grab</source>
+        <translation>X11 キーグラブ</translation>
+    </message>
+    <message>
+        <source>no such key on this keyboard</source>
+        <translation>このキーボードにはそのキーがありません</translation>
     </message>
 </context>
 <context>
@@ -500,14 +721,6 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
-    </message>
-    <message>
-        <source>Cannot load the note file &quot;%1&quot;: %2</source>
-        <translation>付箋ファイル「%1」を読み込めません: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create &quot;%1&quot;.</source>
-        <translation>「%1」を作成できません。</translation>
     </message>
     <message>
         <source>
@@ -571,6 +784,61 @@ Double click for new note!</source>
     <message>
         <source>Exit</source>
         <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_REMINDER</name>
+    <message>
+        <source>Reminder</source>
+        <translation>リマインダー</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>日付(&amp;D):</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>時刻(&amp;T):</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>繰り返し(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>しない</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>毎日</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>平日</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>毎週</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>毎月</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>毎年</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>クリア(&amp;L)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -689,6 +957,13 @@ Do you want to download new version?</source>
     </message>
 </context>
 <context>
+    <name>WindowsShortcuts</name>
+    <message>
+        <source>Windows hot keys</source>
+        <translation>Windows ホットキー</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Warning</source>
@@ -697,6 +972,10 @@ Do you want to download new version?</source>
     <message>
         <source>Paperlet Already Running!</source>
         <translation>Paperlet は既に実行中です!</translation>
+    </message>
+    <message>
+        <source>no display could be opened (%1)</source>
+        <translation>ディスプレイを開けませんでした (%1)</translation>
     </message>
 </context>
 </TS>

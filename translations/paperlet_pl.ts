@@ -250,6 +250,16 @@ Karteczki samoprzylepne w zasobniku systemowym. Jeśli program już działa, to 
 
 </translation>
     </message>
+    <message>
+        <source>
+Global shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,
+Ctrl+Alt+Shift+H shows or hides all notes.
+</source>
+        <translation>
+Globalne skróty klawiszowe, jeśli udostępnia je środowisko: Ctrl+Alt+Shift+N tworzy nową notatkę,
+Ctrl+Alt+Shift+H pokazuje lub ukrywa wszystkie notatki.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,10 +288,62 @@ Karteczki samoprzylepne w zasobniku systemowym. Jeśli program już działa, to 
     </message>
 </context>
 <context>
+    <name>GlobalShortcutActions</name>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
+        <translation>To środowisko nie udostępnia globalnych skrótów klawiszowych; przypisz „paperlet --new-note” w jego ustawieniach klawiatury.</translation>
+    </message>
+    <message>
+        <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
+        <translation>Globalny skrót %1 dla „%2” jest zajęty przez: %3 (%4).</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>inny program</translation>
+    </message>
+    <message>
+        <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation>%1: nie uzyskano globalnych skrótów; próba następnej metody.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nowa notatka</translation>
+    </message>
+    <message>
+        <source>New Note from Clipboard</source>
+        <translation>Nowa notatka ze schowka</translation>
+    </message>
+    <message>
+        <source>Show/Hide All Notes</source>
+        <translation>Pokaż/ukryj wszystkie notatki</translation>
+    </message>
+    <message>
+        <source>All Notes</source>
+        <translation>Wszystkie notatki</translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <source>KDE global shortcuts</source>
+        <translation>Globalne skróty KDE</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Nie można otworzyć katalogu notatek „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteDocument</name>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Nie można wczytać pliku notatki „%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +408,34 @@ Karteczki samoprzylepne w zasobniku systemowym. Jeśli program już działa, to 
         <source>Center</source>
         <translation>Wyśrodkuj</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Lista kontrolna</translation>
+    </message>
+    <message>
+        <source>%1% of the note&apos;s width</source>
+        <translation>%1% szerokości notatki</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Oryginalny rozmiar</translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation>Zaznacz lub odznacz element</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Zaznacz wszystko</translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation>Otwórz menu tekstu przy kursorze (także klawiszem Menu)</translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -372,6 +462,82 @@ Karteczki samoprzylepne w zasobniku systemowym. Jeśli program już działa, to 
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
         <translation>Nie można odczytać pliku notatki „%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Przesuwaj strzałkami; Enter zatwierdza, Escape anuluje</translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Zmieniaj rozmiar strzałkami; Enter zatwierdza, Escape anuluje</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nowa notatka</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation>Zamknij od razu</translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation>Otwórz menu notatki</translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation>Edytuj tytuł</translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation>Przesuń notatkę: strzałki, potem Enter lub Escape</translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation>Zmień rozmiar notatki: strzałki, potem Enter lub Escape</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Skróty klawiszowe</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLimits</name>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Nie można otworzyć pliku notatki „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Nie można odczytać pliku notatki „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Its text has %1 characters; notes of up to %2 characters open.</source>
+        <translation>Liczba znaków w jej tekście: %1; otwierane są notatki mające do %2 znaków.</translation>
+    </message>
+    <message>
+        <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
+        <translation>Liczba znaków w jednym z jej akapitów: %1; otwierane są akapity mające do %2 znaków.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
+        <translation>Zablokowana</translation>
     </message>
 </context>
 <context>
@@ -425,6 +591,50 @@ Karteczki samoprzylepne w zasobniku systemowym. Jeśli program już działa, to 
     </message>
 </context>
 <context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation>Zawsze na wierzchu</translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation>Na wszystkich obszarach roboczych</translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation>Zwiń</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Zablokuj</translation>
+    </message>
+</context>
+<context>
+    <name>NotesFolderSync</name>
+    <message>
+        <source>The note file &quot;%1&quot; in &quot;%2&quot; cannot be opened: its name is not valid UTF-8. Rename it to open it as a note; until then Paperlet leaves it as it is.</source>
+        <translation>Nie można otworzyć pliku notatki „%1” w „%2”: jego nazwa nie jest poprawnym UTF-8. Zmień jego nazwę, aby otworzyć go jako notatkę; do tego czasu Paperlet pozostawia go bez zmian.</translation>
+    </message>
+</context>
+<context>
+    <name>OversizedNote</name>
+    <message>
+        <source>This note is too large to open here. %1
+
+The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes it. Once it is small enough, it opens here.</source>
+        <translation>Ta notatka jest zbyt duża, aby ją tu otworzyć. %1
+
+Plik „%2” pozostaje bez zmian: Paperlet go nie zmienia ani nie usuwa. Gdy będzie dostatecznie mały, otworzy się tutaj.</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <source>desktop portal</source>
+        <translation>portal pulpitu</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -454,6 +664,17 @@ Karteczki samoprzylepne w zasobniku systemowym. Jeśli program już działa, to 
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Nie można utworzyć pliku „%1”. %2</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <source>X11 key grab</source>
+        <translation>przechwytywanie klawiszy X11</translation>
+    </message>
+    <message>
+        <source>no such key on this keyboard</source>
+        <translation>na tej klawiaturze nie ma takiego klawisza</translation>
     </message>
 </context>
 <context>
@@ -500,14 +721,6 @@ Karteczki samoprzylepne w zasobniku systemowym. Jeśli program już działa, to 
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
-    </message>
-    <message>
-        <source>Cannot load the note file &quot;%1&quot;: %2</source>
-        <translation>Nie można wczytać pliku notatki „%1”: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create &quot;%1&quot;.</source>
-        <translation>Nie można utworzyć „%1”.</translation>
     </message>
     <message>
         <source>
@@ -571,6 +784,61 @@ Kliknij dwukrotnie, by dodać notatkę!</translation>
     <message>
         <source>Exit</source>
         <translation>Zakończ</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_REMINDER</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Przypomnienie</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Data:</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Godzina:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Powtarzaj:</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nigdy</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Codziennie</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>W dni robocze</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Co tydzień</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Co miesiąc</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Co rok</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Wyczyść</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -689,6 +957,13 @@ Czy pobrać nową wersję?</translation>
     </message>
 </context>
 <context>
+    <name>WindowsShortcuts</name>
+    <message>
+        <source>Windows hot keys</source>
+        <translation>Skróty klawiszowe Windows</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Warning</source>
@@ -697,6 +972,10 @@ Czy pobrać nową wersję?</translation>
     <message>
         <source>Paperlet Already Running!</source>
         <translation>Paperlet już działa!</translation>
+    </message>
+    <message>
+        <source>no display could be opened (%1)</source>
+        <translation>nie można otworzyć żadnego ekranu (%1)</translation>
     </message>
 </context>
 </TS>

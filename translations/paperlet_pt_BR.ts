@@ -250,6 +250,16 @@ Notas autoadesivas na área de notificação. Se o programa já estiver em execu
 
 </translation>
     </message>
+    <message>
+        <source>
+Global shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,
+Ctrl+Alt+Shift+H shows or hides all notes.
+</source>
+        <translation>
+Atalhos globais, quando o ambiente de trabalho os oferece: Ctrl+Alt+Shift+N cria uma nova nota,
+Ctrl+Alt+Shift+H mostra ou oculta todas as notas.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,10 +288,62 @@ Notas autoadesivas na área de notificação. Se o programa já estiver em execu
     </message>
 </context>
 <context>
+    <name>GlobalShortcutActions</name>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
+        <translation>Este ambiente de trabalho não oferece atalhos globais; associe “paperlet --new-note” nas configurações de teclado dele.</translation>
+    </message>
+    <message>
+        <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
+        <translation>O atalho global %1 para “%2” está em uso por %3 (%4).</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>outro programa</translation>
+    </message>
+    <message>
+        <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation>%1: nenhum atalho global obtido; tentando o próximo método.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nova nota</translation>
+    </message>
+    <message>
+        <source>New Note from Clipboard</source>
+        <translation>Nova nota da área de transferência</translation>
+    </message>
+    <message>
+        <source>Show/Hide All Notes</source>
+        <translation>Mostrar/ocultar todas as notas</translation>
+    </message>
+    <message>
+        <source>All Notes</source>
+        <translation>Todas as notas</translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <source>KDE global shortcuts</source>
+        <translation>Atalhos globais do KDE</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Não foi possível abrir a pasta de notas “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteDocument</name>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Não foi possível carregar o arquivo da nota “%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +408,34 @@ Notas autoadesivas na área de notificação. Se o programa já estiver em execu
         <source>Center</source>
         <translation>Centralizar</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Lista de verificação</translation>
+    </message>
+    <message>
+        <source>%1% of the note&apos;s width</source>
+        <translation>%1% da largura da nota</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Tamanho original</translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation>Marcar ou desmarcar o item</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation>Abrir o menu de texto no cursor (também com a tecla Menu)</translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -372,6 +462,82 @@ Notas autoadesivas na área de notificação. Se o programa já estiver em execu
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
         <translation>Não foi possível ler o arquivo da nota “%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Mover com as setas; Enter confirma, Escape cancela</translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Redimensionar com as setas; Enter confirma, Escape cancela</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation>Nova nota</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation>Fechar imediatamente</translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation>Abrir o menu da nota</translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation>Editar o título</translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation>Mover a nota: setas, depois Enter ou Escape</translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation>Redimensionar a nota: setas, depois Enter ou Escape</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atalhos de teclado</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLimits</name>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Não foi possível abrir o arquivo da nota “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Não foi possível ler o arquivo da nota “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Its text has %1 characters; notes of up to %2 characters open.</source>
+        <translation>O texto tem %1 caracteres; abrem-se notas de até %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
+        <translation>Um dos parágrafos tem %1 caracteres; abrem-se parágrafos de até %2 caracteres.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueada</translation>
     </message>
 </context>
 <context>
@@ -425,6 +591,50 @@ Notas autoadesivas na área de notificação. Se o programa já estiver em execu
     </message>
 </context>
 <context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation>Sempre visível</translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation>Em todos os espaços de trabalho</translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation>Enrolar</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+</context>
+<context>
+    <name>NotesFolderSync</name>
+    <message>
+        <source>The note file &quot;%1&quot; in &quot;%2&quot; cannot be opened: its name is not valid UTF-8. Rename it to open it as a note; until then Paperlet leaves it as it is.</source>
+        <translation>Não foi possível abrir o arquivo da nota “%1” em “%2”: o nome não é UTF-8 válido. Renomeie-o para abri-lo como nota; até lá, o Paperlet o deixa como está.</translation>
+    </message>
+</context>
+<context>
+    <name>OversizedNote</name>
+    <message>
+        <source>This note is too large to open here. %1
+
+The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes it. Once it is small enough, it opens here.</source>
+        <translation>Esta nota é grande demais para ser aberta aqui. %1
+
+O arquivo “%2” fica como está: o Paperlet não o altera nem o remove. Quando estiver pequeno o bastante, ele abrirá aqui.</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <source>desktop portal</source>
+        <translation>portal da área de trabalho</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -454,6 +664,17 @@ Notas autoadesivas na área de notificação. Se o programa já estiver em execu
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Não foi possível criar o arquivo “%1”. %2</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <source>X11 key grab</source>
+        <translation>captura de teclas do X11</translation>
+    </message>
+    <message>
+        <source>no such key on this keyboard</source>
+        <translation>esta tecla não existe neste teclado</translation>
     </message>
 </context>
 <context>
@@ -500,14 +721,6 @@ Notas autoadesivas na área de notificação. Se o programa já estiver em execu
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
-    </message>
-    <message>
-        <source>Cannot load the note file &quot;%1&quot;: %2</source>
-        <translation>Não foi possível carregar o arquivo da nota “%1”: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create &quot;%1&quot;.</source>
-        <translation>Não foi possível criar “%1”.</translation>
     </message>
     <message>
         <source>
@@ -571,6 +784,61 @@ Clique duas vezes para uma nova nota!</translation>
     <message>
         <source>Exit</source>
         <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_REMINDER</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Lembrete</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Data:</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Hora:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Repetir:</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diariamente</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Dias úteis</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanalmente</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensalmente</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Anualmente</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Limpar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -689,6 +957,13 @@ Deseja baixar a nova versão?</translation>
     </message>
 </context>
 <context>
+    <name>WindowsShortcuts</name>
+    <message>
+        <source>Windows hot keys</source>
+        <translation>Teclas de atalho do Windows</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Warning</source>
@@ -697,6 +972,10 @@ Deseja baixar a nova versão?</translation>
     <message>
         <source>Paperlet Already Running!</source>
         <translation>O Paperlet já está em execução!</translation>
+    </message>
+    <message>
+        <source>no display could be opened (%1)</source>
+        <translation>não foi possível abrir nenhuma tela (%1)</translation>
     </message>
 </context>
 </TS>

@@ -250,6 +250,16 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
 
 </translation>
     </message>
+    <message>
+        <source>
+Global shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,
+Ctrl+Alt+Shift+H shows or hides all notes.
+</source>
+        <translation>
+Глобальные комбинации клавиш, если их предоставляет рабочий стол: Ctrl+Alt+Shift+N создаёт новую заметку,
+Ctrl+Alt+Shift+H показывает или скрывает все заметки.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,10 +288,62 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>GlobalShortcutActions</name>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
+        <translation>Этот рабочий стол не предоставляет глобальных комбинаций клавиш; назначьте «paperlet --new-note» в его настройках клавиатуры.</translation>
+    </message>
+    <message>
+        <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
+        <translation>Глобальная комбинация клавиш %1 для «%2» занята: %3 (%4).</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>другая программа</translation>
+    </message>
+    <message>
+        <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation>%1: глобальные комбинации клавиш не получены; пробуем следующий способ.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <source>New Note</source>
+        <translation>Новая заметка</translation>
+    </message>
+    <message>
+        <source>New Note from Clipboard</source>
+        <translation>Новая заметка из буфера обмена</translation>
+    </message>
+    <message>
+        <source>Show/Hide All Notes</source>
+        <translation>Показать/скрыть все заметки</translation>
+    </message>
+    <message>
+        <source>All Notes</source>
+        <translation>Все заметки</translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <source>KDE global shortcuts</source>
+        <translation>Глобальные комбинации клавиш KDE</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Не удаётся открыть папку заметок «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>NoteDocument</name>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Не удаётся загрузить файл заметки «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +408,34 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
         <source>Center</source>
         <translation>По центру</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Чек-лист</translation>
+    </message>
+    <message>
+        <source>%1% of the note&apos;s width</source>
+        <translation>%1% ширины заметки</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Исходный размер</translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation>Отметить пункт или снять отметку</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Выделить всё</translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation>Открыть текстовое меню у курсора (также клавишей Menu)</translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -372,6 +462,82 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
         <translation>Не удаётся прочитать файл заметки «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Перемещайте стрелками; Enter — применить, Escape — отменить</translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Меняйте размер стрелками; Enter — применить, Escape — отменить</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation>Новая заметка</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation>Закрыть сразу</translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation>Открыть меню заметки</translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation>Изменить заголовок</translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation>Переместить заметку: стрелки, затем Enter или Escape</translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation>Изменить размер заметки: стрелки, затем Enter или Escape</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Комбинации клавиш</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLimits</name>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Не удаётся открыть файл заметки «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Не удаётся прочитать файл заметки «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Its text has %1 characters; notes of up to %2 characters open.</source>
+        <translation>Число символов в её тексте: %1; открываются заметки длиной до %2 символов.</translation>
+    </message>
+    <message>
+        <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
+        <translation>Число символов в одном из её абзацев: %1; открываются абзацы длиной до %2 символов.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
+        <translation>Заблокирована</translation>
     </message>
 </context>
 <context>
@@ -425,6 +591,50 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation>Поверх всех окон</translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation>На всех рабочих столах</translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation>Свернуть в заголовок</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Заблокировать</translation>
+    </message>
+</context>
+<context>
+    <name>NotesFolderSync</name>
+    <message>
+        <source>The note file &quot;%1&quot; in &quot;%2&quot; cannot be opened: its name is not valid UTF-8. Rename it to open it as a note; until then Paperlet leaves it as it is.</source>
+        <translation>Не удаётся открыть файл заметки «%1» в «%2»: его имя не является допустимым UTF-8. Переименуйте его, чтобы открыть как заметку; до тех пор Paperlet оставляет его без изменений.</translation>
+    </message>
+</context>
+<context>
+    <name>OversizedNote</name>
+    <message>
+        <source>This note is too large to open here. %1
+
+The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes it. Once it is small enough, it opens here.</source>
+        <translation>Эта заметка слишком велика, чтобы открыть её здесь. %1
+
+Файл «%2» остаётся без изменений: Paperlet не изменяет и не удаляет его. Как только он станет достаточно мал, он откроется здесь.</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <source>desktop portal</source>
+        <translation>портал рабочего стола</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -454,6 +664,17 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Не удаётся создать файл «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <source>X11 key grab</source>
+        <translation>захват клавиш X11</translation>
+    </message>
+    <message>
+        <source>no such key on this keyboard</source>
+        <translation>на этой клавиатуре нет такой клавиши</translation>
     </message>
 </context>
 <context>
@@ -500,14 +721,6 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
-    </message>
-    <message>
-        <source>Cannot load the note file &quot;%1&quot;: %2</source>
-        <translation>Не удаётся загрузить файл заметки «%1»: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create &quot;%1&quot;.</source>
-        <translation>Не удаётся создать «%1».</translation>
     </message>
     <message>
         <source>
@@ -571,6 +784,61 @@ Double click for new note!</source>
     <message>
         <source>Exit</source>
         <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_REMINDER</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Напоминание</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Дата:</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Время:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Повтор:</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Никогда</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Ежедневно</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>По будням</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Еженедельно</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Ежемесячно</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Ежегодно</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Очистить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -689,6 +957,13 @@ Do you want to download new version?</source>
     </message>
 </context>
 <context>
+    <name>WindowsShortcuts</name>
+    <message>
+        <source>Windows hot keys</source>
+        <translation>Горячие клавиши Windows</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Warning</source>
@@ -697,6 +972,10 @@ Do you want to download new version?</source>
     <message>
         <source>Paperlet Already Running!</source>
         <translation>Paperlet уже запущен!</translation>
+    </message>
+    <message>
+        <source>no display could be opened (%1)</source>
+        <translation>не удалось открыть ни один дисплей (%1)</translation>
     </message>
 </context>
 </TS>

@@ -250,6 +250,16 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
 
 </translation>
     </message>
+    <message>
+        <source>
+Global shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,
+Ctrl+Alt+Shift+H shows or hides all notes.
+</source>
+        <translation>
+Глобальні комбінації клавіш, якщо їх надає стільниця: Ctrl+Alt+Shift+N створює нову нотатку,
+Ctrl+Alt+Shift+H показує або ховає всі нотатки.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,10 +288,62 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>GlobalShortcutActions</name>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
+        <translation>Ця стільниця не надає глобальних комбінацій клавіш; призначте «paperlet --new-note» в її налаштуваннях клавіатури.</translation>
+    </message>
+    <message>
+        <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
+        <translation>Глобальну комбінацію клавіш %1 для «%2» зайнято: %3 (%4).</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>інша програма</translation>
+    </message>
+    <message>
+        <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation>%1: глобальних комбінацій клавіш не отримано; пробуємо наступний спосіб.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <source>New Note</source>
+        <translation>Нова нотатка</translation>
+    </message>
+    <message>
+        <source>New Note from Clipboard</source>
+        <translation>Нова нотатка з буфера обміну</translation>
+    </message>
+    <message>
+        <source>Show/Hide All Notes</source>
+        <translation>Показати/сховати всі нотатки</translation>
+    </message>
+    <message>
+        <source>All Notes</source>
+        <translation>Усі нотатки</translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <source>KDE global shortcuts</source>
+        <translation>Глобальні комбінації клавіш KDE</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Не вдається відкрити теку нотаток «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>NoteDocument</name>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>Не вдається завантажити файл нотатки «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +408,34 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
         <source>Center</source>
         <translation>По центру</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Чек-лист</translation>
+    </message>
+    <message>
+        <source>%1% of the note&apos;s width</source>
+        <translation>%1% ширини нотатки</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Початковий розмір</translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation>Позначити пункт або зняти позначку</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторити</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Вибрати все</translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation>Відкрити текстове меню біля курсора (також клавішею Menu)</translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -372,6 +462,82 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
         <translation>Не вдається прочитати файл нотатки «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Переміщуйте стрілками; Enter — застосувати, Escape — скасувати</translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>Змінюйте розмір стрілками; Enter — застосувати, Escape — скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation>Нова нотатка</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation>Закрити одразу</translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation>Відкрити меню нотатки</translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation>Змінити заголовок</translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation>Перемістити нотатку: стрілки, потім Enter або Escape</translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation>Змінити розмір нотатки: стрілки, потім Enter або Escape</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Комбінації клавіш</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLimits</name>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>Не вдається відкрити файл нотатки «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>Не вдається прочитати файл нотатки «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Its text has %1 characters; notes of up to %2 characters open.</source>
+        <translation>Кількість символів у її тексті: %1; відкриваються нотатки довжиною до %2 символів.</translation>
+    </message>
+    <message>
+        <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
+        <translation>Кількість символів в одному з її абзаців: %1; відкриваються абзаци довжиною до %2 символів.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
+        <translation>Заблоковано</translation>
     </message>
 </context>
 <context>
@@ -425,6 +591,50 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation>Завжди зверху</translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation>На всіх робочих просторах</translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation>Згорнути в заголовок</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Заблокувати</translation>
+    </message>
+</context>
+<context>
+    <name>NotesFolderSync</name>
+    <message>
+        <source>The note file &quot;%1&quot; in &quot;%2&quot; cannot be opened: its name is not valid UTF-8. Rename it to open it as a note; until then Paperlet leaves it as it is.</source>
+        <translation>Не вдається відкрити файл нотатки «%1» у «%2»: його назва не є коректним UTF-8. Перейменуйте його, щоб відкрити як нотатку; доти Paperlet залишає його без змін.</translation>
+    </message>
+</context>
+<context>
+    <name>OversizedNote</name>
+    <message>
+        <source>This note is too large to open here. %1
+
+The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes it. Once it is small enough, it opens here.</source>
+        <translation>Ця нотатка завелика, щоб відкрити її тут. %1
+
+Файл «%2» залишається без змін: Paperlet не змінює і не вилучає його. Щойно він стане достатньо малим, він відкриється тут.</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <source>desktop portal</source>
+        <translation>портал стільниці</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -454,6 +664,17 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Не вдається створити файл «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <source>X11 key grab</source>
+        <translation>захоплення клавіш X11</translation>
+    </message>
+    <message>
+        <source>no such key on this keyboard</source>
+        <translation>на цій клавіатурі немає такої клавіші</translation>
     </message>
 </context>
 <context>
@@ -500,14 +721,6 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Close</source>
         <translation>Закрити</translation>
-    </message>
-    <message>
-        <source>Cannot load the note file &quot;%1&quot;: %2</source>
-        <translation>Не вдається завантажити файл нотатки «%1»: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create &quot;%1&quot;.</source>
-        <translation>Не вдається створити «%1».</translation>
     </message>
     <message>
         <source>
@@ -571,6 +784,61 @@ Double click for new note!</source>
     <message>
         <source>Exit</source>
         <translation>Вийти</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_REMINDER</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Нагадування</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Дата:</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Час:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Повтор:</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Ніколи</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Щодня</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>У робочі дні</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Щотижня</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Щомісяця</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Щороку</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Очистити</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
@@ -689,6 +957,13 @@ Do you want to download new version?</source>
     </message>
 </context>
 <context>
+    <name>WindowsShortcuts</name>
+    <message>
+        <source>Windows hot keys</source>
+        <translation>Гарячі клавіші Windows</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Warning</source>
@@ -697,6 +972,10 @@ Do you want to download new version?</source>
     <message>
         <source>Paperlet Already Running!</source>
         <translation>Paperlet уже запущено!</translation>
+    </message>
+    <message>
+        <source>no display could be opened (%1)</source>
+        <translation>не вдалося відкрити жоден дисплей (%1)</translation>
     </message>
 </context>
 </TS>

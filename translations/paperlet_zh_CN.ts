@@ -250,6 +250,16 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
 
 </translation>
     </message>
+    <message>
+        <source>
+Global shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,
+Ctrl+Alt+Shift+H shows or hides all notes.
+</source>
+        <translation>
+全局快捷键（如果桌面环境提供）：Ctrl+Alt+Shift+N 新建便笺，
+Ctrl+Alt+Shift+H 显示或隐藏所有便笺。
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,10 +288,62 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>GlobalShortcutActions</name>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
+        <translation>此桌面环境不提供全局快捷键；请在其键盘设置中绑定“paperlet --new-note”。</translation>
+    </message>
+    <message>
+        <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
+        <translation>用于“%2”的全局快捷键 %1 已被 %3 占用（%4）。</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>其他程序</translation>
+    </message>
+    <message>
+        <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation>%1 未提供全局快捷键；正在尝试下一种方式。</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <source>New Note</source>
+        <translation>新便笺</translation>
+    </message>
+    <message>
+        <source>New Note from Clipboard</source>
+        <translation>从剪贴板新建便笺</translation>
+    </message>
+    <message>
+        <source>Show/Hide All Notes</source>
+        <translation>显示/隐藏所有便笺</translation>
+    </message>
+    <message>
+        <source>All Notes</source>
+        <translation>所有便笺</translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <source>KDE global shortcuts</source>
+        <translation>KDE 全局快捷键</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>无法打开便笺文件夹“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>NoteDocument</name>
+    <message>
+        <source>Cannot load the note file &quot;%1&quot;: %2</source>
+        <translation>无法加载便笺文件“%1”：%2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +408,34 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
         <source>Center</source>
         <translation>居中</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>清单</translation>
+    </message>
+    <message>
+        <source>%1% of the note&apos;s width</source>
+        <translation>便笺宽度的 %1%</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>原始大小</translation>
+    </message>
+    <message>
+        <source>Tick or untick the check item</source>
+        <translation>勾选或取消勾选清单项</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Open the text menu at the caret (also the Menu key)</source>
+        <translation>在光标处打开文本菜单（也可按 Menu 键）</translation>
+    </message>
 </context>
 <context>
     <name>NoteFile</name>
@@ -372,6 +462,82 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Cannot read the note file &quot;%1&quot;: %2</source>
         <translation>无法读取便笺文件“%1”：%2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeyboardMove</name>
+    <message>
+        <source>Move with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>用方向键移动；Enter 确认，Escape 取消</translation>
+    </message>
+    <message>
+        <source>Size with the arrow keys; Enter keeps, Escape cancels</source>
+        <translation>用方向键调整大小；Enter 确认，Escape 取消</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeys</name>
+    <message>
+        <source>New Note</source>
+        <translation>新便笺</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Close at once</source>
+        <translation>立即关闭</translation>
+    </message>
+    <message>
+        <source>Open the note menu</source>
+        <translation>打开便笺菜单</translation>
+    </message>
+    <message>
+        <source>Edit the title</source>
+        <translation>编辑标题</translation>
+    </message>
+    <message>
+        <source>Move the note: arrow keys, then Enter or Escape</source>
+        <translation>移动便笺：方向键，然后按 Enter 或 Escape</translation>
+    </message>
+    <message>
+        <source>Size the note: arrow keys, then Enter or Escape</source>
+        <translation>调整便笺大小：方向键，然后按 Enter 或 Escape</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>键盘快捷键</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLimits</name>
+    <message>
+        <source>Cannot open the note file &quot;%1&quot;: %2</source>
+        <translation>无法打开便笺文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read the note file &quot;%1&quot;: %2</source>
+        <translation>无法读取便笺文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Its text has %1 characters; notes of up to %2 characters open.</source>
+        <translation>其文本有 %1 个字符；只能打开不超过 %2 个字符的便笺。</translation>
+    </message>
+    <message>
+        <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
+        <translation>其中一个段落有 %1 个字符；只能打开不超过 %2 个字符的段落。</translation>
+    </message>
+</context>
+<context>
+    <name>NoteLock</name>
+    <message>
+        <source>Locked</source>
+        <translation>已锁定</translation>
     </message>
 </context>
 <context>
@@ -425,6 +591,50 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     </message>
 </context>
 <context>
+    <name>NoteStateControl</name>
+    <message>
+        <source>Always on Top</source>
+        <translation>总在最前</translation>
+    </message>
+    <message>
+        <source>On All Workspaces</source>
+        <translation>在所有工作区显示</translation>
+    </message>
+    <message>
+        <source>Roll Up</source>
+        <translation>卷起</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>锁定</translation>
+    </message>
+</context>
+<context>
+    <name>NotesFolderSync</name>
+    <message>
+        <source>The note file &quot;%1&quot; in &quot;%2&quot; cannot be opened: its name is not valid UTF-8. Rename it to open it as a note; until then Paperlet leaves it as it is.</source>
+        <translation>无法打开“%2”中的便笺文件“%1”：其文件名不是有效的 UTF-8。请重命名该文件以将其作为便笺打开；在此之前 Paperlet 不会改动它。</translation>
+    </message>
+</context>
+<context>
+    <name>OversizedNote</name>
+    <message>
+        <source>This note is too large to open here. %1
+
+The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes it. Once it is small enough, it opens here.</source>
+        <translation>此便笺太大，无法在此打开。%1
+
+文件“%2”保持原样：Paperlet 既不会修改也不会删除它。当它足够小时，就会在此打开。</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <source>desktop portal</source>
+        <translation>桌面门户</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -454,6 +664,17 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>无法创建文件“%1”。%2</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <source>X11 key grab</source>
+        <translation>X11 按键捕获</translation>
+    </message>
+    <message>
+        <source>no such key on this keyboard</source>
+        <translation>此键盘上没有该按键</translation>
     </message>
 </context>
 <context>
@@ -500,14 +721,6 @@ Sticky notes in the tray. With a copy running, an option is carried out by it.
     <message>
         <source>Close</source>
         <translation>关闭</translation>
-    </message>
-    <message>
-        <source>Cannot load the note file &quot;%1&quot;: %2</source>
-        <translation>无法加载便笺文件“%1”：%2</translation>
-    </message>
-    <message>
-        <source>Cannot create &quot;%1&quot;.</source>
-        <translation>无法创建“%1”。</translation>
     </message>
     <message>
         <source>
@@ -571,6 +784,61 @@ Double click for new note!</source>
     <message>
         <source>Exit</source>
         <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_REMINDER</name>
+    <message>
+        <source>Reminder</source>
+        <translation>提醒</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>日期(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>时间(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>重复(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>每天</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>工作日</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>每周</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>每月</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>每年</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>清除(&amp;L)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -689,6 +957,13 @@ Do you want to download new version?</source>
     </message>
 </context>
 <context>
+    <name>WindowsShortcuts</name>
+    <message>
+        <source>Windows hot keys</source>
+        <translation>Windows 热键</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Warning</source>
@@ -697,6 +972,10 @@ Do you want to download new version?</source>
     <message>
         <source>Paperlet Already Running!</source>
         <translation>Paperlet 已在运行！</translation>
+    </message>
+    <message>
+        <source>no display could be opened (%1)</source>
+        <translation>无法打开任何显示（%1）</translation>
     </message>
 </context>
 </TS>

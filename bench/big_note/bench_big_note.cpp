@@ -16,6 +16,7 @@
 #include "core/note_host.h"
 #include "framework/application.h"
 #include "notes/note_collection.h"
+#include "notes/note_windows.h"
 #include "notes/note_window.h"
 
 #include <QElapsedTimer>
@@ -35,14 +36,16 @@ class BenchHost final : public NoteHost
 public:
     explicit BenchHost(const QString &folder) : m_folder(folder) {}
     ProgramSettings &settings() override { return m_settings; }
-    void SaveSettings() override {}
-    QString NotesFolder() const override { return m_folder; }
-    void EnsureNotesFolder() const override {}
+    void saveSettings() override {}
+    QString notesFolder() const override { return m_folder; }
+    void ensureNotesFolder() const override {}
     void makeNewNote() override {}
+    NoteCollection &noteCollection() override { return m_notes; }
 
 private:
     ProgramSettings m_settings;
     QString m_folder;
+    NoteCollection m_notes{*this};
 };
 
 // A line of /proc/self/status in MB ("VmHWM", "VmRSS").
@@ -162,7 +165,9 @@ int open(const QString &path, int limitSeconds)
     const QFileInfo info(path);
     BenchHost host(info.absolutePath() + QLatin1Char('/'));
     Watch watch;
-    TFR_NOTE *note = NoteCollection::open(host, info.fileName());
+    NoteWindows windows(host, host.noteCollection());
+    NoteDocument *document = host.noteCollection().load(info.fileName());
+    TFR_NOTE *note = document ? windows.show(*document) : nullptr;
     const qint64 openMs = watch.elapsed();
     watch.startTicking();
     if (note)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "outside_writes.h"
 #include "../common/find_child.h"
 #include "../common/modal_answer.h"
 
@@ -119,19 +120,6 @@ inline void destroyAllNotes()
     for (TFR_NOTE *note : Application::instance()->formsOf<TFR_NOTE>())
         delete note;
     flushDeletes();
-}
-
-// A note file as another program or computer would have written it.
-inline QByteArray noteBytes(const QString &title, const QString &text, const QRect &bounds = QRect(100, 120, 200, 180),
-                            int opacity = 100, qint32 color = 0x99FFFF)
-{
-    NoteRecord record;
-    record.bounds = bounds;
-    record.opacity = opacity;
-    record.color = Color::fromValue(color);
-    record.title = title;
-    record.content = text;
-    return NoteFile::encode(record);
 }
 
 #define PAPERLET_NOTES_TEST_MAIN(TestObject)    \

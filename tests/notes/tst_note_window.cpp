@@ -55,11 +55,6 @@ private:
     QTimer m_timer;
 };
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 int alpha(const QWidget *window)
 {

@@ -84,7 +84,7 @@ void checkShownTooLarge(const TFR_NOTE &note, const QString &title, const QStrin
     QVERIFY2(textOf(note).contains(QStringLiteral("too large")), qPrintable(textOf(note)));
     QVERIFY2(textOf(note).contains(limit), qPrintable(textOf(note)));
     QVERIFY(textOf(note).size() < 1000);
-    QVERIFY(!note.hasUnsavedChanges());
+    QVERIFY(!note.document()->hasUnsavedChanges());
 }
 
 } // namespace
@@ -141,7 +141,7 @@ private Q_SLOTS:
         QTest::keyClicks(editorOf(*note), QStringLiteral("typed"));
         note->move(note->pos() + QPoint(30, 30));
         QVERIFY(!textOf(*note).contains(QStringLiteral("typed")));
-        QVERIFY(!note->hasUnsavedChanges());
+        QVERIFY(!note->document()->hasUnsavedChanges());
         note->close();
         flushDeletes();
         QVERIFY(!note);
