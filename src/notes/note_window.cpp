@@ -167,8 +167,9 @@ TFR_NOTE::TFR_NOTE(NoteHost &host, NoteDocument &document, QWidget *parent)
         close();
     });
 
-    if (m_doc->isReady()) {
-        // A note opened again: it shows where and as it was.
+    if (m_doc->isReady() || m_doc->isTooLarge()) {
+        // A note opened again (or one too large to open, which says so): it
+        // shows where and as it was.
         setAttribute(Qt::WA_ShowWithoutActivating);
         showDocument();
     } else {
@@ -311,9 +312,9 @@ void TFR_NOTE::showDocument()
     setTitle(m_doc->title());
     setGeometry(NotePlacement::restoredBounds(m_doc->bounds(), monitorGeometries()));
     m_states->setState(m_doc->noteState());
-    // A note too large to open says so and takes no typing.
-    if (m_doc->isTooLarge())
-        reEdit->setReadOnly(true);
+    // A note too large to open says so and takes no typing; one that came
+    // back under the limits takes it again, unless it is locked.
+    reEdit->setReadOnly(m_doc->isTooLarge() || m_states->isOn(NoteStateControl::LockedKey));
     setAlpha(m_doc->opacity());
     m_showing = false;
     Q_EMIT opacityChanged(m_doc->opacity());
