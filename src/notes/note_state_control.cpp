@@ -86,12 +86,12 @@ QAction *NoteStateControl::addTo(QMenu &menu)
     // The group goes after the separator that follows "New Note".
     const QList<QAction *> existing = menu.actions();
     QAction *before = existing.size() > 2 ? existing.at(2) : nullptr;
-    for (const Item &spec : items) {
-        auto *item = new QAction(spec.caption, &menu);
-        item->setObjectName(QLatin1String(spec.name));
+    for (const Item &entry : items) {
+        auto *item = new QAction(entry.caption, &menu);
+        item->setObjectName(QLatin1String(entry.name));
         item->setCheckable(true);
-        item->setData(QString::fromLatin1(spec.key));
-        connect(item, &QAction::triggered, this, guarded([this, key = spec.key](bool on) { setOn(key, on); }));
+        item->setData(QString::fromLatin1(entry.key));
+        connect(item, &QAction::triggered, this, guarded([this, key = entry.key](bool on) { setOn(key, on); }));
         menu.insertAction(before, item);
         m_items.append(item);
     }

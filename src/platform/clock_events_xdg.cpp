@@ -18,9 +18,9 @@ const QString Login = QStringLiteral("org.freedesktop.login1");
 // set: its descriptor becomes readable then, and only then.
 bool armClockTimer(int fd)
 {
-    itimerspec spec{};
-    spec.it_value.tv_sec = sizeof(time_t) > 4 ? time_t(INT64_C(253402300799)) : time_t(INT_MAX); // 9999-12-31
-    return timerfd_settime(fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+    itimerspec farOff{};
+    farOff.it_value.tv_sec = sizeof(time_t) > 4 ? time_t(INT64_C(253402300799)) : time_t(INT_MAX); // 9999-12-31
+    return timerfd_settime(fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &farOff, nullptr) == 0;
 }
 
 } // namespace

@@ -258,19 +258,19 @@ void TestTranslatedLayouts::messageBoxesFitEveryLanguage()
          "Your version is:         %1\nCurrent version is:    %2\n\nA newer version is available.\nDo you want to download new version?",
          QMessageBox::Yes | QMessageBox::No},
     };
-    for (const Box &spec : boxes) {
-        const QString text = QCoreApplication::translate(spec.context, spec.text);
+    for (const Box &sample : boxes) {
+        const QString text = QCoreApplication::translate(sample.context, sample.text);
         if (language != QLatin1String("en"))
-            QVERIFY2(text != QLatin1String(spec.text), spec.text);
-        QMessageBox box(QMessageBox::Question, QCoreApplication::translate(spec.context, spec.title),
+            QVERIFY2(text != QLatin1String(sample.text), sample.text);
+        QMessageBox box(QMessageBox::Question, QCoreApplication::translate(sample.context, sample.title),
                         text.contains(QLatin1String("%1")) ? text.arg(QStringLiteral("1.1"), QStringLiteral("1.2")) : text,
-                        spec.buttons);
+                        sample.buttons);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         const QStringList faults = faultsOfMessageBox(box);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         // The buttons speak the language too: Qt's own catalogue is loaded.
-        if (language != QLatin1String("en") && (spec.buttons & QMessageBox::No))
+        if (language != QLatin1String("en") && (sample.buttons & QMessageBox::No))
             QVERIFY2(box.button(QMessageBox::Yes)->text() != QLatin1String("&Yes"), qPrintable(language));
     }
 }
