@@ -73,6 +73,7 @@ void NoteDocument::startNew(const QString &fileName)
     m_fingerprint = FileFingerprint();
     m_lastWritten.clear();
     m_savedBounds = m_bounds;
+    m_lastChanged = QDateTime::currentDateTime();
     markUnchanged();
     m_state = State::Ready;
     setFileName(fileName.isEmpty() ? freshFileName() : fileName);
@@ -143,6 +144,7 @@ void NoteDocument::apply(const NoteRecord &record)
     m_title = NoteFile::singleLine(record.title);
     m_opacity = record.opacity;
     m_noteState = record.state;
+    m_lastChanged = QDateTime();
     Rtf::load(m_text, record.content);
     m_text.clearUndoRedoStacks();
     markUnchanged();
@@ -171,6 +173,7 @@ void NoteDocument::markChanged()
 {
     if (!isReady() || m_deleted || m_applying)
         return;
+    m_lastChanged = QDateTime::currentDateTime();
     m_text.setModified(true);
     m_autosave.start();
 }
@@ -180,6 +183,7 @@ void NoteDocument::textChanged()
     if (!isReady() || m_deleted || m_applying)
         return;
     m_textEdited = true;
+    m_lastChanged = QDateTime::currentDateTime();
     // Set here too: text set as a whole (no undo step) leaves the flag alone.
     m_text.setModified(true);
     m_autosave.start();
@@ -232,6 +236,13 @@ void NoteDocument::movedByWindowManager(const QRect &bounds)
 void NoteDocument::placed(const QRect &bounds)
 {
     m_bounds = m_savedBounds = bounds;
+}
+
+QDateTime NoteDocument::lastChanged() const
+{
+    if (!m_lastChanged.isValid())
+        m_lastChanged = QFileInfo(filePath()).lastModified();
+    return m_lastChanged;
 }
 
 bool NoteDocument::hasUnsavedChanges() const

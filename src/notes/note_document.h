@@ -4,6 +4,7 @@
 #include "core/file_fingerprint.h"
 #include "core/note_file.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QRect>
 #include <QTextDocument>
@@ -80,6 +81,9 @@ public:
 
     // Changed (text, look or place) since the file was last read or written.
     bool hasUnsavedChanges() const;
+    // When the note last changed: its last edit here, or else its file's
+    // modification time (read when first asked, not at start-up).
+    QDateTime lastChanged() const;
     // The record as it would be written now.
     NoteRecord record() const;
 
@@ -175,6 +179,7 @@ private:
     bool m_gone = false;         // removed elsewhere, let go
     bool m_autosaveErrorShown = false;
     QTimer m_autosave;
+    mutable QDateTime m_lastChanged;  // invalid: the file's time
     QByteArray m_lastWritten;    // what the file holds since this note wrote it
     FileFingerprint m_fingerprint;
     QObject *m_view = nullptr;
