@@ -135,10 +135,10 @@ int main(int argc, char *argv[])
         auto *mainForm = app.createForm<TFR_PLT_MAIN>(DataPlace().homeFolder());
         mainForm->winId();
         // 6. The version, then the caption that a second start looks for.
-        mainForm->Version = VersionText;
+        mainForm->settings().Version = VersionText;
         mainForm->setWindowTitle(instanceCaption);
         // 7. and 8.
-        if (mainForm->CheckForUpdates)
+        if (mainForm->settings().CheckForUpdates)
             mainForm->StartUpdateCheck(false);
         mainForm->ShowAllNotes();
         CommandReceiver commands(instanceCaption);
@@ -146,7 +146,7 @@ int main(int argc, char *argv[])
                          guarded([mainForm](Command received) { carryOut(*mainForm, received); }));
         commands.listen();
         // A desktop without a tray: the notes stand in for it.
-        NoTrayMode noTray(*mainForm);
+        NoTrayMode noTray(*mainForm, mainForm->noteWindows());
         QObject::connect(&noTray, &NoTrayMode::activeChanged, &commands, &CommandReceiver::setStartMakesNote);
         GlobalShortcutActions globalShortcuts(*mainForm);
         // The notes of the folder are open by now; the command comes on top.

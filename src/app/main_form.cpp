@@ -108,7 +108,7 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
 
     try {
         // 2. and 3. Built-in defaults, then settings.ini over them.
-        setBuiltInDefaults();
+        m_settings.setBuiltInDefaults();
         LoadSettings();
         // 4. The menu theme, registered once per run.
         if (!ThemeRegistry::instance()->isRegistered(QStringLiteral("Ide")))
@@ -134,12 +134,12 @@ TFR_PLT_MAIN::~TFR_PLT_MAIN()
 
 void TFR_PLT_MAIN::LoadSettings()
 {
-    m_store.LoadSettings(*this);
+    m_store.LoadSettings(m_settings);
 }
 
 void TFR_PLT_MAIN::saveSettings()
 {
-    m_store.SaveSettings(*this);
+    m_store.SaveSettings(m_settings);
 }
 
 void TFR_PLT_MAIN::buildTrayMenu()
@@ -218,14 +218,7 @@ void TFR_PLT_MAIN::tmDblClickTimer()
 
 void TFR_PLT_MAIN::mnAddNoteClick()
 {
-    auto *note = Application::instance()->createForm<TFR_NOTE>(*this);
-    try {
-        note->InitNewNote();
-    } catch (...) {
-        delete note;
-        throw;
-    }
-    note->show();
+    TFR_NOTE *note = m_noteWindows->showNew();
     // Made at the user's request: typing goes into it straight away. Showing
     // alone leaves the keyboard where it was with no window manager, and
     // some window managers do not focus a new tool window.
@@ -290,14 +283,14 @@ void TFR_PLT_MAIN::tbCheckForUpdatesClick()
 
 void TFR_PLT_MAIN::StartUpdateCheck(bool interactive)
 {
-    if (!interactive && !CheckForUpdates)
+    if (!interactive && !m_settings.CheckForUpdates)
         return;
     if (m_updateCheck) {
         if (interactive && !m_updateCheck->Interactive)
             m_interactiveCheckWanted = true;
         return;
     }
-    m_updateCheck = std::make_unique<TUpdateChecker>(Version, interactive, m_updateServer);
+    m_updateCheck = std::make_unique<TUpdateChecker>(m_settings.Version, interactive, m_updateServer);
     TUpdateChecker *worker = m_updateCheck.get();
     const quint64 serial = ++m_updateCheckSerial;
     connect(worker, &TUpdateChecker::OnResult, this, guarded(this, &TFR_PLT_MAIN::UpdateCheckDone),
@@ -330,7 +323,7 @@ void TFR_PLT_MAIN::tmCheckerTimer()
         m_handedOver = false;
         releaseUpdateCheck();
     });
-    UpdateReport::show(*m_updateCheck, Version);
+    UpdateReport::show(*m_updateCheck, m_settings.Version);
 }
 
 void TFR_PLT_MAIN::updateCheckFinished(quint64 serial)

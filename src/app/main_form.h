@@ -23,9 +23,9 @@ class TrayActivations;
 class TrayImages;
 
 // The hidden main form: it owns the tray icon with its menu, the shell's
-// timers and the program settings. There is exactly one, FR_PLT_MAIN; the
+// timers and the program settings (held, not inherited). There is exactly one, FR_PLT_MAIN; the
 // notes and dialogs see it as their NoteHost.
-class TFR_PLT_MAIN final : public QWidget, public ProgramSettings, public NoteHost
+class TFR_PLT_MAIN final : public QWidget, public NoteHost
 {
     Q_OBJECT
 public:
@@ -38,9 +38,11 @@ public:
     void saveSettings() override;
     QString notesFolder() const override { return m_store.NotesFolder(); }
     void ensureNotesFolder() const override { m_store.EnsureNotesFolder(); }
-    ProgramSettings &settings() override { return *this; }
+    ProgramSettings &settings() override { return m_settings; }
+    const ProgramSettings &settings() const { return m_settings; }
     void makeNewNote() override { tiTrayDblClick(); }
     NoteCollection &noteCollection() override { return *m_notes; }
+    NoteWindows &noteWindows() { return *m_noteWindows; }
 
     // Note collection. The first call also starts following the changes
     // that other programs make to the notes folder.
@@ -115,6 +117,7 @@ private:
     QTimer tmChecker{this};
 
     SettingsStore m_store;
+    ProgramSettings m_settings;
     TrayActivations *m_activations = nullptr;
     bool m_dblClickAttached = true;
     // The outstanding check: its only owner, so it is deleted exactly once,

@@ -1,23 +1,23 @@
 #include "app/no_tray_mode.h"
 
 #include "app/main_form.h"
-#include "framework/application.h"
 #include "framework/guarded.h"
 #include "notes/note_window.h"
+#include "notes/note_windows.h"
 
 #include <QAction>
 #include <QMenu>
 
-NoTrayMode::NoTrayMode(TFR_PLT_MAIN &form, QObject *parent)
+NoTrayMode::NoTrayMode(TFR_PLT_MAIN &form, NoteWindows &windows, QObject *parent)
     : QObject(parent)
     , m_form(form)
+    , m_windows(windows)
     , m_separator(new QAction(this))
 {
     m_separator->setSeparator(true);
     connect(&m_presence, &TrayPresence::changed, this, &NoTrayMode::trayChanged);
-    Application *app = Application::instance();
-    connect(app, &Application::formAdopted, this, &NoTrayMode::watchNote);
-    for (TFR_NOTE *note : app->formsOf<TFR_NOTE>())
+    connect(&m_windows, &NoteWindows::windowOpened, this, &NoTrayMode::watchNote);
+    for (TFR_NOTE *note : m_windows.openWindows())
         watchNote(note);
     if (m_presence.isPresent())
         return;
@@ -45,14 +45,13 @@ void NoTrayMode::graceOver()
     m_active = true;
     Q_EMIT activeChanged(true);
     // Nothing on screen to start from: the first note stands in for the tray.
-    if (Application::instance()->formsOf<TFR_NOTE>().isEmpty())
+    if (m_windows.openWindows().isEmpty())
         m_form.mnAddNoteClick();
 }
 
-void NoTrayMode::watchNote(QWidget *form)
+void NoTrayMode::watchNote(TFR_NOTE *note)
 {
-    if (auto *note = qobject_cast<TFR_NOTE *>(form))
-        connect(note, &TFR_NOTE::settingsMenuAboutToShow, this, &NoTrayMode::fitMenu);
+    connect(note, &TFR_NOTE::settingsMenuAboutToShow, this, &NoTrayMode::fitMenu);
 }
 
 QList<QAction *> NoTrayMode::trayCommands() const

@@ -7,6 +7,8 @@
 
 class QAction;
 class QMenu;
+class NoteWindows;
+class TFR_NOTE;
 class TFR_PLT_MAIN;
 
 // Keeps the program usable on a desktop that shows no tray. When none has
@@ -20,7 +22,7 @@ class NoTrayMode final : public QObject
 public:
     static constexpr int GraceMs = 4000;
 
-    explicit NoTrayMode(TFR_PLT_MAIN &form, QObject *parent = nullptr);
+    NoTrayMode(TFR_PLT_MAIN &form, NoteWindows &windows, QObject *parent = nullptr);
 
     bool isActive() const { return m_active; }
 
@@ -30,11 +32,12 @@ Q_SIGNALS:
 private:
     void trayChanged();
     void graceOver();
-    void watchNote(QWidget *form);
+    void watchNote(TFR_NOTE *note);
     void fitMenu(QMenu *menu) const;
     QList<QAction *> trayCommands() const;
 
     TFR_PLT_MAIN &m_form;
+    NoteWindows &m_windows;
     TrayPresence m_presence;
     QTimer m_grace;
     QAction *const m_separator;

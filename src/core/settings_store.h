@@ -7,9 +7,9 @@
 
 #include <optional>
 
-// The program-wide defaults of new notes and the update switch. The main form
-// inherits these fields, so the rest of the program reads them by the names
-// they have in settings.ini's documentation (DefaultColor, ...).
+// The program-wide defaults of new notes and the update switch, named as
+// settings.ini's documentation names them (DefaultColor, ...). The main form
+// holds them; the rest of the program reaches them through NoteHost::settings().
 struct ProgramSettings
 {
     Color DefaultColor = Color::fromValue(0x99FFFF);   // "Light Yellow"

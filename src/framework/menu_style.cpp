@@ -114,7 +114,7 @@ QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
     int width = strip + theme->GetIntegerMetrics(TMI_MENU_IMGTEXTSPACE)
         + theme->GetIntegerMetrics(TMI_MENU_LCAPTIONMARGIN)
         + fm.size(Qt::TextShowMnemonic | Qt::TextSingleLine, caption).width()
-        + theme->GetIntegerMetrics(TMI_MENU_RCAPTIONMARGIN) + systemMetric(SM_CXMENUCHECK) + 1;
+        + theme->GetIntegerMetrics(TMI_MENU_RCAPTIONMARGIN) + systemMetric(SystemMetric::MenuCheckWidth) + 1;
     if (!shortcut.isEmpty())
         width += kShortcutGap + fm.horizontalAdvance(shortcut);
     return QSize(width, MenuMetrics::itemHeight(widget, images, theme));
@@ -212,7 +212,7 @@ void MenuStyle::drawMenuItem(TTBXTheme &theme, const QStyleOptionMenuItem &optio
     const int captionLeft = strip + theme.GetIntegerMetrics(TMI_MENU_IMGTEXTSPACE)
         + theme.GetIntegerMetrics(TMI_MENU_LCAPTIONMARGIN);
     const int captionRight = r.right - theme.GetIntegerMetrics(TMI_MENU_RCAPTIONMARGIN)
-        - systemMetric(SM_CXMENUCHECK) - 1;
+        - systemMetric(SystemMetric::MenuCheckWidth) - 1;
     const QString caption = option.text.section(QLatin1Char('\t'), 0, 0);
     const QString shortcut = option.text.section(QLatin1Char('\t'), 1);
     theme.PaintCaption(painter, Rect{captionLeft, 0, captionRight, r.bottom}, info, caption, textFlags(), false);

@@ -10,42 +10,42 @@ namespace {
 
 struct RoleOf
 {
-    int index;
+    SystemColor color;
     QPalette::ColorGroup group;
     QPalette::ColorRole role;
 };
 
 constexpr RoleOf kRoles[] = {
-    {0, QPalette::Active, QPalette::Mid},               // COLOR_SCROLLBAR
-    {1, QPalette::Active, QPalette::Window},            // COLOR_BACKGROUND
-    {2, QPalette::Active, QPalette::Highlight},         // COLOR_ACTIVECAPTION
-    {3, QPalette::Active, QPalette::Mid},               // COLOR_INACTIVECAPTION
-    {4, QPalette::Active, QPalette::Window},            // COLOR_MENU
-    {5, QPalette::Active, QPalette::Base},              // COLOR_WINDOW
-    {6, QPalette::Active, QPalette::Shadow},            // COLOR_WINDOWFRAME
-    {7, QPalette::Active, QPalette::WindowText},        // COLOR_MENUTEXT
-    {8, QPalette::Active, QPalette::Text},              // COLOR_WINDOWTEXT
-    {9, QPalette::Active, QPalette::HighlightedText},   // COLOR_CAPTIONTEXT
-    {10, QPalette::Active, QPalette::Window},           // COLOR_ACTIVEBORDER
-    {11, QPalette::Active, QPalette::Window},           // COLOR_INACTIVEBORDER
-    {12, QPalette::Active, QPalette::Mid},              // COLOR_APPWORKSPACE
-    {13, QPalette::Active, QPalette::Highlight},        // COLOR_HIGHLIGHT
-    {14, QPalette::Active, QPalette::HighlightedText},  // COLOR_HIGHLIGHTTEXT
-    {15, QPalette::Active, QPalette::Button},           // COLOR_BTNFACE
-    {16, QPalette::Active, QPalette::Dark},             // COLOR_BTNSHADOW
-    {17, QPalette::Disabled, QPalette::Text},           // COLOR_GRAYTEXT
-    {18, QPalette::Active, QPalette::ButtonText},       // COLOR_BTNTEXT
-    {19, QPalette::Inactive, QPalette::WindowText},     // COLOR_INACTIVECAPTIONTEXT
-    {20, QPalette::Active, QPalette::Light},            // COLOR_BTNHIGHLIGHT
-    {21, QPalette::Active, QPalette::Shadow},           // COLOR_3DDKSHADOW
-    {22, QPalette::Active, QPalette::Midlight},         // COLOR_3DLIGHT
-    {23, QPalette::Active, QPalette::ToolTipText},      // COLOR_INFOTEXT
-    {24, QPalette::Active, QPalette::ToolTipBase},      // COLOR_INFOBK
-    {26, QPalette::Active, QPalette::Link},             // COLOR_HOTLIGHT
-    {27, QPalette::Active, QPalette::Highlight},        // COLOR_GRADIENTACTIVECAPTION
-    {28, QPalette::Active, QPalette::Mid},              // COLOR_GRADIENTINACTIVECAPTION
-    {29, QPalette::Active, QPalette::Highlight},        // COLOR_MENUHILIGHT
-    {30, QPalette::Active, QPalette::Window},           // COLOR_MENUBAR
+    {SystemColor::ScrollBar, QPalette::Active, QPalette::Mid},
+    {SystemColor::Background, QPalette::Active, QPalette::Window},
+    {SystemColor::ActiveCaption, QPalette::Active, QPalette::Highlight},
+    {SystemColor::InactiveCaption, QPalette::Active, QPalette::Mid},
+    {SystemColor::Menu, QPalette::Active, QPalette::Window},
+    {SystemColor::Window, QPalette::Active, QPalette::Base},
+    {SystemColor::WindowFrame, QPalette::Active, QPalette::Shadow},
+    {SystemColor::MenuText, QPalette::Active, QPalette::WindowText},
+    {SystemColor::WindowText, QPalette::Active, QPalette::Text},
+    {SystemColor::CaptionText, QPalette::Active, QPalette::HighlightedText},
+    {SystemColor::ActiveBorder, QPalette::Active, QPalette::Window},
+    {SystemColor::InactiveBorder, QPalette::Active, QPalette::Window},
+    {SystemColor::AppWorkspace, QPalette::Active, QPalette::Mid},
+    {SystemColor::Highlight, QPalette::Active, QPalette::Highlight},
+    {SystemColor::HighlightText, QPalette::Active, QPalette::HighlightedText},
+    {SystemColor::ButtonFace, QPalette::Active, QPalette::Button},
+    {SystemColor::ButtonShadow, QPalette::Active, QPalette::Dark},
+    {SystemColor::GrayText, QPalette::Disabled, QPalette::Text},
+    {SystemColor::ButtonText, QPalette::Active, QPalette::ButtonText},
+    {SystemColor::InactiveCaptionText, QPalette::Inactive, QPalette::WindowText},
+    {SystemColor::ButtonHighlight, QPalette::Active, QPalette::Light},
+    {SystemColor::DarkShadow, QPalette::Active, QPalette::Shadow},
+    {SystemColor::Light, QPalette::Active, QPalette::Midlight},
+    {SystemColor::InfoText, QPalette::Active, QPalette::ToolTipText},
+    {SystemColor::InfoBackground, QPalette::Active, QPalette::ToolTipBase},
+    {SystemColor::HotLight, QPalette::Active, QPalette::Link},
+    {SystemColor::GradientActiveCaption, QPalette::Active, QPalette::Highlight},
+    {SystemColor::GradientInactiveCaption, QPalette::Active, QPalette::Mid},
+    {SystemColor::MenuHighlight, QPalette::Active, QPalette::Highlight},
+    {SystemColor::MenuBar, QPalette::Active, QPalette::Window},
 };
 
 QStyle *currentStyle()
@@ -58,23 +58,23 @@ QStyle *currentStyle()
 Color sysColor(int index)
 {
     for (const RoleOf &r : kRoles)
-        if (r.index == index)
+        if (int(r.color) == index)
             return Color::fromQColor(QGuiApplication::palette().color(r.group, r.role));
     return Color::black();
 }
 
-int systemMetric(int index)
+int systemMetric(SystemMetric metric)
 {
     QStyle *style = currentStyle();
-    switch (index) {
-    case SM_CXMENUCHECK:
-    case SM_CYMENUCHECK:
+    switch (metric) {
+    case SystemMetric::MenuCheckWidth:
+    case SystemMetric::MenuCheckHeight:
         return style ? style->pixelMetric(QStyle::PM_IndicatorWidth) : 13;
-    case SM_CXFRAME:
-    case SM_CYFRAME:
+    case SystemMetric::FrameWidth:
+    case SystemMetric::FrameHeight:
         return 4;
-    case SM_CXDLGFRAME:
-    case SM_CYDLGFRAME:
+    case SystemMetric::DialogFrameWidth:
+    case SystemMetric::DialogFrameHeight:
         return 3;
     default:
         return 0;

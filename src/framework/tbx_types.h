@@ -4,22 +4,42 @@
 
 #include <QRect>
 
-// System colour indices the menus use (Color::system(index)).
-enum : int {
-    COLOR_SCROLLBAR = 0,
-    COLOR_MENU = 4,
-    COLOR_WINDOW = 5,
-    COLOR_WINDOWFRAME = 6,
-    COLOR_MENUTEXT = 7,
-    COLOR_WINDOWTEXT = 8,
-    COLOR_HIGHLIGHT = 13,
-    COLOR_HIGHLIGHTTEXT = 14,
-    COLOR_BTNFACE = 15,
-    COLOR_BTNSHADOW = 16,
-    COLOR_GRAYTEXT = 17,
-    COLOR_BTNTEXT = 18,
-    COLOR_BTNHIGHLIGHT = 20,
+// The system colours the themes ask for, numbered as Color::system() keeps
+// them (the numbers are those of stored colour values, so they never change).
+enum class SystemColor : int {
+    ScrollBar = 0,
+    Background = 1,
+    ActiveCaption = 2,
+    InactiveCaption = 3,
+    Menu = 4,
+    Window = 5,
+    WindowFrame = 6,
+    MenuText = 7,
+    WindowText = 8,
+    CaptionText = 9,
+    ActiveBorder = 10,
+    InactiveBorder = 11,
+    AppWorkspace = 12,
+    Highlight = 13,
+    HighlightText = 14,
+    ButtonFace = 15,
+    ButtonShadow = 16,
+    GrayText = 17,
+    ButtonText = 18,
+    InactiveCaptionText = 19,
+    ButtonHighlight = 20,
+    DarkShadow = 21,
+    Light = 22,
+    InfoText = 23,
+    InfoBackground = 24,
+    HotLight = 26,
+    GradientActiveCaption = 27,
+    GradientInactiveCaption = 28,
+    MenuHighlight = 29,
+    MenuBar = 30,
 };
+
+constexpr Color systemColor(SystemColor color) { return Color::system(int(color)); }
 
 // A rectangle with exclusive right and bottom edges, the way the drawing
 // rules of the theme are written; QRect's inclusive right() would make every

@@ -28,7 +28,32 @@ TFR_NOTE *NoteWindows::show(NoteDocument &note)
 {
     auto *window = Application::instance()->createForm<TFR_NOTE>(m_host, note);
     window->show();
+    Q_EMIT windowOpened(window);
     return window;
+}
+
+TFR_NOTE *NoteWindows::showNew()
+{
+    auto *window = Application::instance()->createForm<TFR_NOTE>(m_host);
+    try {
+        window->InitNewNote();
+    } catch (...) {
+        delete window;
+        throw;
+    }
+    window->show();
+    Q_EMIT windowOpened(window);
+    return window;
+}
+
+QList<TFR_NOTE *> NoteWindows::openWindows() const
+{
+    QList<TFR_NOTE *> windows;
+    for (const NoteDocument *note : m_notes.notes()) {
+        if (TFR_NOTE *window = windowOf(note))
+            windows.append(window);
+    }
+    return windows;
 }
 
 void NoteWindows::showAll(const QStringList &names)

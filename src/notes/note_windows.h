@@ -22,6 +22,11 @@ public:
 
     // A window for `note`, shown.
     TFR_NOTE *show(NoteDocument &note);
+    // A new note in a new window, shown. Throws PaperletError when the note
+    // cannot be made (no window is left behind).
+    TFR_NOTE *showNew();
+    // The windows open now, in the notes' order.
+    QList<TFR_NOTE *> openWindows() const;
     // Brings forward the open notes of `names` (bare file names, in order)
     // and opens the others, from their documents or their files. A file
     // that cannot be loaded is skipped silently and its file left alone.
@@ -29,6 +34,9 @@ public:
     // Closes every note window at once, without fading; each writes or
     // removes its file, and the documents stay.
     void hideAll();
+
+Q_SIGNALS:
+    void windowOpened(TFR_NOTE *window);
 
 private:
     void noteAdded(NoteDocument *note);

@@ -179,7 +179,7 @@ void TTBXColorPalette::DrawCellImage(QPainter &canvas, const Rect &rect, int ACo
                                      const TTBXItemInfo &info)
 {
     Rect r = rect;
-    Canvas::frameRect(canvas, r, ::Color::system(COLOR_BTNSHADOW));
+    Canvas::frameRect(canvas, r, systemColor(SystemColor::ButtonShadow));
     // A disabled palette shows empty frames.
     if (info.Enabled)
         Canvas::fillRect(canvas, r, GetCellColor(ACol, ARow));

@@ -112,8 +112,8 @@ TTBXIdeTheme::~TTBXIdeTheme() = default;
 
 void TTBXIdeTheme::SetupColorCache()
 {
-    const Color btnFace = Color::system(COLOR_BTNFACE), btnText = Color::system(COLOR_BTNTEXT);
-    const Color window = Color::system(COLOR_WINDOW), highlightText = Color::system(COLOR_HIGHLIGHTTEXT);
+    const Color btnFace = systemColor(SystemColor::ButtonFace), btnText = systemColor(SystemColor::ButtonText);
+    const Color window = systemColor(SystemColor::Window), highlightText = systemColor(SystemColor::HighlightText);
     const auto contrast = [](Color color, Color background, int threshold) {
         EnsureContrast(color, background, threshold);
         return color;
@@ -136,17 +136,17 @@ void TTBXIdeTheme::SetupColorCache()
     set(k.BtnItemColors[TBtnItemState::Selected],
         contrast(MixColors(HotColor, MixColors(btnFace, window, 50), 10), k.ToolbarColor, 5), normalText, HotColor);
     set(k.BtnItemColors[TBtnItemState::Pressed], MixColors(HotColor, window, 50), highlightText, HotColor);
-    set(k.BtnItemColors[TBtnItemState::Hot], hotBody, contrast(Color::system(COLOR_MENUTEXT), hotBody, 180),
+    set(k.BtnItemColors[TBtnItemState::Hot], hotBody, contrast(systemColor(SystemColor::MenuText), hotBody, 180),
         contrast(HotColor, k.ToolbarColor, 100));
     set(k.BtnItemColors[TBtnItemState::DisabledHot], hotBody, softText, HotColor);
     const Color selectedHotBody = contrast(MixColors(HotColor, window, 40), k.ToolbarColor, 30);
     set(k.BtnItemColors[TBtnItemState::SelectedHot], selectedHotBody, contrast(highlightText, selectedHotBody, 180), HotColor);
     set(k.BtnItemColors[TBtnItemState::PopupParent], MixColors(btnFace, window, 183), normalText, LineColor);
 
-    set(k.MenuItemColors[TMenuItemState::Normal], Color::none(), contrast(Color::system(COLOR_WINDOWTEXT), k.PopupColor, 180), Color::none());
+    set(k.MenuItemColors[TMenuItemState::Normal], Color::none(), contrast(systemColor(SystemColor::WindowText), k.PopupColor, 180), Color::none());
     set(k.MenuItemColors[TMenuItemState::Disabled], Color::none(), softText, Color::none());
     k.MenuItemColors[TMenuItemState::Hot] = k.BtnItemColors[TBtnItemState::Hot];
-    set(k.MenuItemColors[TMenuItemState::DisabledHot], k.PopupColor, MixColors(Color::system(COLOR_GRAYTEXT), window, 70), HotColor);
+    set(k.MenuItemColors[TMenuItemState::DisabledHot], k.PopupColor, MixColors(systemColor(SystemColor::GrayText), window, 70), HotColor);
 
     k.SplitLineColor = contrast(LineColor, k.PopupColor, 50);
     k.SeparatorColor = LineColor;
@@ -198,9 +198,9 @@ Color embeddedFallback(Color color, const TTBXItemInfo &info, TItemPart part, Co
         return toolbarColor;
     if (part == TItemPart::Frame) {
         if (info.Checked)
-            return Color::system(COLOR_WINDOWFRAME);
+            return systemColor(SystemColor::WindowFrame);
         if (color.isNone())
-            return Color::system(COLOR_BTNSHADOW);
+            return systemColor(SystemColor::ButtonShadow);
     }
     return color;
 }
@@ -228,7 +228,7 @@ Color TTBXIdeTheme::GetPartColor(const TTBXItemInfo &info, TItemPart part) const
         if (part == TItemPart::Body && color.isNone())
             color = m_colors.ToolbarColor;
         else if (part == TItemPart::Frame && color.isNone())
-            color = Color::system(COLOR_BTNSHADOW);
+            color = systemColor(SystemColor::ButtonShadow);
     }
     return color;
 }
@@ -255,10 +255,10 @@ Color TTBXIdeTheme::GetViewColor(int viewType) const
     if (viewType & VT_TOOLBAR)
         return hasAll(viewType, VT_TOOLBAR | TVT_MENUBAR) ? m_colors.MenubarColor : m_colors.ToolbarColor;
     if (viewType & VT_POPUP)
-        return hasAll(viewType, VT_POPUP | PVT_LISTBOX) ? Color::system(COLOR_WINDOW) : m_colors.PopupColor;
+        return hasAll(viewType, VT_POPUP | PVT_LISTBOX) ? systemColor(SystemColor::Window) : m_colors.PopupColor;
     if (viewType & VT_DOCKPANEL)
         return m_colors.DockPanelColor;
-    return Color::system(COLOR_BTNFACE);
+    return systemColor(SystemColor::ButtonFace);
 }
 
 QPoint TTBXIdeTheme::GetViewBorder(int viewType) const
@@ -266,8 +266,8 @@ QPoint TTBXIdeTheme::GetViewBorder(int viewType) const
     if (viewType & (VT_TOOLBAR | VT_DOCKPANEL)) {
         if (viewType & TVT_FLOATING) {
             if (viewType & TVT_RESIZABLE)
-                return QPoint(systemMetric(SM_CXFRAME) - 1, systemMetric(SM_CYFRAME) - 1);
-            return QPoint(systemMetric(SM_CXDLGFRAME) - 1, systemMetric(SM_CYDLGFRAME) - 1);
+                return QPoint(systemMetric(SystemMetric::FrameWidth) - 1, systemMetric(SystemMetric::FrameHeight) - 1);
+            return QPoint(systemMetric(SystemMetric::DialogFrameWidth) - 1, systemMetric(SystemMetric::DialogFrameHeight) - 1);
         }
         return QPoint(2, 2);
     }

@@ -29,7 +29,7 @@ enum class ImageLook { Normal, Shadow, Silhouette, Brighten, Faded };
 QImage recolor(const QImage &source, ImageLook look)
 {
     QImage img = source.convertToFormat(QImage::Format_ARGB32);
-    const QRgb shadow = sysColor(COLOR_BTNSHADOW).toQColor().rgb();
+    const QRgb shadow = systemColor(SystemColor::ButtonShadow).resolved(sysColor).toQColor().rgb();
     for (int y = 0; y < img.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
@@ -152,7 +152,7 @@ void TTBXIdeTheme::PaintFrame(QPainter &canvas, const Rect &rect, const TTBXItem
 
 void TTBXIdeTheme::PaintMenuItem(QPainter &canvas, const Rect &rect, const TTBXItemInfo &info)
 {
-    const int w = systemMetric(SM_CXMENUCHECK);
+    const int w = systemMetric(SystemMetric::MenuCheckWidth);
     const Color text = GetPartColor(info, TItemPart::Text);
     PaintMenuItemFrame(canvas, rect, info);
     if (info.ItemFlags & IO_COMBO) {
@@ -220,7 +220,7 @@ void TTBXIdeTheme::PaintImage(QPainter &canvas, const Rect &rect, const TTBXItem
         look = dark ? ImageLook::Brighten : ImageLook::Normal;
     } else if (dark) {
         look = ImageLook::Brighten;
-    } else if (screenColorDepth() < 12 || sysColor(COLOR_BTNFACE) == Color::white()) {
+    } else if (screenColorDepth() < 12 || systemColor(SystemColor::ButtonFace).resolved(sysColor) == Color::white()) {
         look = ImageLook::Normal;
     } else {
         look = ImageLook::Faded;
@@ -301,8 +301,8 @@ void TTBXIdeTheme::PaintPageScrollButton(QPainter &canvas, const Rect &rect, int
 {
     Rect r = rect;
     const ColorCache::PartColors &hotColors = m_colors.BtnItemColors[TBtnItemState::Hot];
-    Canvas::frameRect(canvas, r, hot ? hotColors[TItemPart::Frame] : Color::system(COLOR_BTNSHADOW));
-    Canvas::fillRect(canvas, r, hot ? hotColors[TItemPart::Body] : Color::system(COLOR_BTNFACE));
+    Canvas::frameRect(canvas, r, hot ? hotColors[TItemPart::Frame] : systemColor(SystemColor::ButtonShadow));
+    Canvas::fillRect(canvas, r, hot ? hotColors[TItemPart::Body] : systemColor(SystemColor::ButtonFace));
     const int cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2;
     const int size = std::min(cx - rect.left, cy - rect.top) * 3 / 4;
     fillTriangleArrow(canvas, cx, cy, size, buttonType,

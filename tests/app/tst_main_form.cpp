@@ -150,7 +150,7 @@ void TestMainForm::hiddenFormWithTrayIcon()
     // The constructor loaded (here: wrote) the settings and made the notes folder.
     QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("settings.ini"))));
     QVERIFY(QFileInfo(m_form->notesFolder()).isDir());
-    QVERIFY(m_form->Version.isEmpty());
+    QVERIFY(m_form->settings().Version.isEmpty());
 }
 
 void TestMainForm::trayMenuItems()
@@ -475,7 +475,7 @@ void TestMainForm::failingNewNoteIsShownAndTheProgramGoesOn()
     if (entry == QLatin1String("double-click")) {
         doubleClickTray();
     } else {
-        noTray = std::make_unique<NoTrayMode>(*m_form);
+        noTray = std::make_unique<NoTrayMode>(*m_form, m_form->noteWindows());
         QSignalSpy active(noTray.get(), &NoTrayMode::activeChanged);
         if (!active.wait(NoTrayMode::GraceMs + 5000))
             QSKIP("a tray is there");

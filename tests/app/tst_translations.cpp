@@ -120,7 +120,7 @@ void TestTranslations::initTestCase()
 {
     QVERIFY(QCoreApplication::installTranslator(&m_translator));
     m_form = std::make_unique<TFR_PLT_MAIN>(m_dir.path());
-    m_form->Version = QStringLiteral("1.1");
+    m_form->settings().Version = QStringLiteral("1.1");
 }
 
 void TestTranslations::cleanupTestCase()

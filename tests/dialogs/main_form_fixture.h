@@ -28,7 +28,7 @@ public:
         : m_dir(std::make_unique<QTemporaryDir>())
     {
         m_form.reset(new TFR_PLT_MAIN(m_dir->path()));
-        m_form->Version = QStringLiteral("1.1");
+        m_form->settings().Version = QStringLiteral("1.1");
     }
     ~MainFormFixture() { m_form.reset(); }
 

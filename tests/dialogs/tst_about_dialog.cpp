@@ -105,7 +105,7 @@ void TestAboutDialog::showsTheMainFormsVersion()
 {
     QFETCH(QString, version);
     QFETCH(QString, line);
-    m_fixture->form().Version = version;
+    m_fixture->form().settings().Version = version;
     m_dialog = new TFR_ABOUT(m_fixture->form());
     QCOMPARE(child<QLabel>(m_dialog, "lbVersion")->text(), line);
 }

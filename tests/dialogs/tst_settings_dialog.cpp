@@ -195,7 +195,7 @@ void TestSettingsDialog::loadsSettingsKeepingTheirQuirks()
     QFETCH(int, shownTitle);
     QFETCH(int, storedOpacity);
 
-    TFR_PLT_MAIN &main = m_fixture->form();
+    ProgramSettings &main = m_fixture->form().settings();
     main.DefaultOpacity = opacity;
     main.DefaultTitle = title;
     main.DefaultFontStyle = style;
@@ -230,7 +230,7 @@ void TestSettingsDialog::loadsSettingsKeepingTheirQuirks()
 void TestSettingsDialog::opensWithOkDisabledThoughBoxesAreTicked()
 {
     XdgAutostart().write(TFR_SETTINGS::executablePath());
-    m_fixture->form().CheckForUpdates = true;
+    m_fixture->form().settings().CheckForUpdates = true;
     TFR_SETTINGS *d = openDialog();
     QVERIFY(child<QCheckBox>(d, "cbAutoStart")->isChecked());
     QVERIFY(child<QCheckBox>(d, "cbCheckUpdates")->isChecked());
@@ -325,7 +325,7 @@ void TestSettingsDialog::fontChooserTakesFaceSizeAndStyle_data()
 void TestSettingsDialog::fontChooserTakesFaceSizeAndStyle()
 {
     QFETCH(bool, confirm);
-    m_fixture->form().DefaultFontStyle = 4;   // underline, which the chooser does not offer
+    m_fixture->form().settings().DefaultFontStyle = 4;   // underline, which the chooser does not offer
     TFR_SETTINGS *d = openDialog();
     const QFont before = d->previewFont();
     const QString family = QFontDatabase::families().value(0);
@@ -378,7 +378,7 @@ void TestSettingsDialog::fontChooserKeepsAFaceThatIsNotInstalled()
     QFETCH(int, newSize);
     if (QFontDatabase::hasFamily(face))
         QSKIP("the face is installed here; the case needs one that is not");
-    TFR_PLT_MAIN &main = m_fixture->form();
+    ProgramSettings &main = m_fixture->form().settings();
     main.DefaultFontName = face;
     main.DefaultFontSize = 10;
     main.DefaultFontStyle = style;
@@ -463,7 +463,7 @@ void TestSettingsDialog::okAppliesEveryFieldAndSavesSettingsByteForByte()
 
     QTest::mouseClick(child<QPushButton>(d, "btOK"), Qt::LeftButton);
 
-    const TFR_PLT_MAIN &main = m_fixture->form();
+    const ProgramSettings &main = m_fixture->form().settings();
     QCOMPARE(main.DefaultColor, Red);
     QCOMPARE(main.DefaultOpacity, 50);
     QCOMPARE(main.DefaultTitle, 2);
@@ -497,7 +497,7 @@ void TestSettingsDialog::okRemovesTheAutostartEntryWhenUnticked()
 
 void TestSettingsDialog::readsAndSavesTheHostItIsGiven()
 {
-    TFR_PLT_MAIN &main = m_fixture->form();
+    ProgramSettings &main = m_fixture->form().settings();
     main.DefaultOpacity = 30;
     StandInHost other;
     other.settings().DefaultOpacity = 70;
@@ -537,7 +537,7 @@ void TestSettingsDialog::closingAppliesNothing()
     processDeferredDeletes();
     QVERIFY(m_dialog.isNull());
 
-    const TFR_PLT_MAIN &main = m_fixture->form();
+    const ProgramSettings &main = m_fixture->form().settings();
     QCOMPARE(main.DefaultOpacity, 100);
     QCOMPARE(main.DefaultColor, Color::fromValue(0x99FFFF));
     QCOMPARE(main.CheckForUpdates, true);
@@ -560,7 +560,7 @@ void TestSettingsDialog::enterAndEscapeAreNotBound()
     processDeferredDeletes();
     QVERIFY(!m_dialog.isNull());
     QVERIFY(d->isVisible());
-    QCOMPARE(m_fixture->form().DefaultColor, Color::fromValue(0x99FFFF));
+    QCOMPARE(m_fixture->form().settings().DefaultColor, Color::fromValue(0x99FFFF));
 }
 
 void TestSettingsDialog::unwritableAutostartKeepsEverythingAndStaysOpen()
@@ -576,7 +576,7 @@ void TestSettingsDialog::unwritableAutostartKeepsEverythingAndStaysOpen()
     child<QCheckBox>(d, "cbAutoStart")->setChecked(true);
     QCOMPARE(shownErrorOf([d] { QTest::mouseClick(child<QPushButton>(d, "btOK"), Qt::LeftButton); }),
              QStringLiteral("Failed to set data for 'Paperlet'"));
-    QCOMPARE(m_fixture->form().DefaultColor, Color::fromValue(0x99FFFF));
+    QCOMPARE(m_fixture->form().settings().DefaultColor, Color::fromValue(0x99FFFF));
     QCOMPARE(m_fixture->settingsBytes(), before);
     processDeferredDeletes();
     QVERIFY(!m_dialog.isNull());

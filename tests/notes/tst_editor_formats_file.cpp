@@ -158,10 +158,10 @@ void TestEditorFormatsFile::defaultFontSurvivesTheNoteFile()
     QFETCH(int, size);
     QFETCH(int, color);
     TFR_PLT_MAIN &form = m_main->form();
-    form.DefaultFontName = family(1);
-    form.DefaultFontSize = size;
-    form.DefaultFontStyle = style;
-    form.DefaultFontColor = Color::fromValue(color);
+    form.settings().DefaultFontName = family(1);
+    form.settings().DefaultFontSize = size;
+    form.settings().DefaultFontStyle = style;
+    form.settings().DefaultFontColor = Color::fromValue(color);
     TFR_NOTE *note = m_main->newNote();
     QTest::keyClicks(editorOf(*note), QStringLiteral("typed"));
     QTest::keyClick(editorOf(*note), Qt::Key_Return);

@@ -127,10 +127,10 @@ private Q_SLOTS:
         QFETCH(bool, settingsFont);
         MainFormOverScratch scratch;
         if (settingsFont) {
-            scratch.form().DefaultFontName = QStringLiteral("Courier New");
-            scratch.form().DefaultFontSize = 12;
-            scratch.form().DefaultFontStyle = 1;
-            scratch.form().DefaultFontColor = Color::fromValue(0x0000C0);
+            scratch.form().settings().DefaultFontName = QStringLiteral("Courier New");
+            scratch.form().settings().DefaultFontSize = 12;
+            scratch.form().settings().DefaultFontStyle = 1;
+            scratch.form().settings().DefaultFontColor = Color::fromValue(0x0000C0);
         }
         TFR_NOTE *note = scratch.newNote();
         note->setTitle(QStringLiteral("  Sample \u00e4"));

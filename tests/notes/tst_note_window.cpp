@@ -139,9 +139,9 @@ private Q_SLOTS:
 
     void newNoteTakesTheDefaults()
     {
-        m_main->DefaultOpacity = 70;
-        m_main->DefaultColor = Color::fromValue(0x99FFFF);
-        m_main->DefaultTitle = 0;
+        m_main->settings().DefaultOpacity = 70;
+        m_main->settings().DefaultColor = Color::fromValue(0x99FFFF);
+        m_main->settings().DefaultTitle = 0;
         TFR_NOTE *note = newNote();
         QCOMPARE(note->opacity(), 70);
         QCOMPARE(alpha(note), 178);
@@ -160,7 +160,7 @@ private Q_SLOTS:
 
     void otherTitleStylesKeepTheDesignTitle()
     {
-        m_main->DefaultTitle = 7;
+        m_main->settings().DefaultTitle = 7;
         QCOMPARE(newNote()->title(), QStringLiteral("Notes"));
     }
 

@@ -156,7 +156,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("color");
         QTest::addColumn<QPoint>("cell");
         QTest::newRow("duplicate: first in row order") << 0x112233 << QPoint(1, 0);
-        QTest::newRow("system colour resolved") << Color::system(COLOR_BTNFACE).value() << QPoint(0, 1);
+        QTest::newRow("system colour resolved") << systemColor(SystemColor::ButtonFace).value() << QPoint(0, 1);
         QTest::newRow("absent") << 0x010101 << QPoint(-1, 0);
         QTest::newRow("none finds the gap") << Color::none().value() << QPoint(7, 1);
     }
@@ -224,7 +224,7 @@ private Q_SLOTS:
         QCOMPARE(set.ColorToString(Color::none()), QStringLiteral("None"));
         QCOMPARE(set.ColorToString(Color::fromValue(0x800000)), QStringLiteral("Dark blue"));
         QCOMPARE(set.ColorToString(Color::fromValue(0x0A0B0C)), QStringLiteral("#0C0B0A"));
-        QCOMPARE(set.ColorToString(Color::system(COLOR_WINDOW)), QStringLiteral("White"));
+        QCOMPARE(set.ColorToString(systemColor(SystemColor::Window)), QStringLiteral("White"));
     }
 
     void colorSetLifetime()
@@ -576,7 +576,7 @@ private Q_SLOTS:
         open.palette->presetColor(Color::fromValue(0x0000FF));   // Red (0, 2), checked
         const QImage img = open.viewer->grab().toImage();
         const Rect cell = open.viewer->cellRect(QPoint(1, 0));   // Brown
-        const Color shadow = sysColor(COLOR_BTNSHADOW);
+        const Color shadow = systemColor(SystemColor::ButtonShadow).resolved(sysColor);
         QCOMPARE(pixel(img, cell.left + 3, cell.top + 3), shadow);
         QCOMPARE(pixel(img, cell.left + 14, cell.top + 14), shadow);
         QCOMPARE(pixel(img, cell.left + 4, cell.top + 4), enabled ? Color::fromValue(0x003399) : Color::fromValue(0xF0F0F0));

@@ -27,7 +27,7 @@ private Q_SLOTS:
         QTest::newRow("weight 100 is ten per cent") << 0x0000FF << 0xFF0000 << 100 << 0xE6001A;
         // 18.3 % of 0xF0 and 81.7 % of 0xFF: (240*183 + 255*817 + 500) / 1000 = 252.
         QTest::newRow("tenths of a per cent") << 0xF0F0F0 << 0xFFFFFF << 183 << 0xFCFCFC;
-        QTest::newRow("system colour resolved") << Color::system(COLOR_BTNFACE).value() << 0xF0F0F0 << 60 << 0xF0F0F0;
+        QTest::newRow("system colour resolved") << systemColor(SystemColor::ButtonFace).value() << 0xF0F0F0 << 60 << 0xF0F0F0;
         QTest::newRow("zero weight is c2") << 0xFFFFFF << 0x010203 << 0 << 0x010203;
     }
     void mixColors()
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QImage img = canvasImage(4, 4);
         {
             QPainter p(&img);
-            GradientFill(p, Rect{0, 0, 4, 4}, Color::system(COLOR_WINDOW), Color::system(COLOR_WINDOW), Qt::Vertical);
+            GradientFill(p, Rect{0, 0, 4, 4}, systemColor(SystemColor::Window), systemColor(SystemColor::Window), Qt::Vertical);
         }
         QCOMPARE(pixel(img, 0, 0), Color::fromValue(0xFFFFFF));
     }

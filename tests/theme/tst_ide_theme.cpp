@@ -121,10 +121,10 @@ private Q_SLOTS:
     void viewColorsAndBorders()
     {
         QCOMPARE(theme->GetViewColor(VT_POPUPMENU), kPopup);
-        QCOMPARE(theme->GetViewColor(VT_POPUP | PVT_LISTBOX), Color::system(COLOR_WINDOW));   // unresolved
+        QCOMPARE(theme->GetViewColor(VT_POPUP | PVT_LISTBOX), systemColor(SystemColor::Window));   // unresolved
         QCOMPARE(theme->GetViewColor(VT_TOOLBAR | TVT_MENUBAR), Color::fromValue(0xECE3DF));
         QCOMPARE(theme->GetViewColor(VT_DOCKPANEL), kPopup);
-        QCOMPARE(theme->GetViewColor(0), Color::system(COLOR_BTNFACE));
+        QCOMPARE(theme->GetViewColor(0), systemColor(SystemColor::ButtonFace));
         QCOMPARE(theme->GetViewBorder(VT_POPUPMENU), QPoint(1, 2));
         QCOMPARE(theme->GetViewBorder(VT_POPUP | PVT_LISTBOX), QPoint(2, 2));
         QCOMPARE(theme->GetViewBorder(VT_TOOLBAR), QPoint(2, 2));
@@ -317,7 +317,7 @@ private Q_SLOTS:
         TTBXItemInfo info = menuItem();
         info.ItemFlags = IO_SUBMENUITEM;
         const QImage img = paintedItem(*theme, info);
-        const int w = systemMetric(SM_CXMENUCHECK);
+        const int w = systemMetric(SystemMetric::MenuCheckWidth);
         const int x = 80 - (2 * w) / 3 - 1, y = 11;
         const Color text = theme->GetPartColor(info, TItemPart::Text);
         for (int dy = -3; dy <= 3; ++dy)

@@ -178,7 +178,7 @@ private:
 void TestTranslatedLayouts::initTestCase()
 {
     m_form = std::make_unique<TFR_PLT_MAIN>(m_dir.path());
-    m_form->Version = QStringLiteral("1.1");
+    m_form->settings().Version = QStringLiteral("1.1");
 }
 
 void TestTranslatedLayouts::cleanupTestCase()

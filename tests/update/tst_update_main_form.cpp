@@ -124,7 +124,7 @@ void UpdateMainFormTest::init()
     QVERIFY(m_home->isValid());
     m_http = std::make_unique<TestHttpServer>();
     m_form = std::make_unique<TFR_PLT_MAIN>(m_home->path());
-    m_form->Version = QStringLiteral("1.1");
+    m_form->settings().Version = QStringLiteral("1.1");
     m_form->setUpdateServer(m_http->base());
 }
 
@@ -299,7 +299,7 @@ void UpdateMainFormTest::silentCheckWithSwitchOffStartsNothing()
 {
     m_http->setReply({200, "text/plain", "1.1"});
     MessageCatcher boxes{QMessageBox::Ok};
-    m_form->CheckForUpdates = false;
+    m_form->settings().CheckForUpdates = false;
 
     m_form->StartUpdateCheck(false);
     QVERIFY(!m_form->updateCheck());
