@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTextListFormat>
 
+class QTextBlock;
 class QTextDocument;
 
 // Rich text in RTF to and from QTextDocument. GUI-free.
@@ -42,7 +43,17 @@ constexpr qreal BulletIndentPoints = 10;
 // are written as bullets too; numbered lists (from other programs' files) as
 // the control's numbered paragraphs, with the numbers they read back with (a
 // list that goes on after plain paragraphs resumes with \pnstartN). A list
-// indent of N is nesting level N - 1.
+// indent of N is nesting level N - 1. Every list is also written in the
+// list-table form (\listtable, \listoverridetable, \lsN\ilvlN) that newer
+// readers prefer, one list override per QTextList.
 QTextListFormat bulletListFormat();
+
+// The number a numbered list's first item shows ("\pnstartN",
+// "\levelstartatN"), kept in the list's format; unset means 1.
+constexpr int ListStartProperty = QTextFormat::UserProperty + 0x720;
+int listStart(const QTextListFormat &format);
+
+// The number a list paragraph shows: its list's start plus its place in it.
+int listItemNumber(const QTextBlock &block);
 
 } // namespace Rtf

@@ -37,7 +37,7 @@ public:
 
 private:
     enum class Dest : std::uint8_t {
-        Normal, Skip, ListText, FontTable, FontName, ColorTable, ListTable, ListOverrideTable, Pn, Upr, Pict, ShpPict,
+        Normal, Skip, ListText, LevelText, FontTable, FontName, ColorTable, ListTable, ListOverrideTable, Pn, Upr, Pict, ShpPict,
         NonShpPict
     };
 
@@ -99,10 +99,26 @@ private:
         int codePage = 0;
     };
 
+    struct ListLevel
+    {
+        int nfc = 0; // \levelnfc
+        int start = 1; // \levelstartat
+        QString text; // \leveltext after its length: a bullet's character
+    };
+
     struct ListDef
     {
         int id = 0;
-        std::vector<int> levelNfc;
+        std::vector<ListLevel> levels;
+    };
+
+    // The list a paragraph belongs to.
+    struct ListRef
+    {
+        int style = 0; // 0: none
+        bool word = false; // keyed by \ls
+        int id = 0;
+        int start = 1;
     };
 
     struct ListOverride
@@ -157,7 +173,7 @@ private:
     void finishBlock(const Group &g);
     void endParagraph();
     bool paragraphHasContent() const;
-    int listStyle(const ParaState &p, bool *word, int *id) const;
+    ListRef listOf(const ParaState &p) const;
     bool hasListTable(int ls) const;
     void applyList(const ParaState &p);
     void finish();

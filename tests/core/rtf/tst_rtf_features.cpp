@@ -10,11 +10,12 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
 #include <QUrl>
 
 namespace {
 
-enum class Probe { PointSize, Alignment, Background, Vertical, Family, Picture, PictureShows, Text };
+enum class Probe { PointSize, Alignment, Background, Vertical, Family, Picture, PictureShows, Text, List };
 
 QTextCharFormat formatAt(const QTextDocument &document, int position)
 {
@@ -54,6 +55,16 @@ QVariant probe(const QTextDocument &document, Probe kind, int position)
         return QStringLiteral("%1x%2 %3").arg(image.width()).arg(image.height()).arg(on);
     }
     case Probe::Text: return Rtf::plainText(document);
+    case Probe::List: {
+        // style, nesting level and number of the paragraph's list item
+        const QTextBlock block = document.findBlock(position);
+        if (!block.textList())
+            return QString();
+        return QStringLiteral("%1 %2 %3")
+            .arg(block.textList()->format().style())
+            .arg(block.textList()->format().indent() - 1)
+            .arg(Rtf::listItemNumber(block));
+    }
     }
     return {};
 }
@@ -153,6 +164,32 @@ void TestRtfFeatures::roundTrips_data()
         "{\\rtf1{\\*\\listtable{\\list\\listid5{\\listlevel\\levelnfc0}}}"
         "{\\*\\listoverridetable{\\listoverride\\listid5\\ls1}}{\\listtext 1.\\tab}\\ls1 A\\par}",
         Probe::Text, 0, QStringLiteral("1. A\n"), "\\pndec");
+
+    const auto list = [](QTextListFormat::Style style, int level, int number) {
+        return QStringLiteral("%1 %2 %3").arg(int(style)).arg(level).arg(number);
+    };
+    row("\\pnstartN starts a numbered list there", "{\\rtf1\\pard{\\*\\pn\\pnlvlbody\\pnstart5\\pndec}a\\par b\\par}",
+        Probe::List, 2, list(QTextListFormat::ListDecimal, 0, 6), "\\levelstartat5");
+    row("\\pnstartN is written for older readers", "{\\rtf1\\pard{\\*\\pn\\pnlvlbody\\pnstart5\\pnlcrm}a\\par}",
+        Probe::List, 0, list(QTextListFormat::ListLowerRoman, 0, 5), "{\\pntext\\f0 v.\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart5\\pnlcrm");
+    const QByteArray letters = "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0}{\\listlevel\\levelnfc4\\levelstartat3}\\listid9}}"
+                               "{\\*\\listoverridetable{\\listoverride\\listid9\\ls4}}";
+    row("\\levelstartatN starts a list level there", letters + "\\ls4\\ilvl1 a\\par}", Probe::List, 0,
+        list(QTextListFormat::ListLowerAlpha, 1, 3),
+        "{\\listlevel\\levelnfc4\\leveljc0\\levelfollow0\\levelstartat3{\\leveltext\\'02\\'01.;}");
+    row("a nested level written in the list table", letters + "\\ls4 a\\par\\ilvl1 b\\par}", Probe::List, 2,
+        list(QTextListFormat::ListLowerAlpha, 1, 3), "\\li400\\ls2\\ilvl1 b");
+    const QByteArray bullets = "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc23{\\leveltext\\'01\\u8226 ?;}}"
+                               "{\\listlevel\\levelnfc23{\\leveltext\\'01\\u8226 ?;}}{\\listlevel\\levelnfc23{\\leveltext\\'01o;}}"
+                               "\\listid1}}{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}";
+    row("a nested bullet keeps the bullet its level text shows", bullets + "\\ls1 a\\par\\ilvl1 b\\par}", Probe::List, 2,
+        list(QTextListFormat::ListDisc, 1, 1), "\\ls2\\ilvl1 b");
+    row("a level text's \"o\" is a circle", bullets + "\\ls1\\ilvl2 a\\par}", Probe::List, 0,
+        list(QTextListFormat::ListCircle, 2, 1), "{\\leveltext\\'01\\u9702 ?;}");
+    row("a nested \\pn bullet is written in the list table", "{\\rtf1\\pard{\\*\\pn\\pnlvlblt}\\ilvl1 a\\par}",
+        Probe::List, 0, list(QTextListFormat::ListDisc, 1, 1),
+        "{\\listlevel\\levelnfc23\\leveljc0\\levelfollow0\\levelstartat1{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}"
+        "\\fi-200\\li400}\\listid1}");
 
     const QByteArray png = hexOf(redImage(), "PNG");
     row("\\pngblip shows at its goal size",

@@ -42,6 +42,46 @@ QString styleOf(const QString &xml, const QString &element, const QString &text)
     return style.match(xml).captured(0);
 }
 
+// The list level that the paragraph holding exactly `text` shows with, as
+// the XML of the level's style element: its list style is the innermost open
+// <text:list> with a style name, its level how deep the lists are nested.
+QString listLevelOf(const QString &xml, const QString &text)
+{
+    const qsizetype at = xml.indexOf(u'>' + text + u'<');
+    const qsizetype body = xml.indexOf(QStringLiteral("<office:text"));
+    if (at < 0 || body < 0)
+        return {};
+    const QString before = xml.mid(body, at - body);
+    const int depth = int(before.count(QStringLiteral("<text:list ")) + before.count(QStringLiteral("<text:list>"))
+                          - before.count(QStringLiteral("</text:list>")));
+    const QRegularExpression open(QStringLiteral("<text:list [^>]*text:style-name=\"([^\"]+)\""));
+    QString style;
+    for (QRegularExpressionMatchIterator it = open.globalMatch(before); it.hasNext();)
+        style = it.next().captured(1);
+    const QRegularExpression definition(QStringLiteral("<text:list-style style:name=\"%1\".*?</text:list-style>")
+                                            .arg(QRegularExpression::escape(style)),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression level(QStringLiteral("<text:list-level-style-[a-z]+ text:level=\"%1\"[^>]*>").arg(depth));
+    return level.match(definition.match(xml).captured(0)).captured(0);
+}
+
+QString convertToFlatOdf(const QString &soffice, const QTemporaryDir &dir, const QByteArray &rtf)
+{
+    const QString rtfPath = dir.filePath(QStringLiteral("note.rtf"));
+    QFile out(rtfPath);
+    if (!out.open(QIODevice::WriteOnly))
+        return {};
+    out.write(rtf);
+    out.close();
+    QProcess convert;
+    convert.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("fodt"),
+                            QStringLiteral("--outdir"), dir.path(), rtfPath});
+    if (!convert.waitForFinished(180000))
+        return {};
+    QFile fodt(dir.filePath(QStringLiteral("note.fodt")));
+    return fodt.open(QIODevice::ReadOnly) ? QString::fromUtf8(fodt.readAll()) : QString();
+}
+
 } // namespace
 
 class TestRtfLibreOffice : public QObject
@@ -50,6 +90,7 @@ class TestRtfLibreOffice : public QObject
 
 private Q_SLOTS:
     void readsWhatWeWrite();
+    void readsOurListsWithTheirLevelsKindsAndStarts();
 };
 
 void TestRtfLibreOffice::readsWhatWeWrite()
@@ -65,19 +106,8 @@ void TestRtfLibreOffice::readsWhatWeWrite()
                                    "H\\sub SUB\\nosupersub  {\\pict\\pngblip\\picw4\\pich4\\picwgoal600\\pichgoal600 ")
                            + pngHex() + "}\\par\\pard\\qc Centred}");
     QTemporaryDir dir;
-    const QString rtfPath = dir.filePath(QStringLiteral("note.rtf"));
-    QFile out(rtfPath);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(Rtf::save(document));
-    out.close();
-
-    QProcess convert;
-    convert.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("fodt"),
-                            QStringLiteral("--outdir"), dir.path(), rtfPath});
-    QVERIFY(convert.waitForFinished(180000));
-    QFile fodt(dir.filePath(QStringLiteral("note.fodt")));
-    QVERIFY2(fodt.open(QIODevice::ReadOnly), convert.readAllStandardError().constData());
-    const QString xml = QString::fromUtf8(fodt.readAll());
+    const QString xml = convertToFlatOdf(soffice, dir, Rtf::save(document));
+    QVERIFY2(!xml.isEmpty(), "LibreOffice wrote nothing");
 
     QVERIFY2(styleOf(xml, QStringLiteral("span"), QStringLiteral("HL")).contains(QStringLiteral("fo:background-color=\"#0000ff\"")),
              qPrintable(styleOf(xml, QStringLiteral("span"), QStringLiteral("HL"))));
@@ -87,6 +117,46 @@ void TestRtfLibreOffice::readsWhatWeWrite()
     QVERIFY(styleOf(xml, QStringLiteral("p"), QStringLiteral("Centred")).contains(QStringLiteral("fo:text-align=\"center\"")));
     QVERIFY2(xml.contains(QStringLiteral("<office:binary-data>")), "the picture is missing");
     QVERIFY(xml.contains(QStringLiteral("svg:width=\"0.4165in\"")) || xml.contains(QStringLiteral("svg:width=\"1.058cm\"")));
+}
+
+void TestRtfLibreOffice::readsOurListsWithTheirLevelsKindsAndStarts()
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        QSKIP("LibreOffice is not installed");
+
+    // Nested bullets and numbers in the form older writers give them; what
+    // matters is what LibreOffice makes of the way they are written again.
+    QTextDocument document;
+    Rtf::load(document, QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0"
+                                   "\\pard{\\*\\pn\\pnlvlblt}\\fi-200\\li200 BulletOne\\par"
+                                   "\\pard{\\*\\pn\\pnlvlblt}\\ilvl1\\fi-200\\li400 BulletNested\\par"
+                                   "\\pard plain\\par"
+                                   "\\pard{\\*\\pn\\pnlvlbody\\pnstart4\\pndec}\\fi-200\\li200 NumberFour\\par"
+                                   "\\pard{\\*\\pn\\pnlvlbody\\pnlcltr}\\ilvl1\\fi-200\\li400 LetterA\\par"
+                                   "\\pard{\\*\\pn\\pnlvlbody\\pnucrm}\\ilvl2\\fi-200\\li600 RomanOne\\par"
+                                   // LibreOffice 7.4 puts a document's last paragraph on the first
+                                   // level whatever its \\ilvl, so the lists are not last
+                                   "\\pard end\\par}"));
+    QTemporaryDir dir;
+    const QString xml = convertToFlatOdf(soffice, dir, Rtf::save(document));
+    QVERIFY2(!xml.isEmpty(), "LibreOffice wrote nothing");
+
+    const QString one = listLevelOf(xml, QStringLiteral("BulletOne"));
+    QVERIFY2(one.contains(QStringLiteral("text:level=\"1\"")) && one.contains(QStringLiteral("text:bullet-char=\"\u2022\"")),
+             qPrintable(one));
+    const QString nested = listLevelOf(xml, QStringLiteral("BulletNested"));
+    QVERIFY2(nested.contains(QStringLiteral("text:level=\"2\"")) && nested.contains(QStringLiteral("text:bullet-char=\"\u2022\"")),
+             qPrintable(nested));
+    const QString four = listLevelOf(xml, QStringLiteral("NumberFour"));
+    QVERIFY2(four.contains(QStringLiteral("style:num-format=\"1\"")) && four.contains(QStringLiteral("text:start-value=\"4\"")),
+             qPrintable(four));
+    const QString letter = listLevelOf(xml, QStringLiteral("LetterA"));
+    QVERIFY2(letter.contains(QStringLiteral("text:level=\"2\"")) && letter.contains(QStringLiteral("style:num-format=\"a\"")),
+             qPrintable(letter));
+    const QString roman = listLevelOf(xml, QStringLiteral("RomanOne"));
+    QVERIFY2(roman.contains(QStringLiteral("text:level=\"3\"")) && roman.contains(QStringLiteral("style:num-format=\"I\"")),
+             qPrintable(roman));
 }
 
 QTEST_MAIN(TestRtfLibreOffice)
