@@ -1,6 +1,7 @@
 #include "core/rtf/rtf_reader.h"
 
 #include "core/rtf/rtf.h"
+#include "core/rtf/rtf_scripts.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -23,11 +24,12 @@ enum class Word : std::uint8_t {
     Red, Green, Blue, ListId, LevelNfc, LevelStartAt, LevelText, Ls, Ilvl,
     // character
     Plain, Fs, B, I, Ul, UlNone, Strike, Cf, V, Super, Sub, NoSuperSub, Up, Dn, Highlight, Cb, FName,
+    Dbch, Loch, Af, RunDirection,
     // pictures
     Pict, ShpPict, NonShpPict, ListText, PngBlip, JpegBlip, EmfBlip, WMetafile, MacPict, PmMetafile, DiBitmap, WBitmap,
     PicW, PicH, PicWGoal, PicHGoal, PicScaleX, PicScaleY, WbmBitsPixel, WbmWidthBytes,
     // paragraph
-    Pard, Ql, Qr, Qc, Qj,
+    Pard, Ql, Qr, Qc, Qj, RtlPar, LtrPar,
     PnLvlBlt, PnLvlBody, PnLvlCont, PnStart, PnDec, PnUcLtr, PnLcLtr, PnUcRm, PnLcRm,
     // breaks and special characters
     Par, Line, Tab, Cell, Row, U, Uc, Char, Ignore
@@ -81,7 +83,9 @@ const QHash<QByteArray, WordInfo> &words()
             {"plain", Word::Plain}, {"fs", Word::Fs}, {"b", Word::B}, {"i", Word::I}, {"ul", Word::Ul},
             {"ulnone", Word::UlNone}, {"strike", Word::Strike}, {"striked", Word::Strike}, {"cf", Word::Cf},
             {"v", Word::V}, {"super", Word::Super}, {"up", Word::Up}, {"dn", Word::Dn},
-            {"highlight", Word::Highlight}, {"cb", Word::Cb}, {"chcbpat", Word::Cb}, {"fname", Word::FName},
+            {"highlight", Word::Highlight}, {"dbch", Word::Dbch}, {"loch", Word::Loch},
+            {"hich", Word::Loch}, {"af", Word::Af}, {"rtlch", Word::RunDirection},
+            {"ltrch", Word::RunDirection}, {"cb", Word::Cb}, {"chcbpat", Word::Cb}, {"fname", Word::FName},
             {"pict", Word::Pict}, {"listtext", Word::ListText}, {"shppict", Word::ShpPict}, {"nonshppict", Word::NonShpPict},
             {"pngblip", Word::PngBlip}, {"jpegblip", Word::JpegBlip}, {"emfblip", Word::EmfBlip},
             {"wmetafile", Word::WMetafile}, {"macpict", Word::MacPict}, {"pmmetafile", Word::PmMetafile},
@@ -90,7 +94,8 @@ const QHash<QByteArray, WordInfo> &words()
             {"picscaley", Word::PicScaleY}, {"wbmbitspixel", Word::WbmBitsPixel},
             {"wbmwidthbytes", Word::WbmWidthBytes}, {"sub", Word::Sub}, {"nosupersub", Word::NoSuperSub},
             {"pard", Word::Pard}, {"ql", Word::Ql}, {"qr", Word::Qr}, {"qc", Word::Qc}, {"qj", Word::Qj},
-            {"qd", Word::Qj}, {"pnlvlblt", Word::PnLvlBlt}, {"pnlvlbody", Word::PnLvlBody},
+            {"qd", Word::Qj}, {"rtlpar", Word::RtlPar}, {"ltrpar", Word::LtrPar},
+            {"pnlvlblt", Word::PnLvlBlt}, {"pnlvlbody", Word::PnLvlBody},
             {"pnlvlcont", Word::PnLvlCont}, {"pnstart", Word::PnStart}, {"pndec", Word::PnDec}, {"pnucltr", Word::PnUcLtr},
             {"pnlcltr", Word::PnLcLtr}, {"pnucrm", Word::PnUcRm}, {"pnlcrm", Word::PnLcRm},
             {"par", Word::Par}, {"sect", Word::Par}, {"page", Word::Par}, {"line", Word::Line},
@@ -669,7 +674,18 @@ void Reader::normalWord(Word w, const Token &t, char16_t ch)
     case Word::Pca: m_ansiCodePage = 850; m_cachedFont = -2; break;
     case Word::Deff: m_defaultFont = t.param; m_cachedFont = -2; break;
     case Word::Plain: c = CharState(); break;
-    case Word::F: c.font = t.param; break;
+    case Word::F:
+        c.font = t.param;
+        if (c.namesEastAsianFont)
+            c.eastAsianFont = t.param;
+        break;
+    case Word::Dbch: c.doubleByte = c.namesEastAsianFont = true; break;
+    case Word::Loch: c.doubleByte = c.namesEastAsianFont = false; break;
+    case Word::RunDirection: c.namesEastAsianFont = false; break; // an \af after it is a right-to-left font
+    case Word::Af:
+        if (c.namesEastAsianFont)
+            c.eastAsianFont = t.param;
+        break;
     case Word::Fs: c.halfPoints = t.param > 0 ? qMin(t.param, 3276) : CharState().halfPoints; break;
     case Word::B: c.bold = flag(t); break;
     case Word::I: c.italic = flag(t); break;
@@ -690,6 +706,8 @@ void Reader::normalWord(Word w, const Token &t, char16_t ch)
     case Word::Qr: p.align = Qt::AlignRight; break;
     case Word::Qc: p.align = Qt::AlignHCenter; break;
     case Word::Qj: p.align = Qt::AlignJustify; break;
+    case Word::RtlPar: p.direction = Qt::RightToLeft; break;
+    case Word::LtrPar: p.direction = Qt::LeftToRight; break;
     case Word::Ls: p.ls = qMax(0, t.param); break;
     case Word::Ilvl: p.level = qBound(0, t.param, 8); break;
     case Word::PnLvlBlt: p.pnStyle = QTextListFormat::ListDisc; break;
@@ -842,7 +860,11 @@ int Reader::codePageOf(int font)
     return cp;
 }
 
-int Reader::currentCodePage() { return codePageOf(top().chr.font); }
+int Reader::currentCodePage()
+{
+    const CharState &c = top().chr;
+    return codePageOf(c.doubleByte && c.eastAsianFont >= 0 ? c.eastAsianFont : c.font);
+}
 
 void Reader::pushByte(unsigned char byte, int codePage)
 {
@@ -999,7 +1021,25 @@ void Reader::flushText()
         return;
     ensureBlock();
     flushPicture();
-    m_cursor.insertText(m_text, charFormat(m_textState));
+    const CharState other = m_textState.shown(false);
+    const CharState eastAsian = m_textState.shown(true);
+    if (other == eastAsian) {
+        m_cursor.insertText(m_text, charFormat(other));
+    } else {
+        // characters of East Asian scripts take the font named for them
+        qsizetype from = 0;
+        bool inEastAsian = false;
+        for (qsizetype i = 0; i <= m_text.size(); ++i) {
+            const bool ends = i == m_text.size();
+            const ScriptGroup group = ends ? ScriptGroup::Any : scriptGroupAt(m_text, i);
+            if (!ends && (group == ScriptGroup::Any || (group == ScriptGroup::EastAsian) == inEastAsian))
+                continue;
+            if (i > from)
+                m_cursor.insertText(m_text.mid(from, i - from), charFormat(inEastAsian ? eastAsian : other));
+            from = i;
+            inEastAsian = group == ScriptGroup::EastAsian;
+        }
+    }
     m_text.resize(0);
     m_blockHasText = true;
 }
@@ -1020,16 +1060,19 @@ void Reader::finishBlock(const Group &g)
 {
     const ParaState &para = g.para;
     if (!m_blockHasText)
-        m_cursor.setBlockCharFormat(charFormat(g.chr)); // what the user types into the empty line
-    if (para.align != Qt::AlignLeft) {
+        m_cursor.setBlockCharFormat(charFormat(g.chr.shown(false))); // what the user types into the empty line
+    if (para.align != Qt::AlignLeft || para.direction != Qt::LayoutDirectionAuto) {
         QTextBlockFormat bf;
-        bf.setAlignment(para.align);
+        if (para.align != Qt::AlignLeft)
+            bf.setAlignment(para.align);
+        if (para.direction != Qt::LayoutDirectionAuto)
+            bf.setLayoutDirection(para.direction);
         m_cursor.setBlockFormat(bf);
     }
     if (para.ls > 0 && para.pnStyle == 0 && !m_listText.trimmed().isEmpty() && !hasListTable(para.ls)) {
         // a list whose table is missing shows the label its writer gave it
         QTextCursor label(m_cursor.block());
-        label.insertText(m_listText.trimmed() + u'\t', charFormat(g.chr));
+        label.insertText(m_listText.trimmed() + u'\t', charFormat(g.chr.shown(false)));
     }
     applyList(para);
     m_listText.clear();

@@ -217,6 +217,10 @@ Writer::ParaStyle Writer::paraStyleOf(const QTextBlock &block)
         p.align = 2;
     else if (a & Qt::AlignJustify)
         p.align = 3;
+    if (block.blockFormat().hasProperty(QTextFormat::LayoutDirection)) {
+        const Qt::LayoutDirection direction = block.blockFormat().layoutDirection();
+        p.direction = direction == Qt::LeftToRight ? 1 : direction == Qt::RightToLeft ? 2 : 0;
+    }
     if (const QTextList *list = block.textList()) {
         // as the style reads back
         switch (const int style = list->format().style()) {
@@ -308,6 +312,9 @@ void Writer::writeParagraphStart(const QTextBlock &block, const ParaStyle &p, co
     static const char *const alignWords[] = {nullptr, "\\qr", "\\qc", "\\qj"};
     if (p.align != 0)
         writeWord(alignWords[p.align]);
+    static const char *const directionWords[] = {nullptr, "\\ltrpar", "\\rtlpar"};
+    if (p.direction != 0)
+        writeWord(directionWords[p.direction]);
 }
 
 void Writer::writeListLabel(const QTextBlock &block, const ParaStyle &p, int number)
@@ -380,7 +387,8 @@ void Writer::writePicture(const QTextImageFormat &format)
 
 void Writer::writeText(QStringView text)
 {
-    for (const QChar ch : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
         const char16_t u = ch.unicode();
         const bool shows = (u >= 0x20 && u != QChar::ObjectReplacementCharacter && u != QChar::ParagraphSeparator)
             || u == '\t';
@@ -390,6 +398,9 @@ void Writer::writeText(QStringView text)
             m_stylePending = false;
             writeStyle(m_pendingStyle);
         }
+        const ScriptGroup group = scriptGroupAt(text, i);
+        if (group != ScriptGroup::Any && group != m_scriptGroup)
+            enterScriptGroup(group);
         if (u >= 0x20 && u < 0x80) {
             if (u == '\\' || u == '{' || u == '}') {
                 m_body += '\\';
@@ -409,6 +420,27 @@ void Writer::writeText(QStringView text)
             m_body += '?';
             m_needSpace = false;
         }
+    }
+    enterScriptGroup(ScriptGroup::None); // style words never go inside such a group
+}
+
+void Writer::enterScriptGroup(ScriptGroup group)
+{
+    // East Asian and right-to-left text sits in a group that names the
+    // run's font and size for those scripts too, since other programs keep
+    // separate fonts for them and take \f and \fs for Latin text only.
+    if (m_scriptGroup != ScriptGroup::None) {
+        m_body += '}';
+        m_needSpace = false;
+    }
+    m_scriptGroup = group;
+    if (group == ScriptGroup::EastAsian) {
+        m_body += "{\\dbch";
+        writeWord("\\af", m_current.font);
+    } else if (group == ScriptGroup::RightToLeft) {
+        m_body += "{\\rtlch";
+        writeWord("\\af", m_current.font);
+        writeWord("\\afs", m_current.halfPoints);
     }
 }
 

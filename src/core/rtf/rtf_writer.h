@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/rtf/rtf_numbering.h"
+#include "core/rtf/rtf_scripts.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -49,9 +50,11 @@ private:
         int listStyle = 0; // QTextListFormat::Style, bullets all as ListDisc; 0 none
         int indent = 0;
         int ls = 0; // the list's \ls number
+        int direction = 0; // 0 as the text goes, 1 left to right, 2 right to left
         bool operator==(const ParaStyle &o) const
         {
-            return align == o.align && listStyle == o.listStyle && indent == o.indent && ls == o.ls;
+            return align == o.align && listStyle == o.listStyle && indent == o.indent && ls == o.ls
+                && direction == o.direction;
         }
     };
 
@@ -75,6 +78,7 @@ private:
     void writeStyle(const RunStyle &style);
     void writePicture(const QTextImageFormat &format);
     void writeText(QStringView text);
+    void enterScriptGroup(ScriptGroup group);
     void writeWord(const char *word);
     void writeWord(const char *word, int param);
     void writeNumber(int value);
@@ -86,6 +90,7 @@ private:
     const QFont m_defaultFont;
     QByteArray m_body;
     bool m_needSpace = false; // a control word was written; text must be set apart
+    ScriptGroup m_scriptGroup = ScriptGroup::None; // the group the text is being written in
     RunStyle m_current;
     RunStyle m_pendingStyle;
     bool m_stylePending = false;

@@ -15,7 +15,7 @@
 
 namespace {
 
-enum class Probe { PointSize, Alignment, Background, Vertical, Family, Picture, PictureShows, Text, List };
+enum class Probe { PointSize, Alignment, Background, Vertical, Family, Picture, PictureShows, Text, List, Direction };
 
 QTextCharFormat formatAt(const QTextDocument &document, int position)
 {
@@ -55,6 +55,10 @@ QVariant probe(const QTextDocument &document, Probe kind, int position)
         return QStringLiteral("%1x%2 %3").arg(image.width()).arg(image.height()).arg(on);
     }
     case Probe::Text: return Rtf::plainText(document);
+    case Probe::Direction: {
+        const QTextBlockFormat b = document.findBlock(position).blockFormat();
+        return b.hasProperty(QTextFormat::LayoutDirection) ? int(b.layoutDirection()) : -1;
+    }
     case Probe::List: {
         // style, nesting level and number of the paragraph's list item
         const QTextBlock block = document.findBlock(position);
@@ -164,6 +168,31 @@ void TestRtfFeatures::roundTrips_data()
         "{\\rtf1{\\*\\listtable{\\list\\listid5{\\listlevel\\levelnfc0}}}"
         "{\\*\\listoverridetable{\\listoverride\\listid5\\ls1}}{\\listtext 1.\\tab}\\ls1 A\\par}",
         Probe::Text, 0, QStringLiteral("1. A\n"), "\\pndec");
+
+    const QByteArray cjkFonts = "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset134 SimSun;}}\\f0\\fs20 ";
+    row("\\dbch text takes the font of \\af", cjkFonts + "a{\\dbch\\af1 \\u20013?}b}", Probe::Family, 1,
+        QStringLiteral("SimSun"), "\\f1{\\dbch\\af1\\u20013?}\\f0 b");
+    row("\\dbch bytes are read in the code page of \\af", cjkFonts + "a{\\dbch\\af1 \\'d6\\'d0}b}", Probe::Text, 0,
+        QStringLiteral("a\u4E2Db\n"), "{\\dbch\\af1\\u20013?}");
+    row("\\f after \\dbch names the East Asian font, \\af after \\loch does not",
+        cjkFonts + "{\\loch\\af0\\hich\\af0\\dbch\\f1 \\'d6\\'d0}}", Probe::Family, 0, QStringLiteral("SimSun"),
+        "{\\dbch\\af0\\u20013?}");
+    row("\\af after \\rtlch is not the East Asian font", cjkFonts + "{\\dbch\\af1\\rtlch\\af0 \\u20013?}}",
+        Probe::Family, 0, QStringLiteral("SimSun"), "{\\dbch\\af0\\u20013?}");
+    row("Latin text of a \\dbch run keeps \\f", cjkFonts + "{\\dbch\\af1 \\u20013?ab}}", Probe::Family, 1,
+        QStringLiteral("Arial"), "{\\dbch\\af0\\u20013?}\\f1 ab");
+    row("\\loch text keeps \\f", cjkFonts + "{\\dbch\\af1\\loch a}}", Probe::Family, 0, QStringLiteral("Arial"),
+        "\\f0\\fs20 a");
+    row("Asian text is written with its font as \\af", cjkFonts + "a\\u20013?}", Probe::Family, 1, QStringLiteral("Arial"),
+        "\\f0\\fs20 a{\\dbch\\af0\\u20013?}");
+    row("right-to-left text is written with its font and size as \\af, \\afs", cjkFonts + "\\fs28 \\u1575?\\u1604? 1, x}",
+        Probe::PointSize, 0, 14.0, "\\fs28{\\rtlch\\af0\\afs28\\u1575?\\u1604? 1, }x");
+    row("an \\rtlpar paragraph", "{\\rtf1\\pard\\rtlpar\\qr \\u1575? a\\par\\pard\\ltrpar b\\par}", Probe::Direction, 0,
+        int(Qt::RightToLeft), "\\pard\\qr\\rtlpar");
+    row("an \\ltrpar paragraph after an \\rtlpar one", "{\\rtf1\\pard\\rtlpar \\u1575? a\\par\\pard\\ltrpar b\\par}",
+        Probe::Direction, 4, int(Qt::LeftToRight), "\\pard\\ltrpar b");
+    row("\\pard forgets the direction", "{\\rtf1\\pard\\rtlpar a\\par\\pard b\\par}", Probe::Direction, 2, -1,
+        "\\pard b");
 
     const auto list = [](QTextListFormat::Style style, int level, int number) {
         return QStringLiteral("%1 %2 %3").arg(int(style)).arg(level).arg(number);

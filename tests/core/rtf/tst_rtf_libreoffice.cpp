@@ -91,6 +91,7 @@ class TestRtfLibreOffice : public QObject
 private Q_SLOTS:
     void readsWhatWeWrite();
     void readsOurListsWithTheirLevelsKindsAndStarts();
+    void readsScriptFontsAndParagraphDirections();
 };
 
 void TestRtfLibreOffice::readsWhatWeWrite()
@@ -157,6 +158,35 @@ void TestRtfLibreOffice::readsOurListsWithTheirLevelsKindsAndStarts()
     const QString roman = listLevelOf(xml, QStringLiteral("RomanOne"));
     QVERIFY2(roman.contains(QStringLiteral("text:level=\"3\"")) && roman.contains(QStringLiteral("style:num-format=\"I\"")),
              qPrintable(roman));
+}
+
+void TestRtfLibreOffice::readsScriptFontsAndParagraphDirections()
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        QSKIP("LibreOffice is not installed");
+
+    QTextDocument document;
+    Rtf::load(document, QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 SimSun;}}\\f0\\fs20 Latin "
+                                   "\\f1\\u20013?\\u25991?\\f0  end\\par"
+                                   "\\pard\\rtlpar\\fs28 \\u1605?\\u1585?\\u1581?\\u1576?\\u1575?\\par"
+                                   "\\pard\\ltrpar\\fs20 English\\par}"));
+    QTemporaryDir dir;
+    const QString xml = convertToFlatOdf(soffice, dir, Rtf::save(document));
+    QVERIFY2(!xml.isEmpty(), "LibreOffice wrote nothing");
+
+    // Asian text in the font it has here, not the document's Asian default
+    const QString asian = styleOf(xml, QStringLiteral("span"), QStringLiteral("\u4E2D\u6587"));
+    QVERIFY2(asian.contains(QStringLiteral("style:font-name-asian=\"SimSun")), qPrintable(asian));
+    // Arabic text in the size it has here
+    const QString arabic = styleOf(xml, QStringLiteral("span"), QStringLiteral("\u0645\u0631\u062D\u0628\u0627"));
+    QVERIFY2(arabic.contains(QStringLiteral("style:font-size-complex=\"14pt\"")), qPrintable(arabic));
+    QVERIFY2(arabic.contains(QStringLiteral("style:font-name-complex=\"Arial")), qPrintable(arabic));
+
+    const QString rtl = styleOf(xml, QStringLiteral("p"), QStringLiteral("\u0645\u0631\u062D\u0628\u0627"));
+    QVERIFY2(rtl.contains(QStringLiteral("style:writing-mode=\"rl-tb\"")), qPrintable(rtl));
+    const QString ltr = styleOf(xml, QStringLiteral("p"), QStringLiteral("English"));
+    QVERIFY2(ltr.contains(QStringLiteral("style:writing-mode=\"lr-tb\"")), qPrintable(ltr));
 }
 
 QTEST_MAIN(TestRtfLibreOffice)
