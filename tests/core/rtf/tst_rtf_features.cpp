@@ -113,6 +113,8 @@ private Q_SLOTS:
     void roundTrips();
     void keepsPicturesItCannotShowByteForByte_data();
     void keepsPicturesItCannotShowByteForByte();
+    void writesBinaryPictureDataAsHex_data();
+    void writesBinaryPictureDataAsHex();
     void writesPicturesMadeHere();
     void storesPhotosAsJpegAndCapsTheSize();
     void leavesOrdinaryTextAsItWasWritten();
@@ -297,6 +299,41 @@ void TestRtfFeatures::keepsPicturesItCannotShowByteForByte()
     QVERIFY2(edited.contains(group), edited.constData());
     QVERIFY(edited.contains("new before"));
     QVERIFY(edited.contains("after more"));
+}
+
+void TestRtfFeatures::writesBinaryPictureDataAsHex_data()
+{
+    // A note file is text, so \bin data goes out as the same bytes in hex.
+    QTest::addColumn<QByteArray>("group");
+    QTest::addColumn<QByteArray>("written");
+    const QByteArray awkward("}{\\\0\r\n\xff", 7); // braces, a backslash, NUL, a line break, a high byte
+    QTest::newRow("emf") << "{\\pict\\emfblip\\picw10\\pich10\\bin7 " + awkward + "}"
+                         << QByteArray("{\\pict\\emfblip\\picw10\\pich10 7d7b5c000d0aff}");
+    QTest::newRow("hex before and after") << "{\\pict\\wmetafile8 0102\\bin7 " + awkward + "0304}"
+                                          << QByteArray("{\\pict\\wmetafile8 0102 7d7b5c000d0aff0304}");
+    QTest::newRow("two \\bin runs") << "{\\pict\\macpict\\bin2 " + awkward.left(2) + "\\bin1 " + awkward.right(1) + "}"
+                                     << QByteArray("{\\pict\\macpict 7d7b ff}");
+    QTest::newRow("kept twin") << "{\\*\\shppict{\\pict\\emfblip\\bin7 " + awkward + "}}{\\nonshppict{\\pict\\wmetafile8\\bin1 \xff}}"
+                               << QByteArray("{\\*\\shppict{\\pict\\emfblip 7d7b5c000d0aff}}{\\nonshppict{\\pict\\wmetafile8 ff}}");
+}
+
+void TestRtfFeatures::writesBinaryPictureDataAsHex()
+{
+    QFETCH(QByteArray, group);
+    QFETCH(QByteArray, written);
+    QTextDocument document;
+    Rtf::load(document, QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Tahoma;}}\\f0 before ") + group + " after\\par}");
+    QCOMPARE(Rtf::plainText(document), QStringLiteral("before  after\n"));
+    const QByteArray saved = Rtf::save(document);
+    QVERIFY2(saved.contains(written), saved.constData());
+    QVERIFY2(saved.contains("before ") && saved.contains(" after\\par"), saved.constData());
+
+    QTextDocument again;
+    Rtf::load(again, saved);
+    QCOMPARE(Rtf::save(again), saved);
+    const QTextCharFormat f = formatAt(again, 7);
+    QVERIFY(f.isImageFormat());
+    QCOMPARE(Rtf::pictureOf(f.toImageFormat()).data, Rtf::pictureOf(formatAt(document, 7).toImageFormat()).data);
 }
 
 void TestRtfFeatures::writesPicturesMadeHere()
