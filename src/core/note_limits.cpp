@@ -1,5 +1,7 @@
 #include "core/note_limits.h"
 
+#include "core/rtf/rtf_picture.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -41,6 +43,12 @@ bool fileTooLarge(const QString &path)
     return QFileInfo(path).size() > MaxFileBytes;
 }
 
+qint64 textBytes(const QByteArray &bytes)
+{
+    // only a file past the text limit is looked through for pictures
+    return bytes.size() > MaxTextFileBytes ? bytes.size() - Rtf::pictureBytes(bytes) : bytes.size();
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
@@ -57,6 +65,11 @@ QByteArray readFile(const QString &path)
         throwFileTooLarge(size, bytes);
     if (bytes.size() > MaxFileBytes)
         throwFileTooLarge(std::max(file.size(), qint64(bytes.size())), bytes.left(HeadBytes));
+    if (const qint64 text = textBytes(bytes); text > MaxTextFileBytes)
+        throw NoteTooLarge(tr("Its file has %1 MB besides its pictures; notes of up to %2 MB besides their "
+                              "pictures open.")
+                               .arg(megabytes(text), megabytes(MaxTextFileBytes)),
+                           head(bytes.left(HeadBytes)));
     return bytes;
 }
 

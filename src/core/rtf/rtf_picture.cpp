@@ -117,15 +117,16 @@ QByteArray encoded(const QImage &image, const char *format, int quality)
     return bytes;
 }
 
+constexpr qsizetype HexBytesPerLine = 64; // each line of hex ends in CR LF
+
 void appendHex(QByteArray &out, const QByteArray &data)
 {
     static constexpr char digits[] = "0123456789abcdef";
-    constexpr qsizetype BytesPerLine = 64;
     const qsizetype n = data.size();
-    out.reserve(out.size() + n * 2 + (n / BytesPerLine + 1) * 2);
+    out.reserve(out.size() + n * 2 + (n / HexBytesPerLine + 1) * 2);
     const auto *p = reinterpret_cast<const unsigned char *>(data.constData());
-    for (qsizetype i = 0; i < n; i += BytesPerLine) {
-        const qsizetype end = qMin(n, i + BytesPerLine);
+    for (qsizetype i = 0; i < n; i += HexBytesPerLine) {
+        const qsizetype end = qMin(n, i + HexBytesPerLine);
         const qsizetype at = out.size();
         out.resize(at + (end - i) * 2);
         char *o = out.data() + at;
@@ -236,12 +237,11 @@ Picture pictureOf(const QTextImageFormat &format)
     return p;
 }
 
-QByteArray pictureRtf(const Picture &picture)
+namespace {
+
+// A picture's group up to its data.
+QByteArray pictureStart(const Picture &picture)
 {
-    if (!picture.raw.isEmpty())
-        return picture.raw;
-    if (!isEncoded(picture.kind) || picture.data.isEmpty())
-        return {};
     QByteArray out;
     out += picture.kind == PictureKind::Png ? "{\\pict\\pngblip" : "{\\pict\\jpegblip";
     out += "\\picw" + QByteArray::number(picture.pixels.width());
@@ -249,9 +249,69 @@ QByteArray pictureRtf(const Picture &picture)
     out += "\\picwgoal" + QByteArray::number(picture.goalTwips.width());
     out += "\\pichgoal" + QByteArray::number(picture.goalTwips.height());
     out += "\r\n";
+    return out;
+}
+
+} // namespace
+
+QByteArray pictureRtf(const Picture &picture)
+{
+    if (!picture.raw.isEmpty())
+        return picture.raw;
+    if (!isEncoded(picture.kind) || picture.data.isEmpty())
+        return {};
+    QByteArray out = pictureStart(picture);
     appendHex(out, picture.data);
     out += '}';
     return out;
+}
+
+qsizetype pictureRtfSize(const Picture &picture)
+{
+    if (!picture.raw.isEmpty())
+        return picture.raw.size();
+    if (!isEncoded(picture.kind) || picture.data.isEmpty())
+        return 0;
+    const qsizetype n = picture.data.size();
+    return pictureStart(picture).size() + n * 2 + (n + HexBytesPerLine - 1) / HexBytesPerLine * 2 + 1;
+}
+
+qsizetype pictureBytes(QByteArrayView rtf)
+{
+    qsizetype total = 0;
+    const qsizetype n = rtf.size();
+    for (qsizetype from = 0;;) {
+        const qsizetype start = rtf.indexOf(QByteArrayView("{\\pict"), from);
+        if (start < 0)
+            return total;
+        // to the group's closing brace, past escaped braces and \bin data
+        qsizetype at = start;
+        int depth = 0;
+        for (; at < n; ++at) {
+            const char c = rtf[at];
+            if (c == '{') {
+                ++depth;
+            } else if (c == '}') {
+                if (--depth == 0)
+                    break;
+            } else if (c == '\\' && at + 1 < n) {
+                if (rtf[at + 1] == '{' || rtf[at + 1] == '}' || rtf[at + 1] == '\\') {
+                    ++at;
+                } else if (rtf.sliced(at + 1).startsWith("bin")) {
+                    qsizetype k = at + 4;
+                    qint64 count = 0;
+                    while (k < n && rtf[k] >= '0' && rtf[k] <= '9' && count < n)
+                        count = count * 10 + (rtf[k++] - '0');
+                    if (k < n && rtf[k] == ' ')
+                        ++k;
+                    at = qMin<qint64>(n, k + count) - 1;
+                }
+            }
+        }
+        const qsizetype end = qMin(at + 1, n);
+        total += end - start;
+        from = end;
+    }
 }
 
 Picture pictureFromImage(const QImage &source, int maxLongSide)
