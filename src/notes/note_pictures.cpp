@@ -157,7 +157,7 @@ QSizeF PictureLayout::intrinsicSize(QTextDocument *document, int posInDocument, 
     const QTextImageFormat image = format.toImageFormat();
     QSizeF size(image.width(), image.height());
     if (size.width() <= 0 || size.height() <= 0) {
-        const QImage &decoded = imageOf(document, image.name());
+        const QImage decoded = Rtf::pictureImage(*document, image.name());
         size = decoded.isNull() ? QSizeF(16, 16) : QSizeF(decoded.size());
     }
     // The width the text has at this paragraph: no picture sticks out of the note.
@@ -177,7 +177,10 @@ QSizeF PictureLayout::intrinsicSize(QTextDocument *document, int posInDocument, 
 void PictureLayout::drawObject(QPainter *painter, const QRectF &rect, QTextDocument *document, int,
                                const QTextFormat &format)
 {
-    const QImage &image = imageOf(document, format.toImageFormat().name());
+    // the size in device pixels, also when the painter scales (printing)
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1;
+    const QSizeF device = painter->worldTransform().mapRect(rect).size() * ratio;
+    const QImage &image = shownImage(document, format.toImageFormat().name(), device.toSize());
     if (image.isNull())
         return;
     painter->save();
@@ -186,10 +189,17 @@ void PictureLayout::drawObject(QPainter *painter, const QRectF &rect, QTextDocum
     painter->restore();
 }
 
-const QImage &PictureLayout::imageOf(QTextDocument *document, const QString &name)
+const QImage &PictureLayout::shownImage(QTextDocument *document, const QString &name, QSize size)
 {
-    const auto known = m_decoded.constFind(name);
-    if (known != m_decoded.cend())
-        return *known;
-    return *m_decoded.insert(name, Rtf::pictureImage(*document, name));
+    // Pictures are stored up to 1,600 pixels wide and shown a note's width:
+    // kept decoded at full size and scaled on every paint, twenty of them
+    // would cost a hundred MB and the time of the scaling at each repaint.
+    Shown &shown = m_shown[name];
+    if (shown.size != size || shown.image.isNull()) {
+        QImage image = Rtf::pictureImage(*document, name);
+        if (!image.isNull() && size.isValid() && (image.width() > size.width() || image.height() > size.height()))
+            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        shown = {size, image};
+    }
+    return shown.image;
 }

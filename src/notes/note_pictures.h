@@ -62,7 +62,13 @@ public:
 
 private:
     explicit PictureLayout(QObject *parent) : QObject(parent) {}
-    const QImage &imageOf(QTextDocument *document, const QString &name);
+    // The picture `name` as drawn at `size` device pixels.
+    const QImage &shownImage(QTextDocument *document, const QString &name, QSize size);
 
-    QHash<QString, QImage> m_decoded; // by resource name: each picture is decoded once
+    struct Shown
+    {
+        QSize size;
+        QImage image; // no larger than size: a note keeps its pictures at the size they show
+    };
+    QHash<QString, Shown> m_shown; // by resource name: decoded and scaled once for each size drawn
 };
