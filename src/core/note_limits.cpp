@@ -1,7 +1,5 @@
 #include "core/note_limits.h"
 
-#include "core/rtf/rtf_picture.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -34,6 +32,46 @@ QString count(qsizetype n)
                        NoteLimits::head(start));
 }
 
+// How many bytes of a note file's RTF are picture groups ({\pict ...}, \bin
+// data included).
+qsizetype pictureBytes(QByteArrayView rtf)
+{
+    qsizetype total = 0;
+    const qsizetype n = rtf.size();
+    for (qsizetype from = 0;;) {
+        const qsizetype start = rtf.indexOf(QByteArrayView("{\\pict"), from);
+        if (start < 0)
+            return total;
+        // to the group's closing brace, past escaped braces and \bin data
+        qsizetype at = start;
+        int depth = 0;
+        for (; at < n; ++at) {
+            const char c = rtf[at];
+            if (c == '{') {
+                ++depth;
+            } else if (c == '}') {
+                if (--depth == 0)
+                    break;
+            } else if (c == '\\' && at + 1 < n) {
+                if (rtf[at + 1] == '{' || rtf[at + 1] == '}' || rtf[at + 1] == '\\') {
+                    ++at;
+                } else if (rtf.sliced(at + 1).startsWith("bin")) {
+                    qsizetype k = at + 4;
+                    qint64 count = 0;
+                    while (k < n && rtf[k] >= '0' && rtf[k] <= '9' && count < n)
+                        count = count * 10 + (rtf[k++] - '0');
+                    if (k < n && rtf[k] == ' ')
+                        ++k;
+                    at = qMin<qint64>(n, k + count) - 1;
+                }
+            }
+        }
+        const qsizetype end = qMin(at + 1, n);
+        total += end - start;
+        from = end;
+    }
+}
+
 } // namespace
 
 namespace NoteLimits {
@@ -46,7 +84,7 @@ bool fileTooLarge(const QString &path)
 qint64 textBytes(const QByteArray &bytes)
 {
     // only a file past the text limit is looked through for pictures
-    return bytes.size() > MaxTextFileBytes ? bytes.size() - Rtf::pictureBytes(bytes) : bytes.size();
+    return bytes.size() > MaxTextFileBytes ? bytes.size() - pictureBytes(bytes) : bytes.size();
 }
 
 QByteArray readFile(const QString &path)

@@ -22,9 +22,10 @@ void load(QTextDocument &document, const QString &rtf);
 // The document as RTF: pure ASCII, deterministic, CR LF after each \par.
 // Written: font face, size, bold, italic, underline, strikeout and text
 // colour of every run (what a run leaves unset comes from the document's
-// defaultFont()), paragraph alignment left, right, centred and justified, tabs,
-// line breaks and lists. Reading such RTF and saving it again gives the same
-// bytes.
+// defaultFont()), paragraph alignment left, right, centred and justified,
+// paragraph direction where one is set, tabs, line breaks, lists and
+// pictures; East Asian and right-to-left text also name their font for those
+// scripts. Reading such RTF and saving it again gives the same bytes.
 QByteArray save(const QTextDocument &document);
 
 // The document's text, one paragraph a line (line breaks inside a paragraph

@@ -276,44 +276,6 @@ qsizetype pictureRtfSize(const Picture &picture)
     return pictureStart(picture).size() + n * 2 + (n + HexBytesPerLine - 1) / HexBytesPerLine * 2 + 1;
 }
 
-qsizetype pictureBytes(QByteArrayView rtf)
-{
-    qsizetype total = 0;
-    const qsizetype n = rtf.size();
-    for (qsizetype from = 0;;) {
-        const qsizetype start = rtf.indexOf(QByteArrayView("{\\pict"), from);
-        if (start < 0)
-            return total;
-        // to the group's closing brace, past escaped braces and \bin data
-        qsizetype at = start;
-        int depth = 0;
-        for (; at < n; ++at) {
-            const char c = rtf[at];
-            if (c == '{') {
-                ++depth;
-            } else if (c == '}') {
-                if (--depth == 0)
-                    break;
-            } else if (c == '\\' && at + 1 < n) {
-                if (rtf[at + 1] == '{' || rtf[at + 1] == '}' || rtf[at + 1] == '\\') {
-                    ++at;
-                } else if (rtf.sliced(at + 1).startsWith("bin")) {
-                    qsizetype k = at + 4;
-                    qint64 count = 0;
-                    while (k < n && rtf[k] >= '0' && rtf[k] <= '9' && count < n)
-                        count = count * 10 + (rtf[k++] - '0');
-                    if (k < n && rtf[k] == ' ')
-                        ++k;
-                    at = qMin<qint64>(n, k + count) - 1;
-                }
-            }
-        }
-        const qsizetype end = qMin(at + 1, n);
-        total += end - start;
-        from = end;
-    }
-}
-
 Picture pictureFromImage(const QImage &source, int maxLongSide)
 {
     QImage image = source;

@@ -61,10 +61,6 @@ QByteArray pictureRtf(const Picture &picture);
 // How many bytes pictureRtf() gives for the picture, without writing it.
 qsizetype pictureRtfSize(const Picture &picture);
 
-// How many bytes of `rtf` are picture groups ({\pict ...}, \bin data
-// included): what a note's file holds besides its text and formats.
-qsizetype pictureBytes(QByteArrayView rtf);
-
 // A picture for an image put into a note: scaled down so that its long side
 // is at most `maxLongSide` pixels, stored as PNG, or as JPEG when the image is
 // opaque and JPEG is less than half the size (photographs). Shown at its

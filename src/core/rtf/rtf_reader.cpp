@@ -561,6 +561,7 @@ void Reader::closePicture(const Group &closed)
             return;
         }
         m_pict.raw = rawGroup(closed.start, end);
+        dropRawIfOwnForm(m_pict);
         flushText();
         flushPicture();
         m_pendingPicture = m_pict;
@@ -581,6 +582,16 @@ void Reader::closePicture(const Group &closed)
     flushPicture();
     m_pendingPicture = p;
     m_pendingFromShape = closed.dest == Dest::ShpPict;
+}
+
+void Reader::dropRawIfOwnForm(Picture &picture)
+{
+    // A picture in the form this program writes it is written again from
+    // its data; keeping the group too would hold its hex twice.
+    Picture own = picture;
+    own.raw.clear();
+    if (pictureRtfSize(own) == picture.raw.size() && pictureRtf(own) == picture.raw)
+        picture.raw.clear();
 }
 
 void Reader::flushPicture()

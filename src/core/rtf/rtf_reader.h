@@ -170,6 +170,7 @@ private:
     void appendHex(QByteArrayView run);
     QByteArray rawGroup(const char *start, const char *end) const;
     void closePicture(const Group &closed);
+    static void dropRawIfOwnForm(Picture &picture);
     void flushPicture();
 
     int codePageOf(int font);

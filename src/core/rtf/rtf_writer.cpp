@@ -236,7 +236,7 @@ Writer::ParaStyle Writer::paraStyleOf(const QTextBlock &block)
             p.ls = *known;
         } else {
             const int style = list->format().style();
-            m_lists.push_back({isBullet(style) ? style : p.listStyle, p.indent - 1, qMax(1, listStart(list->format()))});
+            m_lists.push_back({isBullet(style) ? style : p.listStyle, p.indent - 1, qMax(0, listStart(list->format()))});
             p.ls = int(m_lists.size());
             m_listNumbers.insert(list->objectIndex(), p.ls);
         }

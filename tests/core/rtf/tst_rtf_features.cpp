@@ -208,6 +208,9 @@ void TestRtfFeatures::roundTrips_data()
     row("\\levelstartatN starts a list level there", letters + "\\ls4\\ilvl1 a\\par}", Probe::List, 0,
         list(QTextListFormat::ListLowerAlpha, 1, 3),
         "{\\listlevel\\levelnfc4\\leveljc0\\levelfollow0\\levelstartat3{\\leveltext\\'02\\'01.;}");
+    row("\\levelstartat0 starts a list at 0", "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0\\levelstartat0}\\listid3}}"
+        "{\\*\\listoverridetable{\\listoverride\\listid3\\ls1}}\\ls1 a\\par}", Probe::List, 0,
+        list(QTextListFormat::ListDecimal, 0, 0), "\\levelstartat0");
     row("a nested level written in the list table", letters + "\\ls4 a\\par\\ilvl1 b\\par}", Probe::List, 2,
         list(QTextListFormat::ListLowerAlpha, 1, 3), "\\li400\\ls2\\ilvl1 b");
     const QByteArray bullets = "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc23{\\leveltext\\'01\\u8226 ?;}}"
@@ -353,6 +356,7 @@ void TestRtfFeatures::writesPicturesMadeHere()
     Rtf::load(reread, saved);
     const QTextCharFormat f = formatAt(reread, 1);
     QVERIFY(f.isImageFormat());
+    QVERIFY(Rtf::pictureOf(f.toImageFormat()).raw.isEmpty()); // its own form is not kept a second time as hex
     QImage shown;
     shown.loadFromData(reread.resource(QTextDocument::ImageResource, QUrl(f.toImageFormat().name())).toByteArray());
     QCOMPARE(shown.size(), QSize(40, 20));

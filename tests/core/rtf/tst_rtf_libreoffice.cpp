@@ -89,25 +89,39 @@ class TestRtfLibreOffice : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init();
     void readsWhatWeWrite();
     void readsOurListsWithTheirLevelsKindsAndStarts();
     void readsScriptFontsAndParagraphDirections();
+
+private:
+    // What LibreOffice reads, as flat ODF, from what the writer writes of `rtf`.
+    QString readBack(const QByteArray &rtf) const;
+
+    const QString m_soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
 };
+
+void TestRtfLibreOffice::init()
+{
+    if (m_soffice.isEmpty())
+        QSKIP("LibreOffice is not installed");
+}
+
+QString TestRtfLibreOffice::readBack(const QByteArray &rtf) const
+{
+    QTextDocument document;
+    Rtf::load(document, rtf);
+    QTemporaryDir dir;
+    return convertToFlatOdf(m_soffice, dir, Rtf::save(document));
+}
 
 void TestRtfLibreOffice::readsWhatWeWrite()
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
-        QSKIP("LibreOffice is not installed");
-
-    QTextDocument document;
-    Rtf::load(document, QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}"
+    const QString xml = readBack(QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}"
                                    "{\\colortbl;\\red255\\green255\\blue255;\\red0\\green0\\blue255;}"
                                    "\\f0 plain \\cf1\\highlight2 HL\\cf0\\highlight0  x\\super SUP\\nosupersub "
                                    "H\\sub SUB\\nosupersub  {\\pict\\pngblip\\picw4\\pich4\\picwgoal600\\pichgoal600 ")
                            + pngHex() + "}\\par\\pard\\qc Centred}");
-    QTemporaryDir dir;
-    const QString xml = convertToFlatOdf(soffice, dir, Rtf::save(document));
     QVERIFY2(!xml.isEmpty(), "LibreOffice wrote nothing");
 
     QVERIFY2(styleOf(xml, QStringLiteral("span"), QStringLiteral("HL")).contains(QStringLiteral("fo:background-color=\"#0000ff\"")),
@@ -122,14 +136,9 @@ void TestRtfLibreOffice::readsWhatWeWrite()
 
 void TestRtfLibreOffice::readsOurListsWithTheirLevelsKindsAndStarts()
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
-        QSKIP("LibreOffice is not installed");
-
     // Nested bullets and numbers in the form older writers give them; what
     // matters is what LibreOffice makes of the way they are written again.
-    QTextDocument document;
-    Rtf::load(document, QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0"
+    const QString xml = readBack(QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0"
                                    "\\pard{\\*\\pn\\pnlvlblt}\\fi-200\\li200 BulletOne\\par"
                                    "\\pard{\\*\\pn\\pnlvlblt}\\ilvl1\\fi-200\\li400 BulletNested\\par"
                                    "\\pard plain\\par"
@@ -139,40 +148,28 @@ void TestRtfLibreOffice::readsOurListsWithTheirLevelsKindsAndStarts()
                                    // LibreOffice 7.4 puts a document's last paragraph on the first
                                    // level whatever its \\ilvl, so the lists are not last
                                    "\\pard end\\par}"));
-    QTemporaryDir dir;
-    const QString xml = convertToFlatOdf(soffice, dir, Rtf::save(document));
     QVERIFY2(!xml.isEmpty(), "LibreOffice wrote nothing");
 
-    const QString one = listLevelOf(xml, QStringLiteral("BulletOne"));
-    QVERIFY2(one.contains(QStringLiteral("text:level=\"1\"")) && one.contains(QStringLiteral("text:bullet-char=\"\u2022\"")),
-             qPrintable(one));
-    const QString nested = listLevelOf(xml, QStringLiteral("BulletNested"));
-    QVERIFY2(nested.contains(QStringLiteral("text:level=\"2\"")) && nested.contains(QStringLiteral("text:bullet-char=\"\u2022\"")),
-             qPrintable(nested));
-    const QString four = listLevelOf(xml, QStringLiteral("NumberFour"));
-    QVERIFY2(four.contains(QStringLiteral("style:num-format=\"1\"")) && four.contains(QStringLiteral("text:start-value=\"4\"")),
-             qPrintable(four));
-    const QString letter = listLevelOf(xml, QStringLiteral("LetterA"));
-    QVERIFY2(letter.contains(QStringLiteral("text:level=\"2\"")) && letter.contains(QStringLiteral("style:num-format=\"a\"")),
-             qPrintable(letter));
-    const QString roman = listLevelOf(xml, QStringLiteral("RomanOne"));
-    QVERIFY2(roman.contains(QStringLiteral("text:level=\"3\"")) && roman.contains(QStringLiteral("style:num-format=\"I\"")),
-             qPrintable(roman));
+    const std::pair<QString, QStringList> levels[] = {
+        {QStringLiteral("BulletOne"), {QStringLiteral("text:level=\"1\""), QStringLiteral("text:bullet-char=\"\u2022\"")}},
+        {QStringLiteral("BulletNested"), {QStringLiteral("text:level=\"2\""), QStringLiteral("text:bullet-char=\"\u2022\"")}},
+        {QStringLiteral("NumberFour"), {QStringLiteral("style:num-format=\"1\""), QStringLiteral("text:start-value=\"4\"")}},
+        {QStringLiteral("LetterA"), {QStringLiteral("text:level=\"2\""), QStringLiteral("style:num-format=\"a\"")}},
+        {QStringLiteral("RomanOne"), {QStringLiteral("text:level=\"3\""), QStringLiteral("style:num-format=\"I\"")}},
+    };
+    for (const auto &[text, properties] : levels) {
+        const QString level = listLevelOf(xml, text);
+        for (const QString &property : properties)
+            QVERIFY2(level.contains(property), qPrintable(text + u' ' + level));
+    }
 }
 
 void TestRtfLibreOffice::readsScriptFontsAndParagraphDirections()
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
-        QSKIP("LibreOffice is not installed");
-
-    QTextDocument document;
-    Rtf::load(document, QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 SimSun;}}\\f0\\fs20 Latin "
+    const QString xml = readBack(QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 SimSun;}}\\f0\\fs20 Latin "
                                    "\\f1\\u20013?\\u25991?\\f0  end\\par"
                                    "\\pard\\rtlpar\\fs28 \\u1605?\\u1585?\\u1581?\\u1576?\\u1575?\\par"
                                    "\\pard\\ltrpar\\fs20 English\\par}"));
-    QTemporaryDir dir;
-    const QString xml = convertToFlatOdf(soffice, dir, Rtf::save(document));
     QVERIFY2(!xml.isEmpty(), "LibreOffice wrote nothing");
 
     // Asian text in the font it has here, not the document's Asian default
