@@ -532,6 +532,10 @@ Ctrl+Alt+Shift+H shows or hides all notes.
         <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
         <translation>عدد أحرف إحدى فقراتها %1؛ تُفتح الفقرات التي لا تتجاوز %2 حرفًا.</translation>
     </message>
+    <message>
+        <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation>يحتوي ملفها على %1 ميغابايت عدا صورها؛ تُفتح الملاحظات التي لا يتجاوز ملفها %2 ميغابايت عدا صورها.</translation>
+    </message>
 </context>
 <context>
     <name>NoteLock</name>

@@ -532,6 +532,10 @@ Ctrl+Alt+Shift+H blendet alle Notizen ein oder aus.
         <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
         <translation>Einer ihrer Absätze hat %1 Zeichen; geöffnet werden Absätze mit bis zu %2 Zeichen.</translation>
     </message>
+    <message>
+        <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation>Ihre Datei hat %1 MB neben ihren Bildern; geöffnet werden Notizen mit bis zu %2 MB neben ihren Bildern.</translation>
+    </message>
 </context>
 <context>
     <name>NoteLock</name>

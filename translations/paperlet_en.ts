@@ -526,6 +526,10 @@ Ctrl+Alt+Shift+H shows or hides all notes.
         <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NoteLock</name>

@@ -532,6 +532,10 @@ Ctrl+Alt+Shift+H muestra u oculta todas las notas.
         <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
         <translation>Uno de sus párrafos tiene %1 caracteres; se abren párrafos de hasta %2 caracteres.</translation>
     </message>
+    <message>
+        <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation>Su archivo tiene %1 MB además de sus imágenes; se abren notas de hasta %2 MB además de sus imágenes.</translation>
+    </message>
 </context>
 <context>
     <name>NoteLock</name>

@@ -532,6 +532,10 @@ Ctrl+Alt+Shift+H affiche ou masque toutes les notes.
         <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
         <translation>Un de ses paragraphes compte %1 caractères ; seuls les paragraphes de %2 caractères au plus s’ouvrent.</translation>
     </message>
+    <message>
+        <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation>Son fichier compte %1 Mo hors images ; seules les notes de %2 Mo au plus hors images s’ouvrent.</translation>
+    </message>
 </context>
 <context>
     <name>NoteLock</name>

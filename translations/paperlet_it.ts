@@ -532,6 +532,10 @@ Ctrl+Alt+Shift+H mostra o nasconde tutte le note.
         <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
         <translation>Uno dei suoi paragrafi ha %1 caratteri; si aprono paragrafi fino a %2 caratteri.</translation>
     </message>
+    <message>
+        <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation>Il suo file ha %1 MB oltre alle immagini; si aprono note fino a %2 MB oltre alle immagini.</translation>
+    </message>
 </context>
 <context>
     <name>NoteLock</name>

@@ -532,6 +532,10 @@ Ctrl+Alt+Shift+H ですべての付箋を表示/非表示にします。
         <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
         <translation>段落の 1 つが %1 文字あります。開けるのは %2 文字までの段落です。</translation>
     </message>
+    <message>
+        <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation>画像以外でファイルが %1 MB あります。開けるのは画像以外で %2 MB までの付箋です。</translation>
+    </message>
 </context>
 <context>
     <name>NoteLock</name>

@@ -532,6 +532,10 @@ Ctrl+Alt+Shift+H pokazuje lub ukrywa wszystkie notatki.
         <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
         <translation>Liczba znaków w jednym z jej akapitów: %1; otwierane są akapity mające do %2 znaków.</translation>
     </message>
+    <message>
+        <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation>Jej plik ma %1 MB poza obrazami; otwierane są notatki mające do %2 MB poza obrazami.</translation>
+    </message>
 </context>
 <context>
     <name>NoteLock</name>

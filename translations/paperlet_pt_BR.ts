@@ -532,6 +532,10 @@ Ctrl+Alt+Shift+H mostra ou oculta todas as notas.
         <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
         <translation>Um dos parágrafos tem %1 caracteres; abrem-se parágrafos de até %2 caracteres.</translation>
     </message>
+    <message>
+        <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation>O arquivo tem %1 MB além das imagens; abrem-se notas de até %2 MB além das imagens.</translation>
+    </message>
 </context>
 <context>
     <name>NoteLock</name>

@@ -532,6 +532,10 @@ Ctrl+Alt+Shift+H показывает или скрывает все замет�
         <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
         <translation>Число символов в одном из её абзацев: %1; открываются абзацы длиной до %2 символов.</translation>
     </message>
+    <message>
+        <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation>Её файл занимает %1 МБ без учёта изображений; открываются заметки до %2 МБ без учёта изображений.</translation>
+    </message>
 </context>
 <context>
     <name>NoteLock</name>

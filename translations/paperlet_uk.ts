@@ -532,6 +532,10 @@ Ctrl+Alt+Shift+H показує або ховає всі нотатки.
         <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
         <translation>Кількість символів в одному з її абзаців: %1; відкриваються абзаци довжиною до %2 символів.</translation>
     </message>
+    <message>
+        <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation>Її файл займає %1 МБ без урахування зображень; відкриваються нотатки до %2 МБ без урахування зображень.</translation>
+    </message>
 </context>
 <context>
     <name>NoteLock</name>

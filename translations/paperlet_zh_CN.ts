@@ -532,6 +532,10 @@ Ctrl+Alt+Shift+H 显示或隐藏所有便笺。
         <source>One of its paragraphs has %1 characters; paragraphs of up to %2 characters open.</source>
         <translation>其中一个段落有 %1 个字符；只能打开不超过 %2 个字符的段落。</translation>
     </message>
+    <message>
+        <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation>除图片外其文件有 %1 MB；只能打开除图片外不超过 %2 MB 的便笺。</translation>
+    </message>
 </context>
 <context>
     <name>NoteLock</name>

@@ -7,6 +7,9 @@
 #
 #   bench/notes/run.sh /work/build-notes
 #   KINDS=floor-noactivate,paperlet NS=0,200 REPS=3 bench/notes/run.sh build
+# The kind paperlet-pictures is Paperlet with a stored 1600 x 900 screenshot
+# in every tenth note (add_pictures.py); against plain notes:
+#   KINDS=paperlet,paperlet-pictures NS=200 BASELINE=paperlet bench/notes/run.sh build
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -17,6 +20,7 @@ work=${WORK:-$(mktemp -d /tmp/paperlet-bench.XXXXXX)}
 kinds=${KINDS:-floor-noactivate,paperlet}
 ns=${NS:-0,50,200,500}
 reps=${REPS:-5}
+baseline=${BASELINE:-floor-noactivate}
 
 export PAPERLET_BIN=$build/bin/paperlet
 [ -x "$PAPERLET_BIN" ] || { echo "no program at $PAPERLET_BIN: build it first" >&2; exit 1; }
@@ -30,10 +34,12 @@ done
 [ -n "$display" ] || { echo "no free display number" >&2; exit 1; }
 
 cp -r "$shared/." "$work/"
+cp "$here/paperlet-pictures.sh" "$work/adapters/"
+cp "$here/add_pictures.py" "$work/gen/"
 cd "$work"
 ./bench.sh build >/dev/null
 ./bench.sh --display "$display" xenv start
 trap './bench.sh --display "$display" xenv stop >/dev/null 2>&1 || true' EXIT
 mkdir -p results
 ./bench.sh --display "$display" series --kinds "$kinds" --ns "$ns" --reps "$reps" --out results/notes.jsonl
-./bench.sh report results/notes.jsonl --baseline floor-noactivate
+./bench.sh report results/notes.jsonl --baseline "$baseline"

@@ -32,6 +32,46 @@ QString count(qsizetype n)
                        NoteLimits::head(start));
 }
 
+// How many bytes of a note file's RTF are picture groups ({\pict ...}, \bin
+// data included).
+qsizetype pictureBytes(QByteArrayView rtf)
+{
+    qsizetype total = 0;
+    const qsizetype n = rtf.size();
+    for (qsizetype from = 0;;) {
+        const qsizetype start = rtf.indexOf(QByteArrayView("{\\pict"), from);
+        if (start < 0)
+            return total;
+        // to the group's closing brace, past escaped braces and \bin data
+        qsizetype at = start;
+        int depth = 0;
+        for (; at < n; ++at) {
+            const char c = rtf[at];
+            if (c == '{') {
+                ++depth;
+            } else if (c == '}') {
+                if (--depth == 0)
+                    break;
+            } else if (c == '\\' && at + 1 < n) {
+                if (rtf[at + 1] == '{' || rtf[at + 1] == '}' || rtf[at + 1] == '\\') {
+                    ++at;
+                } else if (rtf.sliced(at + 1).startsWith("bin")) {
+                    qsizetype k = at + 4;
+                    qint64 count = 0;
+                    while (k < n && rtf[k] >= '0' && rtf[k] <= '9' && count < n)
+                        count = count * 10 + (rtf[k++] - '0');
+                    if (k < n && rtf[k] == ' ')
+                        ++k;
+                    at = qMin<qint64>(n, k + count) - 1;
+                }
+            }
+        }
+        const qsizetype end = qMin(at + 1, n);
+        total += end - start;
+        from = end;
+    }
+}
+
 } // namespace
 
 namespace NoteLimits {
@@ -39,6 +79,12 @@ namespace NoteLimits {
 bool fileTooLarge(const QString &path)
 {
     return QFileInfo(path).size() > MaxFileBytes;
+}
+
+qint64 textBytes(const QByteArray &bytes)
+{
+    // only a file past the text limit is looked through for pictures
+    return bytes.size() > MaxTextFileBytes ? bytes.size() - pictureBytes(bytes) : bytes.size();
 }
 
 QByteArray readFile(const QString &path)
@@ -57,6 +103,11 @@ QByteArray readFile(const QString &path)
         throwFileTooLarge(size, bytes);
     if (bytes.size() > MaxFileBytes)
         throwFileTooLarge(std::max(file.size(), qint64(bytes.size())), bytes.left(HeadBytes));
+    if (const qint64 text = textBytes(bytes); text > MaxTextFileBytes)
+        throw NoteTooLarge(tr("Its file has %1 MB besides its pictures; notes of up to %2 MB besides their "
+                              "pictures open.")
+                               .arg(megabytes(text), megabytes(MaxTextFileBytes)),
+                           head(bytes.left(HeadBytes)));
     return bytes;
 }
 

@@ -19,8 +19,15 @@ class QTextDocument;
 // file is never read whole, written or removed.
 namespace NoteLimits {
 
-// The whole file, read in one piece: room for a note with a picture.
-constexpr qint64 MaxFileBytes = 2 * 1024 * 1024;
+// The whole file, read in one piece, pictures included: room for a note
+// with a dozen photographs or a few dozen screenshots at their stored size.
+constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
+// What the file may hold besides its pictures' data: the text and its
+// formats, which cost the time to read and lay out.
+constexpr qint64 MaxTextFileBytes = 2 * 1024 * 1024;
+// What a note's pictures may take of its file, so that a note pictures are
+// put into always opens again.
+constexpr qint64 MaxPictureBytes = MaxFileBytes - MaxTextFileBytes;
 // Characters of text after reading, all paragraphs together.
 constexpr qsizetype MaxTextCharacters = 500'000;
 // Characters of the longest paragraph.
@@ -31,9 +38,13 @@ constexpr qint64 HeadBytes = 64 * 1024;
 // Whether the file at `path` is larger than MaxFileBytes.
 bool fileTooLarge(const QString &path);
 
+// How many bytes of a note file's `bytes` are not picture data.
+qint64 textBytes(const QByteArray &bytes);
+
 // Reads a whole note file of at most MaxFileBytes; throws NoteTooLarge for a
-// larger one (also one that grows while it is read) and PaperletError when it
-// cannot be read.
+// larger one (also one that grows while it is read) or one with more than
+// MaxTextFileBytes besides its pictures, and PaperletError when it cannot be
+// read.
 QByteArray readFile(const QString &path);
 
 // Whether content of `characters` characters can hold more text than the

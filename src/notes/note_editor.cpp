@@ -622,7 +622,8 @@ void NoteEditor::insertFromMimeData(const QMimeData *source)
             return;
         }
         QTextCursor cursor = textCursor();
-        NotePictures::insertPictures(cursor, source);
+        if (NotePictures::insertPictures(cursor, source) == NotePictures::Inserted::NotAll)
+            QApplication::beep(); // the note is full, as for text
         setTextCursor(cursor);
         ensureCursorVisible();
         return;

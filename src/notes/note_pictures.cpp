@@ -1,5 +1,6 @@
 #include "notes/note_pictures.h"
 
+#include "core/note_limits.h"
 #include "core/rtf/rtf_picture.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -69,18 +70,32 @@ bool offersPicture(const QMimeData *source)
     return source && (source->hasImage() || hasImageFiles(source) || htmlHasImage(source));
 }
 
-void insertImage(QTextCursor &cursor, const QImage &image)
+qint64 pictureBytes(const QTextDocument &document)
 {
-    if (image.isNull())
-        return;
-    const Rtf::Picture picture = Rtf::pictureFromImage(image, MaxLongSide);
-    cursor.insertText(QString(QChar::ObjectReplacementCharacter), Rtf::pictureFormat(*cursor.document(), picture));
+    qint64 bytes = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                bytes += it.fragment().length()
+                    * Rtf::pictureRtfSize(Rtf::pictureOf(it.fragment().charFormat().toImageFormat()));
+    return bytes;
 }
 
-bool insertPictures(QTextCursor &cursor, const QMimeData *source)
+bool insertImage(QTextCursor &cursor, const QImage &image)
+{
+    if (image.isNull())
+        return true;
+    const Rtf::Picture picture = Rtf::pictureFromImage(image, MaxLongSide);
+    if (pictureBytes(*cursor.document()) + Rtf::pictureRtfSize(picture) > NoteLimits::MaxPictureBytes)
+        return false;
+    cursor.insertText(QString(QChar::ObjectReplacementCharacter), Rtf::pictureFormat(*cursor.document(), picture));
+    return true;
+}
+
+Inserted insertPictures(QTextCursor &cursor, const QMimeData *source)
 {
     if (!source)
-        return false;
+        return Inserted::NothingOffered;
     if (htmlHasImage(source)) {
         // The HTML's text with every image made a picture of the note.
         QTextDocument incoming;
@@ -93,6 +108,8 @@ bool insertPictures(QTextCursor &cursor, const QMimeData *source)
                     for (int k = 0; k < it.fragment().length(); ++k)
                         images.emplace_back(it.fragment().position() + k,
                                             it.fragment().charFormat().toImageFormat().name());
+        qint64 room = NoteLimits::MaxPictureBytes - pictureBytes(home);
+        bool allFitted = true;
         for (auto image = images.rbegin(); image != images.rend(); ++image) {
             QImage picture = htmlImage(image->second, home);
             if (picture.isNull() && images.size() == 1 && source->hasImage())
@@ -100,24 +117,32 @@ bool insertPictures(QTextCursor &cursor, const QMimeData *source)
             QTextCursor at(&incoming);
             at.setPosition(image->first);
             at.setPosition(image->first + 1, QTextCursor::KeepAnchor);
-            if (picture.isNull())
+            if (picture.isNull()) {
                 at.removeSelectedText(); // what cannot be fetched is left out
-            else
-                at.setCharFormat(Rtf::pictureFormat(home, Rtf::pictureFromImage(picture, MaxLongSide)));
+                continue;
+            }
+            const Rtf::Picture stored = Rtf::pictureFromImage(picture, MaxLongSide);
+            const qsizetype size = Rtf::pictureRtfSize(stored);
+            if (size > room) {
+                at.removeSelectedText();
+                allFitted = false;
+                continue;
+            }
+            room -= size;
+            at.setCharFormat(Rtf::pictureFormat(home, stored));
         }
         cursor.insertFragment(QTextDocumentFragment(&incoming));
-        return true;
+        return allFitted ? Inserted::All : Inserted::NotAll;
     }
-    if (source->hasImage()) {
-        insertImage(cursor, qvariant_cast<QImage>(source->imageData()));
-        return true;
-    }
+    if (source->hasImage())
+        return insertImage(cursor, qvariant_cast<QImage>(source->imageData())) ? Inserted::All : Inserted::NotAll;
     if (hasImageFiles(source)) {
+        bool allFitted = true;
         for (const QUrl &url : source->urls())
-            insertImage(cursor, imageFile(url));
-        return true;
+            allFitted = insertImage(cursor, imageFile(url)) && allFitted;
+        return allFitted ? Inserted::All : Inserted::NotAll;
     }
-    return false;
+    return Inserted::NothingOffered;
 }
 
 } // namespace NotePictures
@@ -132,7 +157,7 @@ QSizeF PictureLayout::intrinsicSize(QTextDocument *document, int posInDocument, 
     const QTextImageFormat image = format.toImageFormat();
     QSizeF size(image.width(), image.height());
     if (size.width() <= 0 || size.height() <= 0) {
-        const QImage &decoded = imageOf(document, image.name());
+        const QImage decoded = Rtf::pictureImage(*document, image.name());
         size = decoded.isNull() ? QSizeF(16, 16) : QSizeF(decoded.size());
     }
     // The width the text has at this paragraph: no picture sticks out of the note.
@@ -152,7 +177,10 @@ QSizeF PictureLayout::intrinsicSize(QTextDocument *document, int posInDocument, 
 void PictureLayout::drawObject(QPainter *painter, const QRectF &rect, QTextDocument *document, int,
                                const QTextFormat &format)
 {
-    const QImage &image = imageOf(document, format.toImageFormat().name());
+    // the size in device pixels, also when the painter scales (printing)
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1;
+    const QSizeF device = painter->worldTransform().mapRect(rect).size() * ratio;
+    const QImage &image = shownImage(document, format.toImageFormat().name(), device.toSize());
     if (image.isNull())
         return;
     painter->save();
@@ -161,10 +189,17 @@ void PictureLayout::drawObject(QPainter *painter, const QRectF &rect, QTextDocum
     painter->restore();
 }
 
-const QImage &PictureLayout::imageOf(QTextDocument *document, const QString &name)
+const QImage &PictureLayout::shownImage(QTextDocument *document, const QString &name, QSize size)
 {
-    const auto known = m_decoded.constFind(name);
-    if (known != m_decoded.cend())
-        return *known;
-    return *m_decoded.insert(name, Rtf::pictureImage(*document, name));
+    // Pictures are stored up to 1,600 pixels wide and shown a note's width:
+    // kept decoded at full size and scaled on every paint, twenty of them
+    // would cost a hundred MB and the time of the scaling at each repaint.
+    Shown &shown = m_shown[name];
+    if (shown.size != size || shown.image.isNull()) {
+        QImage image = Rtf::pictureImage(*document, name);
+        if (!image.isNull() && size.isValid() && (image.width() > size.width() || image.height() > size.height()))
+            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        shown = {size, image};
+    }
+    return shown.image;
 }

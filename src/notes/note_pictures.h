@@ -27,12 +27,22 @@ constexpr int PresetPercents[] = {100, 50, 25, 0};
 // or HTML with an image in it.
 bool offersPicture(const QMimeData *source);
 
-// Inserts the pictures `source` offers at the cursor (with the text around
-// them when it is HTML); false when it offers none.
-bool insertPictures(QTextCursor &cursor, const QMimeData *source);
+// What the note's file gives to the pictures of `document`.
+qint64 pictureBytes(const QTextDocument &document);
 
-// Inserts one image as a picture of the note at the cursor.
-void insertImage(QTextCursor &cursor, const QImage &image);
+enum class Inserted {
+    NothingOffered,
+    All,
+    NotAll, // pictures that would take the note's pictures past NoteLimits::MaxPictureBytes were left out
+};
+
+// Inserts the pictures `source` offers at the cursor (with the text around
+// them when it is HTML), each only while the note has room for it.
+Inserted insertPictures(QTextCursor &cursor, const QMimeData *source);
+
+// Inserts one image as a picture of the note at the cursor; false when the
+// note has no room left for it.
+bool insertImage(QTextCursor &cursor, const QImage &image);
 
 } // namespace NotePictures
 
@@ -52,7 +62,13 @@ public:
 
 private:
     explicit PictureLayout(QObject *parent) : QObject(parent) {}
-    const QImage &imageOf(QTextDocument *document, const QString &name);
+    // The picture `name` as drawn at `size` device pixels.
+    const QImage &shownImage(QTextDocument *document, const QString &name, QSize size);
 
-    QHash<QString, QImage> m_decoded; // by resource name: each picture is decoded once
+    struct Shown
+    {
+        QSize size;
+        QImage image; // no larger than size: a note keeps its pictures at the size they show
+    };
+    QHash<QString, Shown> m_shown; // by resource name: decoded and scaled once for each size drawn
 };

@@ -118,6 +118,11 @@ void NotesFolderSync::fileSettled(const QString &name)
             Q_EMIT settled(name);
             return;
         }
+        if (NoteLimits::textBytes(bytes) > NoteLimits::MaxTextFileBytes) {
+            showTooLarge(name);
+            Q_EMIT settled(name);
+            return;
+        }
         const std::optional<NoteRecord> record = noteIn(now, bytes);
         if (!record) {
             lookAgainLater(name);

@@ -24,6 +24,15 @@ QByteArray noteOfSize(qsizetype size)
     return bytes;
 }
 
+// `size` bytes: a note's first lines, then RTF that is a picture but for
+// `textBytes` letters.
+QByteArray pictureNoteOfSize(qsizetype size, qsizetype textBytes = 0)
+{
+    QByteArray bytes = noteStart("Big") + "{\\rtf1 " + QByteArray(textBytes, 'a') + "{\\pict\\pngblip ";
+    bytes += QByteArray(size - bytes.size() - 2, 'f') + "}}";
+    return bytes;
+}
+
 } // namespace
 
 class TestNoteLimits final : public QObject
@@ -34,31 +43,50 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("tooLarge");
+        QTest::addColumn<bool>("fileTooLarge"); // told by the file's size alone
+        QTest::addColumn<QString>("limit");
         QTest::addColumn<QString>("title");   // null: none could be read
-        QTest::newRow("at the limit") << noteOfSize(NoteLimits::MaxFileBytes) << false << QString();
-        QTest::newRow("one byte over") << noteOfSize(NoteLimits::MaxFileBytes + 1) << true << QStringLiteral("Big");
-        QTest::newRow("over, no header")
-            << QByteArray(NoteLimits::MaxFileBytes + 1, '\n') << true << QString();
-        QTest::newRow("over, title longer than what is read")
-            << noteStart(QByteArray(NoteLimits::HeadBytes, 't')) + QByteArray(NoteLimits::MaxFileBytes, 'a')
-            << true << QString();
+        constexpr qint64 text = NoteLimits::MaxTextFileBytes;
+        constexpr qint64 file = NoteLimits::MaxFileBytes;
+        const QString textLimit = QStringLiteral("2.0 MB");
+        const QString fileLimit = QStringLiteral("32.0 MB");
+        QTest::newRow("text at the limit") << noteOfSize(text) << false << false << QString() << QString();
+        QTest::newRow("text one byte over") << noteOfSize(text + 1) << true << false << textLimit << QStringLiteral("Big");
+        QTest::newRow("text over, no header") << QByteArray(text + 1, '\n') << true << false << textLimit << QString();
+        QTest::newRow("pictures beside text at the limit")
+            << pictureNoteOfSize(3 * text, text - 100) << false << false << QString() << QString();
+        QTest::newRow("pictures beside text over the limit")
+            << pictureNoteOfSize(3 * text, text) << true << false << textLimit << QStringLiteral("Big");
+        // \bin data is picture data, whatever bytes it holds
+        QTest::newRow("\\bin data of braces")
+            << noteStart("Bin") + "{\\rtf1{\\pict\\pngblip\\bin" + QByteArray::number(text + 10) + ' '
+                   + QByteArray(text + 10, '{') + "}}"
+            << false << false << QString() << QString();
+        QTest::newRow("file of pictures at the limit") << pictureNoteOfSize(file) << false << false << QString() << QString();
+        QTest::newRow("file one byte over") << pictureNoteOfSize(file + 1) << true << true << fileLimit << QStringLiteral("Big");
+        QTest::newRow("file over, no header") << QByteArray(file + 1, '\n') << true << true << fileLimit << QString();
+        QTest::newRow("file over, title longer than what is read")
+            << noteStart(QByteArray(NoteLimits::HeadBytes, 't')) + QByteArray(file, 'a') << true << true << fileLimit
+            << QString();
     }
 
     void readsFilesUpToTheLimitWhole()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, tooLarge);
+        QFETCH(bool, fileTooLarge);
+        QFETCH(QString, limit);
         QFETCH(QString, title);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("x.pnf"));
         QVERIFY(writeFile(path, bytes));
-        QCOMPARE(NoteLimits::fileTooLarge(path), tooLarge);
+        QCOMPARE(NoteLimits::fileTooLarge(path), fileTooLarge);
         try {
             QCOMPARE(NoteLimits::readFile(path), bytes);
             QVERIFY(!tooLarge);
         } catch (const NoteTooLarge &large) {
-            QVERIFY(tooLarge);
-            QVERIFY(large.message().contains(QStringLiteral("2.0 MB")));
+            QVERIFY2(tooLarge, qPrintable(large.message()));
+            QVERIFY2(large.message().contains(limit), qPrintable(large.message()));
             QCOMPARE(bool(large.head()), !title.isNull());
             if (large.head()) {
                 QCOMPARE(large.head()->title, title);

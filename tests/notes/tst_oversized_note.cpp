@@ -6,21 +6,25 @@
 #include "../common/file_bytes.h"
 
 #include "core/note_file.h"
+#include "core/note_limits.h"
 #include "notes/note_collection.h"
 #include "notes/note_windows.h"
 #include "notes/notes_folder_sync.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTextBlock>
 
 namespace {
 
 constexpr int ResolveMs = 5000;
-// The limits the program states (README, NoteLimits).
+// The limits the program states (README, NoteLimits): a file may have up to
+// 2 MB besides its pictures.
 constexpr qsizetype FileLimit = 2 * 1024 * 1024;
 constexpr qsizetype ParagraphLimit = 100'000;
 constexpr qsizetype TextLimit = 500'000;
@@ -73,6 +77,26 @@ QByteArray fileOf(Kind kind)
 QString textOf(const TFR_NOTE &note)
 {
     return editorOf(note)->toPlainText();
+}
+
+int pictureCount(const TFR_NOTE &note)
+{
+    int n = 0;
+    for (QTextBlock b = editorOf(note)->document()->begin(); b.isValid(); b = b.next())
+        for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it)
+            n += it.fragment().charFormat().isImageFormat() ? it.fragment().length() : 0;
+    return n;
+}
+
+// A picture that PNG cannot pack and that is not opaque (so it stays PNG):
+// about 1.6 MB stored, twice that as hex.
+QImage noisePicture()
+{
+    QImage image(640, 640, QImage::Format_ARGB32);
+    QRandomGenerator random(11);
+    for (int y = 0; y < image.height(); ++y)
+        random.fillRange(reinterpret_cast<quint32 *>(image.scanLine(y)), image.width());
+    return image;
 }
 
 // The note shows that it is too large, and nothing of the file's text.
@@ -232,6 +256,37 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(path));
         QTRY_VERIFY_WITH_TIMEOUT((flushDeletes(), !gone), ResolveMs);
         QVERIFY(!QFile::exists(path));
+    }
+
+    // Pictures pasted until the note has no room for more: the note goes
+    // past the text's limit of its file, saves, and opens again with them all.
+    void aNoteFullOfPicturesOpensAgain()
+    {
+        TFR_NOTE *note = m_scratch->newNote(QStringLiteral("pictures below"));
+        NoteEditor *editor = editorOf(*note);
+        editor->moveCursor(QTextCursor::End);
+        const QImage noise = noisePicture();
+        int pictures = 0;
+        for (int pasted = 0; pasted < 30; ++pasted) {
+            QApplication::clipboard()->setImage(noise);
+            QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+            if (pictureCount(*note) == pictures)
+                break; // refused: no room
+            pictures = pictureCount(*note);
+        }
+        QVERIFY2(pictures > 1 && pictures < 30, qPrintable(QString::number(pictures)));
+        const QString path = note->filePath();
+        note->close();
+        flushDeletes();
+        const qint64 size = QFileInfo(path).size();
+        QVERIFY2(size > FileLimit && size <= NoteLimits::MaxFileBytes, qPrintable(QString::number(size)));
+
+        m_scratch->form().ShowAllNotes();
+        TFR_NOTE *again = NoteWindows::windowOf(m_scratch->form().noteCollection().note(QFileInfo(path).fileName()));
+        QVERIFY(again);
+        QVERIFY2(!editorOf(*again)->isReadOnly(), qPrintable(textOf(*again)));
+        QCOMPARE(pictureCount(*again), pictures);
+        QVERIFY(textOf(*again).startsWith(QStringLiteral("pictures below")));
     }
 
 private:

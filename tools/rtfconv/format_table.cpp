@@ -1,5 +1,6 @@
 #include "format_table.h"
 
+#include "core/rtf/rtf.h"
 #include "core/rtf/rtf_numbering.h"
 #include "core/rtf/rtf_picture.h"
 
@@ -43,7 +44,7 @@ QStringList paragraphColumns(const QTextBlock &block)
         list = QStringLiteral("%1:%2:%3")
                    .arg(listKind(l->format().style()))
                    .arg(l->format().indent() - 1)
-                   .arg(l->itemNumber(block) + 1);
+                   .arg(Rtf::listItemNumber(block));
     return {alignment(block.blockFormat().alignment()), list};
 }
 

@@ -1,5 +1,6 @@
 #include "core/rtf/rtf.h"
 
+#include "core/rtf/rtf_numbering.h"
 #include "core/rtf/rtf_reader.h"
 #include "core/rtf/rtf_writer.h"
 
@@ -98,7 +99,7 @@ QString plainText(const QTextDocument &document)
             const int style = list->format().style();
             const bool bullet = style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
                 || style == QTextListFormat::ListSquare;
-            out += bullet ? QStringLiteral("\u2022 ") : list->itemText(block) + u' ';
+            out += bullet ? QStringLiteral("\u2022 ") : detail::numberLabel(style, listItemNumber(block)) + u' ';
         }
         QString text = block.text();
         text.replace(QChar::LineSeparator, u'\n');
@@ -115,6 +116,17 @@ QTextListFormat bulletListFormat()
     format.setStyle(QTextListFormat::ListDisc);
     format.setIndent(1);
     return format;
+}
+
+int listStart(const QTextListFormat &format)
+{
+    return format.hasProperty(ListStartProperty) ? format.intProperty(ListStartProperty) : 1;
+}
+
+int listItemNumber(const QTextBlock &block)
+{
+    const QTextList *list = block.textList();
+    return list ? listStart(list->format()) + list->itemNumber(block) : 0;
 }
 
 QByteArray save(const QTextDocument &document)

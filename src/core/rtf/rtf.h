@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTextListFormat>
 
+class QTextBlock;
 class QTextDocument;
 
 // Rich text in RTF to and from QTextDocument. GUI-free.
@@ -21,9 +22,10 @@ void load(QTextDocument &document, const QString &rtf);
 // The document as RTF: pure ASCII, deterministic, CR LF after each \par.
 // Written: font face, size, bold, italic, underline, strikeout and text
 // colour of every run (what a run leaves unset comes from the document's
-// defaultFont()), paragraph alignment left, right, centred and justified, tabs,
-// line breaks and lists. Reading such RTF and saving it again gives the same
-// bytes.
+// defaultFont()), paragraph alignment left, right, centred and justified,
+// paragraph direction where one is set, tabs, line breaks, lists and
+// pictures; East Asian and right-to-left text also name their font for those
+// scripts. Reading such RTF and saving it again gives the same bytes.
 QByteArray save(const QTextDocument &document);
 
 // The document's text, one paragraph a line (line breaks inside a paragraph
@@ -42,7 +44,17 @@ constexpr qreal BulletIndentPoints = 10;
 // are written as bullets too; numbered lists (from other programs' files) as
 // the control's numbered paragraphs, with the numbers they read back with (a
 // list that goes on after plain paragraphs resumes with \pnstartN). A list
-// indent of N is nesting level N - 1.
+// indent of N is nesting level N - 1. Every list is also written in the
+// list-table form (\listtable, \listoverridetable, \lsN\ilvlN) that newer
+// readers prefer, one list override per QTextList.
 QTextListFormat bulletListFormat();
+
+// The number a numbered list's first item shows ("\pnstartN",
+// "\levelstartatN"), kept in the list's format; unset means 1.
+constexpr int ListStartProperty = QTextFormat::UserProperty + 0x720;
+int listStart(const QTextListFormat &format);
+
+// The number a list paragraph shows: its list's start plus its place in it.
+int listItemNumber(const QTextBlock &block);
 
 } // namespace Rtf

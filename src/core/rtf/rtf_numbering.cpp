@@ -14,11 +14,11 @@ PnNumbering::Item PnNumbering::listParagraph(int level, int style, int wanted)
         run = m_runs.insert(m_runs.end(), Run{level, style, 0, true});
     // Runs of one style and level that follow each other without a plain
     // paragraph read back as one; their numbers go on, whatever was wanted.
-    Item item; // a new run
+    Item item;
     if (!run->broken)
         item.number = run->count + 1;
-    else if (wanted > 1 && wanted == run->count + 1)
-        item = {wanted, true};
+    else
+        item = {qMax(1, wanted), qMax(1, wanted)}; // resumes the run when it is its next number, else starts anew
     run->count = item.number;
     run->broken = false;
     return item;

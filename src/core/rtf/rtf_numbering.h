@@ -6,19 +6,20 @@
 
 namespace Rtf::detail {
 
-// The numbers a reader gives the writer's list paragraphs, which carry only
-// a style and a level: a paragraph continues the run of its style and level
-// unless a plain paragraph broke that run; a paragraph start written with
-// "\pnstartN" resumes a broken run whose next number is N. The writer asks
-// here which number a paragraph will read back with, so that the number it
-// writes is the one that reads back, and whether it must resume a run.
+// The numbers a reader of the \pn form gives the writer's list paragraphs,
+// which carry only a style and a level there: a paragraph continues the run
+// of its style and level unless a plain paragraph broke that run; a
+// paragraph start written with "\pnstartN" resumes a broken run whose next
+// number is N, or starts a new run at N. The writer asks here which number a
+// paragraph will read back with, so that the number it writes is the one
+// that reads back, and which \pnstart its paragraph start needs.
 class PnNumbering
 {
 public:
     struct Item
     {
         int number = 1;
-        bool resume = false; // write the paragraph's start with \pnstart<number>
+        int start = 1; // the \pnstart of the paragraph's start; 1 goes on with a run
     };
 
     // A list paragraph that should show `wanted`; the number it will get.

@@ -117,15 +117,16 @@ QByteArray encoded(const QImage &image, const char *format, int quality)
     return bytes;
 }
 
+constexpr qsizetype HexBytesPerLine = 64; // each line of hex ends in CR LF
+
 void appendHex(QByteArray &out, const QByteArray &data)
 {
     static constexpr char digits[] = "0123456789abcdef";
-    constexpr qsizetype BytesPerLine = 64;
     const qsizetype n = data.size();
-    out.reserve(out.size() + n * 2 + (n / BytesPerLine + 1) * 2);
+    out.reserve(out.size() + n * 2 + (n / HexBytesPerLine + 1) * 2);
     const auto *p = reinterpret_cast<const unsigned char *>(data.constData());
-    for (qsizetype i = 0; i < n; i += BytesPerLine) {
-        const qsizetype end = qMin(n, i + BytesPerLine);
+    for (qsizetype i = 0; i < n; i += HexBytesPerLine) {
+        const qsizetype end = qMin(n, i + HexBytesPerLine);
         const qsizetype at = out.size();
         out.resize(at + (end - i) * 2);
         char *o = out.data() + at;
@@ -236,12 +237,11 @@ Picture pictureOf(const QTextImageFormat &format)
     return p;
 }
 
-QByteArray pictureRtf(const Picture &picture)
+namespace {
+
+// A picture's group up to its data.
+QByteArray pictureStart(const Picture &picture)
 {
-    if (!picture.raw.isEmpty())
-        return picture.raw;
-    if (!isEncoded(picture.kind) || picture.data.isEmpty())
-        return {};
     QByteArray out;
     out += picture.kind == PictureKind::Png ? "{\\pict\\pngblip" : "{\\pict\\jpegblip";
     out += "\\picw" + QByteArray::number(picture.pixels.width());
@@ -249,9 +249,31 @@ QByteArray pictureRtf(const Picture &picture)
     out += "\\picwgoal" + QByteArray::number(picture.goalTwips.width());
     out += "\\pichgoal" + QByteArray::number(picture.goalTwips.height());
     out += "\r\n";
+    return out;
+}
+
+} // namespace
+
+QByteArray pictureRtf(const Picture &picture)
+{
+    if (!picture.raw.isEmpty())
+        return picture.raw;
+    if (!isEncoded(picture.kind) || picture.data.isEmpty())
+        return {};
+    QByteArray out = pictureStart(picture);
     appendHex(out, picture.data);
     out += '}';
     return out;
+}
+
+qsizetype pictureRtfSize(const Picture &picture)
+{
+    if (!picture.raw.isEmpty())
+        return picture.raw.size();
+    if (!isEncoded(picture.kind) || picture.data.isEmpty())
+        return 0;
+    const qsizetype n = picture.data.size();
+    return pictureStart(picture).size() + n * 2 + (n + HexBytesPerLine - 1) / HexBytesPerLine * 2 + 1;
 }
 
 Picture pictureFromImage(const QImage &source, int maxLongSide)

@@ -58,6 +58,9 @@ QImage pictureImage(const QTextDocument &document, const QString &name);
 // {\pict\pngblip (or \jpegblip)\picwN\pichN\picwgoalN\pichgoalN hex}.
 QByteArray pictureRtf(const Picture &picture);
 
+// How many bytes pictureRtf() gives for the picture, without writing it.
+qsizetype pictureRtfSize(const Picture &picture);
+
 // A picture for an image put into a note: scaled down so that its long side
 // is at most `maxLongSide` pixels, stored as PNG, or as JPEG when the image is
 // opaque and JPEG is less than half the size (photographs). Shown at its

@@ -1,5 +1,8 @@
 #include "core/rtf/rtf_reader.h"
 
+#include "core/rtf/rtf.h"
+#include "core/rtf/rtf_scripts.h"
+
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
@@ -18,14 +21,15 @@ enum class Word : std::uint8_t {
     List, ListLevel, ListOverride,
     // header
     Ansi, AnsiCpg, Mac, Pc, Pca, Deff, FCharset, Cpg, F,
-    Red, Green, Blue, ListId, LevelNfc, Ls, Ilvl,
+    Red, Green, Blue, ListId, LevelNfc, LevelStartAt, LevelText, Ls, Ilvl,
     // character
     Plain, Fs, B, I, Ul, UlNone, Strike, Cf, V, Super, Sub, NoSuperSub, Up, Dn, Highlight, Cb, FName,
+    Dbch, Loch, Af, RunDirection,
     // pictures
     Pict, ShpPict, NonShpPict, ListText, PngBlip, JpegBlip, EmfBlip, WMetafile, MacPict, PmMetafile, DiBitmap, WBitmap,
     PicW, PicH, PicWGoal, PicHGoal, PicScaleX, PicScaleY, WbmBitsPixel, WbmWidthBytes,
     // paragraph
-    Pard, Ql, Qr, Qc, Qj,
+    Pard, Ql, Qr, Qc, Qj, RtlPar, LtrPar,
     PnLvlBlt, PnLvlBody, PnLvlCont, PnStart, PnDec, PnUcLtr, PnLcLtr, PnUcRm, PnLcRm,
     // breaks and special characters
     Par, Line, Tab, Cell, Row, U, Uc, Char, Ignore
@@ -60,7 +64,7 @@ const QHash<QByteArray, WordInfo> &words()
               "ftncn", "aftnsep", "aftnsepc", "aftncn", "fchars", "lchars", "protusertbl", "defchp", "defpap",
               "nesttableprops", "keywords", "operator", "company", "doccomm", "hlinkbase", "buptim", "creatim",
               "printim", "revtim", "title", "subject", "author", "manager", "category", "comment", "generator",
-              "panose", "falt", "leveltext", "levelnumbers", "listname", "objdata", "objclass",
+              "panose", "falt", "levelnumbers", "listname", "objdata", "objclass",
               "objname", "result", "blipuid", "fontemb", "fontfile", "formfield", "datafield", "background",
               "picprop", "oleclsid", "xmlopen", "xmlclose", "xmlattrname", "xmlattrvalue", "passwordhash",
               "mhtmltag", "htmltag", "bkmkpub",
@@ -74,11 +78,14 @@ const QHash<QByteArray, WordInfo> &words()
             {"ansicpg", Word::AnsiCpg}, {"mac", Word::Mac}, {"pc", Word::Pc}, {"pca", Word::Pca},
             {"deff", Word::Deff}, {"fcharset", Word::FCharset}, {"cpg", Word::Cpg}, {"f", Word::F},
             {"red", Word::Red}, {"green", Word::Green}, {"blue", Word::Blue}, {"listid", Word::ListId},
-            {"levelnfc", Word::LevelNfc}, {"levelnfcn", Word::LevelNfc}, {"ls", Word::Ls}, {"ilvl", Word::Ilvl},
+            {"levelnfc", Word::LevelNfc}, {"levelnfcn", Word::LevelNfc}, {"levelstartat", Word::LevelStartAt},
+            {"leveltext", Word::LevelText}, {"ls", Word::Ls}, {"ilvl", Word::Ilvl},
             {"plain", Word::Plain}, {"fs", Word::Fs}, {"b", Word::B}, {"i", Word::I}, {"ul", Word::Ul},
             {"ulnone", Word::UlNone}, {"strike", Word::Strike}, {"striked", Word::Strike}, {"cf", Word::Cf},
             {"v", Word::V}, {"super", Word::Super}, {"up", Word::Up}, {"dn", Word::Dn},
-            {"highlight", Word::Highlight}, {"cb", Word::Cb}, {"chcbpat", Word::Cb}, {"fname", Word::FName},
+            {"highlight", Word::Highlight}, {"dbch", Word::Dbch}, {"loch", Word::Loch},
+            {"hich", Word::Loch}, {"af", Word::Af}, {"rtlch", Word::RunDirection},
+            {"ltrch", Word::RunDirection}, {"cb", Word::Cb}, {"chcbpat", Word::Cb}, {"fname", Word::FName},
             {"pict", Word::Pict}, {"listtext", Word::ListText}, {"shppict", Word::ShpPict}, {"nonshppict", Word::NonShpPict},
             {"pngblip", Word::PngBlip}, {"jpegblip", Word::JpegBlip}, {"emfblip", Word::EmfBlip},
             {"wmetafile", Word::WMetafile}, {"macpict", Word::MacPict}, {"pmmetafile", Word::PmMetafile},
@@ -87,7 +94,8 @@ const QHash<QByteArray, WordInfo> &words()
             {"picscaley", Word::PicScaleY}, {"wbmbitspixel", Word::WbmBitsPixel},
             {"wbmwidthbytes", Word::WbmWidthBytes}, {"sub", Word::Sub}, {"nosupersub", Word::NoSuperSub},
             {"pard", Word::Pard}, {"ql", Word::Ql}, {"qr", Word::Qr}, {"qc", Word::Qc}, {"qj", Word::Qj},
-            {"qd", Word::Qj}, {"pnlvlblt", Word::PnLvlBlt}, {"pnlvlbody", Word::PnLvlBody},
+            {"qd", Word::Qj}, {"rtlpar", Word::RtlPar}, {"ltrpar", Word::LtrPar},
+            {"pnlvlblt", Word::PnLvlBlt}, {"pnlvlbody", Word::PnLvlBody},
             {"pnlvlcont", Word::PnLvlCont}, {"pnstart", Word::PnStart}, {"pndec", Word::PnDec}, {"pnucltr", Word::PnUcLtr},
             {"pnlcltr", Word::PnLcLtr}, {"pnucrm", Word::PnUcRm}, {"pnlcrm", Word::PnLcRm},
             {"par", Word::Par}, {"sect", Word::Par}, {"page", Word::Par}, {"line", Word::Line},
@@ -166,7 +174,23 @@ WordInfo lookup(QByteArrayView name)
 
 bool flag(const Token &t) { return !t.hasParam || t.param != 0; }
 
-int styleForNfc(int nfc, int level)
+// The bullet a list level's text shows; by its level (as other writers'
+// defaults go) when the text is none of these.
+int bulletStyle(const QString &text, int level)
+{
+    static constexpr int byLevel[] = {QTextListFormat::ListDisc, QTextListFormat::ListCircle,
+                                      QTextListFormat::ListSquare};
+    if (text.isEmpty())
+        return byLevel[level % 3];
+    switch (text.front().unicode()) {
+    case 0x2022: case 0x00B7: case 0xF0B7: case 0x25CF: return QTextListFormat::ListDisc;
+    case u'o': case 0x25E6: case 0x25CB: return QTextListFormat::ListCircle;
+    case 0x25AA: case 0x25A0: case 0x00A7: case 0xF0A7: return QTextListFormat::ListSquare;
+    default: return byLevel[level % 3];
+    }
+}
+
+int styleForNfc(int nfc, const QString &text, int level)
 {
     switch (nfc) {
     case 0: return QTextListFormat::ListDecimal;
@@ -174,11 +198,7 @@ int styleForNfc(int nfc, int level)
     case 2: return QTextListFormat::ListLowerRoman;
     case 3: return QTextListFormat::ListUpperAlpha;
     case 4: return QTextListFormat::ListLowerAlpha;
-    case 23: {
-        static constexpr int bullets[] = {QTextListFormat::ListDisc, QTextListFormat::ListCircle,
-                                          QTextListFormat::ListSquare};
-        return bullets[level % 3];
-    }
+    case 23: return bulletStyle(text, level);
     case 255: return 0; // a level without a label
     default: return QTextListFormat::ListDecimal;
     }
@@ -342,6 +362,13 @@ bool Reader::enterDestination(Word w)
         if (m_stack.size() >= 2 && m_stack[m_stack.size() - 2].dest == Dest::Normal)
             m_binSplices.clear();
         return true;
+    case Word::LevelText:
+        if (g.dest != Dest::ListTable)
+            return false;
+        g.dest = Dest::LevelText;
+        if (!m_listDefs.empty() && !m_listDefs.back().levels.empty())
+            m_listDefs.back().levels.back().text.clear();
+        return true;
     case Word::ListText:
         // the label other programs show; used for a \ls whose table is missing
         g.dest = g.dest == Dest::Normal ? Dest::ListText : Dest::Skip;
@@ -421,6 +448,7 @@ void Reader::handleWord(const Token &t)
     case Dest::Upr:
     case Dest::Skip:
     case Dest::ListText:
+    case Dest::LevelText:
     case Dest::FontName:
     case Dest::Pict:
     case Dest::ShpPict:
@@ -533,6 +561,7 @@ void Reader::closePicture(const Group &closed)
             return;
         }
         m_pict.raw = rawGroup(closed.start, end);
+        dropRawIfOwnForm(m_pict);
         flushText();
         flushPicture();
         m_pendingPicture = m_pict;
@@ -553,6 +582,16 @@ void Reader::closePicture(const Group &closed)
     flushPicture();
     m_pendingPicture = p;
     m_pendingFromShape = closed.dest == Dest::ShpPict;
+}
+
+void Reader::dropRawIfOwnForm(Picture &picture)
+{
+    // A picture in the form this program writes it is written again from
+    // its data; keeping the group too would hold its hex twice.
+    Picture own = picture;
+    own.raw.clear();
+    if (pictureRtfSize(own) == picture.raw.size() && pictureRtf(own) == picture.raw)
+        picture.raw.clear();
 }
 
 void Reader::flushPicture()
@@ -596,12 +635,16 @@ void Reader::listTableWord(Word w, const Token &t)
                 m_listDefs.emplace_back();
             return;
         case Word::ListLevel:
-            if (!m_listDefs.empty() && m_listDefs.back().levelNfc.size() < 9)
-                m_listDefs.back().levelNfc.push_back(0);
+            if (!m_listDefs.empty() && m_listDefs.back().levels.size() < 9)
+                m_listDefs.back().levels.emplace_back();
             return;
         case Word::LevelNfc:
-            if (!m_listDefs.empty() && !m_listDefs.back().levelNfc.empty())
-                m_listDefs.back().levelNfc.back() = t.param;
+            if (!m_listDefs.empty() && !m_listDefs.back().levels.empty())
+                m_listDefs.back().levels.back().nfc = t.param;
+            return;
+        case Word::LevelStartAt:
+            if (!m_listDefs.empty() && !m_listDefs.back().levels.empty())
+                m_listDefs.back().levels.back().start = t.hasParam ? qBound(0, t.param, 32767) : 1;
             return;
         case Word::ListId:
             if (!m_listDefs.empty())
@@ -642,7 +685,18 @@ void Reader::normalWord(Word w, const Token &t, char16_t ch)
     case Word::Pca: m_ansiCodePage = 850; m_cachedFont = -2; break;
     case Word::Deff: m_defaultFont = t.param; m_cachedFont = -2; break;
     case Word::Plain: c = CharState(); break;
-    case Word::F: c.font = t.param; break;
+    case Word::F:
+        c.font = t.param;
+        if (c.namesEastAsianFont)
+            c.eastAsianFont = t.param;
+        break;
+    case Word::Dbch: c.doubleByte = c.namesEastAsianFont = true; break;
+    case Word::Loch: c.doubleByte = c.namesEastAsianFont = false; break;
+    case Word::RunDirection: c.namesEastAsianFont = false; break; // an \af after it is a right-to-left font
+    case Word::Af:
+        if (c.namesEastAsianFont)
+            c.eastAsianFont = t.param;
+        break;
     case Word::Fs: c.halfPoints = t.param > 0 ? qMin(t.param, 3276) : CharState().halfPoints; break;
     case Word::B: c.bold = flag(t); break;
     case Word::I: c.italic = flag(t); break;
@@ -663,6 +717,8 @@ void Reader::normalWord(Word w, const Token &t, char16_t ch)
     case Word::Qr: p.align = Qt::AlignRight; break;
     case Word::Qc: p.align = Qt::AlignHCenter; break;
     case Word::Qj: p.align = Qt::AlignJustify; break;
+    case Word::RtlPar: p.direction = Qt::RightToLeft; break;
+    case Word::LtrPar: p.direction = Qt::LeftToRight; break;
     case Word::Ls: p.ls = qMax(0, t.param); break;
     case Word::Ilvl: p.level = qBound(0, t.param, 8); break;
     case Word::PnLvlBlt: p.pnStyle = QTextListFormat::ListDisc; break;
@@ -717,7 +773,7 @@ void Reader::handleSymbol(char symbol)
 void Reader::handleHexByte(unsigned char byte)
 {
     const Dest d = top().dest;
-    if (d != Dest::Normal && d != Dest::FontTable && d != Dest::ListText)
+    if (d != Dest::Normal && d != Dest::FontTable && d != Dest::ListText && d != Dest::LevelText)
         return;
     if (d == Dest::Normal && m_pending.isEmpty() && (byte == 0x0d || byte == 0x0a)) {
         endParagraph(); // what Word does with an escaped CR or LF
@@ -739,7 +795,7 @@ void Reader::handleText(QByteArrayView run)
         appendHex(run);
         return;
     }
-    if (d == Dest::ListText) {
+    if (d == Dest::ListText || d == Dest::LevelText) {
         const int cp = m_rawUtf8 ? CodePages::Utf8 : currentCodePage();
         for (char c : run)
             pushByte(static_cast<unsigned char>(c), cp);
@@ -815,7 +871,11 @@ int Reader::codePageOf(int font)
     return cp;
 }
 
-int Reader::currentCodePage() { return codePageOf(top().chr.font); }
+int Reader::currentCodePage()
+{
+    const CharState &c = top().chr;
+    return codePageOf(c.doubleByte && c.eastAsianFont >= 0 ? c.eastAsianFont : c.font);
+}
 
 void Reader::pushByte(unsigned char byte, int codePage)
 {
@@ -868,6 +928,11 @@ void Reader::emitChar(QChar c)
     }
     if (d == Dest::ListText) {
         m_listText.append(c);
+        return;
+    }
+    if (d == Dest::LevelText) {
+        if (!m_listDefs.empty() && !m_listDefs.back().levels.empty() && c != u';')
+            m_listDefs.back().levels.back().text.append(c);
         return;
     }
     if (d != Dest::Normal || top().chr.hidden)
@@ -967,7 +1032,25 @@ void Reader::flushText()
         return;
     ensureBlock();
     flushPicture();
-    m_cursor.insertText(m_text, charFormat(m_textState));
+    const CharState other = m_textState.shown(false);
+    const CharState eastAsian = m_textState.shown(true);
+    if (other == eastAsian) {
+        m_cursor.insertText(m_text, charFormat(other));
+    } else {
+        // characters of East Asian scripts take the font named for them
+        qsizetype from = 0;
+        bool inEastAsian = false;
+        for (qsizetype i = 0; i <= m_text.size(); ++i) {
+            const bool ends = i == m_text.size();
+            const ScriptGroup group = ends ? ScriptGroup::Any : scriptGroupAt(m_text, i);
+            if (!ends && (group == ScriptGroup::Any || (group == ScriptGroup::EastAsian) == inEastAsian))
+                continue;
+            if (i > from)
+                m_cursor.insertText(m_text.mid(from, i - from), charFormat(inEastAsian ? eastAsian : other));
+            from = i;
+            inEastAsian = group == ScriptGroup::EastAsian;
+        }
+    }
     m_text.resize(0);
     m_blockHasText = true;
 }
@@ -988,16 +1071,19 @@ void Reader::finishBlock(const Group &g)
 {
     const ParaState &para = g.para;
     if (!m_blockHasText)
-        m_cursor.setBlockCharFormat(charFormat(g.chr)); // what the user types into the empty line
-    if (para.align != Qt::AlignLeft) {
+        m_cursor.setBlockCharFormat(charFormat(g.chr.shown(false))); // what the user types into the empty line
+    if (para.align != Qt::AlignLeft || para.direction != Qt::LayoutDirectionAuto) {
         QTextBlockFormat bf;
-        bf.setAlignment(para.align);
+        if (para.align != Qt::AlignLeft)
+            bf.setAlignment(para.align);
+        if (para.direction != Qt::LayoutDirectionAuto)
+            bf.setLayoutDirection(para.direction);
         m_cursor.setBlockFormat(bf);
     }
     if (para.ls > 0 && para.pnStyle == 0 && !m_listText.trimmed().isEmpty() && !hasListTable(para.ls)) {
         // a list whose table is missing shows the label its writer gave it
         QTextCursor label(m_cursor.block());
-        label.insertText(m_listText.trimmed() + u'\t', charFormat(g.chr));
+        label.insertText(m_listText.trimmed() + u'\t', charFormat(g.chr.shown(false)));
     }
     applyList(para);
     m_listText.clear();
@@ -1022,10 +1108,8 @@ bool Reader::hasListTable(int ls) const
            });
 }
 
-int Reader::listStyle(const ParaState &p, bool *word, int *id) const
+Reader::ListRef Reader::listOf(const ParaState &p) const
 {
-    *word = false;
-    *id = 0;
     if (p.ls > 0) {
         const auto o = std::find_if(m_overrides.begin(), m_overrides.end(),
                                     [&](const ListOverride &x) { return x.ls == p.ls; });
@@ -1033,41 +1117,42 @@ int Reader::listStyle(const ParaState &p, bool *word, int *id) const
             const auto def = std::find_if(m_listDefs.begin(), m_listDefs.end(),
                                           [&](const ListDef &d) { return d.id == o->listId; });
             if (def != m_listDefs.end()) {
-                *word = true;
-                *id = p.ls;
-                const int nfc = size_t(p.level) < def->levelNfc.size() ? def->levelNfc[size_t(p.level)] : 0;
-                return styleForNfc(nfc, p.level);
+                const ListLevel level = size_t(p.level) < def->levels.size() ? def->levels[size_t(p.level)] : ListLevel();
+                return {styleForNfc(level.nfc, level.text, p.level), true, p.ls, level.start};
             }
         }
-        if (p.pnStyle == 0 && m_listText.trimmed().isEmpty()) {
-            *word = true;
-            *id = p.ls;
-            return QTextListFormat::ListDisc; // a list whose table is missing: show it as bullets
-        }
+        if (p.pnStyle == 0 && m_listText.trimmed().isEmpty())
+            return {QTextListFormat::ListDisc, true, p.ls, 1}; // a list whose table is missing: show it as bullets
     }
-    return p.pnStyle;
+    return {p.pnStyle, false, 0, qMax(1, m_pnStart)};
 }
 
 void Reader::applyList(const ParaState &p)
 {
-    bool word = false;
-    int id = 0;
-    const int style = listStyle(p, &word, &id);
+    const ListRef ref = listOf(p);
     const int start = std::exchange(m_pnStart, 0);
-    if (style == 0) {
+    if (ref.style == 0) {
         // a plain paragraph ends a run of \pn numbering, unless a later one resumes it
         for (OpenList &l : m_openLists)
             l.interrupted = l.interrupted || !l.word;
         return;
     }
+    if (ref.word) {
+        // an item of a list's level starts the numbering of its deeper levels anew
+        m_openLists.erase(std::remove_if(m_openLists.begin(), m_openLists.end(),
+                                         [&](const OpenList &l) { return l.word && l.id == ref.id && l.level > p.level; }),
+                          m_openLists.end());
+    }
     const auto it = std::find_if(m_openLists.begin(), m_openLists.end(), [&](const OpenList &l) {
-        return l.word == word && l.id == id && l.level == p.level && l.style == style;
+        return l.word == ref.word && l.id == ref.id && l.level == p.level && l.style == ref.style;
     });
     if (it != m_openLists.end()) {
         // "\pnstartN" with the run's next number resumes it after plain
         // paragraphs; the control writes \pnstart1 on every numbered
         // paragraph, so that one only continues a run that is going on.
-        const bool resumes = !word && start > 1 ? it->list->count() + 1 == start : !it->interrupted;
+        const bool resumes = !ref.word && start > 1
+            ? listStart(it->list->format()) + it->list->count() == start
+            : !it->interrupted;
         if (resumes) {
             it->list->add(m_cursor.block());
             it->interrupted = false;
@@ -1078,9 +1163,11 @@ void Reader::applyList(const ParaState &p)
     if (m_openLists.size() >= MaxLists)
         m_openLists.clear(); // lists are looked up one by one; hostile files get no more than these
     QTextListFormat lf;
-    lf.setStyle(QTextListFormat::Style(style));
+    lf.setStyle(QTextListFormat::Style(ref.style));
     lf.setIndent(p.level + 1);
-    m_openLists.push_back({word, id, p.level, style, m_cursor.createList(lf)});
+    if (ref.start != 1)
+        lf.setProperty(ListStartProperty, ref.start);
+    m_openLists.push_back({ref.word, ref.id, p.level, ref.style, m_cursor.createList(lf)});
 }
 
 void Reader::finish()

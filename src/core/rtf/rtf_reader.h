@@ -37,7 +37,7 @@ public:
 
 private:
     enum class Dest : std::uint8_t {
-        Normal, Skip, ListText, FontTable, FontName, ColorTable, ListTable, ListOverrideTable, Pn, Upr, Pict, ShpPict,
+        Normal, Skip, ListText, LevelText, FontTable, FontName, ColorTable, ListTable, ListOverrideTable, Pn, Upr, Pict, ShpPict,
         NonShpPict
     };
 
@@ -53,15 +53,30 @@ private:
         bool strike = false;
         bool hidden = false;
         std::int8_t vertical = 0; // 1 superscript, 2 subscript
+        bool doubleByte = false; // after \dbch (until \loch or \hich): bytes are read in the East Asian font's code page
+        bool namesEastAsianFont = false; // the last of \loch, \hich, \dbch, \rtlch, \ltrch was \dbch
+        int eastAsianFont = -1; // \af or \f after \dbch; -1 none
         bool operator==(const CharState &o) const
         {
             return font == o.font && halfPoints == o.halfPoints && color == o.color && background == o.background
                 && bold == o.bold && italic == o.italic && underline == o.underline && strike == o.strike
-                && hidden == o.hidden && vertical == o.vertical;
+                && hidden == o.hidden && vertical == o.vertical && doubleByte == o.doubleByte
+                && namesEastAsianFont == o.namesEastAsianFont && eastAsianFont == o.eastAsianFont;
         }
         bool operator!=(const CharState &o) const { return !(*this == o); }
-        // Everything that makes the format, packed (numbers beyond the
-        // fields' widths are clamped: such files do not need exact formats).
+        // The state of the format of characters of East Asian scripts, or of
+        // the others: East Asian ones take the font named after \dbch.
+        CharState shown(bool eastAsian) const
+        {
+            CharState s = *this;
+            if (eastAsian && eastAsianFont >= 0)
+                s.font = eastAsianFont;
+            s.doubleByte = s.namesEastAsianFont = false;
+            s.eastAsianFont = -1;
+            return s;
+        }
+        // Everything that makes the format of a shown state, packed (numbers
+        // beyond the fields' widths are clamped: such files do not need exact formats).
         std::uint64_t key() const
         {
             const auto clamp = [](int v, int bits) { return std::uint64_t(qBound(-1, v, (1 << bits) - 2) + 1); };
@@ -78,6 +93,7 @@ private:
         int ls = 0; // Word list override (\lsN), 0 none
         int level = 0; // \ilvl
         int pnStyle = 0; // QTextListFormat::Style of a \pn paragraph, 0 none
+        Qt::LayoutDirection direction = Qt::LayoutDirectionAuto; // \rtlpar, \ltrpar; auto when not given
     };
 
     struct Group
@@ -99,10 +115,26 @@ private:
         int codePage = 0;
     };
 
+    struct ListLevel
+    {
+        int nfc = 0; // \levelnfc
+        int start = 1; // \levelstartat
+        QString text; // \leveltext after its length: a bullet's character
+    };
+
     struct ListDef
     {
         int id = 0;
-        std::vector<int> levelNfc;
+        std::vector<ListLevel> levels;
+    };
+
+    // The list a paragraph belongs to.
+    struct ListRef
+    {
+        int style = 0; // 0: none
+        bool word = false; // keyed by \ls
+        int id = 0;
+        int start = 1;
     };
 
     struct ListOverride
@@ -138,6 +170,7 @@ private:
     void appendHex(QByteArrayView run);
     QByteArray rawGroup(const char *start, const char *end) const;
     void closePicture(const Group &closed);
+    static void dropRawIfOwnForm(Picture &picture);
     void flushPicture();
 
     int codePageOf(int font);
@@ -157,7 +190,7 @@ private:
     void finishBlock(const Group &g);
     void endParagraph();
     bool paragraphHasContent() const;
-    int listStyle(const ParaState &p, bool *word, int *id) const;
+    ListRef listOf(const ParaState &p) const;
     bool hasListTable(int ls) const;
     void applyList(const ParaState &p);
     void finish();

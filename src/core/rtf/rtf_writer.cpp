@@ -1,5 +1,6 @@
 #include "core/rtf/rtf_writer.h"
 
+#include "core/rtf/rtf.h"
 #include "core/rtf/rtf_picture.h"
 
 #include <QTextBlock>
@@ -21,6 +22,29 @@ bool isBullet(int style)
 {
     return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
         || style == QTextListFormat::ListSquare;
+}
+
+// The list table's number format of a list style.
+int levelNfc(int style)
+{
+    switch (style) {
+    case QTextListFormat::ListUpperRoman: return 1;
+    case QTextListFormat::ListLowerRoman: return 2;
+    case QTextListFormat::ListUpperAlpha: return 3;
+    case QTextListFormat::ListLowerAlpha: return 4;
+    case QTextListFormat::ListDecimal: return 0;
+    default: return 23; // bullet
+    }
+}
+
+// The bullet character of a bulleted list, as a list level's text.
+QByteArray bulletText(int style)
+{
+    switch (style) {
+    case QTextListFormat::ListCircle: return "\\u9702 ?";
+    case QTextListFormat::ListSquare: return "\\u9642 ?";
+    default: return "\\u8226 ?";
+    }
 }
 
 const char *numberingWord(int style)
@@ -53,6 +77,8 @@ QByteArray Writer::write()
         writeColorTable(out);
         out += "\r\n";
     }
+    if (!m_lists.empty())
+        writeListTables(out);
     out += "\\viewkind4\\uc1";
     out += m_body;
     out += "}\r\n";
@@ -87,6 +113,36 @@ void Writer::writeColorTable(QByteArray &out) const
         out += "\\red" + QByteArray::number(qRed(rgb)) + "\\green" + QByteArray::number(qGreen(rgb)) + "\\blue"
             + QByteArray::number(qBlue(rgb)) + ';';
     out += '}';
+}
+
+void Writer::writeListTables(QByteArray &out) const
+{
+    // One list per QTextList, with as many levels as its own level needs
+    // (the levels above it only make \ilvl valid), each level like its own.
+    out += "{\\*\\listtable";
+    for (size_t i = 0; i < m_lists.size(); ++i) {
+        const ListEntry &list = m_lists[i];
+        const QByteArray id = QByteArray::number(qsizetype(i) + 1);
+        out += "\r\n{\\list\\listtemplateid" + id;
+        for (int level = 0; level <= list.level; ++level) {
+            out += "{\\listlevel\\levelnfc";
+            out += QByteArray::number(levelNfc(list.style));
+            out += "\\leveljc0\\levelfollow0\\levelstartat" + QByteArray::number(list.start);
+            if (isBullet(list.style))
+                out += "{\\leveltext\\'01" + bulletText(list.style) + ";}{\\levelnumbers;}";
+            else
+                out += "{\\leveltext\\'02\\'0" + QByteArray::number(level) + ".;}{\\levelnumbers\\'01;}";
+            out += "\\fi" + QByteArray::number(-BulletIndentTwips) + "\\li"
+                + QByteArray::number(BulletIndentTwips * (level + 1)) + '}';
+        }
+        out += "\\listid" + id + '}';
+    }
+    out += "}\r\n{\\*\\listoverridetable";
+    for (size_t i = 0; i < m_lists.size(); ++i) {
+        const QByteArray id = QByteArray::number(qsizetype(i) + 1);
+        out += "{\\listoverride\\listid" + id + "\\listoverridecount0\\ls" + id + '}';
+    }
+    out += "}\r\n";
 }
 
 int Writer::fontIndex(const QString &family)
@@ -151,7 +207,7 @@ Writer::RunStyle Writer::styleOf(const QTextCharFormat &f)
     return s;
 }
 
-Writer::ParaStyle Writer::paraStyleOf(const QTextBlock &block) const
+Writer::ParaStyle Writer::paraStyleOf(const QTextBlock &block)
 {
     ParaStyle p;
     const Qt::Alignment a = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
@@ -161,6 +217,10 @@ Writer::ParaStyle Writer::paraStyleOf(const QTextBlock &block) const
         p.align = 2;
     else if (a & Qt::AlignJustify)
         p.align = 3;
+    if (block.blockFormat().hasProperty(QTextFormat::LayoutDirection)) {
+        const Qt::LayoutDirection direction = block.blockFormat().layoutDirection();
+        p.direction = direction == Qt::LeftToRight ? 1 : direction == Qt::RightToLeft ? 2 : 0;
+    }
     if (const QTextList *list = block.textList()) {
         // as the style reads back
         switch (const int style = list->format().style()) {
@@ -171,6 +231,15 @@ Writer::ParaStyle Writer::paraStyleOf(const QTextBlock &block) const
         default: p.listStyle = isBullet(style) ? QTextListFormat::ListDisc : QTextListFormat::ListDecimal;
         }
         p.indent = qBound(1, list->format().indent(), 9);
+        const auto known = m_listNumbers.constFind(list->objectIndex());
+        if (known != m_listNumbers.cend()) {
+            p.ls = *known;
+        } else {
+            const int style = list->format().style();
+            m_lists.push_back({isBullet(style) ? style : p.listStyle, p.indent - 1, qMax(0, listStart(list->format()))});
+            p.ls = int(m_lists.size());
+            m_listNumbers.insert(list->objectIndex(), p.ls);
+        }
     }
     return p;
 }
@@ -182,7 +251,7 @@ void Writer::writeBlock(const QTextBlock &block)
     if (para.listStyle == 0)
         m_numbering.plainParagraph();
     else
-        item = m_numbering.listParagraph(para.indent, para.listStyle, block.textList()->itemNumber(block) + 1);
+        item = m_numbering.listParagraph(para.indent, para.listStyle, listItemNumber(block));
     if (m_firstParagraph || !(para == m_para))
         writeParagraphStart(block, para, item);
     else if (para.listStyle != 0)
@@ -229,19 +298,23 @@ void Writer::writeParagraphStart(const QTextBlock &block, const ParaStyle &p, co
             m_body += "\\pnindent0{\\pntxtb\\'B7}}";
         } else {
             m_body += "{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart";
-            writeNumber(item.resume ? item.number : 1);
+            writeNumber(item.start);
             m_body += numberingWord(p.listStyle);
             m_body += "{\\pntxta.}}";
         }
         m_needSpace = false;
         writeWord("\\fi", -BulletIndentTwips);
         writeWord("\\li", BulletIndentTwips * p.indent);
+        writeWord("\\ls", p.ls);
         if (p.indent > 1)
             writeWord("\\ilvl", p.indent - 1);
     }
     static const char *const alignWords[] = {nullptr, "\\qr", "\\qc", "\\qj"};
     if (p.align != 0)
         writeWord(alignWords[p.align]);
+    static const char *const directionWords[] = {nullptr, "\\ltrpar", "\\rtlpar"};
+    if (p.direction != 0)
+        writeWord(directionWords[p.direction]);
 }
 
 void Writer::writeListLabel(const QTextBlock &block, const ParaStyle &p, int number)
@@ -314,7 +387,8 @@ void Writer::writePicture(const QTextImageFormat &format)
 
 void Writer::writeText(QStringView text)
 {
-    for (const QChar ch : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
         const char16_t u = ch.unicode();
         const bool shows = (u >= 0x20 && u != QChar::ObjectReplacementCharacter && u != QChar::ParagraphSeparator)
             || u == '\t';
@@ -324,6 +398,9 @@ void Writer::writeText(QStringView text)
             m_stylePending = false;
             writeStyle(m_pendingStyle);
         }
+        const ScriptGroup group = scriptGroupAt(text, i);
+        if (group != ScriptGroup::Any && group != m_scriptGroup)
+            enterScriptGroup(group);
         if (u >= 0x20 && u < 0x80) {
             if (u == '\\' || u == '{' || u == '}') {
                 m_body += '\\';
@@ -343,6 +420,27 @@ void Writer::writeText(QStringView text)
             m_body += '?';
             m_needSpace = false;
         }
+    }
+    enterScriptGroup(ScriptGroup::None); // style words never go inside such a group
+}
+
+void Writer::enterScriptGroup(ScriptGroup group)
+{
+    // East Asian and right-to-left text sits in a group that names the
+    // run's font and size for those scripts too, since other programs keep
+    // separate fonts for them and take \f and \fs for Latin text only.
+    if (m_scriptGroup != ScriptGroup::None) {
+        m_body += '}';
+        m_needSpace = false;
+    }
+    m_scriptGroup = group;
+    if (group == ScriptGroup::EastAsian) {
+        m_body += "{\\dbch";
+        writeWord("\\af", m_current.font);
+    } else if (group == ScriptGroup::RightToLeft) {
+        m_body += "{\\rtlch";
+        writeWord("\\af", m_current.font);
+        writeWord("\\afs", m_current.halfPoints);
     }
 }
 

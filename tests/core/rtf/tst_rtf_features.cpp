@@ -10,11 +10,12 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
 #include <QUrl>
 
 namespace {
 
-enum class Probe { PointSize, Alignment, Background, Vertical, Family, Picture, PictureShows, Text };
+enum class Probe { PointSize, Alignment, Background, Vertical, Family, Picture, PictureShows, Text, List, Direction };
 
 QTextCharFormat formatAt(const QTextDocument &document, int position)
 {
@@ -54,6 +55,20 @@ QVariant probe(const QTextDocument &document, Probe kind, int position)
         return QStringLiteral("%1x%2 %3").arg(image.width()).arg(image.height()).arg(on);
     }
     case Probe::Text: return Rtf::plainText(document);
+    case Probe::Direction: {
+        const QTextBlockFormat b = document.findBlock(position).blockFormat();
+        return b.hasProperty(QTextFormat::LayoutDirection) ? int(b.layoutDirection()) : -1;
+    }
+    case Probe::List: {
+        // style, nesting level and number of the paragraph's list item
+        const QTextBlock block = document.findBlock(position);
+        if (!block.textList())
+            return QString();
+        return QStringLiteral("%1 %2 %3")
+            .arg(block.textList()->format().style())
+            .arg(block.textList()->format().indent() - 1)
+            .arg(Rtf::listItemNumber(block));
+    }
     }
     return {};
 }
@@ -98,6 +113,8 @@ private Q_SLOTS:
     void roundTrips();
     void keepsPicturesItCannotShowByteForByte_data();
     void keepsPicturesItCannotShowByteForByte();
+    void writesBinaryPictureDataAsHex_data();
+    void writesBinaryPictureDataAsHex();
     void writesPicturesMadeHere();
     void storesPhotosAsJpegAndCapsTheSize();
     void leavesOrdinaryTextAsItWasWritten();
@@ -153,6 +170,60 @@ void TestRtfFeatures::roundTrips_data()
         "{\\rtf1{\\*\\listtable{\\list\\listid5{\\listlevel\\levelnfc0}}}"
         "{\\*\\listoverridetable{\\listoverride\\listid5\\ls1}}{\\listtext 1.\\tab}\\ls1 A\\par}",
         Probe::Text, 0, QStringLiteral("1. A\n"), "\\pndec");
+
+    const QByteArray cjkFonts = "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset134 SimSun;}}\\f0\\fs20 ";
+    row("\\dbch text takes the font of \\af", cjkFonts + "a{\\dbch\\af1 \\u20013?}b}", Probe::Family, 1,
+        QStringLiteral("SimSun"), "\\f1{\\dbch\\af1\\u20013?}\\f0 b");
+    row("\\dbch bytes are read in the code page of \\af", cjkFonts + "a{\\dbch\\af1 \\'d6\\'d0}b}", Probe::Text, 0,
+        QStringLiteral("a\u4E2Db\n"), "{\\dbch\\af1\\u20013?}");
+    row("\\f after \\dbch names the East Asian font, \\af after \\loch does not",
+        cjkFonts + "{\\loch\\af0\\hich\\af0\\dbch\\f1 \\'d6\\'d0}}", Probe::Family, 0, QStringLiteral("SimSun"),
+        "{\\dbch\\af0\\u20013?}");
+    row("\\af after \\rtlch is not the East Asian font", cjkFonts + "{\\dbch\\af1\\rtlch\\af0 \\u20013?}}",
+        Probe::Family, 0, QStringLiteral("SimSun"), "{\\dbch\\af0\\u20013?}");
+    row("Latin text of a \\dbch run keeps \\f", cjkFonts + "{\\dbch\\af1 \\u20013?ab}}", Probe::Family, 1,
+        QStringLiteral("Arial"), "{\\dbch\\af0\\u20013?}\\f1 ab");
+    row("\\loch text keeps \\f", cjkFonts + "{\\dbch\\af1\\loch a}}", Probe::Family, 0, QStringLiteral("Arial"),
+        "\\f0\\fs20 a");
+    row("Asian text is written with its font as \\af", cjkFonts + "a\\u20013?}", Probe::Family, 1, QStringLiteral("Arial"),
+        "\\f0\\fs20 a{\\dbch\\af0\\u20013?}");
+    row("right-to-left text is written with its font and size as \\af, \\afs", cjkFonts + "\\fs28 \\u1575?\\u1604? 1, x}",
+        Probe::PointSize, 0, 14.0, "\\fs28{\\rtlch\\af0\\afs28\\u1575?\\u1604? 1, }x");
+    row("an \\rtlpar paragraph", "{\\rtf1\\pard\\rtlpar\\qr \\u1575? a\\par\\pard\\ltrpar b\\par}", Probe::Direction, 0,
+        int(Qt::RightToLeft), "\\pard\\qr\\rtlpar");
+    row("an \\ltrpar paragraph after an \\rtlpar one", "{\\rtf1\\pard\\rtlpar \\u1575? a\\par\\pard\\ltrpar b\\par}",
+        Probe::Direction, 4, int(Qt::LeftToRight), "\\pard\\ltrpar b");
+    row("\\pard forgets the direction", "{\\rtf1\\pard\\rtlpar a\\par\\pard b\\par}", Probe::Direction, 2, -1,
+        "\\pard b");
+
+    const auto list = [](QTextListFormat::Style style, int level, int number) {
+        return QStringLiteral("%1 %2 %3").arg(int(style)).arg(level).arg(number);
+    };
+    row("\\pnstartN starts a numbered list there", "{\\rtf1\\pard{\\*\\pn\\pnlvlbody\\pnstart5\\pndec}a\\par b\\par}",
+        Probe::List, 2, list(QTextListFormat::ListDecimal, 0, 6), "\\levelstartat5");
+    row("\\pnstartN is written for older readers", "{\\rtf1\\pard{\\*\\pn\\pnlvlbody\\pnstart5\\pnlcrm}a\\par}",
+        Probe::List, 0, list(QTextListFormat::ListLowerRoman, 0, 5), "{\\pntext\\f0 v.\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart5\\pnlcrm");
+    const QByteArray letters = "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0}{\\listlevel\\levelnfc4\\levelstartat3}\\listid9}}"
+                               "{\\*\\listoverridetable{\\listoverride\\listid9\\ls4}}";
+    row("\\levelstartatN starts a list level there", letters + "\\ls4\\ilvl1 a\\par}", Probe::List, 0,
+        list(QTextListFormat::ListLowerAlpha, 1, 3),
+        "{\\listlevel\\levelnfc4\\leveljc0\\levelfollow0\\levelstartat3{\\leveltext\\'02\\'01.;}");
+    row("\\levelstartat0 starts a list at 0", "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0\\levelstartat0}\\listid3}}"
+        "{\\*\\listoverridetable{\\listoverride\\listid3\\ls1}}\\ls1 a\\par}", Probe::List, 0,
+        list(QTextListFormat::ListDecimal, 0, 0), "\\levelstartat0");
+    row("a nested level written in the list table", letters + "\\ls4 a\\par\\ilvl1 b\\par}", Probe::List, 2,
+        list(QTextListFormat::ListLowerAlpha, 1, 3), "\\li400\\ls2\\ilvl1 b");
+    const QByteArray bullets = "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc23{\\leveltext\\'01\\u8226 ?;}}"
+                               "{\\listlevel\\levelnfc23{\\leveltext\\'01\\u8226 ?;}}{\\listlevel\\levelnfc23{\\leveltext\\'01o;}}"
+                               "\\listid1}}{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}";
+    row("a nested bullet keeps the bullet its level text shows", bullets + "\\ls1 a\\par\\ilvl1 b\\par}", Probe::List, 2,
+        list(QTextListFormat::ListDisc, 1, 1), "\\ls2\\ilvl1 b");
+    row("a level text's \"o\" is a circle", bullets + "\\ls1\\ilvl2 a\\par}", Probe::List, 0,
+        list(QTextListFormat::ListCircle, 2, 1), "{\\leveltext\\'01\\u9702 ?;}");
+    row("a nested \\pn bullet is written in the list table", "{\\rtf1\\pard{\\*\\pn\\pnlvlblt}\\ilvl1 a\\par}",
+        Probe::List, 0, list(QTextListFormat::ListDisc, 1, 1),
+        "{\\listlevel\\levelnfc23\\leveljc0\\levelfollow0\\levelstartat1{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}"
+        "\\fi-200\\li400}\\listid1}");
 
     const QByteArray png = hexOf(redImage(), "PNG");
     row("\\pngblip shows at its goal size",
@@ -233,6 +304,41 @@ void TestRtfFeatures::keepsPicturesItCannotShowByteForByte()
     QVERIFY(edited.contains("after more"));
 }
 
+void TestRtfFeatures::writesBinaryPictureDataAsHex_data()
+{
+    // A note file is text, so \bin data goes out as the same bytes in hex.
+    QTest::addColumn<QByteArray>("group");
+    QTest::addColumn<QByteArray>("written");
+    const QByteArray awkward("}{\\\0\r\n\xff", 7); // braces, a backslash, NUL, a line break, a high byte
+    QTest::newRow("emf") << "{\\pict\\emfblip\\picw10\\pich10\\bin7 " + awkward + "}"
+                         << QByteArray("{\\pict\\emfblip\\picw10\\pich10 7d7b5c000d0aff}");
+    QTest::newRow("hex before and after") << "{\\pict\\wmetafile8 0102\\bin7 " + awkward + "0304}"
+                                          << QByteArray("{\\pict\\wmetafile8 0102 7d7b5c000d0aff0304}");
+    QTest::newRow("two \\bin runs") << "{\\pict\\macpict\\bin2 " + awkward.left(2) + "\\bin1 " + awkward.right(1) + "}"
+                                     << QByteArray("{\\pict\\macpict 7d7b ff}");
+    QTest::newRow("kept twin") << "{\\*\\shppict{\\pict\\emfblip\\bin7 " + awkward + "}}{\\nonshppict{\\pict\\wmetafile8\\bin1 \xff}}"
+                               << QByteArray("{\\*\\shppict{\\pict\\emfblip 7d7b5c000d0aff}}{\\nonshppict{\\pict\\wmetafile8 ff}}");
+}
+
+void TestRtfFeatures::writesBinaryPictureDataAsHex()
+{
+    QFETCH(QByteArray, group);
+    QFETCH(QByteArray, written);
+    QTextDocument document;
+    Rtf::load(document, QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Tahoma;}}\\f0 before ") + group + " after\\par}");
+    QCOMPARE(Rtf::plainText(document), QStringLiteral("before  after\n"));
+    const QByteArray saved = Rtf::save(document);
+    QVERIFY2(saved.contains(written), saved.constData());
+    QVERIFY2(saved.contains("before ") && saved.contains(" after\\par"), saved.constData());
+
+    QTextDocument again;
+    Rtf::load(again, saved);
+    QCOMPARE(Rtf::save(again), saved);
+    const QTextCharFormat f = formatAt(again, 7);
+    QVERIFY(f.isImageFormat());
+    QCOMPARE(Rtf::pictureOf(f.toImageFormat()).data, Rtf::pictureOf(formatAt(document, 7).toImageFormat()).data);
+}
+
 void TestRtfFeatures::writesPicturesMadeHere()
 {
     QImage image(40, 20, QImage::Format_ARGB32);
@@ -250,6 +356,7 @@ void TestRtfFeatures::writesPicturesMadeHere()
     Rtf::load(reread, saved);
     const QTextCharFormat f = formatAt(reread, 1);
     QVERIFY(f.isImageFormat());
+    QVERIFY(Rtf::pictureOf(f.toImageFormat()).raw.isEmpty()); // its own form is not kept a second time as hex
     QImage shown;
     shown.loadFromData(reread.resource(QTextDocument::ImageResource, QUrl(f.toImageFormat().name())).toByteArray());
     QCOMPARE(shown.size(), QSize(40, 20));

@@ -166,7 +166,7 @@ void TestRtfWriter::roundTripsEveryEditorFormat_data()
                                << QByteArray("\\pard\\qj\\f0\\fs20 plain")
                                << std::function<bool(const QTextCharFormat &)>();
     QTest::newRow("bullet") << Formatter([](QTextCursor &c) { c.createList(Rtf::bulletListFormat()); })
-                            << QByteArray("\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-200\\li200\\f0\\fs20 plain")
+                            << QByteArray("\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-200\\li200\\ls1\\f0\\fs20 plain")
                             << std::function<bool(const QTextCharFormat &)>();
 }
 
@@ -229,8 +229,13 @@ void TestRtfWriter::writesBulletsLikeTheControl()
 
     const QByteArray rtf = Rtf::save(document);
     QVERIFY2(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset0 Tahoma;}{\\f1\\fnil\\fcharset2 Symbol;}}"), rtf.constData());
+    // the list table for newer readers, the \\pn form for the control
+    QVERIFY2(rtf.contains("{\\*\\listtable\r\n{\\list\\listtemplateid1{\\listlevel\\levelnfc23\\leveljc0\\levelfollow0"
+                          "\\levelstartat1{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}\\fi-200\\li200}\\listid1}}\r\n"
+                          "{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}\r\n\\viewkind4"),
+             rtf.constData());
     QVERIFY2(rtf.contains("\\viewkind4\\uc1\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}"
-                          "\\fi-200\\li200\\f0\\fs20 one\\par\r\n"
+                          "\\fi-200\\li200\\ls1\\f0\\fs20 one\\par\r\n"
                           "{\\pntext\\f1\\'B7\\tab}two\\par\r\n"
                           "\\pard after\\par\r\n"),
              rtf.constData());
@@ -319,21 +324,29 @@ void TestRtfWriter::savesTheSameTwice_data()
     QTest::newRow("resumed list beside a new one")
         << QByteArray(wordLists) + "\\ls1 a\\par\\pard b\\par\\ls2 c\\par\\ls1 d\\par}"
         << QStringLiteral("1. a\nb\n1. c\n2. d\n");
-    // Lists the control's numbering cannot tell apart read back as one.
+    // Lists stay apart through the list table, even where the control's
+    // numbering would run them together.
     QTest::newRow("two lists one after the other")
-        << QByteArray(wordLists) + "\\ls1 a\\par\\ls2 b\\par}" << QStringLiteral("1. a\n2. b\n");
+        << QByteArray(wordLists) + "\\ls1 a\\par\\ls2 b\\par}" << QStringLiteral("1. a\n1. b\n");
     QTest::newRow("two lists interleaved")
         << QByteArray(wordLists) + "\\ls1 a\\par\\ls2 b\\par\\ls1 c\\par\\pard d\\par\\ls2 e\\par}"
-        << QStringLiteral("1. a\n2. b\n3. c\nd\n1. e\n");
+        << QStringLiteral("1. a\n1. b\n2. c\nd\n2. e\n");
+    QTest::newRow("an item starts its deeper level anew")
+        << QByteArray(wordLists) + "\\ls1 a\\par\\ls1\\ilvl1 b\\par\\ilvl1 c\\par\\ls1\\ilvl0 d\\par\\ilvl1 e\\par}"
+        << QStringLiteral("1. a\n1. b\n2. c\n2. d\n1. e\n");
     // The control starts every numbered paragraph at 1; runs still go on.
     QTest::newRow("centred item of a control's list")
         << QByteArray("{\\rtf1\\pard{\\*\\pn\\pnlvlbody\\pnstart1\\pndec}a\\par"
                       "\\pard{\\*\\pn\\pnlvlbody\\pnstart1\\pndec}\\qc b\\par}")
         << QStringLiteral("1. a\n2. b\n");
-    QTest::newRow("start that resumes nothing")
+    QTest::newRow("start that resumes nothing starts a list there")
         << QByteArray("{\\rtf1\\pard{\\*\\pn\\pnlvlbody\\pnstart1\\pndec}a\\par\\pard b\\par"
                       "\\pard{\\*\\pn\\pnlvlbody\\pnstart5\\pndec}c\\par}")
-        << QStringLiteral("1. a\nb\n1. c\n");
+        << QStringLiteral("1. a\nb\n5. c\n");
+    QTest::newRow("list table start")
+        << QByteArray("{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc4\\levelstartat3}\\listid7}}"
+                      "{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}\\ls1 a\\par b\\par\\pard c\\par\\ls1 d\\par}")
+        << QStringLiteral("c. a\nd. b\nc\ne. d\n");
 }
 
 void TestRtfWriter::savesTheSameTwice()
