@@ -143,6 +143,7 @@ void NoteDocument::apply(const NoteRecord &record)
     m_color = record.color;
     m_title = NoteFile::singleLine(record.title);
     m_opacity = record.opacity;
+    const bool stateChanged = record.state != m_noteState;
     m_noteState = record.state;
     m_lastChanged = QDateTime();
     Rtf::load(m_text, record.content);
@@ -150,6 +151,8 @@ void NoteDocument::apply(const NoteRecord &record)
     markUnchanged();
     m_applying = false;
     m_textEdited = false;
+    if (stateChanged)
+        Q_EMIT noteStateChanged();
 }
 
 QString NoteDocument::filePath() const
@@ -208,6 +211,7 @@ void NoteDocument::setNoteState(const NoteState &state)
         return;
     m_noteState = state;
     markChanged();
+    Q_EMIT noteStateChanged();
 }
 
 void NoteDocument::setTitle(const QString &title)

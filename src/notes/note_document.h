@@ -137,6 +137,9 @@ Q_SIGNALS:
     // The autosave failed; said once per failing stretch.
     void autosaveFailed(const QString &message);
     void opacityChanged(int percent);
+    // The per-note states changed: set here (a menu, a reminder, another
+    // part of the program) or read from the file.
+    void noteStateChanged();
 
 private:
     enum class State { Blank, Ready, LoadFailed, TooLarge };
