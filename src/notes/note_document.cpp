@@ -143,7 +143,6 @@ void NoteDocument::apply(const NoteRecord &record)
     m_color = record.color;
     m_title = NoteFile::singleLine(record.title);
     m_opacity = record.opacity;
-    const bool stateChanged = record.state != m_noteState;
     m_noteState = record.state;
     m_lastChanged = QDateTime();
     Rtf::load(m_text, record.content);
@@ -151,8 +150,6 @@ void NoteDocument::apply(const NoteRecord &record)
     markUnchanged();
     m_applying = false;
     m_textEdited = false;
-    if (stateChanged)
-        Q_EMIT noteStateChanged();
 }
 
 QString NoteDocument::filePath() const

@@ -137,8 +137,8 @@ Q_SIGNALS:
     // The autosave failed; said once per failing stretch.
     void autosaveFailed(const QString &message);
     void opacityChanged(int percent);
-    // The per-note states changed: set here (a menu, a reminder, another
-    // part of the program) or read from the file.
+    // setNoteState() changed the per-note states (a menu, a reminder, the
+    // command line); a file read in tells reloaded() instead.
     void noteStateChanged();
 
 private:
