@@ -395,6 +395,11 @@ void TFR_NOTE::showNoteState()
     m_showing = showing;
 }
 
+void TFR_NOTE::pasteFromClipboard()
+{
+    reEdit->paste();
+}
+
 void TFR_NOTE::flashBar(int times)
 {
     m_flashesLeft = 2 * std::max(times, 0);

@@ -84,6 +84,9 @@ public:
 
     bool FadeOnClose = true;   // the Close button fades the window out first
 
+    // Puts what the clipboard holds (text or a picture) into the note's text.
+    void pasteFromClipboard();
+
     // Draws attention to the note: its bar flashes `times` times.
     void flashBar(int times);
     bool isFlashing() const;
