@@ -31,6 +31,10 @@ public:
     // Opens the Keyboard Shortcuts page over `parent`; returns when it is closed.
     void editShortcuts(QWidget *parent);
 
+public Q_SLOTS:
+    // What the action's shortcut does when pressed.
+    void carryOut(GlobalShortcuts::Action action);
+
 Q_SIGNALS:
     // The All Notes shortcut was pressed.
     void allNotesRequested();
@@ -38,7 +42,6 @@ Q_SIGNALS:
 private:
     void use(std::unique_ptr<GlobalShortcuts> backend);
     void bindAll();
-    void carryOut(GlobalShortcuts::Action action);
     void toggleAllNotes();
     void newNoteFromClipboard();
     void refused(GlobalShortcuts::Action action, const QKeySequence &keys, const QString &holder);

@@ -59,6 +59,7 @@ TFR_SHORTCUTS::TFR_SHORTCUTS(const QList<GlobalShortcuts::Binding> &bindings, co
         warning.setColor(QPalette::WindowText, QColor(176, 0, 0));
         status->setPalette(warning);
         m_rows.insert(binding.action, {edit, remove, status});
+        m_told.insert(binding.action, binding.keys);
         m_order.append(binding.action);
         const GlobalShortcuts::Action action = binding.action;
         connect(edit, &QKeySequenceEdit::editingFinished, this, guarded([this, action] { edited(action); }));
@@ -107,9 +108,22 @@ void TFR_SHORTCUTS::edited(GlobalShortcuts::Action action)
             otherEdit->clear();
             showStatus(other, tr("Removed: %1 went to \"%2\".")
                                   .arg(keys.toString(QKeySequence::NativeText), GlobalShortcuts::actionText(action)));
+            m_told.insert(other, QKeySequence());
             Q_EMIT bindingChanged(other, QKeySequence());
         }
     }
     showStatus(action, QString());
+    if (m_told.value(action) == keys)
+        return;
+    m_told.insert(action, keys);
     Q_EMIT bindingChanged(action, keys);
+}
+
+void TFR_SHORTCUTS::done(int result)
+{
+    for (const GlobalShortcuts::Action action : std::as_const(m_order)) {
+        if (m_rows.value(action).edit->keySequence() != m_told.value(action))
+            edited(action);
+    }
+    FixedDialog::done(result);
 }

@@ -38,6 +38,11 @@ Q_SIGNALS:
     // The user gave the action these keys (empty: removed).
     void bindingChanged(GlobalShortcuts::Action action, const QKeySequence &keys);
 
+protected:
+    // Keys typed just before closing count too (the field waits a moment
+    // for more keys before it says it is done).
+    void done(int result) override;
+
 private:
     struct Row
     {
@@ -48,6 +53,7 @@ private:
     void edited(GlobalShortcuts::Action action);
 
     QHash<GlobalShortcuts::Action, Row> m_rows;
+    QHash<GlobalShortcuts::Action, QKeySequence> m_told;   // as last sent out
     QList<GlobalShortcuts::Action> m_order;
     QLabel *lbBackend = nullptr;
     QLineEdit *edCommand = nullptr;   // shown where no backend is
