@@ -12,7 +12,7 @@ packages=(
   dpkg-dev file lintian appstream
   dbus-daemon xfce4-panel
   fonts-wine
-  at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-dbus python3-gi
   sway swaybg xwayland wtype grim mutter
   libkf5globalaccel-bin xdg-desktop-portal xdg-desktop-portal-kde libreoffice-writer-nogui xclip
 )

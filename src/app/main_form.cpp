@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "app/note_reminder_dialogs.h"
 #include "app/tray_activations.h"
 #include "app/tray_balloon.h"
 #include "dialogs/about_dialog.h"
@@ -9,9 +10,11 @@
 #include "framework/popup_menu.h"
 #include "framework/theme_registry.h"
 #include "notes/note_collection.h"
+#include "notes/note_reminders.h"
 #include "notes/note_window.h"
 #include "notes/note_windows.h"
 #include "notes/notes_folder_sync.h"
+#include "platform/clock_events.h"
 #include "platform/status_notifier_tray.h"
 #include "platform/window_state.h"
 #include "theme/ide_theme.h"
@@ -74,11 +77,18 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     , m_store(homeFolder)
     , m_notes(new NoteCollection(*this, this))
     , m_noteWindows(new NoteWindows(*this, *m_notes, this))
+    , m_reminders(new NoteReminders(*m_notes, *m_noteWindows, m_clock, this))
 {
     FR_PLT_MAIN = this;
     GlobalGuard guard;
     // A note without a window has no other place to say that it failed.
     connect(m_notes, &NoteCollection::errorOccurred, this, &Application::reportLater);
+    // Timers count only time awake: the reminders look again after a
+    // resume and when the clock is set.
+    auto *clockEvents = new ClockEvents(QString(), this);
+    connect(clockEvents, &ClockEvents::resumed, m_reminders, &NoteReminders::check);
+    connect(clockEvents, &ClockEvents::clockChanged, m_reminders, &NoteReminders::check);
+    new NoteReminderDialogs(m_clock, this);
 
     // 1. The form from its layout: tray icon with tip and menu, timers off.
     setWindowTitle(tr("Paperlet"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/clock.h"
 #include "core/note_host.h"
 #include "core/settings_store.h"
 #include "framework/tbx_types.h"
@@ -11,6 +12,7 @@
 #include <memory>
 
 class NoteCollection;
+class NoteReminders;
 class NoteWindows;
 class NotesFolderSync;
 class QAction;
@@ -133,6 +135,8 @@ private:
     NoteCollection *m_notes = nullptr;          // a child: every note's document
     NoteWindows *m_noteWindows = nullptr;       // a child: the notes' windows
     NotesFolderSync *m_folderSync = nullptr;   // a child
+    SystemClock m_clock;
+    NoteReminders *m_reminders = nullptr;       // a child: every note's reminder
 };
 
 // The one global the design calls for: set as soon as the main form exists,

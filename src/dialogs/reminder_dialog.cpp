@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimeEdit>
 
@@ -22,15 +23,15 @@ TFR_REMINDER::TFR_REMINDER(const std::optional<Reminder> &current, const QDateTi
 {
     const QDateTime shown = current ? current->due() : nextFullHour(now);
 
-    addLabel(tr("&Date:"), this, 8, 14);
+    QLabel *lbDate = addLabel(tr("&Date:"), this, 8, 14);
     edDate = new QDateEdit(shown.date(), this);
     edDate->setCalendarPopup(true);
     edDate->setGeometry(80, 10, 176, 21);
-    addLabel(tr("&Time:"), this, 8, 41);
+    QLabel *lbTime = addLabel(tr("&Time:"), this, 8, 41);
     edTime = new QTimeEdit(shown.time(), this);
     edTime->setDisplayFormat(QStringLiteral("HH:mm"));
     edTime->setGeometry(80, 37, 176, 21);
-    addLabel(tr("&Repeat:"), this, 8, 68);
+    QLabel *lbRepeat = addLabel(tr("&Repeat:"), this, 8, 68);
     cbRepeat = new QComboBox(this);
     cbRepeat->addItems({tr("Never"), tr("Daily"), tr("Weekdays"), tr("Weekly"), tr("Monthly"), tr("Yearly")});
     cbRepeat->setCurrentIndex(current ? int(current->repeat()) : 0);
@@ -45,6 +46,12 @@ TFR_REMINDER::TFR_REMINDER(const std::optional<Reminder> &current, const QDateTi
     btCancel = new QPushButton(tr("Cancel"), this);
     btCancel->setGeometry(181, 100, 75, 25);
 
+    // Each label's accelerator goes to its field, which screen readers name after it.
+    for (const auto &[label, field] : {std::pair<QLabel *, QWidget *>{lbDate, edDate}, {lbTime, edTime},
+                                       {lbRepeat, cbRepeat}}) {
+        label->setBuddy(field);
+        field->setAccessibleName(label->text().remove(QLatin1Char('&')));
+    }
     nameControls({{edDate, "edDate"}, {edTime, "edTime"}, {cbRepeat, "cbRepeat"}, {btClear, "btClear"},
                   {btOK, "btOK"}, {btCancel, "btCancel"}});
     connect(btOK, &QPushButton::clicked, this, guarded(this, &TFR_REMINDER::btOKClick));

@@ -121,6 +121,9 @@ void TFR_SETTINGS::buildControls()
     btOK->setFont(bold);
     btOK->setEnabled(false);
     btClose = button(tr("Close"), this, 302);
+    // In the free corner left of OK, in the row of buttons.
+    btShortcuts = place(new QPushButton(tr("&Keyboard Shortcuts..."), this), 8, 425, 140, 25);
+    btShortcuts->setAutoDefault(false);
 
     // Screen readers name each control by the label in front of it.
     gbGeneral->setAccessibleName(tr("General"));
@@ -137,7 +140,7 @@ void TFR_SETTINGS::buildControls()
                   {lbTtile, "lbTtile"}, {cbTitle, "cbTitle"}, {lbOpacity, "lbOpacity"},
                   {cbOpacity, "cbOpacity"}, {lbColor, "lbColor"}, {pnColor, "pnColor"}, {lbFont, "lbFont"},
                   {pnFont, "pnFont"}, {Label1, "Label1"}, {pnFontColor, "pnFontColor"}, {btOK, "btOK"},
-                  {btClose, "btClose"}});
+                  {btClose, "btClose"}, {btShortcuts, "btShortcuts"}});
 
     for (QCheckBox *box : {cbAutoStart, cbCheckUpdates})
         connect(box, &QCheckBox::toggled, this, guarded(this, &TFR_SETTINGS::cbChangeSettings));
@@ -154,6 +157,7 @@ void TFR_SETTINGS::buildControls()
     connect(pnFont, &SwatchPanel::clicked, this, guarded(this, &TFR_SETTINGS::pnFontClick));
     connect(btOK, &QPushButton::clicked, this, guarded(this, &TFR_SETTINGS::btOKClick));
     connect(btClose, &QPushButton::clicked, this, guarded(this, &TFR_SETTINGS::btCloseClick));
+    connect(btShortcuts, &QPushButton::clicked, this, &TFR_SETTINGS::shortcutsRequested);
 }
 
 void TFR_SETTINGS::buildPopups()
@@ -185,7 +189,7 @@ void TFR_SETTINGS::buildPopups()
 void TFR_SETTINGS::setTabOrder()
 {
     const QList<QWidget *> chain{pcGeneral, cbAutoStart, cbCheckUpdates, cbTitle, cbOpacity,
-                                 pnColor, pnFont, pnFontColor, btOK, btClose};
+                                 pnColor, pnFont, pnFontColor, btOK, btClose, btShortcuts};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }

@@ -34,6 +34,10 @@ public:
     // The full path of this executable, as the autostart entry stores it.
     static QString executablePath();
 
+Q_SIGNALS:
+    // "Keyboard Shortcuts..." was clicked: the shell opens the page over this dialog.
+    void shortcutsRequested();
+
 private:
     QTabWidget *pcGeneral = nullptr;
     QWidget *tsPage = nullptr;
@@ -53,6 +57,7 @@ private:
     SwatchPanel *pnFontColor = nullptr;
     QPushButton *btOK = nullptr;
     QPushButton *btClose = nullptr;
+    QPushButton *btShortcuts = nullptr;   // the global shortcuts' page
 
     PopupMenu *tbPopupMenu = nullptr;
     PopupMenu *tbColor = nullptr;

@@ -208,6 +208,7 @@ void NoteDocument::setNoteState(const NoteState &state)
         return;
     m_noteState = state;
     markChanged();
+    Q_EMIT noteStateChanged();
 }
 
 void NoteDocument::setTitle(const QString &title)

@@ -137,6 +137,9 @@ Q_SIGNALS:
     // The autosave failed; said once per failing stretch.
     void autosaveFailed(const QString &message);
     void opacityChanged(int percent);
+    // setNoteState() changed the per-note states (a menu, a reminder, the
+    // command line); a file read in tells reloaded() instead.
+    void noteStateChanged();
 
 private:
     enum class State { Blank, Ready, LoadFailed, TooLarge };

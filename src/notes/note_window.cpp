@@ -17,6 +17,7 @@
 #include "notes/note_editor.h"
 #include "notes/note_keys.h"
 #include "notes/note_menu.h"
+#include "notes/note_reminders.h"
 #include "notes/note_state_control.h"
 #include "notes/rescue_log.h"
 #include "platform/window_state.h"
@@ -31,7 +32,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QLocale>
 #include <QMouseEvent>
+#include <QPainterPath>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
@@ -51,6 +54,9 @@ constexpr Color TitleTextColor = Color::fromValue(0x3F3F3F);
 constexpr Color GlyphColor = Color::fromValue(0x292929);
 constexpr int ButtonSize = 18;
 constexpr int GripSize = 10;
+constexpr int BellSize = 14;
+constexpr int FlashIntervalMs = 250;
+const QColor FlashColor(255, 140, 0);
 
 enum class Glyph { Chevron, Cross };
 
@@ -78,6 +84,41 @@ QIcon glyphIcon(Glyph glyph)
     }
     painter.end();
     return QIcon(pixmap);
+}
+
+// How a repeat reads, as the reminder dialog offers it.
+QString repeatCaption(Reminder::Repeat repeat)
+{
+    switch (repeat) {
+    case Reminder::Repeat::Never: return QCoreApplication::translate("TFR_REMINDER", "Never");
+    case Reminder::Repeat::Daily: return QCoreApplication::translate("TFR_REMINDER", "Daily");
+    case Reminder::Repeat::Weekdays: return QCoreApplication::translate("TFR_REMINDER", "Weekdays");
+    case Reminder::Repeat::Weekly: return QCoreApplication::translate("TFR_REMINDER", "Weekly");
+    case Reminder::Repeat::Monthly: return QCoreApplication::translate("TFR_REMINDER", "Monthly");
+    case Reminder::Repeat::Yearly: return QCoreApplication::translate("TFR_REMINDER", "Yearly");
+    }
+    return QString();
+}
+
+// The bell a note with a reminder shows in its bar.
+QPixmap bellPixmap()
+{
+    QPixmap pixmap(BellSize, BellSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(GlyphColor.toQColor(), 1.2));
+    painter.setBrush(GlyphColor.toQColor());
+    QPainterPath bell;
+    bell.moveTo(2.5, 10.5);
+    bell.cubicTo(4, 9, 3.5, 3, 7, 3);
+    bell.cubicTo(10.5, 3, 10, 9, 11.5, 10.5);
+    bell.closeSubpath();
+    painter.drawPath(bell);
+    painter.drawEllipse(QPointF(7, 12), 1.3, 1.3);
+    painter.drawLine(QPointF(7, 1.2), QPointF(7, 3));
+    painter.end();
+    return pixmap;
 }
 
 QToolButton *flatButton(QWidget *parent, const QString &name, int left, Glyph glyph, const QString &hint)
@@ -159,7 +200,13 @@ TFR_NOTE::TFR_NOTE(NoteHost &host, NoteDocument &document, QWidget *parent)
     tmCloseTimer->setObjectName(QStringLiteral("tmCloseTimer"));
     tmCloseTimer->setInterval(FadeIntervalMs);
     connect(tmCloseTimer, &QTimer::timeout, this, guarded(this, &TFR_NOTE::tmCloseTimerTimer));
+    tmFlash = new QTimer(this);
+    tmFlash->setObjectName(QStringLiteral("tmFlash"));
+    tmFlash->setInterval(FlashIntervalMs);
+    connect(tmFlash, &QTimer::timeout, this, &TFR_NOTE::flashTick);
     connect(m_doc, &NoteDocument::reloaded, this, guarded(this, &TFR_NOTE::showDocument));
+    // Set elsewhere too: a reminder from the command line, a synced copy.
+    connect(m_doc, &NoteDocument::noteStateChanged, this, guarded(this, &TFR_NOTE::showNoteState));
     connect(m_doc, &NoteDocument::opacityChanged, this, &TFR_NOTE::opacityChanged);
     connect(m_doc, &NoteDocument::removedElsewhere, this, [this] {
         // Removed on purpose (here or on another computer): it closes at once.
@@ -253,10 +300,19 @@ void TFR_NOTE::buildTitleBar()
     connect(sbPopup, &QToolButton::clicked, this, guarded(this, &TFR_NOTE::sbPopupClick));
     connect(sbClose, &QToolButton::clicked, this, guarded(this, &TFR_NOTE::sbCloseClick));
 
+    // Hidden, it takes no room: a note without a reminder looks as before.
+    imReminder = new QLabel(pnBar);
+    imReminder->setObjectName(QStringLiteral("imReminder"));
+    imReminder->setPixmap(bellPixmap());
+    imReminder->setFixedWidth(BellSize + 4);
+    imReminder->setAlignment(Qt::AlignCenter);
+    imReminder->hide();
+
     auto *row = new QHBoxLayout(pnBar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     row->addWidget(pnTitlePanel, 1);
+    row->addWidget(imReminder);
     row->addWidget(pnButtons);
 }
 
@@ -311,15 +367,71 @@ void TFR_NOTE::showDocument()
     ApplyColor(m_doc->color());
     setTitle(m_doc->title());
     setGeometry(NotePlacement::restoredBounds(m_doc->bounds(), monitorGeometries()));
-    m_states->setState(m_doc->noteState());
-    // A note too large to open says so and takes no typing; one that came
-    // back under the limits takes it again, unless it is locked.
-    reEdit->setReadOnly(m_doc->isTooLarge() || m_states->isOn(NoteStateControl::LockedKey));
+    showNoteState();
     setAlpha(m_doc->opacity());
     m_showing = false;
     Q_EMIT opacityChanged(m_doc->opacity());
     // Where it really is now is what the file says.
     m_doc->placed(m_states->storedBounds(placeNow()));
+}
+
+void TFR_NOTE::showNoteState()
+{
+    const bool showing = std::exchange(m_showing, true);
+    m_states->setState(m_doc->noteState());
+    // A note too large to open says so and takes no typing; one that came
+    // back under the limits takes it again, unless it is locked.
+    reEdit->setReadOnly(m_doc->isTooLarge() || m_states->isOn(NoteStateControl::LockedKey));
+    const std::optional<Reminder> reminder = NoteReminders::reminderOf(*m_doc);
+    if (reminder) {
+        const QString when = QLocale().toString(reminder->dueInstant().toLocalTime(), QLocale::ShortFormat);
+        const QString tip = reminder->repeat() == Reminder::Repeat::Never
+            ? tr("Reminder: %1").arg(when)
+            : tr("Reminder: %1 (%2)").arg(when, repeatCaption(reminder->repeat()));
+        imReminder->setToolTip(tip);
+        imReminder->setAccessibleName(tip);
+    }
+    imReminder->setVisible(reminder.has_value());
+    m_showing = showing;
+}
+
+void TFR_NOTE::pasteFromClipboard()
+{
+    reEdit->paste();
+}
+
+void TFR_NOTE::flashBar(int times)
+{
+    m_flashesLeft = 2 * std::max(times, 0);
+    pnBar->setAutoFillBackground(false);
+    if (m_flashesLeft > 0)
+        tmFlash->start();
+    flashTick();
+}
+
+bool TFR_NOTE::isFlashing() const
+{
+    return tmFlash->isActive();
+}
+
+void TFR_NOTE::flashTick()
+{
+    if (m_flashesLeft <= 0) {
+        tmFlash->stop();
+        pnBar->setAutoFillBackground(false);
+        pnBar->update();
+        return;
+    }
+    --m_flashesLeft;
+    // The bar's own colour shows through while it fills nothing itself.
+    const bool lit = !pnBar->autoFillBackground();
+    if (lit) {
+        QPalette palette = pnBar->palette();
+        palette.setColor(QPalette::Window, FlashColor);
+        pnBar->setPalette(palette);
+    }
+    pnBar->setAutoFillBackground(lit);
+    pnBar->update();
 }
 
 QRect TFR_NOTE::placeNow() const
@@ -469,7 +581,12 @@ QMenu *TFR_NOTE::settingsMenu()
         auto *menu = new NoteMenu(*this, *reEdit, m_host);   // owned by this window
         connect(menu, &NoteMenu::opacityPicked, this, guarded(this, &TFR_NOTE::OpacityClick));
         pmSettings = menu->settingsMenu();
-        m_keys->addTo(*pmSettings, m_states->addTo(*pmSettings));
+        QAction *endOfStates = m_states->addTo(*pmSettings);
+        auto *reminder = new QAction(tr("Reminder..."), pmSettings);
+        reminder->setObjectName(QStringLiteral("tbReminder"));
+        connect(reminder, &QAction::triggered, this, &TFR_NOTE::reminderRequested);
+        pmSettings->insertAction(endOfStates, reminder);
+        m_keys->addTo(*pmSettings, endOfStates);
     }
     return pmSettings;
 }

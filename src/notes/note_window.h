@@ -84,7 +84,16 @@ public:
 
     bool FadeOnClose = true;   // the Close button fades the window out first
 
+    // Puts what the clipboard holds (text or a picture) into the note's text.
+    void pasteFromClipboard();
+
+    // Draws attention to the note: its bar flashes `times` times.
+    void flashBar(int times);
+    bool isFlashing() const;
+
 Q_SIGNALS:
+    // The note menu's "Reminder..." was chosen: the shell asks for the time.
+    void reminderRequested();
     // pmSettings is about to open: the shell may add its own items.
     void settingsMenuAboutToShow(QMenu *menu);
     void opacityChanged(int percent);
@@ -123,6 +132,9 @@ private:
     // Shows what the document holds (a load, a reload, a window opened
     // again for a note).
     void showDocument();
+    // The document's states changed: carried out here, the bell shown or hidden.
+    void showNoteState();
+    void flashTick();
     // A move or resize; ours (the title bar, the grip, a load) or the window
     // manager's (its own move and size commands, or settling the window).
     void geometryChanged(bool ours);
@@ -144,7 +156,9 @@ private:
     NoteEditor *reEdit = nullptr;
     QWidget *pnBottom = nullptr;
     QLabel *imSize = nullptr;
+    QLabel *imReminder = nullptr;   // the bell of a note with a reminder
     QTimer *tmCloseTimer = nullptr;
+    QTimer *tmFlash = nullptr;      // runs only while the bar flashes
     QMenu *pmSettings = nullptr;   // null until first used
     NoteStateControl *m_states = nullptr;   // on top, all workspaces, rolled up, locked
     NoteKeys *m_keys = nullptr;
@@ -158,4 +172,5 @@ private:
     bool m_persisted = false;    // the destruction rule already ran on close
     int m_fadeStep = 0;          // percent taken off at each fade tick
     int m_fadeLevel = 0;         // current level of the fade
+    int m_flashesLeft = 0;       // bar colour changes still to come
 };

@@ -281,9 +281,9 @@ void TestAccessibility::screenReaderReadsTheProgram()
         QVERIFY2(shown.contains(item), qPrintable(item + QStringLiteral(" not in ") + shown.join(QLatin1Char('|'))));
     // The opacity items say which one is ticked.
     // Past the window-state group (Always on Top, On All Workspaces, Roll Up,
-    // Lock, Keyboard Shortcuts) and Color to Opacity.
+    // Lock, Reminder..., Keyboard Shortcuts) and Color to Opacity.
     menu = registry.focusedParent(QStringLiteral("menu item"), texts.leastOpacity,
-                                  [&] { E2eSession::keys({"Down", "Down", "Down", "Down", "Down", "Down", "Down", texts.into}); });
+                                  [&] { E2eSession::keys({"Down", "Down", "Down", "Down", "Down", "Down", "Down", "Down", texts.into}); });
     QStringList ticked;
     for (const Node &item : childrenOf(menu))
         if (strings(item, "states").contains(QStringLiteral("checked")))

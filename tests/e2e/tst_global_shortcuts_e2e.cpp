@@ -8,7 +8,9 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -127,13 +129,52 @@ private:
 
 // Presses New Note's keys while another program's window has the focus;
 // true once a new note shows.
-bool newNoteFromAnotherWindow(const E2eProgram &app)
+bool newNoteFromAnotherWindow(const E2eProgram &app, const QString &keys = QStringLiteral("ctrl+alt+shift+n"))
 {
     const OtherWindow other;
     if (!other.takeFocus())
         return false;
-    E2eSession::key(QStringLiteral("ctrl+alt+shift+n"));
+    E2eSession::key(keys);
     return app.waitForWindow(NoteTitle, E2eProgram::ViewableOnly) != 0;
+}
+
+// The Keyboard Shortcuts page, opened as a user does: the tray menu's
+// Settings, then the Settings dialog's button, both clicked. 0 on failure.
+XWindow openShortcutsPage(E2eSession &session, E2eProgram &app)
+{
+    if (!session.openTrayMenu())
+        return 0;
+    E2eSession::pickMenuItem(3); // Settings
+    const XWindow settings = app.waitForWindow(QStringLiteral("Settings"), E2eProgram::ViewableOnly);
+    const std::optional<QRect> at = E2eSession::geometry(settings);
+    if (!at)
+        return 0;
+    E2eSession::click(at->topLeft() + QPoint(8 + 70, 425 + 12));
+    return app.waitForWindow(QStringLiteral("Keyboard Shortcuts"), E2eProgram::ViewableOnly);
+}
+
+// Where the page shows row `row` (0: New Note): its key field and the line
+// under it that tells what became of the keys.
+QPoint keyField(const QRect &page, int row)
+{
+    return page.topLeft() + QPoint(250, 64 + row * 44 + 11);
+}
+QRect statusLine(const QRect &page, int row)
+{
+    return QRect(page.topLeft() + QPoint(170, 64 + row * 44 + 24), QSize(242, 16));
+}
+
+// Pixels of the page's warning red in `area` of the screen.
+int redPixels(const E2eSession &session, const QRect &area)
+{
+    const QImage shot(session.screenshot(QStringLiteral("shortcuts-page")));
+    int red = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            red += c.red() > 120 && c.green() < 70 && c.blue() < 70;
+        }
+    return red;
 }
 
 bool hasKglobalaccel()
@@ -204,6 +245,59 @@ private Q_SLOTS:
                  app.output().constData());
         // What could be had still works.
         QVERIFY(newNoteFromAnotherWindow(app));
+    }
+
+    void keysChangedOnTheSettingsPageWork()
+    {
+        E2E_SESSION(session);
+        E2E_BUS(bus, session);
+        session.seedSettings("CheckForUpdates=0\r\n");
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        const XWindow page = openShortcutsPage(session, app);
+        QVERIFY(page);
+        const QRect at = E2eSession::geometry(page).value_or(QRect());
+        // Nothing wrong with the defaults here: no warning on the page.
+        QCOMPARE(redPixels(session, statusLine(at, 2)), 0);
+        E2eSession::click(keyField(at, 0));
+        E2eSession::key(QStringLiteral("ctrl+alt+shift+j"));
+        const QString ini = QDir(session.dataFolder()).filePath(QStringLiteral("shortcuts.ini"));
+        const auto kept = [&ini] {
+            QFile file(ini);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QVERIFY(E2eSession::waitFor([&] { return kept().contains("new-note=Ctrl+Alt+Shift+J\r\n"); }));
+        // Close, then Close of the Settings dialog.
+        E2eSession::click(at.topLeft() + QPoint(420 - 83 + 37, 64 + 4 * 44 + 8 + 12));
+        QVERIFY(app.waitForWindowGone(page));
+        const XWindow settings = app.waitForWindow(QStringLiteral("Settings"), E2eProgram::ViewableOnly);
+        E2eSession::click(E2eSession::geometry(settings).value_or(QRect()).topLeft() + QPoint(302 + 37, 425 + 12));
+        QVERIFY(app.waitForWindowGone(settings));
+
+        QVERIFY(newNoteFromAnotherWindow(app, QStringLiteral("ctrl+alt+shift+j")));
+        QVERIFY(!app.output().contains("global shortcut"));
+    }
+
+    void aKeyAnotherProgramHoldsIsReportedOnThePage()
+    {
+        if (!hasKglobalaccel())
+            QSKIP("kglobalaccel5 (libkf5globalaccel-bin) is not installed: nothing here holds a key grab");
+        E2E_SESSION(session);
+        E2eBus otherBus;
+        Service kde(QStringLiteral("kglobalaccel5"), {}, otherBus.address(), KdeService, scratch(QStringLiteral("kga-page")));
+        QVERIFY2(kde.isUp(), kde.output().constData());
+        QVERIFY(intruderTakesCtrlAltShiftH(kde.bus()));
+        E2E_BUS(bus, session);
+        session.seedSettings("CheckForUpdates=0\r\n");
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        QVERIFY(E2eSession::waitFor([&app] { return app.output().contains("Show/Hide All Notes"); }));
+        const XWindow page = openShortcutsPage(session, app);
+        QVERIFY(page);
+        const QRect at = E2eSession::geometry(page).value_or(QRect());
+        // Row 2, Show/Hide All Notes, says so in red; New Note's row does not.
+        QVERIFY(E2eSession::waitFor([&] { return redPixels(session, statusLine(at, 2)) > 10; }));
+        QCOMPARE(redPixels(session, statusLine(at, 0)), 0);
     }
 
     void kglobalaccelMakesANote()

@@ -27,7 +27,7 @@ const QByteArray Header = "\xEF\xBB\xBF" "0000640000640000C80000C800006499FFFF\r
 constexpr int RolledHeight = 26 + 2;
 
 // The note menu's items as the keyboard reaches them (separators skipped).
-enum MenuItem { NewNote, OnTop, AllWorkspaces, RollUp, Lock, Shortcuts, ColorItem, OpacityItem, Delete, Print,
+enum MenuItem { NewNote, OnTop, AllWorkspaces, RollUp, Lock, ReminderItem, Shortcuts, ColorItem, OpacityItem, Delete, Print,
                 SendMail, Close };
 
 void pickFromNoteMenu(E2eProgram &app, XWindow note, MenuItem item)

@@ -99,15 +99,15 @@ void TestNoteMenu::itemsInOrder()
 
     const QList<MenuRow> expected = {
         {"New Note", 17}, {"", -1}, {"Always on Top", -1}, {"On All Workspaces", -1}, {"Roll Up", -1},
-        {"Lock", -1}, {"Keyboard Shortcuts", -1}, {"", -1}, {"Color", -1}, {"Opacity         ", -1},
+        {"Lock", -1}, {"Reminder...", -1}, {"Keyboard Shortcuts", -1}, {"", -1}, {"Color", -1}, {"Opacity         ", -1},
         {"", -1}, {"Delete", 4}, {"", -1}, {"Print", 5}, {"Send Mail", 18}, {"", -1}, {"Close", -1},
     };
     checkMenuItems(*child<QMenu>(*note, "pmSettings"), expected);
     if (QTest::currentTestFailed())
         return;
     const QList<QAction *> items = child<QMenu>(*note, "pmSettings")->actions();
-    QCOMPARE(items[8]->menu(), child<QMenu>(*note, "tbColor"));
-    QCOMPARE(items[9]->menu(), child<QMenu>(*note, "tbTransparent"));
+    QCOMPARE(items[9]->menu(), child<QMenu>(*note, "tbColor"));
+    QCOMPARE(items[10]->menu(), child<QMenu>(*note, "tbTransparent"));
     for (const char *name : {"tbOnTop", "tbAllWorkspaces", "tbRollUp", "tbLock"})
         QVERIFY2(child(*note, name)->isCheckable(), name);
     const auto *palette = child<TTBXColorPalette>(*note, "cpColorPalette");
