@@ -5,9 +5,11 @@
 // back by another program; and the note driven from the keyboard alone.
 
 #include "e2e_notes.h"
+#include "e2e_panel_desktop.h"
 #include "e2e_session.h"
 #include "e2e_window_manager.h"
 
+#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -15,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 
@@ -61,6 +64,63 @@ XWindow restart(E2eSession &session, E2eProgram *&app)
     app = &session.start();
     return app->waitForWindow(TitleText, E2eProgram::ViewableOnly);
 }
+
+enum class Tray { XEmbed, StatusNotifier };
+
+// A desktop of the case's own: an X server, a window manager and a tray of
+// one kind: trayer (XEmbed) or xfce4-panel's systray as a status-notifier
+// host on a private bus, up before the program so that Qt takes that path.
+// Made before the session, which takes its display.
+class Desktop final
+{
+public:
+    Desktop(E2eWindowManager::Kind manager, Tray tray)
+    {
+        if (!m_display.isUp())
+            return;
+        m_manager = std::make_unique<E2eWindowManager>(manager);
+        if (!m_manager->waitUntilReady())
+            return;
+        if (tray == Tray::XEmbed) {
+            m_up = m_display.startTray();
+            return;
+        }
+        m_panel = std::make_unique<E2ePanelDesktop>(m_folder.path());
+        m_up = m_panel->isUp() && m_panel->startPanel()
+            && E2eSession::waitFor([this] { return m_panel->hostRegistered(); });
+    }
+
+    bool isUp() const { return m_up; }
+    QString error() const { return m_display.isUp() ? QStringLiteral("the desktop did not come up") : m_display.error(); }
+
+    // Gives the session's copies the desktop's bus, where it has one.
+    void enter(E2eSession &session) const
+    {
+        if (m_panel)
+            session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_panel->busAddress());
+    }
+
+    // The program's tray icon is there: embedded, or registered with the host.
+    bool waitForTrayIcon(E2eProgram &app)
+    {
+        if (!m_panel)
+            return app.waitForTrayIcon();
+        return E2eSession::waitFor([&] {
+            QDBusConnectionInterface *names = m_panel->bus().interface();
+            const QStringList items = m_panel->items();
+            return names && std::any_of(items.cbegin(), items.cend(), [&](const QString &item) {
+                       return names->servicePid(item.section(QLatin1Char('/'), 0, 0)).value() == app.pid();
+                   });
+        });
+    }
+
+private:
+    E2eDisplay m_display;
+    QTemporaryDir m_folder;
+    std::unique_ptr<E2eWindowManager> m_manager;
+    std::unique_ptr<E2ePanelDesktop> m_panel;
+    bool m_up = false;
+};
 
 // The text another RTF reader (LibreOffice) finds in a note file's content.
 QString textOfNote(const QByteArray &file)
@@ -117,56 +177,88 @@ QString fakeUrlOpener(const QTemporaryDir &dir)
 
 } // namespace
 
+// The cases that need no desktop of their own run under openbox on the
+// shared display, as on a desktop.
+#define UNDER_OPENBOX(manager)                                              \
+    if (!E2eSession::hasDisplay())                                          \
+        QSKIP("no DISPLAY: run under tests/e2e/with-display.sh");           \
+    E2eWindowManager manager(E2eWindowManager::Openbox);                    \
+    QVERIFY2(manager.waitUntilReady(), "openbox did not come up")
+
 class TestNoteFeatures final : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<E2eWindowManager> m_windowManager;
 
 private Q_SLOTS:
-    // Every case runs under a window manager, as on a desktop.
-    void init()
-    {
-        m_windowManager = std::make_unique<E2eWindowManager>(E2eWindowManager::Openbox);
-        QVERIFY2(m_windowManager->waitUntilReady(), "openbox did not come up");
-    }
-    void cleanup() { m_windowManager.reset(); }
-
     void aStateIsSeenAndKeptAcrossARestart_data()
     {
-        QTest::addColumn<int>("item");
-        QTest::addColumn<int>("what");
+        QTest::addColumn<E2eWindowManager::Kind>("manager");
+        QTest::addColumn<Tray>("tray");
+        QTest::addColumn<MenuItem>("item");
+        QTest::addColumn<Shows>("state");
         QTest::addColumn<QByteArray>("group");
-        QTest::newRow("always on top") << int(OnTop) << int(Shows::Above) << QByteArray("{\\*\\paperletstate{\\ontop}}");
-        QTest::newRow("on all workspaces") << int(AllWorkspaces) << int(Shows::AllDesktops)
-                                           << QByteArray("{\\*\\paperletstate{\\sticky}}");
-        QTest::newRow("rolled up") << int(RollUp) << int(Shows::Rolled) << QByteArray("{\\*\\paperletstate{\\rolled}}");
+        const struct
+        {
+            const char *name;
+            MenuItem item;
+            Shows what;
+            QByteArray group;
+        } states[] = {
+            {"always on top", OnTop, Shows::Above, "{\\*\\paperletstate{\\ontop}}"},
+            {"on all workspaces", AllWorkspaces, Shows::AllDesktops, "{\\*\\paperletstate{\\sticky}}"},
+            {"rolled up", RollUp, Shows::Rolled, "{\\*\\paperletstate{\\rolled}}"},
+        };
+        for (const E2eWindowManager::Kind manager : {E2eWindowManager::Openbox, E2eWindowManager::Xfwm4})
+            for (const Tray tray : {Tray::XEmbed, Tray::StatusNotifier})
+                for (const auto &state : states)
+                    QTest::addRow("%s, %s, %s", qPrintable(E2eWindowManager::name(manager)),
+                                  tray == Tray::XEmbed ? "XEmbed" : "status notifier", state.name)
+                        << manager << tray << state.item << state.what << state.group;
     }
 
     void aStateIsSeenAndKeptAcrossARestart()
     {
-        QFETCH(int, item);
-        QFETCH(int, what);
+        QFETCH(E2eWindowManager::Kind, manager);
+        QFETCH(Tray, tray);
+        QFETCH(MenuItem, item);
+        QFETCH(Shows, state);
         QFETCH(QByteArray, group);
-        const auto state = Shows(what);
-        E2E_SESSION(session);
-        E2eProgram *app = nullptr;
-        XWindow note = startWithStoredNote(session, app, Title, "hello");
+        if (!E2eSession::hasDisplay())
+            QSKIP("no DISPLAY: run under tests/e2e/with-display.sh");
+        for (const QString &program : {E2eWindowManager::program(manager), QStringLiteral("xfce4-panel")})
+            if (QStandardPaths::findExecutable(program).isEmpty())
+                QSKIP(qPrintable(program + QStringLiteral(" is not installed (scripts/setup.sh installs it)")));
+        Desktop desktop(manager, tray);
+        QVERIFY2(desktop.isUp(), qPrintable(desktop.error()));
+        E2eSession session;
+        desktop.enter(session);
+        session.seedSettings(QuietSettings);
+        session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(100, 100, Title, "hello"));
+        const auto start = [&]() -> std::pair<E2eProgram *, XWindow> {
+            E2eProgram &app = session.start();
+            if (!desktop.waitForTrayIcon(app))
+                return {&app, 0};
+            return {&app, app.waitForWindow(TitleText, E2eProgram::ViewableOnly)};
+        };
+        auto [app, note] = start();
         QVERIFY(note);
         QVERIFY(!shows(state, note));
 
-        pickFromNoteMenu(*app, note, MenuItem(item));
+        pickFromNoteMenu(*app, note, item);
         QVERIFY(E2eSession::waitFor([&] { return shows(state, note); }));
         // Kept in the file, which keeps its header (a rolled note's full height too).
         QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains(group); }));
         const QByteArray withState = session.readNote(QStringLiteral("1.pnf"));
         QVERIFY(withState.startsWith(Header));
 
-        note = restart(session, app);
+        app->sendSignal(SIGTERM);
+        QVERIFY(app->waitForExit());
+        std::tie(app, note) = start();
         QVERIFY(note);
         QVERIFY(E2eSession::waitFor([&] { return shows(state, note); }));
 
         // Off again: the file is what it would be had the state never been.
-        pickFromNoteMenu(*app, note, MenuItem(item));
+        pickFromNoteMenu(*app, note, item);
         QVERIFY(E2eSession::waitFor([&] { return !shows(state, note); }));
         QVERIFY(E2eSession::waitFor([&] { return !session.readNote(QStringLiteral("1.pnf")).contains("paperletstate"); }));
         QCOMPARE(session.readNote(QStringLiteral("1.pnf")), QByteArray(withState).replace(group, ""));
@@ -174,7 +266,8 @@ private Q_SLOTS:
 
     void theWheelOverTheBarRollsUpAndDown()
     {
-        E2E_SESSION(session);
+        UNDER_OPENBOX(manager);
+        E2eSession session;
         E2eProgram *app = nullptr;
         XWindow note = startWithStoredNote(session, app, Title, "hello");
         QVERIFY(note);
@@ -189,7 +282,8 @@ private Q_SLOTS:
 
     void aLockedNoteKeepsItsTextAndTitle()
     {
-        E2E_SESSION(session);
+        UNDER_OPENBOX(manager);
+        E2eSession session;
         E2eProgram *app = nullptr;
         XWindow note = startWithStoredNote(session, app, Title, "hello");
         QVERIFY(note);
@@ -220,7 +314,8 @@ private Q_SLOTS:
 
     void aChecklistIsTypedTickedAndReadElsewhere()
     {
-        E2E_SESSION(session);
+        UNDER_OPENBOX(manager);
+        E2eSession session;
         E2eProgram *app = nullptr;
         // A box at a paragraph's start, from a file made anywhere, is an item.
         XWindow note = startWithStoredNote(session, app, Title, "\xE2\x98\x90 milk");
@@ -265,7 +360,8 @@ private Q_SLOTS:
 
     void everyNoteCommandWithoutTheMouse()
     {
-        E2E_SESSION(session);
+        UNDER_OPENBOX(manager);
+        E2eSession session;
         QTemporaryDir bin;
         QVERIFY(bin.isValid());
         const QString opened = fakeUrlOpener(bin);
