@@ -358,6 +358,76 @@ private Q_SLOTS:
         QVERIFY(textOfNote(session.readNote(QStringLiteral("1.pnf"))).startsWith(QStringLiteral("\u2610 milk\n\u2611 bread")));
     }
 
+    // The keys that open menus open them where the user looks: the text
+    // menu at the caret, wherever the pointer is, and the note menu where
+    // its button opens it.
+    void theKeysOpenTheirMenusWhereTheyBelong()
+    {
+        UNDER_OPENBOX(manager);
+        E2eSession session;
+        E2eProgram *started = nullptr;
+        const XWindow note = startWithStoredNote(session, started, Title, "hello");
+        QVERIFY(note);
+        E2eProgram &app = *started;
+        const QRect g = E2eSession::geometry(note).value_or(QRect());
+        const auto menuPlace = [&] {
+            const XWindow menu = app.waitForPopupMenu();
+            return menu ? E2eSession::geometry(menu).value_or(QRect()).topLeft() : QPoint(-1, -1);
+        };
+        const auto closeMenu = [] {
+            E2eSession::key(QStringLiteral("Escape"));
+            QVERIFY(E2eSession::waitForGrab(false));
+        };
+        // The pointer far from the note: a menu there would be the pointer's.
+        E2eSession::moveMouse(QPoint(1200, 700));
+
+        // Shift+F10 at the text's start: just below the caret, in the text.
+        E2eSession::focus(note);
+        E2eSession::keys({QStringLiteral("ctrl+Home"), QStringLiteral("shift+F10")});
+        const QPoint atStart = menuPlace();
+        QVERIFY2(QRect(g.left(), g.top() + 26, 40, 40).contains(atStart),
+                 qPrintable(QStringLiteral("%1,%2").arg(atStart.x()).arg(atStart.y())));
+        // It is the text menu: its last item centres the paragraph.
+        E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});
+        QVERIFY(E2eSession::waitForGrab(false));
+        QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains("\\qc"); }));
+
+        // The Menu key at the line's end: further right on the same line.
+        E2eSession::keys({QStringLiteral("End"), QStringLiteral("Menu")});
+        const QPoint atEnd = menuPlace();
+        QCOMPARE(atEnd.y(), atStart.y());
+        QVERIFY2(atEnd.x() > atStart.x() + 20, qPrintable(QString::number(atEnd.x())));
+        closeMenu();
+        // On the next line: further down.
+        E2eSession::keys({QStringLiteral("Return"), QStringLiteral("shift+F10")});
+        const QPoint below = menuPlace();
+        QVERIFY2(below.y() >= atStart.y() + 10, qPrintable(QString::number(below.y())));
+        closeMenu();
+
+        // F10 opens the note menu where its button does; an item picked
+        // there does its work.
+        E2eSession::click(E2eSession::noteMenuButton(note));
+        const QPoint byMouse = menuPlace();
+        closeMenu();
+        E2eSession::moveMouse(QPoint(1200, 700));
+        E2eSession::focus(note);
+        E2eSession::key(QStringLiteral("F10"));
+        QCOMPARE(menuPlace(), byMouse);
+        E2eSession::pickMenuItem(OnTop);
+        QVERIFY(E2eSession::waitFor([&] { return shows(Shows::Above, note); }));
+
+        // Ctrl+N: a new note, which takes the keyboard.
+        E2eSession::focus(note);
+        E2eSession::key(QStringLiteral("ctrl+n"));
+        const XWindow made = app.waitForWindow(QStringLiteral("New Note"), E2eProgram::ViewableOnly);
+        QVERIFY(made);
+        QVERIFY(E2eSession::waitFor([&] { return E2eWindowManager::focusedWindow() == made; }));
+        E2eSession::type(QStringLiteral("typed"));
+        E2eSession::key(QStringLiteral("ctrl+w"));
+        QVERIFY(app.waitForWindowGone(made));
+        QCOMPARE(session.noteFiles().size(), 2);
+    }
+
     void everyNoteCommandWithoutTheMouse()
     {
         UNDER_OPENBOX(manager);
@@ -435,6 +505,10 @@ private Q_SLOTS:
         const QPoint before = E2eSession::geometry(note)->topLeft();
         E2eSession::keys({QStringLiteral("alt+F7"), QStringLiteral("Right"), QStringLiteral("Down"), QStringLiteral("Return")});
         QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->topLeft() == before + QPoint(10, 10); }));
+        // Alt+F8 sizes it the same way.
+        const QSize size = E2eSession::geometry(note)->size();
+        E2eSession::keys({QStringLiteral("alt+F8"), QStringLiteral("Right"), QStringLiteral("Down"), QStringLiteral("Return")});
+        QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->size() == size + QSize(10, 10); }));
 
         pickByKeyboard(app, note, Close);
         QVERIFY(app.waitForWindowGone(note));
