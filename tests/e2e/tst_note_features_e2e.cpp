@@ -428,6 +428,24 @@ private Q_SLOTS:
         QCOMPARE(session.noteFiles().size(), 2);
     }
 
+    // A note that starts rolled up has no text to type into: the note's keys
+    // still reach it.
+    void aRolledUpNoteTakesItsKeys()
+    {
+        UNDER_OPENBOX(manager);
+        E2eSession session;
+        E2eProgram *started = nullptr;
+        const XWindow note = startWithStoredNote(
+            session, started, Title,
+            "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs20 hello\\par{\\*\\paperletstate{\\rolled}}}");
+        QVERIFY(note);
+        QVERIFY(E2eSession::waitFor([&] { return shows(Shows::Rolled, note); }));
+        pickByKeyboard(*started, note, RollUp);
+        QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->height() == 200; }));
+        E2eSession::key(QStringLiteral("ctrl+w"));
+        QVERIFY(started->waitForWindowGone(note));
+    }
+
     void everyNoteCommandWithoutTheMouse()
     {
         UNDER_OPENBOX(manager);
