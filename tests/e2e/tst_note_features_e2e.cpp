@@ -225,7 +225,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, group);
         if (!E2eSession::hasDisplay())
             QSKIP("no DISPLAY: run under tests/e2e/with-display.sh");
-        for (const QString &program : {E2eWindowManager::program(manager), QStringLiteral("xfce4-panel")})
+        const QString trayProgram = tray == Tray::XEmbed ? QStringLiteral("trayer") : QStringLiteral("xfce4-panel");
+        for (const QString &program : {E2eWindowManager::program(manager), trayProgram})
             if (QStandardPaths::findExecutable(program).isEmpty())
                 QSKIP(qPrintable(program + QStringLiteral(" is not installed (scripts/setup.sh installs it)")));
         Desktop desktop(manager, tray);
