@@ -333,6 +333,33 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     </message>
 </context>
 <context>
+    <name>NoteAnnouncer</name>
+    <message>
+        <source>Note opened: %1</source>
+        <translation>فُتحت ملاحظة: %1</translation>
+    </message>
+    <message>
+        <source>Notes opened: %1</source>
+        <translation>عدد الملاحظات المفتوحة: %1</translation>
+    </message>
+    <message>
+        <source>Note closed: %1</source>
+        <translation>أُغلقت ملاحظة: %1</translation>
+    </message>
+    <message>
+        <source>Notes closed: %1</source>
+        <translation>عدد الملاحظات المغلقة: %1</translation>
+    </message>
+    <message>
+        <source>Note deleted: %1</source>
+        <translation>حُذفت ملاحظة: %1</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1</source>
+        <translation>عدد الملاحظات المحذوفة: %1</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>

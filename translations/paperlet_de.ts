@@ -333,6 +333,33 @@ Ctrl+Alt+Shift+H blendet alle Notizen ein oder aus.
     </message>
 </context>
 <context>
+    <name>NoteAnnouncer</name>
+    <message>
+        <source>Note opened: %1</source>
+        <translation>Notiz geöffnet: %1</translation>
+    </message>
+    <message>
+        <source>Notes opened: %1</source>
+        <translation>Notizen geöffnet: %1</translation>
+    </message>
+    <message>
+        <source>Note closed: %1</source>
+        <translation>Notiz geschlossen: %1</translation>
+    </message>
+    <message>
+        <source>Notes closed: %1</source>
+        <translation>Notizen geschlossen: %1</translation>
+    </message>
+    <message>
+        <source>Note deleted: %1</source>
+        <translation>Notiz gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1</source>
+        <translation>Notizen gelöscht: %1</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>

@@ -333,6 +333,33 @@ Ctrl+Alt+Shift+H muestra u oculta todas las notas.
     </message>
 </context>
 <context>
+    <name>NoteAnnouncer</name>
+    <message>
+        <source>Note opened: %1</source>
+        <translation>Nota abierta: %1</translation>
+    </message>
+    <message>
+        <source>Notes opened: %1</source>
+        <translation>Notas abiertas: %1</translation>
+    </message>
+    <message>
+        <source>Note closed: %1</source>
+        <translation>Nota cerrada: %1</translation>
+    </message>
+    <message>
+        <source>Notes closed: %1</source>
+        <translation>Notas cerradas: %1</translation>
+    </message>
+    <message>
+        <source>Note deleted: %1</source>
+        <translation>Nota eliminada: %1</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1</source>
+        <translation>Notas eliminadas: %1</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>

@@ -333,6 +333,33 @@ Ctrl+Alt+Shift+H affiche ou masque toutes les notes.
     </message>
 </context>
 <context>
+    <name>NoteAnnouncer</name>
+    <message>
+        <source>Note opened: %1</source>
+        <translation>Note ouverte : %1</translation>
+    </message>
+    <message>
+        <source>Notes opened: %1</source>
+        <translation>Notes ouvertes : %1</translation>
+    </message>
+    <message>
+        <source>Note closed: %1</source>
+        <translation>Note fermée : %1</translation>
+    </message>
+    <message>
+        <source>Notes closed: %1</source>
+        <translation>Notes fermées : %1</translation>
+    </message>
+    <message>
+        <source>Note deleted: %1</source>
+        <translation>Note supprimée : %1</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1</source>
+        <translation>Notes supprimées : %1</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>

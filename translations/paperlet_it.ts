@@ -333,6 +333,33 @@ Ctrl+Alt+Shift+H mostra o nasconde tutte le note.
     </message>
 </context>
 <context>
+    <name>NoteAnnouncer</name>
+    <message>
+        <source>Note opened: %1</source>
+        <translation>Nota aperta: %1</translation>
+    </message>
+    <message>
+        <source>Notes opened: %1</source>
+        <translation>Note aperte: %1</translation>
+    </message>
+    <message>
+        <source>Note closed: %1</source>
+        <translation>Nota chiusa: %1</translation>
+    </message>
+    <message>
+        <source>Notes closed: %1</source>
+        <translation>Note chiuse: %1</translation>
+    </message>
+    <message>
+        <source>Note deleted: %1</source>
+        <translation>Nota eliminata: %1</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1</source>
+        <translation>Note eliminate: %1</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>

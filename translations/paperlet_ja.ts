@@ -333,6 +333,33 @@ Ctrl+Alt+Shift+H ですべての付箋を表示/非表示にします。
     </message>
 </context>
 <context>
+    <name>NoteAnnouncer</name>
+    <message>
+        <source>Note opened: %1</source>
+        <translation>付箋を開きました: %1</translation>
+    </message>
+    <message>
+        <source>Notes opened: %1</source>
+        <translation>開いた付箋の数: %1</translation>
+    </message>
+    <message>
+        <source>Note closed: %1</source>
+        <translation>付箋を閉じました: %1</translation>
+    </message>
+    <message>
+        <source>Notes closed: %1</source>
+        <translation>閉じた付箋の数: %1</translation>
+    </message>
+    <message>
+        <source>Note deleted: %1</source>
+        <translation>付箋を削除しました: %1</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1</source>
+        <translation>削除した付箋の数: %1</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>

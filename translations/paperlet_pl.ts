@@ -333,6 +333,33 @@ Ctrl+Alt+Shift+H pokazuje lub ukrywa wszystkie notatki.
     </message>
 </context>
 <context>
+    <name>NoteAnnouncer</name>
+    <message>
+        <source>Note opened: %1</source>
+        <translation>Otwarto notatkę: %1</translation>
+    </message>
+    <message>
+        <source>Notes opened: %1</source>
+        <translation>Otwarto notatek: %1</translation>
+    </message>
+    <message>
+        <source>Note closed: %1</source>
+        <translation>Zamknięto notatkę: %1</translation>
+    </message>
+    <message>
+        <source>Notes closed: %1</source>
+        <translation>Zamknięto notatek: %1</translation>
+    </message>
+    <message>
+        <source>Note deleted: %1</source>
+        <translation>Usunięto notatkę: %1</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1</source>
+        <translation>Usunięto notatek: %1</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>

@@ -333,6 +333,33 @@ Ctrl+Alt+Shift+H mostra ou oculta todas as notas.
     </message>
 </context>
 <context>
+    <name>NoteAnnouncer</name>
+    <message>
+        <source>Note opened: %1</source>
+        <translation>Nota aberta: %1</translation>
+    </message>
+    <message>
+        <source>Notes opened: %1</source>
+        <translation>Notas abertas: %1</translation>
+    </message>
+    <message>
+        <source>Note closed: %1</source>
+        <translation>Nota fechada: %1</translation>
+    </message>
+    <message>
+        <source>Notes closed: %1</source>
+        <translation>Notas fechadas: %1</translation>
+    </message>
+    <message>
+        <source>Note deleted: %1</source>
+        <translation>Nota excluída: %1</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1</source>
+        <translation>Notas excluídas: %1</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>

@@ -333,6 +333,33 @@ Ctrl+Alt+Shift+H показывает или скрывает все замет�
     </message>
 </context>
 <context>
+    <name>NoteAnnouncer</name>
+    <message>
+        <source>Note opened: %1</source>
+        <translation>Заметка открыта: %1</translation>
+    </message>
+    <message>
+        <source>Notes opened: %1</source>
+        <translation>Открыто заметок: %1</translation>
+    </message>
+    <message>
+        <source>Note closed: %1</source>
+        <translation>Заметка закрыта: %1</translation>
+    </message>
+    <message>
+        <source>Notes closed: %1</source>
+        <translation>Закрыто заметок: %1</translation>
+    </message>
+    <message>
+        <source>Note deleted: %1</source>
+        <translation>Заметка удалена: %1</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1</source>
+        <translation>Удалено заметок: %1</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>

@@ -333,6 +333,33 @@ Ctrl+Alt+Shift+H показує або ховає всі нотатки.
     </message>
 </context>
 <context>
+    <name>NoteAnnouncer</name>
+    <message>
+        <source>Note opened: %1</source>
+        <translation>Нотатку відкрито: %1</translation>
+    </message>
+    <message>
+        <source>Notes opened: %1</source>
+        <translation>Відкрито нотаток: %1</translation>
+    </message>
+    <message>
+        <source>Note closed: %1</source>
+        <translation>Нотатку закрито: %1</translation>
+    </message>
+    <message>
+        <source>Notes closed: %1</source>
+        <translation>Закрито нотаток: %1</translation>
+    </message>
+    <message>
+        <source>Note deleted: %1</source>
+        <translation>Нотатку видалено: %1</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1</source>
+        <translation>Видалено нотаток: %1</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>

@@ -333,6 +333,33 @@ Ctrl+Alt+Shift+H 显示或隐藏所有便笺。
     </message>
 </context>
 <context>
+    <name>NoteAnnouncer</name>
+    <message>
+        <source>Note opened: %1</source>
+        <translation>已打开便笺：%1</translation>
+    </message>
+    <message>
+        <source>Notes opened: %1</source>
+        <translation>已打开便笺数：%1</translation>
+    </message>
+    <message>
+        <source>Note closed: %1</source>
+        <translation>已关闭便笺：%1</translation>
+    </message>
+    <message>
+        <source>Notes closed: %1</source>
+        <translation>已关闭便笺数：%1</translation>
+    </message>
+    <message>
+        <source>Note deleted: %1</source>
+        <translation>已删除便笺：%1</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1</source>
+        <translation>已删除便笺数：%1</translation>
+    </message>
+</context>
+<context>
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>

@@ -500,7 +500,13 @@ void NoteEditor::setBullets(bool on)
 
 void NoteEditor::contextMenuEvent(QContextMenuEvent *event)
 {
-    richTextMenu()->popup(event->globalPos());
+    // The Menu key reaches us first as this event (X11 and Windows make one
+    // of it), placed by Qt over the caret's middle: open below the caret,
+    // as Shift+F10 does, so that the line stays readable.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        openMenuAtCaret();
+    else
+        richTextMenu()->popup(event->globalPos());
     event->accept();
 }
 

@@ -782,6 +782,16 @@ void TFR_NOTE::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void TFR_NOTE::keyPressEvent(QKeyEvent *event)
+{
+    // Keys that no part took: a rolled-up note has no text to hold the
+    // focus, and its keys come here.
+    bool handled = false;
+    Application::runGuarded([&] { handled = FormKeyDown(event); });
+    if (!handled)
+        QWidget::keyPressEvent(event);
+}
+
 void TFR_NOTE::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

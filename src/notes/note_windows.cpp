@@ -2,6 +2,7 @@
 
 #include "framework/application.h"
 #include "framework/guarded.h"
+#include "notes/note_announcer.h"
 #include "notes/note_collection.h"
 #include "notes/note_window.h"
 
@@ -11,6 +12,7 @@ NoteWindows::NoteWindows(NoteHost &host, NoteCollection &notes, QObject *parent)
     , m_notes(notes)
 {
     connect(&m_notes, &NoteCollection::noteAdded, this, guarded(this, &NoteWindows::noteAdded));
+    new NoteAnnouncer(this);
 }
 
 TFR_NOTE *NoteWindows::windowOf(const NoteDocument *note)

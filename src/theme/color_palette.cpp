@@ -8,6 +8,7 @@
 
 #include <QActionEvent>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QPainter>
 #include <QSignalBlocker>
 
@@ -81,6 +82,10 @@ bool TTBXCustomToolPalette::isCellValid(QPoint cell, const ImageList *images)
 
 QWidget *TTBXCustomToolPalette::createWidget(QWidget *parent)
 {
+    // The menu's item for the grid is what a screen reader meets first in
+    // the submenu: named, like the grid, by the submenu it fills.
+    if (const auto *menu = qobject_cast<const QMenu *>(parent); menu && text().isEmpty())
+        setText(menu->title());
     return new TTBXToolViewer(this, parent);
 }
 

@@ -80,6 +80,8 @@ struct Texts
     QString into, back;
     QStringList trayMenu;
     QStringList noteMenu;
+    // The note menu's checkable items, Always on Top first.
+    QStringList states;
     QString menuButton, closeButton, noteText, resize, colour, lightYellow, opacity, leastOpacity;
     QString settings, autoStart, titleLabel, ok, close, about;
 };
@@ -90,17 +92,20 @@ Texts textsFor(const QString &language)
         return {language, "Right", "Left",
                 {"Neue Notiz", "Alle Notizen zeigen", "Alle Notizen ausblenden", "Einstellungen", "Nach Updates suchen", "Über", "Beenden"},
                 {"Neue Notiz", "Farbe", "Deckkraft         ", "Löschen", "Drucken", "Per E-Mail senden", "Schließen"},
+                {"Immer im Vordergrund", "Auf allen Arbeitsflächen", "Aufrollen", "Sperren"},
                 "Menü", "Schließen", "Notiztext", "Größe ändern", "Farbe", "Hellgelb", "100 %", "10 %",
                 "Einstellungen", "Beim Anmelden starten", "Titel:", "OK", "Schließen", "Über"};
     if (language == QLatin1String("ar"))
         return {language, "Left", "Right",
                 {"ملاحظة جديدة", "إظهار كل الملاحظات", "إخفاء كل الملاحظات", "الإعدادات", "التحقق من التحديثات", "حول", "خروج"},
                 {"ملاحظة جديدة", "اللون", "العتامة         ", "حذف", "طباعة", "إرسال بالبريد", "إغلاق"},
+                {"دائمًا في المقدمة", "على كل مساحات العمل", "طيّ", "قفل"},
                 "القائمة", "إغلاق", "نص الملاحظة", "تغيير الحجم", "اللون", "أصفر فاتح", "100%", "10%",
                 "الإعدادات", "التشغيل عند الدخول", "العنوان:", "موافق", "إغلاق", "حول"};
     return {QStringLiteral("en"), "Right", "Left",
             {"New Note", "Show All Notes", "Hide All Notes", "Settings", "Check for updates", "About", "Exit"},
             {"New Note", "Color", "Opacity         ", "Delete", "Print", "Send Mail", "Close"},
+            {"Always on Top", "On All Workspaces", "Roll Up", "Lock"},
             "Menu", "Close", "Note text", "Resize", "Color", "Light Yellow", "100 %", "10 %",
             "Settings", "Load on startup", "Title:", "OK", "Close", "About"};
 }
@@ -151,24 +156,22 @@ public:
     // (and name) that gets the focus while `keys` runs; empty when none did.
     Node focusedParent(const QString &role, const QString &name, const std::function<void()> &keys) const
     {
-        QProcess process;
-        process.setProcessEnvironment(m_env);
-        QStringList arguments{probePath(), QStringLiteral("paperlet"), QStringLiteral("focus"), QStringLiteral("60"), role};
+        QStringList arguments{QStringLiteral("focus"), QStringLiteral("60"), role};
         if (!name.isNull())
             arguments.append(name);
-        process.start(Python, arguments);
-        QByteArray out;
-        E2eSession::waitFor([&] {
-            process.waitForReadyRead(50);
-            out += process.readAllStandardOutput();
-            return out.contains('\n') || process.state() == QProcess::NotRunning;
-        }, 60000);
-        if (!out.startsWith("ready"))
-            return {};
-        keys();
-        process.waitForFinished(90000);
-        out += process.readAllStandardOutput();
-        return QJsonDocument::fromJson(out.mid(out.indexOf('\n') + 1)).object();
+        int code = 0;
+        const QByteArray out = listen(arguments, keys, &code);
+        return QJsonDocument::fromJson(out).object();
+    }
+
+    // Whether a notification named `text` was told while `act` ran; what
+    // was told in *heard.
+    bool announced(const QString &text, const std::function<void()> &act, QStringList *heard) const
+    {
+        int code = 0;
+        const QByteArray out = listen({QStringLiteral("announced"), QStringLiteral("60"), text}, act, &code);
+        *heard = QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return code == 0;
     }
 
     bool act(const QString &role, const QString &name, const QString &action) const
@@ -179,9 +182,42 @@ public:
     }
 
 private:
+    // Starts the probe listening, runs `act` once it is, and gives what the
+    // probe printed after "ready"; its exit code in *code (-1: it never got ready).
+    QByteArray listen(const QStringList &arguments, const std::function<void()> &act, int *code) const
+    {
+        QProcess process;
+        process.setProcessEnvironment(m_env);
+        process.start(Python, QStringList{probePath(), QStringLiteral("paperlet")} + arguments);
+        QByteArray out;
+        E2eSession::waitFor([&] {
+            process.waitForReadyRead(50);
+            out += process.readAllStandardOutput();
+            return out.contains('\n') || process.state() == QProcess::NotRunning;
+        }, 60000);
+        *code = -1;
+        if (!out.startsWith("ready"))
+            return {};
+        act();
+        process.waitForFinished(90000);
+        out += process.readAllStandardOutput();
+        if (process.exitStatus() == QProcess::NormalExit)
+            *code = process.exitCode();
+        return out.mid(out.indexOf('\n') + 1);
+    }
+
     QProcess m_launcher;
     QProcessEnvironment m_env;
 };
+
+// The copies the session starts have Qt's accessibility on and speak `language`.
+void speaking(E2eSession &session, const QString &language)
+{
+    session.setEnvironment(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    session.setEnvironment(QStringLiteral("QT_ACCESSIBILITY"), QStringLiteral("1"));
+    session.setEnvironment(QStringLiteral("LANGUAGE"), language);
+    session.setEnvironment(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+}
 
 bool hasShowing(const Node &tree, const QString &role, const QString &name)
 {
@@ -200,6 +236,8 @@ private Q_SLOTS:
     void initTestCase();
     void screenReaderReadsTheProgram_data();
     void screenReaderReadsTheProgram();
+    void screenReaderIsToldWhatHappensToNotes_data();
+    void screenReaderIsToldWhatHappensToNotes();
 };
 
 void TestAccessibility::initTestCase()
@@ -225,11 +263,12 @@ void TestAccessibility::screenReaderReadsTheProgram()
     E2E_SESSION(session);
     E2E_BUS(bus, session);
     const AtSpiRegistry registry(bus.address());
-    session.setEnvironment(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-    session.setEnvironment(QStringLiteral("QT_ACCESSIBILITY"), QStringLiteral("1"));
-    session.setEnvironment(QStringLiteral("LANGUAGE"), language);
-    session.setEnvironment(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-    session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(200, 150, "Shopping", "milk and bread"));
+    speaking(session, language);
+    // Kept on top: its item in the note menu is ticked.
+    session.seedNote(QStringLiteral("1.pnf"),
+                     E2eSession::noteFile(200, 150, "Shopping",
+                                          "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs20 milk and bread\\par"
+                                          "{\\*\\paperletstate{\\ontop}}}"));
     E2eProgram &app = session.start();
     QVERIFY(app.waitForTrayIcon());
     const XWindow noteWindow = app.waitForWindow(QStringLiteral("Shopping"), E2eProgram::ViewableOnly);
@@ -279,6 +318,12 @@ void TestAccessibility::screenReaderReadsTheProgram()
         shown.append(nameOf(item));
     for (const QString &item : texts.noteMenu)
         QVERIFY2(shown.contains(item), qPrintable(item + QStringLiteral(" not in ") + shown.join(QLatin1Char('|'))));
+    // The note's states say which one is on.
+    QStringList on;
+    for (const Node &item : childrenOf(menu))
+        if (texts.states.contains(nameOf(item)) && strings(item, "states").contains(QStringLiteral("checked")))
+            on.append(nameOf(item));
+    QCOMPARE(on, QStringList{texts.states.first()});
     // The opacity items say which one is ticked.
     // Past the window-state group (Always on Top, On All Workspaces, Roll Up,
     // Lock, Reminder..., Keyboard Shortcuts) and Color to Opacity.
@@ -292,8 +337,11 @@ void TestAccessibility::screenReaderReadsTheProgram()
     // The colour grid: a list of cells named by colour, the note's colour checked.
     // The grid takes the focus as its submenu opens, named by the submenu;
     // the keys then move the focus onto its menu item and on to a cell.
-    QVERIFY(!registry.focusedParent(QStringLiteral("list"), texts.colour,
-                                    [&] { E2eSession::keys({texts.back, "Up", texts.into}); }).isEmpty());
+    // Its item in the submenu is named by it too.
+    const Node colourMenu = registry.focusedParent(QStringLiteral("list"), texts.colour,
+                                                   [&] { E2eSession::keys({texts.back, "Up", texts.into}); });
+    QCOMPARE(childrenOf(colourMenu).size(), 1);
+    QCOMPARE(nameOf(childrenOf(colourMenu).first()), texts.colour);
     const Node palette = registry.focusedParent(QStringLiteral("list item"), QString(),
                                                 [&] { E2eSession::keys({texts.into, "Down"}); });
     QCOMPARE(nameOf(palette), texts.colour);
@@ -355,6 +403,83 @@ void TestAccessibility::screenReaderReadsTheProgram()
     // The note's close button, pressed through the accessibility bus, closes it.
     QVERIFY(registry.act(QStringLiteral("push button"), texts.closeButton, QStringLiteral("Press")));
     QVERIFY(app.waitForWindowGone(noteWindow));
+}
+
+enum class NoteChange { Start, NewNote, Close, Delete, HideAll };
+
+void TestAccessibility::screenReaderIsToldWhatHappensToNotes_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<NoteChange>("change");
+    QTest::addColumn<QString>("told");
+    // Notes that come or go together are told as one.
+    QTest::newRow("start") << QStringLiteral("en") << NoteChange::Start << QStringLiteral("Notes opened: 2");
+    QTest::newRow("new note") << QStringLiteral("en") << NoteChange::NewNote << QStringLiteral("Note opened: New Note");
+    QTest::newRow("closed") << QStringLiteral("en") << NoteChange::Close << QStringLiteral("Note closed: Shopping");
+    QTest::newRow("deleted") << QStringLiteral("en") << NoteChange::Delete << QStringLiteral("Note deleted: Shopping");
+    QTest::newRow("hide all") << QStringLiteral("en") << NoteChange::HideAll << QStringLiteral("Notes closed: 2");
+    QTest::newRow("closed, German") << QStringLiteral("de") << NoteChange::Close
+                                    << QStringLiteral("Notiz geschlossen: Shopping");
+    QTest::newRow("new note, Arabic") << QStringLiteral("ar") << NoteChange::NewNote
+                                      << QStringLiteral("فُتحت ملاحظة: ملاحظة جديدة");
+}
+
+// What a screen reader says of it: a notification, which it speaks, shows
+// on the accessibility bus with the message as its name.
+void TestAccessibility::screenReaderIsToldWhatHappensToNotes()
+{
+    QFETCH(QString, language);
+    QFETCH(NoteChange, change);
+    QFETCH(QString, told);
+    E2E_SESSION(session);
+    E2E_BUS(bus, session);
+    const AtSpiRegistry registry(bus.address());
+    speaking(session, language);
+    session.seedSettings("CheckForUpdates=0\r\n");
+    session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(200, 150, "Shopping", "milk"));
+    session.seedNote(QStringLiteral("2.pnf"), E2eSession::noteFile(600, 150, "Work", "call"));
+    E2eProgram *app = nullptr;
+    XWindow note = 0;
+    if (change != NoteChange::Start) {
+        app = &session.start();
+        QVERIFY(app->waitForTrayIcon());
+        note = app->waitForWindow(QStringLiteral("Shopping"), E2eProgram::ViewableOnly);
+        QVERIFY(note);
+        // On the bus: from now on it hears who listens.
+        QVERIFY(!registry.waitForTree([](const Node &) { return true; }).isEmpty());
+    }
+    QStringList heard;
+    const bool wasTold = registry.announced(told, [&] {
+        switch (change) {
+        case NoteChange::Start:
+            app = &session.start();
+            break;
+        case NoteChange::NewNote:
+            E2eSession::focus(note);
+            E2eSession::key(QStringLiteral("ctrl+n"));
+            break;
+        case NoteChange::Close:
+            E2eSession::focus(note);
+            E2eSession::key(QStringLiteral("ctrl+w"));
+            break;
+        case NoteChange::Delete:
+            // Through the note menu, its key and its item (the ninth).
+            E2eSession::focus(note);
+            E2eSession::key(QStringLiteral("F10"));
+            if (app->waitForPopupMenu()) {
+                E2eSession::pickMenuItem(8);
+                app->answerMessageBox(QStringLiteral("Delete Confirmation"));
+            }
+            break;
+        case NoteChange::HideAll:
+            if (session.openTrayMenu())
+                E2eSession::pickMenuItem(2);
+            break;
+        }
+    }, &heard);
+    QVERIFY2(wasTold, qPrintable(QStringLiteral("heard: ") + heard.join(QLatin1Char('|'))));
+    if (change == NoteChange::Delete)
+        QVERIFY(E2eSession::waitFor([&] { return !session.noteFiles().contains(QStringLiteral("1.pnf")); }));
 }
 
 PAPERLET_E2E_MAIN(TestAccessibility)

@@ -5,9 +5,11 @@
 // back by another program; and the note driven from the keyboard alone.
 
 #include "e2e_notes.h"
+#include "e2e_panel_desktop.h"
 #include "e2e_session.h"
 #include "e2e_window_manager.h"
 
+#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -15,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 
@@ -61,6 +64,63 @@ XWindow restart(E2eSession &session, E2eProgram *&app)
     app = &session.start();
     return app->waitForWindow(TitleText, E2eProgram::ViewableOnly);
 }
+
+enum class Tray { XEmbed, StatusNotifier };
+
+// A desktop of the case's own: an X server, a window manager and a tray of
+// one kind: trayer (XEmbed) or xfce4-panel's systray as a status-notifier
+// host on a private bus, up before the program so that Qt takes that path.
+// Made before the session, which takes its display.
+class Desktop final
+{
+public:
+    Desktop(E2eWindowManager::Kind manager, Tray tray)
+    {
+        if (!m_display.isUp())
+            return;
+        m_manager = std::make_unique<E2eWindowManager>(manager);
+        if (!m_manager->waitUntilReady())
+            return;
+        if (tray == Tray::XEmbed) {
+            m_up = m_display.startTray();
+            return;
+        }
+        m_panel = std::make_unique<E2ePanelDesktop>(m_folder.path());
+        m_up = m_panel->isUp() && m_panel->startPanel()
+            && E2eSession::waitFor([this] { return m_panel->hostRegistered(); });
+    }
+
+    bool isUp() const { return m_up; }
+    QString error() const { return m_display.isUp() ? QStringLiteral("the desktop did not come up") : m_display.error(); }
+
+    // Gives the session's copies the desktop's bus, where it has one.
+    void enter(E2eSession &session) const
+    {
+        if (m_panel)
+            session.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_panel->busAddress());
+    }
+
+    // The program's tray icon is there: embedded, or registered with the host.
+    bool waitForTrayIcon(E2eProgram &app)
+    {
+        if (!m_panel)
+            return app.waitForTrayIcon();
+        return E2eSession::waitFor([&] {
+            QDBusConnectionInterface *names = m_panel->bus().interface();
+            const QStringList items = m_panel->items();
+            return names && std::any_of(items.cbegin(), items.cend(), [&](const QString &item) {
+                       return names->servicePid(item.section(QLatin1Char('/'), 0, 0)).value() == app.pid();
+                   });
+        });
+    }
+
+private:
+    E2eDisplay m_display;
+    QTemporaryDir m_folder;
+    std::unique_ptr<E2eWindowManager> m_manager;
+    std::unique_ptr<E2ePanelDesktop> m_panel;
+    bool m_up = false;
+};
 
 // The text another RTF reader (LibreOffice) finds in a note file's content.
 QString textOfNote(const QByteArray &file)
@@ -117,56 +177,89 @@ QString fakeUrlOpener(const QTemporaryDir &dir)
 
 } // namespace
 
+// The cases that need no desktop of their own run under openbox on the
+// shared display, as on a desktop.
+#define UNDER_OPENBOX(manager)                                              \
+    if (!E2eSession::hasDisplay())                                          \
+        QSKIP("no DISPLAY: run under tests/e2e/with-display.sh");           \
+    E2eWindowManager manager(E2eWindowManager::Openbox);                    \
+    QVERIFY2(manager.waitUntilReady(), "openbox did not come up")
+
 class TestNoteFeatures final : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<E2eWindowManager> m_windowManager;
 
 private Q_SLOTS:
-    // Every case runs under a window manager, as on a desktop.
-    void init()
-    {
-        m_windowManager = std::make_unique<E2eWindowManager>(E2eWindowManager::Openbox);
-        QVERIFY2(m_windowManager->waitUntilReady(), "openbox did not come up");
-    }
-    void cleanup() { m_windowManager.reset(); }
-
     void aStateIsSeenAndKeptAcrossARestart_data()
     {
-        QTest::addColumn<int>("item");
-        QTest::addColumn<int>("what");
+        QTest::addColumn<E2eWindowManager::Kind>("manager");
+        QTest::addColumn<Tray>("tray");
+        QTest::addColumn<MenuItem>("item");
+        QTest::addColumn<Shows>("state");
         QTest::addColumn<QByteArray>("group");
-        QTest::newRow("always on top") << int(OnTop) << int(Shows::Above) << QByteArray("{\\*\\paperletstate{\\ontop}}");
-        QTest::newRow("on all workspaces") << int(AllWorkspaces) << int(Shows::AllDesktops)
-                                           << QByteArray("{\\*\\paperletstate{\\sticky}}");
-        QTest::newRow("rolled up") << int(RollUp) << int(Shows::Rolled) << QByteArray("{\\*\\paperletstate{\\rolled}}");
+        const struct
+        {
+            const char *name;
+            MenuItem item;
+            Shows what;
+            QByteArray group;
+        } states[] = {
+            {"always on top", OnTop, Shows::Above, "{\\*\\paperletstate{\\ontop}}"},
+            {"on all workspaces", AllWorkspaces, Shows::AllDesktops, "{\\*\\paperletstate{\\sticky}}"},
+            {"rolled up", RollUp, Shows::Rolled, "{\\*\\paperletstate{\\rolled}}"},
+        };
+        for (const E2eWindowManager::Kind manager : {E2eWindowManager::Openbox, E2eWindowManager::Xfwm4})
+            for (const Tray tray : {Tray::XEmbed, Tray::StatusNotifier})
+                for (const auto &state : states)
+                    QTest::addRow("%s, %s, %s", qPrintable(E2eWindowManager::name(manager)),
+                                  tray == Tray::XEmbed ? "XEmbed" : "status notifier", state.name)
+                        << manager << tray << state.item << state.what << state.group;
     }
 
     void aStateIsSeenAndKeptAcrossARestart()
     {
-        QFETCH(int, item);
-        QFETCH(int, what);
+        QFETCH(E2eWindowManager::Kind, manager);
+        QFETCH(Tray, tray);
+        QFETCH(MenuItem, item);
+        QFETCH(Shows, state);
         QFETCH(QByteArray, group);
-        const auto state = Shows(what);
-        E2E_SESSION(session);
-        E2eProgram *app = nullptr;
-        XWindow note = startWithStoredNote(session, app, Title, "hello");
+        if (!E2eSession::hasDisplay())
+            QSKIP("no DISPLAY: run under tests/e2e/with-display.sh");
+        const QString trayProgram = tray == Tray::XEmbed ? QStringLiteral("trayer") : QStringLiteral("xfce4-panel");
+        for (const QString &program : {E2eWindowManager::program(manager), trayProgram})
+            if (QStandardPaths::findExecutable(program).isEmpty())
+                QSKIP(qPrintable(program + QStringLiteral(" is not installed (scripts/setup.sh installs it)")));
+        Desktop desktop(manager, tray);
+        QVERIFY2(desktop.isUp(), qPrintable(desktop.error()));
+        E2eSession session;
+        desktop.enter(session);
+        session.seedSettings(QuietSettings);
+        session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(100, 100, Title, "hello"));
+        const auto start = [&]() -> std::pair<E2eProgram *, XWindow> {
+            E2eProgram &app = session.start();
+            if (!desktop.waitForTrayIcon(app))
+                return {&app, 0};
+            return {&app, app.waitForWindow(TitleText, E2eProgram::ViewableOnly)};
+        };
+        auto [app, note] = start();
         QVERIFY(note);
         QVERIFY(!shows(state, note));
 
-        pickFromNoteMenu(*app, note, MenuItem(item));
+        pickFromNoteMenu(*app, note, item);
         QVERIFY(E2eSession::waitFor([&] { return shows(state, note); }));
         // Kept in the file, which keeps its header (a rolled note's full height too).
         QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains(group); }));
         const QByteArray withState = session.readNote(QStringLiteral("1.pnf"));
         QVERIFY(withState.startsWith(Header));
 
-        note = restart(session, app);
+        app->sendSignal(SIGTERM);
+        QVERIFY(app->waitForExit());
+        std::tie(app, note) = start();
         QVERIFY(note);
         QVERIFY(E2eSession::waitFor([&] { return shows(state, note); }));
 
         // Off again: the file is what it would be had the state never been.
-        pickFromNoteMenu(*app, note, MenuItem(item));
+        pickFromNoteMenu(*app, note, item);
         QVERIFY(E2eSession::waitFor([&] { return !shows(state, note); }));
         QVERIFY(E2eSession::waitFor([&] { return !session.readNote(QStringLiteral("1.pnf")).contains("paperletstate"); }));
         QCOMPARE(session.readNote(QStringLiteral("1.pnf")), QByteArray(withState).replace(group, ""));
@@ -174,7 +267,8 @@ private Q_SLOTS:
 
     void theWheelOverTheBarRollsUpAndDown()
     {
-        E2E_SESSION(session);
+        UNDER_OPENBOX(manager);
+        E2eSession session;
         E2eProgram *app = nullptr;
         XWindow note = startWithStoredNote(session, app, Title, "hello");
         QVERIFY(note);
@@ -189,7 +283,8 @@ private Q_SLOTS:
 
     void aLockedNoteKeepsItsTextAndTitle()
     {
-        E2E_SESSION(session);
+        UNDER_OPENBOX(manager);
+        E2eSession session;
         E2eProgram *app = nullptr;
         XWindow note = startWithStoredNote(session, app, Title, "hello");
         QVERIFY(note);
@@ -220,7 +315,8 @@ private Q_SLOTS:
 
     void aChecklistIsTypedTickedAndReadElsewhere()
     {
-        E2E_SESSION(session);
+        UNDER_OPENBOX(manager);
+        E2eSession session;
         E2eProgram *app = nullptr;
         // A box at a paragraph's start, from a file made anywhere, is an item.
         XWindow note = startWithStoredNote(session, app, Title, "\xE2\x98\x90 milk");
@@ -263,9 +359,98 @@ private Q_SLOTS:
         QVERIFY(textOfNote(session.readNote(QStringLiteral("1.pnf"))).startsWith(QStringLiteral("\u2610 milk\n\u2611 bread")));
     }
 
+    // The keys that open menus open them where the user looks: the text
+    // menu at the caret, wherever the pointer is, and the note menu where
+    // its button opens it.
+    void theKeysOpenTheirMenusWhereTheyBelong()
+    {
+        UNDER_OPENBOX(manager);
+        E2eSession session;
+        E2eProgram *started = nullptr;
+        const XWindow note = startWithStoredNote(session, started, Title, "hello");
+        QVERIFY(note);
+        E2eProgram &app = *started;
+        const QRect g = E2eSession::geometry(note).value_or(QRect());
+        const auto menuPlace = [&] {
+            const XWindow menu = app.waitForPopupMenu();
+            return menu ? E2eSession::geometry(menu).value_or(QRect()).topLeft() : QPoint(-1, -1);
+        };
+        const auto closeMenu = [] {
+            E2eSession::key(QStringLiteral("Escape"));
+            QVERIFY(E2eSession::waitForGrab(false));
+        };
+        // The pointer far from the note: a menu there would be the pointer's.
+        E2eSession::moveMouse(QPoint(1200, 700));
+
+        // Shift+F10 at the text's start: just below the caret, in the text.
+        E2eSession::focus(note);
+        E2eSession::keys({QStringLiteral("ctrl+Home"), QStringLiteral("shift+F10")});
+        const QPoint atStart = menuPlace();
+        QVERIFY2(QRect(g.left(), g.top() + 26, 40, 40).contains(atStart),
+                 qPrintable(QStringLiteral("%1,%2").arg(atStart.x()).arg(atStart.y())));
+        // It is the text menu: its last item centres the paragraph.
+        E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});
+        QVERIFY(E2eSession::waitForGrab(false));
+        QVERIFY(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains("\\qc"); }));
+
+        // The Menu key at the line's end: further right on the same line.
+        E2eSession::keys({QStringLiteral("End"), QStringLiteral("Menu")});
+        const QPoint atEnd = menuPlace();
+        QCOMPARE(atEnd.y(), atStart.y());
+        QVERIFY2(atEnd.x() > atStart.x() + 20, qPrintable(QString::number(atEnd.x())));
+        closeMenu();
+        // On the next line: further down.
+        E2eSession::keys({QStringLiteral("Return"), QStringLiteral("shift+F10")});
+        const QPoint below = menuPlace();
+        QVERIFY2(below.y() >= atStart.y() + 10, qPrintable(QString::number(below.y())));
+        closeMenu();
+
+        // F10 opens the note menu where its button does; an item picked
+        // there does its work.
+        E2eSession::click(E2eSession::noteMenuButton(note));
+        const QPoint byMouse = menuPlace();
+        closeMenu();
+        E2eSession::moveMouse(QPoint(1200, 700));
+        E2eSession::focus(note);
+        E2eSession::key(QStringLiteral("F10"));
+        QCOMPARE(menuPlace(), byMouse);
+        E2eSession::pickMenuItem(OnTop);
+        QVERIFY(E2eSession::waitFor([&] { return shows(Shows::Above, note); }));
+
+        // Ctrl+N: a new note, which takes the keyboard.
+        E2eSession::focus(note);
+        E2eSession::key(QStringLiteral("ctrl+n"));
+        const XWindow made = app.waitForWindow(QStringLiteral("New Note"), E2eProgram::ViewableOnly);
+        QVERIFY(made);
+        QVERIFY(E2eSession::waitFor([&] { return E2eWindowManager::focusedWindow() == made; }));
+        E2eSession::type(QStringLiteral("typed"));
+        E2eSession::key(QStringLiteral("ctrl+w"));
+        QVERIFY(app.waitForWindowGone(made));
+        QCOMPARE(session.noteFiles().size(), 2);
+    }
+
+    // A note that starts rolled up has no text to type into: the note's keys
+    // still reach it.
+    void aRolledUpNoteTakesItsKeys()
+    {
+        UNDER_OPENBOX(manager);
+        E2eSession session;
+        E2eProgram *started = nullptr;
+        const XWindow note = startWithStoredNote(
+            session, started, Title,
+            "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs20 hello\\par{\\*\\paperletstate{\\rolled}}}");
+        QVERIFY(note);
+        QVERIFY(E2eSession::waitFor([&] { return shows(Shows::Rolled, note); }));
+        pickByKeyboard(*started, note, RollUp);
+        QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->height() == 200; }));
+        E2eSession::key(QStringLiteral("ctrl+w"));
+        QVERIFY(started->waitForWindowGone(note));
+    }
+
     void everyNoteCommandWithoutTheMouse()
     {
-        E2E_SESSION(session);
+        UNDER_OPENBOX(manager);
+        E2eSession session;
         QTemporaryDir bin;
         QVERIFY(bin.isValid());
         const QString opened = fakeUrlOpener(bin);
@@ -339,6 +524,10 @@ private Q_SLOTS:
         const QPoint before = E2eSession::geometry(note)->topLeft();
         E2eSession::keys({QStringLiteral("alt+F7"), QStringLiteral("Right"), QStringLiteral("Down"), QStringLiteral("Return")});
         QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->topLeft() == before + QPoint(10, 10); }));
+        // Alt+F8 sizes it the same way.
+        const QSize size = E2eSession::geometry(note)->size();
+        E2eSession::keys({QStringLiteral("alt+F8"), QStringLiteral("Right"), QStringLiteral("Down"), QStringLiteral("Return")});
+        QVERIFY(E2eSession::waitFor([&] { return E2eSession::geometry(note)->size() == size + QSize(10, 10); }));
 
         pickByKeyboard(app, note, Close);
         QVERIFY(app.waitForWindowGone(note));

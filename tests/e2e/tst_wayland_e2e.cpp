@@ -386,6 +386,7 @@ class TestWayland final : public QObject
 private Q_SLOTS:
     void notesAndCommandLine();
     void trayInSwayBar();
+    void noteStatesUnderSway();
     void storedPlacesUnderMutter();
 };
 
@@ -444,6 +445,73 @@ void TestWayland::trayInSwayBar()
     E2eSession::keys({QStringLiteral("Up"), QStringLiteral("Return")});   // Exit
     QVERIFY(app.waitForExit());
     QCOMPARE(app.exitCode(), 0);
+}
+
+// What a note's states come to under sway (docs/desktops.md says it in
+// words). Each is picked in the note menu, written to the file and back
+// after a restart whatever the compositor makes of it; sway resizes a
+// floating window as asked down to its minimum, so a note rolls up. Always on top and all
+// workspaces have no X11 request that sway serves: it writes _NET_WM_STATE
+// itself and has no _NET_WM_DESKTOP; what it shows is logged.
+void TestWayland::noteStatesUnderSway()
+{
+    SWAY_SESSION(session, desktop, false);
+    session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(100, 100, "States", "state text"));
+    const auto start = [&]() -> std::pair<E2eProgram *, XWindow> {
+        E2eProgram &app = session.start();
+        return {&app, app.waitForWindow(QStringLiteral("States"), E2eProgram::ViewableOnly)};
+    };
+    auto [app, note] = start();
+    QVERIFY(note);
+    QVERIFY(waitForSwayWindows(desktop, *app, 1));
+    // The items as the keys reach them: New Note, then the states.
+    enum { OnTop = 1, AllWorkspaces = 2, RollUp = 3, Lock = 4 };
+    const auto pick = [&](int item) {
+        // The note menu's key: sway may stretch a rolled note's bar.
+        E2eSession::focus(note);
+        E2eSession::key(QStringLiteral("F10"));
+        QVERIFY(app->waitForPopupMenu());
+        E2eSession::pickMenuItem(item);
+        QVERIFY(E2eSession::waitForGrab(false));
+    };
+    const auto height = [&] { return E2eSession::geometry(note).value_or(QRect()).height(); };
+    const auto swayHeight = [&] {
+        const QList<QJsonObject> windows = desktop.windowsOf(app->pid());
+        return windows.isEmpty() ? -1 : windows.first().value(QStringLiteral("rect")).toObject().value(QStringLiteral("height")).toInt();
+    };
+
+    const std::pair<int, QByteArray> states[] = {
+        {OnTop, "{\\ontop}"}, {AllWorkspaces, "{\\sticky}"}, {RollUp, "{\\rolled}"}, {Lock, "{\\locked}"}};
+    for (const auto &[item, key] : states) {
+        pick(item);
+        QVERIFY2(E2eSession::waitFor([&] { return session.readNote(QStringLiteral("1.pnf")).contains(key); }), key.constData());
+    }
+    // Rolled up as far as sway lets a floating window shrink (its
+    // floating_minimum_size, 50 pixels high by default), in X and in sway's tree.
+    QVERIFY(E2eSession::waitFor([&] { return height() <= 50 && swayHeight() == height(); }));
+    qInfo("under sway: _NET_WM_STATE %s; _NET_WM_DESKTOP %s; sway's sticky %s",
+          qPrintable(E2eSession::property(note, QStringLiteral("_NET_WM_STATE"))),
+          qPrintable(E2eSession::property(note, QStringLiteral("_NET_WM_DESKTOP"))),
+          desktop.windowsOf(app->pid()).value(0).value(QStringLiteral("sticky")).toBool() ? "on" : "off");
+    // Locked: typing changes nothing.
+    E2eSession::typeInto(note, QStringLiteral("zzz"));
+
+    app->sendSignal(SIGTERM);
+    QVERIFY(app->waitForExit());
+    QCOMPARE(app->exitCode(), 0);
+    std::tie(app, note) = start();
+    QVERIFY(note);
+    QVERIFY(E2eSession::waitFor([&] { return height() <= 50; }));
+    // Each back off: the file is the note's without the group.
+    for (const auto &[item, key] : states) {
+        pick(item);
+        QVERIFY2(E2eSession::waitFor([&] { return !session.readNote(QStringLiteral("1.pnf")).contains(key); }), key.constData());
+    }
+    QVERIFY(!session.readNote(QStringLiteral("1.pnf")).contains("paperletstate"));
+    QVERIFY(E2eSession::waitFor([&] { return height() == 200; }));
+    const QByteArray stored = session.readNote(QStringLiteral("1.pnf"));
+    QVERIFY(stored.contains("state text"));
+    QVERIFY(!stored.contains("zzz"));
 }
 
 // Where the compositor lets X clients place their windows, notes reopen

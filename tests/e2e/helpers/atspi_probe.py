@@ -10,6 +10,11 @@ atspi_probe.py APP focus SECONDS ROLE [NAME]
     to reach an object of the program with that role (and name), then
     prints the tree of its parent (the menu, the colour grid) as JSON;
     exit code 1 when none came.
+atspi_probe.py APP announced SECONDS NAME
+    what a screen reader hears of notifications: prints "ready", then the
+    name of every object of the program in the notification role that shows
+    (one a line) until one named NAME did; exit code 1 when none did within
+    SECONDS. The program need not be on the bus yet.
 atspi_probe.py APP do ROLE NAME ACTION
     carries out the named action of the first showing object with that role
     and name; exit code 1 when there is none.
@@ -99,10 +104,40 @@ def watch_focus(seconds, role, name):
     return 0
 
 
+def watch_announcements(seconds, wanted):
+    from gi.repository import GLib
+
+    heard = []
+
+    def on_showing(event):
+        source = event.source
+        if source is None or not event.detail1:
+            return
+        try:
+            if source.getApplication().name.lower() != sys.argv[1].lower():
+                return
+            if source.getRoleName() != "notification":
+                return
+            heard.append(source.name)
+        except Exception:  # an object gone while it was asked
+            return
+        print(source.name, flush=True)
+        if source.name == wanted:
+            pyatspi.Registry.stop()
+
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+    GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() or False)
+    print("ready", flush=True)
+    pyatspi.Registry.start()
+    return 0 if wanted in heard else 1
+
+
 def main():
     if len(sys.argv) < 3:
         print(__doc__, file=sys.stderr)
         return 64
+    if sys.argv[2] == "announced" and len(sys.argv) == 5:
+        return watch_announcements(float(sys.argv[3]), sys.argv[4])
     app = find_app(sys.argv[1])
     if app is None:
         return 2
