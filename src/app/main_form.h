@@ -11,6 +11,7 @@
 #include <memory>
 
 class NoteCollection;
+class TFR_ALL_NOTES;
 class NoteWindows;
 class NotesFolderSync;
 class QAction;
@@ -74,6 +75,8 @@ public Q_SLOTS:
     void mnAddNoteClick();
     void mnShowAllNotesClick();
     void mnHideAllNotesClick();
+    // Opens the All Notes window, or brings the open one forward.
+    void mnAllNotesClick();
     void mnSettingsClick();
     void mnAboutClick();
     void mnCLOSEClick();
@@ -107,6 +110,7 @@ private:
     QAction *mnAddNote = nullptr;
     QAction *mnShowAllNotes = nullptr;
     QAction *mnHideAllNotes = nullptr;
+    QAction *mnAllNotes = nullptr;
     QAction *mnSettings = nullptr;
     QAction *tbCheckForUpdates = nullptr;
     QAction *mnAbout = nullptr;
@@ -130,6 +134,7 @@ private:
     NoteCollection *m_notes = nullptr;          // a child: every note's document
     NoteWindows *m_noteWindows = nullptr;       // a child: the notes' windows
     NotesFolderSync *m_folderSync = nullptr;   // a child
+    QPointer<TFR_ALL_NOTES> m_allNotes;         // the application's while open
 };
 
 // The one global the design calls for: set as soon as the main form exists,

@@ -99,7 +99,7 @@ Texts textsFor(const QString &language)
                 "القائمة", "إغلاق", "نص الملاحظة", "تغيير الحجم", "اللون", "أصفر فاتح", "100%", "10%",
                 "الإعدادات", "التشغيل عند الدخول", "العنوان:", "موافق", "إغلاق", "حول"};
     return {QStringLiteral("en"), "Right", "Left",
-            {"New Note", "Show All Notes", "Hide All Notes", "Settings", "Check for updates", "About", "Exit"},
+            {"New Note", "Show All Notes", "Hide All Notes", "All Notes...", "Settings", "Check for updates", "About", "Exit"},
             {"New Note", "Color", "Opacity         ", "Delete", "Print", "Send Mail", "Close"},
             "Menu", "Close", "Note text", "Resize", "Color", "Light Yellow", "100 %", "10 %",
             "Settings", "Load on startup", "Title:", "OK", "Close", "About"};

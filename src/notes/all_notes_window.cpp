@@ -1,0 +1,431 @@
+#include "notes/all_notes_window.h"
+
+#include "core/note_query.h"
+
+#include "framework/guarded.h"
+#include "framework/message_box.h"
+#include "notes/note_collection.h"
+#include "notes/note_document.h"
+#include "notes/note_list_model.h"
+#include "notes/note_menu.h"
+#include "notes/note_windows.h"
+#include "platform/window_state.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ColorColumnWidth = 28;
+constexpr int TitleColumnWidth = 160;
+constexpr int TextColumnWidth = 220;
+
+bool isEnter(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+bool movesInList(const QKeyEvent *key)
+{
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+TFR_ALL_NOTES::TFR_ALL_NOTES(NoteHost &host, NoteCollection &notes, NoteWindows &windows, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_host(host)
+    , m_notes(notes)
+    , m_windows(windows)
+    , m_model(new NoteListModel(notes, this))
+    , m_deleted(host, notes)
+{
+    setObjectName(QStringLiteral("FR_ALL_NOTES"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("All Notes"));
+    buildGui();
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, &TFR_ALL_NOTES::rememberSelection);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &TFR_ALL_NOTES::restoreSelection);
+    selectFirstRow();
+}
+
+TFR_ALL_NOTES::~TFR_ALL_NOTES() = default;
+
+QPushButton *TFR_ALL_NOTES::button(const char *name, const QString &caption, void (TFR_ALL_NOTES::*handler)())
+{
+    auto *result = new QPushButton(caption, this);
+    result->setObjectName(QLatin1String(name));
+    // Enter belongs to the list: it shows the note.
+    result->setAutoDefault(false);
+    connect(result, &QPushButton::clicked, this, guarded(this, handler));
+    return result;
+}
+
+void TFR_ALL_NOTES::buildGui()
+{
+    auto *layout = new QVBoxLayout(this);
+
+    auto *searchRow = new QHBoxLayout;
+    edSearch = new QLineEdit(this);
+    edSearch->setObjectName(QStringLiteral("edSearch"));
+    edSearch->setPlaceholderText(tr("Search notes"));
+    edSearch->setAccessibleName(tr("Search notes"));
+    edSearch->setClearButtonEnabled(true);
+    edSearch->installEventFilter(this);
+    connect(edSearch, &QLineEdit::textChanged, this, guarded(this, &TFR_ALL_NOTES::edSearchChanged));
+    searchRow->addWidget(edSearch, 1);
+    auto *sortLabel = new QLabel(tr("S&ort by:"), this);
+    cbSort = new QComboBox(this);
+    cbSort->setObjectName(QStringLiteral("cbSort"));
+    cbSort->addItems({tr("Last change"), tr("Title"), tr("Color")});
+    cbSort->setAccessibleName(tr("Sort by"));
+    sortLabel->setBuddy(cbSort);
+    connect(cbSort, &QComboBox::currentIndexChanged, this, guarded(this, &TFR_ALL_NOTES::cbSortChanged));
+    searchRow->addWidget(sortLabel);
+    searchRow->addWidget(cbSort);
+    layout->addLayout(searchRow);
+
+    pcPages = new QTabWidget(this);
+    pcPages->setObjectName(QStringLiteral("pcPages"));
+    pcPages->addTab(buildNotesPage(), tr("&Notes"));
+    pcPages->addTab(buildDeletedPage(), tr("&Recently Deleted"));
+    connect(pcPages, &QTabWidget::currentChanged, this, guarded(this, &TFR_ALL_NOTES::pcPagesChanged));
+    layout->addWidget(pcPages, 1);
+
+    auto *bottom = new QHBoxLayout;
+    lbStatus = new QLabel(this);
+    lbStatus->setObjectName(QStringLiteral("lbStatus"));
+    bottom->addWidget(lbStatus, 1);
+    btClose = button("btClose", tr("Close"), &TFR_ALL_NOTES::btCloseClick);
+    bottom->addWidget(btClose);
+    layout->addLayout(bottom);
+
+    auto *closeAction = new QAction(this);
+    closeAction->setShortcut(Qt::Key_Escape);
+    connect(closeAction, &QAction::triggered, this, &TFR_ALL_NOTES::btCloseClick);
+    addAction(closeAction);
+    auto *undoAction = new QAction(this);
+    undoAction->setObjectName(QStringLiteral("acUndo"));
+    undoAction->setShortcut(QKeySequence::Undo);
+    connect(undoAction, &QAction::triggered, this, guarded(this, &TFR_ALL_NOTES::undoClick));
+    addAction(undoAction);
+    auto *findAction = new QAction(this);
+    findAction->setShortcut(QKeySequence::Find);
+    connect(findAction, &QAction::triggered, edSearch, [this] {
+        edSearch->setFocus();
+        edSearch->selectAll();
+    });
+    addAction(findAction);
+
+    resize(640, 420);
+}
+
+QWidget *TFR_ALL_NOTES::buildNotesPage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("tsNotes"));
+    auto *layout = new QVBoxLayout(page);
+    lvNotes = new QTreeView(page);
+    lvNotes->setObjectName(QStringLiteral("lvNotes"));
+    lvNotes->setAccessibleName(tr("Notes"));
+    lvNotes->setRootIsDecorated(false);
+    lvNotes->setUniformRowHeights(true);
+    lvNotes->setAllColumnsShowFocus(true);
+    lvNotes->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lvNotes->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvNotes->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvNotes->setModel(m_model);
+    lvNotes->setColumnWidth(NoteListModel::ColorColumn, ColorColumnWidth);
+    lvNotes->setColumnWidth(NoteListModel::TitleColumn, TitleColumnWidth);
+    lvNotes->setColumnWidth(NoteListModel::FirstLineColumn, TextColumnWidth);
+    lvNotes->header()->setStretchLastSection(true);
+    lvNotes->installEventFilter(this);
+    connect(lvNotes, &QAbstractItemView::doubleClicked, this, guarded(this, &TFR_ALL_NOTES::btShowClick));
+    layout->addWidget(lvNotes, 1);
+
+    auto *buttons = new QHBoxLayout;
+    btShow = button("btShow", tr("&Show"), &TFR_ALL_NOTES::btShowClick);
+    btDelete = button("btDelete", tr("&Delete"), &TFR_ALL_NOTES::btDeleteClick);
+    buttons->addWidget(btShow);
+    buttons->addWidget(btDelete);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    return page;
+}
+
+QWidget *TFR_ALL_NOTES::buildDeletedPage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("tsDeleted"));
+    auto *layout = new QVBoxLayout(page);
+    lvDeleted = new QTreeWidget(page);
+    lvDeleted->setObjectName(QStringLiteral("lvDeleted"));
+    lvDeleted->setAccessibleName(tr("Recently deleted notes"));
+    lvDeleted->setRootIsDecorated(false);
+    lvDeleted->setAllColumnsShowFocus(true);
+    lvDeleted->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lvDeleted->setHeaderLabels({tr("Title"), tr("Deleted")});
+    lvDeleted->setColumnWidth(0, TitleColumnWidth + TextColumnWidth);
+    lvDeleted->installEventFilter(this);
+    connect(lvDeleted, &QTreeWidget::itemDoubleClicked, this, guarded(this, &TFR_ALL_NOTES::btRestoreClick));
+    layout->addWidget(lvDeleted, 1);
+
+    auto *buttons = new QHBoxLayout;
+    btRestore = button("btRestore", tr("R&estore"), &TFR_ALL_NOTES::btRestoreClick);
+    buttons->addWidget(btRestore);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    return page;
+}
+
+void TFR_ALL_NOTES::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    edSearch->setFocus();
+    edSearch->selectAll();
+}
+
+bool TFR_ALL_NOTES::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Ctrl+Z right after a delete undoes the delete, not the typing.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) && !m_lastDeleted.isEmpty())
+            return true;
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (watched == edSearch && movesInList(key)) {
+        QCoreApplication::sendEvent(lvNotes, key);
+        return true;
+    }
+    if (watched == edSearch && key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
+        // From the search straight to the list it filters.
+        currentList()->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (watched == edSearch && onDeletedPage()) {
+        if (movesInList(key)) {
+            QCoreApplication::sendEvent(lvDeleted, key);
+            return true;
+        }
+        if (isEnter(key)) {
+            Application::runGuarded([this] { btRestoreClick(); });
+            return true;
+        }
+        return false;
+    }
+    if ((watched == edSearch || watched == lvNotes) && isEnter(key)) {
+        Application::runGuarded([this] { btShowClick(); });
+        return true;
+    }
+    if (watched == lvNotes && key->key() == Qt::Key_Delete) {
+        Application::runGuarded([this] { btDeleteClick(); });
+        return true;
+    }
+    if (watched == lvDeleted && isEnter(key)) {
+        Application::runGuarded([this] { btRestoreClick(); });
+        return true;
+    }
+    return false;
+}
+
+void TFR_ALL_NOTES::edSearchChanged(const QString &text)
+{
+    m_model->setQuery(text);
+    selectFirstRow();
+    if (onDeletedPage())
+        fillDeleted();
+}
+
+bool TFR_ALL_NOTES::onDeletedPage() const
+{
+    return pcPages->currentIndex() == DeletedPage;
+}
+
+QAbstractItemView *TFR_ALL_NOTES::currentList() const
+{
+    if (onDeletedPage())
+        return lvDeleted;
+    return lvNotes;
+}
+
+void TFR_ALL_NOTES::cbSortChanged(int index)
+{
+    static const NoteListModel::SortKey Keys[] = {NoteListModel::SortKey::LastChange, NoteListModel::SortKey::Title,
+                                                  NoteListModel::SortKey::Color};
+    if (index >= 0 && index < int(std::size(Keys)))
+        m_model->setSortKey(Keys[index]);
+}
+
+void TFR_ALL_NOTES::selectFirstRow()
+{
+    if (m_model->rowCount() == 0)
+        return;
+    lvNotes->setCurrentIndex(m_model->index(0, NoteListModel::TitleColumn));
+}
+
+void TFR_ALL_NOTES::rememberSelection()
+{
+    m_selection.clear();
+    for (const NoteDocument *note : selectedNotes())
+        m_selection.append(note->fileName());
+    const NoteDocument *current = m_model->note(lvNotes->currentIndex().row());
+    m_current = current ? current->fileName() : QString();
+}
+
+void TFR_ALL_NOTES::restoreSelection()
+{
+    QItemSelection selection;
+    for (const QString &name : std::as_const(m_selection)) {
+        const int row = m_model->rowOf(name);
+        if (row >= 0)
+            selection.select(m_model->index(row, 0), m_model->index(row, NoteListModel::ColumnCount - 1));
+    }
+    const int current = m_model->rowOf(m_current);
+    if (current >= 0)
+        lvNotes->selectionModel()->setCurrentIndex(m_model->index(current, NoteListModel::TitleColumn),
+                                                   QItemSelectionModel::NoUpdate);
+    lvNotes->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+QList<NoteDocument *> TFR_ALL_NOTES::selectedNotes() const
+{
+    QList<NoteDocument *> notes;
+    const QModelIndexList rows = lvNotes->selectionModel()->selectedRows();
+    for (const QModelIndex &row : rows)
+        if (NoteDocument *note = m_model->note(row.row()))
+            notes.append(note);
+    if (notes.isEmpty())
+        if (NoteDocument *current = m_model->note(lvNotes->currentIndex().row()))
+            notes.append(current);
+    return notes;
+}
+
+void TFR_ALL_NOTES::btShowClick()
+{
+    const QModelIndex current = lvNotes->currentIndex();
+    NoteDocument *note = m_model->note(current.row());
+    if (!note)
+        return;
+    m_windows.present(*note);
+}
+
+void TFR_ALL_NOTES::btDeleteClick()
+{
+    const QList<NoteDocument *> notes = selectedNotes();
+    if (notes.isEmpty())
+        return;
+    const auto answer = Messages::exec({QMessageBox::Question, NoteMenu::DeleteCaption(), NoteMenu::DeleteQuestion(),
+                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes},
+                                       this);
+    if (answer != QMessageBox::Yes)
+        return;
+    QStringList paths;
+    // By name: removing one note resets the list and may delete documents.
+    QStringList names;
+    for (const NoteDocument *note : notes)
+        names.append(note->fileName());
+    for (const QString &name : std::as_const(names)) {
+        NoteDocument *note = m_notes.note(name);
+        if (!note)
+            continue;
+        paths.append(note->filePath());
+        m_windows.remove(*note);
+    }
+    m_lastDeleted = paths;
+    say(tr("%n note(s) deleted. Ctrl+Z takes them back.", nullptr, int(paths.size())));
+    WindowState::bringForward(this);
+}
+
+void TFR_ALL_NOTES::undoClick()
+{
+    if (m_lastDeleted.isEmpty())
+        return;
+    const QStringList paths = std::exchange(m_lastDeleted, {});
+    const QList<NoteDocument *> restored = m_deleted.restoreLatest(paths);
+    say(tr("%n note(s) restored.", nullptr, int(restored.size())));
+    if (onDeletedPage())
+        fillDeleted();
+    Q_EMIT notesArrived(int(restored.size()));
+}
+
+void TFR_ALL_NOTES::pcPagesChanged(int index)
+{
+    if (index == DeletedPage)
+        fillDeleted();
+    if (!edSearch->hasFocus())
+        currentList()->setFocus(Qt::OtherFocusReason);
+}
+
+void TFR_ALL_NOTES::fillDeleted()
+{
+    lvDeleted->clear();
+    m_trashed = m_deleted.list();
+    // The search finds deleted notes by their titles.
+    const NoteQuery query(edSearch->text());
+    m_trashed.removeIf([&query](const DeletedNotes::Entry &entry) { return !query.matches(entry.title, QString()); });
+    const QLocale locale;
+    for (int i = 0; i < m_trashed.size(); ++i) {
+        const DeletedNotes::Entry &entry = m_trashed.at(i);
+        auto *item = new QTreeWidgetItem(lvDeleted);
+        item->setText(0, entry.title.isEmpty() ? QFileInfo(entry.file.originalPath).fileName() : entry.title);
+        item->setText(1, locale.toString(entry.file.deleted, QLocale::ShortFormat));
+        item->setData(0, Qt::UserRole, i);
+    }
+    if (lvDeleted->topLevelItemCount() > 0)
+        lvDeleted->setCurrentItem(lvDeleted->topLevelItem(0));
+}
+
+void TFR_ALL_NOTES::btRestoreClick()
+{
+    QList<TrashedFile> files;
+    for (const QTreeWidgetItem *item : lvDeleted->selectedItems()) {
+        const int i = item->data(0, Qt::UserRole).toInt();
+        if (i >= 0 && i < m_trashed.size())
+            files.append(m_trashed.at(i).file);
+    }
+    if (files.isEmpty())
+        return;
+    NoteDocument *last = nullptr;
+    for (const TrashedFile &file : std::as_const(files))
+        last = m_deleted.restore(file);
+    fillDeleted();
+    say(tr("%n note(s) restored.", nullptr, int(files.size())));
+    if (last)
+        m_windows.present(*last);
+    Q_EMIT notesArrived(int(files.size()));
+}
+
+void TFR_ALL_NOTES::btCloseClick()
+{
+    close();
+}
+
+void TFR_ALL_NOTES::say(const QString &text)
+{
+    lbStatus->setText(text);
+}
