@@ -1,11 +1,14 @@
 #include "notes/all_notes_window.h"
 
+#include "core/note_host.h"
 #include "core/note_query.h"
 
 #include "framework/guarded.h"
 #include "framework/message_box.h"
 #include "notes/note_collection.h"
 #include "notes/note_document.h"
+#include "notes/note_export.h"
+#include "notes/note_import.h"
 #include "notes/note_list_model.h"
 #include "notes/note_menu.h"
 #include "notes/note_windows.h"
@@ -14,7 +17,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -167,11 +175,53 @@ QWidget *TFR_ALL_NOTES::buildNotesPage()
     auto *buttons = new QHBoxLayout;
     btShow = button("btShow", tr("&Show"), &TFR_ALL_NOTES::btShowClick);
     btDelete = button("btDelete", tr("&Delete"), &TFR_ALL_NOTES::btDeleteClick);
+    btExport = new QPushButton(tr("E&xport"), page);
+    btExport->setObjectName(QStringLiteral("btExport"));
+    btExport->setAutoDefault(false);
+    btExport->setMenu(buildExportMenu());
+    btImport = new QPushButton(tr("&Import"), page);
+    btImport->setObjectName(QStringLiteral("btImport"));
+    btImport->setAutoDefault(false);
+    btImport->setMenu(buildImportMenu());
     buttons->addWidget(btShow);
     buttons->addWidget(btDelete);
     buttons->addStretch(1);
+    buttons->addWidget(btExport);
+    buttons->addWidget(btImport);
     layout->addLayout(buttons);
     return page;
+}
+
+QMenu *TFR_ALL_NOTES::buildExportMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("pmExport"));
+    acSelectedOnly = menu->addAction(tr("&Selected Notes Only"));
+    acSelectedOnly->setCheckable(true);
+    menu->addSeparator();
+    const struct { const char *caption; NoteExport::Format format; } formats[] = {
+        {QT_TR_NOOP("&Plain Text..."), NoteExport::Format::PlainText},
+        {QT_TR_NOOP("&Markdown..."), NoteExport::Format::Markdown},
+        {QT_TR_NOOP("&HTML..."), NoteExport::Format::Html},
+    };
+    for (const auto &entry : formats)
+        connect(menu->addAction(tr(entry.caption)), &QAction::triggered, this,
+                guarded([this, format = int(entry.format)] { exportClick(format); }));
+    menu->addSeparator();
+    connect(menu->addAction(tr("&Zip Backup of All Notes...")), &QAction::triggered, this,
+            guarded(this, &TFR_ALL_NOTES::zipClick));
+    return menu;
+}
+
+QMenu *TFR_ALL_NOTES::buildImportMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("pmImport"));
+    connect(menu->addAction(tr("&Files...")), &QAction::triggered, this,
+            guarded(this, &TFR_ALL_NOTES::importFilesClick));
+    connect(menu->addAction(tr("&Xpad Notes")), &QAction::triggered, this,
+            guarded(this, &TFR_ALL_NOTES::importXpadClick));
+    return menu;
 }
 
 QWidget *TFR_ALL_NOTES::buildDeletedPage()
@@ -418,6 +468,61 @@ void TFR_ALL_NOTES::btRestoreClick()
     if (last)
         m_windows.present(*last);
     Q_EMIT notesArrived(int(files.size()));
+}
+
+void TFR_ALL_NOTES::exportClick(int format)
+{
+    QList<NoteDocument *> notes;
+    if (acSelectedOnly->isChecked()) {
+        notes = selectedNotes();
+    } else {
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            notes.append(m_model->note(row));
+    }
+    if (notes.isEmpty())
+        return;
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Export Notes To"), QDir::homePath());
+    if (folder.isEmpty())
+        return;
+    const QStringList written = NoteExport::write(notes, folder, NoteExport::Format(format));
+    say(tr("%n note(s) exported to %1.", nullptr, int(written.size())).arg(QDir::toNativeSeparators(folder)));
+}
+
+void TFR_ALL_NOTES::zipClick()
+{
+    const QString suggested = QDir::home().filePath(
+        tr("Paperlet notes %1.zip").arg(QDate::currentDate().toString(Qt::ISODate)));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Zip Backup"), suggested, tr("Zip archives (*.zip)"));
+    if (path.isEmpty())
+        return;
+    NoteExport::writeZip(m_notes, m_host.notesFolder(), path);
+    say(tr("The notes are backed up in %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+void TFR_ALL_NOTES::importFilesClick()
+{
+    const QStringList paths = QFileDialog::getOpenFileNames(
+        this, tr("Import Notes"), QDir::homePath(), tr("Notes and text (*.pnf *.txt *.md);;All files (*)"));
+    if (paths.isEmpty())
+        return;
+    imported(NoteImport(m_host, m_notes, importArea()).importFiles(paths));
+}
+
+void TFR_ALL_NOTES::importXpadClick()
+{
+    imported(NoteImport(m_host, m_notes, importArea()).importXpad(NoteImport::xpadFolder()));
+}
+
+QRect TFR_ALL_NOTES::importArea() const
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+}
+
+void TFR_ALL_NOTES::imported(const QList<NoteDocument *> &notes)
+{
+    say(tr("%n note(s) imported.", nullptr, int(notes.size())));
+    Q_EMIT notesArrived(int(notes.size()));
 }
 
 void TFR_ALL_NOTES::btCloseClick()

@@ -14,6 +14,7 @@ class QAbstractItemView;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTreeView;
@@ -56,6 +57,15 @@ private:
     void btRestoreClick();
     void undoClick();
     void btCloseClick();
+    void exportClick(int format);
+    void zipClick();
+    void importFilesClick();
+    void importXpadClick();
+    QMenu *buildExportMenu();
+    QMenu *buildImportMenu();
+    void imported(const QList<NoteDocument *> &notes);
+    // Where imported notes may go.
+    QRect importArea() const;
     void pcPagesChanged(int index);
     bool onDeletedPage() const;
     // The list of the page on show.
@@ -82,6 +92,9 @@ private:
     QPushButton *btShow = nullptr;
     QPushButton *btDelete = nullptr;
     QPushButton *btRestore = nullptr;
+    QPushButton *btExport = nullptr;
+    QPushButton *btImport = nullptr;
+    QAction *acSelectedOnly = nullptr;
     QPushButton *btClose = nullptr;
     QLabel *lbStatus = nullptr;
 

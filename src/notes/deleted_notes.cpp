@@ -42,30 +42,14 @@ QList<DeletedNotes::Entry> DeletedNotes::list() const
     return entries;
 }
 
-QString DeletedNotes::freeName(const QString &wanted) const
-{
-    const QString folder = m_host.notesFolder();
-    const auto taken = [this, &folder](const QString &name) {
-        return QFileInfo::exists(folder + name) || m_notes.note(name);
-    };
-    return NoteNaming::uniqueFileName(wanted, taken);
-}
-
 NoteDocument *DeletedNotes::restore(const TrashedFile &file)
 {
-    const QString name = freeName(QFileInfo(file.originalPath).fileName());
+    const QString name = m_notes.freeFileName(QFileInfo(file.originalPath).fileName());
     m_host.ensureNotesFolder();
     if (!Trash::create()->restore(file, m_host.notesFolder() + name))
         throw PaperletError(QCoreApplication::translate("DeletedNotes", "The note \"%1\" cannot be taken back from the trash.")
                                 .arg(QDir::toNativeSeparators(file.originalPath)));
-    // The folder sync may have seen the file arrive first.
-    if (NoteDocument *known = m_notes.note(name))
-        return known;
-    NoteDocument *note = m_notes.load(name);
-    if (!note)
-        throw PaperletError(QCoreApplication::translate("DeletedNotes", "The restored note \"%1\" cannot be read.")
-                                .arg(QDir::toNativeSeparators(m_host.notesFolder() + name)));
-    return note;
+    return m_notes.arrived(name);
 }
 
 QList<NoteDocument *> DeletedNotes::restoreLatest(const QStringList &originalPaths)

@@ -36,8 +36,6 @@ public:
     QList<NoteDocument *> restoreLatest(const QStringList &originalPaths);
 
 private:
-    QString freeName(const QString &wanted) const;
-
     NoteHost &m_host;
     NoteCollection &m_notes;
 };

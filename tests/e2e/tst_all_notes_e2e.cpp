@@ -8,6 +8,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <csignal>
@@ -70,6 +73,40 @@ QStringList shownNoteTitles(const E2eProgram &app)
     titles.sort();
     return titles;
 }
+
+// Opens the menu of a button of the window by its Alt key and picks an item.
+bool pickButtonMenuItem(const E2eProgram &app, const QString &altKey, int item)
+{
+    E2eSession::key(altKey);
+    if (!app.waitForPopupMenu())
+        return false;
+    E2eSession::pickMenuItem(item);
+    return true;
+}
+
+// Answers a file dialog by typing a path into it.
+bool answerFileDialog(const E2eProgram &app, const QString &caption, const QString &path)
+{
+    const XWindow dialog = app.waitForWindow(caption, E2eProgram::ViewableOnly);
+    if (!dialog)
+        return false;
+    E2eSession::focus(dialog);
+    E2eSession::key(QStringLiteral("ctrl+a"));
+    E2eSession::type(path);
+    E2eSession::key(QStringLiteral("Return"));
+    return app.waitForWindowGone(dialog);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The Export menu: Selected Notes Only, Plain Text, Markdown, HTML, Zip backup.
+enum ExportItem { SelectedOnly = 0, PlainText = 1, Markdown = 2 };
+// The Import menu: Files, Xpad Notes.
+enum ImportItem { Files = 0, XpadNotes = 1 };
 
 QString trashFolder(const E2eSession &session)
 {
@@ -255,6 +292,131 @@ private Q_SLOTS:
         QVERIFY(session.readNote(restored.first()).contains("trip plan"));
         // The other two stay in the trash.
         QCOMPARE(QDir(trashFolder(session) + QStringLiteral("/info")).entryList(QDir::Files).size(), 2);
+    }
+
+    void aFormattedNoteGoesOutAsMarkdownAndComesBackTheSame()
+    {
+        E2E_SESSION(session);
+        session.seedSettings(QuietSettings);
+        session.seedNote(QStringLiteral("1.pnf"),
+                         E2eSession::noteFile(100, 100, "Formatted: a/b",
+                                              "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 {\\b Bold words} and {\\i sl\\u224?nted}\\par second line\\par}"));
+        const QString out = QDir(session.homeFolder()).filePath(QStringLiteral("export"));
+        const QString again = QDir(session.homeFolder()).filePath(QStringLiteral("again"));
+        QVERIFY(QDir().mkpath(out) && QDir().mkpath(again));
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        QVERIFY(app.waitForWindow(QStringLiteral("Formatted: a/b"), E2eProgram::ViewableOnly));
+        QVERIFY(openAllNotes(session, app));
+
+        QVERIFY(pickButtonMenuItem(app, QStringLiteral("alt+x"), Markdown));
+        QVERIFY(answerFileDialog(app, QStringLiteral("Export Notes To"), out));
+        // Named after the title, without the folder separator.
+        const QString markdown = out + QStringLiteral("/Formatted_ a_b.md");
+        QVERIFY(E2eSession::waitFor([&] { return QFile::exists(markdown); }));
+        const QByteArray written = readFile(markdown);
+        QVERIFY2(written.startsWith("# Formatted: a/b\n"), written.constData());
+        QVERIFY2(written.contains("**Bold words** and *sl\xC3\xA0nted*"), written.constData());
+
+        E2eSession::focus(app.waitForWindow(AllNotes));
+        QVERIFY(pickButtonMenuItem(app, QStringLiteral("alt+i"), Files));
+        QVERIFY(answerFileDialog(app, QStringLiteral("Import Notes"), markdown));
+        QVERIFY(E2eSession::waitFor([&] { return app.windows(QStringLiteral("Formatted: a/b"), E2eProgram::ViewableOnly).size() == 2; }));
+        QVERIFY(E2eSession::waitFor([&] { return session.noteFiles().size() == 2; }));
+        QStringList files = session.noteFiles();
+        files.removeAll(QStringLiteral("1.pnf"));
+        const QByteArray imported = session.readNote(files.first());
+        QVERIFY2(imported.contains("\\b"), imported.constData());
+
+        // Both as plain text: the same words in the same lines.
+        E2eSession::focus(app.waitForWindow(AllNotes));
+        QVERIFY(pickButtonMenuItem(app, QStringLiteral("alt+x"), PlainText));
+        QVERIFY(answerFileDialog(app, QStringLiteral("Export Notes To"), again));
+        const QString first = again + QStringLiteral("/Formatted_ a_b.txt");
+        const QString second = again + QStringLiteral("/Formatted_ a_b (2).txt");
+        QVERIFY(E2eSession::waitFor([&] { return QFile::exists(first) && QFile::exists(second); }));
+        QCOMPARE(readFile(first), QByteArray("Formatted: a/b\n\nBold words and sl\xC3\xA0nted\nsecond line\n"));
+        QCOMPARE(readFile(second), readFile(first));
+    }
+
+    void importsRealXpadNotes()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("xpad")).isEmpty())
+            QSKIP("needs xpad (scripts/setup.sh installs it)");
+        E2E_SESSION(session);
+        E2E_BUS(bus, session);
+        session.seedSettings(QuietSettings);
+        const QString config = QDir(session.homeFolder()).filePath(QStringLiteral("../config"));
+        const QString xpadFolder = config + QStringLiteral("/xpad");
+        const QString source = QDir(session.homeFolder()).filePath(QStringLiteral("pad.txt"));
+        {
+            QFile file(source);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Pad from Xpad\nwith caf\xC3\xA9 & <tags>\n");
+        }
+        // The real Xpad makes its files: a pad from the text file.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), session.homeFolder());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QDir(session.homeFolder()).filePath(QStringLiteral("../run")));
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+        QProcess xpad;
+        xpad.setProcessEnvironment(env);
+        xpad.setProcessChannelMode(QProcess::MergedChannels);
+        // Whatever happens below, the Xpad this case started ends with it.
+        const auto stopXpad = qScopeGuard([&xpad] { E2eSession::stopProcess(xpad); });
+        xpad.start(QStringLiteral("xpad"), {QStringLiteral("-f"), source});
+        QVERIFY(xpad.waitForStarted());
+        const auto padInfo = [&]() -> QString {
+            // The pad's info names its content file, which holds the text.
+            const QDir dir(xpadFolder);
+            for (const QString &info : dir.entryList({QStringLiteral("info-*")}, QDir::Files)) {
+                const QByteArray text = readFile(dir.filePath(info));
+                const qsizetype at = text.indexOf("content ");
+                if (at >= 0 && readFile(dir.filePath(QString::fromUtf8(text.mid(at + 8).split('\n').first()))).contains("Pad from Xpad"))
+                    return dir.filePath(info);
+            }
+            return {};
+        };
+        // The pad is on screen once its info says so; Xpad writes the text
+        // as it quits.
+        const auto padShown = [&] {
+            const QDir dir(xpadFolder);
+            for (const QString &name : dir.entryList({QStringLiteral("info-*")}, QDir::Files))
+                if (readFile(dir.filePath(name)).contains("\nhidden 0\n"))
+                    return true;
+            return false;
+        };
+        QVERIFY2(E2eSession::waitFor(padShown), xpad.readAll().constData());
+        QProcess quit;
+        quit.setProcessEnvironment(env);
+        quit.start(QStringLiteral("xpad"), {QStringLiteral("--quit")});
+        QVERIFY(quit.waitForFinished(20000));
+        QVERIFY(xpad.waitForFinished(20000));
+        QVERIFY2(!padInfo().isEmpty(), "xpad wrote no pad with the text");
+        const QByteArray info = readFile(padInfo());
+        int width = 0;
+        int height = 0;
+        for (const QByteArray &line : info.split('\n')) {
+            if (line.startsWith("width "))
+                width = line.mid(6).toInt();
+            if (line.startsWith("height "))
+                height = line.mid(7).toInt();
+        }
+        QVERIFY(width >= 100 && height >= 100);
+
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        QVERIFY(openAllNotes(session, app));
+        QVERIFY(pickButtonMenuItem(app, QStringLiteral("alt+i"), XpadNotes));
+        const XWindow pad = app.waitForWindow(QStringLiteral("Pad from Xpad"), E2eProgram::ViewableOnly);
+        QVERIFY(pad);
+        QCOMPARE(E2eSession::geometry(pad).value_or(QRect()).size(), QSize(width, height));
+        // Only the pad with text: the empty one Xpad opens by itself is left out.
+        QVERIFY(E2eSession::waitFor([&] { return session.noteFiles().size() == 1; }));
+        const QByteArray stored = session.readNote(session.noteFiles().first());
+        QVERIFY2(stored.contains("caf\\u233?") || stored.contains("caf\\'e9"), stored.constData());
+        QVERIFY2(stored.contains("& <tags>"), stored.constData());
     }
 };
 
