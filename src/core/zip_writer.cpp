@@ -14,6 +14,10 @@ constexpr quint32 LocalHeaderSignature = 0x04034b50;
 constexpr quint32 CentralHeaderSignature = 0x02014b50;
 constexpr quint32 EndSignature = 0x06054b50;
 constexpr quint16 VersionNeeded = 20;      // 2.0: deflate
+// Made on Unix: unzip tools then take names as they are (with "MS-DOS" they
+// convert them from an old code page) and file modes from the attributes.
+constexpr quint16 MadeBy = (3 << 8) | VersionNeeded;
+constexpr quint32 RegularFileMode = 0100644u << 16;
 constexpr quint16 Utf8NamesFlag = 0x0800;
 constexpr quint16 Stored = 0;
 constexpr quint16 Deflated = 8;
@@ -145,9 +149,9 @@ void ZipWriter::finish()
     const quint64 start = m_offset;
     for (const Entry &entry : std::as_const(m_entries)) {
         Bytes central;
-        central.u32(CentralHeaderSignature).u16(VersionNeeded).u16(VersionNeeded).u16(Utf8NamesFlag)
+        central.u32(CentralHeaderSignature).u16(MadeBy).u16(VersionNeeded).u16(Utf8NamesFlag)
             .u16(entry.method).u16(entry.time).u16(entry.date).u32(entry.crc).u32(entry.compressedSize)
-            .u32(entry.size).u16(quint16(entry.name.size())).u16(0).u16(0).u16(0).u16(0).u32(0)
+            .u32(entry.size).u16(quint16(entry.name.size())).u16(0).u16(0).u16(0).u16(0).u32(RegularFileMode)
             .u32(entry.offset).raw(entry.name);
         write(central.bytes());
     }

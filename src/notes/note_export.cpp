@@ -69,7 +69,11 @@ QByteArray render(const NoteDocument &note, Format format)
     case Format::PlainText:
         break;
     }
-    return (note.title() + QStringLiteral("\n\n") + note.text()->toPlainText() + QLatin1Char('\n')).toUtf8();
+    QString text = note.text()->toPlainText();
+    // One line end closes the file, however many empty lines the note ends in.
+    while (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return (note.title() + QStringLiteral("\n\n") + text + QLatin1Char('\n')).toUtf8();
 }
 
 QString baseNameFor(const QString &title)

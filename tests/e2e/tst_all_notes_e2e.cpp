@@ -4,6 +4,7 @@
 
 #include "e2e_notes.h"
 #include "e2e_session.h"
+#include "../common/file_bytes.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -95,12 +96,6 @@ bool answerFileDialog(const E2eProgram &app, const QString &caption, const QStri
     E2eSession::type(path);
     E2eSession::key(QStringLiteral("Return"));
     return app.waitForWindowGone(dialog);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The Export menu: Selected Notes Only, Plain Text, Markdown, HTML, Zip backup.
