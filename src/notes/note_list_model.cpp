@@ -123,8 +123,20 @@ void NoteListModel::setQuery(const QString &query)
         return;
     // Typing on narrows the rows already found: only those can still match.
     const bool narrows = !m_queryText.isEmpty() && query.startsWith(m_queryText);
+    // Erasing goes back to rows found before.
+    while (!m_typedBefore.isEmpty() && !query.startsWith(m_typedBefore.last().first))
+        m_typedBefore.removeLast();
+    const bool typedBefore = !m_typedBefore.isEmpty() && m_typedBefore.last().first == query;
+    if (narrows)
+        m_typedBefore.append({m_queryText, m_rows});
     m_queryText = query;
     m_query = NoteQuery(query);
+    if (typedBefore) {
+        beginResetModel();
+        m_rows = m_typedBefore.takeLast().second;
+        endResetModel();
+        return;
+    }
     if (!narrows) {
         rebuild();
         return;
@@ -139,6 +151,7 @@ void NoteListModel::setSortKey(SortKey key)
     if (key == m_sortKey)
         return;
     m_sortKey = key;
+    m_typedBefore.clear();
     beginResetModel();
     sortRows(m_rows);
     endResetModel();
@@ -178,6 +191,7 @@ int NoteListModel::colorRank(const NoteDocument &note)
 
 void NoteListModel::rebuild()
 {
+    m_typedBefore.clear();
     QList<NoteDocument *> rows;
     for (NoteDocument *doc : m_notes.notes())
         if (!doc->fileName().isEmpty() && !doc->isDeleted() && matches(*doc))

@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+#include <utility>
+
 class NoteCollection;
 class NoteDocument;
 
@@ -52,6 +54,9 @@ private:
 
     NoteCollection &m_notes;
     QList<NoteDocument *> m_rows;   // the collection's, filtered and sorted
+    // The rows of the shorter queries typed before the current one, so that
+    // erasing a character costs no search: valid until the notes change.
+    QList<std::pair<QString, QList<NoteDocument *>>> m_typedBefore;
     QString m_queryText;
     NoteQuery m_query;
     SortKey m_sortKey = SortKey::LastChange;

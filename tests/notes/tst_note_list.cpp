@@ -145,6 +145,22 @@ private Q_SLOTS:
         QCOMPARE(model.data(model.index(0, NoteListModel::FirstLineColumn)).toString(), QStringLiteral("new"));
     }
 
+    void erasingAfterAChangeSearchesAgain()
+    {
+        NoteCollection &notes = m_host->noteCollection();
+        NoteListModel model(notes);
+        model.setQuery(QStringLiteral("picnic"));
+        model.setQuery(QStringLiteral("picnic park"));
+        QCOMPARE(titles(model), QStringList{"Note 10"});
+        NoteDocument *park = notes.note(QStringLiteral("3.pnf"));
+        park->text()->setPlainText(QStringLiteral("museum"));
+        park->save();
+        QCOMPARE(titles(model), QStringList{});
+        // Not the rows "picnic" found before the change.
+        model.setQuery(QStringLiteral("picnic"));
+        QCOMPARE(titles(model), QStringList{"Picnic"});
+    }
+
     void exportNamesAreSafeAndUnique_data()
     {
         QTest::addColumn<QString>("title");
