@@ -407,7 +407,7 @@ void TFR_ALL_NOTES::btDeleteClick()
         m_windows.remove(*note);
     }
     m_lastDeleted = paths;
-    say(tr("%n note(s) deleted. Ctrl+Z takes them back.", nullptr, int(paths.size())));
+    say(tr("Notes deleted: %1. Ctrl+Z takes them back.").arg(paths.size()));
     WindowState::bringForward(this);
 }
 
@@ -417,7 +417,7 @@ void TFR_ALL_NOTES::undoClick()
         return;
     const QStringList paths = std::exchange(m_lastDeleted, {});
     const QList<NoteDocument *> restored = m_deleted.restoreLatest(paths);
-    say(tr("%n note(s) restored.", nullptr, int(restored.size())));
+    say(tr("Notes restored: %1.").arg(restored.size()));
     if (onDeletedPage())
         fillDeleted();
     Q_EMIT notesArrived(int(restored.size()));
@@ -464,7 +464,7 @@ void TFR_ALL_NOTES::btRestoreClick()
     for (const TrashedFile &file : std::as_const(files))
         last = m_deleted.restore(file);
     fillDeleted();
-    say(tr("%n note(s) restored.", nullptr, int(files.size())));
+    say(tr("Notes restored: %1.").arg(files.size()));
     if (last)
         m_windows.present(*last);
     Q_EMIT notesArrived(int(files.size()));
@@ -485,7 +485,7 @@ void TFR_ALL_NOTES::exportClick(int format)
     if (folder.isEmpty())
         return;
     const QStringList written = NoteExport::write(notes, folder, NoteExport::Format(format));
-    say(tr("%n note(s) exported to %1.", nullptr, int(written.size())).arg(QDir::toNativeSeparators(folder)));
+    say(tr("Notes exported to %1: %2.").arg(QDir::toNativeSeparators(folder)).arg(written.size()));
 }
 
 void TFR_ALL_NOTES::zipClick()
@@ -521,7 +521,7 @@ QRect TFR_ALL_NOTES::importArea() const
 
 void TFR_ALL_NOTES::imported(const QList<NoteDocument *> &notes)
 {
-    say(tr("%n note(s) imported.", nullptr, int(notes.size())));
+    say(tr("Notes imported: %1.").arg(notes.size()));
     Q_EMIT notesArrived(int(notes.size()));
 }
 
