@@ -149,26 +149,31 @@ void TFR_ALL_NOTES::buildGui()
     resize(640, 420);
 }
 
+void TFR_ALL_NOTES::setUpList(QTreeView *list, const char *name, const QString &accessibleName)
+{
+    list->setObjectName(QLatin1String(name));
+    list->setAccessibleName(accessibleName);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->installEventFilter(this);
+}
+
 QWidget *TFR_ALL_NOTES::buildNotesPage()
 {
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("tsNotes"));
     auto *layout = new QVBoxLayout(page);
     lvNotes = new QTreeView(page);
-    lvNotes->setObjectName(QStringLiteral("lvNotes"));
-    lvNotes->setAccessibleName(tr("Notes"));
-    lvNotes->setRootIsDecorated(false);
-    lvNotes->setUniformRowHeights(true);
-    lvNotes->setAllColumnsShowFocus(true);
-    lvNotes->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lvNotes->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvNotes->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUpList(lvNotes, "lvNotes", tr("Notes"));
     lvNotes->setModel(m_model);
     lvNotes->setColumnWidth(NoteListModel::ColorColumn, ColorColumnWidth);
     lvNotes->setColumnWidth(NoteListModel::TitleColumn, TitleColumnWidth);
     lvNotes->setColumnWidth(NoteListModel::FirstLineColumn, TextColumnWidth);
     lvNotes->header()->setStretchLastSection(true);
-    lvNotes->installEventFilter(this);
     connect(lvNotes, &QAbstractItemView::doubleClicked, this, guarded(this, &TFR_ALL_NOTES::btShowClick));
     layout->addWidget(lvNotes, 1);
 
@@ -230,14 +235,9 @@ QWidget *TFR_ALL_NOTES::buildDeletedPage()
     page->setObjectName(QStringLiteral("tsDeleted"));
     auto *layout = new QVBoxLayout(page);
     lvDeleted = new QTreeWidget(page);
-    lvDeleted->setObjectName(QStringLiteral("lvDeleted"));
-    lvDeleted->setAccessibleName(tr("Recently deleted notes"));
-    lvDeleted->setRootIsDecorated(false);
-    lvDeleted->setAllColumnsShowFocus(true);
-    lvDeleted->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setUpList(lvDeleted, "lvDeleted", tr("Recently deleted notes"));
     lvDeleted->setHeaderLabels({tr("Title"), tr("Deleted")});
     lvDeleted->setColumnWidth(0, TitleColumnWidth + TextColumnWidth);
-    lvDeleted->installEventFilter(this);
     connect(lvDeleted, &QTreeWidget::itemDoubleClicked, this, guarded(this, &TFR_ALL_NOTES::btRestoreClick));
     layout->addWidget(lvDeleted, 1);
 

@@ -48,6 +48,8 @@ private:
     void buildGui();
     QWidget *buildNotesPage();
     QWidget *buildDeletedPage();
+    // The look and keys both lists share.
+    void setUpList(QTreeView *list, const char *name, const QString &accessibleName);
     QPushButton *button(const char *name, const QString &caption, void (TFR_ALL_NOTES::*handler)());
 
     void edSearchChanged(const QString &text);
