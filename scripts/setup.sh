@@ -15,6 +15,7 @@ packages=(
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-dbus python3-gi
   sway swaybg xwayland wtype grim mutter
   libkf5globalaccel-bin xdg-desktop-portal xdg-desktop-portal-kde libreoffice-writer-nogui xclip
+  xpad unzip
 )
 scripts/install-packages.sh "${packages[@]}"
 

@@ -260,6 +260,10 @@ Ctrl+Alt+Shift+H shows or hides all notes.
 و Ctrl+Alt+Shift+H يُظهر كل الملاحظات أو يخفيها.
 </translation>
     </message>
+    <message>
+        <source>open the All Notes window</source>
+        <translation>فتح نافذة كل الملاحظات</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,6 +282,13 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>لم يقبل البرنامج العامل الأمر: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedNotes</name>
+    <message>
+        <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>
+        <translation>لا يمكن استعادة الملاحظة &quot;%1&quot; من سلة المهملات.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +375,10 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>تعذّر فتح مجلد الملاحظات «%1».</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; cannot be read.</source>
+        <translation>لا يمكن قراءة الملاحظة &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -465,6 +480,21 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     </message>
 </context>
 <context>
+    <name>NoteExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>لا يمكن كتابة &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>ملاحظة</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>المجلد غير موجود</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
@@ -562,6 +592,25 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     <message>
         <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
         <translation>يحتوي ملفها على %1 ميغابايت عدا صورها؛ تُفتح الملاحظات التي لا يتجاوز ملفها %2 ميغابايت عدا صورها.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteListModel</name>
+    <message>
+        <source>Color</source>
+        <translation>اللون</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>النص</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>تاريخ التغيير</translation>
     </message>
 </context>
 <context>
@@ -732,6 +781,153 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>TFR_ALL_NOTES</name>
+    <message>
+        <source>All Notes</source>
+        <translation>كل الملاحظات</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>البحث في الملاحظات</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by:</source>
+        <translation>ال&amp;ترتيب حسب:</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>آخر تغيير</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>اللون</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>الترتيب حسب</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>ال&amp;ملاحظات</translation>
+    </message>
+    <message>
+        <source>&amp;Recently Deleted</source>
+        <translation>المحذوفة &amp;مؤخرًا</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>الملاحظات</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>إ&amp;ظهار</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;حذف</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>ت&amp;صدير</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>ا&amp;ستيراد</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Notes Only</source>
+        <translation>الملاحظات المحددة &amp;فقط</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Text...</source>
+        <translation>نص &amp;عادي...</translation>
+    </message>
+    <message>
+        <source>&amp;Markdown...</source>
+        <translation>بتنسيق &amp;Markdown...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation>بتنسيق &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Backup of All Notes...</source>
+        <translation>نسخة &amp;Zip احتياطية من كل الملاحظات...</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>&amp;ملفات...</translation>
+    </message>
+    <message>
+        <source>&amp;Xpad Notes</source>
+        <translation>ملاحظات &amp;Xpad</translation>
+    </message>
+    <message>
+        <source>Recently deleted notes</source>
+        <translation>الملاحظات المحذوفة مؤخرًا</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>تاريخ الحذف</translation>
+    </message>
+    <message>
+        <source>R&amp;estore</source>
+        <translation>ا&amp;ستعادة</translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation>تصدير الملاحظات إلى</translation>
+    </message>
+    <message>
+        <source>Paperlet notes %1.zip</source>
+        <translation>ملاحظات Paperlet %1.zip</translation>
+    </message>
+    <message>
+        <source>Zip Backup</source>
+        <translation>نسخة Zip احتياطية</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>أرشيفات Zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The notes are backed up in %1.</source>
+        <translation>نُسخت الملاحظات احتياطيًا في %1.</translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation>استيراد الملاحظات</translation>
+    </message>
+    <message>
+        <source>Notes and text (*.pnf *.txt *.md);;All files (*)</source>
+        <translation>الملاحظات والنصوص (*.pnf *.txt *.md);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1. Ctrl+Z takes them back.</source>
+        <translation>الملاحظات المحذوفة: %1. يعيدها Ctrl+Z.</translation>
+    </message>
+    <message>
+        <source>Notes restored: %1.</source>
+        <translation>الملاحظات المستعادة: %1.</translation>
+    </message>
+    <message>
+        <source>Notes exported to %1: %2.</source>
+        <translation>الملاحظات المصدّرة إلى %1: %2.</translation>
+    </message>
+    <message>
+        <source>Notes imported: %1.</source>
+        <translation>الملاحظات المستوردة: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFR_NOTE</name>
     <message>
         <source>Notes</source>
@@ -815,6 +1011,10 @@ Double click for new note!</source>
     <message>
         <source>Exit</source>
         <translation>خروج</translation>
+    </message>
+    <message>
+        <source>All Notes...</source>
+        <translation>كل الملاحظات...</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1192,17 @@ Do you want to download new version?</source>
     <message>
         <source>Windows hot keys</source>
         <translation>مفاتيح Windows السريعة</translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>The archive would be too large.</source>
+        <translation>سيكون الأرشيف كبيرًا جدًا.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
+        <translation>لا يمكن كتابة الأرشيف: %1</translation>
     </message>
 </context>
 <context>

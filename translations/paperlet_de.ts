@@ -260,6 +260,10 @@ Globale Tastenkürzel, sofern die Arbeitsumgebung sie anbietet: Ctrl+Alt+Shift+N
 Ctrl+Alt+Shift+H blendet alle Notizen ein oder aus.
 </translation>
     </message>
+    <message>
+        <source>open the All Notes window</source>
+        <translation>das Fenster „Alle Notizen“ öffnen</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,6 +282,13 @@ Ctrl+Alt+Shift+H blendet alle Notizen ein oder aus.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>das laufende Programm hat den Befehl nicht angenommen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedNotes</name>
+    <message>
+        <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>
+        <translation>Die Notiz „%1“ kann nicht aus dem Papierkorb zurückgeholt werden.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +375,10 @@ Ctrl+Alt+Shift+H blendet alle Notizen ein oder aus.
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Der Notizenordner „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; cannot be read.</source>
+        <translation>Die Notiz „%1“ kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -465,6 +480,21 @@ Ctrl+Alt+Shift+H blendet alle Notizen ein oder aus.
     </message>
 </context>
 <context>
+    <name>NoteExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
@@ -562,6 +592,25 @@ Ctrl+Alt+Shift+H blendet alle Notizen ein oder aus.
     <message>
         <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
         <translation>Ihre Datei hat %1 MB neben ihren Bildern; geöffnet werden Notizen mit bis zu %2 MB neben ihren Bildern.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteListModel</name>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Notiztext</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
     </message>
 </context>
 <context>
@@ -732,6 +781,153 @@ Die Datei „%2“ bleibt unverändert: Paperlet ändert oder entfernt sie nicht
     </message>
 </context>
 <context>
+    <name>TFR_ALL_NOTES</name>
+    <message>
+        <source>All Notes</source>
+        <translation>Alle Notizen</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>Notizen durchsuchen</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by:</source>
+        <translation>S&amp;ortieren nach:</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Letzte Änderung</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Sortieren nach</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>&amp;Notizen</translation>
+    </message>
+    <message>
+        <source>&amp;Recently Deleted</source>
+        <translation>&amp;Zuletzt gelöscht</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Notes Only</source>
+        <translation>Nur &amp;ausgewählte Notizen</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Text...</source>
+        <translation>&amp;Reiner Text...</translation>
+    </message>
+    <message>
+        <source>&amp;Markdown...</source>
+        <translation>Als &amp;Markdown...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation>Als &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Backup of All Notes...</source>
+        <translation>&amp;Zip-Sicherung aller Notizen...</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>&amp;Dateien...</translation>
+    </message>
+    <message>
+        <source>&amp;Xpad Notes</source>
+        <translation>&amp;Xpad-Notizen</translation>
+    </message>
+    <message>
+        <source>Recently deleted notes</source>
+        <translation>Zuletzt gelöschte Notizen</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Gelöscht</translation>
+    </message>
+    <message>
+        <source>R&amp;estore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation>Notizen exportieren nach</translation>
+    </message>
+    <message>
+        <source>Paperlet notes %1.zip</source>
+        <translation>Paperlet-Notizen %1.zip</translation>
+    </message>
+    <message>
+        <source>Zip Backup</source>
+        <translation>Zip-Sicherung</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip-Archive (*.zip)</translation>
+    </message>
+    <message>
+        <source>The notes are backed up in %1.</source>
+        <translation>Die Notizen sind in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation>Notizen importieren</translation>
+    </message>
+    <message>
+        <source>Notes and text (*.pnf *.txt *.md);;All files (*)</source>
+        <translation>Notizen und Text (*.pnf *.txt *.md);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1. Ctrl+Z takes them back.</source>
+        <translation>Gelöschte Notizen: %1. Strg+Z holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Notes restored: %1.</source>
+        <translation>Wiederhergestellte Notizen: %1.</translation>
+    </message>
+    <message>
+        <source>Notes exported to %1: %2.</source>
+        <translation>Nach %1 exportierte Notizen: %2.</translation>
+    </message>
+    <message>
+        <source>Notes imported: %1.</source>
+        <translation>Importierte Notizen: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFR_NOTE</name>
     <message>
         <source>Notes</source>
@@ -815,6 +1011,10 @@ Doppelklick für neue Notiz!</translation>
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>All Notes...</source>
+        <translation>Alle Notizen...</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1192,17 @@ Möchten Sie die neue Version herunterladen?</translation>
     <message>
         <source>Windows hot keys</source>
         <translation>Windows-Hotkeys</translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>The archive would be too large.</source>
+        <translation>Das Archiv würde zu groß.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
+        <translation>Das Archiv kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

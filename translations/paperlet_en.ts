@@ -254,6 +254,10 @@ Ctrl+Alt+Shift+H shows or hides all notes.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>open the All Notes window</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -271,6 +275,13 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     </message>
     <message>
         <source>the running copy did not take the command: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DeletedNotes</name>
+    <message>
+        <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -357,6 +368,10 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     <name>NoteCollection</name>
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -459,6 +474,21 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     </message>
 </context>
 <context>
+    <name>NoteExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
@@ -555,6 +585,25 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     </message>
     <message>
         <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteListModel</name>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -723,6 +772,153 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>TFR_ALL_NOTES</name>
+    <message>
+        <source>All Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ort by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recently Deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Selected Notes Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plain Text...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Markdown...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zip Backup of All Notes...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Xpad Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recently deleted notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;estore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paperlet notes %1.zip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The notes are backed up in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes and text (*.pnf *.txt *.md);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1. Ctrl+Z takes them back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes restored: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes exported to %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes imported: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFR_NOTE</name>
     <message>
         <source>Notes</source>
@@ -803,6 +999,10 @@ Double click for new note!</source>
     </message>
     <message>
         <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Notes...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -975,6 +1175,17 @@ Do you want to download new version?</source>
     <name>WindowsShortcuts</name>
     <message>
         <source>Windows hot keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>The archive would be too large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -260,6 +260,10 @@ Atajos globales, si el escritorio los ofrece: Ctrl+Alt+Shift+N crea una nota nue
 Ctrl+Alt+Shift+H muestra u oculta todas las notas.
 </translation>
     </message>
+    <message>
+        <source>open the All Notes window</source>
+        <translation>abrir la ventana Todas las notas</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,6 +282,13 @@ Ctrl+Alt+Shift+H muestra u oculta todas las notas.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>el programa en ejecución no aceptó la orden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedNotes</name>
+    <message>
+        <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>
+        <translation>La nota «%1» no se puede recuperar de la papelera.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +375,10 @@ Ctrl+Alt+Shift+H muestra u oculta todas las notas.
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>No se puede abrir la carpeta de notas «%1».</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; cannot be read.</source>
+        <translation>No se puede leer la nota «%1».</translation>
     </message>
 </context>
 <context>
@@ -465,6 +480,21 @@ Ctrl+Alt+Shift+H muestra u oculta todas las notas.
     </message>
 </context>
 <context>
+    <name>NoteExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
@@ -562,6 +592,25 @@ Ctrl+Alt+Shift+H muestra u oculta todas las notas.
     <message>
         <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
         <translation>Su archivo tiene %1 MB además de sus imágenes; se abren notas de hasta %2 MB además de sus imágenes.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteListModel</name>
+    <message>
+        <source>Color</source>
+        <translation>Color de nota</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modificada</translation>
     </message>
 </context>
 <context>
@@ -732,6 +781,153 @@ El archivo «%2» se deja como está: Paperlet no lo modifica ni lo elimina. Cua
     </message>
 </context>
 <context>
+    <name>TFR_ALL_NOTES</name>
+    <message>
+        <source>All Notes</source>
+        <translation>Todas las notas</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>Buscar en las notas</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by:</source>
+        <translation>&amp;Ordenar por:</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Último cambio</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color de nota</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Ordenar por</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>&amp;Notas</translation>
+    </message>
+    <message>
+        <source>&amp;Recently Deleted</source>
+        <translation>&amp;Eliminadas recientemente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportar</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Notes Only</source>
+        <translation>&amp;Solo las notas seleccionadas</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Text...</source>
+        <translation>Texto &amp;plano...</translation>
+    </message>
+    <message>
+        <source>&amp;Markdown...</source>
+        <translation>Como &amp;Markdown...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation>Como &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Backup of All Notes...</source>
+        <translation>Copia de seguridad &amp;zip de todas las notas...</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>&amp;Archivos...</translation>
+    </message>
+    <message>
+        <source>&amp;Xpad Notes</source>
+        <translation>Notas de &amp;Xpad</translation>
+    </message>
+    <message>
+        <source>Recently deleted notes</source>
+        <translation>Notas eliminadas recientemente</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Eliminada</translation>
+    </message>
+    <message>
+        <source>R&amp;estore</source>
+        <translation>R&amp;estaurar</translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation>Exportar las notas a</translation>
+    </message>
+    <message>
+        <source>Paperlet notes %1.zip</source>
+        <translation>Notas de Paperlet %1.zip</translation>
+    </message>
+    <message>
+        <source>Zip Backup</source>
+        <translation>Copia de seguridad zip</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Archivos zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The notes are backed up in %1.</source>
+        <translation>Las notas están guardadas en %1.</translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation>Importar notas</translation>
+    </message>
+    <message>
+        <source>Notes and text (*.pnf *.txt *.md);;All files (*)</source>
+        <translation>Notas y texto (*.pnf *.txt *.md);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1. Ctrl+Z takes them back.</source>
+        <translation>Notas eliminadas: %1. Ctrl+Z las recupera.</translation>
+    </message>
+    <message>
+        <source>Notes restored: %1.</source>
+        <translation>Notas restauradas: %1.</translation>
+    </message>
+    <message>
+        <source>Notes exported to %1: %2.</source>
+        <translation>Notas exportadas a %1: %2.</translation>
+    </message>
+    <message>
+        <source>Notes imported: %1.</source>
+        <translation>Notas importadas: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFR_NOTE</name>
     <message>
         <source>Notes</source>
@@ -815,6 +1011,10 @@ Double click for new note!</source>
     <message>
         <source>Exit</source>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <source>All Notes...</source>
+        <translation>Todas las notas...</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1192,17 @@ Hay una versión más reciente disponible.
     <message>
         <source>Windows hot keys</source>
         <translation>Teclas rápidas de Windows</translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>The archive would be too large.</source>
+        <translation>El archivo sería demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
+        <translation>No se puede escribir el archivo: %1</translation>
     </message>
 </context>
 <context>

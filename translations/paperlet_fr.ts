@@ -260,6 +260,10 @@ Raccourcis globaux, si l’environnement de bureau les propose : Ctrl+Alt+Shift+
 Ctrl+Alt+Shift+H affiche ou masque toutes les notes.
 </translation>
     </message>
+    <message>
+        <source>open the All Notes window</source>
+        <translation>ouvrir la fenêtre Toutes les notes</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,6 +282,13 @@ Ctrl+Alt+Shift+H affiche ou masque toutes les notes.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>le programme en cours n’a pas accepté la commande : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedNotes</name>
+    <message>
+        <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>
+        <translation>La note « %1 » ne peut pas être récupérée de la corbeille.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +375,10 @@ Ctrl+Alt+Shift+H affiche ou masque toutes les notes.
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Impossible d’ouvrir le dossier des notes « %1 ».</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; cannot be read.</source>
+        <translation>La note « %1 » ne peut pas être lue.</translation>
     </message>
 </context>
 <context>
@@ -465,6 +480,21 @@ Ctrl+Alt+Shift+H affiche ou masque toutes les notes.
     </message>
 </context>
 <context>
+    <name>NoteExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note sans titre</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>le dossier n’existe pas</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
@@ -562,6 +592,25 @@ Ctrl+Alt+Shift+H affiche ou masque toutes les notes.
     <message>
         <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
         <translation>Son fichier compte %1 Mo hors images ; seules les notes de %2 Mo au plus hors images s’ouvrent.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteListModel</name>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modifiée</translation>
     </message>
 </context>
 <context>
@@ -732,6 +781,153 @@ Le fichier « %2 » reste tel quel : Paperlet ne le modifie ni ne le supprime. D
     </message>
 </context>
 <context>
+    <name>TFR_ALL_NOTES</name>
+    <message>
+        <source>All Notes</source>
+        <translation>Toutes les notes</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>Rechercher dans les notes</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by:</source>
+        <translation>&amp;Trier par :</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Dernière modification</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Trier par</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>Les &amp;notes</translation>
+    </message>
+    <message>
+        <source>&amp;Recently Deleted</source>
+        <translation>&amp;Récemment supprimées</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Les notes</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Afficher</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Notes Only</source>
+        <translation>&amp;Seulement les notes sélectionnées</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Text...</source>
+        <translation>Texte &amp;brut...</translation>
+    </message>
+    <message>
+        <source>&amp;Markdown...</source>
+        <translation>En &amp;Markdown...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation>En &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Backup of All Notes...</source>
+        <translation>Sauvegarde &amp;zip de toutes les notes...</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>&amp;Fichiers...</translation>
+    </message>
+    <message>
+        <source>&amp;Xpad Notes</source>
+        <translation>Notes &amp;Xpad</translation>
+    </message>
+    <message>
+        <source>Recently deleted notes</source>
+        <translation>Notes récemment supprimées</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Supprimée</translation>
+    </message>
+    <message>
+        <source>R&amp;estore</source>
+        <translation>R&amp;estaurer</translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation>Exporter les notes vers</translation>
+    </message>
+    <message>
+        <source>Paperlet notes %1.zip</source>
+        <translation>Notes Paperlet %1.zip</translation>
+    </message>
+    <message>
+        <source>Zip Backup</source>
+        <translation>Sauvegarde zip</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Archives zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The notes are backed up in %1.</source>
+        <translation>Les notes sont sauvegardées dans %1.</translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation>Importer des notes</translation>
+    </message>
+    <message>
+        <source>Notes and text (*.pnf *.txt *.md);;All files (*)</source>
+        <translation>Notes et texte (*.pnf *.txt *.md);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1. Ctrl+Z takes them back.</source>
+        <translation>Notes supprimées : %1. Ctrl+Z les récupère.</translation>
+    </message>
+    <message>
+        <source>Notes restored: %1.</source>
+        <translation>Notes restaurées : %1.</translation>
+    </message>
+    <message>
+        <source>Notes exported to %1: %2.</source>
+        <translation>Notes exportées vers %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Notes imported: %1.</source>
+        <translation>Notes importées : %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFR_NOTE</name>
     <message>
         <source>Notes</source>
@@ -815,6 +1011,10 @@ Double-clic pour une nouvelle note !</translation>
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>All Notes...</source>
+        <translation>Toutes les notes...</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1192,17 @@ Voulez-vous télécharger la nouvelle version ?</translation>
     <message>
         <source>Windows hot keys</source>
         <translation>Raccourcis Windows</translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>The archive would be too large.</source>
+        <translation>L’archive serait trop grande.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
+        <translation>L’archive ne peut pas être écrite : %1</translation>
     </message>
 </context>
 <context>

@@ -260,6 +260,10 @@ Scorciatoie globali, se il desktop le offre: Ctrl+Alt+Shift+N crea una nuova not
 Ctrl+Alt+Shift+H mostra o nasconde tutte le note.
 </translation>
     </message>
+    <message>
+        <source>open the All Notes window</source>
+        <translation>apri la finestra Tutte le note</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,6 +282,13 @@ Ctrl+Alt+Shift+H mostra o nasconde tutte le note.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>il programma in esecuzione non ha accettato il comando: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedNotes</name>
+    <message>
+        <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>
+        <translation>Impossibile recuperare la nota «%1» dal cestino.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +375,10 @@ Ctrl+Alt+Shift+H mostra o nasconde tutte le note.
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Impossibile aprire la cartella delle note «%1».</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; cannot be read.</source>
+        <translation>Impossibile leggere la nota «%1».</translation>
     </message>
 </context>
 <context>
@@ -465,6 +480,21 @@ Ctrl+Alt+Shift+H mostra o nasconde tutte le note.
     </message>
 </context>
 <context>
+    <name>NoteExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossibile scrivere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la cartella non esiste</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
@@ -562,6 +592,25 @@ Ctrl+Alt+Shift+H mostra o nasconde tutte le note.
     <message>
         <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
         <translation>Il suo file ha %1 MB oltre alle immagini; si aprono note fino a %2 MB oltre alle immagini.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteListModel</name>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modificata</translation>
     </message>
 </context>
 <context>
@@ -732,6 +781,153 @@ Il file «%2» viene lasciato com’è: Paperlet non lo modifica né lo rimuove.
     </message>
 </context>
 <context>
+    <name>TFR_ALL_NOTES</name>
+    <message>
+        <source>All Notes</source>
+        <translation>Tutte le note</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>Cerca nelle note</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by:</source>
+        <translation>&amp;Ordina per:</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Ultima modifica</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Ordina per</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>&amp;Note</translation>
+    </message>
+    <message>
+        <source>&amp;Recently Deleted</source>
+        <translation>Eliminate di &amp;recente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostra</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;sporta</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importa</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Notes Only</source>
+        <translation>&amp;Solo le note selezionate</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Text...</source>
+        <translation>Testo &amp;semplice...</translation>
+    </message>
+    <message>
+        <source>&amp;Markdown...</source>
+        <translation>Come &amp;Markdown...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation>Come &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Backup of All Notes...</source>
+        <translation>Backup &amp;zip di tutte le note...</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>&amp;File...</translation>
+    </message>
+    <message>
+        <source>&amp;Xpad Notes</source>
+        <translation>Note di &amp;Xpad</translation>
+    </message>
+    <message>
+        <source>Recently deleted notes</source>
+        <translation>Note eliminate di recente</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Eliminata</translation>
+    </message>
+    <message>
+        <source>R&amp;estore</source>
+        <translation>R&amp;ipristina</translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation>Esporta le note in</translation>
+    </message>
+    <message>
+        <source>Paperlet notes %1.zip</source>
+        <translation>Note di Paperlet %1.zip</translation>
+    </message>
+    <message>
+        <source>Zip Backup</source>
+        <translation>Backup zip</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Archivi zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The notes are backed up in %1.</source>
+        <translation>Le note sono salvate in %1.</translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation>Importa note</translation>
+    </message>
+    <message>
+        <source>Notes and text (*.pnf *.txt *.md);;All files (*)</source>
+        <translation>Note e testo (*.pnf *.txt *.md);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1. Ctrl+Z takes them back.</source>
+        <translation>Note eliminate: %1. Ctrl+Z le recupera.</translation>
+    </message>
+    <message>
+        <source>Notes restored: %1.</source>
+        <translation>Note ripristinate: %1.</translation>
+    </message>
+    <message>
+        <source>Notes exported to %1: %2.</source>
+        <translation>Note esportate in %1: %2.</translation>
+    </message>
+    <message>
+        <source>Notes imported: %1.</source>
+        <translation>Note importate: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFR_NOTE</name>
     <message>
         <source>Notes</source>
@@ -815,6 +1011,10 @@ Doppio clic per una nuova nota!</translation>
     <message>
         <source>Exit</source>
         <translation>Esci</translation>
+    </message>
+    <message>
+        <source>All Notes...</source>
+        <translation>Tutte le note...</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1192,17 @@ Vuoi scaricare la nuova versione?</translation>
     <message>
         <source>Windows hot keys</source>
         <translation>Tasti di scelta rapida di Windows</translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>The archive would be too large.</source>
+        <translation>L’archivio sarebbe troppo grande.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
+        <translation>Impossibile scrivere l’archivio: %1</translation>
     </message>
 </context>
 <context>

@@ -260,6 +260,10 @@ Ctrl+Alt+Shift+H shows or hides all notes.
 Ctrl+Alt+Shift+H ですべての付箋を表示/非表示にします。
 </translation>
     </message>
+    <message>
+        <source>open the All Notes window</source>
+        <translation>「すべての付箋」ウィンドウを開く</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,6 +282,13 @@ Ctrl+Alt+Shift+H ですべての付箋を表示/非表示にします。
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>実行中のプログラムがコマンドを受け付けませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedNotes</name>
+    <message>
+        <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>
+        <translation>付箋「%1」をごみ箱から戻せません。</translation>
     </message>
 </context>
 <context>
@@ -364,6 +375,10 @@ Ctrl+Alt+Shift+H ですべての付箋を表示/非表示にします。
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>付箋フォルダー「%1」を開けません。</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; cannot be read.</source>
+        <translation>付箋「%1」を読み込めません。</translation>
     </message>
 </context>
 <context>
@@ -465,6 +480,21 @@ Ctrl+Alt+Shift+H ですべての付箋を表示/非表示にします。
     </message>
 </context>
 <context>
+    <name>NoteExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>「%1」を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>付箋</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>フォルダーがありません</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
@@ -562,6 +592,25 @@ Ctrl+Alt+Shift+H ですべての付箋を表示/非表示にします。
     <message>
         <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
         <translation>画像以外でファイルが %1 MB あります。開けるのは画像以外で %2 MB までの付箋です。</translation>
+    </message>
+</context>
+<context>
+    <name>NoteListModel</name>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>本文</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>更新日時</translation>
     </message>
 </context>
 <context>
@@ -732,6 +781,153 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>TFR_ALL_NOTES</name>
+    <message>
+        <source>All Notes</source>
+        <translation>すべての付箋</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>付箋を検索</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by:</source>
+        <translation>並べ替え(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>最終更新</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>付箋(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Recently Deleted</source>
+        <translation>最近削除した付箋(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>付箋</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>表示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>エクスポート(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>インポート(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Notes Only</source>
+        <translation>選択した付箋のみ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Text...</source>
+        <translation>プレーンテキスト(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Markdown...</source>
+        <translation>Markdown 形式(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation>HTML 形式(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Backup of All Notes...</source>
+        <translation>すべての付箋の Zip バックアップ(&amp;Z)...</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>ファイル(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Xpad Notes</source>
+        <translation>Xpad の付箋(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Recently deleted notes</source>
+        <translation>最近削除した付箋</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>削除日時</translation>
+    </message>
+    <message>
+        <source>R&amp;estore</source>
+        <translation>復元(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation>付箋のエクスポート先</translation>
+    </message>
+    <message>
+        <source>Paperlet notes %1.zip</source>
+        <translation>Paperlet 付箋 %1.zip</translation>
+    </message>
+    <message>
+        <source>Zip Backup</source>
+        <translation>Zip バックアップ</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip アーカイブ (*.zip)</translation>
+    </message>
+    <message>
+        <source>The notes are backed up in %1.</source>
+        <translation>付箋を %1 にバックアップしました。</translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation>付箋をインポート</translation>
+    </message>
+    <message>
+        <source>Notes and text (*.pnf *.txt *.md);;All files (*)</source>
+        <translation>付箋とテキスト (*.pnf *.txt *.md);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1. Ctrl+Z takes them back.</source>
+        <translation>削除した付箋: %1。Ctrl+Z で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>Notes restored: %1.</source>
+        <translation>元に戻した付箋: %1。</translation>
+    </message>
+    <message>
+        <source>Notes exported to %1: %2.</source>
+        <translation>%1 にエクスポートした付箋: %2。</translation>
+    </message>
+    <message>
+        <source>Notes imported: %1.</source>
+        <translation>インポートした付箋: %1。</translation>
+    </message>
+</context>
+<context>
     <name>TFR_NOTE</name>
     <message>
         <source>Notes</source>
@@ -815,6 +1011,10 @@ Double click for new note!</source>
     <message>
         <source>Exit</source>
         <translation>終了</translation>
+    </message>
+    <message>
+        <source>All Notes...</source>
+        <translation>すべての付箋...</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1192,17 @@ Do you want to download new version?</source>
     <message>
         <source>Windows hot keys</source>
         <translation>Windows ホットキー</translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>The archive would be too large.</source>
+        <translation>アーカイブが大きくなりすぎます。</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
+        <translation>アーカイブを書き込めません: %1</translation>
     </message>
 </context>
 <context>

@@ -260,6 +260,10 @@ Globalne skróty klawiszowe, jeśli udostępnia je środowisko: Ctrl+Alt+Shift+N
 Ctrl+Alt+Shift+H pokazuje lub ukrywa wszystkie notatki.
 </translation>
     </message>
+    <message>
+        <source>open the All Notes window</source>
+        <translation>otwórz okno Wszystkie notatki</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,6 +282,13 @@ Ctrl+Alt+Shift+H pokazuje lub ukrywa wszystkie notatki.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>działający program nie przyjął polecenia: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedNotes</name>
+    <message>
+        <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>
+        <translation>Nie można przywrócić notatki „%1” z kosza.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +375,10 @@ Ctrl+Alt+Shift+H pokazuje lub ukrywa wszystkie notatki.
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Nie można otworzyć katalogu notatek „%1”.</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; cannot be read.</source>
+        <translation>Nie można odczytać notatki „%1”.</translation>
     </message>
 </context>
 <context>
@@ -465,6 +480,21 @@ Ctrl+Alt+Shift+H pokazuje lub ukrywa wszystkie notatki.
     </message>
 </context>
 <context>
+    <name>NoteExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Nie można zapisać „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notatka</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>folder nie istnieje</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
@@ -562,6 +592,25 @@ Ctrl+Alt+Shift+H pokazuje lub ukrywa wszystkie notatki.
     <message>
         <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
         <translation>Jej plik ma %1 MB poza obrazami; otwierane są notatki mające do %2 MB poza obrazami.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteListModel</name>
+    <message>
+        <source>Color</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Tytuł</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Zmieniono</translation>
     </message>
 </context>
 <context>
@@ -732,6 +781,153 @@ Plik „%2” pozostaje bez zmian: Paperlet go nie zmienia ani nie usuwa. Gdy b�
     </message>
 </context>
 <context>
+    <name>TFR_ALL_NOTES</name>
+    <message>
+        <source>All Notes</source>
+        <translation>Wszystkie notatki</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>Szukaj w notatkach</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by:</source>
+        <translation>S&amp;ortuj według:</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Ostatnia zmiana</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Tytuł</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Sortuj według</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>&amp;Notatki</translation>
+    </message>
+    <message>
+        <source>&amp;Recently Deleted</source>
+        <translation>&amp;Ostatnio usunięte</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notatki</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Pokaż</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>&amp;Eksportuj</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importuj</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Notes Only</source>
+        <translation>&amp;Tylko zaznaczone notatki</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Text...</source>
+        <translation>&amp;Zwykły tekst...</translation>
+    </message>
+    <message>
+        <source>&amp;Markdown...</source>
+        <translation>Jako &amp;Markdown...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation>Jako &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Backup of All Notes...</source>
+        <translation>Kopia &amp;zip wszystkich notatek...</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>&amp;Pliki...</translation>
+    </message>
+    <message>
+        <source>&amp;Xpad Notes</source>
+        <translation>Notatki &amp;Xpad</translation>
+    </message>
+    <message>
+        <source>Recently deleted notes</source>
+        <translation>Ostatnio usunięte notatki</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Usunięto</translation>
+    </message>
+    <message>
+        <source>R&amp;estore</source>
+        <translation>P&amp;rzywróć</translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation>Eksportuj notatki do</translation>
+    </message>
+    <message>
+        <source>Paperlet notes %1.zip</source>
+        <translation>Notatki Paperlet %1.zip</translation>
+    </message>
+    <message>
+        <source>Zip Backup</source>
+        <translation>Kopia zip</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Archiwa zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The notes are backed up in %1.</source>
+        <translation>Notatki zapisano w %1.</translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation>Importuj notatki</translation>
+    </message>
+    <message>
+        <source>Notes and text (*.pnf *.txt *.md);;All files (*)</source>
+        <translation>Notatki i tekst (*.pnf *.txt *.md);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1. Ctrl+Z takes them back.</source>
+        <translation>Usunięte notatki: %1. Ctrl+Z je przywraca.</translation>
+    </message>
+    <message>
+        <source>Notes restored: %1.</source>
+        <translation>Przywrócone notatki: %1.</translation>
+    </message>
+    <message>
+        <source>Notes exported to %1: %2.</source>
+        <translation>Notatki wyeksportowane do %1: %2.</translation>
+    </message>
+    <message>
+        <source>Notes imported: %1.</source>
+        <translation>Zaimportowane notatki: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFR_NOTE</name>
     <message>
         <source>Notes</source>
@@ -815,6 +1011,10 @@ Kliknij dwukrotnie, by dodać notatkę!</translation>
     <message>
         <source>Exit</source>
         <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>All Notes...</source>
+        <translation>Wszystkie notatki...</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1192,17 @@ Czy pobrać nową wersję?</translation>
     <message>
         <source>Windows hot keys</source>
         <translation>Skróty klawiszowe Windows</translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>The archive would be too large.</source>
+        <translation>Archiwum byłoby za duże.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
+        <translation>Nie można zapisać archiwum: %1</translation>
     </message>
 </context>
 <context>

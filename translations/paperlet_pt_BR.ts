@@ -260,6 +260,10 @@ Atalhos globais, quando o ambiente de trabalho os oferece: Ctrl+Alt+Shift+N cria
 Ctrl+Alt+Shift+H mostra ou oculta todas as notas.
 </translation>
     </message>
+    <message>
+        <source>open the All Notes window</source>
+        <translation>abrir a janela Todas as notas</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,6 +282,13 @@ Ctrl+Alt+Shift+H mostra ou oculta todas as notas.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>o programa em execução não aceitou o comando: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedNotes</name>
+    <message>
+        <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>
+        <translation>A nota &quot;%1&quot; não pode ser recuperada da lixeira.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +375,10 @@ Ctrl+Alt+Shift+H mostra ou oculta todas as notas.
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Não foi possível abrir a pasta de notas “%1”.</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; cannot be read.</source>
+        <translation>A nota &quot;%1&quot; não pode ser lida.</translation>
     </message>
 </context>
 <context>
@@ -465,6 +480,21 @@ Ctrl+Alt+Shift+H mostra ou oculta todas as notas.
     </message>
 </context>
 <context>
+    <name>NoteExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Não é possível gravar &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>a pasta não existe</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
@@ -562,6 +592,25 @@ Ctrl+Alt+Shift+H mostra ou oculta todas as notas.
     <message>
         <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
         <translation>O arquivo tem %1 MB além das imagens; abrem-se notas de até %2 MB além das imagens.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteListModel</name>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Alterada</translation>
     </message>
 </context>
 <context>
@@ -732,6 +781,153 @@ O arquivo “%2” fica como está: o Paperlet não o altera nem o remove. Quand
     </message>
 </context>
 <context>
+    <name>TFR_ALL_NOTES</name>
+    <message>
+        <source>All Notes</source>
+        <translation>Todas as notas</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>Pesquisar notas</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by:</source>
+        <translation>&amp;Ordenar por:</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Última alteração</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Ordenar por</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>&amp;Notas</translation>
+    </message>
+    <message>
+        <source>&amp;Recently Deleted</source>
+        <translation>Excluídas &amp;recentemente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportar</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Notes Only</source>
+        <translation>&amp;Somente as notas selecionadas</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Text...</source>
+        <translation>Texto &amp;simples...</translation>
+    </message>
+    <message>
+        <source>&amp;Markdown...</source>
+        <translation>Como &amp;Markdown...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation>Como &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Backup of All Notes...</source>
+        <translation>Backup &amp;zip de todas as notas...</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>&amp;Arquivos...</translation>
+    </message>
+    <message>
+        <source>&amp;Xpad Notes</source>
+        <translation>Notas do &amp;Xpad</translation>
+    </message>
+    <message>
+        <source>Recently deleted notes</source>
+        <translation>Notas excluídas recentemente</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Excluída</translation>
+    </message>
+    <message>
+        <source>R&amp;estore</source>
+        <translation>R&amp;estaurar</translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation>Exportar as notas para</translation>
+    </message>
+    <message>
+        <source>Paperlet notes %1.zip</source>
+        <translation>Notas do Paperlet %1.zip</translation>
+    </message>
+    <message>
+        <source>Zip Backup</source>
+        <translation>Backup em zip</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Arquivos zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The notes are backed up in %1.</source>
+        <translation>As notas estão salvas em %1.</translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation>Importar notas</translation>
+    </message>
+    <message>
+        <source>Notes and text (*.pnf *.txt *.md);;All files (*)</source>
+        <translation>Notas e texto (*.pnf *.txt *.md);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1. Ctrl+Z takes them back.</source>
+        <translation>Notas excluídas: %1. Ctrl+Z as recupera.</translation>
+    </message>
+    <message>
+        <source>Notes restored: %1.</source>
+        <translation>Notas restauradas: %1.</translation>
+    </message>
+    <message>
+        <source>Notes exported to %1: %2.</source>
+        <translation>Notas exportadas para %1: %2.</translation>
+    </message>
+    <message>
+        <source>Notes imported: %1.</source>
+        <translation>Notas importadas: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFR_NOTE</name>
     <message>
         <source>Notes</source>
@@ -815,6 +1011,10 @@ Clique duas vezes para uma nova nota!</translation>
     <message>
         <source>Exit</source>
         <translation>Sair</translation>
+    </message>
+    <message>
+        <source>All Notes...</source>
+        <translation>Todas as notas...</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1192,17 @@ Deseja baixar a nova versão?</translation>
     <message>
         <source>Windows hot keys</source>
         <translation>Teclas de atalho do Windows</translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>The archive would be too large.</source>
+        <translation>O arquivo ficaria grande demais.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
+        <translation>Não é possível gravar o arquivo: %1</translation>
     </message>
 </context>
 <context>

@@ -260,6 +260,10 @@ Ctrl+Alt+Shift+H shows or hides all notes.
 Ctrl+Alt+Shift+H показывает или скрывает все заметки.
 </translation>
     </message>
+    <message>
+        <source>open the All Notes window</source>
+        <translation>открыть окно «Все заметки»</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,6 +282,13 @@ Ctrl+Alt+Shift+H показывает или скрывает все замет�
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>запущенная программа не приняла команду: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedNotes</name>
+    <message>
+        <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>
+        <translation>Заметку «%1» не удаётся вернуть из корзины.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +375,10 @@ Ctrl+Alt+Shift+H показывает или скрывает все замет�
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Не удаётся открыть папку заметок «%1».</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; cannot be read.</source>
+        <translation>Не удаётся прочитать заметку «%1».</translation>
     </message>
 </context>
 <context>
@@ -465,6 +480,21 @@ Ctrl+Alt+Shift+H показывает или скрывает все замет�
     </message>
 </context>
 <context>
+    <name>NoteExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Не удаётся записать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Заметка</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>папка не существует</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
@@ -562,6 +592,25 @@ Ctrl+Alt+Shift+H показывает или скрывает все замет�
     <message>
         <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
         <translation>Её файл занимает %1 МБ без учёта изображений; открываются заметки до %2 МБ без учёта изображений.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteListModel</name>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Изменена</translation>
     </message>
 </context>
 <context>
@@ -732,6 +781,153 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>TFR_ALL_NOTES</name>
+    <message>
+        <source>All Notes</source>
+        <translation>Все заметки</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>Поиск по заметкам</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by:</source>
+        <translation>&amp;Сортировать по:</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Последнее изменение</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Сортировать по</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>&amp;Заметки</translation>
+    </message>
+    <message>
+        <source>&amp;Recently Deleted</source>
+        <translation>&amp;Недавно удалённые</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Показать</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>&amp;Экспорт</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Импорт</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Notes Only</source>
+        <translation>&amp;Только выбранные заметки</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Text...</source>
+        <translation>&amp;Обычный текст...</translation>
+    </message>
+    <message>
+        <source>&amp;Markdown...</source>
+        <translation>В формате &amp;Markdown...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation>В формате &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Backup of All Notes...</source>
+        <translation>&amp;Zip-копия всех заметок...</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>&amp;Файлы...</translation>
+    </message>
+    <message>
+        <source>&amp;Xpad Notes</source>
+        <translation>Заметки &amp;Xpad</translation>
+    </message>
+    <message>
+        <source>Recently deleted notes</source>
+        <translation>Недавно удалённые заметки</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Удалена</translation>
+    </message>
+    <message>
+        <source>R&amp;estore</source>
+        <translation>&amp;Восстановить</translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation>Экспортировать заметки в</translation>
+    </message>
+    <message>
+        <source>Paperlet notes %1.zip</source>
+        <translation>Заметки Paperlet %1.zip</translation>
+    </message>
+    <message>
+        <source>Zip Backup</source>
+        <translation>Zip-копия</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip-архивы (*.zip)</translation>
+    </message>
+    <message>
+        <source>The notes are backed up in %1.</source>
+        <translation>Заметки сохранены в %1.</translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation>Импорт заметок</translation>
+    </message>
+    <message>
+        <source>Notes and text (*.pnf *.txt *.md);;All files (*)</source>
+        <translation>Заметки и текст (*.pnf *.txt *.md);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1. Ctrl+Z takes them back.</source>
+        <translation>Удалено заметок: %1. Ctrl+Z вернёт их.</translation>
+    </message>
+    <message>
+        <source>Notes restored: %1.</source>
+        <translation>Восстановлено заметок: %1.</translation>
+    </message>
+    <message>
+        <source>Notes exported to %1: %2.</source>
+        <translation>Экспортировано заметок в %1: %2.</translation>
+    </message>
+    <message>
+        <source>Notes imported: %1.</source>
+        <translation>Импортировано заметок: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFR_NOTE</name>
     <message>
         <source>Notes</source>
@@ -815,6 +1011,10 @@ Double click for new note!</source>
     <message>
         <source>Exit</source>
         <translation>Выход</translation>
+    </message>
+    <message>
+        <source>All Notes...</source>
+        <translation>Все заметки...</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1192,17 @@ Do you want to download new version?</source>
     <message>
         <source>Windows hot keys</source>
         <translation>Горячие клавиши Windows</translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>The archive would be too large.</source>
+        <translation>Архив получился бы слишком большим.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
+        <translation>Не удаётся записать архив: %1</translation>
     </message>
 </context>
 <context>

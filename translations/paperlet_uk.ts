@@ -260,6 +260,10 @@ Ctrl+Alt+Shift+H shows or hides all notes.
 Ctrl+Alt+Shift+H показує або ховає всі нотатки.
 </translation>
     </message>
+    <message>
+        <source>open the All Notes window</source>
+        <translation>відкрити вікно «Усі нотатки»</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,6 +282,13 @@ Ctrl+Alt+Shift+H показує або ховає всі нотатки.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>запущена програма не прийняла команду: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedNotes</name>
+    <message>
+        <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>
+        <translation>Нотатку «%1» не вдається повернути з кошика.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +375,10 @@ Ctrl+Alt+Shift+H показує або ховає всі нотатки.
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>Не вдається відкрити теку нотаток «%1».</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; cannot be read.</source>
+        <translation>Не вдається прочитати нотатку «%1».</translation>
     </message>
 </context>
 <context>
@@ -465,6 +480,21 @@ Ctrl+Alt+Shift+H показує або ховає всі нотатки.
     </message>
 </context>
 <context>
+    <name>NoteExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Не вдається записати «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Нотатка</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>тека не існує</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
@@ -562,6 +592,25 @@ Ctrl+Alt+Shift+H показує або ховає всі нотатки.
     <message>
         <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
         <translation>Її файл займає %1 МБ без урахування зображень; відкриваються нотатки до %2 МБ без урахування зображень.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteListModel</name>
+    <message>
+        <source>Color</source>
+        <translation>Колір</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Змінено</translation>
     </message>
 </context>
 <context>
@@ -732,6 +781,153 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>TFR_ALL_NOTES</name>
+    <message>
+        <source>All Notes</source>
+        <translation>Усі нотатки</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>Пошук у нотатках</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by:</source>
+        <translation>&amp;Сортувати за:</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Остання зміна</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Колір</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Сортувати за</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>&amp;Нотатки</translation>
+    </message>
+    <message>
+        <source>&amp;Recently Deleted</source>
+        <translation>&amp;Нещодавно видалені</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Нотатки</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Показати</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Видалити</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>&amp;Експорт</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Імпорт</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Notes Only</source>
+        <translation>&amp;Лише вибрані нотатки</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Text...</source>
+        <translation>&amp;Звичайний текст...</translation>
+    </message>
+    <message>
+        <source>&amp;Markdown...</source>
+        <translation>У форматі &amp;Markdown...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation>У форматі &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Backup of All Notes...</source>
+        <translation>&amp;Zip-копія всіх нотаток...</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>&amp;Файли...</translation>
+    </message>
+    <message>
+        <source>&amp;Xpad Notes</source>
+        <translation>Нотатки &amp;Xpad</translation>
+    </message>
+    <message>
+        <source>Recently deleted notes</source>
+        <translation>Нещодавно видалені нотатки</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Видалено</translation>
+    </message>
+    <message>
+        <source>R&amp;estore</source>
+        <translation>&amp;Відновити</translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation>Експортувати нотатки до</translation>
+    </message>
+    <message>
+        <source>Paperlet notes %1.zip</source>
+        <translation>Нотатки Paperlet %1.zip</translation>
+    </message>
+    <message>
+        <source>Zip Backup</source>
+        <translation>Zip-копія</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip-архіви (*.zip)</translation>
+    </message>
+    <message>
+        <source>The notes are backed up in %1.</source>
+        <translation>Нотатки збережено в %1.</translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation>Імпорт нотаток</translation>
+    </message>
+    <message>
+        <source>Notes and text (*.pnf *.txt *.md);;All files (*)</source>
+        <translation>Нотатки й текст (*.pnf *.txt *.md);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1. Ctrl+Z takes them back.</source>
+        <translation>Видалено нотаток: %1. Ctrl+Z поверне їх.</translation>
+    </message>
+    <message>
+        <source>Notes restored: %1.</source>
+        <translation>Відновлено нотаток: %1.</translation>
+    </message>
+    <message>
+        <source>Notes exported to %1: %2.</source>
+        <translation>Експортовано нотаток до %1: %2.</translation>
+    </message>
+    <message>
+        <source>Notes imported: %1.</source>
+        <translation>Імпортовано нотаток: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFR_NOTE</name>
     <message>
         <source>Notes</source>
@@ -815,6 +1011,10 @@ Double click for new note!</source>
     <message>
         <source>Exit</source>
         <translation>Вийти</translation>
+    </message>
+    <message>
+        <source>All Notes...</source>
+        <translation>Усі нотатки...</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1192,17 @@ Do you want to download new version?</source>
     <message>
         <source>Windows hot keys</source>
         <translation>Гарячі клавіші Windows</translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>The archive would be too large.</source>
+        <translation>Архів був би завеликим.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
+        <translation>Не вдається записати архів: %1</translation>
     </message>
 </context>
 <context>

@@ -260,6 +260,10 @@ Ctrl+Alt+Shift+H shows or hides all notes.
 Ctrl+Alt+Shift+H 显示或隐藏所有便笺。
 </translation>
     </message>
+    <message>
+        <source>open the All Notes window</source>
+        <translation>打开“所有便笺”窗口</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -278,6 +282,13 @@ Ctrl+Alt+Shift+H 显示或隐藏所有便笺。
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>正在运行的程序未接受命令：%1</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedNotes</name>
+    <message>
+        <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>
+        <translation>无法从回收站取回便笺“%1”。</translation>
     </message>
 </context>
 <context>
@@ -364,6 +375,10 @@ Ctrl+Alt+Shift+H 显示或隐藏所有便笺。
     <message>
         <source>Cannot open the notes folder &quot;%1&quot;.</source>
         <translation>无法打开便笺文件夹“%1”。</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; cannot be read.</source>
+        <translation>无法读取便笺“%1”。</translation>
     </message>
 </context>
 <context>
@@ -465,6 +480,21 @@ Ctrl+Alt+Shift+H 显示或隐藏所有便笺。
     </message>
 </context>
 <context>
+    <name>NoteExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>无法写入“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>便笺</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>文件夹不存在</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>The header field &quot;%1&quot; is not a hexadecimal number.</source>
@@ -562,6 +592,25 @@ Ctrl+Alt+Shift+H 显示或隐藏所有便笺。
     <message>
         <source>Its file has %1 MB besides its pictures; notes of up to %2 MB besides their pictures open.</source>
         <translation>除图片外其文件有 %1 MB；只能打开除图片外不超过 %2 MB 的便笺。</translation>
+    </message>
+</context>
+<context>
+    <name>NoteListModel</name>
+    <message>
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>修改时间</translation>
     </message>
 </context>
 <context>
@@ -732,6 +781,153 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>TFR_ALL_NOTES</name>
+    <message>
+        <source>All Notes</source>
+        <translation>所有便笺</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>搜索便笺</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by:</source>
+        <translation>排序方式(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>最后修改</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>排序方式</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>便笺(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Recently Deleted</source>
+        <translation>最近删除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>便笺</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>显示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>导出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Notes Only</source>
+        <translation>仅所选便笺(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Text...</source>
+        <translation>纯文本(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Markdown...</source>
+        <translation>Markdown 格式(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation>HTML 格式(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Backup of All Notes...</source>
+        <translation>所有便笺的 Zip 备份(&amp;Z)...</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>文件(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Xpad Notes</source>
+        <translation>Xpad 便笺(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Recently deleted notes</source>
+        <translation>最近删除的便笺</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>删除时间</translation>
+    </message>
+    <message>
+        <source>R&amp;estore</source>
+        <translation>恢复(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Export Notes To</source>
+        <translation>将便笺导出到</translation>
+    </message>
+    <message>
+        <source>Paperlet notes %1.zip</source>
+        <translation>Paperlet 便笺 %1.zip</translation>
+    </message>
+    <message>
+        <source>Zip Backup</source>
+        <translation>Zip 备份</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip 压缩包 (*.zip)</translation>
+    </message>
+    <message>
+        <source>The notes are backed up in %1.</source>
+        <translation>便笺已备份到 %1。</translation>
+    </message>
+    <message>
+        <source>Import Notes</source>
+        <translation>导入便笺</translation>
+    </message>
+    <message>
+        <source>Notes and text (*.pnf *.txt *.md);;All files (*)</source>
+        <translation>便笺和文本 (*.pnf *.txt *.md);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Notes deleted: %1. Ctrl+Z takes them back.</source>
+        <translation>已删除便笺：%1。按 Ctrl+Z 可撤销。</translation>
+    </message>
+    <message>
+        <source>Notes restored: %1.</source>
+        <translation>已恢复便笺：%1。</translation>
+    </message>
+    <message>
+        <source>Notes exported to %1: %2.</source>
+        <translation>已导出到 %1 的便笺：%2。</translation>
+    </message>
+    <message>
+        <source>Notes imported: %1.</source>
+        <translation>已导入便笺：%1。</translation>
+    </message>
+</context>
+<context>
     <name>TFR_NOTE</name>
     <message>
         <source>Notes</source>
@@ -815,6 +1011,10 @@ Double click for new note!</source>
     <message>
         <source>Exit</source>
         <translation>退出</translation>
+    </message>
+    <message>
+        <source>All Notes...</source>
+        <translation>所有便笺...</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1192,17 @@ Do you want to download new version?</source>
     <message>
         <source>Windows hot keys</source>
         <translation>Windows 热键</translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>The archive would be too large.</source>
+        <translation>压缩包会过大。</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
+        <translation>无法写入压缩包：%1</translation>
     </message>
 </context>
 <context>

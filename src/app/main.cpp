@@ -45,6 +45,7 @@ void carryOut(TFR_PLT_MAIN &form, Command command)
     case Command::NewNote: form.mnAddNoteClick(); break;
     case Command::ShowAll: form.mnShowAllNotesClick(); break;
     case Command::HideAll: form.mnHideAllNotesClick(); break;
+    case Command::AllNotes: form.mnAllNotesClick(); break;
     case Command::Settings: form.mnSettingsClick(); break;
     case Command::About: form.mnAboutClick(); break;
     case Command::Exit: form.mnCLOSEClick(); break;

@@ -9,6 +9,7 @@
 #include "framework/guarded.h"
 #include "framework/popup_menu.h"
 #include "framework/theme_registry.h"
+#include "notes/all_notes_window.h"
 #include "notes/note_collection.h"
 #include "notes/note_reminders.h"
 #include "notes/note_window.h"
@@ -168,6 +169,7 @@ void TFR_PLT_MAIN::buildTrayMenu()
     pmPopup->addSeparator(); // N1
     mnShowAllNotes = item("mnShowAllNotes", tr("Show All Notes"), -1, &TFR_PLT_MAIN::mnShowAllNotesClick);
     mnHideAllNotes = item("mnHideAllNotes", tr("Hide All Notes"), -1, &TFR_PLT_MAIN::mnHideAllNotesClick);
+    mnAllNotes = item("mnAllNotes", tr("All Notes..."), -1, &TFR_PLT_MAIN::mnAllNotesClick);
     pmPopup->addSeparator(); // N2
     mnSettings = item("mnSettings", tr("Settings"), TrayImages::SettingsWindow,
                       &TFR_PLT_MAIN::mnSettingsClick);
@@ -181,7 +183,7 @@ void TFR_PLT_MAIN::buildTrayMenu()
 
 QList<QAction *> TFR_PLT_MAIN::trayCommands() const
 {
-    return {mnShowAllNotes, mnHideAllNotes, mnSettings, tbCheckForUpdates, mnAbout, mnCLOSE};
+    return {mnShowAllNotes, mnHideAllNotes, mnAllNotes, mnSettings, tbCheckForUpdates, mnAbout, mnCLOSE};
 }
 
 void TFR_PLT_MAIN::onTrayActivated(int reason)
@@ -274,6 +276,15 @@ void TFR_PLT_MAIN::ShowAllNotes()
 void TFR_PLT_MAIN::mnHideAllNotesClick()
 {
     m_noteWindows->hideAll();
+}
+
+void TFR_PLT_MAIN::mnAllNotesClick()
+{
+    if (!m_allNotes) {
+        m_allNotes = Application::instance()->createForm<TFR_ALL_NOTES>(*this, *m_notes, *m_noteWindows);
+        m_allNotes->show();
+    }
+    WindowState::bringForward(m_allNotes);
 }
 
 void TFR_PLT_MAIN::mnSettingsClick()

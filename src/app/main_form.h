@@ -13,6 +13,7 @@
 
 class NoteCollection;
 class NoteReminders;
+class TFR_ALL_NOTES;
 class NoteWindows;
 class NotesFolderSync;
 class QAction;
@@ -78,6 +79,8 @@ public Q_SLOTS:
     void mnAddNoteClick();
     void mnShowAllNotesClick();
     void mnHideAllNotesClick();
+    // Opens the All Notes window, or brings the open one forward.
+    void mnAllNotesClick();
     void mnSettingsClick();
     void mnAboutClick();
     void mnCLOSEClick();
@@ -111,6 +114,7 @@ private:
     QAction *mnAddNote = nullptr;
     QAction *mnShowAllNotes = nullptr;
     QAction *mnHideAllNotes = nullptr;
+    QAction *mnAllNotes = nullptr;
     QAction *mnSettings = nullptr;
     QAction *tbCheckForUpdates = nullptr;
     QAction *mnAbout = nullptr;
@@ -137,6 +141,7 @@ private:
     NotesFolderSync *m_folderSync = nullptr;   // a child
     SystemClock m_clock;
     NoteReminders *m_reminders = nullptr;       // a child: every note's reminder
+    QPointer<TFR_ALL_NOTES> m_allNotes;         // the application's while open
 };
 
 // The one global the design calls for: set as soon as the main form exists,

@@ -15,6 +15,7 @@ const Option Options[] = {
     {"--new-note", Command::NewNote, QT_TRANSLATE_NOOP("CommandLine", "make a new note")},
     {"--show-all", Command::ShowAll, QT_TRANSLATE_NOOP("CommandLine", "show all notes")},
     {"--hide-all", Command::HideAll, QT_TRANSLATE_NOOP("CommandLine", "hide all notes")},
+    {"--all-notes", Command::AllNotes, QT_TRANSLATE_NOOP("CommandLine", "open the All Notes window")},
     {"--settings", Command::Settings, QT_TRANSLATE_NOOP("CommandLine", "open the Settings")},
     {"--about", Command::About, QT_TRANSLATE_NOOP("CommandLine", "open About")},
     {"--exit", Command::Exit, QT_TRANSLATE_NOOP("CommandLine", "end the running copy, writing every note")},
@@ -68,6 +69,7 @@ bool startsProgram(Command command)
     case Command::Start:
     case Command::NewNote:
     case Command::ShowAll:
+    case Command::AllNotes:
     case Command::Settings:
     case Command::About:
         return true;

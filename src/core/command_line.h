@@ -8,7 +8,7 @@
 // What the program is asked to do when it starts. Start is the plain start;
 // the commands from NewNote to Exit are those of the tray menu, carried out
 // by the running copy.
-enum class Command { Start, NewNote, ShowAll, HideAll, Settings, About, Exit, Version, Help };
+enum class Command { Start, NewNote, ShowAll, HideAll, AllNotes, Settings, About, Exit, Version, Help };
 
 namespace CommandLine {
 

@@ -84,4 +84,24 @@ QRect restoredBounds(const QRect &stored, const QList<QRect> &screens)
         .translated(nearest->topLeft());
 }
 
+QPoint freePlace(const QRect &area, const QSize &size, const QList<QRect> &taken)
+{
+    QPoint best = area.topLeft();
+    qsizetype fewest = taken.size() + 1;
+    for (int x = area.left(); x == area.left() || x + size.width() <= area.right() + 1; x += Scatter) {
+        for (int y = area.top(); y == area.top() || y + size.height() <= area.bottom() + 1; y += Scatter) {
+            const QRect place(QPoint(x, y), size);
+            const qsizetype overlaps = std::count_if(taken.begin(), taken.end(),
+                                                     [&place](const QRect &other) { return other.intersects(place); });
+            if (overlaps == 0)
+                return place.topLeft();
+            if (overlaps < fewest) {
+                fewest = overlaps;
+                best = place.topLeft();
+            }
+        }
+    }
+    return best;
+}
+
 } // namespace NotePlacement

@@ -43,4 +43,10 @@ QPoint snapToArea(const QRect &window, const QRect &area);
 // of equally near ones) and is fitted to it like a note on a single screen.
 QRect restoredBounds(const QRect &stored, const QList<QRect> &screens);
 
+// A place for a window of `size` inside `area` that overlaps none of
+// `taken`: the first free one going down in columns from the top left, in
+// steps of Scatter. When there is none, a place that overlaps as few as
+// possible of them.
+QPoint freePlace(const QRect &area, const QSize &size, const QList<QRect> &taken);
+
 } // namespace NotePlacement

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,8 @@ public:
     bool isEmpty() const { return m_words.isEmpty(); }
     const QStringList &words() const { return m_words; }
 
+    // Not for several threads at once on one query (it remembers how
+    // characters fold).
     bool matches(const QString &title, const QString &text) const;
 
     // Case and accents folded away, for comparing.
@@ -21,4 +24,5 @@ public:
 
 private:
     QStringList m_words;    // folded
+    mutable QHash<char16_t, QString> m_foldedChars;
 };

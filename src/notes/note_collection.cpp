@@ -1,11 +1,13 @@
 #include "notes/note_collection.h"
 
 #include "core/error.h"
+#include "core/note_host.h"
 #include "core/note_naming.h"
 
 #include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <memory>
@@ -63,6 +65,14 @@ bool NoteCollection::isNameInUse(const QString &name, const NoteDocument *except
     return owner && owner != except;
 }
 
+QString NoteCollection::freeFileName(const QString &wanted) const
+{
+    const QString folder = m_host.notesFolder();
+    return NoteNaming::uniqueFileName(wanted, [this, &folder](const QString &name) {
+        return QFileInfo::exists(folder + name) || m_byName.contains(name);
+    });
+}
+
 NoteDocument *NoteCollection::create()
 {
     auto *note = new NoteDocument(m_host, *this, this);
@@ -82,6 +92,16 @@ NoteDocument *NoteCollection::load(const QString &fileName)
     }
     adopt(note.get());
     return note.release();
+}
+
+NoteDocument *NoteCollection::arrived(const QString &fileName)
+{
+    if (NoteDocument *known = note(fileName))
+        return known;
+    if (NoteDocument *loaded = load(fileName))
+        return loaded;
+    throw PaperletError(QCoreApplication::translate("NoteCollection", "The note \"%1\" cannot be read.")
+                            .arg(QDir::toNativeSeparators(m_host.notesFolder() + fileName)));
 }
 
 void NoteCollection::adopt(NoteDocument *note)

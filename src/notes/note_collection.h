@@ -31,6 +31,9 @@ public:
     // The note stored under `fileName` (exact comparison), or null.
     NoteDocument *note(const QString &fileName) const;
     bool isNameInUse(const QString &name, const NoteDocument *except) const override;
+    // `wanted` when neither a file of the folder nor a note has it, else the
+    // first free name made from it (NoteNaming::uniqueFileName).
+    QString freeFileName(const QString &wanted) const;
 
     // A note with no file yet; it joins the named notes once its window
     // names it (a new note) or loads it.
@@ -38,6 +41,10 @@ public:
     // Reads the stored note `fileName` (bare name) into a new document;
     // null when its file does not load (the file is left alone).
     NoteDocument *load(const QString &fileName);
+    // A file this program just put into the folder (restored, imported): its
+    // note, read now unless the folder sync was quicker. Throws
+    // PaperletError when it does not load.
+    NoteDocument *arrived(const QString &fileName);
 
 Q_SIGNALS:
     void noteAdded(NoteDocument *note);

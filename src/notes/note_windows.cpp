@@ -5,6 +5,11 @@
 #include "notes/note_announcer.h"
 #include "notes/note_collection.h"
 #include "notes/note_window.h"
+#include "platform/window_state.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 
 NoteWindows::NoteWindows(NoteHost &host, NoteCollection &notes, QObject *parent)
     : QObject(parent)
@@ -84,4 +89,50 @@ void NoteWindows::hideAll()
             window->close();
         }
     }
+}
+
+namespace {
+
+// Whether any part of the rectangle is on some screen.
+bool onSomeScreen(const QRect &rect)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(),
+                       [&rect](const QScreen *screen) { return screen->geometry().intersects(rect); });
+}
+
+} // namespace
+
+TFR_NOTE *NoteWindows::present(NoteDocument &note)
+{
+    TFR_NOTE *window = windowOf(&note);
+    if (!window)
+        window = show(note);
+    else if (window->isMinimized() || !window->isVisible())
+        window->showNormal();
+    if (!onSomeScreen(window->frameGeometry())) {
+        QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            QRect place = window->geometry();
+            place.moveCenter(screen->availableGeometry().center());
+            WindowState::settlePosition(window);
+            window->move(place.topLeft());
+        }
+    }
+    WindowState::bringForward(window);
+    return window;
+}
+
+void NoteWindows::remove(NoteDocument &note)
+{
+    if (TFR_NOTE *window = windowOf(&note)) {
+        window->markDeleted();
+        window->FadeOnClose = false;
+        window->close();
+        return;
+    }
+    note.markDeleted();
+    note.persist();
 }

@@ -31,6 +31,13 @@ public:
     // and opens the others, from their documents or their files. A file
     // that cannot be loaded is skipped silently and its file left alone.
     void showAll(const QStringList &names);
+    // Puts the note before the user: opens it when hidden, brings it to the
+    // front with the keyboard, and moves it onto the screen under the pointer
+    // when it lies outside every screen.
+    TFR_NOTE *present(NoteDocument &note);
+    // Deletes the note as its own Delete does (no question asked here): its
+    // window closes at once and its file goes to the trash.
+    void remove(NoteDocument &note);
     // Closes every note window at once, without fading; each writes or
     // removes its file, and the documents stay.
     void hideAll();

@@ -31,6 +31,7 @@ const char *methodOf(Command command)
     case Command::NewNote: return "NewNote";
     case Command::ShowAll: return "ShowAll";
     case Command::HideAll: return "HideAll";
+    case Command::AllNotes: return "AllNotes";
     case Command::Settings: return "Settings";
     case Command::About: return "About";
     case Command::Exit: return "Exit";
@@ -70,6 +71,7 @@ public Q_SLOTS:
     void NewNote() { queue(Command::NewNote); }
     void ShowAll() { queue(Command::ShowAll); }
     void HideAll() { queue(Command::HideAll); }
+    void AllNotes() { queue(Command::AllNotes); }
     void Settings() { queue(Command::Settings); }
     void About() { queue(Command::About); }
     void Exit() { queue(Command::Exit); }

@@ -13,6 +13,11 @@ public:
     {
         return QFile::moveToTrash(path) && !QFileInfo::exists(path);
     }
+
+    // The recycle bin's records are the shell's own; reading them back is
+    // not offered here yet.
+    QList<TrashedFile> filesFrom(const QString &) const override { return {}; }
+    bool restore(const TrashedFile &, const QString &) override { return false; }
 };
 
 } // namespace

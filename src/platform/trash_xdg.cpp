@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 // Reserves a name in the trash by creating its .trashinfo exclusively, so
@@ -86,6 +88,65 @@ bool XdgTrash::moveToTrash(const QString &path)
         return true;
     QFile::remove(info.filePath(name + QStringLiteral(".trashinfo")));
     return false;
+}
+
+std::optional<TrashedFile> XdgTrash::parseTrashInfo(const QByteArray &text)
+{
+    const QList<QByteArray> lines = text.split('\n');
+    if (lines.isEmpty() || lines.first().trimmed() != "[Trash Info]")
+        return std::nullopt;
+    TrashedFile file;
+    for (const QByteArray &raw : lines) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith("Path="))
+            file.originalPath = QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(5)));
+        else if (line.startsWith("DeletionDate="))
+            file.deleted = QDateTime::fromString(QString::fromLatin1(line.mid(13)), Qt::ISODate);
+    }
+    if (file.originalPath.isEmpty() || !file.deleted.isValid())
+        return std::nullopt;
+    return file;
+}
+
+QList<TrashedFile> XdgTrash::filesFrom(const QString &folder) const
+{
+    const QString wanted = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QDir info(trashFolder() + QStringLiteral("/info"));
+    const QDir files(trashFolder() + QStringLiteral("/files"));
+    const QString suffix = QStringLiteral(".trashinfo");
+    QList<TrashedFile> found;
+    const QStringList records = info.entryList({QLatin1Char('*') + suffix}, QDir::Files);
+    for (const QString &record : records) {
+        QFile in(info.filePath(record));
+        if (!in.open(QIODevice::ReadOnly))
+            continue;
+        std::optional<TrashedFile> file = parseTrashInfo(in.read(64 * 1024));
+        if (!file)
+            continue;
+        // The home trash holds absolute paths only.
+        if (QDir::cleanPath(QFileInfo(file->originalPath).absolutePath()) != wanted)
+            continue;
+        file->id = record.chopped(suffix.size());
+        file->trashedPath = files.filePath(file->id);
+        if (!QFileInfo::exists(file->trashedPath))
+            continue;
+        found.append(*file);
+    }
+    std::stable_sort(found.begin(), found.end(), [](const TrashedFile &a, const TrashedFile &b) {
+        return a.deleted != b.deleted ? a.deleted > b.deleted : a.id < b.id;
+    });
+    return found;
+}
+
+bool XdgTrash::restore(const TrashedFile &file, const QString &path)
+{
+    if (file.id.isEmpty() || file.id.contains(QLatin1Char('/')) || QFileInfo::exists(path))
+        return false;
+    const QString trash = trashFolder();
+    if (!QFile::rename(trash + QStringLiteral("/files/") + file.id, path))
+        return false;
+    QFile::remove(trash + QStringLiteral("/info/") + file.id + QStringLiteral(".trashinfo"));
+    return true;
 }
 
 std::unique_ptr<Trash> Trash::create()

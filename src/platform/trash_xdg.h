@@ -2,6 +2,8 @@
 
 #include "platform/trash.h"
 
+#include <optional>
+
 class QDateTime;
 
 // The freedesktop home trash: the file goes to Trash/files under the user's
@@ -16,6 +18,11 @@ public:
 
     QString trashFolder() const;
     bool moveToTrash(const QString &path) override;
+    QList<TrashedFile> filesFrom(const QString &folder) const override;
+    bool restore(const TrashedFile &file, const QString &path) override;
+
+    // Reads a .trashinfo record; nullopt when it is not one.
+    static std::optional<TrashedFile> parseTrashInfo(const QByteArray &text);
 
     // The content of the .trashinfo file for `path` deleted at `deleted`
     // (local time), public for tests.

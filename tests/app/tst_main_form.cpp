@@ -159,10 +159,10 @@ void TestMainForm::trayMenuItems()
     for (QAction *action : child<QMenu>(m_form, "pmPopup")->actions())
         rows << (action->isSeparator() ? QStringLiteral("-")
                                        : action->text() + (action->icon().isNull() ? "" : " [image]"));
-    QCOMPARE(rows, QStringList({"New Note [image]", "-", "Show All Notes", "Hide All Notes", "-",
+    QCOMPARE(rows, QStringList({"New Note [image]", "-", "Show All Notes", "Hide All Notes", "All Notes...", "-",
                                 "Settings [image]", "-", "Check for updates", "About", "-", "Exit"}));
     QList<QAction *> named;
-    for (const char *name : {"mnAddNote", "mnShowAllNotes", "mnHideAllNotes", "mnSettings", "tbCheckForUpdates",
+    for (const char *name : {"mnAddNote", "mnShowAllNotes", "mnHideAllNotes", "mnAllNotes", "mnSettings", "tbCheckForUpdates",
                              "mnAbout", "mnCLOSE"})
         named << child<QAction>(m_form, name);
     QList<QAction *> items;

@@ -226,7 +226,7 @@ void TestTranslations::storedAndCommandTextsStayAsTheyAre()
     // the words around them are.
     const QString usage = CommandLine::usage(QStringLiteral("paperlet"));
     QVERIFY2(usage.startsWith(Open + QStringLiteral("Usage: paperlet [OPTION]")), qPrintable(usage));
-    for (const char *option : {"--new-note", "--show-all", "--hide-all", "--settings", "--about", "--exit",
+    for (const char *option : {"--new-note", "--show-all", "--hide-all", "--all-notes", "--settings", "--about", "--exit",
                                "--version", "--help"}) {
         QVERIFY2(usage.contains(QStringLiteral("  ") + QLatin1String(option) + QLatin1Char(' ')), option);
         QCOMPARE(CommandLine::parse({QLatin1String(option)}).has_value(), true);

@@ -36,6 +36,14 @@ void TestNoteQuery::matches_data()
     QTest::newRow("emoji") << "🎉" << "" << "party 🎉 tonight" << true;
     QTest::newRow("ascii note, accented query that folds") << "naïve" << "" << "a naive plan" << true;
     QTest::newRow("accented word not found") << "é" << "" << "abc" << false;
+    // Notes folded a character at a time must agree with folding them whole.
+    QTest::newRow("combining mark after the letter") << "CAFE" << "" << "cafe\u0301 noir" << true;
+    QTest::newRow("compatibility ligature") << "file" << "" << "my \uFB01le" << true;
+    QTest::newRow("dotted capital I") << "istanbul" << "" << "\u0130STANBUL" << true;
+    QTest::newRow("hangul syllables") << "\uD55C\uAD6D" << "" << "\uD55C\uAD6D\uC5B4" << true;
+    QTest::newRow("accent beside an emoji") << "creme" << "" << "Crème 🎉" << true;
+    QTest::newRow("accent in title, emoji in text") << "ete party" << "Été" << "party 🎉" << true;
+    QTest::newRow("accented note without the word") << "tea" << "" << "café au lait" << false;
 }
 
 void TestNoteQuery::matches()

@@ -97,13 +97,13 @@ Texts textsFor(const QString &language)
                 "Einstellungen", "Beim Anmelden starten", "Titel:", "OK", "Schließen", "Über"};
     if (language == QLatin1String("ar"))
         return {language, "Left", "Right",
-                {"ملاحظة جديدة", "إظهار كل الملاحظات", "إخفاء كل الملاحظات", "الإعدادات", "التحقق من التحديثات", "حول", "خروج"},
+                {"ملاحظة جديدة", "إظهار كل الملاحظات", "إخفاء كل الملاحظات", "كل الملاحظات...", "الإعدادات", "التحقق من التحديثات", "حول", "خروج"},
                 {"ملاحظة جديدة", "اللون", "العتامة         ", "حذف", "طباعة", "إرسال بالبريد", "إغلاق"},
                 {"دائمًا في المقدمة", "على كل مساحات العمل", "طيّ", "قفل"},
                 "القائمة", "إغلاق", "نص الملاحظة", "تغيير الحجم", "اللون", "أصفر فاتح", "100%", "10%",
                 "الإعدادات", "التشغيل عند الدخول", "العنوان:", "موافق", "إغلاق", "حول"};
     return {QStringLiteral("en"), "Right", "Left",
-            {"New Note", "Show All Notes", "Hide All Notes", "Settings", "Check for updates", "About", "Exit"},
+            {"New Note", "Show All Notes", "Hide All Notes", "All Notes...", "Settings", "Check for updates", "About", "Exit"},
             {"New Note", "Color", "Opacity         ", "Delete", "Print", "Send Mail", "Close"},
             {"Always on Top", "On All Workspaces", "Roll Up", "Lock"},
             "Menu", "Close", "Note text", "Resize", "Color", "Light Yellow", "100 %", "10 %",

@@ -18,7 +18,7 @@ const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 // A window of another program, to take the keyboard from ours.
 const QString OtherTitle = QStringLiteral("Another program");
 
-enum TrayItem { NewNote = 0, Settings = 3, About = 5 };
+enum TrayItem { NewNote = 0, Settings = 4, About = 6 };
 
 // Starts a copy, opens its tray menu, picks an item and waits for the
 // window it opens; 0 when any step fails.

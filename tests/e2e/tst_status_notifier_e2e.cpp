@@ -204,7 +204,7 @@ void TestStatusNotifier::panelDrawsTheTrayMenu()
         QVERIFY2(entry.enabled, qPrintable(entry.label));
         QCOMPARE(entry.hasIcon, entry.label == QLatin1String("New Note") || entry.label == QLatin1String("Settings"));
     }
-    QCOMPARE(labels, QStringList({"New Note", "-", "Show All Notes", "Hide All Notes", "-", "Settings", "-",
+    QCOMPARE(labels, QStringList({"New Note", "-", "Show All Notes", "Hide All Notes", "All Notes...", "-", "Settings", "-",
                                   "Check for updates", "About", "-", "Exit"}));
 
     // Right click on the icon: the panel's menu is ours. Up from the

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -36,6 +37,10 @@ private Q_SLOTS:
     void clashingNamesStayApart();
     void unusableTrashLeavesTheFile_data();
     void unusableTrashLeavesTheFile();
+    void trashInfoReadsBack_data();
+    void trashInfoReadsBack();
+    void listsWhatCameFromOneFolderNewestFirst();
+    void restorePutsTheFileBack();
 
 private:
     // A note to delete, in a folder of its own.
@@ -183,3 +188,87 @@ void TestTrash::unusableTrashLeavesTheFile()
 
 QTEST_GUILESS_MAIN(TestTrash)
 #include "tst_trash.moc"
+
+void TestTrash::trashInfoReadsBack_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("path");   // empty: not a record
+    QTest::newRow("written here") << XdgTrash::trashInfo(QStringLiteral("/home/\u00e5sa/50% #1.pnf"), QDateTime(QDate(2004, 8, 31), QTime(22, 32, 8)))
+                                  << QStringLiteral("/home/\u00e5sa/50% #1.pnf");
+    QTest::newRow("other order, CR LF") << QByteArray("[Trash Info]\r\nDeletionDate=2020-01-02T03:04:05\r\nPath=/a/b.pnf\r\n")
+                                        << QStringLiteral("/a/b.pnf");
+    QTest::newRow("no header") << QByteArray("Path=/a/b.pnf\nDeletionDate=2020-01-02T03:04:05\n") << QString();
+    QTest::newRow("no date") << QByteArray("[Trash Info]\nPath=/a/b.pnf\n") << QString();
+    QTest::newRow("no path") << QByteArray("[Trash Info]\nDeletionDate=2020-01-02T03:04:05\n") << QString();
+}
+
+void TestTrash::trashInfoReadsBack()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, path);
+    const std::optional<TrashedFile> file = XdgTrash::parseTrashInfo(text);
+    QCOMPARE(file.has_value(), !path.isEmpty());
+    if (file)
+        QCOMPARE(file->originalPath, path);
+}
+
+void TestTrash::listsWhatCameFromOneFolderNewestFirst()
+{
+    XdgTrash trash(m_dir->filePath(QStringLiteral("data")));
+    const QString first = makeNote(QStringLiteral("1.pnf"));
+    const QString folder = QFileInfo(first).absolutePath();
+    const QString other = makeNote(QStringLiteral("1.pnf"));   // same name, another folder
+    QVERIFY(trash.moveToTrash(first));
+    QVERIFY(trash.moveToTrash(other));
+    writeFile(folder + QStringLiteral("/2.pnf"), "two");
+    QVERIFY(trash.moveToTrash(folder + QStringLiteral("/2.pnf")));
+    // A record from below the folder, and one whose file is gone.
+    QDir().mkpath(folder + QStringLiteral("/sub"));
+    writeFile(folder + QStringLiteral("/sub/3.pnf"), "three");
+    QVERIFY(trash.moveToTrash(folder + QStringLiteral("/sub/3.pnf")));
+    writeFile(folder + QStringLiteral("/4.pnf"), "four");
+    QVERIFY(trash.moveToTrash(folder + QStringLiteral("/4.pnf")));
+    QVERIFY(QFile::remove(trash.trashFolder() + QStringLiteral("/files/4.pnf")));
+    // The records say when: 2.pnf an hour later than 1.pnf.
+    const auto redate = [&trash](const QString &id, const QString &path, const QDateTime &when) {
+        writeFile(trash.trashFolder() + QStringLiteral("/info/") + id + QStringLiteral(".trashinfo"), XdgTrash::trashInfo(path, when));
+    };
+    const QDateTime base(QDate(2024, 5, 1), QTime(12, 0));
+    redate(QStringLiteral("1.pnf"), first, base);
+    redate(QStringLiteral("2.pnf"), folder + QStringLiteral("/2.pnf"), base.addSecs(3600));
+
+    const QList<TrashedFile> files = trash.filesFrom(folder + QLatin1Char('/'));
+    QCOMPARE(files.size(), 2);
+    QCOMPARE(files.at(0).originalPath, folder + QStringLiteral("/2.pnf"));
+    QCOMPARE(files.at(0).deleted, base.addSecs(3600));
+    QCOMPARE(files.at(1).originalPath, first);
+    QCOMPARE(files.at(1).id, QStringLiteral("1.pnf"));
+    QCOMPARE(readFile(files.at(1).trashedPath), QByteArray("note"));
+}
+
+void TestTrash::restorePutsTheFileBack()
+{
+    XdgTrash trash(m_dir->filePath(QStringLiteral("data")));
+    const QString path = makeNote(QStringLiteral("1.pnf"), "mine");
+    const QString folder = QFileInfo(path).absolutePath();
+    QVERIFY(trash.moveToTrash(path));
+    const TrashedFile file = trash.filesFrom(folder).value(0);
+    QCOMPARE(file.originalPath, path);
+
+    // Never over a file that took the place meanwhile.
+    writeFile(path, "newer");
+    QVERIFY(!trash.restore(file, path));
+    QCOMPARE(readFile(path), QByteArray("newer"));
+    QCOMPARE(trash.filesFrom(folder).size(), 1);
+
+    const QString elsewhere = folder + QStringLiteral("/11.pnf");
+    QVERIFY(trash.restore(file, elsewhere));
+    QCOMPARE(readFile(elsewhere), QByteArray("mine"));
+    QVERIFY(trash.filesFrom(folder).isEmpty());
+    QVERIFY(entries(trash.trashFolder() + QStringLiteral("/info")).isEmpty());
+    QVERIFY(entries(trash.trashFolder() + QStringLiteral("/files")).isEmpty());
+    // A name that would leave the trash is refused.
+    TrashedFile escape = file;
+    escape.id = QStringLiteral("../../x");
+    QVERIFY(!trash.restore(escape, folder + QStringLiteral("/12.pnf")));
+}

@@ -1,0 +1,70 @@
+#include "notes/deleted_notes.h"
+
+#include "core/error.h"
+#include "core/note_file.h"
+#include "core/note_host.h"
+#include "core/note_limits.h"
+#include "core/note_naming.h"
+#include "notes/note_collection.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString titleOf(const QString &path)
+{
+    try {
+        return NoteFile::decode(NoteLimits::readFile(path)).title;
+    } catch (const PaperletError &) {
+        return {};
+    }
+}
+
+} // namespace
+
+DeletedNotes::DeletedNotes(NoteHost &host, NoteCollection &notes)
+    : m_host(host)
+    , m_notes(notes)
+{
+}
+
+QList<DeletedNotes::Entry> DeletedNotes::list() const
+{
+    QList<Entry> entries;
+    const QList<TrashedFile> files = Trash::create()->filesFrom(m_host.notesFolder());
+    for (const TrashedFile &file : files) {
+        if (!NoteNaming::isNoteFileName(QFileInfo(file.originalPath).fileName()))
+            continue;
+        entries.append({file, titleOf(file.trashedPath)});
+    }
+    return entries;
+}
+
+NoteDocument *DeletedNotes::restore(const TrashedFile &file)
+{
+    const QString name = m_notes.freeFileName(QFileInfo(file.originalPath).fileName());
+    m_host.ensureNotesFolder();
+    if (!Trash::create()->restore(file, m_host.notesFolder() + name))
+        throw PaperletError(QCoreApplication::translate("DeletedNotes", "The note \"%1\" cannot be taken back from the trash.")
+                                .arg(QDir::toNativeSeparators(file.originalPath)));
+    return m_notes.arrived(name);
+}
+
+QList<NoteDocument *> DeletedNotes::restoreLatest(const QStringList &originalPaths)
+{
+    const QList<TrashedFile> files = Trash::create()->filesFrom(m_host.notesFolder());
+    QList<NoteDocument *> restored;
+    for (const QString &path : originalPaths) {
+        const QString wanted = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+        // Newest first, so the first one found is the latest.
+        for (const TrashedFile &file : files) {
+            if (QDir::cleanPath(file.originalPath) == wanted) {
+                restored.append(restore(file));
+                break;
+            }
+        }
+    }
+    return restored;
+}
