@@ -218,6 +218,11 @@ void TFR_PLT_MAIN::tmDblClickTimer()
 
 void TFR_PLT_MAIN::mnAddNoteClick()
 {
+    addNote();
+}
+
+TFR_NOTE *TFR_PLT_MAIN::addNote()
+{
     auto *note = Application::instance()->createForm<TFR_NOTE>(*this);
     try {
         note->InitNewNote();
@@ -230,6 +235,12 @@ void TFR_PLT_MAIN::mnAddNoteClick()
     // alone leaves the keyboard where it was with no window manager, and
     // some window managers do not focus a new tool window.
     WindowState::bringForward(note);
+    return note;
+}
+
+void TFR_PLT_MAIN::presentNote(NoteDocument &note)
+{
+    m_noteWindows->present(note);
 }
 
 void TFR_PLT_MAIN::showBalloon()

@@ -22,6 +22,10 @@ public:
 
     // A window for `note`, shown.
     TFR_NOTE *show(NoteDocument &note);
+    // Shows the note to the user: opened if hidden, brought to the front
+    // with the keyboard, and moved onto the screen under the pointer when it
+    // lies outside every screen.
+    TFR_NOTE *present(NoteDocument &note);
     // Brings forward the open notes of `names` (bare file names, in order)
     // and opens the others, from their documents or their files. A file
     // that cannot be loaded is skipped silently and its file left alone.
