@@ -122,6 +122,12 @@ int startCopyAndHandOver(int argc, char *argv[], const QString &instanceCaption,
 {
     QCoreApplication app(argc, argv);
     Translations::install(app);
+    // A wrong name is no reason to start anything.
+    const QString folder = SettingsStore(DataPlace().homeFolder()).NotesFolder();
+    if (!request.note.isEmpty() && !StoredNotes::isStored(folder, request.note)) {
+        printError(NoteListing::noSuchNote(request.note, folder));
+        return 1;
+    }
     if (const std::optional<QString> tried = unreachableDisplay()) {
         printError(QCoreApplication::translate("main", "no display could be opened (%1)").arg(*tried));
         return 1;

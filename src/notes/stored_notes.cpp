@@ -34,11 +34,15 @@ NoteDocument *StoredNotes::load(const QString &fileName)
 {
     if (NoteDocument *known = m_notes->note(fileName))
         return known;
+    return isStored(m_folder, fileName) ? m_notes->load(fileName) : nullptr;
+}
+
+bool StoredNotes::isStored(const QString &folder, const QString &fileName)
+{
     // A bare name of this folder only, nothing a path could reach elsewhere.
-    if (fileName.contains(QLatin1Char('/')) || fileName.contains(QDir::separator()) || fileName.startsWith(QLatin1Char('.'))
-        || !QFileInfo(QDir(m_folder).filePath(fileName)).isFile())
-        return nullptr;
-    return m_notes->load(fileName);
+    if (fileName.contains(QLatin1Char('/')) || fileName.contains(QDir::separator()) || fileName.startsWith(QLatin1Char('.')))
+        return false;
+    return QFileInfo(QDir(folder).filePath(fileName)).isFile();
 }
 
 void StoredNotes::saveSettings()

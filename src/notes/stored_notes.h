@@ -19,6 +19,9 @@ public:
     explicit StoredNotes(const QString &folder);
     ~StoredNotes() override;
 
+    // Whether `folder` stores a note under the bare name `fileName`.
+    static bool isStored(const QString &folder, const QString &fileName);
+
     // Reads every note of the folder; a file that does not load is left
     // out. Throws PaperletError when the folder cannot be read.
     void loadAll();

@@ -171,47 +171,46 @@ public Q_SLOTS:
     void About() { queue(Command::About); }
     void Exit() { queue(Command::Exit); }
     // A plain start of another copy; true when it was answered with a note.
-    bool Start()
+    void Start(bool &madeNote)
     {
-        if (!m_receiver->startMakesNote())
-            return false;
-        queue(Command::NewNote);
-        return true;
+        madeNote = m_receiver->startMakesNote();
+        if (madeNote)
+            queue(Command::NewNote);
     }
     // An empty new note, as the tray makes it; its file name.
-    QString NewNote()
+    void NewNote(QString &file)
     {
+        Q_UNUSED(file); // answered once made
         hold(requestOf(Command::NewNote));
-        return QString();
     }
     // A new note holding `text`, reminding of itself at `when` unless that
     // is empty; its file name.
-    QString CreateNote(const QString &text, const QString &when)
+    void CreateNote(const QString &text, const QString &when, QString &file)
     {
+        Q_UNUSED(file);
         CommandRequest request = requestOf(Command::NewNote);
         request.hasText = true;
         request.text = text;
         request.when = when;
         hold(request);
-        return QString();
     }
-    QList<ListedNote> List()
+    void List(QList<ListedNote> &notes)
     {
+        Q_UNUSED(notes);
         hold(requestOf(Command::List));
-        return {};
     }
-    QList<ListedNote> Find(const QString &words)
+    void Find(const QString &words, QList<ListedNote> &notes)
     {
+        Q_UNUSED(notes);
         CommandRequest request = requestOf(Command::Find);
         request.text = words;
         hold(request);
-        return {};
     }
     void ShowNote(const QString &file) { hold(requestOf(Command::ShowNote, file)); }
-    QString Text(const QString &file)
+    void Text(const QString &file, QString &text)
     {
+        Q_UNUSED(text);
         hold(requestOf(Command::Text, file));
-        return QString();
     }
     void Remind(const QString &file, const QString &when)
     {
