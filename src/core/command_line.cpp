@@ -200,10 +200,10 @@ QString usage(const QString &program)
         help.replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
         text += QStringLiteral("  %1  %2\n").arg(synopsis, -SynopsisWidth).arg(help);
     }
-    text += tr("\nFILE is a note's file name in the notes folder, as --list prints it. A missing note\n"
-               "ends with status 1, a wrong command line with 2. --list, --find and --text read\n"
-               "the notes folder themselves when no copy runs; --new-note with TEXT, --show and\n"
-               "--remind start one that runs on.\n");
+    text += tr("\nFILE is a note's file name in the notes folder, as --list prints it. A missing\n"
+               "note ends with status 1, a wrong command line with 2. With no copy running, the\n"
+               "commands --list, --find and --text read the notes folder themselves, while the\n"
+               "commands --show, --remind and --new-note with TEXT start a copy that runs on.\n");
     text += tr("\nGlobal shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,\n"
                "Ctrl+Alt+Shift+H shows or hides all notes.\n");
     return text;
