@@ -53,6 +53,7 @@ private Q_SLOTS:
     void whereCommandsRun();
     void when_data();
     void when();
+    void printedAnswers();
 };
 
 void TestCommandLine::understood_data()
@@ -200,6 +201,17 @@ void TestCommandLine::when()
         QCOMPARE(parsed->timeSpec(), Qt::LocalTime);
     }
     QCOMPARE(ReminderWhen::isOff(when), when == QLatin1String("off"));
+}
+
+void TestCommandLine::printedAnswers()
+{
+    // Every line splits at its one tab, whatever a title holds.
+    QCOMPARE(CommandLine::listLines({{"1.pnf", "Shopping"}, {"会議.pnf", "a\tb\nc\rd"}, {"3.pnf", ""}}),
+             QStringLiteral("1.pnf\tShopping\n会議.pnf\ta b c d\n3.pnf\t\n"));
+    QCOMPARE(CommandLine::listLines({}), QString());
+    QCOMPARE(CommandLine::noteText("Title", "one\ntwo"), QStringLiteral("Title\n\none\ntwo\n"));
+    QCOMPARE(CommandLine::noteText("Title", "ends\n"), QStringLiteral("Title\n\nends\n"));
+    QCOMPARE(CommandLine::noteText("", ""), QStringLiteral("\n\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
