@@ -49,11 +49,6 @@ const Option Options[] = {
 constexpr int SynopsisWidth = 18;
 const QLatin1String RemindOption("--remind");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 bool isOption(const QString &argument)
 {
     return argument.startsWith(QLatin1String("--"));
@@ -83,14 +78,14 @@ public:
         const QString name = m_rest.takeFirst();
         const Option *option = optionNamed(name);
         if (!option)
-            return fail(tr("unknown option '%1'").arg(name));
+            return fail(QCoreApplication::translate("CommandLine", "unknown option '%1'").arg(name));
         CommandRequest request;
         request.command = option->command;
         if (!takeArguments(*option, request))
             return std::nullopt;
         // One command at a time: two would race each other in the running copy.
         if (!m_rest.isEmpty())
-            return fail(tr("only one option at a time; '%1' is one too many").arg(m_rest.first()));
+            return fail(QCoreApplication::translate("CommandLine", "only one option at a time; '%1' is one too many").arg(m_rest.first()));
         return request;
     }
 
@@ -122,7 +117,7 @@ private:
                 words.append(m_rest.takeFirst());
             request.text = words.join(QLatin1Char(' ')).trimmed();
             if (request.text.isEmpty())
-                return failed(tr("'%1' needs the words to look for").arg(name));
+                return failed(QCoreApplication::translate("CommandLine", "'%1' needs the words to look for").arg(name));
             return true;
         }
         case Takes::File:
@@ -136,7 +131,7 @@ private:
     bool takeFile(const QString &name, CommandRequest &request)
     {
         if (m_rest.isEmpty() || isOption(m_rest.first()) || m_rest.first().isEmpty())
-            return failed(tr("'%1' needs a note's file name (as --list prints it)").arg(name));
+            return failed(QCoreApplication::translate("CommandLine", "'%1' needs a note's file name (as --list prints it)").arg(name));
         request.note = m_rest.takeFirst();
         return true;
     }
@@ -144,7 +139,7 @@ private:
     bool takeWhen(const QString &name, CommandRequest &request)
     {
         if (m_rest.isEmpty() || isOption(m_rest.first()))
-            return failed(tr("'%1' needs WHEN").arg(name));
+            return failed(QCoreApplication::translate("CommandLine", "'%1' needs WHEN").arg(name));
         request.when = m_rest.takeFirst();
         const bool clears = request.command == Command::Remind && ReminderWhen::isOff(request.when);
         if (!clears && !ReminderWhen::parse(request.when, QDateTime::currentDateTime()))
@@ -189,22 +184,22 @@ std::optional<CommandRequest> parse(const QStringList &arguments, QString *error
 
 QString usage(const QString &program)
 {
-    QString text = tr("Usage: %1 [OPTION]\n"
+    QString text = QCoreApplication::translate("CommandLine", "Usage: %1 [OPTION]\n"
                       "Sticky notes in the tray. With a copy running, an option is carried out by it.\n\n").arg(program);
     const QString indent(2 + SynopsisWidth + 2, QLatin1Char(' '));
     for (const Option &option : Options) {
         QString synopsis = QLatin1String(option.name);
         if (*option.arguments)
             synopsis += QLatin1Char(' ') + QLatin1String(option.arguments);
-        QString help = tr(option.help);
+        QString help = QCoreApplication::translate("CommandLine", option.help);
         help.replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
         text += QStringLiteral("  %1  %2\n").arg(synopsis, -SynopsisWidth).arg(help);
     }
-    text += tr("\nFILE is a note's file name in the notes folder, as --list prints it. A missing\n"
+    text += QCoreApplication::translate("CommandLine", "\nFILE is a note's file name in the notes folder, as --list prints it. A missing\n"
                "note ends with status 1, a wrong command line with 2. With no copy running, the\n"
                "commands --list, --find and --text read the notes folder themselves, while the\n"
                "commands --show, --remind and --new-note with TEXT start a copy that runs on.\n");
-    text += tr("\nGlobal shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,\n"
+    text += QCoreApplication::translate("CommandLine", "\nGlobal shortcuts, where the desktop offers them: Ctrl+Alt+Shift+N makes a new note,\n"
                "Ctrl+Alt+Shift+H shows or hides all notes.\n");
     return text;
 }
