@@ -27,6 +27,9 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${_paperlet_appstream_id}.metainfo.xml
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/paperlet.1.gz DESTINATION share/man/man1)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DESTINATION share/doc/paperlet)
+# The session bus interface, where bus tools look for interfaces.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/command-interface.xml
+        DESTINATION share/dbus-1/interfaces RENAME example.paperlet.Commands.xml)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME paperlet)

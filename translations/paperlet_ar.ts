@@ -201,10 +201,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>make a new note</source>
-        <translation>إنشاء ملاحظة جديدة</translation>
-    </message>
-    <message>
         <source>show all notes</source>
         <translation>إظهار كل الملاحظات</translation>
     </message>
@@ -264,6 +260,64 @@ Ctrl+Alt+Shift+H shows or hides all notes.
         <source>open the All Notes window</source>
         <translation>فتح نافذة كل الملاحظات</translation>
     </message>
+    <message>
+        <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
+print its file name</source>
+        <translation>إنشاء ملاحظة جديدة، تحوي TEXT إن أُعطي («-»: الدخل القياسي)؛
+وطباعة اسم ملفها</translation>
+    </message>
+    <message>
+        <source>print FILE&lt;tab&gt;TITLE for every note, the last changed first</source>
+        <translation>طباعة FILE&lt;tab&gt;TITLE لكل ملاحظة، الأحدث تغييرًا أولًا</translation>
+    </message>
+    <message>
+        <source>the same for the notes that hold every word in their title or
+text, whatever the case and accents</source>
+        <translation>الشيء نفسه للملاحظات التي يحوي عنوانها أو نصها كل كلمة،
+بغض النظر عن حالة الأحرف والتشكيل</translation>
+    </message>
+    <message>
+        <source>show the note, brought to the front and onto the screen</source>
+        <translation>إظهار الملاحظة في المقدمة وعلى الشاشة</translation>
+    </message>
+    <message>
+        <source>print the note&apos;s title, an empty line and its text</source>
+        <translation>طباعة عنوان الملاحظة وسطر فارغ ثم نصها</translation>
+    </message>
+    <message>
+        <source>remind of the note at WHEN: a local date and time
+(2026-12-24T18:00), or +Nm or +Nh from now; &quot;off&quot; clears it.
+After --new-note TEXT, WHEN alone reminds of the new note</source>
+        <translation>التذكير بالملاحظة في WHEN: تاريخ ووقت محليان
+(2026-12-24T18:00)، أو +Nm أو +Nh من الآن؛ «off» يلغيه.
+بعد --new-note TEXT يذكّر WHEN وحده بالملاحظة الجديدة</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the words to look for</source>
+        <translation>«%1» يحتاج إلى الكلمات المطلوب البحث عنها</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a note&apos;s file name (as --list prints it)</source>
+        <translation>«%1» يحتاج إلى اسم ملف ملاحظة (كما يطبعه --list)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs WHEN</source>
+        <translation>«%1» يحتاج إلى WHEN</translation>
+    </message>
+    <message>
+        <source>
+FILE is a note&apos;s file name in the notes folder, as --list prints it. A missing
+note ends with status 1, a wrong command line with 2. With no copy running, the
+commands --list, --find and --text read the notes folder themselves, while the
+commands --show, --remind and --new-note with TEXT start a copy that runs on.
+</source>
+        <translation>
+FILE هو اسم ملف ملاحظة في مجلد الملاحظات كما يطبعه --list. الملاحظة غير الموجودة
+تنتهي بالحالة 1، وسطر الأوامر الخاطئ بالحالة 2. إن لم تكن هناك نسخة تعمل، تقرأ
+الأوامر --list و--find و--text مجلد الملاحظات بنفسها، بينما تبدأ الأوامر --show
+و--remind و--new-note مع TEXT نسخة تستمر في العمل.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -282,6 +336,10 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>لم يقبل البرنامج العامل الأمر: %1</translation>
+    </message>
+    <message>
+        <source>the command failed in the running copy</source>
+        <translation>فشل الأمر في النسخة العاملة</translation>
     </message>
 </context>
 <context>
@@ -614,6 +672,13 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>there is no note &quot;%1&quot; in %2</source>
+        <translation>لا توجد ملاحظة «%1» في %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteLock</name>
     <message>
         <source>Locked</source>
@@ -723,6 +788,13 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ReminderWhen</name>
+    <message>
+        <source>&apos;%1&apos; is not a time: give a local date and time (2026-12-24T18:00), +Nm or +Nh</source>
+        <translation>«%1» ليس وقتًا: أعطِ تاريخًا ووقتًا محليين (2026-12-24T18:00) أو +Nm أو +Nh</translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
@@ -740,10 +812,28 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>the text is longer than a note takes (%1 characters)</source>
+        <translation>النص أطول مما تتسع له الملاحظة (%1 حرفًا)</translation>
+    </message>
+    <message>
+        <source>the note &quot;%1&quot; cannot be changed</source>
+        <translation>لا يمكن تغيير الملاحظة «%1»</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>تعذّر إنشاء الملف «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>الملاحظات المحفوظة تُقرأ هنا فقط</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1308,10 @@ Do you want to download new version?</source>
     <message>
         <source>no display could be opened (%1)</source>
         <translation>تعذّر فتح أي شاشة (%1)</translation>
+    </message>
+    <message>
+        <source>the program could not be started: %1</source>
+        <translation>تعذّر تشغيل البرنامج: %1</translation>
     </message>
 </context>
 </TS>

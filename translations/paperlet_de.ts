@@ -201,10 +201,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>make a new note</source>
-        <translation>eine neue Notiz anlegen</translation>
-    </message>
-    <message>
         <source>show all notes</source>
         <translation>alle Notizen zeigen</translation>
     </message>
@@ -264,6 +260,64 @@ Ctrl+Alt+Shift+H blendet alle Notizen ein oder aus.
         <source>open the All Notes window</source>
         <translation>das Fenster „Alle Notizen“ öffnen</translation>
     </message>
+    <message>
+        <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
+print its file name</source>
+        <translation>eine neue Notiz anlegen, mit TEXT, falls angegeben („-“: Standardeingabe);
+ihren Dateinamen ausgeben</translation>
+    </message>
+    <message>
+        <source>print FILE&lt;tab&gt;TITLE for every note, the last changed first</source>
+        <translation>FILE&lt;Tab&gt;TITLE für jede Notiz ausgeben, die zuletzt geänderte zuerst</translation>
+    </message>
+    <message>
+        <source>the same for the notes that hold every word in their title or
+text, whatever the case and accents</source>
+        <translation>dasselbe für die Notizen, die jedes Wort in Titel oder Text enthalten,
+ohne Rücksicht auf Groß-/Kleinschreibung und Akzente</translation>
+    </message>
+    <message>
+        <source>show the note, brought to the front and onto the screen</source>
+        <translation>die Notiz zeigen, nach vorn und auf den Bildschirm geholt</translation>
+    </message>
+    <message>
+        <source>print the note&apos;s title, an empty line and its text</source>
+        <translation>Titel der Notiz, eine Leerzeile und ihren Text ausgeben</translation>
+    </message>
+    <message>
+        <source>remind of the note at WHEN: a local date and time
+(2026-12-24T18:00), or +Nm or +Nh from now; &quot;off&quot; clears it.
+After --new-note TEXT, WHEN alone reminds of the new note</source>
+        <translation>an die Notiz zu WHEN erinnern: ein lokales Datum mit Uhrzeit
+(2026-12-24T18:00) oder +Nm bzw. +Nh ab jetzt; „off“ hebt es auf.
+Nach --new-note TEXT erinnert WHEN allein an die neue Notiz</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the words to look for</source>
+        <translation>„%1“ braucht die zu suchenden Wörter</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a note&apos;s file name (as --list prints it)</source>
+        <translation>„%1“ braucht den Dateinamen einer Notiz (wie --list ihn ausgibt)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs WHEN</source>
+        <translation>„%1“ braucht WHEN</translation>
+    </message>
+    <message>
+        <source>
+FILE is a note&apos;s file name in the notes folder, as --list prints it. A missing
+note ends with status 1, a wrong command line with 2. With no copy running, the
+commands --list, --find and --text read the notes folder themselves, while the
+commands --show, --remind and --new-note with TEXT start a copy that runs on.
+</source>
+        <translation>
+FILE ist der Dateiname einer Notiz im Notizordner, wie --list ihn ausgibt. Eine
+fehlende Notiz endet mit Status 1, eine falsche Befehlszeile mit 2. Läuft kein
+Exemplar, lesen die Befehle --list, --find und --text den Notizordner selbst; die
+Befehle --show, --remind und --new-note mit TEXT starten ein weiterlaufendes.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -282,6 +336,10 @@ Ctrl+Alt+Shift+H blendet alle Notizen ein oder aus.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>das laufende Programm hat den Befehl nicht angenommen: %1</translation>
+    </message>
+    <message>
+        <source>the command failed in the running copy</source>
+        <translation>der Befehl ist im laufenden Exemplar fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -614,6 +672,13 @@ Ctrl+Alt+Shift+H blendet alle Notizen ein oder aus.
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>there is no note &quot;%1&quot; in %2</source>
+        <translation>es gibt keine Notiz „%1“ in %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteLock</name>
     <message>
         <source>Locked</source>
@@ -723,6 +788,13 @@ Die Datei „%2“ bleibt unverändert: Paperlet ändert oder entfernt sie nicht
     </message>
 </context>
 <context>
+    <name>ReminderWhen</name>
+    <message>
+        <source>&apos;%1&apos; is not a time: give a local date and time (2026-12-24T18:00), +Nm or +Nh</source>
+        <translation>„%1“ ist keine Zeit: lokales Datum mit Uhrzeit (2026-12-24T18:00), +Nm oder +Nh angeben</translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
@@ -740,10 +812,28 @@ Die Datei „%2“ bleibt unverändert: Paperlet ändert oder entfernt sie nicht
     </message>
 </context>
 <context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>the text is longer than a note takes (%1 characters)</source>
+        <translation>der Text ist länger, als eine Notiz fasst (%1 Zeichen)</translation>
+    </message>
+    <message>
+        <source>the note &quot;%1&quot; cannot be changed</source>
+        <translation>die Notiz „%1“ kann nicht geändert werden</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>die gespeicherten Notizen werden hier nur gelesen</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1308,10 @@ Möchten Sie die neue Version herunterladen?</translation>
     <message>
         <source>no display could be opened (%1)</source>
         <translation>es konnte keine Anzeige geöffnet werden (%1)</translation>
+    </message>
+    <message>
+        <source>the program could not be started: %1</source>
+        <translation>das Programm konnte nicht gestartet werden: %1</translation>
     </message>
 </context>
 </TS>

@@ -201,10 +201,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>make a new note</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>show all notes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -256,6 +252,54 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     </message>
     <message>
         <source>open the All Notes window</source>
+    </message>
+    <message>
+        <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
+print its file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print FILE&lt;tab&gt;TITLE for every note, the last changed first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the same for the notes that hold every word in their title or
+text, whatever the case and accents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show the note, brought to the front and onto the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the note&apos;s title, an empty line and its text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>remind of the note at WHEN: a local date and time
+(2026-12-24T18:00), or +Nm or +Nh from now; &quot;off&quot; clears it.
+After --new-note TEXT, WHEN alone reminds of the new note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the words to look for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a note&apos;s file name (as --list prints it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs WHEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+FILE is a note&apos;s file name in the notes folder, as --list prints it. A missing
+note ends with status 1, a wrong command line with 2. With no copy running, the
+commands --list, --find and --text read the notes folder themselves, while the
+commands --show, --remind and --new-note with TEXT start a copy that runs on.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -275,6 +319,10 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     </message>
     <message>
         <source>the running copy did not take the command: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the command failed in the running copy</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -608,6 +656,13 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>there is no note &quot;%1&quot; in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NoteLock</name>
     <message>
         <source>Locked</source>
@@ -715,6 +770,13 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ReminderWhen</name>
+    <message>
+        <source>&apos;%1&apos; is not a time: give a local date and time (2026-12-24T18:00), +Nm or +Nh</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
@@ -731,9 +793,27 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>the text is longer than a note takes (%1 characters)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the note &quot;%1&quot; cannot be changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1201,6 +1281,10 @@ Do you want to download new version?</source>
     </message>
     <message>
         <source>no display could be opened (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the program could not be started: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -201,10 +201,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>make a new note</source>
-        <translation>crear una nota nueva</translation>
-    </message>
-    <message>
         <source>show all notes</source>
         <translation>mostrar todas las notas</translation>
     </message>
@@ -264,6 +260,64 @@ Ctrl+Alt+Shift+H muestra u oculta todas las notas.
         <source>open the All Notes window</source>
         <translation>abrir la ventana Todas las notas</translation>
     </message>
+    <message>
+        <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
+print its file name</source>
+        <translation>crear una nota nueva, con TEXT si se da («-»: entrada estándar);
+mostrar su nombre de archivo</translation>
+    </message>
+    <message>
+        <source>print FILE&lt;tab&gt;TITLE for every note, the last changed first</source>
+        <translation>mostrar FILE&lt;tab&gt;TITLE de cada nota, la última modificada primero</translation>
+    </message>
+    <message>
+        <source>the same for the notes that hold every word in their title or
+text, whatever the case and accents</source>
+        <translation>lo mismo para las notas cuyo título o texto contiene cada palabra,
+sin distinguir mayúsculas ni acentos</translation>
+    </message>
+    <message>
+        <source>show the note, brought to the front and onto the screen</source>
+        <translation>mostrar la nota, al frente y dentro de la pantalla</translation>
+    </message>
+    <message>
+        <source>print the note&apos;s title, an empty line and its text</source>
+        <translation>mostrar el título de la nota, una línea vacía y su texto</translation>
+    </message>
+    <message>
+        <source>remind of the note at WHEN: a local date and time
+(2026-12-24T18:00), or +Nm or +Nh from now; &quot;off&quot; clears it.
+After --new-note TEXT, WHEN alone reminds of the new note</source>
+        <translation>recordar la nota en WHEN: una fecha y hora locales
+(2026-12-24T18:00), o +Nm o +Nh desde ahora; «off» lo quita.
+Tras --new-note TEXT, WHEN solo recuerda la nota nueva</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the words to look for</source>
+        <translation>«%1» necesita las palabras que buscar</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a note&apos;s file name (as --list prints it)</source>
+        <translation>«%1» necesita el nombre de archivo de una nota (como lo muestra --list)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs WHEN</source>
+        <translation>«%1» necesita WHEN</translation>
+    </message>
+    <message>
+        <source>
+FILE is a note&apos;s file name in the notes folder, as --list prints it. A missing
+note ends with status 1, a wrong command line with 2. With no copy running, the
+commands --list, --find and --text read the notes folder themselves, while the
+commands --show, --remind and --new-note with TEXT start a copy that runs on.
+</source>
+        <translation>
+FILE es el nombre de archivo de una nota en la carpeta de notas, como lo muestra
+--list. Una nota que falta termina con estado 1, una línea de órdenes errónea con 2.
+Sin copia en marcha, las órdenes --list, --find y --text leen la carpeta ellas mismas;
+las órdenes --show, --remind y --new-note con TEXT inician una que sigue en marcha.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -282,6 +336,10 @@ Ctrl+Alt+Shift+H muestra u oculta todas las notas.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>el programa en ejecución no aceptó la orden: %1</translation>
+    </message>
+    <message>
+        <source>the command failed in the running copy</source>
+        <translation>la orden falló en la copia en marcha</translation>
     </message>
 </context>
 <context>
@@ -614,6 +672,13 @@ Ctrl+Alt+Shift+H muestra u oculta todas las notas.
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>there is no note &quot;%1&quot; in %2</source>
+        <translation>no hay ninguna nota «%1» en %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteLock</name>
     <message>
         <source>Locked</source>
@@ -723,6 +788,13 @@ El archivo «%2» se deja como está: Paperlet no lo modifica ni lo elimina. Cua
     </message>
 </context>
 <context>
+    <name>ReminderWhen</name>
+    <message>
+        <source>&apos;%1&apos; is not a time: give a local date and time (2026-12-24T18:00), +Nm or +Nh</source>
+        <translation>«%1» no es una hora: indique una fecha y hora locales (2026-12-24T18:00), +Nm o +Nh</translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
@@ -740,10 +812,28 @@ El archivo «%2» se deja como está: Paperlet no lo modifica ni lo elimina. Cua
     </message>
 </context>
 <context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>the text is longer than a note takes (%1 characters)</source>
+        <translation>el texto es más largo de lo que cabe en una nota (%1 caracteres)</translation>
+    </message>
+    <message>
+        <source>the note &quot;%1&quot; cannot be changed</source>
+        <translation>la nota «%1» no se puede cambiar</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>No se puede crear el archivo «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>las notas guardadas solo se leen aquí</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1308,10 @@ Hay una versión más reciente disponible.
     <message>
         <source>no display could be opened (%1)</source>
         <translation>no se pudo abrir ninguna pantalla (%1)</translation>
+    </message>
+    <message>
+        <source>the program could not be started: %1</source>
+        <translation>no se pudo iniciar el programa: %1</translation>
     </message>
 </context>
 </TS>

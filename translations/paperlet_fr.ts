@@ -201,10 +201,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>make a new note</source>
-        <translation>créer une note</translation>
-    </message>
-    <message>
         <source>show all notes</source>
         <translation>afficher toutes les notes</translation>
     </message>
@@ -264,6 +260,64 @@ Ctrl+Alt+Shift+H affiche ou masque toutes les notes.
         <source>open the All Notes window</source>
         <translation>ouvrir la fenêtre Toutes les notes</translation>
     </message>
+    <message>
+        <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
+print its file name</source>
+        <translation>créer une nouvelle note, contenant TEXT s’il est donné (« - » : entrée standard) ;
+afficher son nom de fichier</translation>
+    </message>
+    <message>
+        <source>print FILE&lt;tab&gt;TITLE for every note, the last changed first</source>
+        <translation>afficher FILE&lt;tab&gt;TITLE pour chaque note, la dernière modifiée d’abord</translation>
+    </message>
+    <message>
+        <source>the same for the notes that hold every word in their title or
+text, whatever the case and accents</source>
+        <translation>de même pour les notes dont le titre ou le texte contient chaque mot,
+sans tenir compte de la casse ni des accents</translation>
+    </message>
+    <message>
+        <source>show the note, brought to the front and onto the screen</source>
+        <translation>montrer la note, au premier plan et sur l’écran</translation>
+    </message>
+    <message>
+        <source>print the note&apos;s title, an empty line and its text</source>
+        <translation>afficher le titre de la note, une ligne vide et son texte</translation>
+    </message>
+    <message>
+        <source>remind of the note at WHEN: a local date and time
+(2026-12-24T18:00), or +Nm or +Nh from now; &quot;off&quot; clears it.
+After --new-note TEXT, WHEN alone reminds of the new note</source>
+        <translation>rappeler la note à WHEN : une date et une heure locales
+(2026-12-24T18:00), ou +Nm ou +Nh à partir de maintenant ; « off » l’annule.
+Après --new-note TEXT, WHEN seul rappelle la nouvelle note</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the words to look for</source>
+        <translation>« %1 » a besoin des mots à chercher</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a note&apos;s file name (as --list prints it)</source>
+        <translation>« %1 » a besoin du nom de fichier d’une note (tel que --list l’affiche)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs WHEN</source>
+        <translation>« %1 » a besoin de WHEN</translation>
+    </message>
+    <message>
+        <source>
+FILE is a note&apos;s file name in the notes folder, as --list prints it. A missing
+note ends with status 1, a wrong command line with 2. With no copy running, the
+commands --list, --find and --text read the notes folder themselves, while the
+commands --show, --remind and --new-note with TEXT start a copy that runs on.
+</source>
+        <translation>
+FILE est le nom de fichier d’une note dans le dossier des notes, tel que --list
+l’affiche. Une note absente termine avec le code 1, une ligne de commande erronée
+avec 2. Sans copie en cours, les commandes --list, --find et --text lisent le dossier
+elles-mêmes ; les commandes --show, --remind et --new-note avec TEXT en lancent une.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -282,6 +336,10 @@ Ctrl+Alt+Shift+H affiche ou masque toutes les notes.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>le programme en cours n’a pas accepté la commande : %1</translation>
+    </message>
+    <message>
+        <source>the command failed in the running copy</source>
+        <translation>la commande a échoué dans la copie en cours</translation>
     </message>
 </context>
 <context>
@@ -614,6 +672,13 @@ Ctrl+Alt+Shift+H affiche ou masque toutes les notes.
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>there is no note &quot;%1&quot; in %2</source>
+        <translation>il n’y a pas de note « %1 » dans %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteLock</name>
     <message>
         <source>Locked</source>
@@ -723,6 +788,13 @@ Le fichier « %2 » reste tel quel : Paperlet ne le modifie ni ne le supprime. D
     </message>
 </context>
 <context>
+    <name>ReminderWhen</name>
+    <message>
+        <source>&apos;%1&apos; is not a time: give a local date and time (2026-12-24T18:00), +Nm or +Nh</source>
+        <translation>« %1 » n’est pas une heure : indiquez une date et une heure locales (2026-12-24T18:00), +Nm ou +Nh</translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
@@ -740,10 +812,28 @@ Le fichier « %2 » reste tel quel : Paperlet ne le modifie ni ne le supprime. D
     </message>
 </context>
 <context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>the text is longer than a note takes (%1 characters)</source>
+        <translation>le texte est plus long qu’une note ne peut contenir (%1 caractères)</translation>
+    </message>
+    <message>
+        <source>the note &quot;%1&quot; cannot be changed</source>
+        <translation>la note « %1 » ne peut pas être modifiée</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossible de créer le fichier « %1 ». %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>les notes enregistrées sont seulement lues ici</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1308,10 @@ Voulez-vous télécharger la nouvelle version ?</translation>
     <message>
         <source>no display could be opened (%1)</source>
         <translation>impossible d’ouvrir un affichage (%1)</translation>
+    </message>
+    <message>
+        <source>the program could not be started: %1</source>
+        <translation>le programme n’a pas pu être lancé : %1</translation>
     </message>
 </context>
 </TS>

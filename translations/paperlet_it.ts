@@ -201,10 +201,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>make a new note</source>
-        <translation>crea una nuova nota</translation>
-    </message>
-    <message>
         <source>show all notes</source>
         <translation>mostra tutte le note</translation>
     </message>
@@ -264,6 +260,64 @@ Ctrl+Alt+Shift+H mostra o nasconde tutte le note.
         <source>open the All Notes window</source>
         <translation>apri la finestra Tutte le note</translation>
     </message>
+    <message>
+        <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
+print its file name</source>
+        <translation>creare una nuova nota, con TEXT se indicato («-»: standard input);
+stamparne il nome del file</translation>
+    </message>
+    <message>
+        <source>print FILE&lt;tab&gt;TITLE for every note, the last changed first</source>
+        <translation>stampare FILE&lt;tab&gt;TITLE per ogni nota, l’ultima modificata per prima</translation>
+    </message>
+    <message>
+        <source>the same for the notes that hold every word in their title or
+text, whatever the case and accents</source>
+        <translation>lo stesso per le note il cui titolo o testo contiene ogni parola,
+senza badare a maiuscole e accenti</translation>
+    </message>
+    <message>
+        <source>show the note, brought to the front and onto the screen</source>
+        <translation>mostrare la nota, in primo piano e sullo schermo</translation>
+    </message>
+    <message>
+        <source>print the note&apos;s title, an empty line and its text</source>
+        <translation>stampare il titolo della nota, una riga vuota e il suo testo</translation>
+    </message>
+    <message>
+        <source>remind of the note at WHEN: a local date and time
+(2026-12-24T18:00), or +Nm or +Nh from now; &quot;off&quot; clears it.
+After --new-note TEXT, WHEN alone reminds of the new note</source>
+        <translation>ricordare la nota a WHEN: data e ora locali
+(2026-12-24T18:00), oppure +Nm o +Nh da adesso; «off» lo toglie.
+Dopo --new-note TEXT, WHEN da solo ricorda la nuova nota</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the words to look for</source>
+        <translation>«%1» richiede le parole da cercare</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a note&apos;s file name (as --list prints it)</source>
+        <translation>«%1» richiede il nome del file di una nota (come lo stampa --list)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs WHEN</source>
+        <translation>«%1» richiede WHEN</translation>
+    </message>
+    <message>
+        <source>
+FILE is a note&apos;s file name in the notes folder, as --list prints it. A missing
+note ends with status 1, a wrong command line with 2. With no copy running, the
+commands --list, --find and --text read the notes folder themselves, while the
+commands --show, --remind and --new-note with TEXT start a copy that runs on.
+</source>
+        <translation>
+FILE è il nome del file di una nota nella cartella delle note, come lo stampa
+--list. Una nota mancante termina con stato 1, una riga di comando errata con 2.
+Senza copia in esecuzione, i comandi --list, --find e --text leggono da sé la cartella;
+i comandi --show, --remind e --new-note con TEXT ne avviano una che resta attiva.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -282,6 +336,10 @@ Ctrl+Alt+Shift+H mostra o nasconde tutte le note.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>il programma in esecuzione non ha accettato il comando: %1</translation>
+    </message>
+    <message>
+        <source>the command failed in the running copy</source>
+        <translation>il comando non è riuscito nella copia in esecuzione</translation>
     </message>
 </context>
 <context>
@@ -614,6 +672,13 @@ Ctrl+Alt+Shift+H mostra o nasconde tutte le note.
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>there is no note &quot;%1&quot; in %2</source>
+        <translation>non c’è nessuna nota «%1» in %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteLock</name>
     <message>
         <source>Locked</source>
@@ -723,6 +788,13 @@ Il file «%2» viene lasciato com’è: Paperlet non lo modifica né lo rimuove.
     </message>
 </context>
 <context>
+    <name>ReminderWhen</name>
+    <message>
+        <source>&apos;%1&apos; is not a time: give a local date and time (2026-12-24T18:00), +Nm or +Nh</source>
+        <translation>«%1» non è un orario: indicare data e ora locali (2026-12-24T18:00), +Nm o +Nh</translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
@@ -740,10 +812,28 @@ Il file «%2» viene lasciato com’è: Paperlet non lo modifica né lo rimuove.
     </message>
 </context>
 <context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>the text is longer than a note takes (%1 characters)</source>
+        <translation>il testo è più lungo di quanto una nota contenga (%1 caratteri)</translation>
+    </message>
+    <message>
+        <source>the note &quot;%1&quot; cannot be changed</source>
+        <translation>la nota «%1» non può essere modificata</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossibile creare il file «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>le note salvate qui vengono solo lette</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1308,10 @@ Vuoi scaricare la nuova versione?</translation>
     <message>
         <source>no display could be opened (%1)</source>
         <translation>impossibile aprire un display (%1)</translation>
+    </message>
+    <message>
+        <source>the program could not be started: %1</source>
+        <translation>impossibile avviare il programma: %1</translation>
     </message>
 </context>
 </TS>

@@ -201,10 +201,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>make a new note</source>
-        <translation>新しい付箋を作成する</translation>
-    </message>
-    <message>
         <source>show all notes</source>
         <translation>すべての付箋を表示する</translation>
     </message>
@@ -264,6 +260,64 @@ Ctrl+Alt+Shift+H ですべての付箋を表示/非表示にします。
         <source>open the All Notes window</source>
         <translation>「すべての付箋」ウィンドウを開く</translation>
     </message>
+    <message>
+        <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
+print its file name</source>
+        <translation>新しいメモを作成します。TEXT があればその内容で（「-」は標準入力）。
+そのファイル名を表示します</translation>
+    </message>
+    <message>
+        <source>print FILE&lt;tab&gt;TITLE for every note, the last changed first</source>
+        <translation>すべてのメモについて FILE&lt;tab&gt;TITLE を表示します（最後に変更したものから）</translation>
+    </message>
+    <message>
+        <source>the same for the notes that hold every word in their title or
+text, whatever the case and accents</source>
+        <translation>タイトルまたは本文にすべての語を含むメモについて同じものを表示します
+（大文字小文字やアクセントは区別しません）</translation>
+    </message>
+    <message>
+        <source>show the note, brought to the front and onto the screen</source>
+        <translation>メモを表示し、最前面の画面内に出します</translation>
+    </message>
+    <message>
+        <source>print the note&apos;s title, an empty line and its text</source>
+        <translation>メモのタイトル、空行、本文を表示します</translation>
+    </message>
+    <message>
+        <source>remind of the note at WHEN: a local date and time
+(2026-12-24T18:00), or +Nm or +Nh from now; &quot;off&quot; clears it.
+After --new-note TEXT, WHEN alone reminds of the new note</source>
+        <translation>WHEN にメモをリマインドします。WHEN はローカルの日時
+（2026-12-24T18:00）、または今から +Nm か +Nh。「off」で解除します。
+--new-note TEXT の後では WHEN だけで新しいメモをリマインドします</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the words to look for</source>
+        <translation>「%1」には検索する語が必要です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a note&apos;s file name (as --list prints it)</source>
+        <translation>「%1」にはメモのファイル名が必要です（--list の表示どおり）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs WHEN</source>
+        <translation>「%1」には WHEN が必要です</translation>
+    </message>
+    <message>
+        <source>
+FILE is a note&apos;s file name in the notes folder, as --list prints it. A missing
+note ends with status 1, a wrong command line with 2. With no copy running, the
+commands --list, --find and --text read the notes folder themselves, while the
+commands --show, --remind and --new-note with TEXT start a copy that runs on.
+</source>
+        <translation>
+FILE はメモフォルダー内のメモのファイル名です（--list の表示どおり）。メモが
+なければ終了コード 1、コマンドラインの誤りは 2 です。実行中のコピーがないとき、
+コマンド --list、--find、--text はメモフォルダーを自分で読み、コマンド --show、
+--remind、TEXT 付きの --new-note は動き続けるコピーを起動します。
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -282,6 +336,10 @@ Ctrl+Alt+Shift+H ですべての付箋を表示/非表示にします。
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>実行中のプログラムがコマンドを受け付けませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the command failed in the running copy</source>
+        <translation>実行中のコピーでコマンドが失敗しました</translation>
     </message>
 </context>
 <context>
@@ -614,6 +672,13 @@ Ctrl+Alt+Shift+H ですべての付箋を表示/非表示にします。
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>there is no note &quot;%1&quot; in %2</source>
+        <translation>%2 にメモ「%1」はありません</translation>
+    </message>
+</context>
+<context>
     <name>NoteLock</name>
     <message>
         <source>Locked</source>
@@ -723,6 +788,13 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ReminderWhen</name>
+    <message>
+        <source>&apos;%1&apos; is not a time: give a local date and time (2026-12-24T18:00), +Nm or +Nh</source>
+        <translation>「%1」は時刻ではありません。ローカルの日時（2026-12-24T18:00）、+Nm または +Nh を指定してください</translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
@@ -740,10 +812,28 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>the text is longer than a note takes (%1 characters)</source>
+        <translation>テキストがメモに入る長さ（%1 文字）を超えています</translation>
+    </message>
+    <message>
+        <source>the note &quot;%1&quot; cannot be changed</source>
+        <translation>メモ「%1」は変更できません</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>ファイル「%1」を作成できません。%2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>保存されたメモはここでは読み取るだけです</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1308,10 @@ Do you want to download new version?</source>
     <message>
         <source>no display could be opened (%1)</source>
         <translation>ディスプレイを開けませんでした (%1)</translation>
+    </message>
+    <message>
+        <source>the program could not be started: %1</source>
+        <translation>プログラムを起動できませんでした: %1</translation>
     </message>
 </context>
 </TS>

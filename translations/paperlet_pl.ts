@@ -201,10 +201,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>make a new note</source>
-        <translation>utwórz nową notatkę</translation>
-    </message>
-    <message>
         <source>show all notes</source>
         <translation>pokaż wszystkie notatki</translation>
     </message>
@@ -264,6 +260,64 @@ Ctrl+Alt+Shift+H pokazuje lub ukrywa wszystkie notatki.
         <source>open the All Notes window</source>
         <translation>otwórz okno Wszystkie notatki</translation>
     </message>
+    <message>
+        <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
+print its file name</source>
+        <translation>utwórz nową notatkę z TEXT, jeśli podano („-”: standardowe wejście);
+wypisz nazwę jej pliku</translation>
+    </message>
+    <message>
+        <source>print FILE&lt;tab&gt;TITLE for every note, the last changed first</source>
+        <translation>wypisz FILE&lt;tab&gt;TITLE dla każdej notatki, ostatnio zmienioną najpierw</translation>
+    </message>
+    <message>
+        <source>the same for the notes that hold every word in their title or
+text, whatever the case and accents</source>
+        <translation>to samo dla notatek, których tytuł lub tekst zawiera każde słowo,
+bez względu na wielkość liter i akcenty</translation>
+    </message>
+    <message>
+        <source>show the note, brought to the front and onto the screen</source>
+        <translation>pokaż notatkę: na wierzch i na ekran</translation>
+    </message>
+    <message>
+        <source>print the note&apos;s title, an empty line and its text</source>
+        <translation>wypisz tytuł notatki, pusty wiersz i jej tekst</translation>
+    </message>
+    <message>
+        <source>remind of the note at WHEN: a local date and time
+(2026-12-24T18:00), or +Nm or +Nh from now; &quot;off&quot; clears it.
+After --new-note TEXT, WHEN alone reminds of the new note</source>
+        <translation>przypomnij o notatce w WHEN: lokalna data i godzina
+(2026-12-24T18:00) albo +Nm lub +Nh od teraz; „off” je usuwa.
+Po --new-note TEXT samo WHEN przypomina o nowej notatce</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the words to look for</source>
+        <translation>„%1” wymaga słów do wyszukania</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a note&apos;s file name (as --list prints it)</source>
+        <translation>„%1” wymaga nazwy pliku notatki (takiej, jak wypisuje --list)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs WHEN</source>
+        <translation>„%1” wymaga WHEN</translation>
+    </message>
+    <message>
+        <source>
+FILE is a note&apos;s file name in the notes folder, as --list prints it. A missing
+note ends with status 1, a wrong command line with 2. With no copy running, the
+commands --list, --find and --text read the notes folder themselves, while the
+commands --show, --remind and --new-note with TEXT start a copy that runs on.
+</source>
+        <translation>
+FILE to nazwa pliku notatki w folderze notatek, taka jak wypisuje --list. Brak
+notatki kończy się stanem 1, błędny wiersz poleceń stanem 2. Gdy żadna kopia nie
+działa, polecenia --list, --find i --text same czytają folder notatek, a polecenia
+--show, --remind i --new-note z TEXT uruchamiają kopię, która działa dalej.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -282,6 +336,10 @@ Ctrl+Alt+Shift+H pokazuje lub ukrywa wszystkie notatki.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>działający program nie przyjął polecenia: %1</translation>
+    </message>
+    <message>
+        <source>the command failed in the running copy</source>
+        <translation>polecenie nie powiodło się w działającej kopii</translation>
     </message>
 </context>
 <context>
@@ -614,6 +672,13 @@ Ctrl+Alt+Shift+H pokazuje lub ukrywa wszystkie notatki.
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>there is no note &quot;%1&quot; in %2</source>
+        <translation>nie ma notatki „%1” w %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteLock</name>
     <message>
         <source>Locked</source>
@@ -723,6 +788,13 @@ Plik „%2” pozostaje bez zmian: Paperlet go nie zmienia ani nie usuwa. Gdy b�
     </message>
 </context>
 <context>
+    <name>ReminderWhen</name>
+    <message>
+        <source>&apos;%1&apos; is not a time: give a local date and time (2026-12-24T18:00), +Nm or +Nh</source>
+        <translation>„%1” to nie czas: podaj lokalną datę i godzinę (2026-12-24T18:00), +Nm lub +Nh</translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
@@ -740,10 +812,28 @@ Plik „%2” pozostaje bez zmian: Paperlet go nie zmienia ani nie usuwa. Gdy b�
     </message>
 </context>
 <context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>the text is longer than a note takes (%1 characters)</source>
+        <translation>tekst jest dłuższy, niż mieści notatka (%1 znaków)</translation>
+    </message>
+    <message>
+        <source>the note &quot;%1&quot; cannot be changed</source>
+        <translation>notatki „%1” nie można zmienić</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Nie można utworzyć pliku „%1”. %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>zapisane notatki są tu tylko odczytywane</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1308,10 @@ Czy pobrać nową wersję?</translation>
     <message>
         <source>no display could be opened (%1)</source>
         <translation>nie można otworzyć żadnego ekranu (%1)</translation>
+    </message>
+    <message>
+        <source>the program could not be started: %1</source>
+        <translation>nie można uruchomić programu: %1</translation>
     </message>
 </context>
 </TS>

@@ -201,10 +201,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>make a new note</source>
-        <translation>criar uma nova nota</translation>
-    </message>
-    <message>
         <source>show all notes</source>
         <translation>mostrar todas as notas</translation>
     </message>
@@ -264,6 +260,64 @@ Ctrl+Alt+Shift+H mostra ou oculta todas as notas.
         <source>open the All Notes window</source>
         <translation>abrir a janela Todas as notas</translation>
     </message>
+    <message>
+        <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
+print its file name</source>
+        <translation>criar uma nota nova, com TEXT se dado (&quot;-&quot;: entrada padrão);
+imprimir o nome do arquivo dela</translation>
+    </message>
+    <message>
+        <source>print FILE&lt;tab&gt;TITLE for every note, the last changed first</source>
+        <translation>imprimir FILE&lt;tab&gt;TITLE para cada nota, a última alterada primeiro</translation>
+    </message>
+    <message>
+        <source>the same for the notes that hold every word in their title or
+text, whatever the case and accents</source>
+        <translation>o mesmo para as notas cujo título ou texto contém cada palavra,
+sem considerar maiúsculas nem acentos</translation>
+    </message>
+    <message>
+        <source>show the note, brought to the front and onto the screen</source>
+        <translation>mostrar a nota, trazida à frente e para a tela</translation>
+    </message>
+    <message>
+        <source>print the note&apos;s title, an empty line and its text</source>
+        <translation>imprimir o título da nota, uma linha vazia e o texto dela</translation>
+    </message>
+    <message>
+        <source>remind of the note at WHEN: a local date and time
+(2026-12-24T18:00), or +Nm or +Nh from now; &quot;off&quot; clears it.
+After --new-note TEXT, WHEN alone reminds of the new note</source>
+        <translation>lembrar da nota em WHEN: data e hora locais
+(2026-12-24T18:00), ou +Nm ou +Nh a partir de agora; &quot;off&quot; o remove.
+Após --new-note TEXT, WHEN sozinho lembra da nota nova</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the words to look for</source>
+        <translation>&quot;%1&quot; precisa das palavras a procurar</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a note&apos;s file name (as --list prints it)</source>
+        <translation>&quot;%1&quot; precisa do nome de arquivo de uma nota (como --list o imprime)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs WHEN</source>
+        <translation>&quot;%1&quot; precisa de WHEN</translation>
+    </message>
+    <message>
+        <source>
+FILE is a note&apos;s file name in the notes folder, as --list prints it. A missing
+note ends with status 1, a wrong command line with 2. With no copy running, the
+commands --list, --find and --text read the notes folder themselves, while the
+commands --show, --remind and --new-note with TEXT start a copy that runs on.
+</source>
+        <translation>
+FILE é o nome de arquivo de uma nota na pasta de notas, como --list o imprime.
+Uma nota ausente termina com status 1, uma linha de comando errada com 2. Sem cópia
+em execução, os comandos --list, --find e --text leem a pasta por conta própria;
+os comandos --show, --remind e --new-note com TEXT iniciam uma que continua rodando.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -282,6 +336,10 @@ Ctrl+Alt+Shift+H mostra ou oculta todas as notas.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>o programa em execução não aceitou o comando: %1</translation>
+    </message>
+    <message>
+        <source>the command failed in the running copy</source>
+        <translation>o comando falhou na cópia em execução</translation>
     </message>
 </context>
 <context>
@@ -614,6 +672,13 @@ Ctrl+Alt+Shift+H mostra ou oculta todas as notas.
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>there is no note &quot;%1&quot; in %2</source>
+        <translation>não há nenhuma nota &quot;%1&quot; em %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteLock</name>
     <message>
         <source>Locked</source>
@@ -723,6 +788,13 @@ O arquivo “%2” fica como está: o Paperlet não o altera nem o remove. Quand
     </message>
 </context>
 <context>
+    <name>ReminderWhen</name>
+    <message>
+        <source>&apos;%1&apos; is not a time: give a local date and time (2026-12-24T18:00), +Nm or +Nh</source>
+        <translation>&quot;%1&quot; não é um horário: informe data e hora locais (2026-12-24T18:00), +Nm ou +Nh</translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
@@ -740,10 +812,28 @@ O arquivo “%2” fica como está: o Paperlet não o altera nem o remove. Quand
     </message>
 </context>
 <context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>the text is longer than a note takes (%1 characters)</source>
+        <translation>o texto é maior do que cabe em uma nota (%1 caracteres)</translation>
+    </message>
+    <message>
+        <source>the note &quot;%1&quot; cannot be changed</source>
+        <translation>a nota &quot;%1&quot; não pode ser alterada</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Não foi possível criar o arquivo “%1”. %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>as notas salvas são apenas lidas aqui</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1308,10 @@ Deseja baixar a nova versão?</translation>
     <message>
         <source>no display could be opened (%1)</source>
         <translation>não foi possível abrir nenhuma tela (%1)</translation>
+    </message>
+    <message>
+        <source>the program could not be started: %1</source>
+        <translation>não foi possível iniciar o programa: %1</translation>
     </message>
 </context>
 </TS>

@@ -201,10 +201,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>make a new note</source>
-        <translation>создать новую заметку</translation>
-    </message>
-    <message>
         <source>show all notes</source>
         <translation>показать все заметки</translation>
     </message>
@@ -264,6 +260,64 @@ Ctrl+Alt+Shift+H показывает или скрывает все замет�
         <source>open the All Notes window</source>
         <translation>открыть окно «Все заметки»</translation>
     </message>
+    <message>
+        <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
+print its file name</source>
+        <translation>создать новую заметку с TEXT, если он дан («-»: стандартный ввод);
+вывести имя её файла</translation>
+    </message>
+    <message>
+        <source>print FILE&lt;tab&gt;TITLE for every note, the last changed first</source>
+        <translation>вывести FILE&lt;tab&gt;TITLE для каждой заметки, последнюю изменённую первой</translation>
+    </message>
+    <message>
+        <source>the same for the notes that hold every word in their title or
+text, whatever the case and accents</source>
+        <translation>то же для заметок, в заголовке или тексте которых есть каждое слово,
+без учёта регистра и диакритики</translation>
+    </message>
+    <message>
+        <source>show the note, brought to the front and onto the screen</source>
+        <translation>показать заметку: на передний план и на экран</translation>
+    </message>
+    <message>
+        <source>print the note&apos;s title, an empty line and its text</source>
+        <translation>вывести заголовок заметки, пустую строку и её текст</translation>
+    </message>
+    <message>
+        <source>remind of the note at WHEN: a local date and time
+(2026-12-24T18:00), or +Nm or +Nh from now; &quot;off&quot; clears it.
+After --new-note TEXT, WHEN alone reminds of the new note</source>
+        <translation>напомнить о заметке в WHEN: местные дата и время
+(2026-12-24T18:00) или +Nm либо +Nh от текущего момента; «off» снимает его.
+После --new-note TEXT один WHEN напоминает о новой заметке</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the words to look for</source>
+        <translation>«%1» требует слов для поиска</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a note&apos;s file name (as --list prints it)</source>
+        <translation>«%1» требует имени файла заметки (как его выводит --list)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs WHEN</source>
+        <translation>«%1» требует WHEN</translation>
+    </message>
+    <message>
+        <source>
+FILE is a note&apos;s file name in the notes folder, as --list prints it. A missing
+note ends with status 1, a wrong command line with 2. With no copy running, the
+commands --list, --find and --text read the notes folder themselves, while the
+commands --show, --remind and --new-note with TEXT start a copy that runs on.
+</source>
+        <translation>
+FILE — имя файла заметки в папке заметок, как его выводит --list. Отсутствующая
+заметка даёт код 1, неверная командная строка — 2. Если копия не запущена, команды
+--list, --find и --text сами читают папку заметок, а команды --show, --remind и
+--new-note с TEXT запускают копию, которая продолжает работать.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -282,6 +336,10 @@ Ctrl+Alt+Shift+H показывает или скрывает все замет�
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>запущенная программа не приняла команду: %1</translation>
+    </message>
+    <message>
+        <source>the command failed in the running copy</source>
+        <translation>команда не выполнена в запущенной копии</translation>
     </message>
 </context>
 <context>
@@ -614,6 +672,13 @@ Ctrl+Alt+Shift+H показывает или скрывает все замет�
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>there is no note &quot;%1&quot; in %2</source>
+        <translation>нет заметки «%1» в %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteLock</name>
     <message>
         <source>Locked</source>
@@ -723,6 +788,13 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ReminderWhen</name>
+    <message>
+        <source>&apos;%1&apos; is not a time: give a local date and time (2026-12-24T18:00), +Nm or +Nh</source>
+        <translation>«%1» — не время: укажите местные дату и время (2026-12-24T18:00), +Nm или +Nh</translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
@@ -740,10 +812,28 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>the text is longer than a note takes (%1 characters)</source>
+        <translation>текст длиннее, чем вмещает заметка (%1 символов)</translation>
+    </message>
+    <message>
+        <source>the note &quot;%1&quot; cannot be changed</source>
+        <translation>заметку «%1» нельзя изменить</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Не удаётся создать файл «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>сохранённые заметки здесь только читаются</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1308,10 @@ Do you want to download new version?</source>
     <message>
         <source>no display could be opened (%1)</source>
         <translation>не удалось открыть ни один дисплей (%1)</translation>
+    </message>
+    <message>
+        <source>the program could not be started: %1</source>
+        <translation>не удалось запустить программу: %1</translation>
     </message>
 </context>
 </TS>

@@ -201,10 +201,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>make a new note</source>
-        <translation>створити нову нотатку</translation>
-    </message>
-    <message>
         <source>show all notes</source>
         <translation>показати всі нотатки</translation>
     </message>
@@ -264,6 +260,64 @@ Ctrl+Alt+Shift+H показує або ховає всі нотатки.
         <source>open the All Notes window</source>
         <translation>відкрити вікно «Усі нотатки»</translation>
     </message>
+    <message>
+        <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
+print its file name</source>
+        <translation>створити нову нотатку з TEXT, якщо його дано («-»: стандартний ввід);
+вивести ім’я її файлу</translation>
+    </message>
+    <message>
+        <source>print FILE&lt;tab&gt;TITLE for every note, the last changed first</source>
+        <translation>вивести FILE&lt;tab&gt;TITLE для кожної нотатки, останню змінену першою</translation>
+    </message>
+    <message>
+        <source>the same for the notes that hold every word in their title or
+text, whatever the case and accents</source>
+        <translation>те саме для нотаток, у заголовку або тексті яких є кожне слово,
+без урахування регістру й діакритики</translation>
+    </message>
+    <message>
+        <source>show the note, brought to the front and onto the screen</source>
+        <translation>показати нотатку: на передній план і на екран</translation>
+    </message>
+    <message>
+        <source>print the note&apos;s title, an empty line and its text</source>
+        <translation>вивести заголовок нотатки, порожній рядок і її текст</translation>
+    </message>
+    <message>
+        <source>remind of the note at WHEN: a local date and time
+(2026-12-24T18:00), or +Nm or +Nh from now; &quot;off&quot; clears it.
+After --new-note TEXT, WHEN alone reminds of the new note</source>
+        <translation>нагадати про нотатку в WHEN: місцеві дата й час
+(2026-12-24T18:00) або +Nm чи +Nh від цього моменту; «off» знімає його.
+Після --new-note TEXT сам WHEN нагадує про нову нотатку</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the words to look for</source>
+        <translation>«%1» потребує слів для пошуку</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a note&apos;s file name (as --list prints it)</source>
+        <translation>«%1» потребує імені файлу нотатки (як його виводить --list)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs WHEN</source>
+        <translation>«%1» потребує WHEN</translation>
+    </message>
+    <message>
+        <source>
+FILE is a note&apos;s file name in the notes folder, as --list prints it. A missing
+note ends with status 1, a wrong command line with 2. With no copy running, the
+commands --list, --find and --text read the notes folder themselves, while the
+commands --show, --remind and --new-note with TEXT start a copy that runs on.
+</source>
+        <translation>
+FILE — ім’я файлу нотатки в теці нотаток, як його виводить --list. Відсутня
+нотатка дає код 1, хибний командний рядок — 2. Якщо копія не запущена, команди
+--list, --find і --text самі читають теку нотаток, а команди --show, --remind і
+--new-note з TEXT запускають копію, яка працює далі.
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -282,6 +336,10 @@ Ctrl+Alt+Shift+H показує або ховає всі нотатки.
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>запущена програма не прийняла команду: %1</translation>
+    </message>
+    <message>
+        <source>the command failed in the running copy</source>
+        <translation>команду не виконано в запущеній копії</translation>
     </message>
 </context>
 <context>
@@ -614,6 +672,13 @@ Ctrl+Alt+Shift+H показує або ховає всі нотатки.
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>there is no note &quot;%1&quot; in %2</source>
+        <translation>немає нотатки «%1» у %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteLock</name>
     <message>
         <source>Locked</source>
@@ -723,6 +788,13 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ReminderWhen</name>
+    <message>
+        <source>&apos;%1&apos; is not a time: give a local date and time (2026-12-24T18:00), +Nm or +Nh</source>
+        <translation>«%1» — не час: вкажіть місцеві дату й час (2026-12-24T18:00), +Nm або +Nh</translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
@@ -740,10 +812,28 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>the text is longer than a note takes (%1 characters)</source>
+        <translation>текст довший, ніж уміщує нотатка (%1 символів)</translation>
+    </message>
+    <message>
+        <source>the note &quot;%1&quot; cannot be changed</source>
+        <translation>нотатку «%1» не можна змінити</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Не вдається створити файл «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>збережені нотатки тут лише читаються</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1308,10 @@ Do you want to download new version?</source>
     <message>
         <source>no display could be opened (%1)</source>
         <translation>не вдалося відкрити жоден дисплей (%1)</translation>
+    </message>
+    <message>
+        <source>the program could not be started: %1</source>
+        <translation>не вдалося запустити програму: %1</translation>
     </message>
 </context>
 </TS>

@@ -201,10 +201,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>make a new note</source>
-        <translation>新建便笺</translation>
-    </message>
-    <message>
         <source>show all notes</source>
         <translation>显示所有便笺</translation>
     </message>
@@ -264,6 +260,63 @@ Ctrl+Alt+Shift+H 显示或隐藏所有便笺。
         <source>open the All Notes window</source>
         <translation>打开“所有便笺”窗口</translation>
     </message>
+    <message>
+        <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
+print its file name</source>
+        <translation>新建便笺，若给出 TEXT 则包含它（“-”：标准输入）；
+输出其文件名</translation>
+    </message>
+    <message>
+        <source>print FILE&lt;tab&gt;TITLE for every note, the last changed first</source>
+        <translation>为每个便笺输出 FILE&lt;tab&gt;TITLE，最近更改的在前</translation>
+    </message>
+    <message>
+        <source>the same for the notes that hold every word in their title or
+text, whatever the case and accents</source>
+        <translation>对标题或正文包含每个词的便笺输出同样内容，
+不区分大小写和重音</translation>
+    </message>
+    <message>
+        <source>show the note, brought to the front and onto the screen</source>
+        <translation>显示该便笺：置于最前并移到屏幕上</translation>
+    </message>
+    <message>
+        <source>print the note&apos;s title, an empty line and its text</source>
+        <translation>输出便笺的标题、一个空行和正文</translation>
+    </message>
+    <message>
+        <source>remind of the note at WHEN: a local date and time
+(2026-12-24T18:00), or +Nm or +Nh from now; &quot;off&quot; clears it.
+After --new-note TEXT, WHEN alone reminds of the new note</source>
+        <translation>在 WHEN 提醒该便笺：本地日期和时间
+（2026-12-24T18:00），或从现在起 +Nm 或 +Nh；“off”清除提醒。
+在 --new-note TEXT 之后，单独的 WHEN 提醒新便笺</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the words to look for</source>
+        <translation>“%1”需要要查找的词</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a note&apos;s file name (as --list prints it)</source>
+        <translation>“%1”需要便笺的文件名（即 --list 输出的名称）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs WHEN</source>
+        <translation>“%1”需要 WHEN</translation>
+    </message>
+    <message>
+        <source>
+FILE is a note&apos;s file name in the notes folder, as --list prints it. A missing
+note ends with status 1, a wrong command line with 2. With no copy running, the
+commands --list, --find and --text read the notes folder themselves, while the
+commands --show, --remind and --new-note with TEXT start a copy that runs on.
+</source>
+        <translation>
+FILE 是便笺文件夹中便笺的文件名，即 --list 输出的名称。找不到便笺时退出状态为 1，
+命令行错误时为 2。没有运行中的副本时，命令 --list、--find 和 --text 自行读取便笺
+文件夹，而命令 --show、--remind 和带 TEXT 的 --new-note 会启动一个持续运行的副本。
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandSender</name>
@@ -282,6 +335,10 @@ Ctrl+Alt+Shift+H 显示或隐藏所有便笺。
     <message>
         <source>the running copy did not take the command: %1</source>
         <translation>正在运行的程序未接受命令：%1</translation>
+    </message>
+    <message>
+        <source>the command failed in the running copy</source>
+        <translation>命令在运行中的副本里失败了</translation>
     </message>
 </context>
 <context>
@@ -614,6 +671,13 @@ Ctrl+Alt+Shift+H 显示或隐藏所有便笺。
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>there is no note &quot;%1&quot; in %2</source>
+        <translation>%2 中没有便笺“%1”</translation>
+    </message>
+</context>
+<context>
     <name>NoteLock</name>
     <message>
         <source>Locked</source>
@@ -723,6 +787,13 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ReminderWhen</name>
+    <message>
+        <source>&apos;%1&apos; is not a time: give a local date and time (2026-12-24T18:00), +Nm or +Nh</source>
+        <translation>“%1”不是时间：请给出本地日期和时间（2026-12-24T18:00）、+Nm 或 +Nh</translation>
+    </message>
+</context>
+<context>
     <name>RescueLog</name>
     <message>
         <source>Cannot add to the list of rescued notes &quot;%1&quot;: %2</source>
@@ -740,10 +811,28 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>the text is longer than a note takes (%1 characters)</source>
+        <translation>文本超出便笺的容量（%1 个字符）</translation>
+    </message>
+    <message>
+        <source>the note &quot;%1&quot; cannot be changed</source>
+        <translation>便笺“%1”无法更改</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>无法创建文件“%1”。%2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>此处只读取已保存的便笺</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1307,10 @@ Do you want to download new version?</source>
     <message>
         <source>no display could be opened (%1)</source>
         <translation>无法打开任何显示（%1）</translation>
+    </message>
+    <message>
+        <source>the program could not be started: %1</source>
+        <translation>无法启动程序：%1</translation>
     </message>
 </context>
 </TS>

@@ -1,22 +1,31 @@
 #include "app/global_shortcut_actions.h"
 #include "app/main_form.h"
 #include "app/no_tray_mode.h"
+#include "app/script_commands.h"
 #include "app/single_instance.h"
 #include "app/version.h"
 #include "core/command_line.h"
 #include "core/error.h"
+#include "core/note_query.h"
+#include "core/settings_store.h"
 #include "framework/application.h"
 #include "framework/guarded.h"
 #include "framework/message_box.h"
 #include "framework/translations.h"
+#include "notes/note_collection.h"
+#include "notes/note_listing.h"
 #include "notes/rescue_log.h"
+#include "notes/stored_notes.h"
 #include "platform/command_channel.h"
 #include "platform/data_place.h"
 #include "platform/display_check.h"
 #include "platform/termination_watcher.h"
 #include "platform/window_system.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
 #include <QTimer>
 
 #include <cstdio>
@@ -38,39 +47,108 @@ void print(FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-// The tray menu's commands, as the command line asks for them.
-void carryOut(TFR_PLT_MAIN &form, Command command)
+void printError(const QString &message)
 {
-    switch (command) {
-    case Command::NewNote: form.mnAddNoteClick(); break;
-    case Command::ShowAll: form.mnShowAllNotesClick(); break;
-    case Command::HideAll: form.mnHideAllNotesClick(); break;
-    case Command::AllNotes: form.mnAllNotesClick(); break;
-    case Command::Settings: form.mnSettingsClick(); break;
-    case Command::About: form.mnAboutClick(); break;
-    case Command::Exit: form.mnCLOSEClick(); break;
-    default: break;
+    print(stderr, QStringLiteral("paperlet: ") + message + QLatin1Char('\n'));
+}
+
+// Standard input as UTF-8 text, for a TEXT of "-".
+QString readStandardInput()
+{
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(input.readAll());
+}
+
+// Hands the command to the running copy, printing its answer; the
+// process's exit code.
+int handOver(const QString &instanceCaption, const CommandRequest &request)
+{
+    QString error;
+    QString output;
+    switch (CommandSender::send(instanceCaption, request, &error, &output)) {
+    case CommandSender::Result::Failed:
+        printError(error);
+        return 1;
+    case CommandSender::Result::Refused:
+        printError(error);
+        return 2;
+    default:
+        print(stdout, output);
+        return 0;
     }
 }
 
-// Hands the command to the running copy; the process's exit code.
-int handOver(int argc, char *argv[], const QString &instanceCaption, Command command)
+int handOver(int argc, char *argv[], const QString &instanceCaption, const CommandRequest &request)
 {
     // No display is needed to talk to the bus.
     QCoreApplication app(argc, argv);
-    QString error;
-    if (CommandSender::send(instanceCaption, command, &error) == CommandSender::Result::Failed) {
-        print(stderr, QStringLiteral("paperlet: ") + error + QLatin1Char('\n'));
+    Translations::install(app);
+    return handOver(instanceCaption, request);
+}
+
+// With no copy running, the notes as their files hold them.
+int printStored(int argc, char *argv[], const CommandRequest &request)
+{
+    // Documents want a GUI application; reading needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    Translations::install(app);
+    try {
+        StoredNotes stored(SettingsStore(DataPlace().homeFolder()).NotesFolder());
+        if (request.command == Command::Text) {
+            const NoteDocument *note = stored.load(request.note);
+            if (!note) {
+                printError(NoteListing::noSuchNote(request.note, stored.notesFolder()));
+                return 1;
+            }
+            print(stdout, NoteListing::text(*note));
+            return 0;
+        }
+        stored.loadAll();
+        print(stdout, CommandLine::listLines(NoteListing::list(stored.noteCollection(), NoteQuery(request.text))));
+        return 0;
+    } catch (const PaperletError &error) {
+        printError(error.message());
         return 1;
     }
-    return 0;
+}
+
+// With no copy running: starts one that runs on by itself, away from this
+// process's output (a script reading it waits for its end), and hands the
+// command to it.
+int startCopyAndHandOver(int argc, char *argv[], const QString &instanceCaption, const CommandRequest &request)
+{
+    QCoreApplication app(argc, argv);
+    Translations::install(app);
+    // A wrong name is no reason to start anything.
+    const QString folder = SettingsStore(DataPlace().homeFolder()).NotesFolder();
+    if (!request.note.isEmpty() && !StoredNotes::isStored(folder, request.note)) {
+        printError(NoteListing::noSuchNote(request.note, folder));
+        return 1;
+    }
+    if (const std::optional<QString> tried = unreachableDisplay()) {
+        printError(QCoreApplication::translate("main", "no display could be opened (%1)").arg(*tried));
+        return 1;
+    }
+    QProcess copy;
+    copy.setProgram(QCoreApplication::applicationFilePath());
+    copy.setStandardInputFile(QProcess::nullDevice());
+    copy.setStandardOutputFile(QProcess::nullDevice());
+    copy.setStandardErrorFile(QProcess::nullDevice());
+    if (!copy.startDetached()) {
+        printError(QCoreApplication::translate("main", "the program could not be started: %1").arg(copy.errorString()));
+        return 1;
+    }
+    return handOver(instanceCaption, request);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const std::optional<Command> command = CommandLine::parse(argumentsOf(argc, argv));
+    std::optional<CommandRequest> command = CommandLine::parse(argumentsOf(argc, argv));
     const QString programName = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QString();
     if (!command) {
         // The message and the help in the user's language, which takes an
@@ -83,11 +161,11 @@ int main(int argc, char *argv[])
         print(stderr, CommandLine::usage(programName));
         return 2;
     }
-    if (*command == Command::Version) {
+    if (command->command == Command::Version) {
         print(stdout, QStringLiteral("Paperlet ") + VersionText + QLatin1Char('\n'));
         return 0;
     }
-    if (*command == Command::Help) {
+    if (command->command == Command::Help) {
         QCoreApplication console(argc, argv);
         Translations::install(console);
         print(stdout, CommandLine::usage(programName));
@@ -100,8 +178,19 @@ int main(int argc, char *argv[])
     // 2. One running copy per version: it carries out the commands of later starts.
     SingleInstance instance(instanceCaption);
     const bool firstCopy = instance.acquire();
-    if (!firstCopy && CommandLine::goesToRunningCopy(*command))
+    if (command->textFromInput)
+        command->text = readStandardInput();
+    if (!firstCopy && CommandLine::goesToRunningCopy(command->command))
         return handOver(argc, argv, instanceCaption, *command);
+    if (CommandLine::onlyReads(command->command)) {
+        // Nothing to start: reading leaves the start to whoever comes next.
+        instance.release();
+        return printStored(argc, argv, *command);
+    }
+    if (CommandLine::startsCopyOfItsOwn(*command)) {
+        instance.release();
+        return startCopyAndHandOver(argc, argv, instanceCaption, *command);
+    }
     if (!CommandLine::startsProgram(*command))
         return 0;
 
@@ -120,7 +209,7 @@ int main(int argc, char *argv[])
     if (!firstCopy) {
         // A plain start: where the running copy shows no tray, it answers with a note.
         QString error;
-        if (CommandSender::send(instanceCaption, Command::Start, &error) == CommandSender::Result::Done)
+        if (CommandSender::send(instanceCaption, CommandRequest{}, &error) == CommandSender::Result::Done)
             return 0;
         Messages::exec({QMessageBox::Warning, QCoreApplication::translate("main", "Warning"),
                         QCoreApplication::translate("main", "Paperlet Already Running!")});
@@ -142,17 +231,29 @@ int main(int argc, char *argv[])
         if (mainForm->settings().CheckForUpdates)
             mainForm->StartUpdateCheck(false);
         mainForm->ShowAllNotes();
+        ScriptCommands scripts(*mainForm);
         CommandReceiver commands(instanceCaption);
         QObject::connect(&commands, &CommandReceiver::commandReceived, mainForm,
-                         guarded([mainForm](Command received) { carryOut(*mainForm, received); }));
+                         guarded([&scripts](const CommandRequest &request, const CommandReply &reply) {
+                             scripts.carryOut(request, reply);
+                         }));
         commands.listen();
         // A desktop without a tray: the notes stand in for it.
         NoTrayMode noTray(*mainForm, mainForm->noteWindows());
         QObject::connect(&noTray, &NoTrayMode::activeChanged, &commands, &CommandReceiver::setStartMakesNote);
         GlobalShortcutActions globalShortcuts(*mainForm);
         // The notes of the folder are open by now; the command comes on top.
-        if (*command != Command::Start && *command != Command::ShowAll)
-            QTimer::singleShot(0, mainForm, guarded([mainForm, c = *command] { carryOut(*mainForm, c); }));
+        if (command->command == Command::NewNote) {
+            QTimer::singleShot(0, mainForm, guarded([&scripts, request = *command] {
+                CommandReply nobodyWaits;
+                if (const std::optional<QString> name = scripts.newNote(request, nobodyWaits)) {
+                    print(stdout, *name + QLatin1Char('\n'));
+                    std::fflush(stdout);
+                }
+            }));
+        } else if (command->command != Command::Start && command->command != Command::ShowAll) {
+            QTimer::singleShot(0, mainForm, guarded([&scripts, request = *command] { scripts.carryOut(request, CommandReply()); }));
+        }
         // Notes rescued while the last run ended are news for whoever is here now.
         QTimer::singleShot(0, &app, guarded([] {
             const QString report = RescueLog::takeReport();

@@ -230,11 +230,22 @@ void TFR_PLT_MAIN::tmDblClickTimer()
 
 void TFR_PLT_MAIN::mnAddNoteClick()
 {
+    addNote();
+}
+
+TFR_NOTE *TFR_PLT_MAIN::addNote()
+{
     TFR_NOTE *note = m_noteWindows->showNew();
     // Made at the user's request: typing goes into it straight away. Showing
     // alone leaves the keyboard where it was with no window manager, and
     // some window managers do not focus a new tool window.
     WindowState::bringForward(note);
+    return note;
+}
+
+void TFR_PLT_MAIN::presentNote(NoteDocument &note)
+{
+    m_noteWindows->present(note);
 }
 
 void TFR_PLT_MAIN::showBalloon()

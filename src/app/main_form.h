@@ -14,12 +14,14 @@
 class NoteCollection;
 class NoteReminders;
 class TFR_ALL_NOTES;
+class NoteDocument;
 class NoteWindows;
 class NotesFolderSync;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
 class StatusNotifierTray;
+class TFR_NOTE;
 class ThemeSwitcher;
 class TUpdateChecker;
 class TrayActivations;
@@ -50,6 +52,11 @@ public:
     // Note collection. The first call also starts following the changes
     // that other programs make to the notes folder.
     void ShowAllNotes();
+
+    // A new note made as New Note makes it, shown and taking the keyboard.
+    TFR_NOTE *addNote();
+    // Shows the note: opened if hidden, to the front, onto a screen.
+    void presentNote(NoteDocument &note);
 
     // The tray balloon that invites the first note.
     void showBalloon();

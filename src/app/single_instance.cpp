@@ -10,8 +10,14 @@ SingleInstance::SingleInstance(QString key)
 
 SingleInstance::~SingleInstance()
 {
+    release();
+}
+
+void SingleInstance::release()
+{
     if (m_lock && m_lock->isLocked())
         m_lock->unlock();
+    m_lock.reset();
 }
 
 bool SingleInstance::acquire()

@@ -18,6 +18,8 @@ public:
 
     // True when this process is now the one running copy for the key.
     bool acquire();
+    // Lets another copy become the running one.
+    void release();
 
 private:
     const QString m_key;

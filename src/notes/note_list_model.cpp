@@ -211,7 +211,7 @@ void NoteListModel::sortRows(QList<NoteDocument *> &rows) const
 {
     switch (m_sortKey) {
     case SortKey::LastChange:
-        NoteListOrder::sort(rows);
+        rows = NoteListOrder::sorted(rows);
         break;
     case SortKey::Title: {
         QCollator collator;
@@ -219,7 +219,7 @@ void NoteListModel::sortRows(QList<NoteDocument *> &rows) const
         collator.setNumericMode(true);
         std::stable_sort(rows.begin(), rows.end(), [&collator](const NoteDocument *a, const NoteDocument *b) {
             const int order = collator.compare(a->title(), b->title());
-            return order != 0 ? order < 0 : NoteListOrder::before(a, b);
+            return order != 0 ? order < 0 : NoteListOrder::comesBefore(a, b);
         });
         break;
     }
@@ -231,7 +231,7 @@ void NoteListModel::sortRows(QList<NoteDocument *> &rows) const
                 return rankA < rankB;
             if (a->color() != b->color())
                 return a->color().value() < b->color().value();
-            return NoteListOrder::before(a, b);
+            return NoteListOrder::comesBefore(a, b);
         });
         break;
     }

@@ -1,27 +1,14 @@
 #pragma once
 
-#include "notes/note_document.h"
-
 #include <QList>
 
-#include <algorithm>
+class NoteDocument;
 
-// The order in which notes are listed to the user and to scripts: the most
-// recently changed first, notes changed at the same moment by file name.
+// The order in which lists show notes: the last changed first, notes that
+// changed at the same moment by file name.
 namespace NoteListOrder {
 
-inline bool before(const NoteDocument *a, const NoteDocument *b)
-{
-    const QDateTime changedA = a->lastChanged();
-    const QDateTime changedB = b->lastChanged();
-    if (changedA != changedB)
-        return changedA > changedB;
-    return a->fileName() < b->fileName();
-}
-
-inline void sort(QList<NoteDocument *> &notes)
-{
-    std::stable_sort(notes.begin(), notes.end(), before);
-}
+bool comesBefore(const NoteDocument *a, const NoteDocument *b);
+QList<NoteDocument *> sorted(QList<NoteDocument *> notes);
 
 } // namespace NoteListOrder

@@ -11,6 +11,36 @@
 // over the desktop's session message bus. Both ends are named after the
 // instance key, so that copies of other versions do not hear each other.
 
+// The answer to one command that came over the bus; copies share it. The
+// first answer counts. A command nobody answered (its handler failed) is
+// answered as failed when the last copy goes, so no caller waits for ever.
+// A default-made reply is one nobody waits for.
+class CommandReply
+{
+public:
+    enum class Failure {
+        UnknownNote,   // the note named is not there
+        BadArgument,   // the command was given something it cannot use
+        Failed,        // anything else
+    };
+
+    CommandReply();
+    ~CommandReply();
+    CommandReply(const CommandReply &other);
+    CommandReply &operator=(const CommandReply &other);
+
+    void answer();
+    void answer(const QString &text);
+    void answer(const QList<ListedNote> &notes);
+    void fail(Failure failure, const QString &message);
+
+    class State;
+    explicit CommandReply(std::shared_ptr<State> state);
+
+private:
+    std::shared_ptr<State> m_state;
+};
+
 // The running copy's end.
 class CommandReceiver final : public QObject
 {
@@ -31,7 +61,7 @@ public:
 Q_SIGNALS:
     // Delivered from the event loop, never inside the bus call, so that a
     // modal dialog or a failure does not hold up the caller.
-    void commandReceived(Command command);
+    void commandReceived(const CommandRequest &request, const CommandReply &reply);
 
 private:
     class Endpoint;
@@ -46,11 +76,13 @@ namespace CommandSender {
 enum class Result {
     Done,        // the running copy took the command
     Declined,    // a plain start that the running copy leaves to the warning
-    Failed,      // no bus or no answer; error says why
+    Failed,      // no bus or no answer, or no such note; error says why
+    Refused,     // the command's arguments were wrong; error says why
 };
 
 // Waits a while for a copy that is still starting to come onto the bus.
 // Needs an application object (it runs a local event loop while it waits).
-Result send(const QString &instanceKey, Command command, QString *error);
+// What the command answers, as the command line prints it, goes to output.
+Result send(const QString &instanceKey, const CommandRequest &request, QString *error, QString *output = nullptr);
 
 } // namespace CommandSender

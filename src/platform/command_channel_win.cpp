@@ -2,12 +2,33 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 // Windows has no session message bus: the program runs without a command
 // line there, and a new start says so instead of pretending.
 
 class CommandReceiver::Endpoint final
 {
 };
+
+class CommandReply::State final
+{
+};
+
+CommandReply::CommandReply() = default;
+CommandReply::~CommandReply() = default;
+CommandReply::CommandReply(const CommandReply &other) = default;
+CommandReply &CommandReply::operator=(const CommandReply &other) = default;
+CommandReply::CommandReply(std::shared_ptr<State> state)
+    : m_state(std::move(state))
+{
+}
+
+// Nothing comes over a bus here, so nobody waits for an answer.
+void CommandReply::answer() {}
+void CommandReply::answer(const QString &) {}
+void CommandReply::answer(const QList<ListedNote> &) {}
+void CommandReply::fail(Failure, const QString &) {}
 
 CommandReceiver::CommandReceiver(const QString &instanceKey, QObject *parent)
     : QObject(parent)
@@ -24,7 +45,7 @@ bool CommandReceiver::listen()
 
 namespace CommandSender {
 
-Result send(const QString &, Command, QString *error)
+Result send(const QString &, const CommandRequest &, QString *error, QString *)
 {
     *error = QCoreApplication::translate("CommandSender", "commands to the running copy are not supported on this system");
     return Result::Failed;

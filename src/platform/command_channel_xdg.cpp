@@ -1,12 +1,18 @@
 #include "platform/command_channel.h"
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusMetaType>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
 #include <QEventLoop>
 #include <QTimer>
+
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -25,20 +31,6 @@ QString serviceName(const QString &instanceKey)
     return QStringLiteral("example.paperlet.") + element;
 }
 
-const char *methodOf(Command command)
-{
-    switch (command) {
-    case Command::NewNote: return "NewNote";
-    case Command::ShowAll: return "ShowAll";
-    case Command::HideAll: return "HideAll";
-    case Command::AllNotes: return "AllNotes";
-    case Command::Settings: return "Settings";
-    case Command::About: return "About";
-    case Command::Exit: return "Exit";
-    default: return "Start";
-    }
-}
-
 bool waitForService(QDBusConnection &bus, const QString &name)
 {
     QDBusConnectionInterface *names = bus.interface();
@@ -54,10 +46,112 @@ bool waitForService(QDBusConnection &bus, const QString &name)
     return names->isServiceRegistered(name);
 }
 
+const QString ErrorPrefix = QStringLiteral("example.paperlet.Error.");
+
+QString errorName(CommandReply::Failure failure)
+{
+    switch (failure) {
+    case CommandReply::Failure::UnknownNote: return ErrorPrefix + QStringLiteral("UnknownNote");
+    case CommandReply::Failure::BadArgument: return ErrorPrefix + QStringLiteral("BadArgument");
+    default: return ErrorPrefix + QStringLiteral("Failed");
+    }
+}
+
 } // namespace
 
-// The object on the bus: one method per command, named as D-Bus names methods.
-class CommandReceiver::Endpoint final : public QObject
+Q_DECLARE_METATYPE(ListedNote)
+
+QDBusArgument &operator<<(QDBusArgument &argument, const ListedNote &note)
+{
+    argument.beginStructure();
+    argument << note.fileName << note.title;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, ListedNote &note)
+{
+    argument.beginStructure();
+    argument >> note.fileName >> note.title;
+    argument.endStructure();
+    return argument;
+}
+
+// A call held open until the command is carried out.
+class CommandReply::State
+{
+public:
+    State(QDBusConnection bus, QDBusMessage call)
+        : m_bus(std::move(bus))
+        , m_call(std::move(call))
+    {
+    }
+    ~State()
+    {
+        if (!m_answered)
+            send(m_call.createErrorReply(errorName(Failure::Failed),
+                                         QCoreApplication::translate("CommandSender", "the command failed in the running copy")));
+    }
+    State(const State &) = delete;
+    State &operator=(const State &) = delete;
+
+    void send(const QDBusMessage &reply)
+    {
+        if (std::exchange(m_answered, true))
+            return;
+        m_bus.send(reply);
+    }
+    QDBusMessage reply(const QVariant &value) const
+    {
+        return value.isValid() ? m_call.createReply(value) : m_call.createReply();
+    }
+    QDBusMessage error(Failure failure, const QString &message) const
+    {
+        return m_call.createErrorReply(errorName(failure), message);
+    }
+
+private:
+    QDBusConnection m_bus;
+    const QDBusMessage m_call;
+    bool m_answered = false;
+};
+
+CommandReply::CommandReply() = default;
+CommandReply::~CommandReply() = default;
+CommandReply::CommandReply(const CommandReply &other) = default;
+CommandReply &CommandReply::operator=(const CommandReply &other) = default;
+CommandReply::CommandReply(std::shared_ptr<State> state)
+    : m_state(std::move(state))
+{
+}
+
+void CommandReply::answer()
+{
+    if (m_state)
+        m_state->send(m_state->reply(QVariant()));
+}
+
+void CommandReply::answer(const QString &text)
+{
+    if (m_state)
+        m_state->send(m_state->reply(text));
+}
+
+void CommandReply::answer(const QList<ListedNote> &notes)
+{
+    if (m_state)
+        m_state->send(m_state->reply(QVariant::fromValue(notes)));
+}
+
+void CommandReply::fail(Failure failure, const QString &message)
+{
+    if (m_state)
+        m_state->send(m_state->error(failure, message));
+}
+
+// The object on the bus: one method per command, named as D-Bus names
+// methods. docs/command-interface.xml describes it; a test holds it to that.
+class CommandReceiver::Endpoint final : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "example.paperlet.Commands")
@@ -65,10 +159,12 @@ public:
     explicit Endpoint(CommandReceiver *receiver)
         : m_receiver(receiver)
     {
+        qDBusRegisterMetaType<ListedNote>();
+        qDBusRegisterMetaType<QList<ListedNote>>();
     }
 
 public Q_SLOTS:
-    void NewNote() { queue(Command::NewNote); }
+    // The tray menu's commands; answered at once, carried out right after.
     void ShowAll() { queue(Command::ShowAll); }
     void HideAll() { queue(Command::HideAll); }
     void AllNotes() { queue(Command::AllNotes); }
@@ -76,19 +172,78 @@ public Q_SLOTS:
     void About() { queue(Command::About); }
     void Exit() { queue(Command::Exit); }
     // A plain start of another copy; true when it was answered with a note.
-    bool Start()
+    void Start(bool &madeNote)
     {
-        if (!m_receiver->startMakesNote())
-            return false;
-        queue(Command::NewNote);
-        return true;
+        madeNote = m_receiver->startMakesNote();
+        if (madeNote)
+            queue(Command::NewNote);
+    }
+    // An empty new note, as the tray makes it; its file name.
+    void NewNote(QString &file)
+    {
+        Q_UNUSED(file); // answered once made
+        hold(requestOf(Command::NewNote));
+    }
+    // A new note holding `text`, reminding of itself at `when` unless that
+    // is empty; its file name.
+    void CreateNote(const QString &text, const QString &when, QString &file)
+    {
+        Q_UNUSED(file);
+        CommandRequest request = requestOf(Command::NewNote);
+        request.hasText = true;
+        request.text = text;
+        request.when = when;
+        hold(request);
+    }
+    void List(QList<ListedNote> &notes)
+    {
+        Q_UNUSED(notes);
+        hold(requestOf(Command::List));
+    }
+    void Find(const QString &words, QList<ListedNote> &notes)
+    {
+        Q_UNUSED(notes);
+        CommandRequest request = requestOf(Command::Find);
+        request.text = words;
+        hold(request);
+    }
+    void ShowNote(const QString &file) { hold(requestOf(Command::ShowNote, file)); }
+    void Text(const QString &file, QString &text)
+    {
+        Q_UNUSED(text);
+        hold(requestOf(Command::Text, file));
+    }
+    void Remind(const QString &file, const QString &when)
+    {
+        CommandRequest request = requestOf(Command::Remind, file);
+        request.when = when;
+        hold(request);
     }
 
 private:
-    void queue(Command command)
+    static CommandRequest requestOf(Command command, const QString &note = QString())
+    {
+        CommandRequest request;
+        request.command = command;
+        request.note = note;
+        return request;
+    }
+
+    // Answered now; carried out from the event loop.
+    void queue(Command command) { deliver(requestOf(command), CommandReply()); }
+
+    // Answered once carried out, also from the event loop: never inside the
+    // bus call, so a failure there is caught where it always is.
+    void hold(const CommandRequest &request)
+    {
+        setDelayedReply(true);
+        deliver(request, CommandReply(std::make_shared<CommandReply::State>(connection(), message())));
+    }
+
+    void deliver(const CommandRequest &request, const CommandReply &reply)
     {
         QMetaObject::invokeMethod(
-            m_receiver, [receiver = m_receiver, command] { Q_EMIT receiver->commandReceived(command); },
+            m_receiver, [receiver = m_receiver, request, reply] { Q_EMIT receiver->commandReceived(request, reply); },
             Qt::QueuedConnection);
     }
 
@@ -129,7 +284,52 @@ bool CommandReceiver::listen()
 
 namespace CommandSender {
 
-Result send(const QString &instanceKey, Command command, QString *error)
+namespace {
+
+QDBusMessage callFor(const QString &service, const CommandRequest &request)
+{
+    const auto call = [&service](const char *method, const QVariantList &arguments = {}) {
+        QDBusMessage message = QDBusMessage::createMethodCall(service, ObjectPath, Interface, QLatin1String(method));
+        message.setArguments(arguments);
+        return message;
+    };
+    switch (request.command) {
+    case Command::NewNote:
+        return request.hasText ? call("CreateNote", {request.text, request.when}) : call("NewNote");
+    case Command::ShowAll: return call("ShowAll");
+    case Command::HideAll: return call("HideAll");
+    case Command::AllNotes: return call("AllNotes");
+    case Command::Settings: return call("Settings");
+    case Command::About: return call("About");
+    case Command::Exit: return call("Exit");
+    case Command::List: return call("List");
+    case Command::Find: return call("Find", {request.text});
+    case Command::ShowNote: return call("ShowNote", {request.note});
+    case Command::Text: return call("Text", {request.note});
+    case Command::Remind: return call("Remind", {request.note, request.when});
+    default: return call("Start");
+    }
+}
+
+// What the answer says, as the command line prints it.
+QString printed(const QDBusMessage &reply)
+{
+    const QVariant value = reply.arguments().value(0);
+    if (value.userType() == QMetaType::QString) {
+        const QString text = value.toString();
+        return text.isEmpty() || text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n');
+    }
+    if (value.canConvert<QDBusArgument>()) {
+        QList<ListedNote> notes;
+        qvariant_cast<QDBusArgument>(value) >> notes;
+        return CommandLine::listLines(notes);
+    }
+    return QString();
+}
+
+} // namespace
+
+Result send(const QString &instanceKey, const CommandRequest &request, QString *error, QString *output)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
@@ -142,15 +342,25 @@ Result send(const QString &instanceKey, Command command, QString *error)
         *error = QCoreApplication::translate("CommandSender", "the running copy does not answer on the D-Bus session bus");
         return Result::Failed;
     }
-    const QDBusMessage reply = bus.call(
-        QDBusMessage::createMethodCall(name, ObjectPath, Interface, QLatin1String(methodOf(command))),
-        QDBus::Block, AnswerTimeoutMs);
+    qDBusRegisterMetaType<ListedNote>();
+    qDBusRegisterMetaType<QList<ListedNote>>();
+    const QDBusMessage reply = bus.call(callFor(name, request), QDBus::Block, AnswerTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage) {
+        if (reply.errorName() == errorName(CommandReply::Failure::UnknownNote)) {
+            *error = reply.errorMessage();
+            return Result::Failed;
+        }
+        if (reply.errorName() == errorName(CommandReply::Failure::BadArgument)) {
+            *error = reply.errorMessage();
+            return Result::Refused;
+        }
         *error = QCoreApplication::translate("CommandSender", "the running copy did not take the command: %1").arg(reply.errorMessage());
         return Result::Failed;
     }
-    if (command == Command::Start && !reply.arguments().value(0).toBool())
+    if (request.command == Command::Start && !reply.arguments().value(0).toBool())
         return Result::Declined;
+    if (output)
+        *output = printed(reply);
     return Result::Done;
 }
 

@@ -148,6 +148,7 @@ public:
     E2eProgram &start(const QStringList &arguments = {});
     // The environment of the copies started from now on (empty value: unset).
     void setEnvironment(const QString &name, const QString &value);
+    QProcessEnvironment environment() const { return m_env; }
     E2eProgram &program(int index = 0) { return *m_programs.at(size_t(index)); }
 
     // The first started copy's tray icon (waitForTrayIcon first).

@@ -97,6 +97,7 @@ void TestPackage::installsItsFiles()
     for (const char *path : {"/usr/bin/paperlet", "/usr/share/applications/paperlet.desktop",
                              "/usr/share/metainfo/example.paperlet.paperlet.metainfo.xml",
                              "/usr/share/man/man1/paperlet.1.gz", "/usr/share/doc/paperlet/copyright",
+                             "/usr/share/dbus-1/interfaces/example.paperlet.Commands.xml",
                              "/usr/share/icons/hicolor/16x16/apps/paperlet.png",
                              "/usr/share/icons/hicolor/256x256/apps/paperlet.png"})
         QVERIFY2(files.contains(QLatin1String(path)), path);
