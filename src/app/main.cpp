@@ -242,6 +242,8 @@ int main(int argc, char *argv[])
         NoTrayMode noTray(*mainForm, mainForm->noteWindows());
         QObject::connect(&noTray, &NoTrayMode::activeChanged, &commands, &CommandReceiver::setStartMakesNote);
         GlobalShortcutActions globalShortcuts(*mainForm);
+        QObject::connect(&globalShortcuts, &GlobalShortcutActions::allNotesRequested, mainForm,
+                         guarded(mainForm, &TFR_PLT_MAIN::mnAllNotesClick));
         // The notes of the folder are open by now; the command comes on top.
         if (command->command == Command::NewNote) {
             QTimer::singleShot(0, mainForm, guarded([&scripts, request = *command] {
