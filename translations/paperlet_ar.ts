@@ -290,10 +290,6 @@ Ctrl+Alt+Shift+H shows or hides all notes.
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation>لا يوفّر سطح المكتب هذا اختصارات عامة؛ اربط «paperlet --new-note» في إعدادات لوحة المفاتيح الخاصة به.</translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation>الاختصار العام %1 لـ «%2» محجوز لدى %3 (%4).</translation>
     </message>
@@ -304,6 +300,14 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
         <translation>%1: لم يُوفَّر أي اختصار عام؛ تجري تجربة الطريقة التالية.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation>لا يوفر سطح المكتب هذا اختصارات عامة؛ اربط &quot;%1&quot; في إعدادات لوحة المفاتيح الخاصة به.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
+        <translation>%1 يحجزه %2.</translation>
     </message>
 </context>
 <context>
@@ -591,6 +595,25 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>تذكير</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>إظهار</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>تأجيل 10 دقائق</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>تم</translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -667,6 +690,13 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>تعذر إنشاء الملف &quot;%1&quot;. %2</translation>
+    </message>
+</context>
+<context>
     <name>T</name>
     <message>
         <source>X11 key grab</source>
@@ -739,6 +769,18 @@ The note stays open so that its text is not lost.</source>
     <message>
         <source>Resize</source>
         <translation>تغيير الحجم</translation>
+    </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>تذكير: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation>تذكير: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation>تذكير...</translation>
     </message>
 </context>
 <context>
@@ -914,6 +956,45 @@ Double click for new note!</source>
     <message>
         <source>Close</source>
         <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation>&amp;اختصارات لوحة المفاتيح...</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>اختصارات لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>الأمر المراد ربطه</translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation>لا يوفر سطح المكتب هذا للبرامج اختصارات عامة. اربط هذا الأمر بمفتاح في إعدادات لوحة المفاتيح الخاصة بسطح المكتب بدلاً من ذلك:</translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation>تعمل هذه المفاتيح في كل برنامج؛ وهي مسجلة عبر %1.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation>إزالة اختصار %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
+        <translation>أزيل: انتقل %1 إلى &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>

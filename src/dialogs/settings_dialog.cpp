@@ -122,7 +122,7 @@ void TFR_SETTINGS::buildControls()
     btOK->setEnabled(false);
     btClose = button(tr("Close"), this, 302);
     // In the free corner left of OK, in the row of buttons.
-    btShortcuts = place(new QPushButton(tr("&Keyboard Shortcuts..."), this), 8, 425, 140, 25);
+    btShortcuts = place(new QPushButton(tr("&Keyboard Shortcuts..."), this), 8, 425, 180, 25);
     btShortcuts->setAutoDefault(false);
 
     // Screen readers name each control by the label in front of it.
