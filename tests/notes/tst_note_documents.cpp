@@ -1,6 +1,7 @@
 // Notes as documents, with no window at all: the collection, and the folder
 // sync's conflict, fork, reload and write-back cases against documents.
 #include "outside_writes.h"
+#include "scratch_host.h"
 
 #include "core/note_file.h"
 #include "core/note_host.h"
@@ -20,24 +21,6 @@
 namespace {
 
 constexpr int ResolveMs = 5000;
-
-// The shell as the notes see it, over a scratch folder.
-class ScratchHost final : public NoteHost
-{
-public:
-    ScratchHost() { QDir().mkpath(notesFolder()); }
-    ProgramSettings &settings() override { return m_settings; }
-    void saveSettings() override {}
-    QString notesFolder() const override { return m_dir.path() + QStringLiteral("/Notes/"); }
-    void ensureNotesFolder() const override { QDir().mkpath(notesFolder()); }
-    void makeNewNote() override {}
-    NoteCollection &noteCollection() override { return m_notes; }
-
-private:
-    QTemporaryDir m_dir;
-    ProgramSettings m_settings;
-    NoteCollection m_notes{*this};
-};
 
 QString textOf(const NoteDocument *note)
 {
