@@ -189,7 +189,7 @@ void TFR_SETTINGS::buildPopups()
 void TFR_SETTINGS::setTabOrder()
 {
     const QList<QWidget *> chain{pcGeneral, cbAutoStart, cbCheckUpdates, cbTitle, cbOpacity,
-                                 pnColor, pnFont, pnFontColor, btOK, btClose, btShortcuts};
+                                 pnColor, pnFont, pnFontColor, btShortcuts, btOK, btClose};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }
