@@ -359,10 +359,6 @@ FILE هو اسم ملف ملاحظة في مجلد الملاحظات كما ي�
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation>لا يوفّر سطح المكتب هذا اختصارات عامة؛ اربط «paperlet --new-note» في إعدادات لوحة المفاتيح الخاصة به.</translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation>الاختصار العام %1 لـ «%2» محجوز لدى %3 (%4).</translation>
     </message>
@@ -373,6 +369,14 @@ FILE هو اسم ملف ملاحظة في مجلد الملاحظات كما ي�
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
         <translation>%1: لم يُوفَّر أي اختصار عام؛ تجري تجربة الطريقة التالية.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation>لا يوفر سطح المكتب هذا اختصارات عامة؛ اربط &quot;%1&quot; في إعدادات لوحة المفاتيح الخاصة به.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
+        <translation>%1 يحجزه %2.</translation>
     </message>
 </context>
 <context>
@@ -736,6 +740,25 @@ FILE هو اسم ملف ملاحظة في مجلد الملاحظات كما ي�
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>تذكير</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>إظهار</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>تأجيل 10 دقائق</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>تم</translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -834,6 +857,13 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     <message>
         <source>the stored notes are only read here</source>
         <translation>الملاحظات المحفوظة تُقرأ هنا فقط</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>تعذر إنشاء الملف &quot;%1&quot;. %2</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1087,18 @@ The note stays open so that its text is not lost.</source>
         <source>Resize</source>
         <translation>تغيير الحجم</translation>
     </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>تذكير: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation>تذكير: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation>تذكير...</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>
@@ -1235,6 +1277,45 @@ Double click for new note!</source>
     <message>
         <source>Close</source>
         <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation>&amp;اختصارات لوحة المفاتيح...</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>اختصارات لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>الأمر المراد ربطه</translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation>لا يوفر سطح المكتب هذا للبرامج اختصارات عامة. اربط هذا الأمر بمفتاح في إعدادات لوحة المفاتيح الخاصة بسطح المكتب بدلاً من ذلك:</translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation>تعمل هذه المفاتيح في كل برنامج؛ وهي مسجلة عبر %1.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation>إزالة اختصار %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
+        <translation>أزيل: انتقل %1 إلى &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>

@@ -359,10 +359,6 @@ Befehle --show, --remind und --new-note mit TEXT starten ein weiterlaufendes.
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation>Diese Arbeitsumgebung bietet keine globalen Tastenkürzel; legen Sie „paperlet --new-note“ in ihren Tastatureinstellungen fest.</translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation>Das globale Tastenkürzel %1 für „%2“ ist durch %3 belegt (%4).</translation>
     </message>
@@ -373,6 +369,14 @@ Befehle --show, --remind und --new-note mit TEXT starten ein weiterlaufendes.
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
         <translation>%1: keine globalen Tastenkürzel erhalten; der nächste Weg wird versucht.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation>Diese Arbeitsumgebung bietet keine globalen Tastenkürzel; legen Sie „%1“ in ihren Tastatureinstellungen fest.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
+        <translation>%1 ist von %2 belegt.</translation>
     </message>
 </context>
 <context>
@@ -736,6 +740,25 @@ Befehle --show, --remind und --new-note mit TEXT starten ein weiterlaufendes.
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Erinnerung</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>10 Minuten später erinnern</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Erledigt</translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -834,6 +857,13 @@ Die Datei „%2“ bleibt unverändert: Paperlet ändert oder entfernt sie nicht
     <message>
         <source>the stored notes are only read here</source>
         <translation>die gespeicherten Notizen werden hier nur gelesen</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1087,18 @@ Die Notiz bleibt geöffnet, damit ihr Text nicht verloren geht.</translation>
         <source>Resize</source>
         <translation>Größe ändern</translation>
     </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Erinnerung: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation>Erinnerung: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation>Erinnerung...</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>
@@ -1235,6 +1277,45 @@ Doppelklick für neue Notiz!</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation>&amp;Tastenkürzel...</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>Zu belegender Befehl</translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation>Diese Arbeitsumgebung bietet Programmen keine globalen Tastenkürzel. Legen Sie stattdessen diesen Befehl in ihren eigenen Tastatureinstellungen auf eine Taste:</translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation>Diese Tasten wirken in jedem Programm; sie sind angemeldet über: %1.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation>Tastenkürzel von %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
+        <translation>Entfernt: %1 gehört jetzt zu „%2“.</translation>
     </message>
 </context>
 <context>

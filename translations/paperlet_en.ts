@@ -343,10 +343,6 @@ commands --show, --remind and --new-note with TEXT start a copy that runs on.
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -356,6 +352,14 @@ commands --show, --remind and --new-note with TEXT start a copy that runs on.
     </message>
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -720,6 +724,25 @@ commands --show, --remind and --new-note with TEXT start a copy that runs on.
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -814,6 +837,12 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     <name>StoredNotes</name>
     <message>
         <source>the stored notes are only read here</source>
+    </message>
+</context>
+<context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1037,6 +1066,18 @@ The note stays open so that its text is not lost.</source>
         <source>Resize</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>
@@ -1213,6 +1254,45 @@ Double click for new note!</source>
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -359,10 +359,6 @@ las órdenes --show, --remind y --new-note con TEXT inician una que sigue en mar
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation>Este escritorio no ofrece atajos globales; asigne «paperlet --new-note» en su configuración de teclado.</translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation>El atajo global %1 para «%2» está ocupado por %3 (%4).</translation>
     </message>
@@ -373,6 +369,14 @@ las órdenes --show, --remind y --new-note con TEXT inician una que sigue en mar
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
         <translation>%1: no se obtuvieron atajos globales; se prueba el siguiente método.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation>Este escritorio no ofrece atajos globales; asigne «%1» en su configuración del teclado.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
+        <translation>%1 está ocupado por %2.</translation>
     </message>
 </context>
 <context>
@@ -736,6 +740,25 @@ las órdenes --show, --remind y --new-note con TEXT inician una que sigue en mar
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Recordatorio</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>Posponer 10 minutos</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -834,6 +857,13 @@ El archivo «%2» se deja como está: Paperlet no lo modifica ni lo elimina. Cua
     <message>
         <source>the stored notes are only read here</source>
         <translation>las notas guardadas solo se leen aquí</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>No se puede crear el archivo «%1». %2</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1087,18 @@ La nota sigue abierta para que no se pierda su texto.</translation>
         <source>Resize</source>
         <translation>Cambiar tamaño</translation>
     </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Recordatorio: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation>Recordatorio: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation>Recordatorio...</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>
@@ -1235,6 +1277,45 @@ Double click for new note!</source>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation>&amp;Atajos de teclado...</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>Orden que asignar</translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation>Este escritorio no ofrece atajos globales a los programas. Asigne en su lugar esta orden a una tecla en la propia configuración del teclado del escritorio:</translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation>Estas teclas funcionan en todos los programas; están registradas mediante: %1.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation>Quitar el atajo de %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
+        <translation>Quitado: %1 pasó a «%2».</translation>
     </message>
 </context>
 <context>

@@ -359,10 +359,6 @@ elles-mêmes ; les commandes --show, --remind et --new-note avec TEXT en lancent
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation>Cet environnement de bureau ne propose pas de raccourcis globaux ; associez « paperlet --new-note » dans ses paramètres du clavier.</translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation>Le raccourci global %1 pour « %2 » est déjà utilisé par %3 (%4).</translation>
     </message>
@@ -373,6 +369,14 @@ elles-mêmes ; les commandes --show, --remind et --new-note avec TEXT en lancent
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
         <translation>%1 : aucun raccourci global obtenu ; essai de la méthode suivante.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation>Ce bureau n&apos;offre aucun raccourci global ; associez « %1 » dans ses paramètres du clavier.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
+        <translation>%1 est pris par %2.</translation>
     </message>
 </context>
 <context>
@@ -736,6 +740,25 @@ elles-mêmes ; les commandes --show, --remind et --new-note avec TEXT en lancent
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>Rappeler dans 10 minutes</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -834,6 +857,13 @@ Le fichier « %2 » reste tel quel : Paperlet ne le modifie ni ne le supprime. D
     <message>
         <source>the stored notes are only read here</source>
         <translation>les notes enregistrées sont seulement lues ici</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Impossible de créer le fichier « %1 ». %2</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1087,18 @@ La note reste ouverte pour que son texte ne soit pas perdu.</translation>
         <source>Resize</source>
         <translation>Redimensionner</translation>
     </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Rappel : %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation>Rappel : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation>Rappel...</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>
@@ -1235,6 +1277,45 @@ Double-clic pour une nouvelle note !</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation>&amp;Raccourcis clavier...</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>Commande à associer</translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation>Ce bureau n&apos;offre aucun raccourci global aux programmes. Associez plutôt cette commande à une touche dans ses propres paramètres du clavier :</translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation>Ces touches fonctionnent dans tous les programmes ; elles sont enregistrées par : %1.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation>Supprimer le raccourci de %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
+        <translation>Supprimé : %1 est passé à « %2 ».</translation>
     </message>
 </context>
 <context>

@@ -359,10 +359,6 @@ i comandi --show, --remind e --new-note con TEXT ne avviano una che resta attiva
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation>Questo desktop non offre scorciatoie globali; associa «paperlet --new-note» nelle sue impostazioni della tastiera.</translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation>La scorciatoia globale %1 per «%2» è già usata da %3 (%4).</translation>
     </message>
@@ -373,6 +369,14 @@ i comandi --show, --remind e --new-note con TEXT ne avviano una che resta attiva
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
         <translation>%1: nessuna scorciatoia globale ottenuta; si prova il metodo successivo.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation>Questo desktop non offre scorciatoie globali; associa «%1» nelle sue impostazioni della tastiera.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
+        <translation>%1 è occupato da %2.</translation>
     </message>
 </context>
 <context>
@@ -736,6 +740,25 @@ i comandi --show, --remind e --new-note con TEXT ne avviano una che resta attiva
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Promemoria</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>Posticipa di 10 minuti</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -834,6 +857,13 @@ Il file «%2» viene lasciato com’è: Paperlet non lo modifica né lo rimuove.
     <message>
         <source>the stored notes are only read here</source>
         <translation>le note salvate qui vengono solo lette</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Impossibile creare il file «%1». %2</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1087,18 @@ La nota resta aperta perché il suo testo non vada perso.</translation>
         <source>Resize</source>
         <translation>Ridimensiona</translation>
     </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Promemoria: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation>Promemoria: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation>Promemoria...</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>
@@ -1235,6 +1277,45 @@ Doppio clic per una nuova nota!</translation>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation>&amp;Scorciatoie da tastiera...</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>Comando da associare</translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation>Questo desktop non offre scorciatoie globali ai programmi. Associa invece questo comando a un tasto nelle impostazioni della tastiera del desktop:</translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation>Questi tasti funzionano in ogni programma; sono registrati tramite: %1.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation>Rimuovi la scorciatoia di %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
+        <translation>Rimossa: %1 è passata a «%2».</translation>
     </message>
 </context>
 <context>

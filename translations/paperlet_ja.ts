@@ -359,10 +359,6 @@ FILE はメモフォルダー内のメモのファイル名です（--list の�
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation>このデスクトップはグローバルショートカットに対応していません。キーボード設定で「paperlet --new-note」を割り当ててください。</translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation>「%2」のグローバルショートカット %1 は %3 が使用しています (%4)。</translation>
     </message>
@@ -373,6 +369,14 @@ FILE はメモフォルダー内のメモのファイル名です（--list の�
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
         <translation>%1 からグローバルショートカットを取得できませんでした。次の方法を試します。</translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation>このデスクトップにはグローバルショートカットがありません。キーボード設定で「%1」を割り当ててください。</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
+        <translation>%1 は %2 が使用中です。</translation>
     </message>
 </context>
 <context>
@@ -736,6 +740,25 @@ FILE はメモフォルダー内のメモのファイル名です（--list の�
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>リマインダー</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>10 分後に再通知</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -834,6 +857,13 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     <message>
         <source>the stored notes are only read here</source>
         <translation>保存されたメモはここでは読み取るだけです</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>ファイル「%1」を作成できません。%2</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1087,18 @@ The note stays open so that its text is not lost.</source>
         <source>Resize</source>
         <translation>サイズ変更</translation>
     </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>リマインダー: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation>リマインダー: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation>リマインダー...</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>
@@ -1235,6 +1277,45 @@ Double click for new note!</source>
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation>キーボードショートカット(&amp;K)...</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>割り当てるコマンド</translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation>このデスクトップはプログラムにグローバルショートカットを提供しません。代わりにデスクトップのキーボード設定でこのコマンドをキーに割り当ててください:</translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation>これらのキーはどのプログラムでも使えます。%1 で登録されています。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation>%1 のショートカットを削除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
+        <translation>削除しました: %1 は「%2」に移りました。</translation>
     </message>
 </context>
 <context>

@@ -359,10 +359,6 @@ działa, polecenia --list, --find i --text same czytają folder notatek, a polec
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation>To środowisko nie udostępnia globalnych skrótów klawiszowych; przypisz „paperlet --new-note” w jego ustawieniach klawiatury.</translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation>Globalny skrót %1 dla „%2” jest zajęty przez: %3 (%4).</translation>
     </message>
@@ -373,6 +369,14 @@ działa, polecenia --list, --find i --text same czytają folder notatek, a polec
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
         <translation>%1: nie uzyskano globalnych skrótów; próba następnej metody.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation>To środowisko nie oferuje globalnych skrótów; przypisz „%1” w jego ustawieniach klawiatury.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
+        <translation>%1 jest zajęty przez %2.</translation>
     </message>
 </context>
 <context>
@@ -736,6 +740,25 @@ działa, polecenia --list, --find i --text same czytają folder notatek, a polec
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Przypomnienie</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>Odłóż o 10 minut</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -834,6 +857,13 @@ Plik „%2” pozostaje bez zmian: Paperlet go nie zmienia ani nie usuwa. Gdy b�
     <message>
         <source>the stored notes are only read here</source>
         <translation>zapisane notatki są tu tylko odczytywane</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Nie można utworzyć pliku „%1”. %2</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1087,18 @@ Notatka pozostaje otwarta, aby jej tekst nie przepadł.</translation>
         <source>Resize</source>
         <translation>Zmień rozmiar</translation>
     </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Przypomnienie: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation>Przypomnienie: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation>Przypomnienie...</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>
@@ -1235,6 +1277,45 @@ Kliknij dwukrotnie, by dodać notatkę!</translation>
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation>&amp;Skróty klawiszowe...</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Skróty klawiszowe</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>Polecenie do przypisania</translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation>To środowisko nie oferuje programom globalnych skrótów. Zamiast tego przypisz to polecenie do klawisza w jego własnych ustawieniach klawiatury:</translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation>Te klawisze działają w każdym programie; są zarejestrowane przez: %1.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation>Usuń skrót dla %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
+        <translation>Usunięto: %1 przeszedł do „%2”.</translation>
     </message>
 </context>
 <context>

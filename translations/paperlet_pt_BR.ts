@@ -359,10 +359,6 @@ os comandos --show, --remind e --new-note com TEXT iniciam uma que continua roda
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation>Este ambiente de trabalho não oferece atalhos globais; associe “paperlet --new-note” nas configurações de teclado dele.</translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation>O atalho global %1 para “%2” está em uso por %3 (%4).</translation>
     </message>
@@ -373,6 +369,14 @@ os comandos --show, --remind e --new-note com TEXT iniciam uma que continua roda
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
         <translation>%1: nenhum atalho global obtido; tentando o próximo método.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation>Esta área de trabalho não oferece atalhos globais; associe &quot;%1&quot; nas configurações de teclado dela.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
+        <translation>%1 está ocupado por %2.</translation>
     </message>
 </context>
 <context>
@@ -736,6 +740,25 @@ os comandos --show, --remind e --new-note com TEXT iniciam uma que continua roda
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Lembrete</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>Adiar 10 minutos</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -834,6 +857,13 @@ O arquivo “%2” fica como está: o Paperlet não o altera nem o remove. Quand
     <message>
         <source>the stored notes are only read here</source>
         <translation>as notas salvas são apenas lidas aqui</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Não foi possível criar o arquivo &quot;%1&quot;. %2</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1087,18 @@ A nota continua aberta para que o texto não se perca.</translation>
         <source>Resize</source>
         <translation>Redimensionar</translation>
     </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Lembrete: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation>Lembrete: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation>Lembrete...</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>
@@ -1235,6 +1277,45 @@ Clique duas vezes para uma nova nota!</translation>
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation>&amp;Atalhos de teclado...</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atalhos de teclado</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>Comando a associar</translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation>Esta área de trabalho não oferece atalhos globais aos programas. Associe este comando a uma tecla nas configurações de teclado dela:</translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation>Estas teclas funcionam em qualquer programa; estão registradas por meio de: %1.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation>Remover o atalho de %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
+        <translation>Removido: %1 passou para &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>

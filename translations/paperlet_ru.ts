@@ -359,10 +359,6 @@ FILE — имя файла заметки в папке заметок, как �
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation>Этот рабочий стол не предоставляет глобальных комбинаций клавиш; назначьте «paperlet --new-note» в его настройках клавиатуры.</translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation>Глобальная комбинация клавиш %1 для «%2» занята: %3 (%4).</translation>
     </message>
@@ -373,6 +369,14 @@ FILE — имя файла заметки в папке заметок, как �
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
         <translation>%1: глобальные комбинации клавиш не получены; пробуем следующий способ.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation>Эта среда не предоставляет глобальных сочетаний клавиш; назначьте «%1» в её настройках клавиатуры.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
+        <translation>%1 занято программой %2.</translation>
     </message>
 </context>
 <context>
@@ -736,6 +740,25 @@ FILE — имя файла заметки в папке заметок, как �
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Напоминание</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>Отложить на 10 минут</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -834,6 +857,13 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     <message>
         <source>the stored notes are only read here</source>
         <translation>сохранённые заметки здесь только читаются</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Не удаётся создать файл «%1». %2</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1087,18 @@ The note stays open so that its text is not lost.</source>
         <source>Resize</source>
         <translation>Изменить размер</translation>
     </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Напоминание: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation>Напоминание: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation>Напоминание...</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>
@@ -1235,6 +1277,45 @@ Double click for new note!</source>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation>&amp;Сочетания клавиш...</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>Команда для назначения</translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation>Эта среда не предоставляет программам глобальных сочетаний клавиш. Назначьте вместо этого клавишу для этой команды в её собственных настройках клавиатуры:</translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation>Эти клавиши работают в любой программе; они зарегистрированы через: %1.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation>Удалить сочетание для «%1»</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
+        <translation>Удалено: %1 теперь у «%2».</translation>
     </message>
 </context>
 <context>

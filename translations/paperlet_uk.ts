@@ -359,10 +359,6 @@ FILE — ім’я файлу нотатки в теці нотаток, як й
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation>Ця стільниця не надає глобальних комбінацій клавіш; призначте «paperlet --new-note» в її налаштуваннях клавіатури.</translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation>Глобальну комбінацію клавіш %1 для «%2» зайнято: %3 (%4).</translation>
     </message>
@@ -373,6 +369,14 @@ FILE — ім’я файлу нотатки в теці нотаток, як й
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
         <translation>%1: глобальних комбінацій клавіш не отримано; пробуємо наступний спосіб.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation>Це середовище не надає глобальних комбінацій клавіш; призначте «%1» у його налаштуваннях клавіатури.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
+        <translation>%1 зайнято програмою %2.</translation>
     </message>
 </context>
 <context>
@@ -736,6 +740,25 @@ FILE — ім’я файлу нотатки в теці нотаток, як й
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Нагадування</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показати</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>Відкласти на 10 хвилин</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -834,6 +857,13 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     <message>
         <source>the stored notes are only read here</source>
         <translation>збережені нотатки тут лише читаються</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Не вдається створити файл «%1». %2</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1087,18 @@ The note stays open so that its text is not lost.</source>
         <source>Resize</source>
         <translation>Змінити розмір</translation>
     </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Нагадування: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation>Нагадування: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation>Нагадування...</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>
@@ -1235,6 +1277,45 @@ Double click for new note!</source>
     <message>
         <source>Close</source>
         <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation>&amp;Комбінації клавіш...</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Комбінації клавіш</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>Команда для призначення</translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation>Це середовище не надає програмам глобальних комбінацій клавіш. Натомість призначте клавішу для цієї команди у його власних налаштуваннях клавіатури:</translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation>Ці клавіші працюють у будь-якій програмі; їх зареєстровано через: %1.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Вилучити</translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation>Вилучити комбінацію для «%1»</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
+        <translation>Вилучено: %1 тепер у «%2».</translation>
     </message>
 </context>
 <context>

@@ -358,10 +358,6 @@ FILE 是便笺文件夹中便笺的文件名，即 --list 输出的名称。找�
 <context>
     <name>GlobalShortcutActions</name>
     <message>
-        <source>This desktop offers no global shortcuts; bind &quot;paperlet --new-note&quot; in its keyboard settings.</source>
-        <translation>此桌面环境不提供全局快捷键；请在其键盘设置中绑定“paperlet --new-note”。</translation>
-    </message>
-    <message>
         <source>The global shortcut %1 for &quot;%2&quot; is held by %3 (%4).</source>
         <translation>用于“%2”的全局快捷键 %1 已被 %3 占用（%4）。</translation>
     </message>
@@ -372,6 +368,14 @@ FILE 是便笺文件夹中便笺的文件名，即 --list 输出的名称。找�
     <message>
         <source>The %1 gave no global shortcuts; asking the next way.</source>
         <translation>%1 未提供全局快捷键；正在尝试下一种方式。</translation>
+    </message>
+    <message>
+        <source>This desktop offers no global shortcuts; bind &quot;%1&quot; in its keyboard settings.</source>
+        <translation>此桌面不提供全局快捷键；请在其键盘设置中绑定“%1”。</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2.</source>
+        <translation>%1 已被 %2 占用。</translation>
     </message>
 </context>
 <context>
@@ -735,6 +739,25 @@ FILE 是便笺文件夹中便笺的文件名，即 --list 输出的名称。找�
     </message>
 </context>
 <context>
+    <name>NoteReminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>提醒</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>10 分钟后再提醒</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
     <name>NoteStateControl</name>
     <message>
         <source>Always on Top</source>
@@ -833,6 +856,13 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     <message>
         <source>the stored notes are only read here</source>
         <translation>此处只读取已保存的便笺</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutSettings</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>无法创建文件“%1”。%2</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1086,18 @@ The note stays open so that its text is not lost.</source>
         <source>Resize</source>
         <translation>调整大小</translation>
     </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>提醒：%1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (%2)</source>
+        <translation>提醒：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation>提醒...</translation>
+    </message>
 </context>
 <context>
     <name>TFR_PLT_MAIN</name>
@@ -1234,6 +1276,45 @@ Double click for new note!</source>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts...</source>
+        <translation>键盘快捷键(&amp;K)...</translation>
+    </message>
+</context>
+<context>
+    <name>TFR_SHORTCUTS</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>键盘快捷键</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>要绑定的命令</translation>
+    </message>
+    <message>
+        <source>This desktop offers programs no global shortcuts. Bind this command to a key in the desktop&apos;s own keyboard settings instead:</source>
+        <translation>此桌面不向程序提供全局快捷键。请改为在桌面自己的键盘设置中为此命令绑定一个按键：</translation>
+    </message>
+    <message>
+        <source>These keys work in every program; they are registered through the %1.</source>
+        <translation>这些按键在任何程序中都有效；它们通过%1注册。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Remove the shortcut of %1</source>
+        <translation>移除 %1 的快捷键</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Removed: %1 went to &quot;%2&quot;.</source>
+        <translation>已移除：%1 已改给“%2”。</translation>
     </message>
 </context>
 <context>

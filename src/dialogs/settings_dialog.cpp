@@ -122,8 +122,10 @@ void TFR_SETTINGS::buildControls()
     btOK->setEnabled(false);
     btClose = button(tr("Close"), this, 302);
     // In the free corner left of OK, in the row of buttons.
-    btShortcuts = place(new QPushButton(tr("&Keyboard Shortcuts..."), this), 8, 425, 140, 25);
+    btShortcuts = place(new QPushButton(tr("&Keyboard Shortcuts..."), this), 8, 425, 180, 25);
     btShortcuts->setAutoDefault(false);
+    // Out of the Tab walk, which stays the dialog's own; Alt+K reaches it.
+    btShortcuts->setFocusPolicy(Qt::ClickFocus);
 
     // Screen readers name each control by the label in front of it.
     gbGeneral->setAccessibleName(tr("General"));
@@ -189,7 +191,7 @@ void TFR_SETTINGS::buildPopups()
 void TFR_SETTINGS::setTabOrder()
 {
     const QList<QWidget *> chain{pcGeneral, cbAutoStart, cbCheckUpdates, cbTitle, cbOpacity,
-                                 pnColor, pnFont, pnFontColor, btOK, btClose, btShortcuts};
+                                 pnColor, pnFont, pnFontColor, btOK, btClose};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }

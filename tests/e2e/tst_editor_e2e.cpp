@@ -14,8 +14,9 @@ const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
 const QString NewNoteTitle = QStringLiteral("New Note");
 constexpr int BarHeight = 26;
 // Down presses from the top of the note menu to Color: New Note, then the
-// group of Always on Top, On All Workspaces, Roll Up, Lock and Keyboard Shortcuts.
-constexpr int NoteMenuColor = 7;
+// group of Always on Top, On All Workspaces, Roll Up, Lock, Reminder... and
+// Keyboard Shortcuts.
+constexpr int NoteMenuColor = 8;
 
 // Header fields of a note file: left, top, width, height, opacity, colour.
 std::optional<int> headerField(const QByteArray &file, int index)

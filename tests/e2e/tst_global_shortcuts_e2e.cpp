@@ -149,7 +149,7 @@ XWindow openShortcutsPage(E2eSession &session, E2eProgram &app)
     const std::optional<QRect> at = E2eSession::geometry(settings);
     if (!at)
         return 0;
-    E2eSession::click(at->topLeft() + QPoint(8 + 70, 425 + 12));
+    E2eSession::click(at->topLeft() + QPoint(8 + 90, 425 + 12));
     return app.waitForWindow(QStringLiteral("Keyboard Shortcuts"), E2eProgram::ViewableOnly);
 }
 

@@ -3,6 +3,7 @@
 // a synced copy's file), and a due reminder brings its note forward and is
 // written back as the user answers it.
 #include "outside_writes.h"
+#include "scratch_host.h"
 #include "../common/test_clock.h"
 
 #include "core/note_file.h"
@@ -32,23 +33,6 @@ QDateTime berlin(const QString &local)
     const QDateTime t = QDateTime::fromString(local, Qt::ISODate);
     return QDateTime(t.date(), t.time(), Berlin);
 }
-
-class ScratchHost final : public NoteHost
-{
-public:
-    ScratchHost() { QDir().mkpath(notesFolder()); }
-    ProgramSettings &settings() override { return m_settings; }
-    void saveSettings() override {}
-    QString notesFolder() const override { return m_dir.path() + QStringLiteral("/Notes/"); }
-    void ensureNotesFolder() const override { QDir().mkpath(notesFolder()); }
-    void makeNewNote() override {}
-    NoteCollection &noteCollection() override { return m_notes; }
-
-private:
-    QTemporaryDir m_dir;
-    ProgramSettings m_settings;
-    NoteCollection m_notes{*this};
-};
 
 // A note file with RTF content and, when given, a reminder in its state.
 QByteArray noteWith(const QString &reminder, const QString &text = QStringLiteral("Buy bread"))
