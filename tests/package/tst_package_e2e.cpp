@@ -19,7 +19,7 @@ const QString Program = QStringLiteral("/usr/bin/paperlet");
 const QString NewNoteTitle = QStringLiteral("New Note");
 // Settings without the network check, so that nothing reaches out.
 const QByteArray QuietSettings = "CheckForUpdates=0\r\n";
-enum TrayItem { Settings = 3 };
+enum TrayItem { Settings = 4 };   // after New Note, Show All, Hide All, All Notes
 
 // apt-get with its output; -1 when it did not end in time. It waits for a
 // lock held by another apt instead of failing at once, and its triggers
