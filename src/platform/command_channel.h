@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
 
 // Carries commands from a new start of the program to the copy that runs,
 // over the desktop's session message bus. Both ends are named after the
@@ -24,10 +25,8 @@ public:
         Failed,        // anything else
     };
 
-    CommandReply();
-    ~CommandReply();
-    CommandReply(const CommandReply &other);
-    CommandReply &operator=(const CommandReply &other);
+    // Shared, so the platform's state may stay incomplete here.
+    CommandReply() = default;
 
     void answer();
     void answer(const QString &text);
@@ -35,7 +34,10 @@ public:
     void fail(Failure failure, const QString &message);
 
     class State;
-    explicit CommandReply(std::shared_ptr<State> state);
+    explicit CommandReply(std::shared_ptr<State> state)
+        : m_state(std::move(state))
+    {
+    }
 
 private:
     std::shared_ptr<State> m_state;

@@ -15,15 +15,6 @@ class CommandReply::State final
 {
 };
 
-CommandReply::CommandReply() = default;
-CommandReply::~CommandReply() = default;
-CommandReply::CommandReply(const CommandReply &other) = default;
-CommandReply &CommandReply::operator=(const CommandReply &other) = default;
-CommandReply::CommandReply(std::shared_ptr<State> state)
-    : m_state(std::move(state))
-{
-}
-
 // Nothing comes over a bus here, so nobody waits for an answer.
 void CommandReply::answer() {}
 void CommandReply::answer(const QString &) {}

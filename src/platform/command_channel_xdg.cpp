@@ -116,15 +116,6 @@ private:
     bool m_answered = false;
 };
 
-CommandReply::CommandReply() = default;
-CommandReply::~CommandReply() = default;
-CommandReply::CommandReply(const CommandReply &other) = default;
-CommandReply &CommandReply::operator=(const CommandReply &other) = default;
-CommandReply::CommandReply(std::shared_ptr<State> state)
-    : m_state(std::move(state))
-{
-}
-
 void CommandReply::answer()
 {
     if (m_state)

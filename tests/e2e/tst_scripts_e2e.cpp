@@ -184,6 +184,19 @@ void seedNotes(E2eSession &session)
 
 const QByteArray SeededList = QByteArray("b.pnf\t会議\n") + "c.pnf\tتذكير\n" + "d.pnf\tParty 🎉\n" + "a.pnf\tShopping\n";
 
+// One stored note, "Kept", for a copy to show.
+void seedKeptNote(const E2eSession &session)
+{
+    session.seedSettings(QuietSettings);
+    session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(100, 100, "Kept", "kept text"));
+}
+
+// Its window once the copy shows it; 0 when it does not.
+XWindow keptNote(E2eProgram &app)
+{
+    return app.waitForTrayIcon() ? app.waitForWindow(QStringLiteral("Kept"), E2eProgram::ViewableOnly) : 0;
+}
+
 } // namespace
 
 class TestScripts final : public QObject
@@ -375,11 +388,9 @@ void TestScripts::unsavedTypingIsSeen()
 {
     E2E_SESSION(session);
     E2E_BUS(bus, session);
-    session.seedSettings(QuietSettings);
-    session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(100, 100, "Kept", "kept text"));
+    seedKeptNote(session);
     E2eProgram &app = session.start();
-    QVERIFY(app.waitForTrayIcon());
-    const XWindow note = app.waitForWindow(QStringLiteral("Kept"), E2eProgram::ViewableOnly);
+    const XWindow note = keptNote(app);
     QVERIFY(note);
     // The autosave follows typing after a moment; a busy machine may let it
     // pass before --text answers, so a few words are tried, each new.
@@ -406,11 +417,9 @@ void TestScripts::remindWritesTheNoteFile()
 {
     E2E_SESSION(session);
     E2E_BUS(bus, session);
-    session.seedSettings(QuietSettings);
-    session.seedNote(QStringLiteral("1.pnf"), E2eSession::noteFile(100, 100, "Kept", "kept text"));
+    seedKeptNote(session);
     E2eProgram &app = session.start();
-    QVERIFY(app.waitForTrayIcon());
-    QVERIFY(app.waitForWindow(QStringLiteral("Kept"), E2eProgram::ViewableOnly));
+    QVERIFY(keptNote(app));
 
     Ran ran = runScript(session, {QStringLiteral("--remind"), QStringLiteral("1.pnf"), QStringLiteral("2031-03-04T05:06")});
     QVERIFY2(ran.exitCode == 0, ran.err.constData());
