@@ -853,17 +853,17 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
-    <name>StoredNotes</name>
-    <message>
-        <source>the stored notes are only read here</source>
-        <translation>الملاحظات المحفوظة تُقرأ هنا فقط</translation>
-    </message>
-</context>
-<context>
     <name>ShortcutSettings</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>تعذر إنشاء الملف &quot;%1&quot;. %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>الملاحظات المحفوظة تُقرأ هنا فقط</translation>
     </message>
 </context>
 <context>

@@ -853,17 +853,17 @@ Die Datei „%2“ bleibt unverändert: Paperlet ändert oder entfernt sie nicht
     </message>
 </context>
 <context>
-    <name>StoredNotes</name>
-    <message>
-        <source>the stored notes are only read here</source>
-        <translation>die gespeicherten Notizen werden hier nur gelesen</translation>
-    </message>
-</context>
-<context>
     <name>ShortcutSettings</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>die gespeicherten Notizen werden hier nur gelesen</translation>
     </message>
 </context>
 <context>

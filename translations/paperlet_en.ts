@@ -252,6 +252,7 @@ Ctrl+Alt+Shift+H shows or hides all notes.
     </message>
     <message>
         <source>open the All Notes window</source>
+        <translation></translation>
     </message>
     <message>
         <source>make a new note, holding TEXT if given (&quot;-&quot;: standard input);
@@ -834,16 +835,17 @@ The file &quot;%2&quot; is left as it is: Paperlet neither changes nor removes i
     </message>
 </context>
 <context>
-    <name>StoredNotes</name>
-    <message>
-        <source>the stored notes are only read here</source>
-    </message>
-</context>
-<context>
     <name>ShortcutSettings</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation></translation>
     </message>
 </context>
 <context>

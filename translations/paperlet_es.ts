@@ -853,17 +853,17 @@ El archivo «%2» se deja como está: Paperlet no lo modifica ni lo elimina. Cua
     </message>
 </context>
 <context>
-    <name>StoredNotes</name>
-    <message>
-        <source>the stored notes are only read here</source>
-        <translation>las notas guardadas solo se leen aquí</translation>
-    </message>
-</context>
-<context>
     <name>ShortcutSettings</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>No se puede crear el archivo «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>las notas guardadas solo se leen aquí</translation>
     </message>
 </context>
 <context>

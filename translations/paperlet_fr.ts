@@ -853,17 +853,17 @@ Le fichier « %2 » reste tel quel : Paperlet ne le modifie ni ne le supprime. D
     </message>
 </context>
 <context>
-    <name>StoredNotes</name>
-    <message>
-        <source>the stored notes are only read here</source>
-        <translation>les notes enregistrées sont seulement lues ici</translation>
-    </message>
-</context>
-<context>
     <name>ShortcutSettings</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossible de créer le fichier « %1 ». %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>les notes enregistrées sont seulement lues ici</translation>
     </message>
 </context>
 <context>

@@ -853,17 +853,17 @@ Il file «%2» viene lasciato com’è: Paperlet non lo modifica né lo rimuove.
     </message>
 </context>
 <context>
-    <name>StoredNotes</name>
-    <message>
-        <source>the stored notes are only read here</source>
-        <translation>le note salvate qui vengono solo lette</translation>
-    </message>
-</context>
-<context>
     <name>ShortcutSettings</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossibile creare il file «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>le note salvate qui vengono solo lette</translation>
     </message>
 </context>
 <context>

@@ -853,17 +853,17 @@ Plik „%2” pozostaje bez zmian: Paperlet go nie zmienia ani nie usuwa. Gdy b�
     </message>
 </context>
 <context>
-    <name>StoredNotes</name>
-    <message>
-        <source>the stored notes are only read here</source>
-        <translation>zapisane notatki są tu tylko odczytywane</translation>
-    </message>
-</context>
-<context>
     <name>ShortcutSettings</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Nie można utworzyć pliku „%1”. %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>zapisane notatki są tu tylko odczytywane</translation>
     </message>
 </context>
 <context>

@@ -853,17 +853,17 @@ O arquivo “%2” fica como está: o Paperlet não o altera nem o remove. Quand
     </message>
 </context>
 <context>
-    <name>StoredNotes</name>
-    <message>
-        <source>the stored notes are only read here</source>
-        <translation>as notas salvas são apenas lidas aqui</translation>
-    </message>
-</context>
-<context>
     <name>ShortcutSettings</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Não foi possível criar o arquivo &quot;%1&quot;. %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoredNotes</name>
+    <message>
+        <source>the stored notes are only read here</source>
+        <translation>as notas salvas são apenas lidas aqui</translation>
     </message>
 </context>
 <context>
