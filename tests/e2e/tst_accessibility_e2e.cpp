@@ -463,11 +463,11 @@ void TestAccessibility::screenReaderIsToldWhatHappensToNotes()
             E2eSession::key(QStringLiteral("ctrl+w"));
             break;
         case NoteChange::Delete:
-            // Through the note menu, its key and its item (the ninth).
+            // Through the note menu, its key and its item (the tenth).
             E2eSession::focus(note);
             E2eSession::key(QStringLiteral("F10"));
             if (app->waitForPopupMenu()) {
-                E2eSession::pickMenuItem(8);
+                E2eSession::pickMenuItem(9);
                 app->answerMessageBox(QStringLiteral("Delete Confirmation"));
             }
             break;

@@ -144,7 +144,7 @@ XWindow openShortcutsPage(E2eSession &session, E2eProgram &app)
 {
     if (!session.openTrayMenu())
         return 0;
-    E2eSession::pickMenuItem(3); // Settings
+    E2eSession::pickMenuItem(4); // Settings
     const XWindow settings = app.waitForWindow(QStringLiteral("Settings"), E2eProgram::ViewableOnly);
     const std::optional<QRect> at = E2eSession::geometry(settings);
     if (!at)
