@@ -200,10 +200,6 @@ TFR_NOTE::TFR_NOTE(NoteHost &host, NoteDocument &document, QWidget *parent)
     tmCloseTimer->setObjectName(QStringLiteral("tmCloseTimer"));
     tmCloseTimer->setInterval(FadeIntervalMs);
     connect(tmCloseTimer, &QTimer::timeout, this, guarded(this, &TFR_NOTE::tmCloseTimerTimer));
-    tmFlash = new QTimer(this);
-    tmFlash->setObjectName(QStringLiteral("tmFlash"));
-    tmFlash->setInterval(FlashIntervalMs);
-    connect(tmFlash, &QTimer::timeout, this, &TFR_NOTE::flashTick);
     connect(m_doc, &NoteDocument::reloaded, this, guarded(this, &TFR_NOTE::showDocument));
     // Set elsewhere too: a reminder from the command line, a synced copy.
     connect(m_doc, &NoteDocument::noteStateChanged, this, guarded(this, &TFR_NOTE::showNoteState));
@@ -300,19 +296,10 @@ void TFR_NOTE::buildTitleBar()
     connect(sbPopup, &QToolButton::clicked, this, guarded(this, &TFR_NOTE::sbPopupClick));
     connect(sbClose, &QToolButton::clicked, this, guarded(this, &TFR_NOTE::sbCloseClick));
 
-    // Hidden, it takes no room: a note without a reminder looks as before.
-    imReminder = new QLabel(pnBar);
-    imReminder->setObjectName(QStringLiteral("imReminder"));
-    imReminder->setPixmap(bellPixmap());
-    imReminder->setFixedWidth(BellSize + 4);
-    imReminder->setAlignment(Qt::AlignCenter);
-    imReminder->hide();
-
     auto *row = new QHBoxLayout(pnBar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     row->addWidget(pnTitlePanel, 1);
-    row->addWidget(imReminder);
     row->addWidget(pnButtons);
 }
 
@@ -388,10 +375,11 @@ void TFR_NOTE::showNoteState()
         const QString tip = reminder->repeat() == Reminder::Repeat::Never
             ? tr("Reminder: %1").arg(when)
             : tr("Reminder: %1 (%2)").arg(when, repeatCaption(reminder->repeat()));
-        imReminder->setToolTip(tip);
-        imReminder->setAccessibleName(tip);
+        bell()->setToolTip(tip);
+        bell()->setAccessibleName(tip);
     }
-    imReminder->setVisible(reminder.has_value());
+    if (imReminder)
+        imReminder->setVisible(reminder.has_value());
     m_showing = showing;
 }
 
@@ -400,10 +388,32 @@ void TFR_NOTE::pasteFromClipboard()
     reEdit->paste();
 }
 
+QLabel *TFR_NOTE::bell()
+{
+    // Made for the notes that have a reminder only: a thousand notes
+    // without one would each carry a hidden widget.
+    if (!imReminder) {
+        imReminder = new QLabel(pnBar);
+        imReminder->setObjectName(QStringLiteral("imReminder"));
+        imReminder->setPixmap(bellPixmap());
+        imReminder->setFixedWidth(BellSize + 4);
+        imReminder->setAlignment(Qt::AlignCenter);
+        // Between the title and the buttons.
+        static_cast<QBoxLayout *>(pnBar->layout())->insertWidget(1, imReminder);
+    }
+    return imReminder;
+}
+
 void TFR_NOTE::flashBar(int times)
 {
     m_flashesLeft = 2 * std::max(times, 0);
     pnBar->setAutoFillBackground(false);
+    if (m_flashesLeft > 0 && !tmFlash) {
+        tmFlash = new QTimer(this);
+        tmFlash->setObjectName(QStringLiteral("tmFlash"));
+        tmFlash->setInterval(FlashIntervalMs);
+        connect(tmFlash, &QTimer::timeout, this, &TFR_NOTE::flashTick);
+    }
     if (m_flashesLeft > 0)
         tmFlash->start();
     flashTick();
@@ -411,13 +421,14 @@ void TFR_NOTE::flashBar(int times)
 
 bool TFR_NOTE::isFlashing() const
 {
-    return tmFlash->isActive();
+    return tmFlash && tmFlash->isActive();
 }
 
 void TFR_NOTE::flashTick()
 {
     if (m_flashesLeft <= 0) {
-        tmFlash->stop();
+        if (tmFlash)
+            tmFlash->stop();
         pnBar->setAutoFillBackground(false);
         pnBar->update();
         return;

@@ -136,6 +136,7 @@ private:
     // The document's states changed: carried out here, the bell shown or hidden.
     void showNoteState();
     void flashTick();
+    QLabel *bell();
     // A move or resize; ours (the title bar, the grip, a load) or the window
     // manager's (its own move and size commands, or settling the window).
     void geometryChanged(bool ours);
@@ -157,7 +158,7 @@ private:
     NoteEditor *reEdit = nullptr;
     QWidget *pnBottom = nullptr;
     QLabel *imSize = nullptr;
-    QLabel *imReminder = nullptr;   // the bell of a note with a reminder
+    QLabel *imReminder = nullptr;   // the bell of a note with a reminder, made when first needed
     QTimer *tmCloseTimer = nullptr;
     QTimer *tmFlash = nullptr;      // runs only while the bar flashes
     QMenu *pmSettings = nullptr;   // null until first used
