@@ -179,7 +179,7 @@ void TestCommandLine::manPageListsTheOptionsOfHelp()
     QStringList pageOptions;
     const QStringList lines = options.split(QLatin1Char('\n'));
     for (qsizetype i = 0; i + 1 < lines.size(); ++i)
-        if (lines.at(i) == QLatin1String(".TP") && lines.at(i + 1).startsWith(QLatin1String(".B \\-\\-")))
+        if (lines.at(i) == QLatin1String(".TP") && lines.at(i + 1).startsWith(QLatin1String(".B --")))
             pageOptions.append(lines.at(i + 1).mid(3).remove(QRegularExpression(QStringLiteral("\\\\f[BIRP]"))).remove(QLatin1Char('\\')));
     QCOMPARE(pageOptions, helpOptions);
 }
