@@ -5,7 +5,9 @@ usage: add_pictures.py DIR K [--width W] [--height H]
 
 The picture is a screenshot-like PNG (W x H pixels, default 1600 x 900, the
 size a pasted full-HD screenshot is stored at): flat panels, lines of "text"
-and a photo-like patch, written the way Paperlet writes pasted pictures,
+and a photo-like patch, its title bar a different colour in every note so that
+no two notes hold the same picture, written the way Paperlet writes pasted
+pictures,
 {\\pict\\pngblip\\picwN\\pichN\\picwgoalN\\pichgoalN hex}, at the end of the note's
 first paragraph.
 """
@@ -16,7 +18,7 @@ import struct
 import zlib
 
 
-def png(width, height):
+def screenshot_rows(width, height):
     rnd = random.Random(5)
     rows = []
     for y in range(height):
@@ -35,6 +37,10 @@ def png(width, height):
                 px = (250, 250, 250)
             row += bytes(px)
         rows.append(b"\x00" + bytes(row))
+    return rows
+
+
+def png(width, height, rows):
     raw = zlib.compress(b"".join(rows), 9)
 
     def chunk(kind, data):
@@ -44,8 +50,8 @@ def png(width, height):
             + chunk(b"IDAT", raw) + chunk(b"IEND", b""))
 
 
-def picture_group(width, height):
-    data = png(width, height).hex()
+def picture_group(width, height, rows):
+    data = png(width, height, rows).hex()
     lines = [data[i:i + 128] for i in range(0, len(data), 128)]
     return ("{\\pict\\pngblip\\picw%d\\pich%d\\picwgoal%d\\pichgoal%d\r\n" % (width, height, width * 15, height * 15)
             + "\r\n".join(lines) + "\r\n}")
@@ -58,9 +64,11 @@ def main():
     ap.add_argument("--width", type=int, default=1600)
     ap.add_argument("--height", type=int, default=900)
     a = ap.parse_args()
-    group = picture_group(a.width, a.height).encode("ascii")
+    rows = screenshot_rows(a.width, a.height)
     names = sorted(n for n in os.listdir(a.dir) if n.endswith(".pnf"))
-    for name in names[:a.k]:
+    for i, name in enumerate(names[:a.k]):
+        bar = b"\x00" + bytes((40 + 7 * i % 200, 60, 90)) * a.width
+        group = picture_group(a.width, a.height, [bar] * min(40, a.height) + rows[40:]).encode("ascii")
         path = os.path.join(a.dir, name)
         with open(path, "rb") as f:
             data = f.read()

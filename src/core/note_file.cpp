@@ -47,7 +47,7 @@ bool isLineBreak(QChar c)
 }
 
 // Where the line starting at `from` ends (its CR, LF or the text's end).
-qsizetype lineEnd(const QString &text, qsizetype from)
+qsizetype lineEnd(QStringView text, qsizetype from)
 {
     qsizetype i = from;
     while (i < text.size() && !isLineBreak(text.at(i)))
@@ -56,7 +56,7 @@ qsizetype lineEnd(const QString &text, qsizetype from)
 }
 
 // Where the next line starts after a line ending at `end`.
-qsizetype nextLineStart(const QString &text, qsizetype end)
+qsizetype nextLineStart(QStringView text, qsizetype end)
 {
     if (end < text.size() && text.at(end) == QLatin1Char('\r') && end + 1 < text.size()
         && text.at(end + 1) == QLatin1Char('\n'))
@@ -67,17 +67,25 @@ qsizetype nextLineStart(const QString &text, qsizetype end)
 // Lines that end at CR LF, a lone CR or a lone LF, each ended by CR LF.
 QString withCrLf(QStringView lines)
 {
+    // A line at a time: a note's pictures are many thousand lines of hex.
     QString result;
     result.reserve(lines.size() + lines.size() / 16 + 2);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QChar c = lines.at(i);
-        if (!isLineBreak(c)) {
-            result.append(c);
-            continue;
-        }
+    const qsizetype n = lines.size();
+    qsizetype start = 0;
+    // the next CR and LF, each found by a fast search and again only once passed
+    qsizetype cr = lines.indexOf(u'\r');
+    qsizetype lf = lines.indexOf(u'\n');
+    while (start < n) {
+        if (cr >= 0 && cr < start)
+            cr = lines.indexOf(u'\r', start);
+        if (lf >= 0 && lf < start)
+            lf = lines.indexOf(u'\n', start);
+        const qsizetype end = std::min(cr < 0 ? n : cr, lf < 0 ? n : lf);
+        result.append(lines.sliced(start, end - start));
+        if (end == n)
+            break;
         result.append(LineEnd);
-        if (c == QLatin1Char('\r') && i + 1 < lines.size() && lines.at(i + 1) == QLatin1Char('\n'))
-            ++i;
+        start = nextLineStart(lines, end);
     }
     if (!lines.isEmpty() && !isLineBreak(lines.back()))
         result.append(LineEnd);
@@ -132,7 +140,7 @@ QByteArray encode(const NoteRecord &record)
 QString decodeText(const QByteArray &bytes)
 {
     if (bytes.startsWith(Utf8Bom))
-        return QString::fromUtf8(bytes.mid(Utf8Bom.size()));
+        return QString::fromUtf8(QByteArrayView(bytes).sliced(Utf8Bom.size()));
     if (bytes.startsWith(Utf16LeBom))
         return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
     if (bytes.startsWith(Utf16BeBom))

@@ -32,42 +32,66 @@ QString count(qsizetype n)
                        NoteLimits::head(start));
 }
 
-// How many bytes of a note file's RTF are picture groups ({\pict ...}, \bin
-// data included).
-qsizetype pictureBytes(QByteArrayView rtf)
+qsizetype findPicture(QByteArrayView rtf, qsizetype from) { return rtf.indexOf(QByteArrayView("{\\pict"), from); }
+qsizetype findPicture(QStringView rtf, qsizetype from) { return rtf.indexOf(QLatin1String("{\\pict"), from); }
+bool binAt(QByteArrayView rtf, qsizetype at) { return rtf.sliced(at).startsWith("bin"); }
+bool binAt(QStringView rtf, qsizetype at) { return rtf.sliced(at).startsWith(QLatin1String("bin")); }
+int code(char c) { return static_cast<unsigned char>(c); }
+int code(QChar c) { return c.unicode(); }
+
+struct Pictures
 {
-    qsizetype total = 0;
+    qsizetype groups = 0;
+    qsizetype length = 0; // of all their groups together
+};
+
+// The picture groups ({\pict ...}, \bin data included) of a note's RTF, as
+// file bytes or as read text.
+template <typename View>
+Pictures pictures(View rtf)
+{
+    Pictures found;
     const qsizetype n = rtf.size();
     for (qsizetype from = 0;;) {
-        const qsizetype start = rtf.indexOf(QByteArrayView("{\\pict"), from);
+        const qsizetype start = findPicture(rtf, from);
         if (start < 0)
-            return total;
+            return found;
+        from = start + 1;
+        // an escaped brace is text, and \pictxyz another word
+        qsizetype slashes = 0;
+        while (start - slashes > 0 && code(rtf[start - slashes - 1]) == '\\')
+            ++slashes;
+        const qsizetype after = start + 6;
+        if (slashes % 2 != 0 || (after < n && QChar::isLetter(char32_t(code(rtf[after])))))
+            continue;
         // to the group's closing brace, past escaped braces and \bin data
         qsizetype at = start;
         int depth = 0;
         for (; at < n; ++at) {
-            const char c = rtf[at];
+            const int c = code(rtf[at]);
             if (c == '{') {
                 ++depth;
             } else if (c == '}') {
                 if (--depth == 0)
                     break;
             } else if (c == '\\' && at + 1 < n) {
-                if (rtf[at + 1] == '{' || rtf[at + 1] == '}' || rtf[at + 1] == '\\') {
+                const int next = code(rtf[at + 1]);
+                if (next == '{' || next == '}' || next == '\\') {
                     ++at;
-                } else if (rtf.sliced(at + 1).startsWith("bin")) {
+                } else if (binAt(rtf, at + 1)) {
                     qsizetype k = at + 4;
                     qint64 count = 0;
-                    while (k < n && rtf[k] >= '0' && rtf[k] <= '9' && count < n)
-                        count = count * 10 + (rtf[k++] - '0');
-                    if (k < n && rtf[k] == ' ')
+                    while (k < n && code(rtf[k]) >= '0' && code(rtf[k]) <= '9' && count < n)
+                        count = count * 10 + (code(rtf[k++]) - '0');
+                    if (k < n && code(rtf[k]) == ' ')
                         ++k;
                     at = qMin<qint64>(n, k + count) - 1;
                 }
             }
         }
         const qsizetype end = qMin(at + 1, n);
-        total += end - start;
+        ++found.groups;
+        found.length += end - start;
         from = end;
     }
 }
@@ -84,7 +108,18 @@ bool fileTooLarge(const QString &path)
 qint64 textBytes(const QByteArray &bytes)
 {
     // only a file past the text limit is looked through for pictures
-    return bytes.size() > MaxTextFileBytes ? bytes.size() - pictureBytes(bytes) : bytes.size();
+    return bytes.size() > MaxTextFileBytes ? bytes.size() - pictures(QByteArrayView(bytes)).length : bytes.size();
+}
+
+bool mayExceed(QStringView content)
+{
+    if (content.size() <= MaxParagraphCharacters)
+        return false;
+    if (!content.startsWith(QLatin1String("{\\rtf")))
+        return true; // plain text has no pictures
+    // a picture's group, however long, is one character of text
+    const Pictures inside = pictures(content);
+    return content.size() - inside.length + inside.groups > MaxParagraphCharacters;
 }
 
 QByteArray readFile(const QString &path)
@@ -94,8 +129,11 @@ QByteArray readFile(const QString &path)
         throw PaperletError(tr("Cannot open the note file \"%1\": %2")
                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
     const qint64 size = file.size();
-    // Never more than the limit in memory, whatever the file does meanwhile.
-    QByteArray bytes = file.read(size > MaxFileBytes ? HeadBytes : MaxFileBytes + 1);
+    // Never more than the limit in memory, whatever the file does meanwhile;
+    // asked for no more than it has, since what is asked for is allocated.
+    QByteArray bytes = file.read(size > MaxFileBytes ? HeadBytes : size + 1);
+    if (size <= MaxFileBytes && bytes.size() > size)
+        bytes += file.read(MaxFileBytes + 1 - bytes.size()); // it grew while it was read
     if (file.error() != QFileDevice::NoError)
         throw PaperletError(tr("Cannot read the note file \"%1\": %2")
                                 .arg(QDir::toNativeSeparators(path), file.errorString()));

@@ -47,9 +47,10 @@ qint64 textBytes(const QByteArray &bytes);
 // read.
 QByteArray readFile(const QString &path);
 
-// Whether content of `characters` characters can hold more text than the
-// limits allow; shorter content never does, and need not be checked.
-inline bool mayExceed(qsizetype characters) { return characters > MaxParagraphCharacters; }
+// Whether a note's content (RTF or plain text) can hold more text than the
+// limits allow; content with fewer characters besides its pictures never
+// does, and need not be read to be checked.
+bool mayExceed(QStringView content);
 
 // Why the text of `document` is over the limits, or nothing when it fits.
 std::optional<QString> excess(const QTextDocument &document);

@@ -261,6 +261,7 @@ void NoteEditor::bindDocument(QTextDocument *document)
     const QFont font = document->defaultFont();
     setDocument(document);
     document->setDefaultFont(font);
+    PictureLayout::install(document);
 }
 
 int NoteEditor::textLength() const

@@ -149,7 +149,10 @@ Inserted insertPictures(QTextCursor &cursor, const QMimeData *source)
 
 void PictureLayout::install(QTextDocument *document)
 {
-    document->documentLayout()->registerHandler(QTextFormat::ImageObject, new PictureLayout(document));
+    PictureLayout *handler = document->findChild<PictureLayout *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!handler)
+        handler = new PictureLayout(document);
+    document->documentLayout()->registerHandler(QTextFormat::ImageObject, handler);
 }
 
 QSizeF PictureLayout::intrinsicSize(QTextDocument *document, int posInDocument, const QTextFormat &format)
@@ -196,9 +199,17 @@ const QImage &PictureLayout::shownImage(QTextDocument *document, const QString &
     // would cost a hundred MB and the time of the scaling at each repaint.
     Shown &shown = m_shown[name];
     if (shown.size != size || shown.image.isNull()) {
-        QImage image = Rtf::pictureImage(*document, name);
-        if (!image.isNull() && size.isValid() && (image.width() > size.width() || image.height() > size.height()))
-            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QVariant resource = document->resource(QTextDocument::ImageResource, QUrl(name));
+        const QByteArray encoded = resource.typeId() == QMetaType::QByteArray ? resource.toByteArray() : QByteArray();
+        QImage image = encoded.isEmpty() ? QImage() : m_cache.find(encoded, size);
+        if (image.isNull()) {
+            image = Rtf::pictureImage(*document, name);
+            if (!image.isNull() && size.isValid() && (image.width() > size.width() || image.height() > size.height())) {
+                image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                if (!encoded.isEmpty())
+                    m_cache.keep(encoded, image);
+            }
+        }
         shown = {size, image};
     }
     return shown.image;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notes/shown_pictures.h"
+
 #include <QHash>
 #include <QImage>
 #include <QObject>
@@ -53,7 +55,8 @@ class PictureLayout final : public QObject, public QTextObjectInterface
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
 public:
-    // Becomes the image handler of `document`'s layout (owned by the document).
+    // Becomes the image handler of `document`'s layout (owned by the document;
+    // installed again, it stays the one handler).
     static void install(QTextDocument *document);
 
     QSizeF intrinsicSize(QTextDocument *document, int posInDocument, const QTextFormat &format) override;
@@ -71,4 +74,5 @@ private:
         QImage image; // no larger than size: a note keeps its pictures at the size they show
     };
     QHash<QString, Shown> m_shown; // by resource name: decoded and scaled once for each size drawn
+    const ShownPictures m_cache;    // and kept between runs
 };

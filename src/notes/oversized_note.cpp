@@ -11,7 +11,7 @@ namespace OversizedNote {
 
 void checkText(const NoteRecord &record)
 {
-    if (!NoteLimits::mayExceed(record.content.size()))
+    if (!NoteLimits::mayExceed(record.content))
         return;
     // A document with no view: nothing is laid out while it is counted.
     QTextDocument document;

@@ -189,6 +189,28 @@ private Q_SLOTS:
         QCOMPARE(read.color, Color::fromValue(0x99FFFF));
     }
 
+    // Every line of the body ends in CR LF once read, whatever ended it.
+    void bodyLinesEndInCrLf_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("content");
+        QTest::newRow("one line, no end") << QByteArray("a") << QStringLiteral("a\r\n");
+        QTest::newRow("mixed ends") << QByteArray("a\nb\rc\r\nd") << QStringLiteral("a\r\nb\r\nc\r\nd\r\n");
+        QTest::newRow("empty lines of each kind")
+            << QByteArray("a\n\n\r\r\r\n\r\nb\r\n") << QStringLiteral("a\r\n\r\n\r\n\r\n\r\n\r\nb\r\n");
+        QTest::newRow("CR before CR LF") << QByteArray("a\r\r\nb") << QStringLiteral("a\r\n\r\nb\r\n");
+        QTest::newRow("LF lines, then a CR") << QByteArray("a\nb\nc\rd") << QStringLiteral("a\r\nb\r\nc\r\nd\r\n");
+        QTest::newRow("ends with LF") << QByteArray("a\nb\n") << QStringLiteral("a\r\nb\r\n");
+    }
+
+    void bodyLinesEndInCrLf()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, content);
+        const NoteRecord read = NoteFile::decode("\xEF\xBB\xBF" "0001400000F00000C80000C800005A99FFFF\r\nT\r\n" + body);
+        QCOMPARE(read.content, content);
+    }
+
     void splitsLines_data()
     {
         QTest::addColumn<QString>("text");

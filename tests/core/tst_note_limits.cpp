@@ -1,6 +1,7 @@
 // How large a note may be: which files are read whole, what is read of the
 // others, and which texts count as too large once read.
 #include "core/note_limits.h"
+#include "core/rtf/rtf.h"
 
 #include "../common/file_bytes.h"
 
@@ -133,6 +134,43 @@ private Q_SLOTS:
         QCOMPARE(bool(why), !excess.isNull());
         if (why)
             QVERIFY2(why->contains(excess), qPrintable(*why));
+    }
+
+    // Content is read a second time, with no view, only when it may hold too
+    // much text: never for text a picture makes long, always where the text
+    // itself may be.
+    void contentIsCheckedWhenItsTextMayBeTooLong_data()
+    {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<bool>("mayExceed");
+        const qsizetype longest = NoteLimits::MaxParagraphCharacters;
+        const QString text(longest + 1, QLatin1Char('a'));
+        const QString hex(2 * 1024 * 1024, QLatin1Char('0'));
+        QTest::newRow("a line") << QStringLiteral("{\\rtf1 a line}") << false;
+        QTest::newRow("plain text past a paragraph") << text << true;
+        QTest::newRow("a picture of a megabyte") << QStringLiteral("{\\rtf1 shot:{\\pict\\pngblip ") + hex + QStringLiteral("}\\par}") << false;
+        QTest::newRow("two of them, braces escaped in their text")
+            << QStringLiteral("{\\rtf1 \\{a\\}{\\pict ") + hex + QStringLiteral("}{\\pict\\jpegblip ") + hex + QStringLiteral("}}") << false;
+        QTest::newRow("text past a paragraph beside a picture")
+            << QStringLiteral("{\\rtf1 {\\pict ") + hex + QStringLiteral("}") + text + QStringLiteral("}") << true;
+        QTest::newRow("text after an escaped brace") << QStringLiteral("{\\rtf1 \\{\\pict ") + text + QStringLiteral("}") << true;
+        QTest::newRow("text in a group of another word") << QStringLiteral("{\\rtf1 {\\pictxyz ") + text + QStringLiteral("}}") << true;
+        QTest::newRow("a paragraph of empty pictures")
+            << QStringLiteral("{\\rtf1 ") + QStringLiteral("{\\pict}").repeated(longest + 1) + QStringLiteral("}") << true;
+    }
+
+    void contentIsCheckedWhenItsTextMayBeTooLong()
+    {
+        QFETCH(QString, content);
+        QFETCH(bool, mayExceed);
+        QCOMPARE(NoteLimits::mayExceed(content), mayExceed);
+        if (!mayExceed) {
+            // what is not checked must indeed fit
+            QTextDocument document;
+            Rtf::load(document, content);
+            const std::optional<QString> why = NoteLimits::excess(document);
+            QVERIFY2(!why, qPrintable(why.value_or(QString())));
+        }
     }
 };
 

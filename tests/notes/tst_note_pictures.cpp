@@ -3,6 +3,7 @@
 #include "core/rtf/rtf_picture.h"
 #include "notes/note_editor.h"
 #include "notes/note_pictures.h"
+#include "notes/shown_pictures.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QUrl>
@@ -64,6 +66,8 @@ class TestNotePictures : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void pastedScreenshotIsStoredAsPngAndShownFitted_data();
     void pastedScreenshotIsStoredAsPngAndShownFitted();
     void largePicturesAreCappedBeforeStoring();
     void droppedImageFileBecomesAPicture();
@@ -71,11 +75,24 @@ private Q_SLOTS:
     void selectedPictureCopiesAsImageAndDeletes();
     void presetWidthsResizeAPicture();
     void picturesPrint();
+    void shownPicturesAreKeptBetweenRuns();
+    void theCacheDropsTheLeastUsedFirst();
 };
+
+void TestNotePictures::pastedScreenshotIsStoredAsPngAndShownFitted_data()
+{
+    QTest::addColumn<bool>("bound");
+    QTest::newRow("the editor's own text") << false;
+    QTest::newRow("a note's text, bound to the editor") << true;
+}
 
 void TestNotePictures::pastedScreenshotIsStoredAsPngAndShownFitted()
 {
+    QFETCH(bool, bound);
     NoteEditor editor;
+    QTextDocument noteText;
+    if (bound)
+        editor.bindDocument(&noteText);
     showEditor(editor);
     editor.setPlainText(QStringLiteral("shot:"));
     editor.moveCursor(QTextCursor::End);
@@ -89,6 +106,9 @@ void TestNotePictures::pastedScreenshotIsStoredAsPngAndShownFitted()
     // ...and shown no wider than the note
     QTRY_VERIFY(editor.document()->documentLayout()->documentSize().width() <= editor.viewport()->width());
     QTRY_VERIFY(pixelsOf(editor, qRgb(0, 0, 255)) > 100 * 40);
+    // kept encoded once drawn: twenty decoded screenshots would be 100 MB
+    const QVariant resource = editor.document()->resource(QTextDocument::ImageResource, QUrl(found.first().name()));
+    QCOMPARE(resource.typeId(), QMetaType::QByteArray);
 
     const QByteArray rtf = Rtf::save(*editor.document());
     QVERIFY(rtf.contains("shot:{\\pict\\pngblip\\picw800\\pich400\\picwgoal12000\\pichgoal6000\r\n89504e47"));
@@ -216,6 +236,78 @@ void TestNotePictures::picturesPrint()
     QTextCursor cursor(editor.document());
     NotePictures::insertImage(cursor, filled(50, 50, qRgb(255, 128, 0)));
     QCOMPARE(printedImages(editor), 1);
+}
+
+void TestNotePictures::shownPicturesAreKeptBetweenRuns()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/pictures");
+    QDir(cache).removeRecursively();
+    const auto entries = [&cache] { return QDir(cache).entryList({QStringLiteral("*.png")}, QDir::Files); };
+    QByteArray rtf;
+    {
+        NoteEditor first;
+        showEditor(first);
+        QTextCursor cursor(first.document());
+        QVERIFY(NotePictures::insertImage(cursor, filled(800, 400, qRgb(0, 0, 255))));
+        QTRY_VERIFY(pixelsOf(first, qRgb(0, 0, 255)) > 100 * 40);
+        rtf = Rtf::save(*first.document());
+    }
+    QCOMPARE(entries().size(), 1);
+    const QString entry = cache + u'/' + entries().first();
+    const QImage kept(entry);
+    QVERIFY(kept.width() <= 220 && kept.width() > 100); // as shown, not as stored
+
+    // The next run draws what was kept: made red here, it shows red.
+    QVERIFY(filled(kept.width(), kept.height(), qRgb(255, 0, 0)).save(entry, "PNG"));
+    {
+        NoteEditor next;
+        Rtf::load(*next.document(), rtf);
+        showEditor(next);
+        QTRY_VERIFY(pixelsOf(next, qRgb(255, 0, 0)) > 100 * 40);
+        QCOMPARE(pixelsOf(next, qRgb(0, 0, 255)), 0);
+    }
+
+    // A damaged entry is decoded past and made again.
+    {
+        QFile damaged(entry);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("\x89PNG broken");
+    }
+    NoteEditor again;
+    Rtf::load(*again.document(), rtf);
+    showEditor(again);
+    QTRY_VERIFY(pixelsOf(again, qRgb(0, 0, 255)) > 100 * 40);
+    QCOMPARE(QImage(entry).pixel(5, 5), qRgb(0, 0, 255));
+}
+
+void TestNotePictures::theCacheDropsTheLeastUsedFirst()
+{
+    QTemporaryDir dir;
+    const QSize size(40, 20);
+    const QByteArray a("picture a"), b("picture b"), c("picture c");
+    ShownPictures unlimited(dir.path(), ShownPictures::DefaultMaxBytes);
+    unlimited.keep(a, filled(size.width(), size.height(), qRgb(1, 2, 3)));
+    const QFileInfoList one = QDir(dir.path()).entryInfoList(QDir::Files);
+    QCOMPARE(one.size(), 1);
+    const qint64 entryBytes = one.first().size();
+    unlimited.keep(b, filled(size.width(), size.height(), qRgb(4, 5, 6)));
+
+    // a was kept first, but used since; b was not
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const QFileInfo &info : QDir(dir.path()).entryInfoList(QDir::Files)) {
+        QFile file(info.filePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(now.addSecs(info.filePath() == one.first().filePath() ? -7200 : -3600),
+                                 QFileDevice::FileModificationTime));
+    }
+    QVERIFY(!unlimited.find(a, size).isNull());
+    QVERIFY(unlimited.find(a, QSize(41, 20)).isNull()); // kept at one size only
+
+    const ShownPictures limited(dir.path(), entryBytes * 5 / 2);
+    limited.keep(c, filled(size.width(), size.height(), qRgb(7, 8, 9)));
+    QVERIFY(!limited.find(a, size).isNull());
+    QVERIFY(limited.find(b, size).isNull());
+    QCOMPARE(limited.find(c, size).pixel(0, 0), qRgb(7, 8, 9));
 }
 
 QTEST_MAIN(TestNotePictures)

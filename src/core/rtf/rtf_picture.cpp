@@ -254,6 +254,40 @@ QByteArray pictureStart(const Picture &picture)
 
 } // namespace
 
+bool isPictureRtf(const Picture &picture, QByteArrayView group)
+{
+    // Compared as it would be written, a line at a time: a picture is
+    // megabytes of hex, read at every start.
+    if (!isEncoded(picture.kind) || picture.data.isEmpty())
+        return false;
+    Picture own = picture;
+    own.raw.clear();
+    if (pictureRtfSize(own) != group.size())
+        return false;
+    const QByteArray start = pictureStart(own);
+    if (!group.startsWith(start) || !group.endsWith('}'))
+        return false;
+    static constexpr char digits[] = "0123456789abcdef";
+    const auto *p = reinterpret_cast<const unsigned char *>(picture.data.constData());
+    const qsizetype n = picture.data.size();
+    const char *at = group.data() + start.size();
+    char line[HexBytesPerLine * 2 + 2];
+    for (qsizetype i = 0; i < n; i += HexBytesPerLine) {
+        const qsizetype end = qMin(n, i + HexBytesPerLine);
+        char *o = line;
+        for (qsizetype k = i; k < end; ++k) {
+            *o++ = digits[p[k] >> 4];
+            *o++ = digits[p[k] & 15];
+        }
+        *o++ = '\r';
+        *o++ = '\n';
+        if (std::memcmp(at, line, size_t(o - line)) != 0)
+            return false;
+        at += o - line;
+    }
+    return true;
+}
+
 QByteArray pictureRtf(const Picture &picture)
 {
     if (!picture.raw.isEmpty())

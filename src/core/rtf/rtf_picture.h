@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QSize>
 #include <QTextFormat>
 #include <QTextImageFormat>
@@ -57,6 +58,10 @@ QImage pictureImage(const QTextDocument &document, const QString &name);
 // The RTF group of a picture: its raw group when it has one, otherwise
 // {\pict\pngblip (or \jpegblip)\picwN\pichN\picwgoalN\pichgoalN hex}.
 QByteArray pictureRtf(const Picture &picture);
+
+// Whether `group` is what pictureRtf() writes for the picture from its data
+// (its raw group left aside): such a group need not be kept as well.
+bool isPictureRtf(const Picture &picture, QByteArrayView group);
 
 // How many bytes pictureRtf() gives for the picture, without writing it.
 qsizetype pictureRtfSize(const Picture &picture);

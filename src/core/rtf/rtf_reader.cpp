@@ -560,8 +560,9 @@ void Reader::closePicture(const Group &closed)
                 m_containerPicture = m_pict; // the first \pict of a shppict / nonshppict group
             return;
         }
-        m_pict.raw = rawGroup(closed.start, end);
-        dropRawIfOwnForm(m_pict);
+        m_pict.raw.clear();
+        if (!isOwnForm(m_pict, closed.start, end))
+            m_pict.raw = rawGroup(closed.start, end);
         flushText();
         flushPicture();
         m_pendingPicture = m_pict;
@@ -584,14 +585,15 @@ void Reader::closePicture(const Group &closed)
     m_pendingFromShape = closed.dest == Dest::ShpPict;
 }
 
-void Reader::dropRawIfOwnForm(Picture &picture)
+bool Reader::isOwnForm(const Picture &picture, const char *start, const char *end) const
 {
     // A picture in the form this program writes it is written again from
-    // its data; keeping the group too would hold its hex twice.
-    Picture own = picture;
-    own.raw.clear();
-    if (pictureRtfSize(own) == picture.raw.size() && pictureRtf(own) == picture.raw)
-        picture.raw.clear();
+    // its data; keeping the group too would hold its hex twice. That form
+    // has no \bin data.
+    for (const BinSplice &b : m_binSplices)
+        if (b.from >= start && b.to <= end)
+            return false;
+    return isPictureRtf(picture, QByteArrayView(start, end));
 }
 
 void Reader::flushPicture()

@@ -170,7 +170,7 @@ private:
     void appendHex(QByteArrayView run);
     QByteArray rawGroup(const char *start, const char *end) const;
     void closePicture(const Group &closed);
-    static void dropRawIfOwnForm(Picture &picture);
+    bool isOwnForm(const Picture &picture, const char *start, const char *end) const;
     void flushPicture();
 
     int codePageOf(int font);
