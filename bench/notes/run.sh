@@ -8,8 +8,10 @@
 #   bench/notes/run.sh /work/build-notes
 #   KINDS=floor-noactivate,paperlet NS=0,200 REPS=3 bench/notes/run.sh build
 # The kind paperlet-pictures is Paperlet with a stored 1600 x 900 screenshot
-# in every tenth note (add_pictures.py); against plain notes:
-#   KINDS=paperlet,paperlet-pictures NS=200 BASELINE=paperlet bench/notes/run.sh build
+# in every tenth note (add_pictures.py), each decoded at start;
+# paperlet-pictures-warm the same with the shown pictures already in the
+# cache folder, as at every start after the first. Against plain notes:
+#   KINDS=paperlet,paperlet-pictures,paperlet-pictures-warm NS=200 BASELINE=paperlet bench/notes/run.sh build
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -34,7 +36,7 @@ done
 [ -n "$display" ] || { echo "no free display number" >&2; exit 1; }
 
 cp -r "$shared/." "$work/"
-cp "$here/paperlet-pictures.sh" "$work/adapters/"
+cp "$here/paperlet-pictures.sh" "$here/paperlet-pictures-warm.sh" "$work/adapters/"
 cp "$here/add_pictures.py" "$work/gen/"
 cd "$work"
 ./bench.sh build >/dev/null
