@@ -103,11 +103,6 @@ enum ExportItem { SelectedOnly = 0, PlainText = 1, Markdown = 2 };
 // The Import menu: Files, Xpad Notes.
 enum ImportItem { Files = 0, XpadNotes = 1 };
 
-QString trashFolder(const E2eSession &session)
-{
-    return QDir(session.homeFolder()).filePath(QStringLiteral("../data/Trash"));
-}
-
 } // namespace
 
 class TestAllNotes final : public QObject
@@ -245,12 +240,12 @@ private Q_SLOTS:
             E2eSession::keys({QStringLiteral("Tab"), QStringLiteral("Delete")});
             QVERIFY(app.answerMessageBox(DeleteCaption));
             QVERIFY(E2eSession::waitFor([&] { return !QFile::exists(notes + QStringLiteral("/1.pnf")); }));
-            QVERIFY(QFile::exists(trashFolder(session) + QStringLiteral("/files/1.pnf")));
+            QVERIFY(QFile::exists(session.trashFolder() + QStringLiteral("/files/1.pnf")));
             E2eSession::focus(window);
             E2eSession::key(QStringLiteral("ctrl+z"));
             QVERIFY(E2eSession::waitFor([&] { return QFile::exists(notes + QStringLiteral("/1.pnf")); }));
             QVERIFY(app.waitForWindow(QStringLiteral("Alpha"), E2eProgram::ViewableOnly));
-            QVERIFY(!QFile::exists(trashFolder(session) + QStringLiteral("/info/1.pnf.trashinfo")));
+            QVERIFY(!QFile::exists(session.trashFolder() + QStringLiteral("/info/1.pnf.trashinfo")));
 
             // Three at once.
             E2eSession::focus(window);
@@ -289,7 +284,7 @@ private Q_SLOTS:
         QCOMPARE(restored.size(), 1);
         QVERIFY(session.readNote(restored.first()).contains("trip plan"));
         // The other two stay in the trash.
-        QCOMPARE(QDir(trashFolder(session) + QStringLiteral("/info")).entryList(QDir::Files).size(), 2);
+        QCOMPARE(QDir(session.trashFolder() + QStringLiteral("/info")).entryList(QDir::Files).size(), 2);
     }
 
     void aFormattedNoteGoesOutAsMarkdownAndComesBackTheSame()

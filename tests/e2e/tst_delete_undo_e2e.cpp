@@ -1,0 +1,167 @@
+// Undo on the desktop notification of a delete, as the user meets it: notes
+// deleted through their own menu with real clicks and keys, the desktop's
+// notification service a recorder on a private bus that answers Undo as a
+// click on the button would, and the note file checked in the notes folder
+// and in the desktop trash.
+#include "e2e_notes.h"
+#include "e2e_notify_recorder.h"
+#include "e2e_session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+
+const QString DeleteCaption = QStringLiteral("Delete Confirmation");
+// The note menu's Delete as the keyboard reaches it (separators skipped).
+constexpr int DeleteItem = 9;
+
+struct StoredNote
+{
+    QString file;
+    QByteArray title;
+    QByteArray bytes;
+};
+
+StoredNote seed(const E2eSession &session, const QString &file, int left, const QByteArray &title,
+                const QByteArray &text)
+{
+    const StoredNote note{file, title, E2eSession::noteFile(left, 100, title, text)};
+    session.seedNote(file, note.bytes);
+    return note;
+}
+
+// Deletes the note through its menu and confirms.
+bool deleteByMenu(const E2eProgram &app, XWindow note)
+{
+    E2eSession::click(E2eSession::noteMenuButton(note));
+    if (!app.waitForPopupMenu())
+        return false;
+    E2eSession::pickMenuItem(DeleteItem);
+    return app.answerMessageBox(DeleteCaption) && app.waitForWindowGone(note);
+}
+
+// The notification whose body is `title`; empty when there is none.
+QJsonObject notificationAbout(const E2eNotifyRecorder &recorder, const QByteArray &title)
+{
+    const QList<QJsonObject> shown = recorder.notifications();
+    for (const QJsonObject &one : shown)
+        if (one.value(QStringLiteral("body")).toString() == QString::fromUtf8(title))
+            return one;
+    return QJsonObject();
+}
+
+int idOf(const QJsonObject &notification)
+{
+    return notification.value(QStringLiteral("id")).toInt();
+}
+
+} // namespace
+
+class TestDeleteUndoE2e final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void undoOnTheNotificationBringsEachDeletedNoteBack()
+    {
+        E2E_SESSION(session);
+        E2E_RECORDER(recorder, bus, session);
+        session.seedSettings(QuietSettings);
+        const StoredNote groceries = seed(session, QStringLiteral("1.pnf"), 100, "Groceries", "milk, eggs");
+        const StoredNote keys = seed(session, QStringLiteral("2.pnf"), 400, "Keys & <spare>", "under the mat");
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        const XWindow first = app.waitForWindow(QStringLiteral("Groceries"), E2eProgram::ViewableOnly);
+        const XWindow second = app.waitForWindow(QString::fromUtf8(keys.title), E2eProgram::ViewableOnly);
+        QVERIFY(first && second);
+
+        // Two deletes in a row: one notification each, with its own Undo.
+        QVERIFY(deleteByMenu(app, first));
+        QVERIFY(deleteByMenu(app, second));
+        QVERIFY(E2eSession::waitFor([&] { return recorder.notifications().size() == 2; }));
+        for (const StoredNote &note : {groceries, keys}) {
+            QVERIFY(!QFile::exists(session.notesFolder() + QLatin1Char('/') + note.file));
+            QVERIFY(QFile::exists(session.trashFolder() + QStringLiteral("/files/") + note.file));
+            const QJsonObject shown = notificationAbout(recorder, note.title);
+            QVERIFY2(!shown.isEmpty(), QJsonDocument(recorder.notifications().first()).toJson().constData());
+            QCOMPARE(shown.value(QStringLiteral("summary")).toString(), QStringLiteral("Note deleted"));
+            QCOMPARE(shown.value(QStringLiteral("actions")).toArray(),
+                     QJsonArray({QStringLiteral("undo"), QStringLiteral("Undo")}));
+        }
+        QVERIFY(idOf(notificationAbout(recorder, groceries.title)) != idOf(notificationAbout(recorder, keys.title)));
+
+        // Undo of the first: exactly that file comes back, and its note shows.
+        QVERIFY(recorder.invoke(idOf(notificationAbout(recorder, groceries.title)), QStringLiteral("undo")));
+        QVERIFY(app.waitForWindow(QStringLiteral("Groceries"), E2eProgram::ViewableOnly));
+        QVERIFY(session.settleWithTrayMenu());
+        QCOMPARE(session.readNote(groceries.file), groceries.bytes);
+        QVERIFY(!QFile::exists(session.trashFolder() + QStringLiteral("/info/1.pnf.trashinfo")));
+        QVERIFY(!QFile::exists(session.trashFolder() + QStringLiteral("/files/1.pnf")));
+        // The other delete stands until its own Undo.
+        QCOMPARE(session.noteFiles(), QStringList{groceries.file});
+        QVERIFY(recorder.invoke(idOf(notificationAbout(recorder, keys.title)), QStringLiteral("undo")));
+        QVERIFY(app.waitForWindow(QString::fromUtf8(keys.title), E2eProgram::ViewableOnly));
+        QVERIFY(session.settleWithTrayMenu());
+        QCOMPARE(session.readNote(keys.file), keys.bytes);
+        QCOMPARE(QDir(session.trashFolder() + QStringLiteral("/info")).entryList(QDir::Files), QStringList());
+    }
+
+    void undoAfterTheTrashWasEmptiedOnlySaysSo()
+    {
+        E2E_SESSION(session);
+        E2E_RECORDER(recorder, bus, session);
+        session.seedSettings(QuietSettings);
+        const StoredNote groceries = seed(session, QStringLiteral("1.pnf"), 100, "Groceries", "milk, eggs");
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        const XWindow note = app.waitForWindow(QStringLiteral("Groceries"), E2eProgram::ViewableOnly);
+        QVERIFY(note);
+        QVERIFY(deleteByMenu(app, note));
+        QVERIFY(E2eSession::waitFor([&] { return !notificationAbout(recorder, groceries.title).isEmpty(); }));
+
+        // Emptied as a file manager does it: the file and its record go.
+        QVERIFY(QFile::remove(session.trashFolder() + QStringLiteral("/files/1.pnf")));
+        QVERIFY(QFile::remove(session.trashFolder() + QStringLiteral("/info/1.pnf.trashinfo")));
+        QVERIFY(recorder.invoke(idOf(notificationAbout(recorder, groceries.title)), QStringLiteral("undo")));
+        QVERIFY(E2eSession::waitFor([&] { return recorder.notifications().size() == 2; }));
+        const QJsonObject said = recorder.notifications().last();
+        QCOMPARE(said.value(QStringLiteral("summary")).toString(), QStringLiteral("Nothing to undo"));
+        QVERIFY2(said.value(QStringLiteral("body")).toString().contains(QStringLiteral("Groceries")),
+                 QJsonDocument(said).toJson().constData());
+        QVERIFY(session.settleWithTrayMenu());
+        QVERIFY(app.isRunning());
+        QCOMPARE(session.noteFiles(), QStringList());
+        QVERIFY(app.windows(QStringLiteral("Groceries")).isEmpty());
+    }
+
+    void aServiceWithoutButtonsGetsNoUndo()
+    {
+        E2E_SESSION(session);
+        E2E_RECORDER_WITH(recorder, bus, session, (QStringList{QStringLiteral("body"), QStringLiteral("icon-static")}));
+        session.seedSettings(QuietSettings);
+        seed(session, QStringLiteral("1.pnf"), 100, "Groceries", "milk, eggs");
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        const XWindow note = app.waitForWindow(QStringLiteral("Groceries"), E2eProgram::ViewableOnly);
+        QVERIFY(note);
+        QVERIFY(deleteByMenu(app, note));
+        QVERIFY(QFile::exists(session.trashFolder() + QStringLiteral("/files/1.pnf")));
+        // The program asked what the service can do; whatever it did with the
+        // answer has reached the recorder once the program and the recorder
+        // have both gone round once more.
+        QVERIFY(E2eSession::waitFor([&] { return recorder.capabilityQueries() > 0; }));
+        QVERIFY(session.settleWithTrayMenu());
+        QVERIFY(recorder.roundTrip());
+        QVERIFY(session.settleWithTrayMenu());
+        QVERIFY(recorder.roundTrip());
+        QCOMPARE(recorder.notifications().size(), 0);
+        QVERIFY(app.isRunning());
+    }
+};
+
+PAPERLET_E2E_MAIN(TestDeleteUndoE2e)
+#include "tst_delete_undo_e2e.moc"
