@@ -37,7 +37,28 @@ std::optional<QString> terminatedPath(const QByteArray &bytes, qsizetype at, qsi
     return std::nullopt;
 }
 
+// One spelling of a Windows path, for comparing.
+QString comparable(QString path)
+{
+    path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    if (path.startsWith(QLatin1String("\\\\?\\UNC\\")))
+        path = QLatin1String("\\\\") + path.mid(8);
+    else if (path.startsWith(QLatin1String("\\\\?\\")))
+        path = path.mid(4);
+    while (path.endsWith(QLatin1Char('\\')))
+        path.chop(1);
+    return path;
+}
+
 } // namespace
+
+bool deletedFrom(const Record &record, const QString &folder)
+{
+    const QString original = comparable(record.originalPath);
+    const qsizetype cut = original.lastIndexOf(QLatin1Char('\\'));
+    const QString wanted = comparable(folder);
+    return cut > 0 && !wanted.isEmpty() && original.left(cut).compare(wanted, Qt::CaseInsensitive) == 0;
+}
 
 QDateTime fromFileTime(quint64 fileTime)
 {

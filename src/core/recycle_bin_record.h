@@ -36,6 +36,11 @@ constexpr qsizetype MaxRecordSize = 28 + 2 * qsizetype(MaxPathUnits);
 // unknown version, a count past the longest path, bytes left over).
 std::optional<Record> parse(const QByteArray &bytes);
 
+// Whether the record's file was deleted from `folder` itself, not from a
+// folder below it. Windows paths: letter case, "/" or "\\", a trailing
+// separator and the "\\?\" prefix make no difference.
+bool deletedFrom(const Record &record, const QString &folder);
+
 // FILETIME (100-nanosecond steps since 1601-01-01 UTC) as a UTC date and
 // time; invalid past what QDateTime holds.
 QDateTime fromFileTime(quint64 fileTime);

@@ -37,4 +37,8 @@ public:
     // The user's trash on this platform: the recycle bin on Windows, the
     // freedesktop home trash elsewhere.
     static std::unique_ptr<Trash> create();
+
+protected:
+    // The order filesFrom() gives: newest first, then by id.
+    static void sortNewestFirst(QList<TrashedFile> &files);
 };

@@ -7,8 +7,6 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include <algorithm>
-
 namespace {
 
 // Reserves a name in the trash by creating its .trashinfo exclusively, so
@@ -132,9 +130,7 @@ QList<TrashedFile> XdgTrash::filesFrom(const QString &folder) const
             continue;
         found.append(*file);
     }
-    std::stable_sort(found.begin(), found.end(), [](const TrashedFile &a, const TrashedFile &b) {
-        return a.deleted != b.deleted ? a.deleted > b.deleted : a.id < b.id;
-    });
+    sortNewestFirst(found);
     return found;
 }
 

@@ -127,6 +127,36 @@ private Q_SLOTS:
         QVERIFY(!RecycleBinRecord::parse(bytes));
     }
 
+    void tellsWhichFolderARecordCameFrom_data()
+    {
+        QTest::addColumn<QString>("original");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("from");
+        const QString notes = QStringLiteral("C:/Users/Ann/Notes/");
+        QTest::newRow("the folder itself") << NotePath << notes << true;
+        QTest::newRow("no trailing separator, other case") << NotePath << QStringLiteral("c:\\users\\ANN\\notes") << true;
+        QTest::newRow("long-path prefix") << QStringLiteral("\\\\?\\C:\\Users\\Ann\\Notes\\1.pnf") << notes << true;
+        QTest::newRow("network share, long-path prefix")
+            << QStringLiteral("\\\\?\\UNC\\nas\\home\\Notes\\1.pnf") << QStringLiteral("//nas/home/Notes") << true;
+        QTest::newRow("a folder below") << QStringLiteral("C:\\Users\\Ann\\Notes\\old\\1.pnf") << notes << false;
+        QTest::newRow("a folder above") << QStringLiteral("C:\\Users\\Ann\\1.pnf") << notes << false;
+        QTest::newRow("a folder whose name starts the same")
+            << QStringLiteral("C:\\Users\\Ann\\Notes2\\1.pnf") << notes << false;
+        QTest::newRow("another drive") << QStringLiteral("D:\\Users\\Ann\\Notes\\1.pnf") << notes << false;
+        QTest::newRow("no folder at all") << QStringLiteral("1.pnf") << notes << false;
+        QTest::newRow("no folder asked for") << NotePath << QString() << false;
+    }
+
+    void tellsWhichFolderARecordCameFrom()
+    {
+        QFETCH(QString, original);
+        QFETCH(QString, folder);
+        QFETCH(bool, from);
+        RecycleBinRecord::Record record;
+        record.originalPath = original;
+        QCOMPARE(RecycleBinRecord::deletedFrom(record, folder), from);
+    }
+
     void fileTimesCountFrom1601()
     {
         QCOMPARE(RecycleBinRecord::fromFileTime(0), QDateTime(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC));
