@@ -3,12 +3,15 @@
 // deleting notes and taking them back from the desktop's trash.
 
 #include "e2e_notes.h"
+#include "e2e_notify_recorder.h"
 #include "e2e_session.h"
 #include "../common/file_bytes.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -221,7 +224,7 @@ private Q_SLOTS:
     void deletedNotesComeBackByUndoAndAfterARestart()
     {
         E2E_SESSION(session);
-        E2E_BUS(bus, session);
+        E2E_RECORDER(recorder, bus, session);
         session.seedSettings(QuietSettings);
         seedAged(session, QStringLiteral("1.pnf"), 50, 50, "Alpha", "alone", 40);
         seedAged(session, QStringLiteral("2.pnf"), 300, 50, "Bravo", "trip plan", 30);
@@ -256,6 +259,16 @@ private Q_SLOTS:
             QVERIFY(E2eSession::waitFor([&] { return session.noteFiles() == QStringList{QStringLiteral("1.pnf")}; }));
             QVERIFY(session.settleWithTrayMenu());
             QCOMPARE(shownNoteTitles(app), QStringList{QStringLiteral("Alpha")});
+            // Each delete got a notification of its own that offers Undo.
+            QVERIFY(E2eSession::waitFor([&] { return recorder.notifications().size() == 4; }));
+            QStringList notified;
+            for (const QJsonObject &shown : recorder.notifications()) {
+                QCOMPARE(shown.value(QStringLiteral("actions")).toArray().first().toString(), QStringLiteral("undo"));
+                notified.append(shown.value(QStringLiteral("body")).toString());
+            }
+            notified.sort();
+            QCOMPARE(notified, (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bravo"), QStringLiteral("Charlie"),
+                                            QStringLiteral("Delta")}));
             app.sendSignal(SIGTERM);
             QVERIFY(app.waitForExit());
         }
