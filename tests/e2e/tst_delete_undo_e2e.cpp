@@ -6,6 +6,7 @@
 #include "e2e_notes.h"
 #include "e2e_notify_recorder.h"
 #include "e2e_session.h"
+#include "../common/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 
@@ -116,6 +118,15 @@ private Q_SLOTS:
         E2E_RECORDER(recorder, bus, session);
         session.seedSettings(QuietSettings);
         const StoredNote groceries = seed(session, QStringLiteral("1.pnf"), 100, "Groceries", "milk, eggs");
+        // A copy of the same note deleted years ago, still in the trash:
+        // Undo is about the last delete only, never this one.
+        const QString trash = session.trashFolder();
+        const QByteArray old = E2eSession::noteFile(100, 100, "Groceries", "bread");
+        QVERIFY(QDir().mkpath(trash + QStringLiteral("/files")) && QDir().mkpath(trash + QStringLiteral("/info")));
+        QVERIFY(writeFile(trash + QStringLiteral("/files/1.pnf"), old));
+        QVERIFY(writeFile(trash + QStringLiteral("/info/1.pnf.trashinfo"),
+                          "[Trash Info]\nPath=" + QUrl::toPercentEncoding(session.notesFolder() + QStringLiteral("/1.pnf"), "/")
+                              + "\nDeletionDate=2020-01-01T00:00:00\n"));
         E2eProgram &app = session.start();
         QVERIFY(app.waitForTrayIcon());
         const XWindow note = app.waitForWindow(QStringLiteral("Groceries"), E2eProgram::ViewableOnly);
@@ -124,8 +135,8 @@ private Q_SLOTS:
         QVERIFY(E2eSession::waitFor([&] { return !notificationAbout(recorder, groceries.title).isEmpty(); }));
 
         // Emptied as a file manager does it: the file and its record go.
-        QVERIFY(QFile::remove(session.trashFolder() + QStringLiteral("/files/1.pnf")));
-        QVERIFY(QFile::remove(session.trashFolder() + QStringLiteral("/info/1.pnf.trashinfo")));
+        QVERIFY(QFile::remove(trash + QStringLiteral("/files/1 (2).pnf")));
+        QVERIFY(QFile::remove(trash + QStringLiteral("/info/1 (2).pnf.trashinfo")));
         QVERIFY(recorder.invoke(idOf(notificationAbout(recorder, groceries.title)), QStringLiteral("undo")));
         QVERIFY(E2eSession::waitFor([&] { return recorder.notifications().size() == 2; }));
         const QJsonObject said = recorder.notifications().last();
@@ -136,6 +147,8 @@ private Q_SLOTS:
         QVERIFY(app.isRunning());
         QCOMPARE(session.noteFiles(), QStringList());
         QVERIFY(app.windows(QStringLiteral("Groceries")).isEmpty());
+        QVERIFY(QFile::exists(trash + QStringLiteral("/info/1.pnf.trashinfo")));
+        QCOMPARE(readFile(trash + QStringLiteral("/files/1.pnf")), old);
     }
 
     void aServiceWithoutButtonsGetsNoUndo()
