@@ -151,6 +151,23 @@ private Q_SLOTS:
         QCOMPARE(readFile(trash + QStringLiteral("/files/1.pnf")), old);
     }
 
+    void aServiceThatReadsMarkupGetsTheTitleAsText()
+    {
+        E2E_SESSION(session);
+        E2E_RECORDER_WITH(recorder, bus, session,
+                          (QStringList{QStringLiteral("body"), QStringLiteral("body-markup"), QStringLiteral("actions")}));
+        session.seedSettings(QuietSettings);
+        seed(session, QStringLiteral("1.pnf"), 100, "Tom & Jerry <b>", "cartoon");
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        const XWindow note = app.waitForWindow(QStringLiteral("Tom & Jerry <b>"), E2eProgram::ViewableOnly);
+        QVERIFY(note);
+        QVERIFY(deleteByMenu(app, note));
+        QVERIFY(E2eSession::waitFor([&] { return !recorder.notifications().isEmpty(); }));
+        QCOMPARE(recorder.notifications().first().value(QStringLiteral("body")).toString(),
+                 QStringLiteral("Tom &amp; Jerry &lt;b&gt;"));
+    }
+
     void aServiceWithoutButtonsGetsNoUndo()
     {
         E2E_SESSION(session);
