@@ -47,6 +47,15 @@ bool deleteByMenu(const E2eProgram &app, XWindow note)
     return app.answerMessageBox(DeleteCaption) && app.waitForWindowGone(note);
 }
 
+// Starts the program over one stored note, 1.pnf, and deletes it through
+// its menu; null when that does not come about.
+E2eProgram *startAndDeleteOneNote(E2eSession &session, const QByteArray &title)
+{
+    E2eProgram *app = nullptr;
+    const XWindow note = startWithStoredNote(session, app, title, "milk, eggs");
+    return note && deleteByMenu(*app, note) ? app : nullptr;
+}
+
 // The notification whose body is `title`; empty when there is none.
 QJsonObject notificationAbout(const E2eNotifyRecorder &recorder, const QByteArray &title)
 {
@@ -116,8 +125,7 @@ private Q_SLOTS:
     {
         E2E_SESSION(session);
         E2E_RECORDER(recorder, bus, session);
-        session.seedSettings(QuietSettings);
-        const StoredNote groceries = seed(session, QStringLiteral("1.pnf"), 100, "Groceries", "milk, eggs");
+        const QByteArray groceries = "Groceries";
         // A copy of the same note deleted years ago, still in the trash:
         // Undo is about the last delete only, never this one.
         const QString trash = session.trashFolder();
@@ -127,26 +135,23 @@ private Q_SLOTS:
         QVERIFY(writeFile(trash + QStringLiteral("/info/1.pnf.trashinfo"),
                           "[Trash Info]\nPath=" + QUrl::toPercentEncoding(session.notesFolder() + QStringLiteral("/1.pnf"), "/")
                               + "\nDeletionDate=2020-01-01T00:00:00\n"));
-        E2eProgram &app = session.start();
-        QVERIFY(app.waitForTrayIcon());
-        const XWindow note = app.waitForWindow(QStringLiteral("Groceries"), E2eProgram::ViewableOnly);
-        QVERIFY(note);
-        QVERIFY(deleteByMenu(app, note));
-        QVERIFY(E2eSession::waitFor([&] { return !notificationAbout(recorder, groceries.title).isEmpty(); }));
+        const E2eProgram *app = startAndDeleteOneNote(session, groceries);
+        QVERIFY(app);
+        QVERIFY(E2eSession::waitFor([&] { return !notificationAbout(recorder, groceries).isEmpty(); }));
 
         // Emptied as a file manager does it: the file and its record go.
         QVERIFY(QFile::remove(trash + QStringLiteral("/files/1 (2).pnf")));
         QVERIFY(QFile::remove(trash + QStringLiteral("/info/1 (2).pnf.trashinfo")));
-        QVERIFY(recorder.invoke(idOf(notificationAbout(recorder, groceries.title)), QStringLiteral("undo")));
+        QVERIFY(recorder.invoke(idOf(notificationAbout(recorder, groceries)), QStringLiteral("undo")));
         QVERIFY(E2eSession::waitFor([&] { return recorder.notifications().size() == 2; }));
         const QJsonObject said = recorder.notifications().last();
         QCOMPARE(said.value(QStringLiteral("summary")).toString(), QStringLiteral("Nothing to undo"));
         QVERIFY2(said.value(QStringLiteral("body")).toString().contains(QStringLiteral("Groceries")),
                  QJsonDocument(said).toJson().constData());
         QVERIFY(session.settleWithTrayMenu());
-        QVERIFY(app.isRunning());
+        QVERIFY(app->isRunning());
         QCOMPARE(session.noteFiles(), QStringList());
-        QVERIFY(app.windows(QStringLiteral("Groceries")).isEmpty());
+        QVERIFY(app->windows(QStringLiteral("Groceries")).isEmpty());
         QVERIFY(QFile::exists(trash + QStringLiteral("/info/1.pnf.trashinfo")));
         QCOMPARE(readFile(trash + QStringLiteral("/files/1.pnf")), old);
     }
@@ -156,13 +161,7 @@ private Q_SLOTS:
         E2E_SESSION(session);
         E2E_RECORDER_WITH(recorder, bus, session,
                           (QStringList{QStringLiteral("body"), QStringLiteral("body-markup"), QStringLiteral("actions")}));
-        session.seedSettings(QuietSettings);
-        seed(session, QStringLiteral("1.pnf"), 100, "Tom & Jerry <b>", "cartoon");
-        E2eProgram &app = session.start();
-        QVERIFY(app.waitForTrayIcon());
-        const XWindow note = app.waitForWindow(QStringLiteral("Tom & Jerry <b>"), E2eProgram::ViewableOnly);
-        QVERIFY(note);
-        QVERIFY(deleteByMenu(app, note));
+        QVERIFY(startAndDeleteOneNote(session, "Tom & Jerry <b>"));
         QVERIFY(E2eSession::waitFor([&] { return !recorder.notifications().isEmpty(); }));
         QCOMPARE(recorder.notifications().first().value(QStringLiteral("body")).toString(),
                  QStringLiteral("Tom &amp; Jerry &lt;b&gt;"));
@@ -172,13 +171,7 @@ private Q_SLOTS:
     {
         E2E_SESSION(session);
         E2E_RECORDER_WITH(recorder, bus, session, (QStringList{QStringLiteral("body"), QStringLiteral("icon-static")}));
-        session.seedSettings(QuietSettings);
-        seed(session, QStringLiteral("1.pnf"), 100, "Groceries", "milk, eggs");
-        E2eProgram &app = session.start();
-        QVERIFY(app.waitForTrayIcon());
-        const XWindow note = app.waitForWindow(QStringLiteral("Groceries"), E2eProgram::ViewableOnly);
-        QVERIFY(note);
-        QVERIFY(deleteByMenu(app, note));
+        QVERIFY(startAndDeleteOneNote(session, "Groceries"));
         QVERIFY(QFile::exists(session.trashFolder() + QStringLiteral("/files/1.pnf")));
         // The program asked what the service can do; whatever it did with the
         // answer has reached the recorder once the program and the recorder
@@ -189,7 +182,6 @@ private Q_SLOTS:
         QVERIFY(session.settleWithTrayMenu());
         QVERIFY(recorder.roundTrip());
         QCOMPARE(recorder.notifications().size(), 0);
-        QVERIFY(app.isRunning());
     }
 };
 
