@@ -343,6 +343,25 @@ FILE هو اسم ملف ملاحظة في مجلد الملاحظات كما ي�
     </message>
 </context>
 <context>
+    <name>DeleteUndo</name>
+    <message>
+        <source>Note deleted</source>
+        <translation>تم حذف الملاحظة</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>لا شيء للتراجع عنه</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; is no longer in the trash.</source>
+        <translation>الملاحظة &quot;%1&quot; لم تعد في سلة المهملات.</translation>
+    </message>
+</context>
+<context>
     <name>DeletedNotes</name>
     <message>
         <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>

@@ -343,6 +343,25 @@ Befehle --show, --remind und --new-note mit TEXT starten ein weiterlaufendes.
     </message>
 </context>
 <context>
+    <name>DeleteUndo</name>
+    <message>
+        <source>Note deleted</source>
+        <translation>Notiz gelöscht</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Nichts rückgängig zu machen</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; is no longer in the trash.</source>
+        <translation>Die Notiz &quot;%1&quot; ist nicht mehr im Papierkorb.</translation>
+    </message>
+</context>
+<context>
     <name>DeletedNotes</name>
     <message>
         <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>

@@ -328,6 +328,25 @@ commands --show, --remind and --new-note with TEXT start a copy that runs on.
     </message>
 </context>
 <context>
+    <name>DeleteUndo</name>
+    <message>
+        <source>Note deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; is no longer in the trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DeletedNotes</name>
     <message>
         <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>

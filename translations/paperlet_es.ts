@@ -343,6 +343,25 @@ las órdenes --show, --remind y --new-note con TEXT inician una que sigue en mar
     </message>
 </context>
 <context>
+    <name>DeleteUndo</name>
+    <message>
+        <source>Note deleted</source>
+        <translation>Nota eliminada</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Nada que deshacer</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; is no longer in the trash.</source>
+        <translation>La nota &quot;%1&quot; ya no está en la papelera.</translation>
+    </message>
+</context>
+<context>
     <name>DeletedNotes</name>
     <message>
         <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>

@@ -343,6 +343,25 @@ elles-mêmes ; les commandes --show, --remind et --new-note avec TEXT en lancent
     </message>
 </context>
 <context>
+    <name>DeleteUndo</name>
+    <message>
+        <source>Note deleted</source>
+        <translation>Note supprimée</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Rien à annuler</translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; is no longer in the trash.</source>
+        <translation>La note &quot;%1&quot; n’est plus dans la corbeille.</translation>
+    </message>
+</context>
+<context>
     <name>DeletedNotes</name>
     <message>
         <source>The note &quot;%1&quot; cannot be taken back from the trash.</source>

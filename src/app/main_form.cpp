@@ -10,6 +10,7 @@
 #include "framework/popup_menu.h"
 #include "framework/theme_registry.h"
 #include "notes/all_notes_window.h"
+#include "notes/delete_undo.h"
 #include "notes/note_collection.h"
 #include "notes/note_reminders.h"
 #include "notes/note_window.h"
@@ -90,6 +91,7 @@ TFR_PLT_MAIN::TFR_PLT_MAIN(const QString &homeFolder)
     connect(clockEvents, &ClockEvents::resumed, m_reminders, &NoteReminders::check);
     connect(clockEvents, &ClockEvents::clockChanged, m_reminders, &NoteReminders::check);
     new NoteReminderDialogs(m_clock, this);
+    new DeleteUndo(*this, *m_notes, *m_noteWindows, this);
 
     // 1. The form from its layout: tray icon with tip and menu, timers off.
     setWindowTitle(tr("Paperlet"));

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 QString titleOf(const QString &path)
@@ -67,4 +69,13 @@ QList<NoteDocument *> DeletedNotes::restoreLatest(const QStringList &originalPat
         }
     }
     return restored;
+}
+
+NoteDocument *DeletedNotes::restoreTrashed(const QString &trashId)
+{
+    const QList<TrashedFile> files = Trash::create()->filesFrom(m_host.notesFolder());
+    const auto found = std::find_if(files.begin(), files.end(), [&trashId](const TrashedFile &file) {
+        return file.id == trashId && NoteNaming::isNoteFileName(QFileInfo(file.originalPath).fileName());
+    });
+    return found == files.end() ? nullptr : restore(*found);
 }

@@ -34,6 +34,9 @@ public:
     // Restores the most recent trashed copy of each of these notes (full
     // paths as they were); the ones found.
     QList<NoteDocument *> restoreLatest(const QStringList &originalPaths);
+    // Restores the file the trash knows as `trashId` (TrashedFile::id) if it
+    // is still there, deleted from the notes folder; null when it is not.
+    NoteDocument *restoreTrashed(const QString &trashId);
 
 private:
     NoteHost &m_host;

@@ -110,6 +110,8 @@ void NoteCollection::adopt(NoteDocument *note)
     connect(note, &NoteDocument::fileNameChanged, this, [this, note](const QString &previous) { renamed(note, previous); });
     connect(note, &NoteDocument::saved, this, [this, note] { Q_EMIT noteChanged(note); });
     connect(note, &NoteDocument::reloaded, this, [this, note] { Q_EMIT noteChanged(note); });
+    connect(note, &NoteDocument::deletedToTrash, this,
+            [this, note](const QString &trashId) { Q_EMIT noteDeletedToTrash(note, trashId); });
     connect(note, &NoteDocument::discarded, this, [this, note] { drop(note); });
     connect(note, &NoteDocument::removedElsewhere, this, [this, note] { drop(note); });
     connect(note, &NoteDocument::autosaveFailed, this, &NoteCollection::errorOccurred);

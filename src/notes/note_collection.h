@@ -48,6 +48,9 @@ public:
 
 Q_SIGNALS:
     void noteAdded(NoteDocument *note);
+    // The user deleted the note and its file went to the trash as `trashId`;
+    // noteRemoved follows (the document is still whole now).
+    void noteDeletedToTrash(NoteDocument *note, const QString &trashId);
     // The note was deleted, emptied or removed elsewhere; its document goes.
     void noteRemoved(const QString &fileName);
     // Written, reloaded from another program's version, or renamed.

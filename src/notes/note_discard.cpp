@@ -7,14 +7,14 @@
 
 namespace NoteFile {
 
-bool discard(const QString &path)
+Discarded discard(const QString &path)
 {
     if (!QFileInfo::exists(path))
-        return true;
+        return {true, QString()};
     // The trash lets an accidental delete be undone from the file manager.
-    if (Trash::create()->moveToTrash(path))
-        return true;
-    return QFile::remove(path);
+    if (const std::optional<QString> id = Trash::create()->moveToTrash(path))
+        return {true, *id};
+    return {QFile::remove(path), QString()};
 }
 
 } // namespace NoteFile

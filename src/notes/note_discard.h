@@ -6,8 +6,15 @@
 // GUI-free note file format.
 namespace NoteFile {
 
+// What became of a discarded file.
+struct Discarded
+{
+    bool gone = false;   // the file is no longer at its path
+    QString trashId;     // the trash's name for it; empty when it was deleted for good
+    explicit operator bool() const { return gone; }
+};
+
 // Moves a file to the desktop's trash, or deletes it where there is none.
-// Returns false when the file is still there afterwards.
-bool discard(const QString &path);
+Discarded discard(const QString &path);
 
 } // namespace NoteFile

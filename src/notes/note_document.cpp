@@ -333,8 +333,11 @@ void NoteDocument::persist()
     // Someone else's newer version is not ours to remove. Not being able to
     // remove the file is not worth a message: it only means an empty or
     // deleted note comes back.
-    if (m_fingerprint.matchesFile(filePath()))
-        NoteFile::discard(filePath());
+    if (m_fingerprint.matchesFile(filePath())) {
+        const NoteFile::Discarded gone = NoteFile::discard(filePath());
+        if (m_deleted && !gone.trashId.isEmpty())
+            Q_EMIT deletedToTrash(gone.trashId);
+    }
     Q_EMIT discarded();
 }
 

@@ -129,6 +129,9 @@ Q_SIGNALS:
     // The file `theirs` held someone else's version, so this note now lives
     // in a new file; `theirs` is left as it was.
     void forkedFrom(const QString &theirs);
+    // The user deleted the note and its file went to the desktop's trash,
+    // where the trash knows it as `trashId`; discarded() follows.
+    void deletedToTrash(const QString &trashId);
     // Unchanged and removed elsewhere: its window closes writing nothing.
     void removedElsewhere();
     // The note was deleted or emptied (or never written in): its file is

@@ -25,6 +25,11 @@ public:
     // Hands the notification over; the number names it in the signals.
     // It stays until the user answers or closes it (or close() is called).
     quint64 show(const QString &title, const QString &body, const QList<Action> &actions);
+    // For a notification that is only worth showing with its buttons: shown
+    // (with the icon named `icon`, `body` as plain text) only where the
+    // service offers buttons at all; otherwise closed() follows at once and
+    // nothing is seen. It goes away on its own after the service's usual time.
+    quint64 offer(const QString &icon, const QString &title, const QString &body, const QList<Action> &actions);
     // Takes it off the screen if it is still there.
     void close(quint64 notification);
 

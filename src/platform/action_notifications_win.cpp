@@ -15,6 +15,11 @@ quint64 ActionNotifications::show(const QString &, const QString &, const QList<
     return 0;
 }
 
+quint64 ActionNotifications::offer(const QString &, const QString &, const QString &, const QList<Action> &)
+{
+    return 0;
+}
+
 void ActionNotifications::close(quint64) {}
 
 // No service sends these here.

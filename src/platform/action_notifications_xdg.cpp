@@ -13,6 +13,23 @@ namespace {
 const QString ServiceName = QStringLiteral("org.freedesktop.Notifications");
 const QString ServicePath = QStringLiteral("/org/freedesktop/Notifications");
 
+QDBusMessage serviceCall(const QString &method)
+{
+    return QDBusMessage::createMethodCall(ServiceName, ServicePath, ServiceName, method);
+}
+
+// timeout: milliseconds on screen, 0 until answered, -1 the service's own.
+QDBusMessage notifyCall(const QString &icon, const QString &title, const QString &body,
+                        const QList<ActionNotifications::Action> &actions, const QVariantMap &hints, int timeout)
+{
+    QStringList pairs;
+    for (const ActionNotifications::Action &action : actions)
+        pairs << action.first << action.second;
+    QDBusMessage notify = serviceCall(QStringLiteral("Notify"));
+    notify << QStringLiteral("Paperlet") << uint(0) << icon << title << body << pairs << hints << timeout;
+    return notify;
+}
+
 } // namespace
 
 // The service's own ids, which arrive with the answer to Notify, and ours.
@@ -22,6 +39,26 @@ struct ActionNotifications::Service
     QHash<uint, quint64> byId;
     QHash<quint64, uint> idOf;
     QList<quint64> closeWhenKnown;
+
+    // Hands the notification `token` to the service and learns its id.
+    void send(ActionNotifications &owner, quint64 token, const QDBusMessage &notify)
+    {
+        auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), &owner);
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &owner,
+                         [this, &owner, token](QDBusPendingCallWatcher *call) {
+                             call->deleteLater();
+                             const QDBusPendingReply<uint> reply = *call;
+                             if (reply.isError()) {
+                                 closeWhenKnown.removeOne(token);
+                                 Q_EMIT owner.closed(token);
+                                 return;
+                             }
+                             byId.insert(reply.value(), token);
+                             idOf.insert(token, reply.value());
+                             if (closeWhenKnown.removeOne(token))
+                                 owner.close(token);
+                         });
+    }
 };
 
 ActionNotifications::ActionNotifications(QObject *parent) : QObject(parent), m_service(std::make_unique<Service>())
@@ -39,34 +76,41 @@ ActionNotifications::~ActionNotifications() = default;
 
 quint64 ActionNotifications::show(const QString &title, const QString &body, const QList<Action> &actions)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    if (!QDBusConnection::sessionBus().isConnected())
         return 0;
-    QStringList pairs;
-    for (const Action &action : actions)
-        pairs << action.first << action.second;
     QVariantMap hints;
     // Kept on screen until answered, where the server allows it.
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue(uchar(1)));
     hints.insert(QStringLiteral("resident"), true);
-    QDBusMessage notify = QDBusMessage::createMethodCall(ServiceName, ServicePath, ServiceName, QStringLiteral("Notify"));
-    notify << QStringLiteral("Paperlet") << uint(0) << QStringLiteral("appointment-soon") << title << body << pairs
-           << hints << int(0);
     const quint64 token = ++m_service->lastToken;
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(notify), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, token](QDBusPendingCallWatcher *call) {
-        call->deleteLater();
-        const QDBusPendingReply<uint> reply = *call;
-        if (reply.isError()) {
-            m_service->closeWhenKnown.removeOne(token);
-            Q_EMIT closed(token);
-            return;
-        }
-        m_service->byId.insert(reply.value(), token);
-        m_service->idOf.insert(token, reply.value());
-        if (m_service->closeWhenKnown.removeOne(token))
-            close(token);
-    });
+    m_service->send(*this, token, notifyCall(QStringLiteral("appointment-soon"), title, body, actions, hints, 0));
+    return token;
+}
+
+quint64 ActionNotifications::offer(const QString &icon, const QString &title, const QString &body,
+                                   const QList<Action> &actions)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return 0;
+    const quint64 token = ++m_service->lastToken;
+    // Asked every time: the service may be another one by now. Not waited
+    // for, as a service started on demand may take a while.
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(serviceCall(QStringLiteral("GetCapabilities"))), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, token, icon, title, body, actions](QDBusPendingCallWatcher *call) {
+                call->deleteLater();
+                const QDBusPendingReply<QStringList> reply = *call;
+                const bool closedAlready = m_service->closeWhenKnown.removeOne(token);
+                if (closedAlready || reply.isError() || !reply.value().contains(QStringLiteral("actions"))) {
+                    Q_EMIT closed(token);
+                    return;
+                }
+                // A service that reads markup would take "<" or "&" in a title for it.
+                const bool markup = reply.value().contains(QStringLiteral("body-markup"));
+                m_service->send(*this, token, notifyCall(icon, title, markup ? body.toHtmlEscaped() : body, actions,
+                                                         QVariantMap(), -1));
+            });
     return token;
 }
 
@@ -78,8 +122,7 @@ void ActionNotifications::close(quint64 notification)
             m_service->closeWhenKnown.append(notification);
         return;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(ServiceName, ServicePath, ServiceName,
-                                                       QStringLiteral("CloseNotification"));
+    QDBusMessage call = serviceCall(QStringLiteral("CloseNotification"));
     call << *it;
     QDBusConnection::sessionBus().send(call);
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // A file in the trash, as the trash's own records tell it.
 struct TrashedFile
@@ -21,9 +22,10 @@ class Trash
 public:
     virtual ~Trash() = default;
 
-    // Moves the file at `path` into the trash. False when that cannot be
-    // done; the file is then where it was, and nothing was left anywhere else.
-    virtual bool moveToTrash(const QString &path) = 0;
+    // Moves the file at `path` into the trash and gives the trash's name for
+    // it (TrashedFile::id). Nothing when that cannot be done; the file is
+    // then where it was, and nothing was left anywhere else.
+    virtual std::optional<QString> moveToTrash(const QString &path) = 0;
 
     // The files in the trash that were deleted from `folder` itself (not
     // from folders below it), the most recently deleted first.
@@ -35,4 +37,8 @@ public:
     // The user's trash on this platform: the recycle bin on Windows, the
     // freedesktop home trash elsewhere.
     static std::unique_ptr<Trash> create();
+
+protected:
+    // The order filesFrom() gives: newest first, then by id.
+    static void sortNewestFirst(QList<TrashedFile> &files);
 };

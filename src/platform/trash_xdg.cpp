@@ -7,8 +7,6 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include <algorithm>
-
 namespace {
 
 // Reserves a name in the trash by creating its .trashinfo exclusively, so
@@ -66,28 +64,28 @@ QByteArray XdgTrash::trashInfo(const QString &path, const QDateTime &deleted)
         + "\nDeletionDate=" + deleted.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1() + '\n';
 }
 
-bool XdgTrash::moveToTrash(const QString &path)
+std::optional<QString> XdgTrash::moveToTrash(const QString &path)
 {
     // A relative data folder would put the trash under whatever the working
     // directory happens to be.
     if (m_dataHome.isEmpty() || QDir::isRelativePath(m_dataHome))
-        return false;
+        return std::nullopt;
     const QFileInfo source(path);
     if (!source.exists() && !source.isSymLink())
-        return false;
+        return std::nullopt;
     const QString trash = trashFolder();
     const QDir files(trash + QStringLiteral("/files"));
     const QDir info(trash + QStringLiteral("/info"));
     if (!makePrivateFolder(trash) || !makePrivateFolder(files.path()) || !makePrivateFolder(info.path()))
-        return false;
+        return std::nullopt;
     const QString name = reserveName(files, info, source, trashInfo(path, QDateTime::currentDateTime()));
     if (name.isEmpty())
-        return false;
+        return std::nullopt;
     // Across file systems QFile copies and removes the original itself.
     if (QFile::rename(source.absoluteFilePath(), files.filePath(name)))
-        return true;
+        return name;
     QFile::remove(info.filePath(name + QStringLiteral(".trashinfo")));
-    return false;
+    return std::nullopt;
 }
 
 std::optional<TrashedFile> XdgTrash::parseTrashInfo(const QByteArray &text)
@@ -132,9 +130,7 @@ QList<TrashedFile> XdgTrash::filesFrom(const QString &folder) const
             continue;
         found.append(*file);
     }
-    std::stable_sort(found.begin(), found.end(), [](const TrashedFile &a, const TrashedFile &b) {
-        return a.deleted != b.deleted ? a.deleted > b.deleted : a.id < b.id;
-    });
+    sortNewestFirst(found);
     return found;
 }
 

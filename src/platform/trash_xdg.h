@@ -17,7 +17,7 @@ public:
     explicit XdgTrash(QString dataHome = QString());
 
     QString trashFolder() const;
-    bool moveToTrash(const QString &path) override;
+    std::optional<QString> moveToTrash(const QString &path) override;
     QList<TrashedFile> filesFrom(const QString &folder) const override;
     bool restore(const TrashedFile &file, const QString &path) override;
 

@@ -292,6 +292,12 @@ QString E2eSession::homeFolder() const
     return m_env.value(QStringLiteral("HOME"));
 }
 
+QString E2eSession::trashFolder() const
+{
+    const QString data = m_env.value(QStringLiteral("XDG_DATA_HOME"), QDir(homeFolder()).filePath(QStringLiteral(".local/share")));
+    return QDir(data).filePath(QStringLiteral("Trash"));
+}
+
 QString E2eSession::dataFolder() const
 {
     if (m_layout == Layout::Installed)

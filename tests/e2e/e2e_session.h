@@ -131,6 +131,8 @@ public:
     QString dataFolder() const;
     QString settingsPath() const;
     QString notesFolder() const;
+    // The desktop trash of the started copies (the freedesktop home trash).
+    QString trashFolder() const;
     void seedSettings(const QByteArray &bytes) const;
     void seedNote(const QString &fileName, const QByteArray &bytes) const;
     // A 200 x 200 light yellow note file at (left, top).

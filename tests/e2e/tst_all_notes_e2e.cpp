@@ -3,12 +3,15 @@
 // deleting notes and taking them back from the desktop's trash.
 
 #include "e2e_notes.h"
+#include "e2e_notify_recorder.h"
 #include "e2e_session.h"
 #include "../common/file_bytes.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -102,11 +105,6 @@ bool answerFileDialog(const E2eProgram &app, const QString &caption, const QStri
 enum ExportItem { SelectedOnly = 0, PlainText = 1, Markdown = 2 };
 // The Import menu: Files, Xpad Notes.
 enum ImportItem { Files = 0, XpadNotes = 1 };
-
-QString trashFolder(const E2eSession &session)
-{
-    return QDir(session.homeFolder()).filePath(QStringLiteral("../data/Trash"));
-}
 
 } // namespace
 
@@ -226,7 +224,7 @@ private Q_SLOTS:
     void deletedNotesComeBackByUndoAndAfterARestart()
     {
         E2E_SESSION(session);
-        E2E_BUS(bus, session);
+        E2E_RECORDER(recorder, bus, session);
         session.seedSettings(QuietSettings);
         seedAged(session, QStringLiteral("1.pnf"), 50, 50, "Alpha", "alone", 40);
         seedAged(session, QStringLiteral("2.pnf"), 300, 50, "Bravo", "trip plan", 30);
@@ -245,12 +243,12 @@ private Q_SLOTS:
             E2eSession::keys({QStringLiteral("Tab"), QStringLiteral("Delete")});
             QVERIFY(app.answerMessageBox(DeleteCaption));
             QVERIFY(E2eSession::waitFor([&] { return !QFile::exists(notes + QStringLiteral("/1.pnf")); }));
-            QVERIFY(QFile::exists(trashFolder(session) + QStringLiteral("/files/1.pnf")));
+            QVERIFY(QFile::exists(session.trashFolder() + QStringLiteral("/files/1.pnf")));
             E2eSession::focus(window);
             E2eSession::key(QStringLiteral("ctrl+z"));
             QVERIFY(E2eSession::waitFor([&] { return QFile::exists(notes + QStringLiteral("/1.pnf")); }));
             QVERIFY(app.waitForWindow(QStringLiteral("Alpha"), E2eProgram::ViewableOnly));
-            QVERIFY(!QFile::exists(trashFolder(session) + QStringLiteral("/info/1.pnf.trashinfo")));
+            QVERIFY(!QFile::exists(session.trashFolder() + QStringLiteral("/info/1.pnf.trashinfo")));
 
             // Three at once.
             E2eSession::focus(window);
@@ -261,6 +259,16 @@ private Q_SLOTS:
             QVERIFY(E2eSession::waitFor([&] { return session.noteFiles() == QStringList{QStringLiteral("1.pnf")}; }));
             QVERIFY(session.settleWithTrayMenu());
             QCOMPARE(shownNoteTitles(app), QStringList{QStringLiteral("Alpha")});
+            // Each delete got a notification of its own that offers Undo.
+            QVERIFY(E2eSession::waitFor([&] { return recorder.notifications().size() == 4; }));
+            QStringList notified;
+            for (const QJsonObject &shown : recorder.notifications()) {
+                QCOMPARE(shown.value(QStringLiteral("actions")).toArray().first().toString(), QStringLiteral("undo"));
+                notified.append(shown.value(QStringLiteral("body")).toString());
+            }
+            notified.sort();
+            QCOMPARE(notified, (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bravo"), QStringLiteral("Charlie"),
+                                            QStringLiteral("Delta")}));
             app.sendSignal(SIGTERM);
             QVERIFY(app.waitForExit());
         }
@@ -289,7 +297,7 @@ private Q_SLOTS:
         QCOMPARE(restored.size(), 1);
         QVERIFY(session.readNote(restored.first()).contains("trip plan"));
         // The other two stay in the trash.
-        QCOMPARE(QDir(trashFolder(session) + QStringLiteral("/info")).entryList(QDir::Files).size(), 2);
+        QCOMPARE(QDir(session.trashFolder() + QStringLiteral("/info")).entryList(QDir::Files).size(), 2);
     }
 
     void aFormattedNoteGoesOutAsMarkdownAndComesBackTheSame()

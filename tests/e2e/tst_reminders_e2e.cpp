@@ -4,10 +4,9 @@
 // the notification, whose Snooze and Done are answered as a user would,
 // after which the note's file says what was answered.
 #include "e2e_notes.h"
+#include "e2e_notify_recorder.h"
 #include "e2e_session.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
@@ -23,8 +22,6 @@ namespace {
 const QByteArray Title = "Dentist";
 const QString TitleText = QString::fromLatin1(Title);
 const QString NoteName = QStringLiteral("1.pnf");
-const QString Service = QStringLiteral("org.freedesktop.Notifications");
-const QString ServicePath = QStringLiteral("/org/freedesktop/Notifications");
 // The note menu's items as the keyboard reaches them (separators skipped).
 constexpr int ReminderItem = 5;
 
@@ -53,77 +50,6 @@ QString reminderInFile(const QByteArray &file)
     const qsizetype from = at + int(qstrlen("{\\reminder "));
     return QString::fromLatin1(file.mid(from, file.indexOf('}', from) - from));
 }
-
-// The notification service: the recorder of the rigs on the case's bus,
-// stopped by its process id.
-class Recorder final
-{
-public:
-    Recorder(const QString &busAddress, const QString &folder) : m_log(folder + QStringLiteral("/notifications.jsonl"))
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
-        m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-        // Debian's own Python, which has python3-dbus and python3-gi.
-        m_process.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(PAPERLET_NOTIFY_RECORDER), m_log});
-        m_bus = QDBusConnection::connectToBus(busAddress, QStringLiteral("reminders-probe"));
-        m_up = m_process.waitForStarted() && E2eSession::waitFor([this] {
-                   return m_process.state() != QProcess::Running || !records(QStringLiteral("ready")).isEmpty();
-               }) && m_process.state() == QProcess::Running;
-    }
-    ~Recorder()
-    {
-        E2eSession::stopProcess(m_process);
-        QDBusConnection::disconnectFromBus(m_bus.name());
-    }
-    Recorder(const Recorder &) = delete;
-    Recorder &operator=(const Recorder &) = delete;
-
-    bool isUp() const { return m_up; }
-
-    // The logged lines that have `key`.
-    QList<QJsonObject> records(const QString &key) const
-    {
-        QFile file(m_log);
-        QList<QJsonObject> found;
-        if (!file.open(QIODevice::ReadOnly))
-            return found;
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            const QJsonObject record = QJsonDocument::fromJson(line).object();
-            if (record.contains(key))
-                found.append(record);
-        }
-        return found;
-    }
-    QList<QJsonObject> notifications() const { return records(QStringLiteral("summary")); }
-
-    // Answers notification `id` as a click on its button `action` does.
-    bool invoke(int id, const QString &action)
-    {
-        QDBusMessage call = QDBusMessage::createMethodCall(Service, ServicePath, Service, QStringLiteral("Invoke"));
-        call << uint(id) << action;
-        return m_bus.call(call).type() == QDBusMessage::ReplyMessage;
-    }
-    // A round trip: what was sent to the recorder before has been logged.
-    bool roundTrip()
-    {
-        const QDBusMessage call = QDBusMessage::createMethodCall(Service, ServicePath, Service,
-                                                                 QStringLiteral("GetCapabilities"));
-        return m_bus.call(call).type() == QDBusMessage::ReplyMessage;
-    }
-
-private:
-    QProcess m_process;
-    QDBusConnection m_bus{QString()};
-    QString m_log;
-    bool m_up = false;
-};
-
-#define E2E_RECORDER(recorder, bus, session)                                              \
-    E2E_BUS(bus, session);                                                                \
-    Recorder recorder(bus.address(), session.homeFolder());                               \
-    QVERIFY2(recorder.isUp(), "the notification recorder did not start")
 
 // Opens and closes the tray menu of `app` (any started copy): everything
 // sent to the program before has been handled by then.

@@ -80,9 +80,12 @@ private Q_SLOTS:
         // Started from a launcher, the working directory is often the home.
         const EnvironmentOverride env(home, dir.filePath(QStringLiteral("work")));
 
-        QVERIFY(NoteFile::discard(path));
+        const NoteFile::Discarded discarded = NoteFile::discard(path);
+        QVERIFY(discarded);
 
         QVERIFY(!QFile::exists(path));
+        // Only a trashed file has a name there to come back by.
+        QCOMPARE(discarded.trashId, trashed ? QStringLiteral("2.pnf") : QString());
         const QString trashedCopy = home + QStringLiteral("/.local/share/Trash/files/2.pnf");
         QCOMPARE(QFile::exists(trashedCopy), trashed);
         QCOMPARE(QFile::exists(home + QStringLiteral("/.local/share/Trash/info/2.pnf.trashinfo")), trashed);

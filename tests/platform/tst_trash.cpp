@@ -218,8 +218,9 @@ void TestTrash::listsWhatCameFromOneFolderNewestFirst()
     const QString first = makeNote(QStringLiteral("1.pnf"));
     const QString folder = QFileInfo(first).absolutePath();
     const QString other = makeNote(QStringLiteral("1.pnf"));   // same name, another folder
-    QVERIFY(trash.moveToTrash(first));
-    QVERIFY(trash.moveToTrash(other));
+    // The trash's name for each file, which its record goes by.
+    QCOMPARE(trash.moveToTrash(first), std::optional<QString>(QStringLiteral("1.pnf")));
+    QCOMPARE(trash.moveToTrash(other), std::optional<QString>(QStringLiteral("1 (2).pnf")));
     writeFile(folder + QStringLiteral("/2.pnf"), "two");
     QVERIFY(trash.moveToTrash(folder + QStringLiteral("/2.pnf")));
     // A record from below the folder, and one whose file is gone.
