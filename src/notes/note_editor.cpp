@@ -103,7 +103,8 @@ NoteEditor::NoteEditor(QWidget *parent)
     setTabChangesFocus(false);
     // A bullet list level is the hanging indent between bullet and text.
     document()->setIndentWidth(pointsToPixels(BulletIndentPt));
-    PictureLayout::install(document());
+    m_pictures = new PictureLayout(this);
+    m_pictures->installOn(document());
     // The design font; set explicitly so that the note window's own font
     // does not propagate into the document.
     QFont font(QStringLiteral("Tahoma"));
@@ -261,7 +262,7 @@ void NoteEditor::bindDocument(QTextDocument *document)
     const QFont font = document->defaultFont();
     setDocument(document);
     document->setDefaultFont(font);
-    PictureLayout::install(document);
+    m_pictures->installOn(document);
 }
 
 int NoteEditor::textLength() const
@@ -573,7 +574,7 @@ void NoteEditor::copyPictures(QTextDocument &copy) const
                 copy.addResource(QTextDocument::ImageResource, name,
                                  document()->resource(QTextDocument::ImageResource, name));
             }
-    PictureLayout::install(&copy);
+    m_pictures->installOn(&copy);
 }
 
 void NoteEditor::mouseDoubleClickEvent(QMouseEvent *event)

@@ -14,6 +14,7 @@
 class QFontDialog;
 class QPrinter;
 class ChecklistInput;
+class PictureLayout;
 class ImageList;
 class TTBXColorPalette;
 class PopupMenu;
@@ -147,4 +148,5 @@ private:
     QAction *mnCenterJ = nullptr;
     QPointer<QFontDialog> m_fontDialog;
     ChecklistInput *m_checklist = nullptr;
+    PictureLayout *m_pictures = nullptr; // draws the pictures of every document shown here
 };

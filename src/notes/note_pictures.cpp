@@ -147,12 +147,9 @@ Inserted insertPictures(QTextCursor &cursor, const QMimeData *source)
 
 } // namespace NotePictures
 
-void PictureLayout::install(QTextDocument *document)
+void PictureLayout::installOn(QTextDocument *document)
 {
-    PictureLayout *handler = document->findChild<PictureLayout *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!handler)
-        handler = new PictureLayout(document);
-    document->documentLayout()->registerHandler(QTextFormat::ImageObject, handler);
+    document->documentLayout()->registerHandler(QTextFormat::ImageObject, this);
 }
 
 QSizeF PictureLayout::intrinsicSize(QTextDocument *document, int posInDocument, const QTextFormat &format)

@@ -55,16 +55,17 @@ class PictureLayout final : public QObject, public QTextObjectInterface
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
 public:
-    // Becomes the image handler of `document`'s layout (owned by the document;
-    // installed again, it stays the one handler).
-    static void install(QTextDocument *document);
+    explicit PictureLayout(QObject *parent) : QObject(parent) {}
+
+    // Becomes the image handler of `document`'s layout. One handler serves
+    // every document of a view: its pictures are named after their bytes.
+    void installOn(QTextDocument *document);
 
     QSizeF intrinsicSize(QTextDocument *document, int posInDocument, const QTextFormat &format) override;
     void drawObject(QPainter *painter, const QRectF &rect, QTextDocument *document, int posInDocument,
                     const QTextFormat &format) override;
 
 private:
-    explicit PictureLayout(QObject *parent) : QObject(parent) {}
     // The picture `name` as drawn at `size` device pixels.
     const QImage &shownImage(QTextDocument *document, const QString &name, QSize size);
 

@@ -16,26 +16,29 @@ ShownPictures::ShownPictures(QString folder, qint64 maxBytes)
 {
 }
 
-ShownPictures::ShownPictures()
-    : ShownPictures(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/pictures"),
-                    DefaultMaxBytes)
+QString ShownPictures::folder() const
 {
+    if (!m_folder.isEmpty())
+        return m_folder;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return cache.isEmpty() ? QString() : cache + QStringLiteral("/pictures");
 }
 
-QString ShownPictures::entry(QByteArrayView data, QSize size) const
+QString ShownPictures::entry(const QString &folder, QByteArrayView data, QSize size)
 {
     // A cryptographic hash: no other picture's bytes can be made to name
     // this entry.
     const QByteArray hash = QCryptographicHash::hash(data, QCryptographicHash::Blake2b_256).toHex();
-    return m_folder + u'/' + QString::fromLatin1(hash) + u'-' + QString::number(size.width()) + u'x'
+    return folder + u'/' + QString::fromLatin1(hash) + u'-' + QString::number(size.width()) + u'x'
         + QString::number(size.height()) + QStringLiteral(".png");
 }
 
 QImage ShownPictures::find(QByteArrayView data, QSize size) const
 {
-    if (m_folder.isEmpty())
+    const QString place = folder();
+    if (place.isEmpty())
         return {};
-    const QString path = entry(data, size);
+    const QString path = entry(place, data, size);
     QImage image(path, "PNG");
     if (image.size() != size)
         return {};
@@ -48,9 +51,10 @@ QImage ShownPictures::find(QByteArrayView data, QSize size) const
 
 void ShownPictures::keep(QByteArrayView data, const QImage &shown) const
 {
-    if (m_folder.isEmpty() || shown.isNull() || !QDir().mkpath(m_folder))
+    const QString place = folder();
+    if (place.isEmpty() || shown.isNull() || !QDir().mkpath(place))
         return;
-    QSaveFile file(entry(data, shown.size()));
+    QSaveFile file(entry(place, data, shown.size()));
     // little compression: these are written on the way to the screen
     if (file.open(QIODevice::WriteOnly) && shown.save(&file, "PNG", 80) && file.commit())
         trim();
@@ -58,7 +62,7 @@ void ShownPictures::keep(QByteArrayView data, const QImage &shown) const
 
 void ShownPictures::trim() const
 {
-    const QFileInfoList entries = QDir(m_folder).entryInfoList({QStringLiteral("*.png")}, QDir::Files, QDir::Time);
+    const QFileInfoList entries = QDir(folder()).entryInfoList({QStringLiteral("*.png")}, QDir::Files, QDir::Time);
     qint64 total = 0;
     for (const QFileInfo &info : entries) {
         total += info.size();

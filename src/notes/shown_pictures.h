@@ -16,8 +16,8 @@ public:
     // The cache in `folder`, kept under `maxBytes` by dropping the entries
     // longest unused.
     ShownPictures(QString folder, qint64 maxBytes);
-    // The user's cache folder.
-    ShownPictures();
+    // The user's cache folder, looked up when a picture is first drawn.
+    ShownPictures() = default;
 
     // The picture encoded as `data`, as kept at `size` device pixels; null
     // when it is not kept (or its entry is unreadable).
@@ -29,9 +29,10 @@ public:
     static constexpr qint64 DefaultMaxBytes = 64 * 1024 * 1024;
 
 private:
-    QString entry(QByteArrayView data, QSize size) const;
+    QString folder() const;
+    static QString entry(const QString &folder, QByteArrayView data, QSize size);
     void trim() const;
 
-    QString m_folder;
-    qint64 m_maxBytes;
+    QString m_folder; // empty: the user's cache folder
+    qint64 m_maxBytes = DefaultMaxBytes;
 };
