@@ -39,10 +39,27 @@ struct ActionNotifications::Service
     QHash<uint, quint64> byId;
     QHash<quint64, uint> idOf;
     QList<quint64> closeWhenKnown;
+    bool listening = false;
+
+    // The service's answers, heard from the first notification on: listening
+    // asks the bus who owns the service and waits for the reply, which no
+    // start need do.
+    void listen(ActionNotifications &owner)
+    {
+        if (listening)
+            return;
+        listening = true;
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        bus.connect(ServiceName, ServicePath, ServiceName, QStringLiteral("ActionInvoked"), &owner,
+                    SLOT(serviceActionInvoked(uint, QString)));
+        bus.connect(ServiceName, ServicePath, ServiceName, QStringLiteral("NotificationClosed"), &owner,
+                    SLOT(serviceClosed(uint, uint)));
+    }
 
     // Hands the notification `token` to the service and learns its id.
     void send(ActionNotifications &owner, quint64 token, const QDBusMessage &notify)
     {
+        listen(owner);
         auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), &owner);
         QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &owner,
                          [this, &owner, token](QDBusPendingCallWatcher *call) {
@@ -63,13 +80,6 @@ struct ActionNotifications::Service
 
 ActionNotifications::ActionNotifications(QObject *parent) : QObject(parent), m_service(std::make_unique<Service>())
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return;
-    bus.connect(ServiceName, ServicePath, ServiceName, QStringLiteral("ActionInvoked"), this,
-                SLOT(serviceActionInvoked(uint, QString)));
-    bus.connect(ServiceName, ServicePath, ServiceName, QStringLiteral("NotificationClosed"), this,
-                SLOT(serviceClosed(uint, uint)));
 }
 
 ActionNotifications::~ActionNotifications() = default;

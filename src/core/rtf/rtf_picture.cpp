@@ -119,23 +119,31 @@ QByteArray encoded(const QImage &image, const char *format, int quality)
 
 constexpr qsizetype HexBytesPerLine = 64; // each line of hex ends in CR LF
 
-void appendHex(QByteArray &out, const QByteArray &data)
+// One line of a picture's hex: up to HexBytesPerLine bytes from `from`, then
+// CR LF, written at `out`; returns where it ends.
+char *hexLine(const QByteArray &data, qsizetype from, char *out)
 {
     static constexpr char digits[] = "0123456789abcdef";
+    const auto *p = reinterpret_cast<const unsigned char *>(data.constData());
+    const qsizetype end = qMin(data.size(), from + HexBytesPerLine);
+    for (qsizetype k = from; k < end; ++k) {
+        *out++ = digits[p[k] >> 4];
+        *out++ = digits[p[k] & 15];
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    return out;
+}
+
+constexpr qsizetype HexLineBytes = HexBytesPerLine * 2 + 2;
+
+void appendHex(QByteArray &out, const QByteArray &data)
+{
     const qsizetype n = data.size();
     out.reserve(out.size() + n * 2 + (n / HexBytesPerLine + 1) * 2);
-    const auto *p = reinterpret_cast<const unsigned char *>(data.constData());
-    for (qsizetype i = 0; i < n; i += HexBytesPerLine) {
-        const qsizetype end = qMin(n, i + HexBytesPerLine);
-        const qsizetype at = out.size();
-        out.resize(at + (end - i) * 2);
-        char *o = out.data() + at;
-        for (qsizetype k = i; k < end; ++k) {
-            *o++ = digits[p[k] >> 4];
-            *o++ = digits[p[k] & 15];
-        }
-        out += "\r\n";
-    }
+    char line[HexLineBytes];
+    for (qsizetype i = 0; i < n; i += HexBytesPerLine)
+        out.append(line, hexLine(data, i, line) - line);
 }
 
 } // namespace
@@ -267,23 +275,13 @@ bool isPictureRtf(const Picture &picture, QByteArrayView group)
     const QByteArray start = pictureStart(own);
     if (!group.startsWith(start) || !group.endsWith('}'))
         return false;
-    static constexpr char digits[] = "0123456789abcdef";
-    const auto *p = reinterpret_cast<const unsigned char *>(picture.data.constData());
-    const qsizetype n = picture.data.size();
     const char *at = group.data() + start.size();
-    char line[HexBytesPerLine * 2 + 2];
-    for (qsizetype i = 0; i < n; i += HexBytesPerLine) {
-        const qsizetype end = qMin(n, i + HexBytesPerLine);
-        char *o = line;
-        for (qsizetype k = i; k < end; ++k) {
-            *o++ = digits[p[k] >> 4];
-            *o++ = digits[p[k] & 15];
-        }
-        *o++ = '\r';
-        *o++ = '\n';
-        if (std::memcmp(at, line, size_t(o - line)) != 0)
+    char line[HexLineBytes];
+    for (qsizetype i = 0; i < picture.data.size(); i += HexBytesPerLine) {
+        const qsizetype length = hexLine(picture.data, i, line) - line;
+        if (std::memcmp(at, line, size_t(length)) != 0)
             return false;
-        at += o - line;
+        at += length;
     }
     return true;
 }
