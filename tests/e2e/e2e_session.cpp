@@ -249,8 +249,8 @@ E2eSession::E2eSession(const QString &name, Layout layout)
     QDir(m_root).removeRecursively();
     m_appFolder = QDir(m_root).filePath(QStringLiteral("app"));
     QDir().mkpath(m_appFolder);
-    if (m_layout == Layout::Portable && !QFile::copy(requiredEnv("PAPERLET_E2E_BINARY"), binary()))
-        qFatal("cannot copy the program into %s", qPrintable(m_appFolder));
+    if (m_layout == Layout::Portable && !placeProgram(requiredEnv("PAPERLET_E2E_BINARY"), binary()))
+        qFatal("cannot place the program into %s", qPrintable(m_appFolder));
 
     m_env = QProcessEnvironment::systemEnvironment();
     m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -278,6 +278,18 @@ E2eSession::~E2eSession()
     while (!m_programs.empty())
         m_programs.pop_back();
     restoreAppFolder();
+    // A failed case keeps its folder to be looked at; a passed one would
+    // only fill the disk over a full run.
+    if (!QTest::currentTestFailed())
+        QDir(m_root).removeRecursively();
+}
+
+bool E2eSession::placeProgram(const QString &from, const QString &to)
+{
+    // A hard link is its own path, so the program still finds its portable
+    // folder beside it, without a copy of the whole binary in every case.
+    return ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0
+           || QFile::copy(from, to);
 }
 
 QString E2eSession::binary() const

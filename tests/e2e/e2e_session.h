@@ -211,6 +211,7 @@ public:
 private:
     void saveArtifacts();
     void restoreAppFolder();
+    static bool placeProgram(const QString &from, const QString &to);
 
     QString m_name;
     QString m_root;
