@@ -9,6 +9,7 @@
 #include "notes/note_import.h"
 #include "notes/note_list_model.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QTest>
 
@@ -138,7 +139,14 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 3);
 
         // A note that arrives joins.
-        writeByRename(m_host->notesFolder() + QStringLiteral("5.pnf"), noteBytes(QStringLiteral("Fresh"), QStringLiteral("new")));
+        const QString fresh = m_host->notesFolder() + QStringLiteral("5.pnf");
+        writeByRename(fresh, noteBytes(QStringLiteral("Fresh"), QStringLiteral("new")));
+        // A file's time is the kernel's coarse clock, which may still read
+        // a moment before the edit above: the sync tool wrote it later.
+        QFile file(fresh);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(park->lastChanged().addSecs(1), QFileDevice::FileModificationTime));
+        file.close();
         QVERIFY(notes.load(QStringLiteral("5.pnf")));
         QCOMPARE(titles(model).first(), QStringLiteral("Fresh"));
         QCOMPARE(model.rowOf(QStringLiteral("5.pnf")), 0);
