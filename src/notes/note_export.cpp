@@ -15,8 +15,11 @@
 
 namespace {
 
-// Long enough for any title people give, short of every file system's limit.
+// Long enough for any title people give, short of every file system's limit:
+// Windows counts a name in UTF-16 units, Linux in bytes (255), and the name
+// still takes a " (2)" and the suffix.
 constexpr int MaxBaseNameLength = 100;
+constexpr int MaxBaseNameBytes = 200;
 
 QString htmlWithTitle(const NoteDocument &note)
 {
@@ -92,7 +95,11 @@ QString baseNameFor(const QString &title)
         name.remove(0, 1);
     while (name.endsWith(QLatin1Char('.')))
         name.chop(1);
-    name = name.left(MaxBaseNameLength).trimmed();
+    name.truncate(MaxBaseNameLength);
+    // Cut whole characters only: half an emoji is no name at all.
+    while (!name.isEmpty() && (name.back().isHighSurrogate() || name.toUtf8().size() > MaxBaseNameBytes))
+        name.chop(1);
+    name = name.trimmed();
     if (name.isEmpty())
         name = QCoreApplication::translate("NoteExport", "Note");
     return name;

@@ -179,12 +179,27 @@ private Q_SLOTS:
         QTest::newRow("empty") << "" << "Note";
         QTest::newRow("control") << "tab\there" << "tab_here";
         QTest::newRow("long") << QString(300, QLatin1Char('x')) << QString(100, QLatin1Char('x'));
+        // 100 characters of three UTF-8 bytes each are more than a Linux name takes.
+        QTest::newRow("long in bytes") << QString(130, QChar(0x65E5)) << QString(66, QChar(0x65E5));
+        QTest::newRow("emoji at the cut") << QString(99, QLatin1Char('x')) + QStringLiteral("\U0001F600 tail")
+                                          << QString(99, QLatin1Char('x'));
     }
     void exportNamesAreSafeAndUnique()
     {
         QFETCH(QString, title);
         QFETCH(QString, expected);
         QCOMPARE(NoteExport::baseNameFor(title), expected);
+    }
+
+    void exportsATitleLongerThanAFileNameTakes()
+    {
+        NoteDocument *note = m_host->noteCollection().note(QStringLiteral("1.pnf"));
+        note->setTitle(QString(130, QChar(0x65E5)));
+        QTemporaryDir out;
+        const QStringList written = NoteExport::write({note, note}, out.path(), NoteExport::Format::Html);
+        QCOMPARE(written.size(), 2);
+        for (const QString &path : written)
+            QVERIFY2(QFile::exists(path), qPrintable(path));
     }
 
     void exportsOneFilePerNoteAndImportsThemBack()
