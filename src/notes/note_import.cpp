@@ -20,6 +20,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -73,6 +74,16 @@ Color xpadColor(const QByteArray &value)
     return Color::rgb(rgb[0], rgb[1], rgb[2]);
 }
 
+// A text file's characters: UTF-8 when it reads as UTF-8 (as files on this
+// desktop do), otherwise what its byte order mark says or the 8-bit text
+// older Windows editors write, rather than replacement marks for every accent.
+QString textOf(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? NoteFile::decodeText(bytes) : text;
+}
+
 } // namespace
 
 NoteImport::NoteImport(NoteHost &host, NoteCollection &notes, const QRect &area)
@@ -105,7 +116,7 @@ NoteImport::Imported NoteImport::read(const QString &path) const
     note.record.opacity = settings.DefaultOpacity;
     note.record.title = info.completeBaseName();
     QTextDocument text;
-    QString content = QString::fromUtf8(bytes);
+    QString content = textOf(bytes);
     if (info.suffix().compare(QLatin1String("md"), Qt::CaseInsensitive) == 0) {
         // A heading on the first line is the title, as an export writes it.
         static const QRegularExpression heading(QStringLiteral("^#[ \\t]+([^\\r\\n]*)\\r?\\n?"));

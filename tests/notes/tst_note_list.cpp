@@ -230,6 +230,30 @@ private Q_SLOTS:
                     QVERIFY2(!note->bounds().intersects(other->bounds()), qPrintable(note->title() + " / " + other->title()));
     }
 
+    void importsTextInTheEncodingItCameIn_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        const QString cafe = QStringLiteral("caf\u00E9 \u20AC5\n");
+        QTest::newRow("UTF-8") << cafe.toUtf8() << cafe;
+        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + cafe.toUtf8() << cafe;
+        QTest::newRow("Windows 8-bit") << QByteArray("caf\xE9 \x80" "5\n") << cafe;
+        QTest::newRow("UTF-16 with mark") << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(cafe.utf16()), cafe.size() * 2)
+                                          << cafe;
+    }
+    void importsTextInTheEncodingItCameIn()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QTemporaryDir in;
+        const QString path = in.filePath(QStringLiteral("menu.txt"));
+        writeByRename(path, bytes);
+        NoteImport import(*m_host, m_host->noteCollection(), QRect(0, 0, 800, 600));
+        const QList<NoteDocument *> back = import.importFiles({path});
+        QCOMPARE(back.size(), 1);
+        QCOMPARE(back.at(0)->text()->toPlainText(), text);
+    }
+
 private:
     std::unique_ptr<ScratchHost> m_host;
 };
