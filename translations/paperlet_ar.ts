@@ -603,6 +603,13 @@ FILE هو اسم ملف ملاحظة في مجلد الملاحظات كما ي�
     </message>
 </context>
 <context>
+    <name>NoteImport</name>
+    <message>
+        <source>&quot;%1&quot; cannot be imported. %2</source>
+        <translation>لا يمكن استيراد «%1». %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteKeyboardMove</name>
     <message>
         <source>Move with the arrow keys; Enter keeps, Escape cancels</source>

@@ -603,6 +603,13 @@ Befehle --show, --remind und --new-note mit TEXT starten ein weiterlaufendes.
     </message>
 </context>
 <context>
+    <name>NoteImport</name>
+    <message>
+        <source>&quot;%1&quot; cannot be imported. %2</source>
+        <translation>„%1“ kann nicht importiert werden. %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteKeyboardMove</name>
     <message>
         <source>Move with the arrow keys; Enter keeps, Escape cancels</source>

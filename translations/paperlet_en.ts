@@ -588,6 +588,13 @@ commands --show, --remind and --new-note with TEXT start a copy that runs on.
     </message>
 </context>
 <context>
+    <name>NoteImport</name>
+    <message>
+        <source>&quot;%1&quot; cannot be imported. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NoteKeyboardMove</name>
     <message>
         <source>Move with the arrow keys; Enter keeps, Escape cancels</source>

@@ -603,6 +603,13 @@ las órdenes --show, --remind y --new-note con TEXT inician una que sigue en mar
     </message>
 </context>
 <context>
+    <name>NoteImport</name>
+    <message>
+        <source>&quot;%1&quot; cannot be imported. %2</source>
+        <translation>No se puede importar «%1». %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteKeyboardMove</name>
     <message>
         <source>Move with the arrow keys; Enter keeps, Escape cancels</source>

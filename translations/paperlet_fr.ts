@@ -603,6 +603,13 @@ elles-mêmes ; les commandes --show, --remind et --new-note avec TEXT en lancent
     </message>
 </context>
 <context>
+    <name>NoteImport</name>
+    <message>
+        <source>&quot;%1&quot; cannot be imported. %2</source>
+        <translation>Impossible d’importer « %1 ». %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteKeyboardMove</name>
     <message>
         <source>Move with the arrow keys; Enter keeps, Escape cancels</source>

@@ -603,6 +603,13 @@ i comandi --show, --remind e --new-note con TEXT ne avviano una che resta attiva
     </message>
 </context>
 <context>
+    <name>NoteImport</name>
+    <message>
+        <source>&quot;%1&quot; cannot be imported. %2</source>
+        <translation>Impossibile importare «%1». %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteKeyboardMove</name>
     <message>
         <source>Move with the arrow keys; Enter keeps, Escape cancels</source>

@@ -149,9 +149,20 @@ NoteDocument *NoteImport::add(Imported note)
 
 QList<NoteDocument *> NoteImport::importFiles(const QStringList &paths)
 {
+    // All read before any is added: a file that fails is named, and leaves
+    // no half-done import behind it.
+    QList<Imported> readNotes;
+    for (const QString &path : paths) {
+        try {
+            readNotes.append(read(path));
+        } catch (const PaperletError &error) {
+            throw PaperletError(QCoreApplication::translate("NoteImport", "\"%1\" cannot be imported. %2")
+                                    .arg(QDir::toNativeSeparators(path), error.message()));
+        }
+    }
     QList<NoteDocument *> added;
-    for (const QString &path : paths)
-        added.append(add(read(path)));
+    for (Imported &note : readNotes)
+        added.append(add(std::move(note)));
     return added;
 }
 

@@ -4,6 +4,7 @@
 #include "outside_writes.h"
 #include "scratch_host.h"
 
+#include "core/error.h"
 #include "notes/note_document.h"
 #include "notes/note_export.h"
 #include "notes/note_import.h"
@@ -252,6 +253,25 @@ private Q_SLOTS:
         const QList<NoteDocument *> back = import.importFiles({path});
         QCOMPARE(back.size(), 1);
         QCOMPARE(back.at(0)->text()->toPlainText(), text);
+    }
+
+    void aFileThatCannotBeImportedIsNamedAndNothingComesIn()
+    {
+        QTemporaryDir in;
+        const QString good = in.filePath(QStringLiteral("good.txt"));
+        const QString bad = in.filePath(QStringLiteral("broken.pnf"));
+        writeByRename(good, "fine");
+        writeByRename(bad, "no header here");
+        NoteCollection &notes = m_host->noteCollection();
+        const qsizetype before = notes.notes().size();
+        NoteImport import(*m_host, notes, QRect(0, 0, 800, 600));
+        try {
+            import.importFiles({good, bad});
+            QFAIL("a file that is no note was imported");
+        } catch (const PaperletError &error) {
+            QVERIFY2(error.message().contains(QStringLiteral("broken.pnf")), qPrintable(error.message()));
+        }
+        QCOMPARE(notes.notes().size(), before);
     }
 
 private:
