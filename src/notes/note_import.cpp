@@ -129,6 +129,9 @@ NoteImport::Imported NoteImport::read(const QString &path) const
     } else {
         text.setPlainText(content);
     }
+    // A note that would not open is no import.
+    if (const std::optional<QString> tooMuch = NoteLimits::excess(text))
+        throw PaperletError(*tooMuch);
     note.record.content = rtfOf(text);
     return note;
 }

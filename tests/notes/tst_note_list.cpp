@@ -255,13 +255,23 @@ private Q_SLOTS:
         QCOMPARE(back.at(0)->text()->toPlainText(), text);
     }
 
+    void aFileThatCannotBeImportedIsNamedAndNothingComesIn_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("no note file") << "broken.pnf" << QByteArray("no header here");
+        // Small enough to read, too much text for a note to open.
+        QTest::newRow("too long") << "long.txt" << QByteArray("word ").repeated(150000);
+    }
     void aFileThatCannotBeImportedIsNamedAndNothingComesIn()
     {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
         QTemporaryDir in;
         const QString good = in.filePath(QStringLiteral("good.txt"));
-        const QString bad = in.filePath(QStringLiteral("broken.pnf"));
+        const QString bad = in.filePath(name);
         writeByRename(good, "fine");
-        writeByRename(bad, "no header here");
+        writeByRename(bad, bytes);
         NoteCollection &notes = m_host->noteCollection();
         const qsizetype before = notes.notes().size();
         NoteImport import(*m_host, notes, QRect(0, 0, 800, 600));
@@ -269,7 +279,7 @@ private Q_SLOTS:
             import.importFiles({good, bad});
             QFAIL("a file that is no note was imported");
         } catch (const PaperletError &error) {
-            QVERIFY2(error.message().contains(QStringLiteral("broken.pnf")), qPrintable(error.message()));
+            QVERIFY2(error.message().contains(name), qPrintable(error.message()));
         }
         QCOMPARE(notes.notes().size(), before);
     }
