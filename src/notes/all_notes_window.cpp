@@ -269,7 +269,7 @@ bool TFR_ALL_NOTES::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     if (watched == edSearch && movesInList(key)) {
-        QCoreApplication::sendEvent(lvNotes, key);
+        QCoreApplication::sendEvent(currentList(), key);
         return true;
     }
     if (watched == edSearch && key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
@@ -278,10 +278,6 @@ bool TFR_ALL_NOTES::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (watched == edSearch && onDeletedPage()) {
-        if (movesInList(key)) {
-            QCoreApplication::sendEvent(lvDeleted, key);
-            return true;
-        }
         if (isEnter(key)) {
             Application::runGuarded([this] { btRestoreClick(); });
             return true;

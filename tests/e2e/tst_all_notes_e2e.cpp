@@ -16,6 +16,7 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
+#include <QUrl>
 
 #include <csignal>
 
@@ -37,6 +38,22 @@ void seedAged(const E2eSession &session, const QString &name, int left, int top,
     QFile file(QDir(session.notesFolder()).filePath(name));
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesAgo), QFileDevice::FileModificationTime));
+}
+
+// Puts a note in the desktop's trash as if it had been deleted from the notes
+// folder at `deleted`.
+void seedTrashed(const E2eSession &session, const QString &name, const QByteArray &title, const QByteArray &text,
+                 const QDateTime &deleted)
+{
+    const QDir trash(session.trashFolder());
+    QVERIFY(trash.mkpath(QStringLiteral("files")) && trash.mkpath(QStringLiteral("info")));
+    QFile file(trash.filePath(QStringLiteral("files/") + name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(E2eSession::noteFile(100, 100, title, text));
+    QFile info(trash.filePath(QStringLiteral("info/") + name + QStringLiteral(".trashinfo")));
+    QVERIFY(info.open(QIODevice::WriteOnly));
+    info.write("[Trash Info]\nPath=" + QUrl::toPercentEncoding(QDir(session.notesFolder()).filePath(name), "/")
+               + "\nDeletionDate=" + deleted.toString(Qt::ISODate).toLatin1() + "\n");
 }
 
 bool pickTrayItem(E2eSession &session, int item)
@@ -298,6 +315,29 @@ private Q_SLOTS:
         QVERIFY(session.readNote(restored.first()).contains("trip plan"));
         // The other two stay in the trash.
         QCOMPARE(QDir(session.trashFolder() + QStringLiteral("/info")).entryList(QDir::Files).size(), 2);
+    }
+
+    // From the search field, as on the notes page: the arrows pick among the
+    // deleted notes and Enter restores the one picked.
+    void theArrowsPickADeletedNoteToRestore()
+    {
+        E2E_SESSION(session);
+        session.seedSettings(QuietSettings);
+        seedAged(session, QStringLiteral("1.pnf"), 50, 50, "Kept", "here", 10);
+        const QDateTime day(QDate(2026, 3, 1), QTime(12, 0));
+        seedTrashed(session, QStringLiteral("2.pnf"), "Alpha", "apple pie", day.addSecs(120));
+        seedTrashed(session, QStringLiteral("3.pnf"), "Bravo", "apple tart", day.addSecs(60));
+        seedTrashed(session, QStringLiteral("4.pnf"), "Charlie", "pear", day);
+        E2eProgram &app = session.start();
+        QVERIFY(app.waitForTrayIcon());
+        QVERIFY(app.waitForWindow(QStringLiteral("Kept"), E2eProgram::ViewableOnly));
+        QVERIFY(openAllNotes(session, app));
+        E2eSession::key(QStringLiteral("alt+r"));
+        E2eSession::key(QStringLiteral("ctrl+f"));
+        // Newest deletion first: one down is Bravo.
+        E2eSession::keys({QStringLiteral("Down"), QStringLiteral("Return")});
+        QVERIFY(app.waitForWindow(QStringLiteral("Bravo"), E2eProgram::ViewableOnly));
+        QVERIFY(E2eSession::waitFor([&] { return session.noteFiles() == (QStringList{QStringLiteral("1.pnf"), QStringLiteral("3.pnf")}); }));
     }
 
     void aFormattedNoteGoesOutAsMarkdownAndComesBackTheSame()
