@@ -431,9 +431,9 @@ void TFR_ALL_NOTES::fillDeleted()
 {
     lvDeleted->clear();
     m_trashed = m_deleted.list();
-    // The search finds deleted notes by their titles.
+    // The search finds deleted notes as it finds the others, by title and text.
     const NoteQuery query(edSearch->text());
-    m_trashed.removeIf([&query](const DeletedNotes::Entry &entry) { return !query.matches(entry.title, QString()); });
+    m_trashed.removeIf([&query](const DeletedNotes::Entry &entry) { return !query.matches(entry.title, entry.text); });
     const QLocale locale;
     for (int i = 0; i < m_trashed.size(); ++i) {
         const DeletedNotes::Entry &entry = m_trashed.at(i);

@@ -5,20 +5,27 @@
 #include "core/note_host.h"
 #include "core/note_limits.h"
 #include "core/note_naming.h"
+#include "core/rtf/rtf.h"
 #include "notes/note_collection.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
-QString titleOf(const QString &path)
+// The title and plain text a trashed note file holds; empty when unreadable.
+std::pair<QString, QString> wordsOf(const QString &path)
 {
     try {
-        return NoteFile::decode(NoteLimits::readFile(path)).title;
+        const NoteRecord record = NoteFile::decode(NoteLimits::readFile(path));
+        QTextDocument text;
+        Rtf::load(text, record.content);
+        return {record.title, text.toPlainText()};
     } catch (const PaperletError &) {
         return {};
     }
@@ -39,7 +46,8 @@ QList<DeletedNotes::Entry> DeletedNotes::list() const
     for (const TrashedFile &file : files) {
         if (!NoteNaming::isNoteFileName(QFileInfo(file.originalPath).fileName()))
             continue;
-        entries.append({file, titleOf(file.trashedPath)});
+        const auto [title, text] = wordsOf(file.trashedPath);
+        entries.append({file, title, text});
     }
     return entries;
 }

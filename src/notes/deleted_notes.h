@@ -21,6 +21,7 @@ public:
     {
         TrashedFile file;
         QString title;   // as the trashed file says; empty when unreadable
+        QString text;    // its plain text, for the search
     };
 
     DeletedNotes(NoteHost &host, NoteCollection &notes);

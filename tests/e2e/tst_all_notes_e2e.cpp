@@ -319,7 +319,7 @@ private Q_SLOTS:
 
     // From the search field, as on the notes page: the arrows pick among the
     // deleted notes and Enter restores the one picked.
-    void theArrowsPickADeletedNoteToRestore()
+    void aDeletedNoteIsPickedByTheArrowsOrFoundByItsText()
     {
         E2E_SESSION(session);
         session.seedSettings(QuietSettings);
@@ -338,6 +338,16 @@ private Q_SLOTS:
         E2eSession::keys({QStringLiteral("Down"), QStringLiteral("Return")});
         QVERIFY(app.waitForWindow(QStringLiteral("Bravo"), E2eProgram::ViewableOnly));
         QVERIFY(E2eSession::waitFor([&] { return session.noteFiles() == (QStringList{QStringLiteral("1.pnf"), QStringLiteral("3.pnf")}); }));
+
+        // Found by a word of its text, as on the notes page.
+        const XWindow window = app.waitForWindow(AllNotes, E2eProgram::ViewableOnly);
+        QVERIFY(window);
+        E2eSession::focus(window);
+        E2eSession::key(QStringLiteral("ctrl+f"));
+        E2eSession::type(QStringLiteral("PEAR"));
+        E2eSession::key(QStringLiteral("Return"));
+        QVERIFY(app.waitForWindow(QStringLiteral("Charlie"), E2eProgram::ViewableOnly));
+        QVERIFY(QFile::exists(QDir(session.notesFolder()).filePath(QStringLiteral("4.pnf"))));
     }
 
     void aFormattedNoteGoesOutAsMarkdownAndComesBackTheSame()
