@@ -75,6 +75,18 @@ private:
     QString m_buffer;
 };
 
+// A mark that only decorates its letter, as accents, Arabic vowel marks and
+// the like do: those are shared between scripts. A script's own marks (Indic
+// and Thai vowel signs) and the Japanese voicing marks make another letter.
+bool isAccent(QChar c)
+{
+    const QChar::Category category = c.category();
+    if (category != QChar::Mark_NonSpacing && category != QChar::Mark_Enclosing)
+        return false;
+    const bool voicing = c.unicode() == 0x3099 || c.unicode() == 0x309A;
+    return c.script() == QChar::Script_Inherited && !voicing;
+}
+
 } // namespace
 
 NoteQuery::NoteQuery(const QString &query)
@@ -91,8 +103,7 @@ QString NoteQuery::folded(const QString &text)
     QString out;
     out.reserve(decomposed.size());
     for (const QChar c : decomposed) {
-        const QChar::Category category = c.category();
-        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing)
+        if (isAccent(c))
             continue;
         out.append(c);
     }

@@ -44,6 +44,11 @@ void TestNoteQuery::matches_data()
     QTest::newRow("accent beside an emoji") << "creme" << "" << "Crème 🎉" << true;
     QTest::newRow("accent in title, emoji in text") << "ete party" << "Été" << "party 🎉" << true;
     QTest::newRow("accented note without the word") << "tea" << "" << "café au lait" << false;
+    // Marks that make another letter are no accents.
+    QTest::newRow("kana voicing mark") << "ガード" << "" << "カードを忘れた" << false;
+    QTest::newRow("kana voicing mark, both") << "ガード" << "" << "ガードマン" << true;
+    QTest::newRow("devanagari vowel sign") << "कुल" << "" << "कल मिलेंगे" << false;
+    QTest::newRow("arabic vowel marks are accents") << "مرحبا" << "" << "مَرْحَبًا يا صديقي" << true;
 }
 
 void TestNoteQuery::matches()
