@@ -93,10 +93,12 @@ std::optional<QString> ScriptCommands::newNote(const CommandRequest &request, Co
     return note.fileName();
 }
 
-NoteDocument *ScriptCommands::listedNote(const QString &fileName) const
+NoteDocument *ScriptCommands::openNote(const QString &fileName) const
 {
+    // Also a note still empty, which has no file yet: --new-note gave its
+    // name to the script, which may well show it or set its reminder next.
     NoteDocument *note = m_form.noteCollection().note(fileName);
-    return note && NoteListing::isListed(*note) ? note : nullptr;
+    return note && !note->isDeleted() && !note->isGone() ? note : nullptr;
 }
 
 void ScriptCommands::noSuchNote(const QString &fileName, CommandReply &reply) const
@@ -106,7 +108,7 @@ void ScriptCommands::noSuchNote(const QString &fileName, CommandReply &reply) co
 
 NoteDocument *ScriptCommands::noteNamed(const QString &fileName, CommandReply &reply, bool opens)
 {
-    if (NoteDocument *note = listedNote(fileName))
+    if (NoteDocument *note = openNote(fileName))
         return note;
     // Hidden notes stay documents, so this is a file that came in unseen.
     NoteCollection &notes = m_form.noteCollection();
@@ -119,7 +121,7 @@ NoteDocument *ScriptCommands::noteNamed(const QString &fileName, CommandReply &r
 
 QString ScriptCommands::text(const QString &fileName, CommandReply &reply)
 {
-    if (const NoteDocument *note = listedNote(fileName))
+    if (const NoteDocument *note = openNote(fileName))
         return NoteListing::text(*note);
     // Read, not opened: printing a note does not show it.
     StoredNotes stored(m_form.notesFolder());

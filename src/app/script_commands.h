@@ -28,8 +28,8 @@ public:
     std::optional<QString> newNote(const CommandRequest &request, CommandReply &reply);
 
 private:
-    // The note of the collection that lists show as `fileName`, or null.
-    NoteDocument *listedNote(const QString &fileName) const;
+    // The note this copy holds as `fileName`, listed or still empty; or null.
+    NoteDocument *openNote(const QString &fileName) const;
     void noSuchNote(const QString &fileName, CommandReply &reply) const;
     // The note stored as `fileName` (loaded and shown when `opens` and it
     // came in unseen); null after answering that there is none.

@@ -375,6 +375,21 @@ void TestScripts::newNotesInSeveralScripts()
     QVERIFY(second != file);
     text = runScript(session, {QStringLiteral("--text"), second});
     QCOMPARE(text.out, "New Note\n\n" + piped);
+
+    // With no text the note has no file yet, but the name printed for it
+    // serves the next command; the folder's list leaves it out until it has text.
+    for (const QByteArray &nothing : {QByteArray(), QByteArray("")}) {
+        const Ran empty = nothing.isNull() ? runScript(session, {QStringLiteral("--new-note")})
+                                           : runScript(session, {QStringLiteral("--new-note"), QStringLiteral("-")}, nothing);
+        QVERIFY2(empty.exitCode == 0, empty.err.constData());
+        const QString name = QString::fromUtf8(empty.out).trimmed();
+        text = runScript(session, {QStringLiteral("--text"), name});
+        QVERIFY2(text.exitCode == 0, text.err.constData());
+        QCOMPARE(text.out, QByteArray("New Note\n\n"));
+        const Ran shown = runScript(session, {QStringLiteral("--show"), name});
+        QVERIFY2(shown.exitCode == 0, shown.err.constData());
+        QVERIFY(!runScript(session, {QStringLiteral("--list")}).out.contains(name.toUtf8()));
+    }
     // What the running copy holds is what a later start reads from the files.
     QCOMPARE(runScript(session, {QStringLiteral("--exit")}).exitCode, 0);
     QVERIFY(app.waitForExit());
