@@ -35,6 +35,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int ColorColumnWidth = 28;
@@ -170,7 +172,9 @@ QWidget *TFR_ALL_NOTES::buildNotesPage()
     lvNotes = new QTreeView(page);
     setUpList(lvNotes, "lvNotes", tr("Notes"));
     lvNotes->setModel(m_model);
-    lvNotes->setColumnWidth(NoteListModel::ColorColumn, ColorColumnWidth);
+    // The swatch is small; the column's caption, in some languages, is not.
+    lvNotes->setColumnWidth(NoteListModel::ColorColumn,
+                            std::max(ColorColumnWidth, lvNotes->header()->sectionSizeHint(NoteListModel::ColorColumn)));
     lvNotes->setColumnWidth(NoteListModel::TitleColumn, TitleColumnWidth);
     lvNotes->setColumnWidth(NoteListModel::FirstLineColumn, TextColumnWidth);
     lvNotes->header()->setStretchLastSection(true);

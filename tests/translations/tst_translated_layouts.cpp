@@ -9,12 +9,14 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/swatch_panel.h"
+#include "notes/all_notes_window.h"
 #include "framework/application.h"
 #include "framework/translations.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <QTreeView>
 
 #include <memory>
 
@@ -91,6 +94,14 @@ void checkText(const QWidget &w, QStringList &faults)
             const int needed = bar->fontMetrics().horizontalAdvance(plain(bar->tabText(i)));
             if (bar->tabRect(i).width() < needed || !tabs->rect().contains(bar->geometry()))
                 fault(bar->tabText(i), needed, bar->tabRect(i).width());
+        }
+    } else if (const auto *view = qobject_cast<const QTreeView *>(&w)) {
+        // a column's caption; the last column takes whatever room is left
+        const QHeaderView *header = view->header();
+        for (int i = 0; i + 1 < header->count(); ++i) {
+            const QString caption = view->model()->headerData(i, Qt::Horizontal).toString();
+            if (!header->isSectionHidden(i) && header->sectionSize(i) < header->sectionSizeHint(i))
+                fault(caption, header->sectionSizeHint(i), header->sectionSize(i));
         }
     } else if (const auto *panel = qobject_cast<const SwatchPanel *>(&w)) {
         const int needed = QFontMetrics(panel->font()).horizontalAdvance(panel->text());
@@ -217,12 +228,14 @@ void TestTranslatedLayouts::dialogsFitEveryLanguage()
 {
     QFETCH(QString, language);
     useLanguage(language);
-    for (const bool about : {false, true}) {
-        std::unique_ptr<QDialog> dialog;
-        if (about)
+    for (const int which : {0, 1, 2}) {
+        std::unique_ptr<QWidget> dialog;
+        if (which == 0)
+            dialog = std::make_unique<TFR_SETTINGS>(*m_form);
+        else if (which == 1)
             dialog = std::make_unique<TFR_ABOUT>(*m_form);
         else
-            dialog = std::make_unique<TFR_SETTINGS>(*m_form);
+            dialog = std::make_unique<TFR_ALL_NOTES>(*m_form, m_form->noteCollection(), m_form->noteWindows());
         dialog->setAttribute(Qt::WA_DeleteOnClose, false);
         const QSize size = dialog->size();
         dialog->show();
