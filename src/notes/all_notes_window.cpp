@@ -419,22 +419,28 @@ void TFR_ALL_NOTES::undoClick()
     const QList<NoteDocument *> restored = m_deleted.restoreLatest(paths);
     say(tr("Notes restored: %1.").arg(restored.size()));
     if (onDeletedPage())
-        fillDeleted();
+        readDeleted();
     Q_EMIT notesArrived(int(restored.size()));
 }
 
 void TFR_ALL_NOTES::pcPagesChanged(int index)
 {
     if (index == DeletedPage)
-        fillDeleted();
+        readDeleted();
     if (!edSearch->hasFocus())
         currentList()->setFocus(Qt::OtherFocusReason);
+}
+
+void TFR_ALL_NOTES::readDeleted()
+{
+    m_inTrash = m_deleted.list();
+    fillDeleted();
 }
 
 void TFR_ALL_NOTES::fillDeleted()
 {
     lvDeleted->clear();
-    m_trashed = m_deleted.list();
+    m_trashed = m_inTrash;
     // The search finds deleted notes as it finds the others, by title and text.
     const NoteQuery query(edSearch->text());
     m_trashed.removeIf([&query](const DeletedNotes::Entry &entry) { return !query.matches(entry.title, entry.text); });
@@ -463,7 +469,7 @@ void TFR_ALL_NOTES::btRestoreClick()
     NoteDocument *last = nullptr;
     for (const TrashedFile &file : std::as_const(files))
         last = m_deleted.restore(file);
-    fillDeleted();
+    readDeleted();
     say(tr("Notes restored: %1.").arg(files.size()));
     if (last)
         m_windows.present(*last);

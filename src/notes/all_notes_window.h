@@ -77,6 +77,9 @@ private:
     void selectFirstRow();
     void rememberSelection();
     void restoreSelection();
+    // Reads what the trash holds of the notes (each file read and parsed),
+    // then fills the list; typing only filters what was read.
+    void readDeleted();
     void fillDeleted();
     void say(const QString &text);
 
@@ -103,5 +106,6 @@ private:
     QStringList m_selection;       // file names kept across a model reset
     QString m_current;
     QStringList m_lastDeleted;     // full paths of the last delete, for Undo
+    QList<DeletedNotes::Entry> m_inTrash;   // as last read
     QList<DeletedNotes::Entry> m_trashed;   // the rows of lvDeleted
 };
